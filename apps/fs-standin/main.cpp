@@ -1,0 +1,6 @@
+#include <cstdio>
+
+int main() {
+  std::puts("fs-standin");
+  return 0;
+}

@@ -1,0 +1,54 @@
+#!/usr/bin/env bash
+# Sets up the machine, builds everything and runs every test:
+#   1. the normal build (gcc): unit, gui and integration tests, and the benchmarks once;
+#   2. the sanitizer build (clang, AddressSanitizer + UndefinedBehaviorSanitizer):
+#      the unit tests, and each fuzzer for a short while.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+ROOT=$PWD
+
+bash scripts/setup.sh
+
+JOBS=$(nproc)
+export CCACHE_DIR="${CCACHE_DIR:-$HOME/.cache/vx-ccache}"
+export CCACHE_MAXSIZE="${CCACHE_MAXSIZE:-5G}"
+FUZZ_SECONDS="${FUZZ_SECONDS:-30}"
+
+echo "== normal build"
+cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+cmake --build build -j "$JOBS"
+
+echo "== tests (unit, gui, integration)"
+# Integration tests that need an X display get one from Xvfb.
+run_with_display() {
+  if [ -n "${DISPLAY:-}" ]; then "$@"; else xvfb-run -a -s "-screen 0 1920x1080x24" "$@"; fi
+}
+(cd build && run_with_display ctest --output-on-failure -j "$JOBS")
+
+echo "== benchmarks (one short run each)"
+for b in build/bench/*_bench; do
+  [ -x "$b" ] || continue
+  "$b" --benchmark_min_time=0.05 --benchmark_format=console || exit 1
+done
+
+echo "== sanitizer build"
+CC=clang CXX=clang++ cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug \
+  -DVX_SANITIZE=ON -DVX_FUZZ=ON -DVX_BENCH=OFF >/dev/null
+cmake --build build-asan -j "$JOBS"
+export ASAN_OPTIONS="detect_leaks=1:abort_on_error=1"
+export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
+export LSAN_OPTIONS="suppressions=$ROOT/scripts/lsan.supp"
+(cd build-asan && ctest --output-on-failure -j "$JOBS" -L unit)
+
+echo "== fuzzers (${FUZZ_SECONDS}s each)"
+for f in build-asan/fuzz/fuzz_*; do
+  [ -x "$f" ] || continue
+  name=$(basename "$f")
+  corpus="build-asan/fuzz-corpus/$name"
+  mkdir -p "$corpus"
+  seeds="fuzz/seeds/${name#fuzz_}"
+  [ -d "$seeds" ] || seeds=""
+  "$f" -max_total_time="$FUZZ_SECONDS" -print_final_stats=0 "$corpus" $seeds 2>&1 | tail -n 3
+done
+
+echo "== all tests passed"

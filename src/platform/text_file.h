@@ -1,0 +1,30 @@
+#pragma once
+// Text files as the programs keep them: CP932 bytes, CR LF line ends.
+// Texts inside the programs are UTF-8. Decoding never fails (bad bytes become U+FFFD);
+// writes go to a temporary name in the same folder and are renamed into place, so
+// another process never sees a half-written file. File errors raise the runtime's errors.
+#include <filesystem>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace vx::platform {
+
+// The whole file decoded to UTF-8. Missing file: RuntimeError 53.
+std::string ReadTextFile(const std::filesystem::path& path);
+// The file's lines, split at CR LF, a lone CR or a lone LF; no line-end characters kept.
+// A final line end does not start another line.
+std::vector<std::string> ReadTextLines(const std::filesystem::path& path);
+
+// Writes the UTF-8 text encoded in CP932 (characters CP932 lacks become "?") whole,
+// through a temporary name renamed into place.
+void WriteTextFileAtomic(const std::filesystem::path& path, std::string_view utf8Text);
+// Each line followed by CR LF.
+void WriteTextLinesAtomic(const std::filesystem::path& path, const std::vector<std::string>& lines);
+// Appends the text (CP932) at the end of the file, creating it when missing.
+void AppendTextFile(const std::filesystem::path& path, std::string_view utf8Text);
+
+// Reads a whole file as bytes (WAV images and the like). Missing: RuntimeError 53.
+std::string ReadBinaryFile(const std::filesystem::path& path);
+
+}  // namespace vx::platform

@@ -1,0 +1,1 @@
+// The window layer over Qt Widgets.

@@ -1,0 +1,44 @@
+#include "support/temp_dir.h"
+
+#include <unistd.h>
+
+#include <atomic>
+#include <cstdlib>
+#include <fstream>
+#include <sstream>
+#include <stdexcept>
+
+namespace vx::test {
+
+TempDir::TempDir() {
+  std::string tmpl = (std::filesystem::temp_directory_path() / "vxtest-XXXXXX").string();
+  if (!mkdtemp(tmpl.data())) throw std::runtime_error("mkdtemp failed");
+  path_ = tmpl;
+}
+
+TempDir::~TempDir() {
+  std::error_code ec;
+  std::filesystem::remove_all(path_, ec);
+}
+
+std::filesystem::path TempDir::WriteBytes(const std::string& relative, const std::string& bytes) const {
+  const auto p = path_ / relative;
+  std::filesystem::create_directories(p.parent_path());
+  std::ofstream out(p, std::ios::binary);
+  out << bytes;
+  return p;
+}
+
+std::string TempDir::ReadBytes(const std::string& relative) const {
+  std::ifstream in(path_ / relative, std::ios::binary);
+  std::ostringstream s;
+  s << in.rdbuf();
+  return s.str();
+}
+
+std::string UniqueName(const std::string& stem) {
+  static std::atomic<int> counter{0};
+  return stem + "_" + std::to_string(getpid()) + "_" + std::to_string(counter++);
+}
+
+}  // namespace vx::test

@@ -1,0 +1,27 @@
+#pragma once
+// A fresh folder for one test, removed at the end.
+#include <filesystem>
+#include <string>
+
+namespace vx::test {
+
+class TempDir {
+ public:
+  TempDir();
+  ~TempDir();
+  TempDir(const TempDir&) = delete;
+  TempDir& operator=(const TempDir&) = delete;
+  const std::filesystem::path& Path() const { return path_; }
+  std::string Str() const { return path_.string(); }
+  // Writes raw bytes to a file under the folder (parents created); returns its path.
+  std::filesystem::path WriteBytes(const std::string& relative, const std::string& bytes) const;
+  std::string ReadBytes(const std::string& relative) const;
+
+ private:
+  std::filesystem::path path_;
+};
+
+// A name unique to this process and call, for shared memories and sockets of one test.
+std::string UniqueName(const std::string& stem);
+
+}  // namespace vx::test
