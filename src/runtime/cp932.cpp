@@ -1,0 +1,81 @@
+#include "runtime/cp932.h"
+
+#include <iconv.h>
+
+#include <cerrno>
+#include <stdexcept>
+
+namespace vx::runtime {
+namespace {
+
+// One conversion descriptor per direction and thread; iconv descriptors are not shareable.
+class Converter {
+ public:
+  Converter(const char* to, const char* from) : cd_(iconv_open(to, from)) {
+    if (cd_ == reinterpret_cast<iconv_t>(-1)) throw std::runtime_error("iconv: CP932 is not available");
+  }
+  ~Converter() { iconv_close(cd_); }
+  Converter(const Converter&) = delete;
+  Converter& operator=(const Converter&) = delete;
+
+  // Converts; on an invalid or unconvertible sequence calls onBad(in, left) which returns
+  // how many input bytes to skip and appends its replacement to out.
+  template <typename OnBad>
+  std::string Run(std::string_view input, OnBad onBad) {
+    iconv(cd_, nullptr, nullptr, nullptr, nullptr);
+    std::string out;
+    out.reserve(input.size() * 3 / 2 + 8);
+    char* in = const_cast<char*>(input.data());
+    size_t inLeft = input.size();
+    char buf[4096];
+    while (inLeft > 0) {
+      char* o = buf;
+      size_t oLeft = sizeof buf;
+      const size_t r = iconv(cd_, &in, &inLeft, &o, &oLeft);
+      out.append(buf, static_cast<size_t>(o - buf));
+      if (r == static_cast<size_t>(-1)) {
+        if (errno == E2BIG) continue;
+        const size_t skip = onBad(in, inLeft, out);
+        in += skip;
+        inLeft -= skip;
+      }
+    }
+    return out;
+  }
+
+ private:
+  iconv_t cd_;
+};
+
+size_t Utf8SequenceLength(unsigned char c) {
+  if (c < 0x80) return 1;
+  if ((c & 0xE0) == 0xC0) return 2;
+  if ((c & 0xF0) == 0xE0) return 3;
+  if ((c & 0xF8) == 0xF0) return 4;
+  return 1;
+}
+
+}  // namespace
+
+std::string Utf8ToCp932(std::string_view utf8) {
+  thread_local Converter conv("CP932", "UTF-8");
+  return conv.Run(utf8, [](const char* in, size_t left, std::string& out) {
+    out.push_back('?');
+    const size_t n = Utf8SequenceLength(static_cast<unsigned char>(*in));
+    return n <= left ? n : left;
+  });
+}
+
+std::string Cp932ToUtf8(std::string_view bytes) {
+  thread_local Converter conv("UTF-8", "CP932");
+  return conv.Run(bytes, [](const char* in, size_t left, std::string& out) {
+    out.append("\xEF\xBF\xBD");
+    // A lead byte followed by a bad trail byte drops only the lead byte, so the
+    // trail byte is read again on its own.
+    (void)in;
+    (void)left;
+    return size_t{1};
+  });
+}
+
+}  // namespace vx::runtime
