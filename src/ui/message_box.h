@@ -1,0 +1,57 @@
+#pragma once
+// Message boxes of the programs: title, text, buttons with Japanese texts, an icon.
+// Tests answer them from a script; a box the script does not expect fails the test.
+#include <deque>
+#include <functional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace vx::ui {
+
+enum class Buttons { Ok, OkCancel, YesNo };
+enum class Icon { None, Critical, Question, Exclamation, Information };
+enum class Answer { Ok, Cancel, Yes, No };
+
+class MessageBoxes {
+ public:
+  virtual ~MessageBoxes() = default;
+  // Shows a modal box and returns the answer. An empty title shows the program's name.
+  virtual Answer Show(std::string_view text, Buttons buttons = Buttons::Ok, Icon icon = Icon::None,
+                      std::string_view title = {}) = 0;
+};
+
+// Test double: every shown box is kept; answers come from the script in order.
+class ScriptedMessageBoxes final : public MessageBoxes {
+ public:
+  struct Shown {
+    std::string text;
+    Buttons buttons;
+    Icon icon;
+    std::string title;
+  };
+  // The next box must have this title (and contain `textPart` when given); it gets `answer`.
+  void Expect(std::string title, Answer answer, std::string textPart = {}) {
+    script_.push_back({std::move(title), std::move(textPart), answer});
+  }
+  // Called with a description when a box comes that the script does not expect
+  // (tests route it to a test failure). The box then gets the first button's answer.
+  std::function<void(const std::string&)> onUnexpected;
+
+  Answer Show(std::string_view text, Buttons buttons, Icon icon, std::string_view title) override;
+
+  std::vector<Shown> shown;
+  std::size_t PendingExpectations() const { return script_.size(); }
+  // The program's name shown as the title of boxes without one.
+  std::string programName = "VexlorPro";
+
+ private:
+  struct Step {
+    std::string title;
+    std::string textPart;
+    Answer answer;
+  };
+  std::deque<Step> script_;
+};
+
+}  // namespace vx::ui

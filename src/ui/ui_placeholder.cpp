@@ -1,1 +1,0 @@
-// The window layer over Qt Widgets.
