@@ -105,6 +105,7 @@ int Server::Run(std::string& error) {
   signal(SIGPIPE, SIG_IGN);
 
   readBuffer_.resize(simwire::kMaxMessage);
+  sim_.Update(RealSeconds());  // the clock runs from now
   std::vector<pollfd> fds;
   auto spinUntil = SteadyClock::time_point{};
   while (!stop_) {

@@ -2,6 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+#include <fstream>
+#include <sstream>
+
 namespace vx::standin {
 namespace {
 
@@ -119,6 +123,18 @@ TEST_F(ScriptSampleTest, TankLevelsFromTheOwnTankOrAllTanks) {
   At(50);
   EXPECT_EQ(area.GetSigned(0x0B7C, 4), 3355443);  // 40 % of 8388608, rounded
   EXPECT_EQ(area.GetSigned(0x0B74, 4), 5872026);  // 70 %
+}
+
+TEST(ExampleFlightTest, TheDocumentedExampleLoads) {
+  const char* source = std::getenv("VX_SOURCE_DIR");
+  ASSERT_NE(source, nullptr);
+  std::ifstream in(std::string(source) + "/apps/fs-standin/example-flight.txt");
+  std::ostringstream text;
+  text << in.rdbuf();
+  FlightScript script;
+  std::string error;
+  ASSERT_TRUE(FlightScript::Parse(text.str(), script, error)) << error;
+  EXPECT_EQ(script.Duration(), 6360);  // 1:46:00
 }
 
 }  // namespace
