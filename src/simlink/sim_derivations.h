@@ -39,6 +39,14 @@ constexpr double Int64Halves(std::uint32_t low, std::int32_t high) {
   return static_cast<double>(high) + static_cast<double>(low) / 4294967296.0;
 }
 
+// Degrees of a 64-bit latitude or longitude read as two halves (the low half unsigned).
+constexpr double LatitudeDegrees(std::uint32_t low, std::int32_t high) {
+  return Int64Halves(low, high) * kLatitudeDegreesPerUnit;
+}
+constexpr double LongitudeDegrees(std::uint32_t low, std::int32_t high) {
+  return Int64Halves(low, high) * kLongitudeDegreesPerUnit;
+}
+
 // Degrees C of the simulator's temperature word (C x 256), as the briefing shows it.
 std::int16_t TemperatureFromRaw(std::int16_t raw);
 WindReading DeriveWind(std::int16_t speedKt, std::int16_t directionWord);

@@ -122,6 +122,17 @@ TEST(AltitudeTest, FractionHalfIsUnsignedAndTheResultTruncated) {
   for (const Case& c : cases) EXPECT_EQ(AltitudeFeet(c.low, c.high), c.feet) << c.low << " " << c.high;
 }
 
+// South and west of zero the high half is negative and the low half adds a fraction upward.
+TEST(PositionTest, HalvesOfSouthernAndWesternPositions) {
+  // -0.5 units: high -1, low 2^31.
+  EXPECT_DOUBLE_EQ(LatitudeDegrees(0x80000000u, -1), -0.5 * kLatitudeDegreesPerUnit);
+  EXPECT_DOUBLE_EQ(LongitudeDegrees(0x80000000u, -1), -0.5 * kLongitudeDegreesPerUnit);
+  // -1000.25 units: high -1001, low 0.75 x 2^32.
+  EXPECT_DOUBLE_EQ(LatitudeDegrees(0xC0000000u, -1001), -1000.25 * kLatitudeDegreesPerUnit);
+  // North and east: 1000.75 units.
+  EXPECT_DOUBLE_EQ(LongitudeDegrees(0xC0000000u, 1000), 1000.75 * kLongitudeDegreesPerUnit);
+}
+
 TEST(AltitudeTest, OutOfRangeRaisesOverflow) {
   try {
     AltitudeFeet(0, 0x7FFFFFFF);
