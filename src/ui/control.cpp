@@ -26,9 +26,11 @@ int ButtonOf(Qt::MouseButton b) {
   }
 }
 
-bool CountsAsFocusChange(const QFocusEvent* e) {
-  // Switching to another program or opening a menu does not move the focus between controls.
-  return e->reason() != Qt::ActiveWindowFocusReason && e->reason() != Qt::PopupFocusReason;
+// Switching windows or opening a menu does not move the focus between controls; the
+// focus a window gives its first control when it first becomes active does.
+bool CountsAsFocusChange(const QFocusEvent* e, bool firstFocusOfLoad) {
+  if (e->reason() == Qt::PopupFocusReason) return false;
+  return e->reason() != Qt::ActiveWindowFocusReason || firstFocusOfLoad;
 }
 
 }  // namespace
@@ -231,11 +233,18 @@ bool Control::HandleWidgetEvent(QWidget* watched, QEvent* event) {
       }
       return false;
     }
-    case QEvent::FocusIn:
-      if (watched == widget_ && CountsAsFocusChange(static_cast<QFocusEvent*>(event))) RaiseFromUser(onGotFocus);
+    case QEvent::FocusIn: {
+      const bool first = !form_.focusGiven_;
+      form_.focusGiven_ = true;
+      if (watched == widget_ && CountsAsFocusChange(static_cast<QFocusEvent*>(event), first)) {
+        RaiseFromUser(onGotFocus);
+      }
       return false;
+    }
     case QEvent::FocusOut:
-      if (watched == widget_ && CountsAsFocusChange(static_cast<QFocusEvent*>(event))) RaiseFromUser(onLostFocus);
+      if (watched == widget_ && CountsAsFocusChange(static_cast<QFocusEvent*>(event), false)) {
+        RaiseFromUser(onLostFocus);
+      }
       return false;
     default:
       return false;

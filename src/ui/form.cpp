@@ -63,6 +63,7 @@ void Form::Load() {
     Design();
   }
   BuildWindow();
+  focusGiven_ = false;
   loaded_ = true;
   handle_ = static_cast<WindowHandle>(window_->winId());
   env_.windows.Add(handle_, *this);

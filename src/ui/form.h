@@ -162,6 +162,7 @@ class Form : public Container {
   bool unloading_ = false;
   bool designing_ = false;
   bool applyingGeometry_ = false;
+  bool focusGiven_ = false;  // a control of this load has had the focus
   WindowHandle handle_ = 0;
   FormWindow* window_ = nullptr;
   QWidget* client_ = nullptr;
