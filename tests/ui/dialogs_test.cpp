@@ -7,6 +7,7 @@
 #include <QMessageBox>
 #include <QTimer>
 #include <functional>
+#include <memory>
 
 #include "support/temp_dir.h"
 #include "ui/file_dialog.h"
@@ -17,18 +18,23 @@
 namespace vx::ui {
 namespace {
 
-// Runs `act` on the modal window as soon as one is up.
-void WhenModalAppears(std::function<void(QWidget*)> act) {
-  auto poll = std::make_shared<std::function<void()>>();
-  *poll = [act, poll] {
-    if (QWidget* w = QApplication::activeModalWidget()) {
-      act(w);
-    } else {
-      QTimer::singleShot(5, *poll);
-    }
-  };
-  QTimer::singleShot(0, *poll);
-}
+// Acts on the modal window as soon as one is up (the test's stand-in for the user).
+class ModalAnswer {
+ public:
+  explicit ModalAnswer(std::function<void(QWidget*)> act) : act_(std::move(act)) {
+    QObject::connect(&timer_, &QTimer::timeout, [this] {
+      if (QWidget* w = QApplication::activeModalWidget()) {
+        timer_.stop();
+        act_(w);
+      }
+    });
+    timer_.start(5);
+  }
+
+ private:
+  QTimer timer_;
+  std::function<void(QWidget*)> act_;
+};
 
 TEST(ScriptedMessageBoxes, AnswerInOrderAndAnUnexpectedBoxFailsTheTest) {
   ScriptedMessageBoxes boxes;
@@ -78,7 +84,7 @@ TEST(QtMessageBoxes, ShowJapaneseButtonsAndTheProgramNameAsDefaultTitle) {
   QString title;
   QMessageBox::Icon icon = QMessageBox::NoIcon;
   auto answerWith = [&](const QString& press) {
-    WhenModalAppears([&, press](QWidget* w) {
+    return std::make_unique<ModalAnswer>([&, press](QWidget* w) {
       auto* box = qobject_cast<QMessageBox*>(w);
       ASSERT_NE(box, nullptr);
       title = box->windowTitle();
@@ -94,19 +100,19 @@ TEST(QtMessageBoxes, ShowJapaneseButtonsAndTheProgramNameAsDefaultTitle) {
     });
   };
 
-  answerWith("いいえ(&N)");
+  auto user = answerWith("いいえ(&N)");
   EXPECT_EQ(boxes.Show("読込みますか？", Buttons::YesNo, Icon::Question, "途中データ読込"), Answer::No);
   EXPECT_EQ(title, "途中データ読込");
   EXPECT_EQ(icon, QMessageBox::Question);
   EXPECT_TRUE(buttons.contains("はい(&Y)"));
   EXPECT_EQ(buttons.size(), 2);
 
-  answerWith("キャンセル");
+  user = answerWith("キャンセル");
   EXPECT_EQ(boxes.Show("よろしいですか？", Buttons::OkCancel, Icon::Question, ""), Answer::Cancel);
   EXPECT_EQ(title, "VexlorPro");
   EXPECT_TRUE(buttons.contains("OK"));
 
-  answerWith("OK");
+  user = answerWith("OK");
   EXPECT_EQ(boxes.Show("型が一致しません。", Buttons::Ok, Icon::Critical, ""), Answer::Ok);
   EXPECT_EQ(icon, QMessageBox::Critical);
   EXPECT_EQ(buttons, QStringList{"OK"});
@@ -119,7 +125,7 @@ TEST(QtFileDialogs, ReturnTheChosenPathOrNothingWhenCancelled) {
   const FileDialogRequest request{"開く", "VexlorPro ファイル (*.cfg)|*.cfg", dir.Str(), ""};
 
   QString seenTitle;
-  WhenModalAppears([&](QWidget* w) {
+  auto user = std::make_unique<ModalAnswer>([&](QWidget* w) {
     auto* dialog = qobject_cast<QFileDialog*>(w);
     ASSERT_NE(dialog, nullptr);
     seenTitle = dialog->windowTitle();
@@ -130,7 +136,7 @@ TEST(QtFileDialogs, ReturnTheChosenPathOrNothingWhenCancelled) {
   EXPECT_EQ(dialogs.Open(request), (dir.Path() / "VexlorPro.cfg").string());
   EXPECT_EQ(seenTitle, "開く");
 
-  WhenModalAppears([](QWidget* w) { static_cast<QDialog*>(w)->reject(); });
+  user = std::make_unique<ModalAnswer>([](QWidget* w) { static_cast<QDialog*>(w)->reject(); });
   EXPECT_EQ(dialogs.Save({"保存", request.filter, dir.Str(), ""}), std::nullopt);
 }
 
