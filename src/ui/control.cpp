@@ -223,6 +223,8 @@ bool Control::HandleWidgetEvent(QWidget* watched, QEvent* event) {
       return takes;
     }
     case QEvent::KeyPress: {
+      // Keys that a child control left unhandled travel up to its frame; they are not the frame's.
+      if (!watched->hasFocus()) return false;
       const auto* ke = static_cast<QKeyEvent*>(event);
       const int key = VirtualKeyOf(*ke);
       const int shift = ShiftStateOf(static_cast<int>(ke->modifiers()));

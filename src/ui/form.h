@@ -3,6 +3,23 @@
 // between Load and Unload. A form loads only when the program says so (Load, Show);
 // touching one of its controls never loads it. Each Load builds the controls from their
 // design values (Design()), then runs the load handler.
+//
+//   class FrmCabin : public ui::Form {
+//    public:
+//     explicit FrmCabin(ui::UiEnv& env) : Form(env, "frmCabin") {
+//       button切替.onClick = [this] { tbxCockpit.SetText(tbxCockpit.Text() == "Cockpit" ? "Cabin" : "Cockpit"); };
+//       tbxDest.onMouseDown = [this](const ui::MouseArgs&) { StartWindowDrag(); };
+//     }
+//     ui::TextBox tbxCockpit{*this, "tbxCockpit"};
+//     ui::TextBox tbxDest{*this, "tbxDest"};
+//     ui::CommandButton button切替{*this, "button切替"};
+//    protected:
+//     void Design() override {
+//       SetBorderStyle(ui::BorderStyle::None);
+//       tbxCockpit.Move(360, 0, 735, 315);
+//       tbxCockpit.SetText("Cockpit");
+//     }
+//   };
 #include <functional>
 #include <memory>
 #include <string>

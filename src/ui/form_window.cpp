@@ -1,5 +1,6 @@
 #include "ui/form_window.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -56,7 +57,9 @@ void FormWindow::mousePressEvent(QMouseEvent* event) {
 
 void FormWindow::keyPressEvent(QKeyEvent* event) {
   const int key = VirtualKeyOf(*event);
-  if (form_ && key != 0) form_->WindowKeyPressed(key, ShiftStateOf(static_cast<int>(event->modifiers())));
+  // The form's own keys: those typed while no control has the focus.
+  const QWidget* focus = QApplication::focusWidget();
+  if (form_ && key != 0 && (!focus || focus == this)) form_->WindowKeyPressed(key, ShiftStateOf(static_cast<int>(event->modifiers())));
   QWidget::keyPressEvent(event);
 }
 

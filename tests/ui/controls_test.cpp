@@ -207,6 +207,7 @@ TEST(TextBoxes, ChangeRunsForTypingAndForCodeButNotForTheSameText) {
   auto* edit = static_cast<QLineEdit*>(form.tbx機長名.Widget());
   form.tbx機長名.SetText("VexlorPro");
   form.tbx機長名.SetText("山田");
+  QCoreApplication::processEvents();  // the window becomes active
   edit->setFocus();
   edit->end(false);
   Type(edit, Qt::Key_A, "a");
