@@ -4,11 +4,21 @@
 
 namespace vx::announce {
 
+// The flight window's place in twips, and where the call-out program's window goes
+// beside it.
+struct WindowPosition {
+  std::int32_t top = 0;
+  std::int32_t left = 0;
+  std::int32_t expTop = 0;   // a copy of top
+  std::int32_t expLeft = 0;  // left plus the flight window's width
+};
+
 struct EngineState {
   std::int16_t AnnounceRequest = 0;
   std::int16_t AnnounceAbort = 0;       // 1 cuts the running sequence and every wait in it
   std::int16_t FlightWindowClosed = 0;  // 1 once the flight window has unloaded
-  std::int16_t FlightStage = 0;         // 0 up to departure, 1 after arrival, 2 after the final announcement
+  WindowPosition SoundWindowPosition;
+  std::int16_t FlightStage = 0;  // 0 up to departure, 1 after arrival, 2 after the final announcement
 };
 
 }  // namespace vx::announce

@@ -17,6 +17,10 @@ namespace {
 
 using runtime::Format;
 
+// Events of BriefingTimes.
+constexpr std::size_t kScheduledDeparture = 0;
+constexpr std::size_t kScheduledArrival = 1;
+
 void Pump(mainwindow::ProContext& pro) {
   if (pro.svc.pump) pro.svc.pump->Pump();
 }
@@ -63,8 +67,8 @@ void ResizeStrip(mainwindow::ProContext& pro, CabinStrip& strip) {
 
 void WriteStripClocks(mainwindow::ProContext& pro, CabinStrip& strip) {
   const SimClockFields& c = pro.sim.SimClock;
-  const briefing::BriefingTimesRecord& times = pro.briefing.BriefingTimes;
-  const briefing::BriefingTime& arrival = times.events[briefing::kScheduledArrival];
+  const briefing::BriefingTimesValues& times = pro.briefing.BriefingTimes;
+  const briefing::BriefingEventTime& arrival = times.events[kScheduledArrival];
 
   strip.SetText(CabinBox::tbxTime, "[GMT] 予定 " + Format(arrival.gmtHour, "#00") + "：" +
                                        Format(arrival.gmtMinute, "#00") + "：00" + " / 現在 " +
@@ -72,7 +76,7 @@ void WriteStripClocks(mainwindow::ProContext& pro, CabinStrip& strip) {
   strip.SetText(CabinBox::tbx現在地時計, Clock3(c.localHour, c.localMinute, c.second));
 
   // The departure airport's clock, wrapped into one day whichever side of GMT it lies.
-  std::int64_t n = static_cast<std::int64_t>(c.gmtHour) * 60 + c.gmtMinute - times.timeDifference[0];
+  std::int64_t n = static_cast<std::int64_t>(c.gmtHour) * 60 + c.gmtMinute - times.departureTimeDifference;
   n = ((n % 1440) + 1440) % 1440;
   strip.SetText(CabinBox::tbx出発地時計, Clock3(n / 60, n % 60, c.second));
 
@@ -125,10 +129,10 @@ void UpdateRouteProgress(mainwindow::ProContext& pro) {
   double t = 0;
   if (s.GroundSpeedKmh != 0) t = d <= 60 ? d / 240.0 : (d - 60) / s.GroundSpeedKmh + 15.0 / 60.0;
 
-  const briefing::BriefingTimesRecord& times = pro.briefing.BriefingTimes;
+  const briefing::BriefingTimesValues& times = pro.briefing.BriefingTimes;
   if (s.HeightAboveGround <= 200) {
-    const briefing::BriefingTime& shown =
-        times.events[pro.engine.FlightStage == 0 ? briefing::kScheduledDeparture : briefing::kScheduledArrival];
+    const briefing::BriefingEventTime& shown =
+        times.events[pro.engine.FlightStage == 0 ? kScheduledDeparture : kScheduledArrival];
     s.ProgressText = "距離 " + Format(d, "#,##0") + (pro.engine.FlightStage == 0 ? "Km / 出発 " : "Km / 到着 ") +
                      Format(shown.localHour, "#00") + "：" + Format(shown.localMinute, "#00") + "：00";
     if (s.LandingCallState == 3) s.LandingCallState = 0;

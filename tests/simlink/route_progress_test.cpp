@@ -61,9 +61,9 @@ class RouteProgressTest : public ::testing::Test {
     pro.files.RouteAirports[0].icao = "RJTT";
     pro.files.RouteAirports[1].icao = "RJFF";  // arrival at 0 N 0 E in these tests
     auto& times = pro.briefing.BriefingTimes;
-    times.events[briefing::kScheduledDeparture] = {9, 30, 0, 30};
-    times.events[briefing::kScheduledArrival] = {10, 45, 1, 30};
-    times.timeDifference = {-540, -540};
+    times.events[0] = {9, 30, 0, 30};  // scheduled departure
+    times.events[1] = {10, 45, 1, 30};  // scheduled arrival
+    times.departureTimeDifference = -540;
     pro.briefing.ArrivalGmtHourUnwrapped = 25;
   }
   ~RouteProgressTest() override {
@@ -225,7 +225,7 @@ TEST_F(RouteProgressTest, DepartureClockWrapsIntoTheDay) {
       {0, 0, 0, "00：00：07"},
   };
   for (const Case& c : cases) {
-    pro.briefing.BriefingTimes.timeDifference[0] = c.difference;
+    pro.briefing.BriefingTimes.departureTimeDifference = c.difference;
     FlightDataRecord r = Airborne(500);
     r.gmtHour = c.gmtHour, r.gmtMinute = c.gmtMinute, r.second = 7;
     Tick(r);
@@ -249,7 +249,7 @@ TEST_F(RouteProgressTest, TimeToTheScheduledArrival) {
   };
   for (const Case& c : cases) {
     pro.briefing.ArrivalGmtHourUnwrapped = c.unwrappedHour;
-    pro.briefing.BriefingTimes.events[briefing::kScheduledArrival].gmtMinute = c.arrivalMinute;
+    pro.briefing.BriefingTimes.events[1].gmtMinute = c.arrivalMinute;
     FlightDataRecord r = Airborne(500);
     r.gmtHour = c.gmtHour, r.gmtMinute = c.gmtMinute, r.second = c.second;
     Tick(r);
