@@ -78,9 +78,11 @@ int Server::Run(std::string& error) {
     error = "socket path too long: " + settings_.socketPath.string();
     return 2;
   }
+  // A folder made here is private to the user; an existing one is left as it is.
   std::error_code ec;
-  std::filesystem::create_directories(settings_.socketPath.parent_path(), ec);
-  chmod(settings_.socketPath.parent_path().c_str(), 0700);
+  if (std::filesystem::create_directories(settings_.socketPath.parent_path(), ec)) {
+    chmod(settings_.socketPath.parent_path().c_str(), 0700);
+  }
   if (SomeoneListens(addr)) {
     error = "a simulator is already registered at " + settings_.socketPath.string();
     return 1;
