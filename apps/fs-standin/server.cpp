@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "platform/sim_wire.h"
+#include "platform/standin_link.h"
 
 namespace vx::standin {
 namespace {
@@ -108,6 +109,7 @@ int Server::Run(std::string& error) {
 
   readBuffer_.resize(simwire::kMaxMessage);
   sim_.Update(RealSeconds());  // the clock runs from now
+  const bool spin = platform::SpinningHelps();
   std::vector<pollfd> fds;
   auto spinUntil = SteadyClock::time_point{};
   while (!stop_) {
@@ -149,7 +151,7 @@ int Server::Run(std::string& error) {
       close(fd);
       std::erase_if(connections_, [fd](const Connection& c) { return c.fd == fd; });
     }
-    if (served) spinUntil = SteadyClock::now() + std::chrono::microseconds(settings_.spinMicros);
+    if (served && spin) spinUntil = SteadyClock::now() + std::chrono::microseconds(settings_.spinMicros);
   }
 
   for (const Connection& c : connections_) close(c.fd);

@@ -10,7 +10,8 @@ namespace vx::standin {
 
 struct ServerSettings {
   std::filesystem::path socketPath;
-  // After a request, keep polling this long before sleeping (a fast reply to the next one).
+  // After a request, keep polling this long before sleeping (a fast reply to the next one);
+  // only when the stand-in may run on more than one processor.
   int spinMicros = 200;
 };
 

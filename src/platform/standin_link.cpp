@@ -1,6 +1,7 @@
 #include "platform/standin_link.h"
 
 #include <poll.h>
+#include <sched.h>
 #include <sys/socket.h>
 #include <sys/un.h>
 #include <unistd.h>
@@ -23,6 +24,12 @@ int RemainingMs(SteadyClock::time_point deadline) {
 }
 
 }  // namespace
+
+bool SpinningHelps() {
+  cpu_set_t cpus;
+  CPU_ZERO(&cpus);
+  return sched_getaffinity(0, sizeof cpus, &cpus) == 0 && CPU_COUNT(&cpus) > 1;
+}
 
 std::filesystem::path DefaultStandinFolder() {
   if (const char* runtime = std::getenv("XDG_RUNTIME_DIR"); runtime && *runtime) {

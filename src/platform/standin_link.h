@@ -20,6 +20,10 @@ std::filesystem::path DefaultStandinFolder();
 std::filesystem::path StandinSocketPath(const std::filesystem::path& folder, std::string_view prefix,
                                         std::string_view className);
 
+// Whether this process may run on more than one processor. Waiting for a reply by polling
+// only pays when the other side runs on another processor at the same time.
+bool SpinningHelps();
+
 // One connection to a stand-in: a request and its reply, within a timeout.
 class StandinConnection {
  public:
@@ -38,12 +42,13 @@ class StandinConnection {
   // the connection; a timeout keeps it. False when no reply came.
   bool Transact(const std::vector<std::uint8_t>& request, std::vector<std::uint8_t>& reply, int timeoutMs);
   // Microseconds to poll for the reply before sleeping in the kernel; 0 sleeps at once.
+  // By default 60 when spinning helps, else 0.
   void SetSpinMicros(int micros) { spinMicros_ = micros; }
 
  private:
   int fd_ = -1;
   std::uint32_t seq_ = 0;
-  int spinMicros_ = 60;
+  int spinMicros_ = SpinningHelps() ? 60 : 0;
 };
 
 class StandinWindowFinder final : public SimWindowFinder {
