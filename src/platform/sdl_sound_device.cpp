@@ -4,51 +4,36 @@
 #include <SDL_mixer.h>
 
 #include <algorithm>
-#include <atomic>
-#include <cmath>
+#include <cstring>
 
+#include "platform/voice_render.h"
 #include "platform/wav_image.h"
 
 namespace vx::platform {
+namespace {
 
-struct SdlSoundDevice::Buffer {
-  std::vector<std::int16_t> frames;  // our own conversion; the chunk points into it
-  Mix_Chunk* chunk = nullptr;
-  int channel = -1;
+constexpr std::size_t kSpareLimitBytes = 32u << 20;
+
+}  // namespace
+
+struct SdlSoundDevice::Voice {
+  VoiceSamples samples;
+  bool playing = false;
+  bool looping = false;
+  std::uint64_t position = 0;  // output frames played since the start
   int volume = 0;
   int pan = 0;
-  // Read by the mixing thread.
-  std::atomic<float> leftGain{1.0f};
-  std::atomic<float> rightGain{1.0f};
+  float leftGain = 1.0f;
+  float rightGain = 1.0f;
 
   void SetLevels(int newVolume, int newPan) {
     volume = newVolume;
     pan = newPan;
     const StereoGain g = PannedGain(volume, pan);
-    leftGain.store(static_cast<float>(g.left), std::memory_order_relaxed);
-    rightGain.store(static_cast<float>(g.right), std::memory_order_relaxed);
+    leftGain = static_cast<float>(g.left);
+    rightGain = static_cast<float>(g.right);
   }
 };
-
-namespace {
-
-constexpr int kInitialChannels = 32;
-
-// Channel effect: the buffer's attenuation and pan on the 16-bit stereo stream.
-void ApplyGain(int /*channel*/, void* stream, int length, void* userData) {
-  auto* b = static_cast<SdlSoundDevice::Buffer*>(userData);
-  const float left = b->leftGain.load(std::memory_order_relaxed);
-  const float right = b->rightGain.load(std::memory_order_relaxed);
-  if (left == 1.0f && right == 1.0f) return;
-  auto* s = static_cast<std::int16_t*>(stream);
-  const int samples = length / static_cast<int>(sizeof(std::int16_t));
-  for (int i = 0; i + 1 < samples; i += 2) {
-    s[i] = static_cast<std::int16_t>(std::lrint(s[i] * left));
-    s[i + 1] = static_cast<std::int16_t>(std::lrint(s[i + 1] * right));
-  }
-}
-
-}  // namespace
 
 SdlSoundDevice::SdlSoundDevice(SdlAudio& audio) : audio_(audio) {}
 
@@ -57,115 +42,125 @@ SdlSoundDevice::~SdlSoundDevice() { Quit(); }
 bool SdlSoundDevice::Init() {
   if (started_) return true;
   if (!audio_.Acquire()) return false;
+  if (!audio_.Stereo16()) {
+    audio_.Release();
+    return false;
+  }
   started_ = true;
-  channelCount_ = Mix_AllocateChannels(kInitialChannels);
-  freeChannels_.clear();
-  for (int c = channelCount_ - 1; c >= 0; --c) freeChannels_.push_back(c);
+  Mix_SetPostMix(&SdlSoundDevice::MixAll, this);
   return true;
 }
 
 void SdlSoundDevice::Quit() {
   if (!started_) return;
-  for (auto& [id, b] : buffers_) Release(*b);
-  buffers_.clear();
-  freeChannels_.clear();
-  Mix_AllocateChannels(0);
-  channelCount_ = 0;
+  Mix_SetPostMix(nullptr, nullptr);  // returns once the mixing thread is out of MixAll
+  {
+    std::lock_guard lock(mutex_);
+    voices_.clear();
+  }
+  spare_.clear();
+  spareBytes_ = 0;
   started_ = false;
   audio_.Release();
 }
 
-int SdlSoundDevice::TakeChannel() {
-  if (freeChannels_.empty()) {
-    const int grown = Mix_AllocateChannels(std::max(kInitialChannels, channelCount_ * 2));
-    for (int c = grown - 1; c >= channelCount_; --c) freeChannels_.push_back(c);
-    channelCount_ = grown;
-    if (freeChannels_.empty()) return -1;
+void SdlSoundDevice::MixAll(void* self, std::uint8_t* stream, int length) {
+  auto* device = static_cast<SdlSoundDevice*>(self);
+  auto* out = reinterpret_cast<std::int16_t*>(stream);
+  const auto frames = static_cast<std::size_t>(length) / (2 * sizeof(std::int16_t));
+  std::lock_guard lock(device->mutex_);
+  for (auto& [id, v] : device->voices_) {
+    if (!v->playing) continue;
+    if (v->leftGain > 0.0f || v->rightGain > 0.0f)
+      MixVoice(v->samples, v->position, v->looping, frames, v->leftGain, v->rightGain, out);
+    v->position += frames;
+    if (!v->looping && v->position >= v->samples.OutputFrames()) v->playing = false;
   }
-  const int c = freeChannels_.back();
-  freeChannels_.pop_back();
-  return c;
 }
 
 std::int32_t SdlSoundDevice::CreateBuffer(std::span<const std::uint8_t> wavImage, std::int32_t /*flags*/,
                                           std::string_view /*label*/) {
   if (!started_) return 0;
-  auto b = std::make_unique<Buffer>();
   const auto format = ParseWav(wavImage);
   if (!format) return 0;
-  if (audio_.Stereo16()) {
-    if (auto frames = ConvertWavToStereo16(*format, wavImage, audio_.Rate())) {
-      b->frames = std::move(*frames);
-      b->chunk = Mix_QuickLoad_RAW(reinterpret_cast<Uint8*>(b->frames.data()),
-                                   static_cast<Uint32>(b->frames.size() * sizeof(std::int16_t)));
-    }
+  // The spare voice with the least room that is enough, else a new one.
+  const std::size_t need = format->Frames() * static_cast<std::size_t>(std::max(format->channels, 1)) * sizeof(std::int16_t);
+  auto best = spare_.end();
+  for (auto it = spare_.begin(); it != spare_.end(); ++it) {
+    const std::size_t room = (*it)->samples.samples.capacity() * sizeof(std::int16_t);
+    if (room >= need && (best == spare_.end() || room < (*best)->samples.samples.capacity() * sizeof(std::int16_t)))
+      best = it;
   }
-  if (!b->chunk) {
-    // Formats of our own conversion's reach end here only when the mixer is not
-    // 16-bit stereo; the rest (ADPCM, odd rates) are SDL's to convert.
+  std::unique_ptr<Voice> voice;
+  if (best != spare_.end()) {
+    voice = std::move(*best);
+    spare_.erase(best);
+    spareBytes_ -= voice->samples.samples.capacity() * sizeof(std::int16_t);
+    *voice = Voice{std::move(voice->samples)};
+  } else {
+    voice = std::make_unique<Voice>();
+  }
+  if (!VoiceSamplesFromWav(*format, wavImage, audio_.Rate(), voice->samples)) {
+    // Other encodings and rates: SDL's loader converts them to the output format.
     SDL_RWops* rw = SDL_RWFromConstMem(wavImage.data(), static_cast<int>(wavImage.size()));
-    if (rw) b->chunk = Mix_LoadWAV_RW(rw, 1);
+    Mix_Chunk* chunk = rw ? Mix_LoadWAV_RW(rw, 1) : nullptr;
+    if (!chunk) return 0;
+    voice->samples.channels = 2;
+    voice->samples.factor = 1;
+    voice->samples.samples.resize(chunk->alen / sizeof(std::int16_t));
+    std::memcpy(voice->samples.samples.data(), chunk->abuf, voice->samples.samples.size() * sizeof(std::int16_t));
+    Mix_FreeChunk(chunk);
   }
-  if (!b->chunk) return 0;
-  b->channel = TakeChannel();
-  if (b->channel < 0) {
-    Mix_FreeChunk(b->chunk);
-    return 0;
-  }
+  std::lock_guard lock(mutex_);
   const std::int32_t id = nextId_++;
-  buffers_[id] = std::move(b);
+  voices_[id] = std::move(voice);
   return id;
 }
 
-SdlSoundDevice::Buffer* SdlSoundDevice::Find(std::int32_t buffer) {
-  auto it = buffers_.find(buffer);
-  return it == buffers_.end() ? nullptr : it->second.get();
+void SdlSoundDevice::Start(std::int32_t buffer, int volume, int pan, bool loop) {
+  std::lock_guard lock(mutex_);
+  auto it = voices_.find(buffer);
+  if (it == voices_.end()) return;
+  Voice& v = *it->second;
+  v.SetLevels(volume, pan);
+  v.looping = loop;
+  v.position = 0;
+  v.playing = v.samples.OutputFrames() > 0;
 }
 
-void SdlSoundDevice::Start(std::int32_t buffer, int volume, int pan, int loops) {
-  Buffer* b = Find(buffer);
-  if (!b) return;
-  b->SetLevels(volume, pan);
-  // The mixer drops a channel's effects when its sound ends or is replaced, so the
-  // gain effect is attached after the start; the channel stays mute until then.
-  Mix_Volume(b->channel, 0);
-  if (Mix_PlayChannel(b->channel, b->chunk, loops) < 0) return;
-  Mix_UnregisterAllEffects(b->channel);
-  Mix_RegisterEffect(b->channel, &ApplyGain, nullptr, b);
-  Mix_Volume(b->channel, MIX_MAX_VOLUME);
-}
+void SdlSoundDevice::Play(std::int32_t buffer, int volume, int pan) { Start(buffer, volume, pan, false); }
 
-void SdlSoundDevice::Play(std::int32_t buffer, int volume, int pan) { Start(buffer, volume, pan, 0); }
-
-void SdlSoundDevice::PlayLooping(std::int32_t buffer, int volume, int pan) { Start(buffer, volume, pan, -1); }
+void SdlSoundDevice::PlayLooping(std::int32_t buffer, int volume, int pan) { Start(buffer, volume, pan, true); }
 
 bool SdlSoundDevice::IsPlaying(std::int32_t buffer) {
-  Buffer* b = Find(buffer);
-  return b && Mix_Playing(b->channel) != 0;
+  std::lock_guard lock(mutex_);
+  auto it = voices_.find(buffer);
+  return it != voices_.end() && it->second->playing;
 }
 
 void SdlSoundDevice::Stop(std::int32_t buffer) {
-  if (Buffer* b = Find(buffer)) Mix_HaltChannel(b->channel);
+  std::lock_guard lock(mutex_);
+  if (auto it = voices_.find(buffer); it != voices_.end()) it->second->playing = false;
 }
 
 void SdlSoundDevice::Free(std::int32_t buffer) {
-  auto it = buffers_.find(buffer);
-  if (it == buffers_.end()) return;
-  Release(*it->second);
-  freeChannels_.push_back(it->second->channel);
-  buffers_.erase(it);
+  std::unique_ptr<Voice> freed;
+  {
+    std::lock_guard lock(mutex_);
+    auto it = voices_.find(buffer);
+    if (it == voices_.end()) return;
+    freed = std::move(it->second);
+    voices_.erase(it);
+  }
+  const std::size_t bytes = freed->samples.samples.capacity() * sizeof(std::int16_t);
+  if (spareBytes_ + bytes > kSpareLimitBytes) return;
+  spareBytes_ += bytes;
+  spare_.push_back(std::move(freed));
 }
 
 void SdlSoundDevice::SetVolume(std::int32_t buffer, int volume) {
-  if (Buffer* b = Find(buffer)) b->SetLevels(volume, b->pan);
-}
-
-void SdlSoundDevice::Release(Buffer& b) {
-  // Halting runs under the mixer's lock: afterwards the mixing thread no longer
-  // touches the chunk or the effect's data.
-  Mix_HaltChannel(b.channel);
-  Mix_FreeChunk(b.chunk);
-  b.chunk = nullptr;
+  std::lock_guard lock(mutex_);
+  if (auto it = voices_.find(buffer); it != voices_.end()) it->second->SetLevels(volume, it->second->pan);
 }
 
 }  // namespace vx::platform

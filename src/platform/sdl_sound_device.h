@@ -1,10 +1,13 @@
 #pragma once
-// Sound buffers on SDL_mixer: one mixer channel per buffer. WAV images at the output
-// rate, half or a quarter of it are converted here (cheaper than the mixer's own
-// converter, and with a proper interpolation filter); other formats go through SDL's
-// loader. Attenuation and pan are applied per channel as exact gains.
+// Sound buffers on SDL_mixer's output: every buffer is a voice of its own, mixed into
+// the output after the mixer's music. A buffer keeps its recording at its own rate
+// (the output rate or half of it) and is interpolated while it plays, so creating a
+// buffer costs little more than copying the recording; other formats and rates are
+// converted by SDL's loader. Attenuation and pan are exact gains per side.
+#include <cstdint>
 #include <map>
 #include <memory>
+#include <mutex>
 #include <vector>
 
 #include "platform/sdl_audio.h"
@@ -28,20 +31,21 @@ class SdlSoundDevice final : public SoundDevice {
   void Free(std::int32_t buffer) override;
   void SetVolume(std::int32_t buffer, int volume) override;
 
-  struct Buffer;
-
  private:
-  Buffer* Find(std::int32_t buffer);
-  void Start(std::int32_t buffer, int volume, int pan, int loops);
-  int TakeChannel();
-  void Release(Buffer& b);
+  struct Voice;
+  static void MixAll(void* self, std::uint8_t* stream, int length);
+  void Start(std::int32_t buffer, int volume, int pan, bool loop);
 
   SdlAudio& audio_;
   bool started_ = false;
-  std::map<std::int32_t, std::unique_ptr<Buffer>> buffers_;
-  std::vector<int> freeChannels_;
-  int channelCount_ = 0;
+  // Guards the voices between the program and the mixing thread.
+  std::mutex mutex_;
+  std::map<std::int32_t, std::unique_ptr<Voice>> voices_;
   std::int32_t nextId_ = 1;
+  // Sample memory of freed buffers, kept for the next ones: memory the program already
+  // holds is far cheaper to fill than fresh pages.
+  std::vector<std::unique_ptr<Voice>> spare_;
+  std::size_t spareBytes_ = 0;
 };
 
 }  // namespace vx::platform

@@ -2,8 +2,8 @@
 
 #include <algorithm>
 #include <array>
-#include <cmath>
 #include <cstring>
+#include <vector>
 
 namespace vx::platform {
 namespace {
@@ -16,36 +16,38 @@ std::uint16_t U16(const std::uint8_t* p) { return static_cast<std::uint16_t>(p[0
 
 bool Tag(const std::uint8_t* p, const char* tag) { return std::memcmp(p, tag, 4) == 0; }
 
-// Half-band interpolator: the new sample between x[n] and x[n+1] is
-// sum h[k] * (x[n-k] + x[n+1+k]). Kaiser-windowed sinc (beta 5): flat to 8 kHz at a
-// 22.05 kHz source, images below 8 kHz attenuated by more than 64 dB.
-constexpr std::array<float, 6> kHalfBand = {0.627645512f, -0.184445326f, 0.085150470f,
-                                            -0.039836273f, 0.016329487f, -0.004843870f};
-constexpr std::size_t kTaps = kHalfBand.size();
+constexpr const auto& kHalfBand = kHalfBandTaps;
+constexpr std::ptrdiff_t kTaps = static_cast<std::ptrdiff_t>(kHalfBand.size());
 
-// Doubles the rate of one channel.
-std::vector<float> Upsample2(const std::vector<float>& in) {
-  const std::size_t n = in.size();
-  std::vector<float> padded(n + 2 * kTaps, 0.0f);
-  for (std::size_t i = 0; i < n; ++i) padded[kTaps + i] = in[i];
-  std::vector<float> out(2 * n);
-  const float* x = padded.data() + kTaps;
-  for (std::size_t i = 0; i < n; ++i) {
-    const float* here = x + i;
-    float acc = 0.0f;
-    for (std::size_t k = 0; k < kTaps; ++k) {
-      const auto back = static_cast<std::ptrdiff_t>(k);
-      acc += kHalfBand[k] * (here[-back] + here[back + 1]);
-    }
-    out[2 * i] = here[0];
-    out[2 * i + 1] = acc;
-  }
-  return out;
+std::int16_t ToSample(float v) {
+  const float r = v + (v >= 0.0f ? 0.5f : -0.5f);
+  if (r >= 32767.0f) return 32767;
+  if (r <= -32768.0f) return -32768;
+  return static_cast<std::int16_t>(r);
 }
 
-std::int16_t Clamp16(float v) {
-  const float r = std::nearbyint(v);
-  return static_cast<std::int16_t>(std::clamp(r, -32768.0f, 32767.0f));
+// Doubles the rate of one lane of n samples, read through `at` (0 <= i < n), writing
+// each result through `put` (index 0 .. 2n-1). Samples beyond the ends count as 0.
+template <class At, class Put>
+void Upsample2(std::ptrdiff_t n, At at, Put put) {
+  auto clipped = [&](std::ptrdiff_t i) { return i < 0 || i >= n ? 0.0f : at(i); };
+  auto edge = [&](std::ptrdiff_t i) {
+    float acc = 0.0f;
+    for (std::ptrdiff_t k = 0; k < kTaps; ++k)
+      acc += kHalfBand[static_cast<std::size_t>(k)] * (clipped(i - k) + clipped(i + 1 + k));
+    put(2 * i, clipped(i));
+    put(2 * i + 1, acc);
+  };
+  const std::ptrdiff_t first = std::min(kTaps - 1, n);
+  const std::ptrdiff_t last = std::max(first, n - kTaps);  // interior: i - k >= 0 and i + 1 + k < n
+  for (std::ptrdiff_t i = 0; i < first; ++i) edge(i);
+  for (std::ptrdiff_t i = first; i < last; ++i) {
+    float acc = 0.0f;
+    for (std::ptrdiff_t k = 0; k < kTaps; ++k) acc += kHalfBand[static_cast<std::size_t>(k)] * (at(i - k) + at(i + 1 + k));
+    put(2 * i, at(i));
+    put(2 * i + 1, acc);
+  }
+  for (std::ptrdiff_t i = last; i < n; ++i) edge(i);
 }
 
 }  // namespace
@@ -82,55 +84,86 @@ std::optional<WavFormat> ParseWav(std::span<const std::uint8_t> image) {
   return f;
 }
 
-std::optional<std::vector<std::int16_t>> ConvertWavToStereo16(const WavFormat& format,
-                                                               std::span<const std::uint8_t> image, int deviceRate) {
-  if (!format.IsPlainPcm() || format.dataOffset + format.dataSize > image.size()) return std::nullopt;
-  int doublings = 0;
-  if (format.sampleRate == deviceRate) {
-    doublings = 0;
-  } else if (format.sampleRate * 2 == deviceRate) {
-    doublings = 1;
-  } else if (format.sampleRate * 4 == deviceRate) {
-    doublings = 2;
-  } else {
-    return std::nullopt;
-  }
+namespace {
 
-  const std::size_t frames = format.Frames();
-  const std::uint8_t* data = image.data() + format.dataOffset;
-  const int channels = format.channels;
-  const bool eightBit = format.bitsPerSample == 8;
-  auto sampleAt = [&](std::size_t frame, int channel) -> std::int16_t {
-    const std::size_t index = frame * static_cast<std::size_t>(channels) + static_cast<std::size_t>(channel);
-    if (eightBit) return static_cast<std::int16_t>((static_cast<int>(data[index]) - 128) * 256);
-    return static_cast<std::int16_t>(U16(data + 2 * index));
-  };
+int RateFactor(const WavFormat& format, int deviceRate) {
+  if (format.sampleRate == deviceRate) return 1;
+  if (format.sampleRate * 2 == deviceRate) return 2;
+  if (format.sampleRate * 4 == deviceRate) return 4;
+  return 0;
+}
 
-  std::vector<std::int16_t> out;
-  if (doublings == 0) {
-    out.resize(frames * 2);
-    for (std::size_t i = 0; i < frames; ++i) {
-      out[2 * i] = sampleAt(i, 0);
-      out[2 * i + 1] = sampleAt(i, channels - 1);
+// One channel of the PCM data as floats on the 16-bit scale.
+template <int Channels, int Bits>
+struct PcmLane {
+  const std::uint8_t* data;
+  int channel;
+  float operator()(std::ptrdiff_t i) const {
+    const std::ptrdiff_t index = i * Channels + channel;
+    if constexpr (Bits == 8) {
+      return static_cast<float>((static_cast<int>(data[index]) - 128) * 256);
+    } else {
+      return static_cast<float>(static_cast<std::int16_t>(U16(data + 2 * index)));
     }
-    return out;
   }
+};
 
-  std::array<std::vector<float>, 2> lanes;
-  for (int c = 0; c < channels; ++c) {
-    std::vector<float> lane(frames);
-    for (std::size_t i = 0; i < frames; ++i) lane[i] = sampleAt(i, c);
-    for (int d = 0; d < doublings; ++d) lane = Upsample2(lane);
-    lanes[static_cast<std::size_t>(c)] = std::move(lane);
+// Writes one converted lane: a mono lane to both sides, a stereo lane to its own.
+template <int Channels>
+struct StereoSink {
+  std::int16_t* out;
+  int channel;
+  void operator()(std::ptrdiff_t j, float v) const {
+    const std::int16_t s = ToSample(v);
+    if constexpr (Channels == 1) {
+      out[2 * j] = s;
+      out[2 * j + 1] = s;
+    } else {
+      out[2 * j + channel] = s;
+    }
   }
-  const std::vector<float>& left = lanes[0];
-  const std::vector<float>& right = channels == 2 ? lanes[1] : lanes[0];
-  out.resize(left.size() * 2);
-  for (std::size_t i = 0; i < left.size(); ++i) {
-    out[2 * i] = Clamp16(left[i]);
-    out[2 * i + 1] = channels == 2 ? Clamp16(right[i]) : out[2 * i];
+};
+
+template <int Channels, int Bits>
+void Convert(const std::uint8_t* data, std::ptrdiff_t frames, int factor, std::int16_t* out) {
+  for (int c = 0; c < Channels; ++c) {
+    const PcmLane<Channels, Bits> at{data, c};
+    const StereoSink<Channels> put{out, c};
+    if (factor == 1) {
+      for (std::ptrdiff_t i = 0; i < frames; ++i) put(i, at(i));
+    } else if (factor == 2) {
+      Upsample2(frames, at, put);
+    } else {
+      std::vector<float> twice(static_cast<std::size_t>(2 * frames));
+      Upsample2(frames, at, [&](std::ptrdiff_t j, float v) { twice[static_cast<std::size_t>(j)] = v; });
+      Upsample2(2 * frames, [&](std::ptrdiff_t i) { return twice[static_cast<std::size_t>(i)]; }, put);
+    }
   }
-  return out;
+}
+
+}  // namespace
+
+std::optional<std::size_t> StereoSampleCount(const WavFormat& format, int deviceRate) {
+  const int factor = RateFactor(format, deviceRate);
+  if (!format.IsPlainPcm() || factor == 0) return std::nullopt;
+  return format.Frames() * static_cast<std::size_t>(factor) * 2;
+}
+
+void ConvertWavToStereo16(const WavFormat& format, std::span<const std::uint8_t> image, int deviceRate,
+                          std::span<std::int16_t> out) {
+  const auto count = StereoSampleCount(format, deviceRate);
+  if (!count || out.size() < *count || format.dataOffset + format.dataSize > image.size()) return;
+  const std::uint8_t* data = image.data() + format.dataOffset;
+  const auto frames = static_cast<std::ptrdiff_t>(format.Frames());
+  const int factor = RateFactor(format, deviceRate);
+  const int kind = format.channels * 100 + format.bitsPerSample;
+  switch (kind) {
+    case 116: Convert<1, 16>(data, frames, factor, out.data()); break;
+    case 108: Convert<1, 8>(data, frames, factor, out.data()); break;
+    case 216: Convert<2, 16>(data, frames, factor, out.data()); break;
+    case 208: Convert<2, 8>(data, frames, factor, out.data()); break;
+    default: break;
+  }
 }
 
 }  // namespace vx::platform
