@@ -33,14 +33,17 @@ class Paths {
   std::string BaseText() const { return base_.string(); }
   // `BaseFolder` & literal, resolved.
   std::filesystem::path Under(std::string_view literal) const { return ResolvePath(BaseText() + std::string(literal)); }
+  // Whether a file (not a folder) exists there.
   bool Exists(std::string_view literal) const;
-  // Deletes the file when it exists; true when it was there.
+  // Deletes the file when it exists; true when it was there. A file that cannot be
+  // deleted raises the runtime's file error.
   bool DeleteIfExists(std::string_view literal) const;
 
  private:
   std::filesystem::path base_;
 };
 
+// Whether a regular file (or a link to one) is there.
 bool FileExists(const std::filesystem::path& p);
 
 }  // namespace vx::platform

@@ -2,6 +2,7 @@
 // Starting and closing other programs: always an argument vector, never a shell.
 #include <filesystem>
 #include <optional>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -10,22 +11,40 @@ namespace vx::platform {
 class ProcessLauncher {
  public:
   virtual ~ProcessLauncher() = default;
-  // Starts the program; returns its process id, nothing when it could not start.
-  // `takeFocus` false asks that its window does not take the keyboard focus.
+  // Starts the program with `args` as its arguments (no shell, no quoting); returns its
+  // process id, nothing when it could not start. `takeFocus` false asks that its window
+  // does not take the keyboard focus: the child finds VX_NO_FOCUS=1 in its environment
+  // (our programs honour it when they show their first window); with `takeFocus` true
+  // the variable is removed from the child's environment.
   virtual std::optional<int> Start(const std::filesystem::path& program, const std::vector<std::string>& args,
                                    bool takeFocus) = 0;
+  // Whether a program this launcher started still runs (false for any other id).
   virtual bool IsRunning(int pid) = 0;
   // Asks the program to end (and reaps it); nothing happens for an unknown id.
   virtual void Close(int pid) = 0;
 };
 
-// posix_spawn; children are reaped when they end.
+// posix_spawn. A program path without "/" is searched on PATH. The child gets the
+// default signal dispositions and none of our descriptors but 0, 1 and 2.
+// Children that ended are reaped by IsRunning, Close and the next Start (no signal
+// handler is installed); Close sends SIGTERM, waits up to half a second, then SIGKILL.
+// Only programs this launcher started are known; children still running when the
+// launcher goes away keep running.
 class PosixProcessLauncher final : public ProcessLauncher {
  public:
+  PosixProcessLauncher() = default;
+  PosixProcessLauncher(const PosixProcessLauncher&) = delete;
+  PosixProcessLauncher& operator=(const PosixProcessLauncher&) = delete;
+  ~PosixProcessLauncher() override;
+
   std::optional<int> Start(const std::filesystem::path& program, const std::vector<std::string>& args,
                            bool takeFocus) override;
   bool IsRunning(int pid) override;
   void Close(int pid) override;
+
+ private:
+  void ReapEnded();
+  std::set<int> children_;
 };
 
 // Test double.

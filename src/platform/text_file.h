@@ -10,18 +10,20 @@
 
 namespace vx::platform {
 
-// The whole file decoded to UTF-8. Missing file: RuntimeError 53.
+// The whole file decoded to UTF-8. Missing file: RuntimeError 53 (76 when its folder
+// is missing); other failures raise the closest file error (70, 75, 57, 61 ...).
 std::string ReadTextFile(const std::filesystem::path& path);
 // The file's lines, split at CR LF, a lone CR or a lone LF; no line-end characters kept.
 // A final line end does not start another line.
 std::vector<std::string> ReadTextLines(const std::filesystem::path& path);
 
 // Writes the UTF-8 text encoded in CP932 (characters CP932 lacks become "?") whole,
-// through a temporary name renamed into place.
+// through a temporary name renamed into place; line ends are written as given.
 void WriteTextFileAtomic(const std::filesystem::path& path, std::string_view utf8Text);
 // Each line followed by CR LF.
 void WriteTextLinesAtomic(const std::filesystem::path& path, const std::vector<std::string>& lines);
-// Appends the text (CP932) at the end of the file, creating it when missing.
+// Appends the text (CP932, line ends as given) at the end of the file, creating it
+// when missing (its folder must exist).
 void AppendTextFile(const std::filesystem::path& path, std::string_view utf8Text);
 
 // Reads a whole file as bytes (WAV images and the like). Missing: RuntimeError 53.

@@ -1,0 +1,136 @@
+#include "platform/text_file.h"
+
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <fstream>
+#include <sstream>
+
+#include "runtime/runtime_error.h"
+#include "support/temp_dir.h"
+
+namespace vx::platform {
+namespace {
+
+namespace fs = std::filesystem;
+
+std::vector<std::string> Entries(const fs::path& folder) {
+  std::vector<std::string> names;
+  for (const auto& e : fs::directory_iterator(folder)) names.push_back(e.path().filename().string());
+  std::sort(names.begin(), names.end());
+  return names;
+}
+
+int ErrorOf(const std::function<void()>& f) {
+  try {
+    f();
+  } catch (const runtime::RuntimeError& e) {
+    return e.Number();
+  }
+  return 0;
+}
+
+TEST(TextFile, WritesJapaneseAsCp932WithCrLfAndReadsItBack) {
+  test::TempDir dir;
+  const auto file = dir.Path() / "a.cfg";
+  const std::vector<std::string> lines = {"空港db.csv", "機長", "①～－", ""};
+  WriteTextLinesAtomic(file, lines);
+  // Bytes written by hand from the CP932 code table.
+  EXPECT_EQ(dir.ReadBytes("a.cfg"),
+            "\x8b\xf3\x8d\x60"
+            "db.csv\r\n"
+            "\x8b\x40\x92\xb7\r\n"
+            "\x87\x40\x81\x60\x81\x7c\r\n"
+            "\r\n");
+  EXPECT_EQ(ReadTextLines(file), lines);
+  EXPECT_EQ(ReadTextFile(file), "空港db.csv\r\n機長\r\n①～－\r\n\r\n");
+}
+
+TEST(TextFile, CharactersOutsideCp932BecomeQuestionMarks) {
+  test::TempDir dir;
+  WriteTextFileAtomic(dir.Path() / "x.txt", "a😀b");
+  EXPECT_EQ(dir.ReadBytes("x.txt"), "a?b");
+}
+
+TEST(TextFile, BadBytesDecodeToReplacementCharacter) {
+  test::TempDir dir;
+  const auto file = dir.WriteBytes("bad.txt", "A\x82\r\nB\x82");
+  EXPECT_EQ(ReadTextLines(file), (std::vector<std::string>{"A\xEF\xBF\xBD", "B\xEF\xBF\xBD"}));
+}
+
+TEST(TextFile, LinesSplitAtEveryKindOfLineEnd) {
+  test::TempDir dir;
+  struct Case {
+    std::string bytes;
+    std::vector<std::string> lines;
+  };
+  const Case cases[] = {
+      {"", {}},
+      {"a", {"a"}},
+      {"a\r\n", {"a"}},
+      {"a\r\nb\rc\nd", {"a", "b", "c", "d"}},
+      {"\r\n\r\n", {"", ""}},
+      {"a\n\rb", {"a", "", "b"}},
+  };
+  for (const auto& c : cases) {
+    const auto file = dir.WriteBytes("l.txt", c.bytes);
+    EXPECT_EQ(ReadTextLines(file), c.lines) << c.bytes;
+  }
+}
+
+TEST(TextFile, AtomicReplaceLeavesNoTemporaryFilesAndKeepsReadersOnTheOldText) {
+  test::TempDir dir;
+  const auto file = dir.Path() / "VexlorPro.cfg";
+  WriteTextFileAtomic(file, "old\r\n");
+  std::ifstream reader(file, std::ios::binary);  // opened before the replace
+  WriteTextFileAtomic(file, "新しい\r\n");
+  std::ostringstream seen;
+  seen << reader.rdbuf();
+  EXPECT_EQ(seen.str(), "old\r\n");
+  EXPECT_EQ(ReadTextFile(file), "新しい\r\n");
+  EXPECT_EQ(Entries(dir.Path()), (std::vector<std::string>{"VexlorPro.cfg"}));
+}
+
+TEST(TextFile, FailedWriteLeavesNothingBehind) {
+  test::TempDir dir;
+  fs::create_directory(dir.Path() / "folder");
+  EXPECT_EQ(ErrorOf([&] { WriteTextFileAtomic(dir.Path() / "missing" / "a.txt", "x"); }), runtime::kPathNotFound);
+  // Renaming onto a folder fails after the temporary file was written.
+  EXPECT_NE(ErrorOf([&] { WriteTextFileAtomic(dir.Path() / "folder", "x"); }), 0);
+  EXPECT_EQ(Entries(dir.Path()), (std::vector<std::string>{"folder"}));
+  EXPECT_TRUE(fs::is_empty(dir.Path() / "folder"));
+}
+
+TEST(TextFile, AppendCreatesThenAppendsInCp932) {
+  test::TempDir dir;
+  const auto file = dir.Path() / "FlightReport.csv";
+  AppendTextFile(file, "便名,機長\r\n");
+  AppendTextFile(file, "JA123,山田\r\n");
+  EXPECT_EQ(dir.ReadBytes("FlightReport.csv"), "\x95\xd6\x96\xbc,\x8b\x40\x92\xb7\r\nJA123,\x8e\x52\x93\x63\r\n");
+  EXPECT_EQ(ErrorOf([&] { AppendTextFile(dir.Path() / "no" / "x.csv", "a"); }), runtime::kPathNotFound);
+}
+
+TEST(TextFile, ReadErrorsCarryTheRuntimeErrorNumbers) {
+  test::TempDir dir;
+  fs::create_directory(dir.Path() / "sub");
+  EXPECT_EQ(ErrorOf([&] { ReadTextFile(dir.Path() / "none.cfg"); }), runtime::kFileNotFound);
+  EXPECT_EQ(ErrorOf([&] { ReadTextLines(dir.Path() / "none" / "x.cfg"); }), runtime::kPathNotFound);
+  EXPECT_EQ(ErrorOf([&] { ReadBinaryFile(dir.Path() / "sub"); }), runtime::kPathFileAccessError);
+  if (::geteuid() != 0) {
+    const auto locked = dir.WriteBytes("locked.cfg", "x");
+    ::chmod(locked.c_str(), 0);
+    EXPECT_EQ(ErrorOf([&] { ReadTextFile(locked); }), runtime::kPermissionDenied);
+  }
+}
+
+TEST(TextFile, BinaryReadKeepsEveryByte) {
+  test::TempDir dir;
+  std::string bytes;
+  for (int i = 0; i < 200000; ++i) bytes += static_cast<char>(i * 7);
+  const auto file = dir.WriteBytes("a.wav", bytes);
+  EXPECT_EQ(ReadBinaryFile(file), bytes);
+}
+
+}  // namespace
+}  // namespace vx::platform
