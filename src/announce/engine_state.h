@@ -7,6 +7,15 @@
 
 namespace vx::announce {
 
+// The flight window's place in twips, and where the call-out program's window goes
+// beside it.
+struct WindowPosition {
+  std::int32_t top = 0;
+  std::int32_t left = 0;
+  std::int32_t expTop = 0;   // a copy of top
+  std::int32_t expLeft = 0;  // left plus the flight window's width
+};
+
 class FlightWindowView;
 class FlightForms;
 
@@ -30,6 +39,7 @@ struct EngineState {
   std::int16_t AnnounceRequest = 0;
   std::int16_t AnnounceAbort = 0;       // 1 cuts the running sequence and every wait in it
   std::int16_t FlightWindowClosed = 0;  // 1 once the flight window has unloaded
+  WindowPosition SoundWindowPosition;
 
   // Sound slots: 0 to 6 the fixed effects, 7 to 50 the parts of the running group.
   std::array<std::string, kSoundSlotCount> SoundSlotFile;

@@ -1,11 +1,98 @@
 #pragma once
 // Module-level state of the take-off briefing and flight set-up.
+#include <array>
 #include <cstdint>
+#include <string>
 
 namespace vx::briefing {
 
+// Values committed from the take-off briefing sheet, and the landing briefing's values
+// kept beside them.
+struct TobBriefingValues {
+  std::int16_t FsYear = 0;
+  std::int16_t FsMonth = 0;
+  std::int16_t FsDay = 0;
+  std::string AirlineName;
+  std::string ShipName;
+  std::string AircraftTypeText;        // such as "04 B75/76 2 Engines"
+  std::int16_t AircraftTypeCode = 0;   // 0 the add-on 767, 1 to 9 the other types
+  std::string FlightNumber;
+  std::int16_t FlipBoardOn = 0;        // 1: show the split-flap departure board
+  std::int16_t DepartureGate = 0;
+  std::int16_t DepartureAesFlag = 0;
+  std::int16_t ArrivalAesFlag = 0;
+  std::int16_t TakeoffFlap = 0;
+  std::int16_t TakeoffV1 = 0;
+  std::int16_t TakeoffVr = 0;
+  std::int16_t TakeoffV2 = 0;
+  std::int16_t MinimumAltitude = 0;
+  std::int16_t ApproachingMinimumAltitude = 0;
+  std::int16_t AircraftHeight = 0;  // height above ground when the briefing was signed
+
+  // Landing briefing: first digit, second digit and side word of the landing runway.
+  std::array<std::string, 3> LandingRunwayParts{"1", "6", "ライト(R)"};
+  std::int16_t GoAroundFlap = 15;
+};
+
+// Local and GMT clock of one briefing event: 0 scheduled departure, 1 scheduled
+// arrival, 2 actual departure.
+struct BriefingEventTime {
+  std::int16_t localHour = 0;
+  std::int16_t localMinute = 0;
+  std::int16_t gmtHour = 0;
+  std::int16_t gmtMinute = 0;
+};
+
+struct BriefingTimesValues {
+  std::array<BriefingEventTime, 3> events;
+  std::int16_t departureTimeDifference = 0;  // minutes, GMT minus local
+};
+
+// The pushback window's options; values 4 to 14 go to the call-out program.
+struct PushbackValues {
+  std::int16_t cockpitConversation = 1;
+  std::int16_t voiceFileSet = 1;
+  std::int16_t engineStartSound = 1;
+  std::int16_t engineStartTiming = 1;  // 0 before, 1 during, 2 after the pushback
+  std::int16_t pushbackOn = 1;
+  std::int16_t method = 1;  // 1 the FS2004 method, 0 the FS2000 method
+  std::int16_t speed = 5;
+  std::int16_t turnRate = 3;
+  std::int16_t turnBackSpeed = 2;
+  std::int16_t distance = 80;
+  std::string turnDirection = "左";
+  std::int16_t angleMode = 1;  // 1 to 3
+  std::int16_t angle1 = 90;
+  std::string angle2 = "北";
+  std::int16_t angle3 = 340;
+};
+
+// Heights (ft) and speeds (kt) of the call-outs, set in the timing window.
+struct TimingValues {
+  std::array<std::int32_t, 3> takeoffAltitudes{25, 1500, 2500};
+  std::array<std::int32_t, 2> takeoffFlapSpeeds{180, 200};
+  std::int32_t approachCheckAltitude = 6000;
+  std::int32_t landingCheckAltitude = 1500;
+  std::array<std::int32_t, 6> approachFlapSpeeds{250, 230, 210, 190, 170, 160};
+  std::array<std::int32_t, 6> reduceSpeedAltitudes{10000, 8000, 6000, 4500, 3500, 2500};
+};
+
 struct BriefingState {
   std::int16_t CabinAttendantChoice = 0;  // 0 random, 1 to 4 a fixed voice
+  TobBriefingValues TobBriefing;
+  BriefingTimesValues BriefingTimes;
+  std::string SelectedAirlineIndex = "0";  // `AirlineTable` slot as decimal text
+  std::int16_t SpecialEngineSoundOn = 0;
+  PushbackValues PushbackSettings;
+  TimingValues TimingSettings;
+  std::array<std::int16_t, 31> VolumeSettings{10, 10, 10, 10, 10, 10, 10, 10, 10, 10, 10,
+                                              10, 10, 10, 10, 10, 10, 10, 10, 10, 10, 10,
+                                              10, 10, 10, 10, 10, 8,  8,  10, 10};
+  // The voice options of the volume window.
+  std::int16_t GearWindIas = 80;
+  std::int16_t LargeAircraftLanding = 0;
+  std::int16_t VnavCallOn = 1;
+  std::int16_t ClimbThrustCallOn = 1;
   std::int16_t PushbackFormFromFlight = 0;  // -1 when frmPB was opened from the flight
   std::int16_t VoiceFormFromFlight = 0;     // -1 when frm音声設定 was opened from the flight
 };

@@ -3,11 +3,25 @@
 #include <cstdint>
 #include <string>
 
+#include "datafiles/restart_summary.h"
+#include "datafiles/view_settings.h"
+
 namespace vx::mainwindow {
 
 struct MainState {
   std::string CaptainName;
   std::int16_t KeyInputMode = 0;  // 0 main window only, 1 viewpoint set-up, 2 flight window up
+  std::int32_t MainWindowHandle = 0;  // frmMain's window handle, handed to the viewpoint program
+
+  // Option texts copied from the main window's combos.
+  std::string SpeedCallOption = "ON";
+  std::string AltitudeCallOption = "ON";
+  std::string ViewSwitchOption = "ON";
+  std::string TimeDiffCorrection = "OFF";
+
+  datafiles::ApuSoundValues ApuSoundSettings{{"右", "左"}, {"7", "10"}};
+  std::int16_t ResumeRequested = 0;
+  datafiles::RestartSummaryTexts RestartSummary;
   float KeySequenceTime = 0;      // seconds since midnight of the last key of a sequence
   std::int16_t HelpFromFlight = 0;     // -1 when frmHelp was opened from the flight
   std::int16_t KeyFormFromFlight = 0;  // -1 when frmキー設定 was opened from the flight

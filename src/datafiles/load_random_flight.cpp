@@ -1,0 +1,73 @@
+#include "datafiles/random_flight.h"
+#include "datafiles/route_airports.h"
+#include "mainwindow/pro_context.h"
+#include "platform/event_pump.h"
+#include "platform/paths.h"
+#include "platform/text_file.h"
+#include "runtime/numbers.h"
+#include "runtime/runtime_error.h"
+#include "ui/message_box.h"
+
+namespace vx::datafiles {
+namespace {
+
+void StoreAirport(const RandomFlightAirport& from, AirportRecord& to) {
+  to.ICAO = from.icao;
+  to.選択ボタン = from.buttonName;
+  to.空港名パタパタ = from.boardName;
+  to.空港名詳細 = from.detailName;
+  to.緯度 = from.latitude;
+  to.経度 = from.longitude;
+  to.高度 = from.elevation;
+}
+
+void ReportUnusableFile(mainwindow::ProContext& ctx, const std::string& errorText, const std::string& label) {
+  std::string text = "RandomFlight.cfg を読み込めません。";
+  if (!errorText.empty()) text += "\n" + errorText;
+  if (!label.empty()) text += "\n\n" + label + "正しくありません";
+  text += "\n\nランダムフライトを取り込まずにフライトを開始します。";
+  ctx.boxes->Show(text, ui::Buttons::Ok, ui::Icon::Exclamation, "ランダムフライト読込");
+}
+
+}  // namespace
+
+bool LoadRandomFlight(mainwindow::ProContext& ctx) {
+  RandomFlight flight;
+  try {
+    const std::string text = platform::ReadTextFile(ctx.svc.paths->Under("\\RandomFlight.cfg"));
+    ctx.svc.pump->Pump();
+    flight = ParseRandomFlight(text);
+  } catch (const RandomFlightError& e) {
+    ReportUnusableFile(ctx, e.ErrorText(), e.Label());
+    return false;
+  } catch (const runtime::RuntimeError& e) {
+    ReportUnusableFile(ctx, e.Text(), "");
+    return false;
+  }
+
+  auto& tob = ctx.briefing.TobBriefing;
+  tob.FsYear = flight.year;
+  tob.FsMonth = flight.month;
+  tob.FsDay = flight.day;
+  auto& departureTime = ctx.briefing.BriefingTimes.events[0];
+  departureTime.localHour = flight.departureHour;
+  departureTime.localMinute = flight.departureMinute;
+  ctx.briefing.SelectedAirlineIndex = runtime::IntText(flight.airlineSlot);
+  if (flight.airlineSlot == kImportAirlineSlot) {
+    auto& airline = ctx.files.AirlineTable[kImportAirlineSlot];
+    airline.選択ボタン = flight.airlineButtonName;
+    airline.会社名詳細 = flight.airlineDetailName;
+  }
+  tob.ShipName = flight.ship;
+
+  auto& table = ctx.files.AirportTable;
+  StoreAirport(flight.departure, table[kImportDepartureSlot]);
+  StoreAirport(flight.arrival, table[kImportArrivalSlot]);
+  auto& route = ctx.files.RouteAirports;
+  route[0].slot = runtime::IntText(ResolveImportedAirportSlot(flight.departure.icao, kImportDepartureSlot, table));
+  route[1].slot = runtime::IntText(ResolveImportedAirportSlot(flight.arrival.icao, kImportArrivalSlot, table));
+  ApplyRouteAirports(ctx.files);
+  return true;
+}
+
+}  // namespace vx::datafiles

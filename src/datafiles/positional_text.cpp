@@ -1,0 +1,75 @@
+#include "datafiles/positional_text.h"
+
+#include "platform/text_file.h"
+
+namespace vx::datafiles {
+namespace {
+
+bool IsBlank(char c) { return c == ' ' || c == '\t'; }
+
+// Appends the items of one line (no line-end characters in it).
+void SplitLineItems(std::string_view line, std::vector<std::string>& items) {
+  std::size_t pos = 0;
+  for (;;) {
+    while (pos < line.size() && IsBlank(line[pos])) ++pos;
+    std::size_t comma;
+    if (pos < line.size() && line[pos] == '"') {
+      const std::size_t close = line.find('"', pos + 1);
+      if (close == std::string_view::npos) {
+        items.emplace_back(line.substr(pos + 1));
+        return;
+      }
+      items.emplace_back(line.substr(pos + 1, close - pos - 1));
+      comma = line.find(',', close + 1);
+    } else {
+      comma = line.find(',', pos);
+      items.emplace_back(line.substr(pos, comma == std::string_view::npos ? std::string_view::npos : comma - pos));
+    }
+    if (comma == std::string_view::npos) return;
+    pos = comma + 1;
+  }
+}
+
+}  // namespace
+
+std::vector<std::string> SplitItems(std::string_view text) {
+  std::vector<std::string> items;
+  std::size_t start = 0;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    if (text[i] != '\r' && text[i] != '\n') continue;
+    SplitLineItems(text.substr(start, i - start), items);
+    if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
+    start = i + 1;
+  }
+  if (start < text.size()) SplitLineItems(text.substr(start), items);
+  return items;
+}
+
+std::vector<std::string> ExtractValues(std::string_view text) {
+  std::vector<std::string> values;
+  for (auto& item : SplitItems(text)) {
+    if (!item.empty() && item.front() == '=') values.push_back(item.substr(1));
+  }
+  return values;
+}
+
+std::vector<std::string> ReadPositionalFile(const std::filesystem::path& path) {
+  return ExtractValues(platform::ReadTextFile(path));
+}
+
+std::string WritableValue(std::string_view value) {
+  std::string out;
+  out.reserve(value.size());
+  for (char c : value) {
+    if (c == ',') {
+      out += "，";
+    } else if (c == '\r' || c == '\n') {
+      out += ' ';
+    } else {
+      out += c;
+    }
+  }
+  return out;
+}
+
+}  // namespace vx::datafiles

@@ -1,0 +1,39 @@
+#pragma once
+// The signal, hand-over and resume files that the main program writes for its companion
+// programs, and the files it reads back. Each writer writes its file whole under
+// `BaseFolder` (replacing an old one) and then pumps the window events once; file and
+// conversion errors are the runtime's and reach the caller.
+namespace vx::mainwindow {
+struct ProContext;
+}
+
+namespace vx::datafiles {
+
+// Value-less signal files.
+void WriteBeginCfg(mainwindow::ProContext& ctx);
+void WriteEyeViewCfg(mainwindow::ProContext& ctx);
+void WriteEyeDoorCfg(mainwindow::ProContext& ctx);
+void WriteEyeCargoCfg(mainwindow::ProContext& ctx);
+
+// FlightRestart内容.cfg from the committed briefing and the route.
+void WriteFlightRestartContents(mainwindow::ProContext& ctx);
+// FlightRestart内容.cfg into `RestartSummary`.
+void ReadFlightRestartContents(mainwindow::ProContext& ctx);
+// EyeRet.cfg into `ViewTable` and `ApuSoundSettings`.
+void ReadEyeRetCfg(mainwindow::ProContext& ctx);
+
+// Ocumo.cfg: the main window's handle, `ViewTable`, `ApuSoundSettings`.
+void WriteOcumoCfg(mainwindow::ProContext& ctx);
+// vexlorEXP.cfg: the call switches, the call-out window's place, `ViewTable`, `ApuSoundSettings`.
+void WriteVexlorExpCfg(mainwindow::ProContext& ctx);
+// EyeCheck.cfg: the view switch and the departure board's values. Both route slots
+// are checked first: a slot text that is not a number raises 13, a slot outside 0 to
+// 200 raises 9, and no file is written.
+void WriteEyeCheckCfg(mainwindow::ProContext& ctx);
+// vexlorPB.cfg: the pushback values of `PushbackSettings`.
+void WriteVexlorPbCfg(mainwindow::ProContext& ctx);
+// vexlorSD.cfg: volumes, voice options, window place, flaps, speeds, heights, timing,
+// route elevations and arrival position, landing values and flags.
+void WriteVexlorSdCfg(mainwindow::ProContext& ctx);
+
+}  // namespace vx::datafiles

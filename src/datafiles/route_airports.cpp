@@ -1,0 +1,44 @@
+#include "datafiles/route_airports.h"
+
+#include "datafiles/files_state.h"
+#include "runtime/numbers.h"
+#include "runtime/runtime_error.h"
+#include "simlink/common_helpers.h"
+
+namespace vx::datafiles {
+namespace {
+
+constexpr double kLatitudeDegreesPerUnit = 8.9984275577e-6;
+constexpr double kLongitudeDegreesPerUnit = 8.381903171539e-8;
+
+void CopyAirport(const AirportRecord& from, RouteAirport& to) {
+  to.icao = from.ICAO;
+  to.name = from.空港名詳細;
+  to.latitude = from.緯度;
+  to.longitude = from.経度;
+  to.elevation = from.高度;
+}
+
+}  // namespace
+
+int CheckedAirportSlot(const std::string& slotText) {
+  const int slot = runtime::CInt(slotText);
+  if (slot < 0 || slot >= kTableSlots) throw runtime::RuntimeError(runtime::kSubscriptOutOfRange);
+  return slot;
+}
+
+void ApplyRouteAirports(FilesState& files) {
+  auto& route = files.RouteAirports;
+  const int departure = CheckedAirportSlot(route[0].slot);
+  const int arrival = CheckedAirportSlot(route[1].slot);
+  CopyAirport(files.AirportTable[departure], route[0]);
+  CopyAirport(files.AirportTable[arrival], route[1]);
+  files.RouteDistance =
+      simlink::GreatCircleDistance(route[0].latitude * kLatitudeDegreesPerUnit,
+                                   route[0].longitude * kLongitudeDegreesPerUnit,
+                                   route[1].latitude * kLatitudeDegreesPerUnit,
+                                   route[1].longitude * kLongitudeDegreesPerUnit) /
+      1000.0;
+}
+
+}  // namespace vx::datafiles
