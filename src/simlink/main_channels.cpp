@@ -27,11 +27,13 @@ bool SendEyeKey(mainwindow::ProContext& pro, std::int16_t keyCode) {
 }
 
 bool SendViewStepCommand(mainwindow::ProContext& pro) {
+  pro.sim.VolRecord.QuietSound = pro.engine.QuietSound;
   pro.sim.VolRecord.VolCommandCode = kVolViewStepCommand;
   return WriteVolChannel(pro.sim.VolRecord, pro.sim.ChannelHandles.vol);
 }
 
 bool SendQuietSound(mainwindow::ProContext& pro) {
+  pro.sim.VolRecord.QuietSound = pro.engine.QuietSound;
   return WriteVolWord(kVolQuietWordOffset, pro.sim.VolRecord.QuietSound, pro.sim.ChannelHandles.vol);
 }
 

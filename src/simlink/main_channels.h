@@ -17,7 +17,7 @@ void CloseMainChannels(mainwindow::ProContext& pro);
 bool SendEyeKey(mainwindow::ProContext& pro, std::int16_t keyCode);
 // The view-step command: VolCommandCode := 73 and the whole VOL record written.
 bool SendViewStepCommand(mainwindow::ProContext& pro);
-// QuietSound written alone, so that a command answered earlier is not sent again.
+// The engine's QuietSound written alone, so that a command answered earlier is not sent again.
 bool SendQuietSound(mainwindow::ProContext& pro);
 // TakeoffStartedFlag into VEXLORPRO_STAB (1 when the take-off group runs, 0 at flight start).
 bool WriteTakeoffStarted(mainwindow::ProContext& pro, std::int16_t flag);

@@ -13,6 +13,7 @@ namespace vx::simlink {
 
 class AutoPauseNotice;
 class CabinStrip;
+class TopmostWindows;
 
 // The four channels the main program holds.
 struct ChannelHandleSet {
@@ -58,13 +59,18 @@ struct SimState {
   // Shared-memory channels and the main program's copies of their records.
   ChannelHandleSet ChannelHandles;
   FlightDataRecord FlightData;
-  VolChannelRecord VolRecord;
+  VolChannelRecord VolRecord;  // its quiet word follows the engine's QuietSound
   std::int16_t EyeKeyCode = 0;
   std::int16_t TakeoffStartedFlag = 0;
+
+  std::int16_t AddonSessionOpen = 0;  // 1 when the aircraft add-on session was opened
+  std::int16_t Mp3TrackOpen = 0;      // 1 while an MP3 track is open
 
   // Windows this part shows or writes into (set by the main window; may be absent).
   AutoPauseNotice* autoPauseNotice = nullptr;
   CabinStrip* cabinStrip = nullptr;
+  // Places windows above all others (set by the program; may be absent).
+  TopmostWindows* topmostWindows = nullptr;
 };
 
 }  // namespace vx::simlink

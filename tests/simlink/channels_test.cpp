@@ -208,13 +208,13 @@ TEST_F(MainChannelsTest, QuietToggleDoesNotRepeatAnAnsweredViewStep) {
   seen.VolCommandCode = kChannelTaken;
   WriteVolChannel(seen, callout);
 
-  pro.sim.VolRecord.QuietSound = 1;
+  pro.engine.QuietSound = 1;
   EXPECT_TRUE(SendQuietSound(pro));
   ReadVolChannel(seen, callout);
   EXPECT_EQ(seen, (VolChannelRecord{1, 88, 0}));
   EXPECT_EQ(pro.sim.VolRecord.VolCommandCode, 73);  // the main program's own copy keeps it
 
-  pro.sim.VolRecord.QuietSound = 0;
+  pro.engine.QuietSound = 0;
   SendQuietSound(pro);
   ReadVolChannel(seen, callout);
   EXPECT_EQ(seen, (VolChannelRecord{0, 88, 0}));
