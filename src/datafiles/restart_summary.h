@@ -12,6 +12,8 @@ struct RestartSummaryTexts {
   std::string aircraft;
   std::string departureAirport;
   std::string arrivalAirport;
+
+  bool operator==(const RestartSummaryTexts&) const = default;
 };
 
 void WriteFlightRestartContentsFile(const std::filesystem::path& path, const RestartSummaryTexts& summary);

@@ -13,6 +13,8 @@ struct RouteAirport {
   std::int32_t latitude = 0;   // simulator units, as the airport table keeps them
   std::int32_t longitude = 0;
   std::int16_t elevation = 0;  // feet
+
+  bool operator==(const RouteAirport&) const = default;
 };
 
 using RouteAirportsArray = std::array<RouteAirport, 2>;

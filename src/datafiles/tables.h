@@ -27,6 +27,8 @@ struct AirportRecord {
   std::int16_t 高度 = 0;  // feet
   std::int16_t DEF時差 = 0;   // minutes, GMT minus local
   std::int16_t 修正時差 = 0;  // minutes, GMT minus local
+
+  bool operator==(const AirportRecord&) const = default;
 };
 
 // Slots 0 to 49 domestic, 100 to 149 international.
@@ -35,6 +37,8 @@ struct AirlineRecord {
   std::string 選択ボタン;  // empty means the slot is free
   std::string 会社名詳細;
   std::string 安全放送;  // the airline's own safety announcement in "\Wav\Etc\安全放送\"
+
+  bool operator==(const AirlineRecord&) const = default;
 };
 
 using AirportTableArray = std::array<AirportRecord, kTableSlots>;

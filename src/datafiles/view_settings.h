@@ -17,6 +17,8 @@ using ViewTableArray = std::array<std::array<std::string, kViewItemCount>, kView
 struct ApuSoundValues {
   std::array<std::string, 2> positions;  // such as "右", "左", "無"
   std::array<std::string, 2> volumes;    // such as "7", "10"
+
+  bool operator==(const ApuSoundValues&) const = default;
 };
 
 }  // namespace vx::datafiles
