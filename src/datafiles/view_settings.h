@@ -7,8 +7,8 @@
 namespace vx::datafiles {
 
 // Viewpoints: 0 inspection, 1 boarding gate, 2 baggage room, 3 outside, 4 tower 1,
-// 5 tower 2. Items: 0 eye height, 1 distance, 2 zoom, 3 angle, 4 door value (door key
-// spec for viewpoints 1 and 2, rotation option for 0 and 3). All kept as texts.
+// 5 tower 2. Items: 0 eye height, 1 distance, 2 zoom, 3 angle, 4 door value (the door
+// keys for viewpoints 1 and 2, a rotation option for 0 and 3). All kept as texts.
 inline constexpr int kViewpointCount = 6;
 inline constexpr int kViewItemCount = 5;
 using ViewTableArray = std::array<std::array<std::string, kViewItemCount>, kViewpointCount>;

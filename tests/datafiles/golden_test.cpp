@@ -1,4 +1,4 @@
-// Every writer's file compared byte for byte with a golden file written from the listings.
+// Every writer's file compared byte for byte with a golden file written by hand.
 #include <gtest/gtest.h>
 
 #include "datafiles/exp_settings_file.h"
