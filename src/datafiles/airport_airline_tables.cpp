@@ -46,21 +46,24 @@ void SplitLineFields(std::string_view line, std::vector<std::string>& fields) {
   }
 }
 
-// A text as a field: "," would end it and a leading double quote would start a quoted
-// field, a line break would end the row.
+// A text as a field that reads back as itself: line breaks would end the row and
+// blanks around it would be dropped, "," would end it, and a leading double quote would
+// start a quoted field.
 std::string FieldText(std::string_view text) {
+  std::string flat(text);
+  for (char& c : flat) {
+    if (c == '\r' || c == '\n') c = ' ';
+  }
+  const std::string_view trimmed = TrimBlanks(flat);
   std::string out;
-  out.reserve(text.size());
-  for (std::size_t i = 0; i < text.size(); ++i) {
-    const char c = text[i];
-    if (c == ',') {
+  out.reserve(trimmed.size());
+  for (std::size_t i = 0; i < trimmed.size(); ++i) {
+    if (trimmed[i] == ',') {
       out += "，";
-    } else if (c == '"' && out.find_first_not_of(" \t") == std::string::npos) {
+    } else if (trimmed[i] == '"' && i == 0) {
       out += "＂";
-    } else if (c == '\r' || c == '\n') {
-      out += ' ';
     } else {
-      out += c;
+      out += trimmed[i];
     }
   }
   return out;

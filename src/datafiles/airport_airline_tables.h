@@ -5,8 +5,9 @@
 // with a double quote runs to the closing quote; lines holding nothing but blanks are
 // skipped), drops the header's fields, then reads rows of slot number and columns in any
 // order. A file that does not read whole changes nothing. Writing puts the header and
-// the rows of the kept slot ranges; "," inside a text becomes "，", so that no field
-// shifts when the file is read back.
+// the rows of the kept slot ranges; "," inside a text becomes "，" and a leading double
+// quote "＂", line breaks become blanks and blanks around a text are dropped, so that
+// every field reads back as written and none shifts.
 #include <optional>
 #include <string>
 #include <string_view>

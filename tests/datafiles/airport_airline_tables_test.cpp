@@ -164,9 +164,9 @@ TEST_F(TablesTest, FilesHoldTheHeaderAndTheKeptSlotRangesOnly) {
   EXPECT_EQ(Bytes("会社db.csv").substr(Bytes("会社db.csv").size() - 2), "\r\n");
 }
 
-TEST_F(TablesTest, CommasAndLeadingQuotesInTextsDoNotShiftTheFields) {
+TEST_F(TablesTest, CommasQuotesAndLineBreaksInTextsDoNotShiftTheFields) {
   AirlineTableArray airlines;
-  airlines[3] = {1, "\"Q\" Air", "Wings, Inc.", "a,b.wav"};
+  airlines[3] = {1, " \"Q\" Air", "Wings, Inc.\r\n", "a,b.wav"};
   SaveAirlineTable(paths, airlines);
   EXPECT_EQ(platform::ReadTextLines(Base("会社db.csv"))[4], "3,1,＂Q\" Air,Wings， Inc.,a，b.wav");
   AirlineTableArray back;
