@@ -1,0 +1,177 @@
+#include "announce/background_music.h"
+
+#include <algorithm>
+#include <chrono>
+#include <string>
+
+#include "announce/engine_waits.h"
+#include "announce/flight_window_view.h"
+#include "mainwindow/pro_context.h"
+#include "platform/clock.h"
+#include "platform/event_pump.h"
+#include "platform/mp3_player.h"
+#include "platform/music_device.h"
+#include "runtime/text_rules.h"
+#include "simlink/mp3_track.h"
+
+namespace vx::announce {
+namespace {
+
+constexpr int kEngineSegments = 1;
+constexpr int kEngineMp3 = 2;
+constexpr std::int32_t kSegmentLoadFlags = 32;
+
+void SetBox(mainwindow::ProContext& pro, FlightBox box, std::string_view text) {
+  if (pro.engine.flightWindow) pro.engine.flightWindow->SetText(box, text);
+}
+
+void StampKeySequenceTime(mainwindow::ProContext& pro) {
+  pro.main.KeySequenceTime = static_cast<float>(pro.svc.clock->SecondsSinceMidnight());
+}
+
+bool MusicPlaying(const EngineState& e) { return e.BgmPlaying == -1; }
+
+// Clears the change flag however the change ends.
+class StartingFlag {
+ public:
+  explicit StartingFlag(std::int16_t& flag) : flag_(flag) { flag_ = 1; }
+  ~StartingFlag() { flag_ = 0; }
+  StartingFlag(const StartingFlag&) = delete;
+  StartingFlag& operator=(const StartingFlag&) = delete;
+
+ private:
+  std::int16_t& flag_;
+};
+
+void StepBgmVolume(mainwindow::ProContext& pro, int step) {
+  EngineState& e = pro.engine;
+  if (!MusicPlaying(e) || (e.BgmEngine != kEngineSegments && e.BgmEngine != kEngineMp3)) return;
+  StampKeySequenceTime(pro);
+  int level = e.BgmVolume + step;
+  if (level < 0) level = 10;
+  if (level > 10) level = 0;
+  e.BgmVolume = static_cast<std::int16_t>(level);
+  if (e.BgmEngine == kEngineSegments) {
+    pro.svc.music->SetMasterVolume(SegmentVolume(level));
+  } else {
+    pro.svc.mp3->SetVolume(Mp3Volume(level), Mp3Volume(level));
+  }
+  SetBox(pro, FlightBox::tbxBGM音量, "BGM音量 " + std::to_string(level));
+}
+
+}  // namespace
+
+void StartBgmByMode(mainwindow::ProContext& pro) {
+  EngineState& e = pro.engine;
+  if (e.BgmEngine == kEngineSegments) {
+    StampKeySequenceTime(pro);
+    PlayNextBgmSegment(pro);
+  } else if (e.BgmEngine == kEngineMp3) {
+    while (e.BgmStarting != 0) pro.svc.pump->Idle(std::chrono::milliseconds(10));
+    StampKeySequenceTime(pro);
+    e.Mp3OpenFailures = 0;  // asked for anew: every track gets its chance again
+    simlink::PlayNextMp3Track(pro);
+  }
+}
+
+void PlayNextBgmSegment(mainwindow::ProContext& pro) {
+  EngineState& e = pro.engine;
+  auto& music = *pro.svc.music;
+  auto& pump = *pro.svc.pump;
+  if (e.BgmStarting == 1) return;
+  const auto count = std::min<std::int16_t>(e.BgmPlaylist.count, kPlaylistCapacity);
+  if (count <= 0) return;
+  StartingFlag starting(e.BgmStarting);
+
+  if (MusicPlaying(e)) {
+    music.StopSegment(e.BgmSegment);
+    pump.Pump();
+  }
+  auto& list = e.BgmPlaylist;
+  list.position = simlink::NextBgmPosition(list.position, count, e.BgmRepeatMode, *pro.svc.random);
+  const auto position = static_cast<std::size_t>(list.position);
+  e.BgmPlaying = -1;
+  music.FreeSegment(e.BgmSegment);
+  pump.Pump();
+  e.BgmSegment = music.LoadSegment(runtime::Trim(list.paths[position]), kSegmentLoadFlags);
+  pump.Pump();
+  music.PlaySegment(e.BgmSegment, 0);
+  if (QuietSoundOn(e)) music.SetMasterVolume(kQuietAttenuation);
+  SetBox(pro, FlightBox::tbxBGM番号, "No." + std::to_string(position + 1) + "/" + std::to_string(count));
+  SetBox(pro, FlightBox::tbxBGM名, list.titles[position]);
+  pump.Pump();
+}
+
+void PollBgmEnd(mainwindow::ProContext& pro) {
+  EngineState& e = pro.engine;
+  if (!MusicPlaying(e)) return;
+  if (e.BgmEngine == kEngineSegments) {
+    auto& music = *pro.svc.music;
+    if (music.SegmentPosition(e.BgmSegment) >= music.SegmentLength(e.BgmSegment)) PlayNextBgmSegment(pro);
+  } else if (e.BgmEngine == kEngineMp3) {
+    e.Mp3PlayerState = pro.svc.mp3->State();
+    if (e.Mp3PlayerState == platform::kMp3Stopped) simlink::PlayNextMp3Track(pro);
+  }
+}
+
+void LowerBgmVolume(mainwindow::ProContext& pro) { StepBgmVolume(pro, -2); }
+
+void RaiseBgmVolume(mainwindow::ProContext& pro) { StepBgmVolume(pro, +2); }
+
+void StopBgmPlayback(mainwindow::ProContext& pro) {
+  EngineState& e = pro.engine;
+  if (!MusicPlaying(e)) return;
+  e.BgmPlaying = 0;
+  if (e.BgmEngine == kEngineSegments) {
+    pro.svc.music->StopSegment(e.BgmSegment);
+  } else if (e.BgmEngine == kEngineMp3) {
+    pro.svc.mp3->Stop();  // the track stays open
+  }
+  pro.svc.pump->Pump();
+  SetBox(pro, FlightBox::tbxBGM番号, "");
+  SetBox(pro, FlightBox::tbxBGM名, "");
+  SetBox(pro, FlightBox::tbxBGM音量, "");
+}
+
+bool DuckBgmForAnnouncement(mainwindow::ProContext& pro) {
+  EngineState& e = pro.engine;
+  auto& pump = *pro.svc.pump;
+  e.BgmLowered = -1;
+  if (e.BgmEngine == kEngineSegments && MusicPlaying(e)) {
+    pro.svc.music->SetMasterVolume(kQuietAttenuation);
+  } else if (e.BgmEngine == kEngineMp3 && MusicPlaying(e)) {
+    e.Mp3PlayerState = pro.svc.mp3->State();
+    pump.Pump();
+    if (e.Mp3PlayerState != platform::kMp3Paused) {
+      pro.svc.mp3->Pause();
+      pump.Pump();
+    }
+  }
+  return EngineWaitSeconds(pro, 1.0f);
+}
+
+bool RestoreBgmAfterAnnouncement(mainwindow::ProContext& pro) {
+  EngineState& e = pro.engine;
+  auto& pump = *pro.svc.pump;
+  if (e.BgmEngine == kEngineSegments && MusicPlaying(e)) {
+    if (!EngineWaitSeconds(pro, 1.0f)) return false;
+    pro.svc.music->SetMasterVolume(QuietSoundOn(e) ? kQuietAttenuation : SegmentVolume(e.BgmVolume));
+  } else if (e.BgmEngine == kEngineMp3 && MusicPlaying(e)) {
+    if (!EngineWaitSeconds(pro, 1.0f)) return false;
+    e.Mp3PlayerState = pro.svc.mp3->State();
+    pump.Pump();
+    if (QuietSoundOn(e)) {
+      if (e.Mp3PlayerState != platform::kMp3Paused) {
+        pro.svc.mp3->Pause();
+        pump.Pump();
+      }
+    } else if (e.Mp3PlayerState == platform::kMp3Paused) {
+      pro.svc.mp3->Restart();
+      pump.Pump();
+    }
+  }
+  e.BgmLowered = 0;
+  return true;
+}
+
+}  // namespace vx::announce

@@ -1,0 +1,122 @@
+#include "simlink/mp3_track.h"
+
+#include <algorithm>
+#include <chrono>
+#include <cmath>
+#include <string>
+
+#include "announce/flight_window_view.h"
+#include "mainwindow/pro_context.h"
+#include "platform/clock.h"
+#include "platform/event_pump.h"
+#include "platform/mp3_player.h"
+#include "platform/random.h"
+#include "runtime/text_rules.h"
+#include "ui/message_box.h"
+
+namespace vx::simlink {
+namespace {
+
+using announce::FlightBox;
+
+// Clears the change flag however the change ends.
+class StartingFlag {
+ public:
+  explicit StartingFlag(std::int16_t& flag) : flag_(flag) { flag_ = 1; }
+  ~StartingFlag() { flag_ = 0; }
+  StartingFlag(const StartingFlag&) = delete;
+  StartingFlag& operator=(const StartingFlag&) = delete;
+
+ private:
+  std::int16_t& flag_;
+};
+
+void SetBox(mainwindow::ProContext& pro, FlightBox box, std::string_view text) {
+  if (pro.engine.flightWindow) pro.engine.flightWindow->SetText(box, text);
+}
+
+bool Repeats(std::string_view mode) { return mode != announce::kBgmInOrder && mode != announce::kBgmRandom; }
+
+void ReportFailure(mainwindow::ProContext& pro, std::int32_t errorNumber, std::int16_t count) {
+  auto& e = pro.engine;
+  pro.boxes->Show("ErrNo : " + std::to_string(errorNumber) + " Open Error", ui::Buttons::Ok, ui::Icon::None);
+  ++e.Mp3OpenFailures;
+  const int limit = Repeats(e.BgmRepeatMode) ? 1 : count;
+  if (e.Mp3OpenFailures >= limit) {
+    // Every track has failed: the music stops instead of failing again on every tick.
+    e.Mp3OpenFailures = 0;
+    e.BgmPlaying = 0;
+    SetBox(pro, FlightBox::tbxBGM番号, "");
+    SetBox(pro, FlightBox::tbxBGM名, "");
+    SetBox(pro, FlightBox::tbxBGM音量, "");
+  }
+}
+
+}  // namespace
+
+std::int16_t NextBgmPosition(std::int16_t position, std::int16_t count, std::string_view repeatMode,
+                             platform::Random& random) {
+  if (count <= 0) return 0;
+  if (repeatMode == announce::kBgmInOrder) {
+    const int next = position + 1;
+    return static_cast<std::int16_t>(next >= count || next < 0 ? 0 : next);
+  }
+  if (repeatMode == announce::kBgmRandom) {
+    const auto drawn = static_cast<std::int16_t>(std::floor(random.Next() * count));
+    return std::clamp<std::int16_t>(drawn, 0, static_cast<std::int16_t>(count - 1));
+  }
+  return position >= 0 && position < count ? position : 0;
+}
+
+void PlayNextMp3Track(mainwindow::ProContext& pro) {
+  auto& e = pro.engine;
+  auto& mp3 = *pro.svc.mp3;
+  auto& pump = *pro.svc.pump;
+  if (e.BgmStarting == 1) return;
+  const auto count = std::min<std::int16_t>(e.BgmPlaylist.count, announce::kPlaylistCapacity);
+  if (count <= 0) return;
+  StartingFlag starting(e.BgmStarting);
+
+  if (pro.sim.Mp3TrackOpen == 1) {
+    mp3.Stop();
+    mp3.Close();
+    pro.sim.Mp3TrackOpen = 0;
+    pump.Pump();
+  }
+  auto& list = e.BgmPlaylist;
+  list.position = NextBgmPosition(list.position, count, e.BgmRepeatMode, *pro.svc.random);
+  const auto position = static_cast<std::size_t>(list.position);
+  e.BgmPlaying = -1;
+
+  if (!mp3.Open(runtime::Trim(list.paths[position]))) {
+    ReportFailure(pro, mp3.LastErrorNo(), count);
+    return;
+  }
+  pro.sim.Mp3TrackOpen = 1;
+  mp3.Play();
+  const std::int64_t limit =
+      pro.svc.clock->MonotonicNanos() + static_cast<std::int64_t>(kMp3StartLimitSeconds * 1e9);
+  std::int32_t state = mp3.State();
+  while (state != platform::kMp3Playing && pro.svc.clock->MonotonicNanos() < limit) {
+    pump.Idle(std::chrono::milliseconds(10));
+    state = mp3.State();
+  }
+  if (state != platform::kMp3Playing) {
+    const std::int32_t error = mp3.LastErrorNo();
+    mp3.Stop();
+    mp3.Close();
+    pro.sim.Mp3TrackOpen = 0;
+    ReportFailure(pro, error != platform::kMp3NoError ? error : platform::kMp3PlayFailed, count);
+    return;
+  }
+  e.Mp3OpenFailures = 0;
+
+  const int volume = announce::QuietSoundOn(e) ? 0 : e.BgmVolume * 10;
+  mp3.SetVolume(volume, volume);
+  SetBox(pro, FlightBox::tbxBGM番号, "No." + std::to_string(position + 1) + "/" + std::to_string(count));
+  SetBox(pro, FlightBox::tbxBGM名, list.titles[position]);
+  SetBox(pro, FlightBox::tbxBGM音量, "BGM音量 " + std::to_string(e.BgmVolume));
+  pump.Pump();
+}
+
+}  // namespace vx::simlink

@@ -1,0 +1,32 @@
+#pragma once
+// Changing to the next MP3 track of the background music.
+#include <cstdint>
+#include <string_view>
+
+namespace vx::mainwindow {
+struct ProContext;
+}
+namespace vx::platform {
+class Random;
+}
+
+namespace vx::simlink {
+
+// How long a track change waits for the player to report that it plays.
+inline constexpr double kMp3StartLimitSeconds = 3.0;
+
+// The playlist position after `position` in a list of `count` (> 0) tracks: in order
+// ("順次") the next, 0 once that reaches the count; random ("ランダム") a draw; any other
+// mode the same track (0 when it lies outside the list).
+std::int16_t NextBgmPosition(std::int16_t position, std::int16_t count, std::string_view repeatMode,
+                             platform::Random& random);
+
+// Stops and closes the open track, opens and plays the next one at the music level
+// (silent under quiet sound) and shows its number, title and level on the flight window.
+// Returns at once while another change runs, and does nothing for an empty list. A track
+// that does not open, or does not start playing within kMp3StartLimitSeconds, shows
+// "ErrNo : " n " Open Error"; after as many failures in a row as there are tracks (one
+// when the same track repeats) the music stops.
+void PlayNextMp3Track(mainwindow::ProContext& pro);
+
+}  // namespace vx::simlink

@@ -1,0 +1,64 @@
+#include "ui/qt_message_boxes.h"
+
+#include <QMessageBox>
+#include <QPushButton>
+
+namespace vx::ui {
+namespace {
+
+QMessageBox::Icon ToQt(Icon icon) {
+  switch (icon) {
+    case Icon::Critical: return QMessageBox::Critical;
+    case Icon::Question: return QMessageBox::Question;
+    case Icon::Exclamation: return QMessageBox::Warning;
+    case Icon::Information: return QMessageBox::Information;
+    case Icon::None: break;
+  }
+  return QMessageBox::NoIcon;
+}
+
+QString FromUtf8(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
+
+}  // namespace
+
+Answer QtMessageBoxes::Show(std::string_view text, Buttons buttons, Icon icon, std::string_view title) {
+  QMessageBox box;
+  box.setWindowTitle(FromUtf8(title.empty() ? std::string_view(programName_) : title));
+  box.setText(FromUtf8(text));
+  box.setIcon(ToQt(icon));
+  box.setWindowFlag(Qt::WindowStaysOnTopHint, true);
+  QPushButton* ok = nullptr;
+  QPushButton* cancel = nullptr;
+  QPushButton* yes = nullptr;
+  QPushButton* no = nullptr;
+  switch (buttons) {
+    case Buttons::Ok:
+      ok = box.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);
+      box.setEscapeButton(ok);
+      break;
+    case Buttons::OkCancel:
+      ok = box.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);
+      cancel = box.addButton(QStringLiteral("キャンセル"), QMessageBox::RejectRole);
+      box.setEscapeButton(cancel);
+      break;
+    case Buttons::YesNo:
+      yes = box.addButton(QStringLiteral("はい(&Y)"), QMessageBox::YesRole);
+      no = box.addButton(QStringLiteral("いいえ(&N)"), QMessageBox::NoRole);
+      break;
+  }
+  box.setDefaultButton(ok ? ok : yes);
+  box.exec();
+  const auto* clicked = box.clickedButton();
+  if (clicked && clicked == yes) return Answer::Yes;
+  if (clicked && clicked == no) return Answer::No;
+  if (clicked && clicked == ok) return Answer::Ok;
+  // Closed some other way (the program ending): the safe answer.
+  switch (buttons) {
+    case Buttons::Ok: return Answer::Ok;
+    case Buttons::OkCancel: return Answer::Cancel;
+    case Buttons::YesNo: return Answer::No;
+  }
+  return Answer::Ok;
+}
+
+}  // namespace vx::ui

@@ -1,0 +1,19 @@
+#pragma once
+// Message boxes on the window system: modal, above the program's topmost windows, with
+// the Japanese button texts.
+#include <string>
+
+#include "ui/message_box.h"
+
+namespace vx::ui {
+
+class QtMessageBoxes final : public MessageBoxes {
+ public:
+  explicit QtMessageBoxes(std::string programName) : programName_(std::move(programName)) {}
+  Answer Show(std::string_view text, Buttons buttons, Icon icon, std::string_view title) override;
+
+ private:
+  std::string programName_;
+};
+
+}  // namespace vx::ui

@@ -1,0 +1,289 @@
+#include <gtest/gtest.h>
+
+#include "announce/background_music.h"
+#include "announce/effect_loops.h"
+#include "announce/sound_commands.h"
+#include "support/sound_files.h"
+#include "support/sound_program.h"
+
+namespace vx::announce {
+namespace {
+
+using namespace std::chrono_literals;
+using MusicOp = platform::RecordingMusicDevice::Op;
+using Mp3Op = platform::RecordingMp3Player::Op;
+using SoundOp = platform::RecordingSoundDevice::Op;
+
+class MusicTest : public testing::Test {
+ protected:
+  void UsePlaylist(int engine, int count, const char* mode = kBgmInOrder) {
+    auto& e = p.pro.engine;
+    e.BgmEngine = static_cast<std::int16_t>(engine);
+    e.BgmRepeatMode = mode;
+    e.BgmPlaylist.count = static_cast<std::int16_t>(count);
+    for (int i = 0; i < count; ++i) {
+      const std::string ext = engine == 1 ? ".mid" : ".mp3";
+      e.BgmPlaylist.paths[static_cast<std::size_t>(i)] = "/music/t" + std::to_string(i) + ext;
+      e.BgmPlaylist.titles[static_cast<std::size_t>(i)] = "Title " + std::to_string(i);
+      p.music.lengthMs["/music/t" + std::to_string(i) + ext] = 10000;
+      p.mp3.trackMs["/music/t" + std::to_string(i) + ext] = 10000;
+    }
+  }
+  // Runs the heartbeat's music check every 490 ms for `span`.
+  void Heartbeats(std::chrono::milliseconds span) {
+    for (auto t = 0ms; t < span; t += 490ms) {
+      p.clock.Advance(490ms);
+      if (p.pro.engine.BgmEngine >= 1 && p.pro.engine.BgmPlaying == -1) PollBgmEnd(p.pro);
+    }
+  }
+  std::vector<std::string> LoadedSegments() const {
+    std::vector<std::string> files;
+    for (const auto& c : p.music.CallsOf(MusicOp::Load)) files.push_back(c.file);
+    return files;
+  }
+  std::vector<int> MasterVolumes() const {
+    std::vector<int> v;
+    for (const auto& c : p.music.CallsOf(MusicOp::MasterVolume)) v.push_back(c.value);
+    return v;
+  }
+  test::SoundProgram p;
+};
+
+TEST_F(MusicTest, SegmentsPlayInOrderFromTheSecondEntryAndFollowEachOther) {
+  UsePlaylist(1, 3);
+  ASSERT_TRUE(RunSoundCommand(p.pro, 50));
+  EXPECT_EQ(LoadedSegments(), std::vector<std::string>{"/music/t1.mid"});
+  EXPECT_EQ(p.Box(FlightBox::tbxBGM番号), "No.2/3");
+  EXPECT_EQ(p.Box(FlightBox::tbxBGM名), "Title 1");
+  EXPECT_EQ(p.pro.engine.BgmPlaying, -1);
+  EXPECT_EQ(p.pro.engine.BgmStarting, 0);
+  EXPECT_NE(p.pro.main.KeySequenceTime, 0.0f);
+  Heartbeats(9500ms);
+  EXPECT_EQ(LoadedSegments().size(), 1u);  // not yet at its end
+  Heartbeats(21000ms);
+  EXPECT_EQ(LoadedSegments(), (std::vector<std::string>{"/music/t1.mid", "/music/t2.mid", "/music/t0.mid",
+                                                        "/music/t1.mid"}));
+  // Each change stops and frees the segment before, and plays the new one from its start.
+  const auto plays = p.music.CallsOf(MusicOp::Play);
+  ASSERT_EQ(plays.size(), 4u);
+  for (const auto& c : plays) EXPECT_EQ(c.value, 0);
+  EXPECT_EQ(p.music.CallsOf(MusicOp::Free).size(), 4u);
+  EXPECT_EQ(p.music.Sounding(), p.pro.engine.BgmSegment);
+}
+
+TEST_F(MusicTest, RandomAndRepeatModes) {
+  UsePlaylist(1, 4, kBgmRandom);
+  for (double draw : {0.9, 0.1, 0.5}) p.random.Push(draw);
+  RunSoundCommand(p.pro, 50);
+  Heartbeats(20500ms);
+  EXPECT_EQ(LoadedSegments(), (std::vector<std::string>{"/music/t3.mid", "/music/t0.mid", "/music/t2.mid"}));
+
+  test::SoundProgram q;
+  q.pro.engine.BgmEngine = 2;
+  q.pro.engine.BgmRepeatMode = "繰り返し";
+  q.pro.engine.BgmPlaylist.count = 2;
+  q.pro.engine.BgmPlaylist.paths = {"/music/a.mp3", "/music/b.mp3"};
+  q.mp3.trackMs["/music/a.mp3"] = 5000;
+  RunSoundCommand(q.pro, 50);
+  q.clock.Advance(5100ms);
+  PollBgmEnd(q.pro);
+  const auto opens = q.mp3.CallsOf(Mp3Op::Open);
+  ASSERT_EQ(opens.size(), 2u);
+  EXPECT_EQ(opens[0].file, "/music/a.mp3");
+  EXPECT_EQ(opens[1].file, "/music/a.mp3");
+}
+
+TEST_F(MusicTest, LevelKeysStepByTwoAndWrap) {
+  UsePlaylist(1, 2);
+  RunSoundCommand(p.pro, 57);  // no music yet: nothing
+  EXPECT_EQ(p.pro.engine.BgmVolume, 10);
+  EXPECT_TRUE(MasterVolumes().empty());
+  RunSoundCommand(p.pro, 50);
+  std::vector<std::string> boxes;
+  for (int i = 0; i < 6; ++i) {
+    RunSoundCommand(p.pro, 57);
+    boxes.push_back(p.Box(FlightBox::tbxBGM音量));
+  }
+  EXPECT_EQ(MasterVolumes(), (std::vector<int>{-600, -1200, -1800, -2400, -3000, 0}));
+  EXPECT_EQ(boxes, (std::vector<std::string>{"BGM音量 8", "BGM音量 6", "BGM音量 4", "BGM音量 2", "BGM音量 0",
+                                             "BGM音量 10"}));
+  RunSoundCommand(p.pro, 59);  // 10 -> 0
+  EXPECT_EQ(p.pro.engine.BgmVolume, 0);
+  RunSoundCommand(p.pro, 59);
+  EXPECT_EQ(p.pro.engine.BgmVolume, 2);
+  EXPECT_EQ(MasterVolumes().back(), -2400);
+}
+
+TEST_F(MusicTest, Mp3LevelsAndStop) {
+  UsePlaylist(2, 2);
+  RunSoundCommand(p.pro, 50);
+  EXPECT_EQ(p.mp3.volumeLeft, 100);
+  RunSoundCommand(p.pro, 57);
+  EXPECT_EQ(p.mp3.volumeLeft, 80);
+  EXPECT_EQ(p.mp3.volumeRight, 80);
+  RunSoundCommand(p.pro, 58);
+  EXPECT_EQ(p.pro.engine.BgmPlaying, 0);
+  EXPECT_EQ(p.mp3.State(), platform::kMp3Stopped);
+  EXPECT_EQ(p.mp3.OpenFile(), "/music/t1.mp3");  // stays open
+  EXPECT_EQ(p.Box(FlightBox::tbxBGM番号), "");
+  EXPECT_EQ(p.Box(FlightBox::tbxBGM音量), "");
+  RunSoundCommand(p.pro, 59);  // no music: nothing
+  EXPECT_EQ(p.pro.engine.BgmVolume, 8);
+  Heartbeats(20000ms);  // stopped music is not followed
+  EXPECT_EQ(p.mp3.CallsOf(Mp3Op::Open).size(), 1u);
+}
+
+TEST_F(MusicTest, StartWaitsForATrackChangeUnderWay) {
+  UsePlaylist(2, 2);
+  p.pro.engine.BgmStarting = 1;
+  const auto t0 = p.Now();
+  p.pump.After(700ms, [&] { p.pro.engine.BgmStarting = 0; });
+  RunSoundCommand(p.pro, 50);
+  EXPECT_GE(p.Now() - t0, 700'000'000);
+  EXPECT_EQ(p.mp3.CallsOf(Mp3Op::Open).size(), 1u);
+}
+
+TEST_F(MusicTest, DuckAndRestoreSegmentsWithAndWithoutQuietSound) {
+  UsePlaylist(1, 2);
+  RunSoundCommand(p.pro, 50);
+  RunSoundCommand(p.pro, 57);
+  RunSoundCommand(p.pro, 57);  // level 6: -1200
+  const auto before = MasterVolumes().size();
+  auto t0 = p.Now();
+  EXPECT_TRUE(DuckBgmForAnnouncement(p.pro));
+  EXPECT_EQ(p.pro.engine.BgmLowered, -1);
+  EXPECT_GE(p.Now() - t0, 1'000'000'000);
+  EXPECT_GT(p.progressTicks, 0);
+  EXPECT_EQ(MasterVolumes().back(), -3000);
+  t0 = p.Now();
+  EXPECT_TRUE(RestoreBgmAfterAnnouncement(p.pro));
+  EXPECT_GE(p.Now() - t0, 1'000'000'000);
+  EXPECT_EQ(MasterVolumes().back(), -1200);
+  EXPECT_EQ(p.pro.engine.BgmLowered, 0);
+
+  p.pro.engine.QuietSound = -1;
+  DuckBgmForAnnouncement(p.pro);
+  RestoreBgmAfterAnnouncement(p.pro);
+  EXPECT_EQ(MasterVolumes().back(), -3000);
+  EXPECT_EQ(MasterVolumes().size(), before + 4);
+}
+
+TEST_F(MusicTest, DuckAndRestoreMp3WithAndWithoutQuietSound) {
+  UsePlaylist(2, 2);
+  RunSoundCommand(p.pro, 50);
+  DuckBgmForAnnouncement(p.pro);
+  EXPECT_EQ(p.mp3.State(), platform::kMp3Paused);
+  RestoreBgmAfterAnnouncement(p.pro);
+  EXPECT_EQ(p.mp3.State(), platform::kMp3Playing);
+  EXPECT_EQ(p.mp3.CallsOf(Mp3Op::Restart).size(), 1u);
+
+  p.pro.engine.QuietSound = 1;
+  DuckBgmForAnnouncement(p.pro);
+  RestoreBgmAfterAnnouncement(p.pro);
+  EXPECT_EQ(p.mp3.State(), platform::kMp3Paused);
+  EXPECT_EQ(p.mp3.CallsOf(Mp3Op::Restart).size(), 1u);
+  EXPECT_EQ(p.mp3.CallsOf(Mp3Op::Pause).size(), 2u);  // already paused: not paused again
+}
+
+TEST_F(MusicTest, ClosingTheFlightWindowDuringTheRestoreLeavesTheMusicLowered) {
+  UsePlaylist(1, 2);
+  RunSoundCommand(p.pro, 50);
+  DuckBgmForAnnouncement(p.pro);
+  p.pump.After(400ms, [&] { p.pro.engine.FlightWindowClosed = 1; });
+  const auto volumes = MasterVolumes().size();
+  EXPECT_FALSE(RestoreBgmAfterAnnouncement(p.pro));
+  EXPECT_EQ(p.pro.engine.BgmLowered, -1);
+  EXPECT_EQ(MasterVolumes().size(), volumes);
+}
+
+TEST_F(MusicTest, WithoutMusicTheRestoreOnlyClearsTheMark) {
+  p.pro.engine.BgmLowered = -1;
+  const auto t0 = p.Now();
+  EXPECT_TRUE(RestoreBgmAfterAnnouncement(p.pro));
+  EXPECT_EQ(p.Now(), t0);
+  EXPECT_EQ(p.pro.engine.BgmLowered, 0);
+}
+
+class LoopTest : public testing::Test {
+ protected:
+  void SetUp() override {
+    auto& e = p.pro.engine;
+    for (int slot = 1; slot <= 4; ++slot) {
+      const double seconds = slot == 1 ? 0.8 : 0.5;
+      e.SoundSlotBuffer[static_cast<std::size_t>(slot)] =
+          p.sound.CreateBuffer(test::MakeToneWav({.seconds = seconds}), 1, "slot" + std::to_string(slot));
+    }
+    e.AnnounceVolumeTable[kWiperVolumeIndex] = -900;
+    e.AnnounceVolumeTable[kAirconVolumeIndex] = -300;
+  }
+  std::vector<platform::RecordingSoundDevice::Call> Plays() const {
+    return p.sound.CallsOf({SoundOp::Play, SoundOp::PlayLooping, SoundOp::Stop});
+  }
+  test::SoundProgram p;
+};
+
+TEST_F(LoopTest, WiperStartsThenLoopsAndEndsWithItsEndSound) {
+  const auto t0 = p.Now();
+  RunSoundCommand(p.pro, 55);
+  auto calls = Plays();
+  ASSERT_EQ(calls.size(), 2u);
+  EXPECT_EQ(calls[0].op, SoundOp::Play);
+  EXPECT_EQ(calls[0].label, "slot1");
+  EXPECT_EQ(calls[0].volume, -900);
+  EXPECT_EQ(calls[1].op, SoundOp::PlayLooping);
+  EXPECT_EQ(calls[1].label, "slot2");
+  EXPECT_EQ(calls[1].volume, -900);
+  EXPECT_EQ(calls[1].pan, 0);
+  EXPECT_GE(calls[1].atNanos - t0, 800'000'000);  // after the start sound
+  EXPECT_LT(calls[1].atNanos - t0, 850'000'000);
+  EXPECT_EQ(p.pro.engine.WiperOn, -1);
+  EXPECT_EQ(p.pro.engine.CurrentVolumeIndex, kWiperVolumeIndex);
+
+  p.clock.Advance(30s);
+  EXPECT_TRUE(p.sound.IsPlaying(p.pro.engine.SoundSlotBuffer[2]));
+  p.pro.engine.QuietSound = 1;
+  RunSoundCommand(p.pro, 55);
+  calls = Plays();
+  ASSERT_EQ(calls.size(), 4u);
+  EXPECT_EQ(calls[2].label, "slot3");
+  EXPECT_EQ(calls[2].volume, -3000);
+  EXPECT_EQ(calls[3].op, SoundOp::Stop);
+  EXPECT_EQ(calls[3].label, "slot2");
+  EXPECT_FALSE(p.sound.IsPlaying(p.pro.engine.SoundSlotBuffer[2]));
+  EXPECT_EQ(p.pro.engine.WiperOn, 0);
+}
+
+TEST_F(LoopTest, WiperStartCutByTheFlightWindowClosingLeavesNoLoop) {
+  p.pump.After(300ms, [&] { p.pro.engine.FlightWindowClosed = 1; });
+  RunSoundCommand(p.pro, 55);
+  EXPECT_TRUE(p.sound.CallsOf({SoundOp::PlayLooping}).empty());
+}
+
+TEST_F(LoopTest, AirconLoopsUntilSwitchedOff) {
+  RunSoundCommand(p.pro, 56);
+  p.clock.Advance(60s);
+  const auto buffer = p.pro.engine.SoundSlotBuffer[kAirconSlot];
+  EXPECT_TRUE(p.sound.IsPlaying(buffer));
+  EXPECT_EQ(p.sound.Find(buffer)->volume, -300);
+  EXPECT_EQ(p.pro.engine.CurrentVolumeIndex, kAirconVolumeIndex);
+  RunSoundCommand(p.pro, 56);
+  EXPECT_FALSE(p.sound.IsPlaying(buffer));
+  EXPECT_EQ(p.pro.engine.AirconOn, 0);
+}
+
+TEST(WindowCommands, EachWindowIsMarkedRaisedAndShown) {
+  test::SoundProgram p;
+  for (std::int16_t request : {51, 52, 53, 54}) EXPECT_TRUE(RunSoundCommand(p.pro, request));
+  EXPECT_EQ(p.forms.shown, (std::vector<FlightForm>{FlightForm::frmHelp, FlightForm::frmPB, FlightForm::frm音声設定,
+                                                    FlightForm::frmキー設定}));
+  EXPECT_EQ(p.topmost.handles, (std::vector<std::int64_t>{100, 101, 102, 103}));
+  EXPECT_EQ(p.pro.main.HelpFromFlight, -1);
+  EXPECT_EQ(p.pro.briefing.PushbackFormFromFlight, -1);
+  EXPECT_EQ(p.pro.briefing.VoiceFormFromFlight, -1);
+  EXPECT_EQ(p.pro.main.KeyFormFromFlight, -1);
+  EXPECT_FALSE(RunSoundCommand(p.pro, 49));
+  EXPECT_FALSE(RunSoundCommand(p.pro, 60));
+}
+
+}  // namespace
+}  // namespace vx::announce
