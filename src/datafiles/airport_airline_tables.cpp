@@ -1,5 +1,7 @@
 #include "datafiles/airport_airline_tables.h"
 
+#include "datafiles/positional_text.h"
+
 #include <array>
 #include <cstddef>
 #include <functional>
@@ -21,29 +23,6 @@ std::string_view TrimBlanks(std::string_view s) {
   while (!s.empty() && IsBlank(s.front())) s.remove_prefix(1);
   while (!s.empty() && IsBlank(s.back())) s.remove_suffix(1);
   return s;
-}
-
-void SplitLineFields(std::string_view line, std::vector<std::string>& fields) {
-  if (TrimBlanks(line).empty()) return;
-  std::size_t pos = 0;
-  for (;;) {
-    while (pos < line.size() && IsBlank(line[pos])) ++pos;
-    std::size_t comma;
-    if (pos < line.size() && line[pos] == '"') {
-      const std::size_t close = line.find('"', pos + 1);
-      if (close == std::string_view::npos) {
-        fields.emplace_back(line.substr(pos + 1));
-        return;
-      }
-      fields.emplace_back(line.substr(pos + 1, close - pos - 1));
-      comma = line.find(',', close + 1);
-    } else {
-      comma = line.find(',', pos);
-      fields.emplace_back(TrimBlanks(line.substr(pos, comma == std::string_view::npos ? std::string_view::npos : comma - pos)));
-    }
-    if (comma == std::string_view::npos) return;
-    pos = comma + 1;
-  }
 }
 
 // A text as a field that reads back as itself: line breaks would end the row and
@@ -154,16 +133,7 @@ std::string Literal(std::string_view file) { return "\\" + std::string(file); }
 }  // namespace
 
 std::vector<std::string> SplitTableFields(std::string_view text) {
-  std::vector<std::string> fields;
-  std::size_t start = 0;
-  for (std::size_t i = 0; i < text.size(); ++i) {
-    if (text[i] != '\r' && text[i] != '\n') continue;
-    SplitLineFields(text.substr(start, i - start), fields);
-    if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
-    start = i + 1;
-  }
-  if (start < text.size()) SplitLineFields(text.substr(start), fields);
-  return fields;
+  return SplitItems(text, {.trimUnquotedEnd = true, .skipBlankLines = true});
 }
 
 void ParseAirportTable(std::string_view text, AirportTableArray& table) {
