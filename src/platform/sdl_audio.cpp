@@ -19,6 +19,8 @@ bool SdlAudio::Acquire() {
     ++users_;
     return true;
   }
+  // The programs end on SIGTERM (closed by another program); SDL must not take that signal over.
+  SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
   if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) {
     lastError_ = SDL_GetError();
     return false;
