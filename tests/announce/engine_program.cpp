@@ -82,7 +82,9 @@ void EngineProgram::Watch(std::vector<std::string> literals) {
 
 std::string EngineProgram::Literal(const std::string& label) const {
   const std::string base = paths.BaseText();
-  return label.rfind(base, 0) == 0 ? label.substr(base.size()) : label;
+  std::string literal = label.rfind(base, 0) == 0 ? label.substr(base.size()) : label;
+  std::replace(literal.begin(), literal.end(), '/', '\\');
+  return literal;
 }
 
 std::vector<Played> EngineProgram::Timeline() const {
