@@ -287,3 +287,31 @@ TEST(WindowCommands, EachWindowIsMarkedRaisedAndShown) {
 
 }  // namespace
 }  // namespace vx::announce
+
+namespace vx::announce {
+namespace {
+
+TEST(MusicAndTheFlightsEnd, AWaitForTheMp3PlayerOrAStartUnderWayEndsSilentlyWithTheFlight) {
+  test::SoundProgram p;
+  auto& e = p.pro.engine;
+  e.BgmEngine = 2;
+  e.BgmPlaylist.count = 1;
+  e.BgmPlaylist.paths[0] = "/music/a.mp3";
+  p.mp3.startDelayMs = -1;  // the player never reports playing
+  const auto t0 = p.Now();
+  p.pump.After(std::chrono::milliseconds(800), [&] { e.FlightWindowClosed = 1; });
+  RunSoundCommand(p.pro, 50);
+  EXPECT_LT(p.Now() - t0, 1'000'000'000) << "not the whole 3 s";
+  EXPECT_TRUE(p.boxes.shown.empty()) << "no open error after the flight";
+  EXPECT_EQ(e.BgmStarting, 0);
+
+  // A start waiting for a track change that never finishes ends with the flight too.
+  e.FlightWindowClosed = 0;
+  e.BgmStarting = 1;
+  p.pump.After(std::chrono::milliseconds(300), [&] { e.FlightWindowClosed = 1; });
+  RunSoundCommand(p.pro, 50);
+  EXPECT_EQ(p.mp3.CallsOf(platform::RecordingMp3Player::Op::Open).size(), 1u);
+}
+
+}  // namespace
+}  // namespace vx::announce
