@@ -9,11 +9,6 @@
 #include "ui/ui_env.h"
 
 namespace vx::announce {
-namespace {
-
-constexpr double kHiddenCaretLeft = -2000;
-
-}  // namespace
 
 FrmSound::FrmSound(ui::UiEnv& env, mainwindow::ProContext& pro) : Form(env, "frmSound"), pro_(pro) {
   if (!pro_.ui) pro_.ui = &env;

@@ -29,6 +29,7 @@ namespace {
 
 constexpr int kEngineSegments = 1;
 constexpr int kEngineMp3 = 2;
+constexpr double kHiddenCaretLeft = -2000;  // outside the window: the caret never shows
 
 // The call-out program in "\ExePro\": "VexlorEXP.exe", or "VexlorEXP" as it is named here.
 std::filesystem::path CallOutProgram(const platform::Paths& paths) {
@@ -72,7 +73,7 @@ void FrmSound::frmSound_Form_Load() {
     boxes.Show("ＦＳが実行されていません", ui::Buttons::Ok, ui::Icon::Exclamation, "VexlorPro");
     return;
   }
-  キャレット消用.SetLeft(-2000);
+  キャレット消用.SetLeft(kHiddenCaretLeft);
 
   ShowFlightFormOnTop(pro_, FlightForm::frmCabin);
   pump.Pump();

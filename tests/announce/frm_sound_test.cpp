@@ -150,7 +150,7 @@ TEST_F(FrmSoundTest, MidiWithoutFilesOpensNoMusicAndTheCallOutProgramMayHaveItsE
   p.File("\\ExePro\\VexlorEXP.exe", "");
   window.OpenFlightWindow();
   EXPECT_EQ(p.pro.engine.BgmEngine, 0);
-  const auto musicInits = p.music.CallsOf({platform::RecordingMusicDevice::Op::Init}).size();
+  const auto musicInits = p.music.CallsOf(platform::RecordingMusicDevice::Op::Init).size();
   EXPECT_EQ(musicInits, 1u) << "the fixture's own only";
   EXPECT_EQ(p.processes.started.at(0).program, p.paths.Under("\\ExePro\\VexlorEXP.exe"));
   window.Unload();
@@ -161,7 +161,7 @@ TEST_F(FrmSoundTest, MidiWithoutFilesOpensNoMusicAndTheCallOutProgramMayHaveItsE
   p.boxes.Expect("VexlorPro", ui::Answer::Ok, "ファイルが見つかりません。");
   window.OpenFlightWindow();
   EXPECT_EQ(p.pro.engine.BgmEngine, 1);
-  EXPECT_EQ(p.music.CallsOf({platform::RecordingMusicDevice::Op::Init}).size(), musicInits + 1);
+  EXPECT_EQ(p.music.CallsOf(platform::RecordingMusicDevice::Op::Init).size(), musicInits + 1);
   EXPECT_TRUE(window.Timer2.Running()) << "the flight goes on without call-outs";
 }
 
