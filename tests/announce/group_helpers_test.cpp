@@ -7,6 +7,7 @@
 #include "announce/cabin_attendant.h"
 #include "announce/engine_program.h"
 #include "announce/handover_polls.h"
+#include "announce/lobby_chime.h"
 #include "announce/route_region.h"
 #include "announce/sound_slots.h"
 #include "announce/spoken_digits.h"
@@ -229,6 +230,28 @@ TEST(HandoverPolls, PollsSleepBetweenTestsEndOnTheFlightAndHeedTheCutOnlyWhenAsk
   EXPECT_TRUE(PollUntilFileExists(p.pro, "\\EyeCargo.cfg", 1.0f, PollCut::Ends));
   p.pump.After(1500ms, [&] { p.pro.engine.FlightWindowClosed = 1; });
   EXPECT_FALSE(PollUntilFileGone(p.pro, "\\EyeCargo.cfg", 1.0f, PollCut::Ends));
+}
+
+}  // namespace
+}  // namespace vx::announce
+
+
+namespace vx::announce {
+namespace {
+
+TEST(LobbyChime, TheAirportsOwnChimeElseADrawnTypeChimeElseNone) {
+  test::EngineProgram p;
+  EXPECT_EQ(LobbyChime(p.pro, 3), "") << "no chime at all: the slot stays silent";
+  p.Wav("\\Wav\\Lob\\Type_b.wav", 1);
+  p.Wav("\\Wav\\Lob\\type_A.wav", 1);
+  p.Wav("\\Wav\\Lob\\Haneda.WAV", 1);
+  p.pro.files.AirportTable[3].チャイム = " haneda.wav ";
+  EXPECT_EQ(LobbyChime(p.pro, 3), "\\Wav\\Lob\\Haneda.WAV");
+  p.pro.files.AirportTable[3].チャイム = "gone.wav";
+  p.random.Push(0.7);
+  EXPECT_EQ(LobbyChime(p.pro, 3), "\\Wav\\Lob\\Type_b.wav");
+  p.random.Push(0.2);
+  EXPECT_EQ(LobbyChime(p.pro, 999), "\\Wav\\Lob\\type_A.wav");
 }
 
 }  // namespace
