@@ -153,7 +153,7 @@ TEST_F(MusicTest, DuckAndRestoreSegmentsWithAndWithoutQuietSound) {
   EXPECT_TRUE(DuckBgmForAnnouncement(p.pro));
   EXPECT_EQ(p.pro.engine.BgmLowered, -1);
   EXPECT_GE(p.Now() - t0, 1'000'000'000);
-  EXPECT_GT(p.progressTicks, 0);
+  EXPECT_FALSE(p.pro.sim.ProgressText.empty());  // the progress tick ran in the wait
   EXPECT_EQ(MasterVolumes().back(), -3000);
   t0 = p.Now();
   EXPECT_TRUE(RestoreBgmAfterAnnouncement(p.pro));
@@ -276,13 +276,41 @@ TEST(WindowCommands, EachWindowIsMarkedRaisedAndShown) {
   for (std::int16_t request : {51, 52, 53, 54}) EXPECT_TRUE(RunSoundCommand(p.pro, request));
   EXPECT_EQ(p.forms.shown, (std::vector<FlightForm>{FlightForm::frmHelp, FlightForm::frmPB, FlightForm::frm音声設定,
                                                     FlightForm::frmキー設定}));
-  EXPECT_EQ(p.topmost.handles, (std::vector<std::int64_t>{100, 101, 102, 103}));
+  EXPECT_EQ(p.forms.asked, p.forms.shown);  // each raised by its handle before it shows
   EXPECT_EQ(p.pro.main.HelpFromFlight, -1);
   EXPECT_EQ(p.pro.briefing.PushbackFormFromFlight, -1);
   EXPECT_EQ(p.pro.briefing.VoiceFormFromFlight, -1);
   EXPECT_EQ(p.pro.main.KeyFormFromFlight, -1);
   EXPECT_FALSE(RunSoundCommand(p.pro, 49));
   EXPECT_FALSE(RunSoundCommand(p.pro, 60));
+}
+
+}  // namespace
+}  // namespace vx::announce
+
+namespace vx::announce {
+namespace {
+
+TEST(MusicAndTheFlightsEnd, AWaitForTheMp3PlayerOrAStartUnderWayEndsSilentlyWithTheFlight) {
+  test::SoundProgram p;
+  auto& e = p.pro.engine;
+  e.BgmEngine = 2;
+  e.BgmPlaylist.count = 1;
+  e.BgmPlaylist.paths[0] = "/music/a.mp3";
+  p.mp3.startDelayMs = -1;  // the player never reports playing
+  const auto t0 = p.Now();
+  p.pump.After(std::chrono::milliseconds(800), [&] { e.FlightWindowClosed = 1; });
+  RunSoundCommand(p.pro, 50);
+  EXPECT_LT(p.Now() - t0, 1'000'000'000) << "not the whole 3 s";
+  EXPECT_TRUE(p.boxes.shown.empty()) << "no open error after the flight";
+  EXPECT_EQ(e.BgmStarting, 0);
+
+  // A start waiting for a track change that never finishes ends with the flight too.
+  e.FlightWindowClosed = 0;
+  e.BgmStarting = 1;
+  p.pump.After(std::chrono::milliseconds(300), [&] { e.FlightWindowClosed = 1; });
+  RunSoundCommand(p.pro, 50);
+  EXPECT_EQ(p.mp3.CallsOf(platform::RecordingMp3Player::Op::Open).size(), 1u);
 }
 
 }  // namespace

@@ -183,3 +183,24 @@ TEST(PressKey, CodesOutsideTheByteRangeDoNothing) {
 
 }  // namespace
 }  // namespace vx::simlink
+
+namespace vx::simlink {
+namespace {
+
+TEST_F(WaitSecondsTest, WaitWhileEndsWhenItsConditionEndsOrOnTheFlagsAndIdlesMeanwhile) {
+  bool playing = true;
+  pump.After(1000ms, [&] { playing = false; });
+  EXPECT_TRUE(WaitWhile(Hooks(), [&] { return playing; }));
+  EXPECT_NEAR(Elapsed(), 1.0, 0.016);
+  EXPECT_LE(pump.PumpCount(), 2 * (1000 / kWaitRound.count()) + 6) << "idle rounds, not a spin";
+
+  playing = true;
+  announceAbort = 1;
+  EXPECT_TRUE(WaitWhile(Hooks(), [&] { return playing; }));
+  announceAbort = 0;
+  pump.After(300ms, [&] { flightWindowClosed = 1; });
+  EXPECT_FALSE(WaitWhile(Hooks(), [&] { return playing; }));
+}
+
+}  // namespace
+}  // namespace vx::simlink
