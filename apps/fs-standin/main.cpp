@@ -1,6 +1,64 @@
-#include <cstdio>
+// fs-standin: the simulator stand-in, or `fs-standin ctl ...` to talk to a running one.
+#include <ctime>
+#include <fstream>
+#include <iostream>
+#include <sstream>
 
-int main() {
-  std::puts("fs-standin");
-  return 0;
+#include "ctl.h"
+#include "options.h"
+#include "platform/standin_link.h"
+#include "server.h"
+
+namespace {
+
+vx::standin::CivilTime LocalNow() {
+  const std::time_t t = std::time(nullptr);
+  std::tm tm{};
+  localtime_r(&t, &tm);
+  return {tm.tm_year + 1900, tm.tm_mon + 1, tm.tm_mday, tm.tm_hour, tm.tm_min, tm.tm_sec};
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  using namespace vx::standin;
+  Options options;
+  std::string error;
+  if (!ParseOptions(std::vector<std::string>(argv + 1, argv + argc), LocalNow(), options, error)) {
+    std::cerr << "fs-standin: " << error << "\n" << kUsage;
+    return 2;
+  }
+  if (options.help) {
+    std::cout << kUsage;
+    return 0;
+  }
+  const auto socketPath = vx::platform::StandinSocketPath(options.folder, options.prefix, options.sim.windowClass);
+  if (options.ctl) return RunCtl(socketPath, options.ctlArgs, std::cout, std::cerr);
+
+  Simulator sim(options.sim);
+  std::ofstream logFile;
+  if (options.logPath == "-") {
+    sim.SetLogSink([](const std::string& line) { std::cout << line << std::endl; });
+  } else if (!options.logPath.empty()) {
+    logFile.open(options.logPath, std::ios::app);
+    if (!logFile) {
+      std::cerr << "fs-standin: cannot write " << options.logPath << "\n";
+      return 1;
+    }
+    sim.SetLogSink([&logFile](const std::string& line) { logFile << line << std::endl; });
+  }
+  if (!options.scriptPath.empty()) {
+    std::ifstream in(options.scriptPath, std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    std::string message;
+    if (!in || !sim.LoadScript(options.scriptPath.string(), text.str(), message)) {
+      std::cerr << "fs-standin: " << options.scriptPath.string() << ": " << (in ? message : "cannot read") << "\n";
+      return 1;
+    }
+  }
+  ServerSettings server{socketPath, options.spinMicros};
+  const int code = RunServer(sim, server, error);
+  if (!error.empty()) std::cerr << "fs-standin: " << error << "\n";
+  return code;
 }

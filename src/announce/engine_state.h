@@ -40,6 +40,7 @@ struct EngineState {
   std::int16_t AnnounceAbort = 0;       // 1 cuts the running sequence and every wait in it
   std::int16_t FlightWindowClosed = 0;  // 1 once the flight window has unloaded
   WindowPosition SoundWindowPosition;
+  std::int16_t FlightStage = 0;  // 0 up to departure, 1 after arrival, 2 after the final announcement
 
   // Sound slots: 0 to 6 the fixed effects, 7 to 50 the parts of the running group.
   std::array<std::string, kSoundSlotCount> SoundSlotFile;

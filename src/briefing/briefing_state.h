@@ -81,6 +81,10 @@ struct BriefingState {
   std::int16_t CabinAttendantChoice = 0;  // 0 random, 1 to 4 a fixed voice
   TobBriefingValues TobBriefing;
   BriefingTimesValues BriefingTimes;
+  // The scheduled arrival's GMT hour counted from the departure day (24 and more after midnight).
+  std::int16_t ArrivalGmtHourUnwrapped = 0;
+  std::int16_t AutoPauseKm = 0;    // 0 = no automatic pause
+  std::int16_t TimeDisplayOn = 0;  // 1 = the wide cabin strip with the clocks
   std::string SelectedAirlineIndex = "0";  // `AirlineTable` slot as decimal text
   std::int16_t SpecialEngineSoundOn = 0;
   PushbackValues PushbackSettings;

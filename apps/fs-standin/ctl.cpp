@@ -1,0 +1,221 @@
+#include "ctl.h"
+
+#include <cerrno>
+#include <cstdlib>
+#include <fstream>
+#include <sstream>
+
+#include "platform/sim_variable_area.h"
+#include "platform/sim_wire.h"
+#include "platform/standin_link.h"
+
+namespace vx::standin {
+namespace {
+
+namespace simwire = platform::simwire;
+
+using simwire::Type;
+
+constexpr int kTimeoutMs = 5000;
+
+bool ParseInt(const std::string& s, long long& out) {
+  if (s.empty()) return false;
+  char* end = nullptr;
+  errno = 0;
+  out = std::strtoll(s.c_str(), &end, 0);
+  return *end == 0 && errno == 0;
+}
+
+bool ParseDouble(const std::string& s, double& out) {
+  if (s.empty()) return false;
+  char* end = nullptr;
+  out = std::strtod(s.c_str(), &end);
+  return *end == 0;
+}
+
+const char* StatusText(std::uint8_t status) {
+  switch (static_cast<platform::SimEntryStatus>(status)) {
+    case platform::SimEntryStatus::Ok: return "ok";
+    case platform::SimEntryStatus::OutsideArea: return "rejected: outside the variable area";
+    case platform::SimEntryStatus::BadSize: return "rejected: the size must be 0, 1, 2 or 4";
+  }
+  return "rejected";
+}
+
+class Ctl {
+ public:
+  Ctl(const std::filesystem::path& socketPath, std::ostream& out, std::ostream& err)
+      : path_(socketPath), out_(out), err_(err) {}
+
+  int Run(const std::vector<std::string>& args);
+
+ private:
+  bool Exchange(std::vector<std::uint8_t>& request, std::vector<std::uint8_t>& reply) {
+    if (!link_.Connected() && !link_.Connect(path_, kTimeoutMs)) {
+      err_ << "fs-standin ctl: no simulator stand-in at " << path_.string() << "\n";
+      return false;
+    }
+    if (!link_.Transact(request, reply, kTimeoutMs)) {
+      err_ << "fs-standin ctl: the stand-in did not answer\n";
+      return false;
+    }
+    return true;
+  }
+  simwire::Writer Begin(Type type) {
+    simwire::Writer w(request_);
+    w.Header(type, link_.NextSeq());
+    return w;
+  }
+  int Usage() {
+    err_ << "usage: fs-standin [options] ctl get OFFSET SIZE | set OFFSET SIZE VALUE | log | script FILE |"
+            " scale FACTOR | advance SECONDS | stop\n";
+    return 2;
+  }
+  int Get(long long offset, long long size);
+  int Set(long long offset, long long size, long long value);
+  int Log();
+  int Script(const std::string& file);
+  int Time(std::uint8_t what, double value);
+
+  std::filesystem::path path_;
+  std::ostream& out_;
+  std::ostream& err_;
+  platform::StandinConnection link_;
+  std::vector<std::uint8_t> request_, reply_;
+};
+
+int Ctl::Run(const std::vector<std::string>& args) {
+  if (args.empty()) return Usage();
+  const std::string& cmd = args[0];
+  long long a = 0, b = 0, c = 0;
+  double d = 0;
+  if (cmd == "get" && args.size() == 3 && ParseInt(args[1], a) && ParseInt(args[2], b)) return Get(a, b);
+  if (cmd == "set" && args.size() == 4 && ParseInt(args[1], a) && ParseInt(args[2], b) && ParseInt(args[3], c)) {
+    return Set(a, b, c);
+  }
+  if (cmd == "log" && args.size() == 1) return Log();
+  if (cmd == "script" && args.size() == 2) return Script(args[1]);
+  if (cmd == "scale" && args.size() == 2 && ParseDouble(args[1], d)) return Time(0, d);
+  if (cmd == "advance" && args.size() == 2 && ParseDouble(args[1], d)) return Time(1, d);
+  if (cmd == "stop" && args.size() == 1) {
+    Begin(Type::Stop);
+    return Exchange(request_, reply_) ? 0 : 1;
+  }
+  return Usage();
+}
+
+int Ctl::Get(long long offset, long long size) {
+  simwire::Writer w = Begin(Type::Batch);
+  w.U32(1);
+  w.U8(simwire::kRead);
+  w.I32(static_cast<std::int32_t>(offset));
+  w.I32(static_cast<std::int32_t>(size));
+  w.U8(0);
+  if (!Exchange(request_, reply_)) return 1;
+  simwire::Reader r(reply_);
+  r.U8();
+  r.U32();
+  r.U32();
+  const std::uint8_t status = r.U8();
+  if (status != 0) {
+    err_ << "fs-standin ctl: " << StatusText(status) << "\n";
+    return 1;
+  }
+  auto bytes = r.Bytes(static_cast<std::size_t>(size));
+  if (!r.Ok()) return 1;
+  out_ << platform::LittleEndianValue(bytes.data(), static_cast<std::int32_t>(size), size != 1) << "\n";
+  return 0;
+}
+
+int Ctl::Set(long long offset, long long size, long long value) {
+  simwire::Writer w = Begin(Type::Batch);
+  w.U32(1);
+  w.U8(simwire::kWrite);
+  w.I32(static_cast<std::int32_t>(offset));
+  w.I32(static_cast<std::int32_t>(size));
+  const std::uint8_t length = size > 0 && size <= 4 ? static_cast<std::uint8_t>(size) : 0;
+  w.U8(length);
+  for (std::uint8_t i = 0; i < length; ++i) w.U8(static_cast<std::uint8_t>(static_cast<unsigned long long>(value) >> (8 * i)));
+  if (!Exchange(request_, reply_)) return 1;
+  simwire::Reader r(reply_);
+  r.U8();
+  r.U32();
+  r.U32();
+  const std::uint8_t status = r.U8();
+  if (!r.Ok() || status != 0) {
+    err_ << "fs-standin ctl: " << StatusText(status) << "\n";
+    return 1;
+  }
+  return 0;
+}
+
+int Ctl::Log() {
+  std::uint32_t next = 0;
+  for (;;) {
+    simwire::Writer w = Begin(Type::Log);
+    w.U32(next);
+    if (!Exchange(request_, reply_)) return 1;
+    simwire::Reader r(reply_);
+    r.U8();
+    r.U32();
+    const std::uint32_t after = r.U32();
+    const std::uint32_t total = r.U32();
+    const std::string text = r.Str();
+    if (!r.Ok()) return 1;
+    out_ << text;
+    if (after >= total || after == next) return 0;
+    next = after;
+  }
+}
+
+int Ctl::Script(const std::string& file) {
+  std::ifstream in(file, std::ios::binary);
+  if (!in) {
+    err_ << "fs-standin ctl: cannot read " << file << "\n";
+    return 1;
+  }
+  std::ostringstream text;
+  text << in.rdbuf();
+  simwire::Writer w = Begin(Type::Script);
+  w.Str(file);
+  w.Str(text.str());
+  if (!Exchange(request_, reply_)) return 1;
+  simwire::Reader r(reply_);
+  r.U8();
+  r.U32();
+  const bool ok = r.U8() != 0;
+  const std::string message = r.Str();
+  if (!r.Ok() || !ok) {
+    err_ << "fs-standin ctl: " << file << ": " << message << "\n";
+    return 1;
+  }
+  out_ << file << ": " << message << "\n";
+  return 0;
+}
+
+int Ctl::Time(std::uint8_t what, double value) {
+  simwire::Writer w = Begin(Type::Time);
+  w.U8(what);
+  w.F64(value);
+  if (!Exchange(request_, reply_)) return 1;
+  simwire::Reader r(reply_);
+  r.U8();
+  r.U32();
+  const bool ok = r.U8() != 0;
+  const std::string message = r.Str();
+  if (!r.Ok() || !ok) {
+    err_ << "fs-standin ctl: " << message << "\n";
+    return 1;
+  }
+  return 0;
+}
+
+}  // namespace
+
+int RunCtl(const std::filesystem::path& socketPath, const std::vector<std::string>& args, std::ostream& out,
+           std::ostream& err) {
+  Ctl ctl(socketPath, out, err);
+  return ctl.Run(args);
+}
+
+}  // namespace vx::standin

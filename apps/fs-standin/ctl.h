@@ -1,0 +1,21 @@
+#pragma once
+// `fs-standin ctl ...`: commands to a running stand-in, for people and tests.
+//   get OFFSET SIZE          prints the variable (size 1 unsigned, 2 and 4 signed)
+//   set OFFSET SIZE VALUE    writes it (decimal, or hexadecimal with 0x)
+//   log                      prints the log: one JSON object per line
+//   script FILE              loads a flight script; its time 0 is now
+//   scale FACTOR             runs the simulator clock at FACTOR times real time
+//   advance SECONDS          moves the simulator clock on at once
+//   stop                     ends the stand-in
+#include <filesystem>
+#include <ostream>
+#include <string>
+#include <vector>
+
+namespace vx::standin {
+
+// Returns the exit code: 0 done, 1 failed (no stand-in, entry rejected, bad script), 2 usage.
+int RunCtl(const std::filesystem::path& socketPath, const std::vector<std::string>& args, std::ostream& out,
+           std::ostream& err);
+
+}  // namespace vx::standin

@@ -1,0 +1,160 @@
+#include "simulator.h"
+
+#include <cmath>
+#include <cstdio>
+
+namespace vx::standin {
+namespace {
+
+std::string Hex(std::int64_t v) {
+  char buf[32];
+  if (v < 0) {
+    std::snprintf(buf, sizeof buf, "-0x%04llX", static_cast<unsigned long long>(-v));
+  } else {
+    std::snprintf(buf, sizeof buf, "0x%04llX", static_cast<unsigned long long>(v));
+  }
+  return buf;
+}
+
+std::string EntryFields(std::string_view from, std::int32_t offset, std::int32_t size) {
+  return "\"from\":" + JsonString(from) + ",\"offset\":\"" + Hex(offset) + "\",\"size\":" + std::to_string(size);
+}
+
+}  // namespace
+
+std::string JsonString(std::string_view text) {
+  std::string out = "\"";
+  for (const char c : text) {
+    switch (c) {
+      case '"': out += "\\\""; break;
+      case '\\': out += "\\\\"; break;
+      case '\n': out += "\\n"; break;
+      case '\r': out += "\\r"; break;
+      case '\t': out += "\\t"; break;
+      default:
+        if (static_cast<unsigned char>(c) < 0x20) {
+          char buf[8];
+          std::snprintf(buf, sizeof buf, "\\u%04x", static_cast<unsigned>(c));
+          out += buf;
+        } else {
+          out += c;
+        }
+    }
+  }
+  return out + "\"";
+}
+
+Simulator::Simulator(const SimulatorSettings& settings)
+    : settings_(settings), clock_(settings.localStart, settings.gmtMinusLocalMinutes, settings.timeScale) {
+  WriteDefaultState(area_);
+  clock_.WriteTo(area_);
+}
+
+void Simulator::Update(double realSeconds) {
+  clock_.RunTo(realSeconds, Paused());
+  clock_.WriteTo(area_);
+  ApplyScript();
+}
+
+void Simulator::ApplyScript() {
+  if (script_.Empty()) return;
+  const double t = clock_.SimSeconds() - scriptStart_;
+  script_.RunRawWritesUpTo(t, area_);
+  FieldTarget target{area_, tankLevelShift_};
+  script_.ApplyAt(t, target);
+}
+
+platform::SimEntryStatus Simulator::Read(std::string_view from, std::int32_t offset, std::int32_t size,
+                                         std::uint8_t* out) {
+  const auto status = platform::CheckSimEntry(offset, size);
+  if (status != platform::SimEntryStatus::Ok) {
+    Log("reject", "\"op\":\"read\"," + EntryFields(from, offset, size) + ",\"reason\":\"" +
+                      (status == platform::SimEntryStatus::BadSize ? "size" : "outside") + "\"");
+    return status;
+  }
+  area_.Read(offset, size, out);
+  return status;
+}
+
+platform::SimEntryStatus Simulator::Write(std::string_view from, std::int32_t offset, std::int32_t size,
+                                          std::span<const std::uint8_t> bytes) {
+  auto status = platform::CheckSimEntry(offset, size);
+  if (status == platform::SimEntryStatus::Ok && bytes.size() != static_cast<std::size_t>(size)) {
+    status = platform::SimEntryStatus::BadSize;
+  }
+  const std::uint8_t* data = bytes.data();
+  if (status != platform::SimEntryStatus::Ok) {
+    Log("reject", "\"op\":\"write\"," + EntryFields(from, offset, size) + ",\"reason\":\"" +
+                      (status == platform::SimEntryStatus::BadSize ? "size" : "outside") + "\"");
+    return status;
+  }
+  const std::int64_t value = platform::LittleEndianValue(data, size, size != 1);
+  // A tank level written while the script drives that tank moves the script's level for it.
+  if (size == 4) {
+    for (std::size_t i = 0; i < kFuelTanks.size(); ++i) {
+      if (kFuelTanks[i].levelOffset != offset) continue;
+      if (auto pct = script_.TankPercentAt(i, clock_.SimSeconds() - scriptStart_)) {
+        tankLevelShift_[i] = value - std::llround(*pct * kFullTankLevel / 100.0);
+      }
+    }
+  }
+  area_.Write(offset, size, data);
+  Log("write", EntryFields(from, offset, size) + ",\"value\":" + std::to_string(value));
+  return status;
+}
+
+void Simulator::Key(std::string_view from, int virtualKey, bool down) {
+  Log("key", "\"from\":" + JsonString(from) + ",\"vk\":" + std::to_string(virtualKey) +
+                 ",\"down\":" + (down ? "true" : "false"));
+}
+
+bool Simulator::StartLink(std::string_view from, std::int32_t size) {
+  const bool accepted = !settings_.refuseStart;
+  Log("start", "\"from\":" + JsonString(from) + ",\"size\":" + std::to_string(size) +
+                   ",\"accepted\":" + (accepted ? "true" : "false"));
+  return accepted;
+}
+
+bool Simulator::LoadScript(std::string_view name, std::string_view text, std::string& message) {
+  FlightScript parsed;
+  if (!FlightScript::Parse(text, parsed, message)) {
+    Log("script", "\"name\":" + JsonString(name) + ",\"error\":" + JsonString(message));
+    return false;
+  }
+  script_ = std::move(parsed);
+  scriptStart_ = clock_.SimSeconds();
+  tankLevelShift_ = {};
+  ApplyScript();
+  message = std::to_string(script_.KeyframeCount()) + " keyframes, " + std::to_string(script_.Duration()) + " s";
+  Log("script", "\"name\":" + JsonString(name) + ",\"keyframes\":" + std::to_string(script_.KeyframeCount()));
+  return true;
+}
+
+void Simulator::SetTimeScale(double scale) {
+  clock_.SetScale(scale);
+  char buf[32];
+  std::snprintf(buf, sizeof buf, "%g", clock_.Scale());
+  Log("time", std::string("\"scale\":") + buf);
+}
+
+void Simulator::AdvanceTime(double seconds) {
+  clock_.Advance(seconds);
+  clock_.WriteTo(area_);
+  ApplyScript();
+  char buf[32];
+  std::snprintf(buf, sizeof buf, "%.3f", seconds);
+  Log("time", std::string("\"advance\":") + buf);
+}
+
+void Simulator::Log(std::string_view kind, const std::string& fields) {
+  const CivilTime local = clock_.Local();
+  char head[160];
+  std::snprintf(head, sizeof head, "{\"n\":%zu,\"sim\":%.3f,\"clock\":\"%02d:%02d:%02d\",\"kind\":\"%.*s\",",
+                log_.size() + 1, clock_.SimSeconds(), local.hour, local.minute, local.second,
+                static_cast<int>(kind.size()), kind.data());
+  std::string line = head + fields + "}";
+  if (sink_) sink_(line);
+  log_.push_back(std::move(line));
+}
+
+}  // namespace vx::standin

@@ -1,0 +1,74 @@
+#pragma once
+// The simulated simulator: the variable area, its clock, the flight script, and the log of
+// every write, key and rejected entry as JSON lines.
+#include <array>
+#include <cstdint>
+#include <functional>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "flight_script.h"
+#include "platform/sim_variable_area.h"
+#include "sim_clock.h"
+
+namespace vx::standin {
+
+struct SimulatorSettings {
+  std::string windowClass = "FS98MAIN";
+  bool refuseStart = false;
+  CivilTime localStart;
+  int gmtMinusLocalMinutes = -540;
+  double timeScale = 1.0;
+};
+
+class Simulator {
+ public:
+  explicit Simulator(const SimulatorSettings& settings);
+
+  // Runs the clock and the script on to real (monotonic) time `realSeconds`.
+  void Update(double realSeconds);
+
+  // One entry of a batch; `from` names the connection in the log. A rejected entry
+  // changes nothing and is logged.
+  platform::SimEntryStatus Read(std::string_view from, std::int32_t offset, std::int32_t size, std::uint8_t* out);
+  // A write whose data is not `size` bytes long is rejected as a bad size.
+  platform::SimEntryStatus Write(std::string_view from, std::int32_t offset, std::int32_t size,
+                                 std::span<const std::uint8_t> data);
+  void Key(std::string_view from, int virtualKey, bool down);
+  // A client's link start; false when the stand-in refuses it.
+  bool StartLink(std::string_view from, std::int32_t size);
+
+  // Replaces the flight script; its time 0 is now. False with a message on a bad script.
+  bool LoadScript(std::string_view name, std::string_view text, std::string& message);
+  void SetTimeScale(double scale);
+  void AdvanceTime(double seconds);
+
+  const std::string& WindowClass() const { return settings_.windowClass; }
+  bool RefusesStart() const { return settings_.refuseStart; }
+  platform::SimVariableArea& Area() { return area_; }
+  const SimClock& Clock() const { return clock_; }
+  const std::vector<std::string>& LogLines() const { return log_; }
+  // Also hands every log line to `sink` (a file, the terminal).
+  void SetLogSink(std::function<void(const std::string&)> sink) { sink_ = std::move(sink); }
+
+ private:
+  void ApplyScript();
+  void Log(std::string_view kind, const std::string& fields);
+  bool Paused() const { return area_.GetSigned(kPauseOffset, 2) != 0; }
+
+  SimulatorSettings settings_;
+  platform::SimVariableArea area_;
+  SimClock clock_;
+  FlightScript script_;
+  double scriptStart_ = 0;
+  std::array<std::int64_t, 11> tankLevelShift_{};
+  std::vector<std::string> log_;
+  std::function<void(const std::string&)> sink_;
+};
+
+// A JSON string literal of the text.
+std::string JsonString(std::string_view text);
+
+}  // namespace vx::standin

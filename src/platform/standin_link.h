@@ -1,0 +1,105 @@
+#pragma once
+// The simulator client over the link to fs-standin: the stand-in registers its window class
+// as a Unix-domain socket "<folder>/<prefix><class>.sock"; the finder asks it for its window
+// handle, the client connects to the socket of that window and exchanges one message per
+// batch (platform/sim_wire.h).
+#include <cstdint>
+#include <filesystem>
+#include <map>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "platform/key_injector.h"
+#include "platform/sim_ipc_client.h"
+
+namespace vx::platform {
+
+// $XDG_RUNTIME_DIR/vexlor-sim, or /tmp/vexlor-sim-<uid> without it.
+std::filesystem::path DefaultStandinFolder();
+std::filesystem::path StandinSocketPath(const std::filesystem::path& folder, std::string_view prefix,
+                                        std::string_view className);
+
+// Whether this process may run on more than one processor. Waiting for a reply by polling
+// only pays when the other side runs on another processor at the same time.
+bool SpinningHelps();
+
+// One connection to a stand-in: a request and its reply, within a timeout.
+class StandinConnection {
+ public:
+  StandinConnection() = default;
+  ~StandinConnection() { Close(); }
+  StandinConnection(const StandinConnection&) = delete;
+  StandinConnection& operator=(const StandinConnection&) = delete;
+
+  bool Connect(const std::filesystem::path& socketPath, int timeoutMs);
+  void Close();
+  bool Connected() const { return fd_ >= 0; }
+  // The sequence number for the next request (requests carry it after their type byte).
+  std::uint32_t NextSeq() { return ++seq_; }
+  // Sends the request and waits for the reply carrying the same type and sequence number;
+  // late replies of earlier requests are dropped. A closed peer or a broken message drops
+  // the connection; a timeout keeps it. False when no reply came.
+  bool Transact(const std::vector<std::uint8_t>& request, std::vector<std::uint8_t>& reply, int timeoutMs);
+  // Microseconds to poll for the reply before sleeping in the kernel; 0 sleeps at once.
+  // By default 60 when spinning helps, else 0.
+  void SetSpinMicros(int micros) { spinMicros_ = micros; }
+
+ private:
+  int fd_ = -1;
+  std::uint32_t seq_ = 0;
+  int spinMicros_ = SpinningHelps() ? 60 : 0;
+};
+
+class StandinWindowFinder final : public SimWindowFinder {
+ public:
+  StandinWindowFinder(std::filesystem::path folder, std::string prefix)
+      : folder_(std::move(folder)), prefix_(std::move(prefix)) {}
+  // The stand-in's process id serves as the window handle.
+  std::int64_t FindTopLevelWindow(std::string_view className) override;
+  // The socket of a window this finder has found; empty when unknown.
+  std::filesystem::path SocketOf(std::int64_t window) const;
+
+ private:
+  std::filesystem::path folder_;
+  std::string prefix_;
+  std::map<std::int64_t, std::filesystem::path> found_;
+};
+
+class StandinSimIpcClient final : public SimIpcClient {
+ public:
+  explicit StandinSimIpcClient(const StandinWindowFinder& finder) : finder_(finder) {}
+
+  std::int16_t Start(std::int64_t window, std::int32_t size, std::int32_t timeoutMs) override;
+  void Stop() override;
+  void BeginRequest() override { pending_.clear(); }
+  void ReadStateData(std::int32_t offset, std::int32_t size, void* destination) override;
+  void WriteStateData(std::int32_t offset, std::int32_t size, const void* source) override;
+  bool SendRequest() override;
+
+  // A key press or release sent to the simulator over the link.
+  bool SendKey(int virtualKey, bool down);
+  bool Connected() const { return link_.Connected(); }
+  StandinConnection& Link() { return link_; }
+
+ private:
+  const StandinWindowFinder& finder_;
+  StandinConnection link_;
+  int timeoutMs_ = 2000;
+  std::vector<SimBatchEntry> pending_;
+  std::vector<std::uint8_t> request_;
+  std::vector<std::uint8_t> reply_;
+};
+
+// Key injection into the simulator through the stand-in link.
+class StandinKeyInjector final : public KeyInjector {
+ public:
+  explicit StandinKeyInjector(StandinSimIpcClient& client) : client_(client) {}
+  void KeyDown(int virtualKey) override { client_.SendKey(virtualKey, true); }
+  void KeyUp(int virtualKey) override { client_.SendKey(virtualKey, false); }
+
+ private:
+  StandinSimIpcClient& client_;
+};
+
+}  // namespace vx::platform

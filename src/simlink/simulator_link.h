@@ -1,0 +1,40 @@
+#pragma once
+// The main program's link to the simulator: finding and connecting it, the batched read of
+// its weather, fuel and altitude variables with everything derived from them, the pause
+// write, and the key-hook guard around every batched read.
+#include <cstdint>
+#include <initializer_list>
+
+#include "simlink/sim_var_table.h"
+
+namespace vx::mainwindow {
+struct ProContext;
+}
+
+namespace vx::simlink {
+
+inline constexpr std::int32_t kSimLinkAreaSize = 65536;
+inline constexpr std::int32_t kSimLinkTimeoutMs = 2000;
+
+// Looks for the "FS6MAIN" and the "FS98MAIN" window (the first wins; only the second fills
+// SimVarTable) and starts the link. False when neither exists. When the link does not
+// start: "FS IPC ERROR  (CODE : 001)", Stop, and the program ends at once.
+bool ConnectSimulator(mainwindow::ProContext& pro);
+
+// One batched read of every SimVarTable entry but the pause, then every derived value.
+void ReadSimulatorState(mainwindow::ProContext& pro);
+
+// Writes 1 to the pause variable and shows the automatic-pause notice.
+void PauseSimulator(mainwindow::ProContext& pro);
+// Writes 0 to the pause variable (the notice's OK button).
+void ResumeSimulator(mainwindow::ProContext& pro);
+
+// Writes the raw values of the given variables to the simulator in one batch, through
+// SimVarTable (the fuel-tank dialog writes the changed tank levels this way).
+void WriteSimVars(mainwindow::ProContext& pro, std::initializer_list<SimVar> vars);
+
+// Suspend and re-arm the key hook of the main window.
+void DisableNyankoro1(mainwindow::ProContext& pro);
+void EnableNyankoro1(mainwindow::ProContext& pro);
+
+}  // namespace vx::simlink

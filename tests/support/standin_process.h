@@ -1,0 +1,52 @@
+#pragma once
+// A running fs-standin for integration tests and benchmarks: its own registration folder,
+// started with extra options, stopped (or killed) at the end.
+#include <sys/types.h>
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+namespace vx::test {
+
+// The fs-standin binary: $VX_BUILD_DIR/bin/fs-standin.
+std::filesystem::path StandinBinary();
+
+struct CommandResult {
+  int exitCode = -1;
+  std::string out;
+  std::string err;
+};
+// Runs a program with arguments (no shell) and collects its output.
+CommandResult RunCommand(const std::filesystem::path& program, const std::vector<std::string>& args);
+
+class StandinProcess {
+ public:
+  // Starts fs-standin with `options` and waits until its window class is registered
+  // (the class is the one given by --class, FS98MAIN otherwise).
+  explicit StandinProcess(std::vector<std::string> options = {});
+  ~StandinProcess();
+  StandinProcess(const StandinProcess&) = delete;
+  StandinProcess& operator=(const StandinProcess&) = delete;
+
+  bool Running() const { return pid_ > 0; }
+  pid_t Pid() const { return pid_; }
+  const std::filesystem::path& Folder() const { return folder_; }
+  const std::string& Prefix() const { return prefix_; }
+  // `fs-standin ctl ...` against this stand-in.
+  CommandResult Ctl(const std::vector<std::string>& args) const;
+  // Ends it at once, as a crash would (SIGKILL), and reaps it.
+  void Kill();
+  // Stops and continues it (SIGSTOP, SIGCONT): a simulator that hangs.
+  void Freeze();
+  void Thaw();
+
+ private:
+  std::vector<std::string> BaseOptions() const;
+  std::filesystem::path folder_;
+  std::string prefix_;
+  std::string className_ = "FS98MAIN";
+  pid_t pid_ = -1;
+};
+
+}  // namespace vx::test
