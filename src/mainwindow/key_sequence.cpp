@@ -30,7 +30,8 @@ RotatingViewChange KeySequenceMachine::RotatingViewStep(int key, int state) {
   return RotatingViewChange::Stop;
 }
 
-KeyDecision KeySequenceMachine::OnKey(const platform::KeyEvent& key, const KeyContext& context) {
+KeyDecision KeySequenceMachine::OnKey(const platform::KeyEvent& key, const KeyContext& context,
+                                      const platform::Clock& clock) {
   KeyDecision decision;
   if (context.typedInputOpen) return decision;
   decision.rotatingView = RotatingViewStep(key.virtualKey, context.rotatingViewState);
@@ -49,7 +50,7 @@ KeyDecision KeySequenceMachine::OnKey(const platform::KeyEvent& key, const KeyCo
                           k == keys.c || IsDigit(k);
   if (!commandKey || context.handlerBusy) return decision;
 
-  const KeyDecision flight = FlightKey(k, context);
+  const KeyDecision flight = FlightKey(k, context, clock.MonotonicNanos());
   decision.flightWork = true;
   decision.click = flight.click;
   decision.command = flight.command;
@@ -57,23 +58,23 @@ KeyDecision KeySequenceMachine::OnKey(const platform::KeyEvent& key, const KeyCo
   return decision;
 }
 
-KeyDecision KeySequenceMachine::FlightKey(int k, const KeyContext& context) {
+KeyDecision KeySequenceMachine::FlightKey(int k, const KeyContext& context, std::int64_t nowNanos) {
   const CommandKeyCodes& keys = context.keys;
   if (k == vk::kLetterI) return Complete(KeyCommand::ViewStep);
   if (k == keys.volume) return Complete(KeyCommand::ToggleQuietSound);
   if (k == vk::kEsc) return Complete(KeyCommand::CloseOpenDialogs);
 
-  const bool within = WithinWindow();
+  const bool within = WithinWindow(nowNanos);
   KeyDecision d;
   if (k == keys.a) {
     if (state_ == 1 && within) {
       d = Complete(KeyCommand::AtcChatter);
     } else if (state_ == 2 && within) {
-      Start(3);
+      Start(3, nowNanos);
     } else if (state_ == 4 && within) {
       d = Complete(KeyCommand::RotatingView);
     } else {
-      Start(4);
+      Start(4, nowNanos);
     }
   } else if (k == keys.b) {
     if (state_ == 1 && within) {
@@ -81,13 +82,13 @@ KeyDecision KeySequenceMachine::FlightKey(int k, const KeyContext& context) {
     } else if (state_ == 2 && within) {
       d = Complete(KeyCommand::Cancel);
     } else {
-      Start(1);
+      Start(1, nowNanos);
     }
   } else if (k == keys.c) {
     if (state_ == 2 && within) {
       d = Complete(KeyCommand::Request, 20);
     } else {
-      Start(2);
+      Start(2, nowNanos);
     }
   } else {
     const auto n = static_cast<std::int16_t>(k - vk::kDigit0);
@@ -103,15 +104,15 @@ KeyDecision KeySequenceMachine::FlightKey(int k, const KeyContext& context) {
   return d;
 }
 
-bool KeySequenceMachine::WithinWindow() const {
+bool KeySequenceMachine::WithinWindow(std::int64_t nowNanos) const {
   if (!stamped_) return false;
-  const double elapsed = static_cast<double>(clock_.MonotonicNanos() - stampNanos_) / 1e9;
+  const double elapsed = static_cast<double>(nowNanos - stampNanos_) / 1e9;
   return elapsed <= kSequenceWindowSeconds;
 }
 
-void KeySequenceMachine::Start(int state) {
+void KeySequenceMachine::Start(int state, std::int64_t nowNanos) {
   state_ = state;
-  stampNanos_ = clock_.MonotonicNanos();
+  stampNanos_ = nowNanos;
   stamped_ = true;
 }
 

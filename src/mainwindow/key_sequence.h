@@ -2,7 +2,8 @@
 // The command keys of the flight as a state machine: which key event is swallowed, which
 // command a key or a sequence of keys gives, and when the rotating outside view stops.
 // It decides only; the key handler of the main window carries the decisions out.
-// The two seconds between the keys of a sequence are measured on the monotonic clock.
+// The two seconds between the keys of a sequence are measured on the monotonic clock
+// given with each key, so a sequence never misfires across midnight.
 #include <cstdint>
 
 #include "platform/clock.h"
@@ -86,9 +87,7 @@ class KeySequenceMachine {
  public:
   static constexpr double kSequenceWindowSeconds = 2.0;
 
-  explicit KeySequenceMachine(const platform::Clock& clock) : clock_(clock) {}
-
-  KeyDecision OnKey(const platform::KeyEvent& key, const KeyContext& context);
+  KeyDecision OnKey(const platform::KeyEvent& key, const KeyContext& context, const platform::Clock& clock);
 
   // Whether OnKey would swallow the key; changes nothing.
   static bool Swallows(const platform::KeyEvent& key, const KeyContext& context);
@@ -96,20 +95,19 @@ class KeySequenceMachine {
   // 0 idle, 1 after B, 2 after C, 3 after C-A, 4 after A.
   int State() const { return state_; }
   // Stamps the sequence time now (the music-start request does).
-  void StampNow() {
-    stampNanos_ = clock_.MonotonicNanos();
+  void StampNow(const platform::Clock& clock) {
+    stampNanos_ = clock.MonotonicNanos();
     stamped_ = true;
   }
   void Reset() { state_ = 0; }
 
  private:
   static RotatingViewChange RotatingViewStep(int key, int state);
-  KeyDecision FlightKey(int key, const KeyContext& context);
-  bool WithinWindow() const;
-  void Start(int state);
+  KeyDecision FlightKey(int key, const KeyContext& context, std::int64_t nowNanos);
+  bool WithinWindow(std::int64_t nowNanos) const;
+  void Start(int state, std::int64_t nowNanos);
   KeyDecision Complete(KeyCommand command, std::int16_t request = 0);
 
-  const platform::Clock& clock_;
   int state_ = 0;
   std::int64_t stampNanos_ = 0;
   bool stamped_ = false;

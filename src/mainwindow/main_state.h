@@ -8,10 +8,30 @@
 
 namespace vx::mainwindow {
 
+// What the main window's settings-file box and six option combos show. The settings
+// loader sets them; Start and the window's close copy the combos into the options.
+struct MainWindowTexts {
+  std::string tbxファイル名;
+  std::string combo速度コール = "ON";
+  std::string combo高度コール = "ON";
+  std::string combo視点切替 = "ON";
+  std::string combo時差修正 = "ON";
+  std::string comboBGM = "MP3";
+  std::string comboBGM繰返 = "ランダム";
+};
+
 struct MainState {
   std::string CaptainName;
   std::int16_t KeyInputMode = 0;  // 0 main window only, 1 viewpoint set-up, 2 flight window up
   std::int32_t MainWindowHandle = 0;  // frmMain's window handle, handed to the viewpoint program
+  MainWindowTexts MainWindow;
+
+  // Virtual-key codes of the volume key and the three command keys.
+  std::int16_t VolumeKeyCode = 32;
+  std::int16_t CommandKeyA = 65;
+  std::int16_t CommandKeyB = 66;
+  std::int16_t CommandKeyC = 67;
+  std::int16_t ArrivalGate = 0;
 
   // Option texts copied from the main window's combos.
   std::string SpeedCallOption = "ON";

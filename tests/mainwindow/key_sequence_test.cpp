@@ -192,7 +192,7 @@ TEST(KeySequenceMachine, TableOfCases) {
   for (const Case& c : Cases()) {
     SCOPED_TRACE(c.name);
     platform::VirtualClock clock;
-    KeySequenceMachine machine(clock);
+    KeySequenceMachine machine;
     KeyContext context;
     context.keyInputMode = c.mode;
     context.typedInputOpen = c.typedInputOpen;
@@ -202,7 +202,7 @@ TEST(KeySequenceMachine, TableOfCases) {
     for (const Step& step : c.steps) {
       SCOPED_TRACE("step " + std::to_string(index++));
       clock.Advance(step.after);
-      const KeyDecision d = machine.OnKey(step.key, context);
+      const KeyDecision d = machine.OnKey(step.key, context, clock);
       EXPECT_EQ(d.command, step.command);
       EXPECT_EQ(d.request, step.request);
       EXPECT_EQ(d.click, step.click);
@@ -224,61 +224,61 @@ TEST(KeySequenceMachine, TableOfCases) {
 
 TEST(KeySequenceMachine, BusyHandlerIgnoresFlightKeysWithoutMovingTheSequence) {
   platform::VirtualClock clock;
-  KeySequenceMachine machine(clock);
+  KeySequenceMachine machine;
   KeyContext context;
   context.keyInputMode = kKeyModeFlight;
-  EXPECT_TRUE(machine.OnKey(KeyPress(67), context).click);
+  EXPECT_TRUE(machine.OnKey(KeyPress(67), context, clock).click);
   context.handlerBusy = true;
   for (int key : {65, 66, 67, D(1), vk::kEsc, vk::kLetterI, 32}) {
-    EXPECT_EQ(machine.OnKey(KeyPress(key), context), KeyDecision{}) << key;
+    EXPECT_EQ(machine.OnKey(KeyPress(key), context, clock), KeyDecision{}) << key;
   }
   EXPECT_EQ(machine.State(), 2);
   // The rotating-view stop and the viewpoint keys are not guarded.
   context.rotatingViewState = 2;
-  EXPECT_EQ(machine.OnKey(KeyPress(kX), context).rotatingView, RotatingViewChange::Stop);
+  EXPECT_EQ(machine.OnKey(KeyPress(kX), context, clock).rotatingView, RotatingViewChange::Stop);
   context.keyInputMode = kKeyModeViewpoint;
-  EXPECT_EQ(machine.OnKey(KeyPress(KP(1)), context).command, KeyCommand::ForwardToViewpoint);
+  EXPECT_EQ(machine.OnKey(KeyPress(KP(1)), context, clock).command, KeyCommand::ForwardToViewpoint);
   context.keyInputMode = kKeyModeFlight;
   context.handlerBusy = false;
-  machine.OnKey(KeyPress(65), context);
-  EXPECT_EQ(machine.OnKey(KeyPress(D(4)), context).request, 14);
+  machine.OnKey(KeyPress(65), context, clock);
+  EXPECT_EQ(machine.OnKey(KeyPress(D(4)), context, clock).request, 14);
 }
 
 TEST(KeySequenceMachine, SequenceAcrossMidnightUsesTheMonotonicClock) {
   platform::VirtualClock clock;
   clock.SetWallClock({2024, 3, 31, 23, 59, 59, 500});
-  KeySequenceMachine machine(clock);
+  KeySequenceMachine machine;
   KeyContext context;
   context.keyInputMode = kKeyModeFlight;
-  machine.OnKey(KeyPress(67), context);
+  machine.OnKey(KeyPress(67), context, clock);
   clock.Advance(1s);  // 00:00:00.5 of the next day
-  machine.OnKey(KeyPress(65), context);
+  machine.OnKey(KeyPress(65), context, clock);
   clock.Advance(1s);
-  EXPECT_EQ(machine.OnKey(KeyPress(D(3)), context).request, 13);
+  EXPECT_EQ(machine.OnKey(KeyPress(D(3)), context, clock).request, 13);
 
   // A late key just after midnight stays late.
   clock.SetWallClock({2024, 4, 1, 23, 59, 58, 0});
-  machine.OnKey(KeyPress(66), context);
+  machine.OnKey(KeyPress(66), context, clock);
   clock.Advance(3s);
-  EXPECT_EQ(machine.OnKey(KeyPress(D(3)), context).command, KeyCommand::None);
+  EXPECT_EQ(machine.OnKey(KeyPress(D(3)), context, clock).command, KeyCommand::None);
 
   // The wall clock set back does not make a late key count.
-  machine.OnKey(KeyPress(66), context);
+  machine.OnKey(KeyPress(66), context, clock);
   clock.Advance(2500ms);
   clock.SetWallClock({2024, 4, 1, 10, 0, 0, 0});
-  EXPECT_EQ(machine.OnKey(KeyPress(D(3)), context).command, KeyCommand::None);
+  EXPECT_EQ(machine.OnKey(KeyPress(D(3)), context, clock).command, KeyCommand::None);
 }
 
 TEST(KeySequenceMachine, StampNowRestartsTheWindow) {
   platform::VirtualClock clock;
-  KeySequenceMachine machine(clock);
+  KeySequenceMachine machine;
   KeyContext context;
   context.keyInputMode = kKeyModeFlight;
-  machine.OnKey(KeyPress(66), context);
+  machine.OnKey(KeyPress(66), context, clock);
   clock.Advance(1900ms);
-  machine.StampNow();
+  machine.StampNow(clock);
   clock.Advance(1900ms);
-  EXPECT_EQ(machine.OnKey(KeyPress(D(2)), context).request, 52);
+  EXPECT_EQ(machine.OnKey(KeyPress(D(2)), context, clock).request, 52);
 }
 
 }  // namespace
