@@ -2,9 +2,14 @@
 
 #include <QMetaObject>
 #include <QSocketNotifier>
+#include <algorithm>
 #include <array>
+#include <bit>
 #include <bitset>
+#include <cstdint>
 #include <deque>
+#include <map>
+#include <set>
 
 #include "platform/x11_virtual_keys.h"
 
@@ -24,9 +29,29 @@ int IgnoreXError(Display*, XErrorEvent*) { return 0; }
 struct RawKey {
   unsigned keycode = 0;
   bool release = false;
-  bool grabbed = false;  // came through our grab (the keyboard may wait for the answer)
+  bool grabbed = false;  // came through our grab: the keyboard waits for our answer
   Time time = CurrentTime;
 };
+
+// A key press as the server stamped it; the recorded copy and the grabbed copy of one
+// press carry the same time.
+struct PressId {
+  unsigned keycode;
+  Time time;
+  auto operator<=>(const PressId&) const = default;
+};
+
+// Answers kept for grabbed presses that have not arrived yet; older ones are dropped
+// (the press went to another client's grab).
+constexpr std::size_t kMaxPendingAnswers = 64;
+
+std::uint32_t ServerTime(const unsigned char* bytes, bool swapped) {
+  const std::uint32_t b0 = bytes[4], b1 = bytes[5], b2 = bytes[6], b3 = bytes[7];
+  std::uint32_t little = b0 | (b1 << 8) | (b2 << 16) | (b3 << 24);
+  std::uint32_t big = b3 | (b2 << 8) | (b1 << 16) | (b0 << 24);
+  const bool littleHost = std::endian::native == std::endian::little;
+  return (littleHost != swapped) ? little : big;
+}
 
 }  // namespace
 
@@ -35,6 +60,7 @@ struct X11KeyHook::Impl {
   Display* data = nullptr;     // the recorded key events
   XRecordContext context = 0;
   XErrorHandler previousErrorHandler = nullptr;
+  bool errorHandlerSet = false;
   std::unique_ptr<QSocketNotifier> controlNotifier;
   std::unique_ptr<QSocketNotifier> dataNotifier;
 
@@ -42,6 +68,8 @@ struct X11KeyHook::Impl {
   std::bitset<256> grabbed;
   std::bitset<256> down;
   std::deque<RawKey> queue;
+  std::map<PressId, bool> answers;  // recorded grabbed presses: swallowed or not
+  std::set<PressId> answeredEarly;  // grabbed presses handled before their recorded copy
   bool enabled = false;
   Handler handler;
 
@@ -58,7 +86,7 @@ struct X11KeyHook::Impl {
     }
     if (data) XCloseDisplay(data);
     if (control) XCloseDisplay(control);
-    if (previousErrorHandler) XSetErrorHandler(previousErrorHandler);
+    if (errorHandlerSet) XSetErrorHandler(previousErrorHandler);
   }
 
   void BuildKeyMap() {
@@ -87,36 +115,35 @@ struct X11KeyHook::Impl {
     const Window root = DefaultRootWindow(control);
     for (std::size_t code = 0; code < virtualKeyOf.size(); ++code) {
       const int vk = virtualKeyOf[code];
-      if (vk == 0) continue;
-      for (int key : keys) {
-        if (key != vk) continue;
-        XGrabKey(control, static_cast<int>(code), AnyModifier, root, False, GrabModeAsync, GrabModeSync);
-        grabbed.set(code);
-      }
+      if (vk == 0 || std::find(keys.begin(), keys.end(), vk) == keys.end()) continue;
+      XGrabKey(control, static_cast<int>(code), AnyModifier, root, False, GrabModeAsync, GrabModeSync);
+      grabbed.set(code);
     }
     XSync(control, False);
   }
 
   static void OnRecorded(XPointer closure, XRecordInterceptData* record) {
     auto* self = reinterpret_cast<Impl*>(closure);
-    if (record->category == XRecordFromServer && record->data_len * 4 >= 2) {
+    if (record->category == XRecordFromServer && record->data_len * 4 >= 8) {
       const unsigned char* bytes = record->data;
       const int type = bytes[0] & 0x7F;
       const unsigned code = bytes[1];
       if ((type == KeyPress || type == KeyRelease) && code < 256) {
-        self->queue.push_back({code, type == KeyRelease, false, CurrentTime});
+        self->queue.push_back({code, type == KeyRelease, false, ServerTime(bytes, record->client_swapped)});
       }
     }
     XRecordFreeData(record);
   }
 
   void ReadServer() {
+    // The recorded copy of a press is sent before the grabbed copy, so reading the
+    // recording first keeps the events in the order they were typed.
     XRecordProcessReplies(data);
     while (XPending(control) > 0) {
       XEvent event;
       XNextEvent(control, &event);
-      if (event.type == KeyPress || event.type == KeyRelease) {
-        queue.push_back({event.xkey.keycode, event.type == KeyRelease, true, event.xkey.time});
+      if (event.type == KeyPress) {
+        queue.push_back({event.xkey.keycode, false, true, event.xkey.time});
       } else if (event.type == MappingNotify) {
         XRefreshKeyboardMapping(&event.xmapping);
         BuildKeyMap();
@@ -124,26 +151,45 @@ struct X11KeyHook::Impl {
     }
   }
 
+  bool Handle(const RawKey& key) {
+    const std::size_t code = key.keycode;
+    const KeyEvent event{virtualKeyOf[code], key.release, !key.release && down[code]};
+    down.set(code, !key.release);
+    if (!enabled || !handler || event.virtualKey == 0) return false;
+    return handler(event);
+  }
+
+  void Answer(Time time, bool swallowed) {
+    XAllowEvents(control, swallowed ? AsyncKeyboard : ReplayKeyboard, time);
+    XFlush(control);
+  }
+
   // Delivers the queued keys in order; a handler that pumps the events may deliver the
-  // rest of them from inside.
+  // rest of them from inside. Every key reaches the handler from the recording once;
+  // a grabbed press is answered with what the handler said of its recorded copy.
   void Deliver() {
     while (!queue.empty()) {
       const RawKey key = queue.front();
       queue.pop_front();
-      const std::size_t code = key.keycode;
-      if (!key.grabbed && grabbed[code]) {
-        // A grabbed key comes through the grab; the recorded release still tells that the
-        // key is up again when its press was passed on to another window.
-        if (key.release) down.reset(code);
+      const PressId id{key.keycode, key.time};
+      if (key.grabbed) {
+        if (auto it = answers.find(id); it != answers.end()) {
+          const bool swallowed = it->second;
+          answers.erase(it);
+          Answer(key.time, swallowed);
+        } else {
+          answeredEarly.insert(id);
+          if (answeredEarly.size() > kMaxPendingAnswers) answeredEarly.erase(answeredEarly.begin());
+          Answer(key.time, Handle(key));
+        }
         continue;
       }
-      KeyEvent event{virtualKeyOf[code], key.release, !key.release && down[code]};
-      down.set(code, !key.release);
-      bool swallowed = false;
-      if (enabled && handler && event.virtualKey != 0) swallowed = handler(event);
-      if (key.grabbed && !key.release) {
-        XAllowEvents(control, swallowed ? AsyncKeyboard : ReplayKeyboard, key.time);
-        XFlush(control);
+      if (!key.release && answeredEarly.erase(id) > 0) continue;
+      const bool wasGrabbed = !key.release && grabbed[key.keycode];
+      const bool swallowed = Handle(key);
+      if (wasGrabbed) {
+        answers[id] = swallowed;
+        if (answers.size() > kMaxPendingAnswers) answers.erase(answers.begin());
       }
     }
   }
@@ -163,6 +209,7 @@ std::unique_ptr<X11KeyHook> X11KeyHook::Open(const std::string& displayName) {
   impl->data = XOpenDisplay(name);
   if (!impl->data) return nullptr;
   impl->previousErrorHandler = XSetErrorHandler(IgnoreXError);
+  impl->errorHandlerSet = true;
   impl->BuildKeyMap();
 
   XRecordClientSpec clients = XRecordAllClients;
