@@ -48,6 +48,7 @@ struct EngineState {
   std::array<std::int16_t, kVolumeIndexCount> AnnounceVolumeTable{};  // hundredths of a dB per index
   std::int16_t CurrentVolumeIndex = 0;
   std::int16_t CurrentVolume = 0;  // attenuation in use, -3000 while QuietSound is on
+  std::int16_t LastSoundSlot = 0;  // the highest slot the running group's loader filled
 
   // Quiet mode of all sounds, switched by the quiet-sound key; on whenever non-zero.
   std::int16_t QuietSound = 0;
@@ -64,6 +65,9 @@ struct EngineState {
   std::int16_t BgmLowered = 0;              // -1 while an announcement holds the music down
   std::int32_t Mp3PlayerState = 0;          // last state read from the MP3 player
   std::int16_t Mp3OpenFailures = 0;         // track changes failed in a row
+
+  // Random radio chatter: 0 off, 1 running, 3 start asked, 2 stop asked.
+  std::int16_t AtcChatterState = 0;
 
   // Sound loops switched by the command keys: -1 while they run.
   std::int16_t WiperOn = 0;

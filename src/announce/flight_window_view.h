@@ -19,6 +19,8 @@ class FlightWindowView {
  public:
   virtual ~FlightWindowView() = default;
   virtual void SetText(FlightBox box, std::string_view text) = 0;
+  // Back and text colour, as colours of the 16-colour palette.
+  virtual void SetColours(FlightBox /*box*/, int /*backPalette*/, int /*forePalette*/) {}
 };
 
 // The setting windows opened from the flight.

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <map>
+#include <utility>
 #include <string>
 #include <vector>
 
@@ -21,11 +22,13 @@ namespace vx::test {
 class RecordingFlightWindow final : public announce::FlightWindowView {
  public:
   void SetText(announce::FlightBox box, std::string_view text) override { texts[box] = std::string(text); }
+  void SetColours(announce::FlightBox box, int back, int fore) override { colours[box] = {back, fore}; }
   std::string Text(announce::FlightBox box) const {
     auto it = texts.find(box);
     return it == texts.end() ? std::string() : it->second;
   }
   std::map<announce::FlightBox, std::string> texts;
+  std::map<announce::FlightBox, std::pair<int, int>> colours;  // back, fore
 };
 
 class RecordingFlightForms final : public announce::FlightForms {
