@@ -1,6 +1,9 @@
 #pragma once
 // What the flight progress writes into the cabin status strip (frmCabin): the texts of its
-// clock and route boxes, one text colour, and the strip's size and place in twips.
+// clock and route boxes, one text colour, and the strip's size and place in twips. The
+// announcement engine also writes the progress box and the radio-chatter indicator, and
+// reads the listening position.
+#include <string>
 #include <string_view>
 
 namespace vx::simlink {
@@ -12,6 +15,8 @@ enum class CabinBox {
   tbxTime差,      // time to the scheduled arrival
   tbxICAO出発,
   tbxICAO到着,
+  tbxDest,  // route progress
+  tbxATC,   // radio-chatter indicator
 };
 
 class CabinStrip {
@@ -20,6 +25,9 @@ class CabinStrip {
   virtual void SetText(CabinBox box, std::string_view text) = 0;
   // A colour of the classic 16-colour palette.
   virtual void SetForeColour(CabinBox box, int paletteIndex) = 0;
+  virtual void SetBackColour(CabinBox /*box*/, int /*paletteIndex*/) {}
+  // "Cockpit" or "Cabin": whether the cockpit-side parts of the announcements play.
+  virtual std::string CockpitText() const { return "Cockpit"; }
   virtual int Width() const = 0;
   virtual void SetWidth(int twips) = 0;
   virtual void SetTop(int twips) = 0;
