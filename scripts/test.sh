@@ -48,7 +48,8 @@ for f in build-asan/fuzz/fuzz_*; do
   mkdir -p "$corpus"
   seeds="fuzz/seeds/${name#fuzz_}"
   [ -d "$seeds" ] || seeds=""
-  "$f" -max_total_time="$FUZZ_SECONDS" -print_final_stats=0 "$corpus" $seeds 2>&1 | tail -n 3
+  echo "-- $name"
+  "$f" -max_total_time="$FUZZ_SECONDS" -print_final_stats=0 "$corpus" $seeds 2>&1 | tail -n 1
 done
 
 echo "== all tests passed"

@@ -17,25 +17,43 @@ struct TobBriefingValues {
   std::string AircraftTypeText;        // such as "04 B75/76 2 Engines"
   std::int16_t AircraftTypeCode = 0;   // 0 the add-on 767, 1 to 9 the other types
   std::string FlightNumber;
+  std::string TakeoffRunway;  // two digits and "L", "R", "C" or "N", such as "16R"
   std::int16_t FlipBoardOn = 0;        // 1: show the split-flap departure board
   std::int16_t DepartureGate = 0;
   std::int16_t DepartureAesFlag = 0;
   std::int16_t ArrivalAesFlag = 0;
   std::int16_t TakeoffFlap = 0;
+  std::string TakeoffThrust;  // "Take1", "Take2", "TO/CB"
+  std::string ClimbThrust;    // "Climb1", "Climb2", "TO/GA"
+  std::string ClimbMode;      // "LNAV/VNAV", "SPD/HDG/ALT"
+  std::int32_t CruiseAltitude = 0;  // feet
   std::int16_t TakeoffV1 = 0;
   std::int16_t TakeoffVr = 0;
   std::int16_t TakeoffV2 = 0;
+  std::int16_t EngineOutAccelerationHeight = 0;  // feet
+  std::int16_t AccelerationHeight = 0;
+  std::int16_t ReductionHeight = 0;
+  std::string BeforeV1Action;  // what to do on an engine failure before V1
+  std::string AfterV1Action;
+  std::int16_t TroubleReturnAltitude = 0;  // feet
+  std::string ReturnPattern;   // "ワイドパターン" or "ショートパターン"
+  std::string ReturnApproach;  // "レーダーベクター" or "ビジュアル"
   std::int16_t MinimumAltitude = 0;
   std::int16_t ApproachingMinimumAltitude = 0;
   std::int16_t AircraftHeight = 0;  // height above ground when the briefing was signed
 
   // Landing briefing: first digit, second digit and side word of the landing runway.
   std::array<std::string, 3> LandingRunwayParts{"1", "6", "ライト(R)"};
+  std::string LandingRunway = "16R";
+  std::string ApproachType = "ビジュアル・アプローチ";
+  std::string ApproachVariant;
+  std::int16_t LandingFlap = 30;
+  std::int16_t GoAroundAltitude = 4500;  // feet
   std::int16_t GoAroundFlap = 15;
 };
 
 // Local and GMT clock of one briefing event: 0 scheduled departure, 1 scheduled
-// arrival, 2 actual departure.
+// arrival, 2 actual departure, 3 actual arrival at the gate.
 struct BriefingEventTime {
   std::int16_t localHour = 0;
   std::int16_t localMinute = 0;
@@ -44,8 +62,9 @@ struct BriefingEventTime {
 };
 
 struct BriefingTimesValues {
-  std::array<BriefingEventTime, 3> events;
+  std::array<BriefingEventTime, 4> events;
   std::int16_t departureTimeDifference = 0;  // minutes, GMT minus local
+  std::int16_t arrivalTimeDifference = 0;
 };
 
 // The pushback window's options; values 4 to 14 go to the call-out program.
@@ -67,6 +86,11 @@ struct PushbackValues {
   std::int16_t angle3 = 340;
 };
 
+struct FlightTime {
+  std::int16_t hours = 0;
+  std::int16_t minutes = 0;
+};
+
 // Heights (ft) and speeds (kt) of the call-outs, set in the timing window.
 struct TimingValues {
   std::array<std::int32_t, 3> takeoffAltitudes{25, 1500, 2500};
@@ -81,10 +105,14 @@ struct BriefingState {
   std::int16_t CabinAttendantChoice = 0;  // 0 random, 1 to 4 a fixed voice
   TobBriefingValues TobBriefing;
   BriefingTimesValues BriefingTimes;
-  // The scheduled arrival's GMT hour counted from the departure day (24 and more after midnight).
-  std::int16_t ArrivalGmtHourUnwrapped = 0;
-  std::int16_t AutoPauseKm = 0;    // 0 = no automatic pause
-  std::int16_t TimeDisplayOn = 0;  // 1 = the wide cabin strip with the clocks
+  FlightTime PlannedFlightTime;
+  // The scheduled arrival's GMT hour counted on from the departure day (24 and more
+  // after midnight).
+  std::int16_t ArrivalHourUnwrapped = 0;
+  std::int16_t TimeDisplayOption = 1;  // 1: the cabin strip shows scheduled and current times
+  std::int16_t AutoPauseDistance = 0;  // km before the arrival at which to pause; 0 off
+  // Fuel at departure: left, right, centre and all tanks, each percent, pounds, gallons.
+  std::array<std::int32_t, 12> DepartureFuel{};
   std::string SelectedAirlineIndex = "0";  // `AirlineTable` slot as decimal text
   std::int16_t SpecialEngineSoundOn = 0;
   PushbackValues PushbackSettings;

@@ -1,5 +1,6 @@
 #pragma once
 // Module-level state of the settings and data files (settings file name, tables, route).
+#include <cstdint>
 #include <string>
 
 #include "datafiles/route_airports.h"
@@ -15,6 +16,9 @@ struct FilesState {
   double RouteDistance = 0.0;  // kilometres
   AirportTableArray AirportTable;
   AirlineTableArray AirlineTable;
+  double MileageTotal = 0.0;  // nautical miles flown, kept only in "VexlorPro.cfg"
+  // -1 early, 0 on time, 10 to 60 late by band (ClassifyArrivalDelay).
+  std::int16_t ArrivalDelayClass = 0;
 };
 
 }  // namespace vx::datafiles

@@ -7,8 +7,14 @@ namespace {
 
 bool IsBlank(char c) { return c == ' ' || c == '\t'; }
 
+std::string_view TrimEnd(std::string_view s) {
+  while (!s.empty() && IsBlank(s.back())) s.remove_suffix(1);
+  return s;
+}
+
 // Appends the items of one line (no line-end characters in it).
-void SplitLineItems(std::string_view line, std::vector<std::string>& items) {
+void SplitLineItems(std::string_view line, ItemRules rules, std::vector<std::string>& items) {
+  if (rules.skipBlankLines && line.find_first_not_of(" \t") == std::string_view::npos) return;
   std::size_t pos = 0;
   for (;;) {
     while (pos < line.size() && IsBlank(line[pos])) ++pos;
@@ -23,7 +29,8 @@ void SplitLineItems(std::string_view line, std::vector<std::string>& items) {
       comma = line.find(',', close + 1);
     } else {
       comma = line.find(',', pos);
-      items.emplace_back(line.substr(pos, comma == std::string_view::npos ? std::string_view::npos : comma - pos));
+      const std::string_view item = line.substr(pos, comma == std::string_view::npos ? std::string_view::npos : comma - pos);
+      items.emplace_back(rules.trimUnquotedEnd ? TrimEnd(item) : item);
     }
     if (comma == std::string_view::npos) return;
     pos = comma + 1;
@@ -32,16 +39,16 @@ void SplitLineItems(std::string_view line, std::vector<std::string>& items) {
 
 }  // namespace
 
-std::vector<std::string> SplitItems(std::string_view text) {
+std::vector<std::string> SplitItems(std::string_view text, ItemRules rules) {
   std::vector<std::string> items;
   std::size_t start = 0;
   for (std::size_t i = 0; i < text.size(); ++i) {
     if (text[i] != '\r' && text[i] != '\n') continue;
-    SplitLineItems(text.substr(start, i - start), items);
+    SplitLineItems(text.substr(start, i - start), rules, items);
     if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
     start = i + 1;
   }
-  if (start < text.size()) SplitLineItems(text.substr(start), items);
+  if (start < text.size()) SplitLineItems(text.substr(start), rules, items);
   return items;
 }
 

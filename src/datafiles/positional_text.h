@@ -14,8 +14,15 @@
 
 namespace vx::datafiles {
 
+// How the comma-separated table files read the same items: an unquoted item loses its
+// trailing blanks too, and a line of blanks gives no item at all.
+struct ItemRules {
+  bool trimUnquotedEnd = false;
+  bool skipBlankLines = false;
+};
+
 // The items of a text (UTF-8), in order.
-std::vector<std::string> SplitItems(std::string_view text);
+std::vector<std::string> SplitItems(std::string_view text, ItemRules rules = {});
 
 // The values of a positional settings text: the items whose first character is "=",
 // without it, in order.

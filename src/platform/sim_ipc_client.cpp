@@ -27,7 +27,7 @@ std::int16_t InProcessSimIpcClient::Start(std::int64_t window, std::int32_t, std
   return 1;
 }
 
-void InProcessSimIpcClient::ReadStateData(std::int32_t offset, std::int32_t size, void* destination) {
+void SimIpcClient::ReadStateData(std::int32_t offset, std::int32_t size, void* destination) {
   SimBatchEntry e;
   e.offset = offset;
   e.size = size;
@@ -35,7 +35,7 @@ void InProcessSimIpcClient::ReadStateData(std::int32_t offset, std::int32_t size
   pending_.push_back(e);
 }
 
-void InProcessSimIpcClient::WriteStateData(std::int32_t offset, std::int32_t size, const void* source) {
+void SimIpcClient::WriteStateData(std::int32_t offset, std::int32_t size, const void* source) {
   SimBatchEntry e;
   e.write = true;
   e.offset = offset;

@@ -20,26 +20,6 @@
 
 namespace vx::platform {
 
-class SimIpcClient {
- public:
-  virtual ~SimIpcClient() = default;
-  // Opens the link to the simulator owning `window`; 0 = failed, anything else = up.
-  virtual std::int16_t Start(std::int64_t window, std::int32_t size, std::int32_t timeoutMs) = 0;
-  virtual void Stop() = 0;
-  virtual void BeginRequest() = 0;
-  virtual void ReadStateData(std::int32_t offset, std::int32_t size, void* destination) = 0;
-  virtual void WriteStateData(std::int32_t offset, std::int32_t size, const void* source) = 0;
-  // True when the simulator performed the batch.
-  virtual bool SendRequest() = 0;
-};
-
-// Finds a top-level window by its class name ("FS98MAIN", "FS6MAIN"); 0 when none exists.
-class SimWindowFinder {
- public:
-  virtual ~SimWindowFinder() = default;
-  virtual std::int64_t FindTopLevelWindow(std::string_view className) = 0;
-};
-
 // The entries of one batch as a client collects them.
 struct SimBatchEntry {
   bool write = false;
@@ -47,6 +27,30 @@ struct SimBatchEntry {
   std::int32_t size = 0;
   void* destination = nullptr;    // reads
   std::uint8_t data[4] = {};      // writes: the source bytes (sizes 0 to 4)
+};
+
+class SimIpcClient {
+ public:
+  virtual ~SimIpcClient() = default;
+  // Opens the link to the simulator owning `window`; 0 = failed, anything else = up.
+  virtual std::int16_t Start(std::int64_t window, std::int32_t size, std::int32_t timeoutMs) = 0;
+  virtual void Stop() = 0;
+  // Collecting a batch is the same for every client.
+  void BeginRequest() { pending_.clear(); }
+  void ReadStateData(std::int32_t offset, std::int32_t size, void* destination);
+  void WriteStateData(std::int32_t offset, std::int32_t size, const void* source);
+  // True when the simulator performed the batch.
+  virtual bool SendRequest() = 0;
+
+ protected:
+  std::vector<SimBatchEntry> pending_;
+};
+
+// Finds a top-level window by its class name ("FS98MAIN", "FS6MAIN"); 0 when none exists.
+class SimWindowFinder {
+ public:
+  virtual ~SimWindowFinder() = default;
+  virtual std::int64_t FindTopLevelWindow(std::string_view className) = 0;
 };
 
 // Applies a batch to an area in order; returns whether every entry was accepted.
@@ -67,9 +71,6 @@ class InProcessSimIpcClient final : public SimIpcClient {
 
   std::int16_t Start(std::int64_t window, std::int32_t size, std::int32_t timeoutMs) override;
   void Stop() override { started_ = false; ++stops; }
-  void BeginRequest() override { pending_.clear(); }
-  void ReadStateData(std::int32_t offset, std::int32_t size, void* destination) override;
-  void WriteStateData(std::int32_t offset, std::int32_t size, const void* source) override;
   bool SendRequest() override;
 
   SimVariableArea& Area() { return area_; }
@@ -88,7 +89,6 @@ class InProcessSimIpcClient final : public SimIpcClient {
 
  private:
   SimVariableArea& area_;
-  std::vector<SimBatchEntry> pending_;
   bool started_ = false;
 };
 

@@ -173,23 +173,6 @@ void StandinSimIpcClient::Stop() {
   pending_.clear();
 }
 
-void StandinSimIpcClient::ReadStateData(std::int32_t offset, std::int32_t size, void* destination) {
-  SimBatchEntry e;
-  e.offset = offset;
-  e.size = size;
-  e.destination = destination;
-  pending_.push_back(e);
-}
-
-void StandinSimIpcClient::WriteStateData(std::int32_t offset, std::int32_t size, const void* source) {
-  SimBatchEntry e;
-  e.write = true;
-  e.offset = offset;
-  e.size = size;
-  if (size > 0 && size <= 4) std::memcpy(e.data, source, static_cast<std::size_t>(size));
-  pending_.push_back(e);
-}
-
 bool StandinSimIpcClient::SendRequest() {
   if (!link_.Connected()) {
     pending_.clear();

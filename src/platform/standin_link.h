@@ -72,9 +72,6 @@ class StandinSimIpcClient final : public SimIpcClient {
 
   std::int16_t Start(std::int64_t window, std::int32_t size, std::int32_t timeoutMs) override;
   void Stop() override;
-  void BeginRequest() override { pending_.clear(); }
-  void ReadStateData(std::int32_t offset, std::int32_t size, void* destination) override;
-  void WriteStateData(std::int32_t offset, std::int32_t size, const void* source) override;
   bool SendRequest() override;
 
   // A key press or release sent to the simulator over the link.
@@ -86,7 +83,6 @@ class StandinSimIpcClient final : public SimIpcClient {
   const StandinWindowFinder& finder_;
   StandinConnection link_;
   int timeoutMs_ = 2000;
-  std::vector<SimBatchEntry> pending_;
   std::vector<std::uint8_t> request_;
   std::vector<std::uint8_t> reply_;
 };

@@ -51,7 +51,7 @@ void CopyRecord(SimState& s) {
 }
 
 void ResizeStrip(mainwindow::ProContext& pro, CabinStrip& strip) {
-  const bool wide = pro.briefing.TimeDisplayOn == 1;
+  const bool wide = pro.briefing.TimeDisplayOption == 1;
   const int width = strip.Width();
   if (wide && width != kCabinStripWideTwips) {
     strip.SetWidth(kCabinStripWideTwips);
@@ -81,7 +81,7 @@ void WriteStripClocks(mainwindow::ProContext& pro, CabinStrip& strip) {
   strip.SetText(CabinBox::tbx出発地時計, Clock3(n / 60, n % 60, c.second));
 
   // Time to the scheduled arrival.
-  const std::int64_t a = static_cast<std::int64_t>(pro.briefing.ArrivalGmtHourUnwrapped) * 3600 +
+  const std::int64_t a = static_cast<std::int64_t>(pro.briefing.ArrivalHourUnwrapped) * 3600 +
                          static_cast<std::int64_t>(arrival.gmtMinute) * 60;
   const std::int64_t b = static_cast<std::int64_t>(c.gmtHour) * 3600 + static_cast<std::int64_t>(c.gmtMinute) * 60 +
                          c.second;
@@ -144,12 +144,12 @@ void UpdateRouteProgress(mainwindow::ProContext& pro) {
     const double sFloor = std::floor(t);
     const auto h = static_cast<std::int64_t>(hFloor);
     const auto m = static_cast<std::int64_t>(mFloor);
-    if (pro.briefing.AutoPauseKm != 0) {
-      if (d > pro.briefing.AutoPauseKm) {
+    if (pro.briefing.AutoPauseDistance != 0) {
+      if (d > pro.briefing.AutoPauseDistance) {
         s.ProgressColour = kProgressColourAutoPause;
-        s.ProgressText = "オートポーズまであと " + Format(d - pro.briefing.AutoPauseKm, "#,##0") + " Km";
+        s.ProgressText = "オートポーズまであと " + Format(d - pro.briefing.AutoPauseDistance, "#,##0") + " Km";
       } else {
-        pro.briefing.AutoPauseKm = 0;
+        pro.briefing.AutoPauseDistance = 0;
         PauseSimulator(pro);
       }
     } else {

@@ -64,7 +64,7 @@ class RouteProgressTest : public ::testing::Test {
     times.events[0] = {9, 30, 0, 30};  // scheduled departure
     times.events[1] = {10, 45, 1, 30};  // scheduled arrival
     times.departureTimeDifference = -540;
-    pro.briefing.ArrivalGmtHourUnwrapped = 25;
+    pro.briefing.ArrivalHourUnwrapped = 25;
   }
   ~RouteProgressTest() override {
     CloseMainChannels(pro);
@@ -184,14 +184,14 @@ TEST_F(RouteProgressTest, OnTheGroundShowsTheScheduledTime) {
 }
 
 TEST_F(RouteProgressTest, AutomaticPauseAtItsDistance) {
-  pro.briefing.AutoPauseKm = 100;
+  pro.briefing.AutoPauseDistance = 100;
   Tick(Airborne(100.4));
   EXPECT_EQ(pro.sim.ProgressText, "オートポーズまであと 0 Km");
   EXPECT_EQ(pro.sim.ProgressColour, kProgressColourAutoPause);
   EXPECT_TRUE(client.writes.empty());
 
   Tick(Airborne(99.99));
-  EXPECT_EQ(pro.briefing.AutoPauseKm, 0);
+  EXPECT_EQ(pro.briefing.AutoPauseDistance, 0);
   EXPECT_EQ(client.writes, (std::vector<platform::InProcessSimIpcClient::Write>{{0x0262, 2, 1}}));
   EXPECT_EQ(notice.shown, 1);
   EXPECT_EQ(pro.sim.ProgressText, "オートポーズまであと 0 Km");  // unchanged by the pause
@@ -248,7 +248,7 @@ TEST_F(RouteProgressTest, TimeToTheScheduledArrival) {
       {10, 0, 10, 0, 0, "差 -00：00：00", kProgressColourLate},
   };
   for (const Case& c : cases) {
-    pro.briefing.ArrivalGmtHourUnwrapped = c.unwrappedHour;
+    pro.briefing.ArrivalHourUnwrapped = c.unwrappedHour;
     pro.briefing.BriefingTimes.events[1].gmtMinute = c.arrivalMinute;
     FlightDataRecord r = Airborne(500);
     r.gmtHour = c.gmtHour, r.gmtMinute = c.gmtMinute, r.second = c.second;
@@ -259,7 +259,7 @@ TEST_F(RouteProgressTest, TimeToTheScheduledArrival) {
 }
 
 TEST_F(RouteProgressTest, StripWidthFollowsTheTimeDisplayOption) {
-  pro.briefing.TimeDisplayOn = 1;
+  pro.briefing.TimeDisplayOption = 1;
   Tick(Airborne(500));
   EXPECT_EQ(strip.width, kCabinStripWideTwips);
   EXPECT_EQ(strip.top, 0);
@@ -267,7 +267,7 @@ TEST_F(RouteProgressTest, StripWidthFollowsTheTimeDisplayOption) {
   Tick(Airborne(500));
   EXPECT_EQ(strip.moves, 1);  // no change, no move
 
-  pro.briefing.TimeDisplayOn = 0;
+  pro.briefing.TimeDisplayOption = 0;
   strip.screenWidth = 19200;
   Tick(Airborne(500));
   EXPECT_EQ(strip.width, kCabinStripNarrowTwips);

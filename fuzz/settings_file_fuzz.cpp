@@ -1,0 +1,59 @@
+// The main settings file as a user or another program may have left it: converted into
+// the staging copy and stored; what is stored saves and loads back unchanged.
+#include <cstddef>
+#include <cstdint>
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+#include "datafiles/positional_text.h"
+#include "datafiles/settings_file.h"
+#include "datafiles/settings_loader.h"
+#include "datafiles/settings_table.h"
+#include "mainwindow/pro_context.h"
+#include "runtime/cp932.h"
+
+namespace {
+
+using vx::datafiles::SettingsForm;
+
+std::vector<std::string> Snapshot(vx::mainwindow::ProContext& ctx) {
+  std::vector<std::string> texts;
+  for (const auto& row : vx::datafiles::kSettingsTable) texts.push_back(SettingsValueText(row, ctx, SettingsForm::Save));
+  return texts;
+}
+
+std::string Joined(const std::vector<std::string>& lines) {
+  std::string text;
+  for (const auto& line : lines) text += line + "\r\n";
+  return text;
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  using namespace vx::datafiles;
+  const std::string text = vx::runtime::Cp932ToUtf8(std::string(reinterpret_cast<const char*>(data), size));
+  std::vector<StagedValue> staged;
+  try {
+    staged = StageSettingsValues(ExtractValues(text), true);
+  } catch (const SettingsValueError&) {
+    return 0;
+  }
+  if (staged.size() > static_cast<std::size_t>(kSettingsValueCount)) std::abort();
+
+  vx::mainwindow::ProContext ctx;
+  StoreStagedSettings(ctx, staged, true);
+  if (!IsBareSettingsFileName(ctx.files.SettingsFileName)) std::abort();
+
+  const auto saved = SettingsFileLines(ctx, SettingsForm::Save);
+  if (saved.size() != 345) std::abort();
+  vx::mainwindow::ProContext back;
+  try {
+    StoreStagedSettings(back, StageSettingsValues(ExtractValues(Joined(saved)), true), true);
+  } catch (const SettingsValueError&) {
+    std::abort();  // a save must always load
+  }
+  if (Snapshot(back) != Snapshot(ctx)) std::abort();
+  return 0;
+}

@@ -1,0 +1,16 @@
+#pragma once
+// Attenuations of the 31 volume settings, as the announcement groups play them.
+#include <array>
+#include <cstdint>
+
+#include "announce/engine_state.h"
+
+namespace vx::announce {
+
+// AnnounceVolumeTable[i] := VolumeSettings[i] × 300 − 3000 in hundredths of a decibel
+// (setting 10 plays at full volume, 1 at −27 dB). A setting outside 0 to 10, which a
+// hand-edited settings file can carry, is held within the sound device's range
+// −10000 to 0 instead of overflowing or asking for a gain.
+void BuildVolumeTable(EngineState& engine, const std::array<std::int16_t, 31>& volumeSettings);
+
+}  // namespace vx::announce

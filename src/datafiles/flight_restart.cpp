@@ -1,0 +1,49 @@
+#include "datafiles/flight_restart.h"
+
+#include <algorithm>
+
+#include "datafiles/pro_files.h"
+#include "datafiles/settings_file.h"
+#include "datafiles/settings_loader.h"
+#include "datafiles/settings_table.h"
+#include "mainwindow/pro_context.h"
+#include "platform/event_pump.h"
+#include "platform/paths.h"
+#include "runtime/numbers.h"
+#include "runtime/text_rules.h"
+
+namespace vx::datafiles {
+namespace {
+
+constexpr std::string_view kSnapshotLiteral = "\\FlightRestart.cfg";
+constexpr std::string_view kSummaryLiteral = "\\FlightRestart内容.cfg";
+
+void TakeAircraftTypeCode(briefing::TobBriefingValues& tob) {
+  const std::string digits = runtime::Left(tob.AircraftTypeText, 2);
+  if (!runtime::IsNumeric(digits)) return;
+  tob.AircraftTypeCode = static_cast<std::int16_t>(std::clamp(runtime::Int(runtime::CDbl(digits)), -99.0, 99.0));
+}
+
+}  // namespace
+
+bool SaveFlightRestart(mainwindow::ProContext& ctx) {
+  if (!SaveSettingsFile(ctx, kFlightRestartFileName)) return false;
+  WriteFlightRestartContents(ctx);
+  return true;
+}
+
+bool LoadFlightRestart(mainwindow::ProContext& ctx) {
+  if (!LoadSettingsFile(ctx, kFlightRestartFileName)) return false;
+  TakeAircraftTypeCode(ctx.briefing.TobBriefing);
+  ctx.svc.paths->DeleteIfExists("\\BEGIN.cfg");
+  ctx.svc.pump->Pump();
+  return true;
+}
+
+void DeleteFlightRestartFiles(mainwindow::ProContext& ctx) {
+  if (!ctx.svc.paths->Exists(kSnapshotLiteral)) return;
+  ctx.svc.paths->DeleteIfExists(kSnapshotLiteral);
+  ctx.svc.paths->DeleteIfExists(kSummaryLiteral);
+}
+
+}  // namespace vx::datafiles

@@ -1,0 +1,124 @@
+#include "datafiles/settings_file.h"
+
+#include <cmath>
+
+#include "datafiles/positional_text.h"
+#include "datafiles/pro_files.h"
+#include "mainwindow/pro_context.h"
+#include "platform/event_pump.h"
+#include "platform/paths.h"
+#include "platform/text_file.h"
+#include "runtime/numbers.h"
+#include "runtime/runtime_error.h"
+#include "ui/message_box.h"
+
+namespace vx::datafiles {
+namespace {
+
+std::string FieldText(const SettingsField& field) {
+  struct Text {
+    std::string operator()(std::monostate) const { return {}; }
+    std::string operator()(const std::string* t) const { return WritableValue(*t); }
+    std::string operator()(const std::int16_t* v) const { return runtime::IntText(*v); }
+    std::string operator()(const std::int32_t* v) const { return runtime::IntText(*v); }
+    // Only a number the loader can read back is written.
+    std::string operator()(const double* v) const { return std::isfinite(*v) ? runtime::GeneralNumber(*v) : "0"; }
+  };
+  return std::visit(Text{}, field);
+}
+
+void AppendLines(std::vector<std::string>& lines, std::string_view block) {
+  if (block.empty()) return;
+  std::size_t start = 0;
+  for (;;) {
+    const std::size_t end = block.find('\n', start);
+    lines.emplace_back(block.substr(start, end == std::string_view::npos ? std::string_view::npos : end - start));
+    if (end == std::string_view::npos) return;
+    start = end + 1;
+  }
+}
+
+std::filesystem::path SettingsPath(const mainwindow::ProContext& ctx, std::string_view name) {
+  return ctx.svc.paths->Under("\\" + std::string(name));
+}
+
+void ReportFailedSave(mainwindow::ProContext& ctx, std::string_view name, const std::string& reason) {
+  std::string text = "設定ファイル「 " + std::string(name) + " 」を保存できませんでした。";
+  if (!reason.empty()) text += "\n" + reason;
+  text += "\n\n前に保存した内容はそのまま残っています。";
+  ctx.boxes->Show(text, ui::Buttons::Ok, ui::Icon::Exclamation, "設定値の保存");
+}
+
+}  // namespace
+
+std::string SettingsValueText(const SettingsRow& row, mainwindow::ProContext& ctx, SettingsForm form) {
+  switch (row.rule) {
+    case SettingsRule::Fixed:
+      return std::string(row.defaultText);
+    case SettingsRule::FileName:
+    case SettingsRule::CurrentInDefaults:
+      return FieldText(row.field(ctx));
+    case SettingsRule::None:
+    case SettingsRule::DefaultFileOnly:
+      break;
+  }
+  return form == SettingsForm::Defaults ? std::string(row.defaultText) : FieldText(row.field(ctx));
+}
+
+std::vector<std::string> SettingsFileLines(mainwindow::ProContext& ctx, SettingsForm form) {
+  std::vector<std::string> lines(kSettingsHeaderLines.begin(), kSettingsHeaderLines.end());
+  lines.reserve(350);
+  for (const auto& row : kSettingsTable) {
+    const bool defaults = form == SettingsForm::Defaults && row.defaultFileComments;
+    AppendLines(lines, defaults ? *row.defaultFileComments : row.comments);
+    lines.push_back("=" + SettingsValueText(row, ctx, form));
+  }
+  lines.emplace_back(kSettingsEndLine);
+  return lines;
+}
+
+bool IsBareSettingsFileName(std::string_view name) {
+  if (name.empty() || name.size() > 255 || name == "." || name == "..") return false;
+  for (const char c : name) {
+    const auto u = static_cast<unsigned char>(c);
+    if (c == '/' || c == '\\' || c == ':' || c == ',' || u < 0x20 || u == 0x7f) return false;
+  }
+  return true;
+}
+
+std::string BareSettingsFileName(std::string_view name) {
+  return IsBareSettingsFileName(name) ? std::string(name) : std::string(kDefaultSettingsFileName);
+}
+
+std::string SettingsFileNameForOpen(const std::filesystem::path& chosen, const platform::Paths& paths) {
+  std::error_code ec;
+  const auto folder = chosen.parent_path();
+  const bool inBase = !folder.empty() && std::filesystem::equivalent(folder, paths.BaseFolder(), ec) && !ec;
+  return inBase ? BareSettingsFileName(chosen.filename().string()) : std::string(kDefaultSettingsFileName);
+}
+
+bool SaveSettingsFile(mainwindow::ProContext& ctx, std::string_view name) {
+  const std::string file = BareSettingsFileName(name);
+  try {
+    if (ctx.svc.paths->Exists("\\EyeRet.cfg")) {
+      ReadEyeRetCfg(ctx);
+      ctx.svc.pump->Pump();
+      ctx.svc.paths->DeleteIfExists("\\EyeRet.cfg");
+    }
+    ctx.svc.pump->Pump();
+    platform::WriteTextLinesAtomic(SettingsPath(ctx, file), SettingsFileLines(ctx, SettingsForm::Save));
+  } catch (const runtime::RuntimeError& e) {
+    ReportFailedSave(ctx, file, e.Text());
+    return false;
+  }
+  ctx.svc.pump->Pump();
+  return true;
+}
+
+void WriteDefaultSettingsFile(mainwindow::ProContext& ctx, std::string_view name) {
+  platform::WriteTextLinesAtomic(SettingsPath(ctx, BareSettingsFileName(name)),
+                                 SettingsFileLines(ctx, SettingsForm::Defaults));
+  ctx.svc.pump->Pump();
+}
+
+}  // namespace vx::datafiles

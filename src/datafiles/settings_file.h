@@ -1,0 +1,49 @@
+#pragma once
+// Writing the main settings file: `SaveSettingsFile` with the current values (345
+// lines) and `WriteDefaultSettingsFile` with the defaults (346 lines), both laid out by
+// the settings table. Files are written whole under a temporary name and renamed, so a
+// failed write leaves the old file as it was.
+#include <filesystem>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "datafiles/settings_table.h"
+
+namespace vx::mainwindow {
+struct ProContext;
+}
+namespace vx::platform {
+class Paths;
+}
+
+namespace vx::datafiles {
+
+enum class SettingsForm { Save, Defaults };
+
+// The text after "=" of one value line. Commas become "，" and line breaks blanks, so
+// that the value reads back whole and no later value shifts.
+std::string SettingsValueText(const SettingsRow& row, mainwindow::ProContext& ctx, SettingsForm form);
+// Every line of the file, without line ends.
+std::vector<std::string> SettingsFileLines(mainwindow::ProContext& ctx, SettingsForm form);
+
+// A settings file lives in `BaseFolder` under a bare name: not empty, not "." or "..",
+// no folder separator, drive colon or control character, at most 255 bytes, and no
+// comma (value 0 could not carry it back).
+bool IsBareSettingsFileName(std::string_view name);
+// The name when it is bare, else "VexlorPro.cfg".
+std::string BareSettingsFileName(std::string_view name);
+// The name File > Open takes from the chosen file: its bare name when it lies in
+// `BaseFolder`, else "VexlorPro.cfg".
+std::string SettingsFileNameForOpen(const std::filesystem::path& chosen, const platform::Paths& paths);
+
+// Takes back "EyeRet.cfg" when present (viewpoints and APU sounds, then deletes it) and
+// writes the current values under the name (a name that is not bare becomes
+// "VexlorPro.cfg"). A failure keeps the old file, shows "設定値の保存" with the reason
+// and returns false.
+bool SaveSettingsFile(mainwindow::ProContext& ctx, std::string_view name);
+// Writes the defaults under the name; value 0 is the current `SettingsFileName` and
+// value 164 the current `SpecialEngineSoundOn`. File errors reach the caller.
+void WriteDefaultSettingsFile(mainwindow::ProContext& ctx, std::string_view name);
+
+}  // namespace vx::datafiles

@@ -1,0 +1,211 @@
+#include "datafiles/settings_loader.h"
+
+#include <algorithm>
+#include <optional>
+
+#include "announce/volume_table.h"
+#include "datafiles/positional_text.h"
+#include "datafiles/settings_file.h"
+#include "datafiles/settings_table.h"
+#include "mainwindow/pro_context.h"
+#include "platform/event_pump.h"
+#include "platform/paths.h"
+#include "platform/text_file.h"
+#include "runtime/numbers.h"
+#include "runtime/runtime_error.h"
+#include "ui/message_box.h"
+
+namespace vx::datafiles {
+namespace {
+
+// Values 134 to 137 came later than the others: a file that ends before them gives
+// their defaults.
+constexpr int kFirstPresetValue = 134;
+constexpr int kLastPresetValue = 137;
+constexpr std::string_view kCfgRead = "CFG Read";
+
+StagedValue Convert(const SettingsRow& row, const std::string& text) {
+  switch (row.kind) {
+    case SettingsKind::Text:
+      return text;
+    case SettingsKind::Integer:
+      return runtime::CInt(text);
+    case SettingsKind::Long:
+      return runtime::CLng(text);
+    case SettingsKind::Double:
+      return runtime::CDbl(text);
+  }
+  return {};
+}
+
+void Store(const SettingsField& field, const StagedValue& value) {
+  struct Assign {
+    const StagedValue& value;
+    void operator()(std::monostate) const {}
+    void operator()(std::string* t) const { *t = std::get<std::string>(value); }
+    void operator()(std::int16_t* v) const { *v = std::get<std::int16_t>(value); }
+    void operator()(std::int32_t* v) const { *v = std::get<std::int32_t>(value); }
+    void operator()(double* v) const { *v = std::get<double>(value); }
+  };
+  std::visit(Assign{value}, field);
+}
+
+void StoreRow(mainwindow::ProContext& ctx, const SettingsRow& row, StagedValue value) {
+  if (row.rule == SettingsRule::Fixed || std::holds_alternative<std::monostate>(value)) return;
+  if (row.rule == SettingsRule::FileName) value = BareSettingsFileName(std::get<std::string>(value));
+  Store(row.field(ctx), value);
+  if (row.control) *row.control(ctx.main.MainWindow) = std::get<std::string>(value);
+}
+
+bool IsCurrentVersion(std::string_view text) {
+  const auto items = SplitItems(text.substr(0, text.find_first_of("\r\n")));
+  return !items.empty() && items.front() == kSettingsVersionLine;
+}
+
+void ShowCfgRead(mainwindow::ProContext& ctx, const std::string& text) {
+  ctx.boxes->Show(text, ui::Buttons::Ok, ui::Icon::Exclamation, kCfgRead);
+}
+
+void ReportUnreadableFile(mainwindow::ProContext& ctx, const std::string& file, const std::string& reason) {
+  ShowCfgRead(ctx, "設定ファイル「 " + file + " 」を読み込めません。\n" + reason +
+                       "\n\n設定値は読み込む前のままです。");
+}
+
+void ReportBadValue(mainwindow::ProContext& ctx, const std::string& file, const SettingsValueError& e) {
+  ShowCfgRead(ctx, "設定ファイル「 " + file + " 」の設定値 " + std::to_string(e.Index()) + " を読み込めません。\n" +
+                       e.Reason() + "\n設定値：「" + e.ValueText() + "」\n\n設定値は読み込む前のままです。");
+}
+
+void ReportUnwritableDefaults(mainwindow::ProContext& ctx, const std::string& file, const std::string& reason) {
+  ShowCfgRead(ctx, "設定ファイル「 " + file + " 」を作成できません。\n" + reason +
+                       "\n\nデフォルトの設定値で続けます。");
+}
+
+void FinishLoad(mainwindow::ProContext& ctx) {
+  ctx.svc.pump->Pump();
+  announce::BuildVolumeTable(ctx.engine, ctx.briefing.VolumeSettings);
+  ctx.svc.pump->Pump();
+}
+
+void StoreDefaults(mainwindow::ProContext& ctx) {
+  std::vector<std::string> values;
+  values.reserve(kSettingsTable.size());
+  for (const auto& row : kSettingsTable) values.push_back(SettingsValueText(row, ctx, SettingsForm::Defaults));
+  StoreStagedSettings(ctx, StageSettingsValues(values, false), false);
+}
+
+}  // namespace
+
+std::vector<StagedValue> StageSettingsValues(const std::vector<std::string>& values, bool takeMileage) {
+  std::vector<StagedValue> staged;
+  const std::size_t count = std::min<std::size_t>(values.size(), kSettingsValueCount);
+  staged.reserve(count);
+  for (std::size_t i = 0; i < count; ++i) {
+    const auto& row = kSettingsTable[i];
+    if (row.rule == SettingsRule::DefaultFileOnly && !takeMileage) {
+      staged.emplace_back();
+      continue;
+    }
+    try {
+      StagedValue value = Convert(row, values[i]);
+      if (row.rule == SettingsRule::Fixed) value = std::monostate{};
+      staged.push_back(std::move(value));
+    } catch (const runtime::RuntimeError& e) {
+      throw SettingsValueError(row.index, values[i], e.Text());
+    }
+  }
+  return staged;
+}
+
+void StoreStagedSettings(mainwindow::ProContext& ctx, const std::vector<StagedValue>& staged, bool takeMileage) {
+  ctx.briefing.AutoPauseDistance = 0;
+  for (int i = kFirstPresetValue; i <= kLastPresetValue; ++i) {
+    const auto& row = kSettingsTable[static_cast<std::size_t>(i)];
+    if (row.rule == SettingsRule::DefaultFileOnly && !takeMileage) continue;
+    StoreRow(ctx, row, Convert(row, std::string(row.defaultText)));
+  }
+  for (std::size_t i = 0; i < staged.size() && i < kSettingsTable.size(); ++i) StoreRow(ctx, kSettingsTable[i], staged[i]);
+}
+
+bool LoadSettingsFile(mainwindow::ProContext& ctx, std::string_view name) {
+  const std::string file = BareSettingsFileName(name);
+  const bool defaultFile = file == kDefaultSettingsFileName;
+  const std::string literal = "\\" + file;
+  const auto fallBackToDefaults = [&](const std::string& reason) {
+    ReportUnwritableDefaults(ctx, file, reason);
+    StoreDefaults(ctx);
+    FinishLoad(ctx);
+    return true;
+  };
+
+  std::optional<std::string> text;
+  if (!ctx.svc.paths->Exists(literal)) {
+    ctx.files.SettingsFileName = std::string(kDefaultSettingsFileName);
+    ctx.main.MainWindow.tbxファイル名 = ctx.files.SettingsFileName;
+    ctx.svc.pump->Pump();
+    try {
+      WriteDefaultSettingsFile(ctx, file);
+    } catch (const runtime::RuntimeError& e) {
+      return fallBackToDefaults(e.Text());
+    }
+  } else {
+    try {
+      text = platform::ReadTextFile(ctx.svc.paths->Under(literal));
+    } catch (const runtime::RuntimeError& e) {
+      ReportUnreadableFile(ctx, file, e.Text());
+      return false;
+    }
+    ctx.svc.pump->Pump();
+    if (!IsCurrentVersion(*text)) {
+      text.reset();
+      ShowCfgRead(ctx, "読み込まれたＣＦＧファイルはバージョンが異なります\n選択されているファイルを削除し、デフォルトに戻します");
+      ctx.files.SettingsFileName = std::string(kDefaultSettingsFileName);
+      try {
+        ctx.svc.paths->DeleteIfExists(literal);
+      } catch (const runtime::RuntimeError&) {
+        // Left in place: "VexlorPro.cfg" is replaced below, any other name is not read again.
+      }
+      ctx.svc.pump->Pump();
+      if (!defaultFile) {
+        StoreDefaults(ctx);
+        FinishLoad(ctx);
+        return true;
+      }
+      try {
+        WriteDefaultSettingsFile(ctx, file);
+      } catch (const runtime::RuntimeError& e) {
+        return fallBackToDefaults(e.Text());
+      }
+    }
+  }
+
+  std::vector<StagedValue> staged;
+  try {
+    if (!text) text = platform::ReadTextFile(ctx.svc.paths->Under(literal));
+    staged = StageSettingsValues(ExtractValues(*text), defaultFile);
+  } catch (const SettingsValueError& e) {
+    ReportBadValue(ctx, file, e);
+    return false;
+  } catch (const runtime::RuntimeError& e) {
+    ReportUnreadableFile(ctx, file, e.Text());
+    return false;
+  }
+  StoreStagedSettings(ctx, staged, defaultFile);
+  FinishLoad(ctx);
+  return true;
+}
+
+void ApplyDefaultSettings(mainwindow::ProContext& ctx) {
+  StoreDefaults(ctx);
+  announce::BuildVolumeTable(ctx.engine, ctx.briefing.VolumeSettings);
+}
+
+void LoadSettingsAtStartup(mainwindow::ProContext& ctx) {
+  ApplyDefaultSettings(ctx);
+  const bool loaded = LoadSettingsFile(ctx, kDefaultSettingsFileName);
+  ctx.main.MainWindow.tbxファイル名 = ctx.files.SettingsFileName;
+  ctx.svc.pump->Pump();
+  if (loaded) LoadSettingsFile(ctx, std::string(ctx.files.SettingsFileName));
+}
+
+}  // namespace vx::datafiles

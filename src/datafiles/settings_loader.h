@@ -1,0 +1,64 @@
+#pragma once
+// Loading the main settings file into the program's variables. The version line is
+// checked first; a missing file, or "VexlorPro.cfg" of another version, is replaced by
+// the defaults file and that is loaded. Loading is all or nothing: every value is
+// converted into a staging copy first, and only a file that converts whole is stored.
+#include <cstdint>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+#include <variant>
+#include <vector>
+
+namespace vx::mainwindow {
+struct ProContext;
+}
+
+namespace vx::datafiles {
+
+// One converted value (monostate: a value that is read and checked, then dropped).
+using StagedValue = std::variant<std::monostate, std::string, std::int16_t, std::int32_t, double>;
+
+// A value that does not convert: its number, its text and the conversion's error text.
+class SettingsValueError : public std::runtime_error {
+ public:
+  SettingsValueError(int index, std::string valueText, std::string reason)
+      : std::runtime_error(reason), index_(index), valueText_(std::move(valueText)), reason_(std::move(reason)) {}
+  int Index() const { return index_; }
+  const std::string& ValueText() const { return valueText_; }
+  const std::string& Reason() const { return reason_; }
+
+ private:
+  int index_;
+  std::string valueText_;
+  std::string reason_;
+};
+
+// Converts the values of a file (the texts after "=", in order) as the settings table
+// says. Values beyond 190 are ignored; value 137 is converted only when `takeMileage`.
+// Raises SettingsValueError at the first value that does not convert.
+std::vector<StagedValue> StageSettingsValues(const std::vector<std::string>& values, bool takeMileage);
+
+// Stores staged values: first the presets (`AutoPauseDistance` 0, values 134 to 136,
+// and 137 when `takeMileage`, at their defaults), then each staged value into its
+// variable and into the main window control that shows it. A file name in value 0
+// that is not bare becomes "VexlorPro.cfg".
+void StoreStagedSettings(mainwindow::ProContext& ctx, const std::vector<StagedValue>& staged, bool takeMileage);
+
+// Loads `BaseFolder` & "\" & name (a name that is not bare loads "VexlorPro.cfg") and
+// rebuilds the volume table. `MileageTotal` is taken only from "VexlorPro.cfg". A file
+// that cannot be read or holds a value that does not convert is reported in a
+// "CFG Read" box naming the file, the value number and its text; the program then keeps
+// every value it had, and the result is false.
+bool LoadSettingsFile(mainwindow::ProContext& ctx, std::string_view name);
+
+// The defaults of the table stored as if a defaults file had been loaded, without a
+// file and without touching `MileageTotal`.
+void ApplyDefaultSettings(mainwindow::ProContext& ctx);
+
+// The two loads of the main window's start: "VexlorPro.cfg", then the file it names.
+// The defaults are in effect before the first, so a file that fails leaves them; the
+// settings-file box shows `SettingsFileName` after the first load.
+void LoadSettingsAtStartup(mainwindow::ProContext& ctx);
+
+}  // namespace vx::datafiles

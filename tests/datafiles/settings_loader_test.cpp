@@ -1,0 +1,312 @@
+// Loading the main settings file: version line, defaults, presets, all-or-nothing
+// conversion, and the round trip through the save.
+#include <gtest/gtest.h>
+
+#include <limits>
+
+#include "datafiles/pro_fixture.h"
+#include "datafiles/settings_file.h"
+#include "datafiles/settings_known_state.h"
+#include "datafiles/settings_loader.h"
+#include "runtime/cp932.h"
+
+namespace vx::datafiles::test {
+namespace {
+
+class SettingsLoaderTest : public ProFixture {
+ protected:
+  // A settings file made of the version line and the given value texts.
+  void WriteValues(const std::string& name, const std::vector<std::string>& values,
+                   const std::string& firstLine = ";VexlorPro.cfg V1.11") {
+    std::string text = firstLine + "\r\n;-------------- 設定ここから ------------------\r\n";
+    for (const auto& v : values) text += ";\r\n=" + v + "\r\n";
+    dir.WriteBytes(name, runtime::Utf8ToCp932(text));
+  }
+  // The value texts of the saved golden file.
+  static std::vector<std::string> GoldenValues() {
+    std::vector<std::string> values;
+    for (const auto& line : SettingsGoldenLines("settings_saved.cfg")) {
+      if (!line.empty() && line[0] == '=') values.push_back(line.substr(1));
+    }
+    return values;
+  }
+  // Every value of the program as a save would write it.
+  std::vector<std::string> Snapshot(mainwindow::ProContext& c) {
+    std::vector<std::string> texts;
+    for (const auto& row : kSettingsTable) texts.push_back(SettingsValueText(row, c, SettingsForm::Save));
+    return texts;
+  }
+  void ExpectCfgRead(const std::string& textPart) { boxes.Expect("CFG Read", ui::Answer::Ok, textPart); }
+};
+
+TEST_F(SettingsLoaderTest, LoadingTheSavedGoldenGivesTheKnownState) {
+  dir.WriteBytes("VexlorPro.cfg", SettingsGoldenBytes("settings_saved.cfg"));
+  ASSERT_TRUE(LoadSettingsFile(ctx, "VexlorPro.cfg"));
+
+  mainwindow::ProContext expected;
+  SetKnownSettingsState(expected);
+  expected.briefing.VolumeSettings[7] = expected.briefing.VolumeSettings[8] = expected.briefing.VolumeSettings[10] = 10;
+  EXPECT_EQ(Snapshot(ctx), Snapshot(expected));
+  EXPECT_EQ(ctx.briefing.VolumeSettings, expected.briefing.VolumeSettings);
+  EXPECT_EQ(ctx.files.SettingsFileName, "MyFlight.cfg");
+  EXPECT_EQ(ctx.files.MileageTotal, 1234.5);
+  EXPECT_EQ(ctx.briefing.BriefingTimes.events[0].gmtHour, 23);
+  EXPECT_EQ(ctx.briefing.PushbackSettings.angle2, "南西");
+  EXPECT_EQ(ctx.files.ViewTable[5][0], "120");
+  EXPECT_TRUE(boxes.shown.empty());
+}
+
+TEST_F(SettingsLoaderTest, RoundTripOfJapaneseTextsAndIntegerLimits) {
+  SetKnownSettingsState(ctx);
+  auto& b = ctx.briefing;
+  ctx.engine.SoundWindowPosition = {std::numeric_limits<std::int32_t>::min(), std::numeric_limits<std::int32_t>::max(),
+                                    -1, 0};
+  ctx.main.VolumeKeyCode = std::numeric_limits<std::int16_t>::min();
+  ctx.main.CommandKeyA = std::numeric_limits<std::int16_t>::max();
+  b.TobBriefing.CruiseAltitude = std::numeric_limits<std::int32_t>::max();
+  b.DepartureFuel[11] = std::numeric_limits<std::int32_t>::min();
+  b.TobBriefing.AirlineName = "日本トランスオーシャン航空　ＪＴＡ";
+  b.TobBriefing.ApproachVariant = " Nr.1";  // the dialog's items begin with a blank
+  b.TobBriefing.FlightNumber = "";
+  ctx.files.RouteAirports[1].name = "～ソウル（仁川）～";
+  ctx.files.ViewTable[1][4] = "";
+  ctx.files.MileageTotal = 987654.125;
+  ASSERT_TRUE(SaveSettingsFile(ctx, "VexlorPro.cfg"));
+
+  mainwindow::ProContext loaded;  // fresh values on the same services
+  loaded.svc = ctx.svc;
+  loaded.boxes = ctx.boxes;
+  ASSERT_TRUE(LoadSettingsFile(loaded, "VexlorPro.cfg"));
+  EXPECT_EQ(Snapshot(loaded), Snapshot(ctx));
+  EXPECT_EQ(loaded.engine.SoundWindowPosition.top, std::numeric_limits<std::int32_t>::min());
+  EXPECT_EQ(loaded.main.VolumeKeyCode, -32768);
+  EXPECT_EQ(loaded.main.CommandKeyA, 32767);
+  EXPECT_EQ(loaded.briefing.TobBriefing.ApproachVariant, " Nr.1");
+  EXPECT_EQ(loaded.files.RouteAirports[1].name, "～ソウル（仁川）～");
+  EXPECT_EQ(loaded.files.MileageTotal, 987654.125);
+}
+
+TEST_F(SettingsLoaderTest, MissingFileIsCreatedWithTheDefaultsAndLoadedWithoutAMessage) {
+  SetKnownSettingsState(ctx);
+  ctx.briefing.SpecialEngineSoundOn = 0;
+  ASSERT_TRUE(LoadSettingsFile(ctx, "Fresh.cfg"));
+  EXPECT_EQ(Bytes("Fresh.cfg"), SettingsGoldenBytes("settings_defaults.cfg"));
+  EXPECT_EQ(ctx.files.SettingsFileName, "VexlorPro.cfg");
+  EXPECT_EQ(ctx.main.MainWindow.tbxファイル名, "VexlorPro.cfg");
+  EXPECT_EQ(ctx.briefing.TobBriefing.AirlineName, "JAL 日本航空");
+  EXPECT_EQ(ctx.main.MainWindow.comboBGM繰返, "順次");
+  EXPECT_EQ(ctx.files.MileageTotal, 1234.5);  // only "VexlorPro.cfg" brings the mileage
+  EXPECT_TRUE(boxes.shown.empty());
+}
+
+TEST_F(SettingsLoaderTest, AnotherVersionOfVexlorProCfgIsReplacedByTheDefaults) {
+  for (const std::string first : {";VexlorPro.cfg V1.10", ";vexlorpro.cfg v1.11", ";VexlorPro.cfg V1.11 ", "", "=x"}) {
+    SetKnownSettingsState(ctx);
+    ctx.briefing.SpecialEngineSoundOn = 0;
+    WriteValues("VexlorPro.cfg", GoldenValues(), first);
+    ExpectCfgRead("バージョンが異なります\n選択されているファイルを削除し、デフォルトに戻します");
+    ASSERT_TRUE(LoadSettingsFile(ctx, "VexlorPro.cfg")) << first;
+    EXPECT_EQ(Bytes("VexlorPro.cfg"), SettingsGoldenBytes("settings_defaults.cfg")) << first;
+    EXPECT_EQ(ctx.files.MileageTotal, 0) << first;
+    EXPECT_EQ(ctx.files.SettingsFileName, "VexlorPro.cfg");
+    EXPECT_EQ(ctx.briefing.TobBriefing.ShipName, "B747-400 ポケモンジェット");
+    EXPECT_EQ(ctx.briefing.TobBriefing.CruiseAltitude, 28000);
+  }
+  EXPECT_EQ(boxes.PendingExpectations(), 0u);
+}
+
+TEST_F(SettingsLoaderTest, AnotherVersionUnderAnotherNameIsDeletedAndTheDefaultsComeBack) {
+  SetKnownSettingsState(ctx);
+  dir.WriteBytes("VexlorPro.cfg", "untouched");
+  WriteValues("Old.cfg", GoldenValues(), ";VexlorPro.cfg V1.00");
+  ExpectCfgRead("バージョンが異なります");
+  ASSERT_TRUE(LoadSettingsFile(ctx, "Old.cfg"));
+  EXPECT_FALSE(Exists("Old.cfg"));
+  EXPECT_EQ(Bytes("VexlorPro.cfg"), "untouched");
+  EXPECT_EQ(ctx.files.SettingsFileName, "VexlorPro.cfg");
+  EXPECT_EQ(ctx.briefing.TobBriefing.AirlineName, "JAL 日本航空");
+  EXPECT_EQ(ctx.briefing.VolumeSettings[0], 10);
+  EXPECT_EQ(ctx.engine.AnnounceVolumeTable[0], 0);
+  EXPECT_EQ(ctx.files.MileageTotal, 1234.5);
+  EXPECT_EQ(ctx.briefing.SpecialEngineSoundOn, 1);
+  EXPECT_EQ(boxes.PendingExpectations(), 0u);
+}
+
+TEST_F(SettingsLoaderTest, EmptyFileCountsAsAnotherVersion) {
+  dir.WriteBytes("VexlorPro.cfg", "");
+  ExpectCfgRead("バージョンが異なります");
+  ASSERT_TRUE(LoadSettingsFile(ctx, "VexlorPro.cfg"));
+  EXPECT_EQ(Bytes("VexlorPro.cfg"), SettingsGoldenBytes("settings_defaults.cfg"));
+  EXPECT_EQ(boxes.PendingExpectations(), 0u);
+}
+
+TEST_F(SettingsLoaderTest, MissingValuesKeepTheirFormerContentsAfterThePresets) {
+  auto values = GoldenValues();
+  values.resize(134);
+  for (const std::string name : {"VexlorPro.cfg", "Short.cfg"}) {
+    SetKnownSettingsState(ctx);
+    ctx.briefing.AutoPauseDistance = 150;
+    ctx.briefing.DepartureFuel[0] = 77;
+    ctx.briefing.TobBriefing.AircraftHeight = 99;
+    WriteValues(name, values);
+    ASSERT_TRUE(LoadSettingsFile(ctx, name));
+    EXPECT_EQ(ctx.main.TimeDiffCorrection, "OFF") << name;
+    EXPECT_EQ(ctx.main.MainWindow.combo時差修正, "OFF") << name;
+    EXPECT_EQ(ctx.briefing.TobBriefing.ShipName, "B747-400 ポケモンジェット") << name;
+    EXPECT_EQ(ctx.briefing.TimeDisplayOption, 1) << name;
+    EXPECT_EQ(ctx.files.MileageTotal, name == "VexlorPro.cfg" ? 0 : 1234.5) << name;
+    EXPECT_EQ(ctx.briefing.AutoPauseDistance, 0) << name;
+    EXPECT_EQ(ctx.briefing.DepartureFuel[0], 77) << name;
+    EXPECT_EQ(ctx.briefing.TobBriefing.AircraftHeight, 99) << name;
+    EXPECT_EQ(ctx.briefing.TimingSettings.reduceSpeedAltitudes[5], 3000) << name;  // value 133, the last one there
+  }
+}
+
+TEST_F(SettingsLoaderTest, ValuesBeyond190ChangeNothing) {
+  auto values = GoldenValues();
+  for (int i = 191; i < 200; ++i) values.push_back("not a number " + std::to_string(i));
+  WriteValues("VexlorPro.cfg", values);
+  ASSERT_TRUE(LoadSettingsFile(ctx, "VexlorPro.cfg"));
+  EXPECT_EQ(ctx.files.ViewTable[5][4], "1");
+  EXPECT_TRUE(boxes.shown.empty());
+}
+
+TEST_F(SettingsLoaderTest, AValueThatDoesNotConvertLeavesEveryValueAsItWas) {
+  struct Case {
+    int index;
+    std::string text;
+  };
+  for (const Case& c : {Case{60, "abc"}, Case{60, ""}, Case{10, "32768"}, Case{1, "2147483648"}, Case{93, "なし"},
+                        Case{94, "x"}, Case{137, "1.2.3"}}) {
+    SetKnownSettingsState(ctx);
+    ctx.briefing.AutoPauseDistance = 150;
+    ctx.engine.AnnounceVolumeTable.fill(-1);
+    const auto before = Snapshot(ctx);
+    auto values = GoldenValues();
+    values[0] = "Changed.cfg";
+    values[c.index] = c.text;
+    WriteValues("VexlorPro.cfg", values);
+    ExpectCfgRead("「 VexlorPro.cfg 」の設定値 " + std::to_string(c.index) + " を読み込めません");
+    EXPECT_FALSE(LoadSettingsFile(ctx, "VexlorPro.cfg")) << c.index;
+    EXPECT_EQ(Snapshot(ctx), before) << c.index;
+    EXPECT_EQ(ctx.briefing.AutoPauseDistance, 150) << c.index;
+    EXPECT_EQ(ctx.engine.AnnounceVolumeTable[0], -1) << c.index;
+    ASSERT_FALSE(boxes.shown.empty());
+    EXPECT_NE(boxes.shown.back().text.find("「" + c.text + "」"), std::string::npos) << boxes.shown.back().text;
+  }
+  EXPECT_EQ(boxes.PendingExpectations(), 0u);
+}
+
+TEST_F(SettingsLoaderTest, ACommaCutsATextValueAndAnEqualsSignAfterItShiftsTheRest) {
+  auto values = GoldenValues();
+  values[48] = "ANA,全日空";
+  WriteValues("A.cfg", values);
+  ASSERT_TRUE(LoadSettingsFile(ctx, "A.cfg"));
+  EXPECT_EQ(ctx.briefing.TobBriefing.AirlineName, "ANA");
+  EXPECT_EQ(ctx.briefing.TobBriefing.AircraftTypeText, "05 B747-400 4 Engines");
+
+  values[48] = "ANA,=全日空";
+  WriteValues("A.cfg", values);
+  ExpectCfgRead("設定値 54 を読み込めません");  // every value moved on by one: a name where an hour belongs
+  EXPECT_FALSE(LoadSettingsFile(ctx, "A.cfg"));
+}
+
+TEST_F(SettingsLoaderTest, TheMainWindowShowsTheOptionValuesIncludingTheTimeDifferenceCorrection) {
+  auto values = GoldenValues();
+  values[5] = "ON";
+  values[6] = "OFF";
+  values[7] = "ON";
+  values[8] = "OFF";
+  values[9] = "繰返";
+  values[134] = "OFF";
+  WriteValues("VexlorPro.cfg", values);
+  ASSERT_TRUE(LoadSettingsFile(ctx, "VexlorPro.cfg"));
+  const auto& w = ctx.main.MainWindow;
+  EXPECT_EQ(w.combo速度コール, "ON");
+  EXPECT_EQ(w.combo高度コール, "OFF");
+  EXPECT_EQ(w.combo視点切替, "ON");
+  EXPECT_EQ(w.comboBGM, "OFF");
+  EXPECT_EQ(w.comboBGM繰返, "繰返");
+  EXPECT_EQ(w.combo時差修正, "OFF");
+  EXPECT_EQ(ctx.main.TimeDiffCorrection, "OFF");
+  EXPECT_EQ(ctx.engine.BgmRepeatMode, "繰返");
+  EXPECT_EQ(w.tbxファイル名, "");  // the caller shows the name
+}
+
+TEST_F(SettingsLoaderTest, AFileNameWithAFolderInValueZeroBecomesVexlorProCfg) {
+  for (const std::string name : {"../../etc/passwd", "C:\\x.cfg", "", "sub/x.cfg"}) {
+    auto values = GoldenValues();
+    values[0] = name;
+    WriteValues("VexlorPro.cfg", values);
+    ASSERT_TRUE(LoadSettingsFile(ctx, "VexlorPro.cfg"));
+    EXPECT_EQ(ctx.files.SettingsFileName, "VexlorPro.cfg") << name;
+  }
+}
+
+TEST_F(SettingsLoaderTest, OnlyVexlorProCfgBringsTheMileage) {
+  WriteValues("FlightRestart.cfg", GoldenValues());
+  ctx.files.MileageTotal = 42;
+  ASSERT_TRUE(LoadSettingsFile(ctx, "FlightRestart.cfg"));
+  EXPECT_EQ(ctx.files.MileageTotal, 42);
+  EXPECT_EQ(ctx.files.SettingsFileName, "MyFlight.cfg");
+
+  auto values = GoldenValues();
+  values[137] = "not a number";  // skipped, so it cannot fail either
+  WriteValues("vexlorpro.cfg", values);
+  ASSERT_TRUE(LoadSettingsFile(ctx, "vexlorpro.cfg"));
+  EXPECT_EQ(ctx.files.MileageTotal, 42);
+}
+
+TEST_F(SettingsLoaderTest, TheVolumeTableFollowsTheLoadedSettings) {
+  auto values = GoldenValues();
+  values[14] = "1";
+  values[15] = "0";
+  values[16] = "15";
+  WriteValues("VexlorPro.cfg", values);
+  ASSERT_TRUE(LoadSettingsFile(ctx, "VexlorPro.cfg"));
+  EXPECT_EQ(ctx.briefing.VolumeSettings[2], 15);  // stored as it comes
+  EXPECT_EQ(ctx.engine.AnnounceVolumeTable[0], -2700);
+  EXPECT_EQ(ctx.engine.AnnounceVolumeTable[1], -3000);
+  EXPECT_EQ(ctx.engine.AnnounceVolumeTable[2], 0);
+  EXPECT_EQ(ctx.engine.AnnounceVolumeTable[9], 0);  // value 21, setting 10
+}
+
+TEST_F(SettingsLoaderTest, StartUpLoadsVexlorProCfgThenTheFileItNames) {
+  auto values = GoldenValues();
+  WriteValues("VexlorPro.cfg", values);
+  values[0] = "MyFlight.cfg";
+  values[48] = "スカイマーク";
+  WriteValues("MyFlight.cfg", values);
+  LoadSettingsAtStartup(ctx);
+  EXPECT_EQ(ctx.main.MainWindow.tbxファイル名, "MyFlight.cfg");
+  EXPECT_EQ(ctx.files.SettingsFileName, "MyFlight.cfg");
+  EXPECT_EQ(ctx.briefing.TobBriefing.AirlineName, "スカイマーク");
+  EXPECT_EQ(ctx.files.MileageTotal, 1234.5);
+}
+
+TEST_F(SettingsLoaderTest, StartUpWithABadValueKeepsTheDefaultsAndSaysSoOnce) {
+  auto values = GoldenValues();
+  values[80] = "13a";
+  WriteValues("VexlorPro.cfg", values);
+  ExpectCfgRead("設定値 80 を読み込めません");
+  LoadSettingsAtStartup(ctx);
+  EXPECT_EQ(Snapshot(ctx)[48], "JAL 日本航空");
+  EXPECT_EQ(ctx.briefing.TobBriefing.TakeoffV1, 132);
+  EXPECT_EQ(ctx.files.SettingsFileName, "VexlorPro.cfg");
+  EXPECT_EQ(ctx.main.MainWindow.tbxファイル名, "VexlorPro.cfg");
+  EXPECT_EQ(ctx.engine.AnnounceVolumeTable[27], -600);
+  EXPECT_EQ(boxes.shown.size(), 1u);
+}
+
+TEST_F(SettingsLoaderTest, DefaultsThatCannotBeWrittenAreUsedFromMemory) {
+  SetKnownSettingsState(ctx);
+  std::filesystem::create_directories(Base("Blocked.cfg"));  // a folder: no file there, and none can be made
+  ExpectCfgRead("を作成できません");
+  ASSERT_TRUE(LoadSettingsFile(ctx, "Blocked.cfg"));
+  EXPECT_EQ(ctx.briefing.TobBriefing.AirlineName, "JAL 日本航空");
+  EXPECT_EQ(ctx.files.SettingsFileName, "VexlorPro.cfg");
+  EXPECT_EQ(boxes.PendingExpectations(), 0u);
+}
+
+}  // namespace
+}  // namespace vx::datafiles::test
