@@ -91,7 +91,7 @@ void FrmCabin::Design() {
 
 void FrmCabin::frmCabin_Form_Load() {
   auto& pump = *pro_.svc.pump;
-  Form::SetWidth(pro_.briefing.TimeDisplayOn == 1 ? kCabinStripTwipsWide : kCabinStripTwipsNarrow);
+  Form::SetWidth(pro_.briefing.TimeDisplayOption == 1 ? kCabinStripTwipsWide : kCabinStripTwipsNarrow);
   pump.Pump();
   const int screen = ScreenWidth();
   Form::SetTop(screen >= kWideScreenTwips ? 0 : 330);

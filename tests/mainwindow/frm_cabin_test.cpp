@@ -20,7 +20,7 @@ class FrmCabinTest : public ::testing::Test {
   }
   void LoadOnScreen(double screenWidth, int timeDisplay) {
     p.ui.env.screenSize = ui::TwipsSize{screenWidth, 18000};
-    p.pro.briefing.TimeDisplayOn = static_cast<std::int16_t>(timeDisplay);
+    p.pro.briefing.TimeDisplayOption = static_cast<std::int16_t>(timeDisplay);
     cabin.Unload();
     cabin.Show();
   }
@@ -101,13 +101,13 @@ TEST_F(FrmCabinTest, BoxesNeverKeepTheFocusNorTakeTyping) {
 TEST_F(FrmCabinTest, ProgressTickResizesTheStripWhenTheTimeDisplayChanges) {
   LoadOnScreen(20000, 0);
   ASSERT_EQ(cabin.Width(), 4950);
-  p.pro.briefing.TimeDisplayOn = 1;
+  p.pro.briefing.TimeDisplayOption = 1;
   simlink::UpdateRouteProgress(p.pro);
   EXPECT_EQ(cabin.Width(), 14700);
   EXPECT_EQ(cabin.Left(), 20000 - 14700);
   EXPECT_EQ(cabin.Top(), 330);
   EXPECT_EQ(cabin.tbxICAO出発.Text(), p.pro.files.RouteAirports[0].icao);
-  p.pro.briefing.TimeDisplayOn = 0;
+  p.pro.briefing.TimeDisplayOption = 0;
   simlink::UpdateRouteProgress(p.pro);
   EXPECT_EQ(cabin.Width(), 4950);
   EXPECT_EQ(cabin.Left(), 20000 - 4950);
