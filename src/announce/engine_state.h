@@ -31,6 +31,14 @@ struct BgmPlaylistState {
   std::int16_t position = 0;  // the current track
 };
 
+// The radio chatter files of each folder, listed when the main window loads.
+inline constexpr int kAtcFolderCount = 6;       // del, gnd, twr, dep, ctr, apr
+inline constexpr int kAtcListCapacity = 100;    // entries 0 to 99
+struct AtcFileList {
+  std::int16_t count = 0;
+  std::array<std::string, kAtcListCapacity> paths;
+};
+
 // The repeat modes of BgmRepeatMode.
 inline constexpr const char* kBgmInOrder = "順次";
 inline constexpr const char* kBgmRandom = "ランダム";
@@ -68,6 +76,7 @@ struct EngineState {
 
   // Random radio chatter: 0 off, 1 running, 3 start asked, 2 stop asked.
   std::int16_t AtcChatterState = 0;
+  std::array<AtcFileList, kAtcFolderCount> AtcFileLists;
 
   // Sound loops switched by the command keys: -1 while they run.
   std::int16_t WiperOn = 0;
