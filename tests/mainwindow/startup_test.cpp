@@ -16,6 +16,10 @@
 #include "platform/instance_lock.h"
 #include "platform/sim_ipc_client.h"
 #include "platform/text_file.h"
+#include "briefing/cabin_attendant_pictures.h"
+#include "datafiles/restart_summary.h"
+#include "ui/program_loop.h"
+#include <QImage>
 #include "runtime/cp932.h"
 
 namespace vx::mainwindow {
@@ -253,6 +257,168 @@ TEST_F(StartupTest, ExitOnTheStartUpWindowEndsTheProgram) {
   EXPECT_TRUE(p.ui.pump.Ended());
   EXPECT_FALSE(windows.frmMain.Loaded());
 }
+
+// The main window on its own, its base folder the installation.
+class MainWindowTest : public StartupTest {
+ protected:
+  void SetUp() override { p.paths.SetBaseFolder(p.dir.Path() / "inst"); }
+  // Runs the program from the main window; `steps` run 100 ms apart.
+  void Run(std::vector<std::function<void()>> steps) {
+    auto at = 100ms;
+    for (auto& step : steps) {
+      p.ui.pump.After(at, step);
+      at += 100ms;
+    }
+    EXPECT_EQ(ui::RunProgram(p.ui.env, [&] { windows.frmMain.Show(); }), 0);
+  }
+  void CloseAnswering(ui::Answer answer) {
+    p.ui.boxes.Expect("設定値の保存", answer);
+    windows.frmMain.buttonExit.PerformClick();
+  }
+};
+
+TEST_F(MainWindowTest, ViewpointButtonStartsOneViewpointProgramAndRoutesItsKeys) {
+  Run({[&] {
+         windows.frmMain.buttonOcumo.PerformClick();
+         ASSERT_EQ(p.processes.started.size(), 1u);
+         EXPECT_EQ(p.processes.started[0].program, p.dir.Path() / "inst" / "ExePro" / "Ocumo");
+         EXPECT_FALSE(p.processes.started[0].takeFocus);
+         EXPECT_TRUE(Exists("Ocumo.cfg"));
+         EXPECT_EQ(p.pro.main.KeyInputMode, 1);
+         EXPECT_EQ(p.hook.swallowCandidates.size(), 12u);
+         // A second press while it runs starts no second copy.
+         windows.frmMain.buttonOcumo.PerformClick();
+         EXPECT_EQ(p.processes.started.size(), 1u);
+         EXPECT_TRUE(p.hook.Send(platform::KeyPress(100)));
+       },
+       [&] {
+         // The viewpoint program has ended: its key mode ends with it at the next check.
+         p.processes.started[0].running = false;
+       },
+       [] {}, [] {}, [] {}, [] {}, [] {},  // the watch looks every half second
+       [&] {
+         EXPECT_EQ(p.pro.main.KeyInputMode, 0);
+         EXPECT_TRUE(p.hook.swallowCandidates.empty());
+         EXPECT_FALSE(p.hook.Send(platform::KeyPress(100)));
+         // Pressed again: a new one starts.
+         windows.frmMain.buttonOcumo.PerformClick();
+         EXPECT_EQ(p.processes.started.size(), 2u);
+         p.processes.started[1].running = false;
+         CloseAnswering(ui::Answer::No);
+       }});
+}
+
+TEST_F(MainWindowTest, ClosingEndsTheViewpointProgramFirstAndKeepsItsReturnedValues) {
+  Run({[&] { windows.frmMain.buttonOcumo.PerformClick(); },
+       [&] {
+         // The viewpoint program ends when its control file goes, writing EyeRet.cfg 1 s later.
+         const auto ocumo = p.processes.started.at(0).pid;
+         p.ui.pump.After(1s, [&, ocumo] {
+           EXPECT_FALSE(Exists("Ocumo.cfg"));
+           std::string text = ";EyeRet\r\n";
+           for (int i = 0; i < 34; ++i) text += "=" + std::to_string(i == 0 ? 777 : 1) + "\r\n";
+           p.dir.WriteBytes("inst/EyeRet.cfg", text);
+           p.processes.Close(ocumo);
+         });
+         CloseAnswering(ui::Answer::No);
+       }});
+  EXPECT_FALSE(Exists("EyeRet.cfg"));
+  EXPECT_EQ(ReadBack("VexlorPro.cfg").files.ViewTable[0][0], "777");
+}
+
+TEST_F(MainWindowTest, ClosingWaitsAtMostThreeSecondsForTheViewpointProgram) {
+  std::int64_t closedAt = 0;
+  Run({[&] { windows.frmMain.buttonOcumo.PerformClick(); },
+       [&] {
+         closedAt = p.ui.clock.MonotonicNanos();
+         CloseAnswering(ui::Answer::No);
+       }});
+  const double waited = static_cast<double>(p.ui.clock.MonotonicNanos() - closedAt) / 1e9;
+  EXPECT_GE(waited, 3.0);
+  EXPECT_LT(waited, 3.5);
+  EXPECT_TRUE(Exists("VexlorPro.cfg"));
+}
+
+TEST_F(MainWindowTest, ResumeQuestionNamesTheInterruptedFlight) {
+  p.dir.WriteBytes("inst/FlightRestart.cfg", ";\r\n");
+  Run({[&] {
+         p.ui.boxes.Expect("途中データ読込", ui::Answer::Yes,
+                           "前回フライトの途中データがあります。  読込みますか？\n\n航空会社 ： ｘｘｘ\n使用機材 ： ｘｘｘ\n"
+                           "出発空港 ： ｘｘｘ\n到着空港 ： ｘｘｘ\n");
+         windows.frmMain.buttonStart.PerformClick();
+         EXPECT_EQ(p.pro.main.ResumeRequested, 1);
+         EXPECT_EQ(flight.opened, 1);
+         flight.form.Unload();
+         datafiles::RestartSummaryTexts summary{"JAL", "B767", "羽田", "千歳"};
+         datafiles::WriteFlightRestartContentsFile(p.dir.Path() / "inst" / "FlightRestart内容.cfg", summary);
+         p.ui.boxes.Expect("途中データ読込", ui::Answer::No, "航空会社 ： JAL\n使用機材 ： B767\n出発空港 ： 羽田\n到着空港 ： 千歳\n");
+         windows.frmMain.buttonStart.PerformClick();
+         EXPECT_EQ(p.pro.main.ResumeRequested, 0);
+         flight.form.Unload();
+         CloseAnswering(ui::Answer::No);
+       }});
+  EXPECT_EQ(p.ui.boxes.PendingExpectations(), 0u);
+}
+
+TEST_F(MainWindowTest, StartTakesBackTheViewpointValuesAndWithoutTablesOpensNoFlight) {
+  std::string text = ";EyeRet\r\n";
+  for (int i = 0; i < 34; ++i) text += "=" + std::to_string(i == 0 ? 555 : 2) + "\r\n";
+  Run({[&] {
+         p.dir.WriteBytes("inst/EyeRet.cfg", text);
+         windows.frmMain.buttonStart.PerformClick();
+         EXPECT_EQ(p.pro.files.ViewTable[0][0], "555");
+         EXPECT_FALSE(Exists("EyeRet.cfg"));
+         flight.form.Unload();
+         windows.frmMain.SetWindowState(ui::WindowState::Normal);
+         std::filesystem::remove(p.dir.Path() / "inst" / "会社db.csv");
+         p.ui.boxes.Expect("Start", ui::Answer::Ok);
+         windows.frmMain.buttonStart.PerformClick();
+         EXPECT_EQ(flight.opened, 1);
+         EXPECT_EQ(windows.frmMain.State(), ui::WindowState::Normal);
+         CloseAnswering(ui::Answer::No);
+       }});
+}
+
+TEST_F(MainWindowTest, ReportAdviceOnlyBeyondOneHundredAndOneFiles) {
+  for (int i = 0; i < 101; ++i) p.dir.WriteBytes("inst/FlightReport/Report_" + std::to_string(i) + ".txt", "");
+  Run({[&] { CloseAnswering(ui::Answer::No); }});
+  EXPECT_EQ(p.ui.boxes.shown.size(), 1u);
+}
+
+TEST_F(MainWindowTest, ReportAdviceWithOneHundredAndTwoFiles) {
+  for (int i = 0; i < 102; ++i) p.dir.WriteBytes("inst/FlightReport/Report_" + std::to_string(i) + ".txt", "");
+  p.ui.boxes.Expect("フライトレポート", ui::Answer::Ok,
+                    "フライトレポートのファイル数が１００を超えました。\n\nFlightReport フォルダー内のフライトレポートファイルを整理してください。");
+  Run({[&] { CloseAnswering(ui::Answer::No); }});
+  EXPECT_EQ(p.ui.boxes.PendingExpectations(), 0u);
+}
+
+struct PictureCase {
+  int choice;
+  double random;  // drawn for the random choice
+  int picture;    // 1 to 5
+};
+
+class PictureTest : public MainWindowTest, public ::testing::WithParamInterface<PictureCase> {};
+
+TEST_P(PictureTest, CabinAttendantPictureFollowsTheChoice) {
+  ProContext r = ReadBack("Other.cfg");
+  r.briefing.CabinAttendantChoice = static_cast<std::int16_t>(GetParam().choice);
+  ASSERT_TRUE(datafiles::SaveSettingsFile(r, "Other.cfg"));
+  p.random.Push(GetParam().random);
+  Run({[&] {
+    // Without picture files each attendant has a placeholder of her own.
+    const ui::Picture expected = briefing::CabinAttendantPlaceholder(GetParam().picture);
+    const QImage* shown = windows.frmMain.Image1.Picture().Image();
+    ASSERT_TRUE(shown);
+    EXPECT_EQ(*shown, *expected.Image());
+    CloseAnswering(ui::Answer::No);
+  }});
+}
+
+INSTANTIATE_TEST_SUITE_P(Choices, PictureTest,
+                         ::testing::Values(PictureCase{2, 0, 2}, PictureCase{4, 0, 4}, PictureCase{7, 0, 5},
+                                           PictureCase{0, 0.1, 1}, PictureCase{0, 0.7, 5}, PictureCase{0, 0.9, 5}));
 
 class CaptainNameTest : public StartupTest, public ::testing::WithParamInterface<const char*> {};
 
