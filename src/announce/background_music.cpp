@@ -67,7 +67,10 @@ void StartBgmByMode(mainwindow::ProContext& pro) {
     StampKeySequenceTime(pro);
     PlayNextBgmSegment(pro);
   } else if (e.BgmEngine == kEngineMp3) {
-    while (e.BgmStarting != 0) pro.svc.pump->Idle(std::chrono::milliseconds(10));
+    while (e.BgmStarting != 0) {
+      if (FlightGone(e)) return;
+      pro.svc.pump->Idle(std::chrono::milliseconds(10));
+    }
     StampKeySequenceTime(pro);
     e.Mp3OpenFailures = 0;  // asked for anew: every track gets its chance again
     simlink::PlayNextMp3Track(pro);

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <functional>
 #include <string>
+#include <vector>
 
 namespace vx::announce {
 
@@ -18,10 +19,14 @@ struct WindowPosition {
 
 class FlightWindowView;
 class FlightForms;
+class MainWindowLink;
+struct GroupSpec;
 
 inline constexpr int kSoundSlotCount = 51;     // slots 0 to 50
 inline constexpr int kPlaylistCapacity = 201;  // entries 0 to 200
 inline constexpr int kVolumeIndexCount = 31;   // volume indexes 0 to 30
+inline constexpr int kAtcChannelCount = 6;     // del, gnd, twr, dep, ctr, apr
+inline constexpr std::size_t kGroupCount = 23;  // rows of the group table (group_table.h)
 
 // The background music files listed when the main window loads.
 struct BgmPlaylistState {
@@ -31,12 +36,10 @@ struct BgmPlaylistState {
   std::int16_t position = 0;  // the current track
 };
 
-// The radio chatter files of each folder, listed when the main window loads.
-inline constexpr int kAtcFolderCount = 6;       // del, gnd, twr, dep, ctr, apr
-inline constexpr int kAtcListCapacity = 100;    // entries 0 to 99
+// The radio chatter recordings of one channel, listed when the main window loads.
 struct AtcFileList {
   std::int16_t count = 0;
-  std::array<std::string, kAtcListCapacity> paths;
+  std::vector<std::string> paths;
 };
 
 // The repeat modes of BgmRepeatMode.
@@ -50,13 +53,34 @@ struct EngineState {
   WindowPosition SoundWindowPosition;
   std::int16_t FlightStage = 0;  // 0 up to departure, 1 after arrival, 2 after the final announcement
 
+  // The flight window and its heartbeat.
+  std::int16_t FlightWindowReady = 0;  // -1 once a flight window of this run passed the simulator check
+  std::int16_t DispatcherBusy = 0;     // 1 while a heartbeat tick is being served
+  std::int16_t ProgressRefreshToggle = 0;
+  // Each load of the flight window starts a new flight; `tickFlight` is the flight whose
+  // heartbeat tick is running (0 outside a tick), so that code unwinding from an ended
+  // flight never carries on inside the next one.
+  std::uint32_t FlightId = 0;
+  std::uint32_t tickFlight = 0;
+
+  // Flight steps: the group that "next" runs on the ground and in the air.
+  std::int16_t GroundStep = 0;
+  std::int16_t AirStep = 1;
+  std::int16_t DepartureDelayed = 0;  // 1 when the departure was more than 10 minutes late
+
   // Sound slots: 0 to 6 the fixed effects, 7 to 50 the parts of the running group.
   std::array<std::string, kSoundSlotCount> SoundSlotFile;
   std::array<std::int32_t, kSoundSlotCount> SoundSlotBuffer{};
+  std::int16_t FirstLoadedSlot = 0;  // the range the last loader filled
+  std::int16_t LastLoadedSlot = 0;
   std::array<std::int16_t, kVolumeIndexCount> AnnounceVolumeTable{};  // hundredths of a dB per index
   std::int16_t CurrentVolumeIndex = 0;
   std::int16_t CurrentVolume = 0;  // attenuation in use, -3000 while QuietSound is on
-  std::int16_t LastSoundSlot = 0;  // the highest slot the running group's loader filled
+  std::int16_t SpecialVoiceOn = 0;  // 1: the hidden announcement set replaces the part sequences
+  // The running group: opened by its common run, closed by its clean-up; read when an
+  // error ends the group so that its clean-up still runs.
+  bool groupOpen = false;
+  bool groupDucked = false;
 
   // Quiet mode of all sounds, switched by the quiet-sound key; on whenever non-zero.
   std::int16_t QuietSound = 0;
@@ -74,20 +98,43 @@ struct EngineState {
   std::int32_t Mp3PlayerState = 0;          // last state read from the MP3 player
   std::int16_t Mp3OpenFailures = 0;         // track changes failed in a row
 
-  // Random radio chatter: 0 off, 1 running, 3 start asked, 2 stop asked.
-  std::int16_t AtcChatterState = 0;
-  std::array<AtcFileList, kAtcFolderCount> AtcFileLists;
-
   // Sound loops switched by the command keys: -1 while they run.
   std::int16_t WiperOn = 0;
   std::int16_t AirconOn = 0;
 
-  // Windows this part writes into or opens (set by the flight window; may be absent).
+  // Radio chatter: 0 off, 1 on, 2 switching off, 3 switching on.
+  std::int16_t AtcChatterState = 2;
+  std::int16_t AtcChatterChannel = 0;  // 0 del, 1 gnd, 2 twr, 3 dep, 4 ctr, 5 apr
+  std::array<AtcFileList, kAtcChannelCount> AtcFileLists;
+  std::int16_t AtcLastIndex = 0;   // list index of the last recording started
+  float AtcLastTime = 0;           // seconds since midnight it started or was last seen playing
+  std::int16_t AtcGapSeconds = 5;  // the pause before the next recording
+
+  // The rotating outside view (0 off) and the windows opened from the flight (-1 open).
+  std::int16_t RotatingViewState = 0;
+  std::int16_t HelpOpenFlag = 0;
+  std::int16_t PushbackFormOpenFlag = 0;
+  std::int16_t KeyFormOpenFlag = 0;
+  std::int16_t VoiceFormOpenFlag = 0;
+  std::int16_t TobOpenFlag = 0;
+
+  // Windows this part writes into or opens (set by the flight window and the main
+  // window; may be absent).
   FlightWindowView* flightWindow = nullptr;
   FlightForms* flightForms = nullptr;
-  // The flight progress tick that every wait of the engine runs on each round.
-  std::function<void()> progressTick;
+  MainWindowLink* mainWindow = nullptr;
+  // The announcement groups the dispatcher runs; null: the program's own table.
+  const std::array<GroupSpec, kGroupCount>* groupTable = nullptr;
 };
+
+// True once the flight the running code serves is over: its window has closed, or a
+// heartbeat tick of an earlier flight is still unwinding while a later flight runs.
+// Every wait of the main program, the music's track changes and the groups end on it.
+inline bool FlightGone(const EngineState& e) {
+  return e.FlightWindowClosed == 1 || (e.tickFlight != 0 && e.tickFlight != e.FlightId);
+}
+// The running announcement has been cut (the cancel keys, the help panel).
+inline bool AnnouncementCut(const EngineState& e) { return e.AnnounceAbort == 1; }
 
 inline bool QuietSoundOn(const EngineState& e) { return e.QuietSound != 0; }
 

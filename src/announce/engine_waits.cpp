@@ -1,21 +1,30 @@
 #include "announce/engine_waits.h"
 
+#include <cmath>
+
 #include "mainwindow/pro_context.h"
-#include "platform/event_pump.h"
 #include "platform/sound_device.h"
+#include "simlink/route_progress.h"
 
 namespace vx::announce {
+namespace {
+
+constexpr int kFadeSteps = 30;
+constexpr float kFadeStepSeconds = 0.2f;
+constexpr float kAfterFadeSeconds = 2.0f;
+constexpr int kFadeFloor = -3000;
+constexpr std::int16_t kNextRequest = 20;
+
+}  // namespace
 
 simlink::WaitHooks EngineWaitHooks(mainwindow::ProContext& pro) {
   EngineState& e = pro.engine;
   return simlink::WaitHooks{
       *pro.svc.clock,
       *pro.svc.pump,
-      [&e] { return e.FlightWindowClosed == 1; },
-      [&e] { return e.AnnounceAbort == 1; },
-      [&e] {
-        if (e.progressTick) e.progressTick();
-      },
+      [&e] { return FlightGone(e); },
+      [&e] { return AnnouncementCut(e); },
+      [&pro] { simlink::UpdateRouteProgress(pro); },
   };
 }
 
@@ -24,14 +33,28 @@ bool EngineWaitSeconds(mainwindow::ProContext& pro, float seconds) {
 }
 
 bool WaitSoundEnd(mainwindow::ProContext& pro, std::int32_t buffer) {
-  EngineState& e = pro.engine;
-  for (;;) {
-    if (e.FlightWindowClosed == 1) return false;
-    if (e.AnnounceAbort == 1) return true;
-    if (!pro.svc.sound->IsPlaying(buffer)) return true;
-    if (e.progressTick) e.progressTick();
-    pro.svc.pump->Idle(simlink::kWaitRound);
+  auto& sound = *pro.svc.sound;
+  return simlink::WaitWhile(EngineWaitHooks(pro), [&] { return sound.IsPlaying(buffer); });
+}
+
+bool WaitSoundWithFade(mainwindow::ProContext& pro, std::int32_t buffer, int volume) {
+  auto& sound = *pro.svc.sound;
+  const EngineState& e = pro.engine;
+  bool fade = false;
+  const bool open = simlink::WaitWhile(EngineWaitHooks(pro), [&] {
+    if (!sound.IsPlaying(buffer)) return false;
+    fade = e.AnnounceRequest == kNextRequest;
+    return !fade;
+  });
+  if (!open || !fade) return open;
+  // Rounded halves to even, as the runtime stored a Single into an Integer.
+  const int step = static_cast<int>(std::nearbyint((volume - kFadeFloor) / static_cast<double>(kFadeSteps)));
+  for (int i = 0; i < kFadeSteps; ++i) {
+    volume -= step;
+    sound.SetVolume(buffer, volume);
+    if (!EngineWaitSeconds(pro, kFadeStepSeconds)) return false;
   }
+  return EngineWaitSeconds(pro, kAfterFadeSeconds);
 }
 
 }  // namespace vx::announce

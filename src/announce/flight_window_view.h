@@ -1,6 +1,6 @@
 #pragma once
-// What the engine writes into the flight window (frmSound) and which windows it opens
-// from the flight.
+// What the engine writes into the flight window (frmSound), the windows it opens and
+// closes from the flight, and what it asks of the main window.
 #include <cstdint>
 #include <string_view>
 
@@ -15,16 +15,25 @@ enum class FlightBox {
   tbxAA,        // rotating-view indicator
 };
 
+// The flight window's place on the screen in twips.
+struct WindowTwips {
+  double top = 0;
+  double left = 0;
+  double width = 0;
+};
+
 class FlightWindowView {
  public:
   virtual ~FlightWindowView() = default;
   virtual void SetText(FlightBox box, std::string_view text) = 0;
-  // Back and text colour, as colours of the 16-colour palette.
+  // Back and text colour, as colours of the 16-colour palette (the rotating-view box).
   virtual void SetColours(FlightBox /*box*/, int /*backPalette*/, int /*forePalette*/) {}
+  virtual WindowTwips Place() const = 0;
 };
 
-// The setting windows opened from the flight.
-enum class FlightForm { frmHelp, frmPB, frm音声設定, frmキー設定 };
+// The windows the flight opens: the setting windows of requests 51 to 54, the cabin
+// status strip and the take-off briefing sheet.
+enum class FlightForm { frmHelp, frmPB, frm音声設定, frmキー設定, frmCabin, frmTOB };
 
 class FlightForms {
  public:
@@ -33,6 +42,18 @@ class FlightForms {
   virtual std::int64_t Handle(FlightForm form) = 0;
   // Shows the form without waiting for it.
   virtual void ShowModeless(FlightForm form) = 0;
+  // Unloads the form when it is loaded.
+  virtual void Unload(FlightForm form) = 0;
+};
+
+// The main window (frmMain) and its key handler, as the flight window needs them.
+class MainWindowLink {
+ public:
+  virtual ~MainWindowLink() = default;
+  // Brings the minimised main window back (window state normal).
+  virtual void RestoreWindowState() = 0;
+  // Forgets a half-typed command key sequence.
+  virtual void ClearKeySequence() = 0;
 };
 
 }  // namespace vx::announce

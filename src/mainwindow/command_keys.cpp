@@ -1,6 +1,7 @@
 #include "mainwindow/command_keys.h"
 
 #include "announce/flight_window_view.h"
+#include "announce/flight_windows.h"
 #include "datafiles/pro_files.h"
 #include "mainwindow/key_mode.h"
 #include "mainwindow/pro_context.h"
@@ -9,7 +10,6 @@
 #include "platform/paths.h"
 #include "platform/sound_device.h"
 #include "simlink/main_channels.h"
-#include "simlink/window_topmost.h"
 #include "ui/message_box.h"
 #include "ui/scope_guard.h"
 
@@ -34,9 +34,8 @@ void PlaySwitchClick(ProContext& pro) {
 
 // A-A: the rotating outside view, when the view option is on and it is not running yet.
 void StartRotatingView(ProContext& pro) {
-  MainState& m = pro.main;
-  if (m.ViewSwitchOption != "ON" || m.RotatingViewState != 0) return;
-  m.RotatingViewState = 1;
+  if (pro.main.ViewSwitchOption != "ON" || pro.engine.RotatingViewState != 0) return;
+  pro.engine.RotatingViewState = 1;
   datafiles::WriteEyeViewCfg(pro);
   SetFlightText(pro, FlightBox::tbx処理内容, "「A-A」 回転視点");
   SetFlightColours(pro, FlightBox::tbxAA, 9, 11);
@@ -44,7 +43,7 @@ void StartRotatingView(ProContext& pro) {
 
 void ShowTopmost(ProContext& pro, ui::Form& form) {
   form.Load();
-  simlink::SetWindowTopmost(pro.sim.topmostWindows, *pro.svc.pump, form.Handle());
+  announce::SetWindowTopmost(pro, form.Handle());
   form.Show();
 }
 
@@ -125,7 +124,7 @@ void RunFlightCommand(ProContext& pro, const KeyDecision& d) {
 }  // namespace
 
 void StopRotatingView(ProContext& pro) {
-  pro.main.RotatingViewState = 0;
+  pro.engine.RotatingViewState = 0;
   SetFlightText(pro, FlightBox::tbx処理内容, "");
   SetFlightColours(pro, FlightBox::tbxAA, 7, 8);
   pro.svc.paths->DeleteIfExists("\\EyeView.cfg");
@@ -150,11 +149,11 @@ bool HandleDesktopKey(ProContext& pro, const platform::KeyEvent& key) {
   context.keyInputMode = m.KeyInputMode;
   context.typedInputOpen = m.keyWindows.AnyTypedInputOpen();
   context.handlerBusy = m.KeyHandlerBusy == 1;
-  context.rotatingViewState = m.RotatingViewState;
+  context.rotatingViewState = pro.engine.RotatingViewState;
   context.keys = {m.VolumeKeyCode, m.CommandKeyA, m.CommandKeyB, m.CommandKeyC};
   const KeyDecision d = m.KeySequence.OnKey(key, context, *pro.svc.clock);
 
-  if (d.rotatingView == RotatingViewChange::BackspaceSeen) m.RotatingViewState = 2;
+  if (d.rotatingView == RotatingViewChange::BackspaceSeen) pro.engine.RotatingViewState = 2;
   if (d.rotatingView == RotatingViewChange::Stop) StopRotatingView(pro);
 
   if (d.command == KeyCommand::ForwardToViewpoint) {

@@ -129,11 +129,15 @@ ui::TextBox& FrmCabin::Box(simlink::CabinBox box) {
       return tbxDest;
     case CabinBox::tbxATC:
       return tbxATC;
+    case CabinBox::tbxCockpit:
+      return tbxCockpit;
   }
   return tbxDest;
 }
 
 void FrmCabin::SetText(simlink::CabinBox box, std::string_view text) { Box(box).SetText(std::string(text)); }
+
+std::string FrmCabin::Text(simlink::CabinBox box) const { return Box(box).Text(); }
 
 void FrmCabin::SetForeColour(simlink::CabinBox box, int paletteIndex) {
   Box(box).SetForeColor(ui::Colour::Palette(paletteIndex));

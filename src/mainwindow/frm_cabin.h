@@ -43,9 +43,9 @@ class FrmCabin final : public ui::Form, public simlink::CabinStrip {
 
   // CabinStrip.
   void SetText(simlink::CabinBox box, std::string_view text) override;
+  std::string Text(simlink::CabinBox box) const override;
   void SetForeColour(simlink::CabinBox box, int paletteIndex) override;
   void SetBackColour(simlink::CabinBox box, int paletteIndex) override;
-  std::string CockpitText() const override { return tbxCockpit.Text(); }
   int Width() const override { return static_cast<int>(Form::Width()); }
   void SetWidth(int twips) override { Form::SetWidth(twips); }
   void SetTop(int twips) override { Form::SetTop(twips); }
@@ -57,6 +57,7 @@ class FrmCabin final : public ui::Form, public simlink::CabinStrip {
 
  private:
   ui::TextBox& Box(simlink::CabinBox box);
+  const ui::TextBox& Box(simlink::CabinBox box) const { return const_cast<FrmCabin*>(this)->Box(box); }
   void frmCabin_Form_Load();
   void frmCabin_button切替_Click();
 

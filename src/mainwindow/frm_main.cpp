@@ -10,7 +10,7 @@
 #include "datafiles/settings_file.h"
 #include "datafiles/settings_loader.h"
 #include "mainwindow/command_keys.h"
-#include "mainwindow/flight_window_opener.h"
+#include "announce/flight_window_opener.h"
 #include "mainwindow/key_mode.h"
 #include "mainwindow/pro_context.h"
 #include "mainwindow/start_lists.h"
@@ -52,8 +52,9 @@ void ShowComboText(ui::ComboBox& combo, const std::string& text) {
 
 }  // namespace
 
-FrmMain::FrmMain(ui::UiEnv& env, ProContext& pro, FlightWindowOpener& flightWindow)
+FrmMain::FrmMain(ui::UiEnv& env, ProContext& pro, announce::FlightWindowOpener& flightWindow)
     : Form(env, "frmMain"), pro_(pro), flightWindow_(flightWindow) {
+  pro_.engine.mainWindow = this;
   onLoad = [this] { frmMain_Form_Load(); };
   onQueryUnload = [this](bool& cancel, ui::UnloadMode) { frmMain_Form_QueryUnload(cancel); };
   onUnload = [this] { frmMain_Form_Unload(); };
@@ -217,8 +218,9 @@ void FrmMain::AskResumeFlight() {
 void FrmMain::frmMain_buttonStart_Click() {
   auto& pump = *pro_.svc.pump;
   const platform::Paths& paths = *pro_.svc.paths;
-  if (flightWindow_.IsOpen()) {
-    flightWindow_.Raise();
+  // While a flight runs, Start only brings its window to the front.
+  if (flightWindow_.FlightWindowOpen()) {
+    flightWindow_.OpenFlightWindow();
     return;
   }
   if (!datafiles::CheckTableFilesForStart(pro_)) return;
@@ -252,7 +254,7 @@ void FrmMain::frmMain_buttonStart_Click() {
     datafiles::SaveAirlineTable(pro_);
     pump.Pump();
   }
-  flightWindow_.OpenTopmost();
+  flightWindow_.OpenFlightWindow();
 }
 
 void FrmMain::frmMain_buttonOcumo_Click() {
@@ -312,5 +314,7 @@ void FrmMain::frmMain_Form_Unload() {
 }
 
 void FrmMain::frmMain_buttonExit_Click() { Unload(); }
+
+void FrmMain::ClearKeySequence() { pro_.main.KeySequence.Reset(); }
 
 }  // namespace vx::mainwindow

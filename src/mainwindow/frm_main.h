@@ -5,6 +5,7 @@
 // starts the viewpoint program; closing it saves the settings and ends the program.
 #include <string>
 
+#include "announce/flight_window_view.h"
 #include "ui/combo_box.h"
 #include "ui/command_button.h"
 #include "ui/form.h"
@@ -17,17 +18,21 @@ namespace vx::platform {
 struct KeyEvent;
 }
 
+namespace vx::announce {
+class FlightWindowOpener;
+}
+
 namespace vx::mainwindow {
 
 struct ProContext;
-class FlightWindowOpener;
 
 // How long the main window waits at its close for the viewpoint program's return file.
 inline constexpr int kViewpointReturnWaitMs = 3000;
 
-class FrmMain final : public ui::Form {
+class FrmMain final : public ui::Form, public announce::MainWindowLink {
  public:
-  FrmMain(ui::UiEnv& env, ProContext& pro, FlightWindowOpener& flightWindow);
+  // Becomes the engine's link to the main window.
+  FrmMain(ui::UiEnv& env, ProContext& pro, announce::FlightWindowOpener& flightWindow);
 
   ui::Label Label1{*this, "Label1"};
   ui::Image Image1{*this, "Image1"};
@@ -57,6 +62,11 @@ class FrmMain final : public ui::Form {
   // Copies the option texts that the settings loader set into the window's controls.
   void ShowSettingsTexts();
 
+  // MainWindowLink: the end of a flight brings the window back and forgets a half-typed
+  // key sequence.
+  void RestoreWindowState() override { SetWindowState(ui::WindowState::Normal); }
+  void ClearKeySequence() override;
+
  protected:
   void Design() override;
 
@@ -74,7 +84,7 @@ class FrmMain final : public ui::Form {
   void EndViewpointProgram();
 
   ProContext& pro_;
-  FlightWindowOpener& flightWindow_;
+  announce::FlightWindowOpener& flightWindow_;
 };
 
 }  // namespace vx::mainwindow

@@ -52,7 +52,6 @@ struct MainState {
   // Key control.
   KeySequenceMachine KeySequence;
   std::int16_t KeyHandlerBusy = 0;     // 1 while the flight part of the key handler runs
-  std::int16_t RotatingViewState = 0;  // 0 off, 1 rotating outside view (A-A), 2 running and Backspace seen
   std::int16_t TobFromFlight = 0;      // -1 when the briefing sheet was opened from the flight
   KeyWindows keyWindows;
   // The viewpoint program started from the main window, while it may run.

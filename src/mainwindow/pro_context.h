@@ -10,6 +10,7 @@
 
 namespace vx::ui {
 class MessageBoxes;
+struct UiEnv;
 }
 
 namespace vx::mainwindow {
@@ -17,6 +18,8 @@ namespace vx::mainwindow {
 struct ProContext {
   platform::Services svc;
   ui::MessageBoxes* boxes = nullptr;
+  // The program's windows (their registry places a window above the others by handle).
+  ui::UiEnv* ui = nullptr;
 
   simlink::SimState sim;
   announce::EngineState engine;

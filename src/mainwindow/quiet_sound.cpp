@@ -43,7 +43,7 @@ std::int16_t SlotVolume(const announce::EngineState& e, int slot) {
 
 void SetSlotVolumes(ProContext& pro, bool quiet) {
   announce::EngineState& e = pro.engine;
-  const int last = std::min<int>(e.LastSoundSlot, announce::kSoundSlotCount - 1);
+  const int last = std::min<int>(e.LastLoadedSlot, announce::kSoundSlotCount - 1);
   for (int slot = 0; slot <= last; ++slot) {
     const int volume = quiet ? kQuietSoundAttenuation : SlotVolume(e, slot);
     if (pro.svc.sound) pro.svc.sound->SetVolume(e.SoundSlotBuffer[static_cast<std::size_t>(slot)], volume);

@@ -11,7 +11,7 @@
 namespace vx::mainwindow {
 namespace {
 
-constexpr std::array<const char*, announce::kAtcFolderCount> kAtcFolders = {
+constexpr std::array<const char*, announce::kAtcChannelCount> kAtcFolders = {
     "\\atc\\del\\", "\\atc\\gnd\\", "\\atc\\twr\\", "\\atc\\dep\\", "\\atc\\ctr\\", "\\atc\\apr\\"};
 
 std::vector<std::filesystem::path> Matching(const ProContext& pro, const std::string& literal) {
@@ -44,8 +44,9 @@ void BuildAtcFileLists(ProContext& pro) {
   for (std::size_t folder = 0; folder < kAtcFolders.size(); ++folder) {
     announce::AtcFileList& list = pro.engine.AtcFileLists[folder];
     const auto files = Matching(pro, std::string(kAtcFolders[folder]) + "*.wav");
-    const std::size_t n = std::min<std::size_t>(files.size(), announce::kAtcListCapacity);
-    for (std::size_t i = 0; i < n; ++i) list.paths[i] = files[i].string();
+    const std::size_t n = std::min<std::size_t>(files.size(), kAtcListMax);
+    list.paths.clear();
+    for (std::size_t i = 0; i < n; ++i) list.paths.push_back(files[i].string());
     list.count = static_cast<std::int16_t>(n);
   }
 }

@@ -6,6 +6,7 @@ namespace vx::mainwindow {
 struct ProContext;
 
 inline constexpr int kBgmListMax = 200;
+inline constexpr int kAtcListMax = 100;
 // More report files than this earn the advice to tidy the folder.
 inline constexpr int kFlightReportAdviceCount = 101;
 

@@ -5,12 +5,13 @@
 
 namespace vx::mainwindow {
 
-VexlorProWindows::VexlorProWindows(ui::UiEnv& env, ProContext& pro, FlightWindowOpener& flightWindow,
+VexlorProWindows::VexlorProWindows(ui::UiEnv& env, ProContext& pro, announce::FlightWindowOpener& flightWindow,
                                    platform::InstanceLock& instanceLock, const std::filesystem::path& programFolder)
     : frmMain(env, pro, flightWindow),
       frmPass(env, pro, frmMain, instanceLock, programFolder),
       frmCabin(env, pro),
       frmCA(env, pro) {
+  if (!pro.ui) pro.ui = &env;
   pro.sim.cabinStrip = &frmCabin;
 }
 

@@ -17,10 +17,9 @@ class InstanceLock;
 namespace vx::mainwindow {
 
 struct ProContext;
-class FlightWindowOpener;
 
 struct VexlorProWindows {
-  VexlorProWindows(ui::UiEnv& env, ProContext& pro, FlightWindowOpener& flightWindow,
+  VexlorProWindows(ui::UiEnv& env, ProContext& pro, announce::FlightWindowOpener& flightWindow,
                    platform::InstanceLock& instanceLock, const std::filesystem::path& programFolder);
   VexlorProWindows(const VexlorProWindows&) = delete;
   VexlorProWindows& operator=(const VexlorProWindows&) = delete;

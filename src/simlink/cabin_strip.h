@@ -1,8 +1,8 @@
 #pragma once
-// What the flight progress writes into the cabin status strip (frmCabin): the texts of its
-// clock and route boxes, one text colour, and the strip's size and place in twips. The
-// announcement engine also writes the progress box and the radio-chatter indicator, and
-// reads the listening position.
+// The cabin status strip (frmCabin) as the main program's flight code sees it: the flight
+// progress writes the texts of its clock and route boxes, one text colour, and the strip's
+// size and place in twips; the dispatcher writes the progress text, the radio chatter the
+// colours of its on/off box, and the groups read the listening position.
 #include <string>
 #include <string_view>
 
@@ -15,19 +15,19 @@ enum class CabinBox {
   tbxTime差,      // time to the scheduled arrival
   tbxICAO出発,
   tbxICAO到着,
-  tbxDest,  // route progress
-  tbxATC,   // radio-chatter indicator
+  tbxDest,     // progress text of the flight
+  tbxATC,      // radio chatter on or off, by its colours
+  tbxCockpit,  // the listening position, "Cockpit" or "Cabin"
 };
 
 class CabinStrip {
  public:
   virtual ~CabinStrip() = default;
   virtual void SetText(CabinBox box, std::string_view text) = 0;
-  // A colour of the classic 16-colour palette.
+  virtual std::string Text(CabinBox box) const = 0;
+  // Colours of the classic 16-colour palette.
   virtual void SetForeColour(CabinBox box, int paletteIndex) = 0;
-  virtual void SetBackColour(CabinBox /*box*/, int /*paletteIndex*/) {}
-  // "Cockpit" or "Cabin": whether the cockpit-side parts of the announcements play.
-  virtual std::string CockpitText() const { return "Cockpit"; }
+  virtual void SetBackColour(CabinBox box, int paletteIndex) = 0;
   virtual int Width() const = 0;
   virtual void SetWidth(int twips) = 0;
   virtual void SetTop(int twips) = 0;

@@ -11,7 +11,34 @@ bool Holds(const std::function<bool()>& flag) { return flag && flag(); }
 
 bool IsKeyCode(int code) { return code >= 0 && code <= 255; }
 
+// The rounds every wait of the programs runs: pump, the closed test, then per round the
+// abort test, the end test, the round's work and an idle of `roundLength()`.
+bool WaitRounds(const WaitHooks& hooks, const std::function<bool()>& keepWaiting,
+                const std::function<std::chrono::milliseconds()>& roundLength) {
+  hooks.pump.Pump();
+  if (Holds(hooks.closed)) {
+    hooks.pump.Pump();
+    return false;
+  }
+  for (;;) {
+    if (Holds(hooks.aborted) || !keepWaiting()) {
+      hooks.pump.Pump();
+      return true;
+    }
+    if (hooks.eachRound) hooks.eachRound();
+    hooks.pump.Idle(roundLength());
+    if (Holds(hooks.closed)) {
+      hooks.pump.Pump();
+      return false;
+    }
+  }
+}
+
 }  // namespace
+
+bool WaitWhile(const WaitHooks& hooks, const std::function<bool()>& keepWaiting, std::chrono::milliseconds round) {
+  return WaitRounds(hooks, keepWaiting, [round] { return round; });
+}
 
 bool WaitSeconds(const WaitHooks& hooks, float seconds) {
   // Measured on the monotonic clock, so the end of the day or a change of the system
@@ -19,32 +46,14 @@ bool WaitSeconds(const WaitHooks& hooks, float seconds) {
   const double span = std::isfinite(seconds) && seconds > 0 ? static_cast<double>(seconds) : 0.0;
   const std::int64_t spanNanos = static_cast<std::int64_t>(std::min(span, 1e9) * 1e9);
   const std::int64_t end = hooks.clock.MonotonicNanos() + spanNanos;
-
-  hooks.pump.Pump();
-  if (Holds(hooks.closed)) {
-    hooks.pump.Pump();
-    return false;
-  }
-  for (;;) {
-    if (Holds(hooks.aborted)) {
-      hooks.pump.Pump();
-      return true;
-    }
-    const std::int64_t now = hooks.clock.MonotonicNanos();
-    if (now > end) {
-      hooks.pump.Pump();
-      return true;
-    }
-    if (hooks.eachRound) hooks.eachRound();
-    // Idle until an event arrives, a timer falls due, the round ends or the time is
-    // just past its end, whichever comes first.
-    const std::int64_t untilPastEnd = (end - now) / 1'000'000 + 1;
-    hooks.pump.Idle(std::chrono::milliseconds(std::min<std::int64_t>(untilPastEnd, kWaitRound.count())));
-    if (Holds(hooks.closed)) {
-      hooks.pump.Pump();
-      return false;
-    }
-  }
+  // Idle until an event arrives, a timer falls due, the round ends or the time is just
+  // past its end, whichever comes first.
+  return WaitRounds(
+      hooks, [&] { return hooks.clock.MonotonicNanos() <= end; },
+      [&] {
+        const std::int64_t untilPastEnd = (end - hooks.clock.MonotonicNanos()) / 1'000'000 + 1;
+        return std::chrono::milliseconds(std::clamp<std::int64_t>(untilPastEnd, 1, kWaitRound.count()));
+      });
 }
 
 double GreatCircleDistance(double latitude1, double longitude1, double latitude2, double longitude2) {

@@ -32,6 +32,12 @@ inline constexpr std::chrono::milliseconds kWaitRound{15};
 // or non-numeric one) ends on its first round.
 bool WaitSeconds(const WaitHooks& hooks, float seconds);
 
+// The same rounds while `keepWaiting` holds (a sound plays, a file is there): true once
+// it no longer holds or the wait was aborted, false when `closed` held. `keepWaiting` is
+// asked after the abort test of every round; each idle lasts at most `round`.
+bool WaitWhile(const WaitHooks& hooks, const std::function<bool()>& keepWaiting,
+               std::chrono::milliseconds round = kWaitRound);
+
 // Metres along the great circle between two positions in degrees (one minute of arc is
 // 1852 m). 0 for identical points and for input that is not a number.
 double GreatCircleDistance(double latitude1, double longitude1, double latitude2, double longitude2);

@@ -99,6 +99,8 @@ void PlayNextMp3Track(mainwindow::ProContext& pro) {
   std::int32_t state = mp3.State();
   while (state != platform::kMp3Playing && pro.svc.clock->MonotonicNanos() < limit) {
     pump.Idle(std::chrono::milliseconds(10));
+    // The flight ended meanwhile: its end has closed the player; nothing is reported.
+    if (announce::FlightGone(e)) return;
     state = mp3.State();
   }
   if (state != platform::kMp3Playing) {

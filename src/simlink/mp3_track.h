@@ -27,6 +27,7 @@ std::int16_t NextBgmPosition(std::int16_t position, std::int16_t count, std::str
 // that does not open, or does not start playing within kMp3StartLimitSeconds, shows
 // "ErrNo : " n " Open Error"; after as many failures in a row as there are tracks (one
 // when the same track repeats) the music stops.
+// When the flight ends while it waits for the player, it returns without a word.
 void PlayNextMp3Track(mainwindow::ProContext& pro);
 
 }  // namespace vx::simlink

@@ -13,7 +13,6 @@ namespace vx::simlink {
 
 class AutoPauseNotice;
 class CabinStrip;
-class TopmostWindows;
 
 // The four channels the main program holds.
 struct ChannelHandleSet {
@@ -69,8 +68,6 @@ struct SimState {
   // Windows this part shows or writes into (set by the main window; may be absent).
   AutoPauseNotice* autoPauseNotice = nullptr;
   CabinStrip* cabinStrip = nullptr;
-  // Places windows above all others (set by the program; may be absent).
-  TopmostWindows* topmostWindows = nullptr;
 };
 
 }  // namespace vx::simlink

@@ -137,14 +137,14 @@ TEST_F(CommandKeysTest, EscClosesTheOpenDialogsInOrder) {
 
 TEST_F(CommandKeysTest, CancelCutsTheAnnouncementAndCallsOffTheCallOutProgram) {
   for (const char* f : {"vexlorPB.cfg", "EyeCheck.cfg", "EyeView.cfg", "EyeDoor.cfg"}) p.dir.WriteBytes(f, ";\r\n");
-  p.pro.main.RotatingViewState = 1;
+  p.pro.engine.RotatingViewState = 1;
   p.TypeKeys({C, B});
   EXPECT_EQ(p.pro.engine.AnnounceAbort, 1);
   EXPECT_FALSE(p.paths.Exists("\\vexlorPB.cfg"));
   EXPECT_FALSE(p.paths.Exists("\\EyeCheck.cfg"));
   EXPECT_FALSE(p.paths.Exists("\\EyeView.cfg"));
   EXPECT_TRUE(p.paths.Exists("\\EyeDoor.cfg"));
-  EXPECT_EQ(p.pro.main.RotatingViewState, 0);
+  EXPECT_EQ(p.pro.engine.RotatingViewState, 0);
   EXPECT_EQ(p.flightWindow.colours[FlightBox::tbxAA], std::make_pair(7, 8));
 
   // After the flight: no flight window to write into, and nothing is created.
@@ -157,22 +157,22 @@ TEST_F(CommandKeysTest, CancelCutsTheAnnouncementAndCallsOffTheCallOutProgram) {
 TEST_F(CommandKeysTest, RotatingViewStartsOnAAWithTheOptionOnAndStopsAfterBackspace) {
   p.pro.main.ViewSwitchOption = "OFF";
   p.TypeKeys({A, A});
-  EXPECT_EQ(p.pro.main.RotatingViewState, 0);
+  EXPECT_EQ(p.pro.engine.RotatingViewState, 0);
   EXPECT_FALSE(p.paths.Exists("\\EyeView.cfg"));
 
   p.pro.main.ViewSwitchOption = "ON";
   p.TypeKeys({A, A});
-  EXPECT_EQ(p.pro.main.RotatingViewState, 1);
+  EXPECT_EQ(p.pro.engine.RotatingViewState, 1);
   EXPECT_TRUE(p.paths.Exists("\\EyeView.cfg"));
   EXPECT_EQ(p.FlightText(FlightBox::tbx処理内容), "「A-A」 回転視点");
   EXPECT_EQ(p.flightWindow.colours[FlightBox::tbxAA], std::make_pair(9, 11));
 
   p.TypeKeys({X});  // before any Backspace: keeps running
-  EXPECT_EQ(p.pro.main.RotatingViewState, 1);
+  EXPECT_EQ(p.pro.engine.RotatingViewState, 1);
   p.TypeKeys({8});
-  EXPECT_EQ(p.pro.main.RotatingViewState, 2);
+  EXPECT_EQ(p.pro.engine.RotatingViewState, 2);
   p.TypeKeys({X});
-  EXPECT_EQ(p.pro.main.RotatingViewState, 0);
+  EXPECT_EQ(p.pro.engine.RotatingViewState, 0);
   EXPECT_FALSE(p.paths.Exists("\\EyeView.cfg"));
   EXPECT_EQ(p.FlightText(FlightBox::tbx処理内容), "");
   EXPECT_EQ(p.flightWindow.colours[FlightBox::tbxAA], std::make_pair(7, 8));
@@ -185,12 +185,12 @@ TEST_F(CommandKeysTest, BBOpensTheBriefingSheetTheGateOrTheRestartNotice) {
   p.TypeKeys({B, B});
   EXPECT_TRUE(tob.Loaded() && tob.Visible());
   EXPECT_EQ(p.pro.main.TobFromFlight, -1);
-  EXPECT_EQ(p.topmost.handles, std::vector<std::int64_t>{tob.Handle()});
+  EXPECT_TRUE(tob.Topmost());
   EXPECT_FALSE(gate.Loaded());
 
   p.pro.engine.FlightStage = 1;
   p.TypeKeys({B, B});
-  EXPECT_TRUE(gate.Loaded() && gate.Visible());
+  EXPECT_TRUE(gate.Loaded() && gate.Visible() && gate.Topmost());
 
   p.pro.engine.FlightStage = 2;
   gate.Unload();
@@ -203,6 +203,7 @@ TEST_F(CommandKeysTest, BBOpensTheBriefingSheetTheGateOrTheRestartNotice) {
 
 TEST_F(CommandKeysTest, BAStartsOrStopsTheRadioChatter) {
   auto& atc = p.pro.engine.AtcChatterState;
+  atc = 0;
   p.TypeKeys({B, A});
   EXPECT_EQ(atc, 3);
   atc = 1;
@@ -231,6 +232,7 @@ TEST_F(CommandKeysTest, KeysArrivingWhileTheHandlerPumpsAreIgnored) {
 class ThrowingWindow final : public announce::FlightWindowView {
  public:
   void SetText(FlightBox, std::string_view) override { throw runtime::RuntimeError(5); }
+  announce::WindowTwips Place() const override { return {}; }
 };
 
 TEST_F(CommandKeysTest, BusyFlagIsReleasedWhenTheWorkFails) {
@@ -263,7 +265,7 @@ class QuietSoundTest : public CommandKeysTest {
     auto& e = p.pro.engine;
     for (int i = 0; i <= 30; ++i) e.AnnounceVolumeTable[static_cast<std::size_t>(i)] = static_cast<std::int16_t>(-i);
     for (int s = 0; s < announce::kSoundSlotCount; ++s) e.SoundSlotBuffer[static_cast<std::size_t>(s)] = 1000 + s;
-    e.LastSoundSlot = 36;
+    e.LastLoadedSlot = 36;
     e.CurrentVolumeIndex = 5;
     e.CurrentVolume = -3000;
   }

@@ -71,17 +71,17 @@ TEST_F(FrmCabinTest, DesignLayoutAndTexts) {
 TEST_F(FrmCabinTest, ToggleSwitchesCockpitAndCabinAndMendsOtherTexts) {
   LoadOnScreen(28800, 0);
   cabin.button切替.PerformClick();
-  EXPECT_EQ(cabin.CockpitText(), "Cabin");
+  EXPECT_EQ(cabin.Text(simlink::CabinBox::tbxCockpit), "Cabin");
   cabin.button切替.PerformClick();
-  EXPECT_EQ(cabin.CockpitText(), "Cockpit");
+  EXPECT_EQ(cabin.Text(simlink::CabinBox::tbxCockpit), "Cockpit");
   cabin.tbxCockpit.SetText("cockpit");
   cabin.button切替.PerformClick();
-  EXPECT_EQ(cabin.CockpitText(), "Cockpit");
+  EXPECT_EQ(cabin.Text(simlink::CabinBox::tbxCockpit), "Cockpit");
   // Every flight starts on "Cockpit".
   cabin.button切替.PerformClick();
   cabin.Unload();
   cabin.Show();
-  EXPECT_EQ(cabin.CockpitText(), "Cockpit");
+  EXPECT_EQ(cabin.Text(simlink::CabinBox::tbxCockpit), "Cockpit");
 }
 
 TEST_F(FrmCabinTest, BoxesNeverKeepTheFocusNorTakeTyping) {

@@ -31,8 +31,7 @@ struct ProProgram {
   platform::RecordingMp3Player mp3{ui.clock};
   platform::RecordingProcessLauncher processes;
   platform::RecordingKeyHook hook;
-  vx::test::RecordingFlightWindow flightWindow;
-  vx::test::RecordingTopmost topmost;
+  vx::test::RecordingFlightWindow flightWindow{ui.clock};
   ProContext pro;
 
   ProProgram() {
@@ -48,8 +47,8 @@ struct ProProgram {
     pro.svc.keyHook = &hook;
     pro.svc.sharedMemoryPrefix = vx::test::UniqueName("vxkeys") + "_";
     pro.boxes = &ui.boxes;
+    pro.ui = &ui.env;
     pro.engine.flightWindow = &flightWindow;
-    pro.sim.topmostWindows = &topmost;
     sound.Init();
     music.Init();
     mp3.Init();

@@ -10,7 +10,7 @@
 #include "datafiles/airport_airline_tables.h"
 #include "datafiles/settings_file.h"
 #include "datafiles/settings_loader.h"
-#include "mainwindow/flight_window_opener.h"
+#include "announce/flight_window_opener.h"
 #include "mainwindow/key_mode.h"
 #include "mainwindow/pro_program.h"
 #include "platform/instance_lock.h"
@@ -28,15 +28,15 @@ namespace {
 using namespace std::chrono_literals;
 
 // The flight window as the engine will show it: a form that the Start button opens.
-class StandInFlightWindow final : public FlightWindowOpener {
+class StandInFlightWindow final : public announce::FlightWindowOpener {
  public:
   explicit StandInFlightWindow(ui::UiEnv& env) : form(env, "frmSound") {}
-  bool IsOpen() const override { return form.Loaded(); }
-  void OpenTopmost() override {
-    ++opened;
+  bool FlightWindowOpen() const override { return form.Loaded(); }
+  bool IsOpen() const { return form.Loaded(); }
+  void OpenFlightWindow() override {
+    ++(form.Loaded() ? raised : opened);
     form.Show();
   }
-  void Raise() override { ++raised; }
 
   class Window final : public ui::Form {
    public:

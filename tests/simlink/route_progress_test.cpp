@@ -19,7 +19,12 @@ namespace {
 class FakeCabinStrip final : public CabinStrip {
  public:
   void SetText(CabinBox box, std::string_view text) override { texts[box] = std::string(text); }
+  std::string Text(CabinBox box) const override {
+    auto it = texts.find(box);
+    return it == texts.end() ? std::string() : it->second;
+  }
   void SetForeColour(CabinBox box, int paletteIndex) override { colours[box] = paletteIndex; }
+  void SetBackColour(CabinBox, int) override {}
   int Width() const override { return width; }
   void SetWidth(int twips) override { width = twips; }
   void SetTop(int twips) override {

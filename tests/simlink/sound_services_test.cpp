@@ -4,7 +4,6 @@
 #include "simlink/addon_messages.h"
 #include "simlink/mp3_track.h"
 #include "simlink/wave_buffer.h"
-#include "simlink/window_topmost.h"
 #include "support/sound_files.h"
 #include "support/sound_program.h"
 #include "support/temp_dir.h"
@@ -42,17 +41,6 @@ TEST(LoadWaveBuffer, AnEmptyFileShowsTheErrorTextAndANonWavIsRefusedSilently) {
   EXPECT_EQ(LoadWaveBuffer(p.sound, p.boxes, dir.Str() + "/text.wav", 1), 0);
   EXPECT_EQ(p.boxes.shown.size(), 1u);
   EXPECT_EQ(p.sound.LiveBuffers(), 0);
-}
-
-TEST(SetWindowTopmost, RaisesTheWindowAndPumpsAndHandleZeroOnlyPumps) {
-  test::SoundProgram p;
-  const auto pumps = p.pump.PumpCount();
-  SetWindowTopmost(&p.topmost, p.pump, 0);
-  EXPECT_TRUE(p.topmost.handles.empty());
-  EXPECT_EQ(p.pump.PumpCount(), pumps + 1);
-  SetWindowTopmost(&p.topmost, p.pump, 4711);
-  EXPECT_EQ(p.topmost.handles, std::vector<std::int64_t>{4711});
-  EXPECT_EQ(p.pump.PumpCount(), pumps + 2);
 }
 
 TEST(LvldResultMessage, ThreeCodesHaveAMessageAndOthersNone) {

@@ -14,34 +14,48 @@
 #include "platform/recording_music.h"
 #include "platform/recording_sound_device.h"
 #include "platform/virtual_time.h"
-#include "simlink/window_topmost.h"
 #include "ui/message_box.h"
 
 namespace vx::test {
 
 class RecordingFlightWindow final : public announce::FlightWindowView {
  public:
-  void SetText(announce::FlightBox box, std::string_view text) override { texts[box] = std::string(text); }
+  struct Written {
+    std::int64_t atNanos;
+    announce::FlightBox box;
+    std::string text;
+  };
+  explicit RecordingFlightWindow(const platform::Clock& clock) : clock_(clock) {}
+  void SetText(announce::FlightBox box, std::string_view text) override {
+    texts[box] = std::string(text);
+    history.push_back({clock_.MonotonicNanos(), box, std::string(text)});
+  }
   void SetColours(announce::FlightBox box, int back, int fore) override { colours[box] = {back, fore}; }
+  announce::WindowTwips Place() const override { return place; }
   std::string Text(announce::FlightBox box) const {
     auto it = texts.find(box);
     return it == texts.end() ? std::string() : it->second;
   }
   std::map<announce::FlightBox, std::string> texts;
+  std::vector<Written> history;
   std::map<announce::FlightBox, std::pair<int, int>> colours;  // back, fore
+  announce::WindowTwips place;
+
+ private:
+  const platform::Clock& clock_;
 };
 
 class RecordingFlightForms final : public announce::FlightForms {
  public:
-  std::int64_t Handle(announce::FlightForm form) override { return 100 + static_cast<int>(form); }
+  std::int64_t Handle(announce::FlightForm form) override {
+    asked.push_back(form);
+    return 100 + static_cast<int>(form);
+  }
   void ShowModeless(announce::FlightForm form) override { shown.push_back(form); }
+  void Unload(announce::FlightForm form) override { unloaded.push_back(form); }
+  std::vector<announce::FlightForm> asked;
   std::vector<announce::FlightForm> shown;
-};
-
-class RecordingTopmost final : public simlink::TopmostWindows {
- public:
-  void MakeTopmost(std::int64_t windowHandle) override { handles.push_back(windowHandle); }
-  std::vector<std::int64_t> handles;
+  std::vector<announce::FlightForm> unloaded;
 };
 
 struct SoundProgram {
@@ -53,11 +67,9 @@ struct SoundProgram {
   platform::RecordingMusicDevice music{clock};
   platform::RecordingMp3Player mp3{clock};
   ui::ScriptedMessageBoxes boxes;
-  RecordingFlightWindow window;
+  RecordingFlightWindow window{clock};
   RecordingFlightForms forms;
-  RecordingTopmost topmost;
   mainwindow::ProContext pro;
-  int progressTicks = 0;
 
   SoundProgram() {
     pro.svc.clock = &clock;
@@ -70,8 +82,6 @@ struct SoundProgram {
     pro.boxes = &boxes;
     pro.engine.flightWindow = &window;
     pro.engine.flightForms = &forms;
-    pro.engine.progressTick = [this] { ++progressTicks; };
-    pro.sim.topmostWindows = &topmost;
     boxes.onUnexpected = [](const std::string& what) { ADD_FAILURE() << what; };
     sound.Init();
     music.Init();

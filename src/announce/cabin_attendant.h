@@ -1,0 +1,39 @@
+#pragma once
+// The cabin attendant whose voice a group speaks with: the chosen attendant when that
+// voice has the group's probe recordings, otherwise a drawn one that has them.
+#include <functional>
+#include <initializer_list>
+#include <string>
+#include <string_view>
+
+namespace vx::mainwindow {
+struct ProContext;
+}
+
+namespace vx::announce {
+
+// "\Wav\CA" followed by the attendant number n (1 to 4): the folder of voice n.
+std::string CabinAttendantFolder(int n);
+
+// How far the draw goes when no voice has the recordings.
+enum class VoiceDrawLimit {
+  // After 21 draws without success, voice 1 is taken without a test.
+  VoiceOneAfter21Draws,
+  // Every voice is tried once at most; 0 (no voice) when none has the recordings.
+  EachVoiceOnce,
+};
+
+struct VoiceDraw {
+  int voices = 4;  // the draw is Int(random × voices) + 1
+  VoiceDrawLimit limit = VoiceDrawLimit::VoiceOneAfter21Draws;
+};
+
+// CabinAttendantChoice when it is not 0 and `has` holds for it; otherwise the first drawn
+// voice for which `has` holds, within the draw's limit.
+int ChooseCabinAttendant(mainwindow::ProContext& pro, const std::function<bool(int)>& has, VoiceDraw draw = {});
+
+// Whether every one of the files (literals under a voice's folder, such as "\G3.wav")
+// exists for voice n.
+bool CabinAttendantHas(const mainwindow::ProContext& pro, int n, std::initializer_list<std::string_view> files);
+
+}  // namespace vx::announce

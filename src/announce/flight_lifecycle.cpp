@@ -1,0 +1,117 @@
+#include "announce/flight_lifecycle.h"
+
+#include <array>
+#include <cmath>
+#include <string_view>
+
+#include "announce/departure_clock.h"
+#include "announce/flight_window_view.h"
+#include "announce/sound_slots.h"
+#include "datafiles/pro_files.h"
+#include "mainwindow/pro_context.h"
+#include "platform/addon_link.h"
+#include "platform/event_pump.h"
+#include "platform/mp3_player.h"
+#include "platform/music_device.h"
+#include "platform/paths.h"
+#include "platform/sound_device.h"
+#include "simlink/addon_messages.h"
+#include "simlink/main_channels.h"
+
+namespace vx::announce {
+namespace {
+
+constexpr int kEngineSegments = 1;
+constexpr int kEngineMp3 = 2;
+
+// Deleted at the end of a flight, in this order.
+constexpr std::array<std::string_view, 9> kHandoverFiles = {
+    "\\Ocumo.cfg",     "\\EyeCheck.cfg",  "\\EyeView.cfg",  "\\EyeDoor.cfg",  "\\EyeCargo.cfg",
+    "\\vexlorEXP.cfg", "\\vexlorPB.cfg",  "\\vexlorSD.cfg", "\\vexlorLND.cfg"};
+
+}  // namespace
+
+void BeginNewFlight(mainwindow::ProContext& pro) {
+  EngineState& e = pro.engine;
+  ++e.FlightId;
+  if (e.FlightId == 0) ++e.FlightId;  // 0 means "no tick running"
+  e.DispatcherBusy = 0;
+  e.groupOpen = false;
+}
+
+void ResetAnnouncementState(mainwindow::ProContext& pro) {
+  EngineState& e = pro.engine;
+  if (e.FlightWindowClosed == 1) return;
+  if (e.flightWindow) e.flightWindow->SetText(FlightBox::tbxKey, QuietSoundOn(e) ? "音小" : "音大");
+  if (e.mainWindow) e.mainWindow->ClearKeySequence();
+  e.AnnounceRequest = 0;
+  e.BgmLowered = 0;
+  pro.svc.pump->Pump();
+  simlink::WriteTakeoffStarted(pro, 0);
+  pro.svc.pump->Pump();
+  pro.sim.LandingCallState = 0;
+  e.FlightStage = 0;
+  ClearFlightMaxima(pro);
+}
+
+void StoreSoundWindowPosition(mainwindow::ProContext& pro) {
+  EngineState& e = pro.engine;
+  if (!e.flightWindow) return;
+  const WindowTwips place = e.flightWindow->Place();
+  WindowPosition& stored = e.SoundWindowPosition;
+  if (place.top == stored.top && place.left == stored.left) return;
+  stored.top = static_cast<std::int32_t>(std::nearbyint(place.top));
+  stored.left = static_cast<std::int32_t>(std::nearbyint(place.left));
+  stored.expTop = stored.top;
+  stored.expLeft = static_cast<std::int32_t>(std::nearbyint(place.left + place.width));
+  datafiles::WriteVexlorSdCfg(pro);
+  pro.svc.pump->Pump();
+}
+
+void EndFlight(mainwindow::ProContext& pro) {
+  EngineState& e = pro.engine;
+  auto& pump = *pro.svc.pump;
+  pro.main.KeyInputMode = 0;
+  e.FlightWindowClosed = 1;
+
+  if (pro.sim.AddonSessionOpen == 1) {
+    pro.sim.AddonSessionOpen = 0;
+    const std::int32_t result = pro.svc.addon->Session(0, platform::kAddonSessionVersion);
+    if (result != platform::kAddonOk) simlink::LvldResultMessage(*pro.boxes, result);
+    pump.Pump();
+  }
+  if (e.flightForms) e.flightForms->Unload(FlightForm::frmCabin);
+
+  for (std::string_view file : kHandoverFiles) {
+    if (!pro.svc.paths->Exists(file)) continue;
+    pro.svc.paths->DeleteIfExists(file);
+    pump.Pump();
+  }
+
+  if (e.FlightWindowReady == -1) {
+    FreeAllSoundSlots(pro);
+    if (e.BgmEngine == kEngineSegments) {
+      pro.svc.music->FreeSegment(e.BgmSegment);
+      e.BgmSegment = 0;
+      pump.Pump();
+      pro.svc.music->Quit();
+    } else if (e.BgmEngine == kEngineMp3) {
+      if (pro.sim.Mp3TrackOpen == 1) {
+        pro.svc.mp3->Stop();
+        pro.svc.mp3->Close();
+        pro.sim.Mp3TrackOpen = 0;
+        pump.Pump();
+      }
+      pro.svc.mp3->Free();
+    }
+    e.BgmPlaying = 0;
+    e.BgmEngine = 0;
+    pump.Pump();
+    pro.svc.sound->Quit();
+  }
+
+  if (e.mainWindow) e.mainWindow->RestoreWindowState();
+  pump.Pump();
+}
+
+}  // namespace vx::announce

@@ -1,0 +1,20 @@
+#pragma once
+// Placing the program's windows above all others and showing the flight's windows.
+#include <cstdint>
+
+#include "announce/flight_window_view.h"
+
+namespace vx::mainwindow {
+struct ProContext;
+}
+
+namespace vx::announce {
+
+// When the handle is one of the program's loaded windows, it stays above all others;
+// then the window events are pumped (handle 0 only pumps).
+void SetWindowTopmost(mainwindow::ProContext& pro, std::int64_t windowHandle);
+
+// Loads the form when needed, places it above all others and shows it without waiting.
+void ShowFlightFormOnTop(mainwindow::ProContext& pro, FlightForm form);
+
+}  // namespace vx::announce

@@ -1,0 +1,124 @@
+#include "announce/frm_sound.h"
+
+#include "announce/flight_lifecycle.h"
+#include "announce/flight_windows.h"
+#include "announce/request_dispatcher.h"
+#include "mainwindow/pro_context.h"
+#include "platform/event_pump.h"
+#include "ui/colour.h"
+#include "ui/ui_env.h"
+
+namespace vx::announce {
+namespace {
+
+constexpr double kHiddenCaretLeft = -2000;
+
+}  // namespace
+
+FrmSound::FrmSound(ui::UiEnv& env, mainwindow::ProContext& pro) : Form(env, "frmSound"), pro_(pro) {
+  if (!pro_.ui) pro_.ui = &env;
+  pro_.engine.flightWindow = this;
+
+  onLoad = [this] { frmSound_Form_Load(); };
+  onUnload = [this] { frmSound_Form_Unload(); };
+  Timer2.onTimer = [this] { frmSound_Timer2_Timer(); };
+  buttonExit.onClick = [this] { frmSound_buttonExit_Click(); };
+  buttonExitCheck.onGotFocus = [this] { frmSound_buttonExitCheck_GotFocus(); };
+  buttonHelp.onClick = [this] { frmSound_buttonHelp_Click(); };
+
+  // The window is dragged by its picture and its boxes; the boxes pass the focus on, so
+  // that no caret shows in them.
+  Image1.onMouseDown = [this](const ui::MouseArgs&) { StartWindowDrag(); };
+  for (ui::TextBox* box : {&tbxBGM音量, &tbxBGM番号, &tbxBGM名, &tbxKey, &tbx処理内容}) {
+    box->onMouseDown = [this](const ui::MouseArgs&) { StartWindowDrag(); };
+    box->onGotFocus = [this] { キャレット消用.SetFocus(); };
+  }
+}
+
+FrmSound::~FrmSound() {
+  if (pro_.engine.flightWindow == this) pro_.engine.flightWindow = nullptr;
+}
+
+void FrmSound::Design() {
+  SetBorderStyle(ui::BorderStyle::None);
+  Move(0, 0, 4560, 1020);
+  Image1.Move(0, 0, 300, 1020);
+  tbx処理内容.Move(330, 0, 3120, 330);
+  tbx処理内容.SetText("音　　　声");
+  tbxBGM番号.Move(330, 345, 900, 315);
+  tbxBGM名.Move(1245, 345, 2205, 315);
+  tbxBGM音量.Move(330, 675, 1200, 315);
+  tbxKey.Move(1545, 675, 600, 315);
+  tbxKey.SetText("音大");
+  tbxAA.Move(2160, 675, 600, 315);
+  tbxAA.SetText("A-A");
+  tbxAA.SetBackColor(ui::Colour::Palette(7));
+  tbxAA.SetForeColor(ui::Colour::Palette(8));
+  for (ui::TextBox* box : {&tbx処理内容, &tbxBGM番号, &tbxBGM名, &tbxBGM音量, &tbxKey, &tbxAA}) box->SetLocked(true);
+  buttonHelp.Move(3480, 0, 660, 330);
+  buttonHelp.SetCaption("Help");
+  buttonExit.Move(4170, 0, 360, 330);
+  buttonExit.SetCaption("×");
+  buttonExitCheck.Move(4170, 675, 360, 315);
+  キャレット消用.Move(2790, 675, 360, 315);
+  Timer2.SetEnabled(false);
+  Timer2.SetInterval(0);
+}
+
+ui::TextBox& FrmSound::Box(FlightBox box) {
+  switch (box) {
+    case FlightBox::tbx処理内容: return tbx処理内容;
+    case FlightBox::tbxBGM番号: return tbxBGM番号;
+    case FlightBox::tbxBGM名: return tbxBGM名;
+    case FlightBox::tbxBGM音量: return tbxBGM音量;
+    case FlightBox::tbxKey: return tbxKey;
+    case FlightBox::tbxAA: return tbxAA;
+  }
+  return tbx処理内容;
+}
+
+void FrmSound::SetText(FlightBox box, std::string_view text) { Box(box).SetText(std::string(text)); }
+
+WindowTwips FrmSound::Place() const { return {Top(), Left(), Width()}; }
+
+void FrmSound::OpenFlightWindow() {
+  pro_.engine.FlightWindowClosed = 0;
+  Load();
+  if (!Loaded()) return;  // the start sequence has closed the window again
+  SetWindowTopmost(pro_, Handle());
+  Show();
+  // Without a simulator the start sequence stopped early: the exit check closes the
+  // window as soon as it is shown.
+  if (pro_.engine.FlightWindowReady == 0) {
+    buttonExitCheck.SetFocus();
+    frmSound_buttonExitCheck_GotFocus();
+  }
+}
+
+void FrmSound::frmSound_Timer2_Timer() {
+  if (pro_.engine.DispatcherBusy != 0) return;
+  ServiceAnnouncementRequest(pro_);
+}
+
+void FrmSound::frmSound_buttonExit_Click() {
+  buttonExitCheck.SetFocus();
+  frmSound_buttonExitCheck_GotFocus();
+  Unload();
+  pro_.svc.pump->Pump();
+}
+
+void FrmSound::frmSound_buttonExitCheck_GotFocus() {
+  if (pro_.engine.FlightWindowReady != 0 || !Loaded()) return;
+  Unload();
+  pro_.svc.pump->Pump();
+}
+
+void FrmSound::frmSound_buttonHelp_Click() {
+  pro_.main.HelpFromFlight = -1;
+  buttonExitCheck.SetFocus();
+  pro_.svc.pump->Pump();
+  ShowFlightFormOnTop(pro_, FlightForm::frmHelp);
+  pro_.svc.pump->Pump();
+}
+
+}  // namespace vx::announce

@@ -1,0 +1,187 @@
+// The flight window's start and end sequences.
+#include <filesystem>
+#include <string>
+
+#include "announce/flight_lifecycle.h"
+#include "announce/flight_windows.h"
+#include "announce/frm_sound.h"
+#include "announce/sound_slots.h"
+#include "datafiles/flight_restart.h"
+#include "datafiles/pro_files.h"
+#include "datafiles/route_airports.h"
+#include "mainwindow/pro_context.h"
+#include "platform/addon_link.h"
+#include "platform/clock.h"
+#include "platform/event_pump.h"
+#include "platform/mp3_player.h"
+#include "platform/music_device.h"
+#include "platform/paths.h"
+#include "platform/process.h"
+#include "platform/sound_device.h"
+#include "runtime/numbers.h"
+#include "runtime/runtime_error.h"
+#include "runtime/text_rules.h"
+#include "simlink/simulator_link.h"
+#include "ui/message_box.h"
+
+namespace vx::announce {
+namespace {
+
+constexpr int kEngineSegments = 1;
+constexpr int kEngineMp3 = 2;
+
+// The call-out program in "\ExePro\": "VexlorEXP.exe", or "VexlorEXP" as it is named here.
+std::filesystem::path CallOutProgram(const platform::Paths& paths) {
+  const std::filesystem::path withExtension = paths.Under("\\ExePro\\VexlorEXP.exe");
+  if (platform::FileExists(withExtension)) return withExtension;
+  const std::filesystem::path bare = paths.Under("\\ExePro\\VexlorEXP");
+  if (platform::FileExists(bare)) return bare;
+  return withExtension;
+}
+
+// AircraftTypeCode from the first two characters of the aircraft type ("04 B75/76 ...");
+// kept when they are not a number.
+void TakeAircraftTypeCode(briefing::TobBriefingValues& tob) {
+  const std::string digits = runtime::Left(tob.AircraftTypeText, 2);
+  if (!runtime::IsNumeric(digits)) return;
+  const double code = runtime::Int(runtime::CDbl(digits));
+  if (code >= -99 && code <= 99) tob.AircraftTypeCode = static_cast<std::int16_t>(code);
+}
+
+void SetLandingBriefingDefaults(briefing::TobBriefingValues& tob) {
+  tob.LandingRunway = "16R";
+  tob.LandingRunwayParts = {"1", "6", "ライト(R)"};
+  tob.ApproachType = "ビジュアル・アプローチ";
+  tob.ApproachVariant.clear();
+  tob.LandingFlap = 30;
+  tob.GoAroundAltitude = 4500;
+  tob.GoAroundFlap = 15;
+}
+
+}  // namespace
+
+void FrmSound::frmSound_Form_Load() {
+  EngineState& e = pro_.engine;
+  auto& pump = *pro_.svc.pump;
+  auto& boxes = *pro_.boxes;
+  if (e.FlightWindowClosed == 1) return;
+  BeginNewFlight(pro_);
+
+  // The simulator is connected by the first flight window of a run only.
+  if (e.FlightWindowReady == 0 && !simlink::ConnectSimulator(pro_)) {
+    boxes.Show("ＦＳが実行されていません", ui::Buttons::Ok, ui::Icon::Exclamation, "VexlorPro");
+    return;
+  }
+  キャレット消用.SetLeft(-2000);
+
+  ShowFlightFormOnTop(pro_, FlightForm::frmCabin);
+  pump.Pump();
+  e.CurrentVolumeIndex = 0;
+  pro_.main.KeyInputMode = 2;
+  pump.Pump();
+  pro_.svc.paths->DeleteIfExists("\\Ocumo.cfg");
+  pump.Pump();
+
+  SetTop(e.SoundWindowPosition.top);
+  SetLeft(e.SoundWindowPosition.left);
+  e.SoundWindowPosition.expTop = e.SoundWindowPosition.top;
+  e.SoundWindowPosition.expLeft = static_cast<std::int32_t>(Width() + Left());
+
+  e.FlightWindowReady = -1;
+  e.WiperOn = 0;
+  e.AirconOn = 0;
+
+  // Without sound there is no flight: the window closes and nothing more is started.
+  if (!pro_.svc.sound->Init()) {
+    boxes.Show("DirectSoundは使えません。", ui::Buttons::Ok, ui::Icon::None);
+    Unload();
+    pump.Pump();
+    return;
+  }
+  pump.Pump();
+  LoadSoundEffects(pro_);
+
+  e.BgmEngine = 0;
+  if (e.BgmMode == "MIDI" && e.BgmPlaylist.count >= 1) {
+    e.BgmEngine = kEngineSegments;
+    if (!pro_.svc.music->Init())
+      boxes.Show("DirectMusicの実行にはDirectX6.1以降のランタイムが必要です。", ui::Buttons::Ok, ui::Icon::None);
+    pump.Pump();
+  } else if (e.BgmMode == "MP3") {
+    pro_.sim.Mp3TrackOpen = 0;
+    e.BgmEngine = kEngineMp3;
+    pro_.svc.mp3->Init();
+    e.Mp3PlayerState = pro_.svc.mp3->State();
+    pump.Pump();
+  }
+
+  e.BgmStarting = 0;
+  e.BgmPlaying = 0;
+  e.BgmPlaylist.position = 0;
+  e.BgmVolume = 10;
+  e.CurrentVolume = 0;
+  e.RotatingViewState = 0;
+  e.GroundStep = 0;
+  e.AirStep = 1;
+  e.HelpOpenFlag = 0;
+  e.PushbackFormOpenFlag = 0;
+  e.KeyFormOpenFlag = 0;
+  e.VoiceFormOpenFlag = 0;
+  e.TobOpenFlag = 0;
+
+  datafiles::WriteVexlorExpCfg(pro_);
+  StartCallOutProgram();
+  pump.Pump();
+
+  e.AtcChatterChannel = 0;
+  e.AtcGapSeconds = 5;
+  e.AtcLastTime = static_cast<float>(pro_.svc.clock->SecondsSinceMidnight());
+  e.AtcChatterState = 2;
+
+  ResetAnnouncementState(pro_);
+  pump.Pump();
+
+  Timer2.SetInterval(kHeartbeatMs);
+  Timer2.SetEnabled(true);
+
+  SetLandingBriefingDefaults(pro_.briefing.TobBriefing);
+  StartFlightOrResume();
+
+  pump.Pump();
+  datafiles::ApplyRouteAirports(pro_.files);
+  datafiles::WriteVexlorSdCfg(pro_);
+  pump.Pump();
+
+  pro_.sim.AddonSessionOpen =
+      pro_.svc.addon->Session(1, platform::kAddonSessionVersion) == platform::kAddonOk ? 1 : 0;
+  pump.Pump();
+}
+
+void FrmSound::StartCallOutProgram() {
+  // A call-out program that cannot be started is reported; the flight goes on without
+  // its call-outs.
+  if (!pro_.svc.processes->Start(CallOutProgram(*pro_.svc.paths), {}, false)) {
+    pro_.boxes->Show(runtime::ErrorText(runtime::kFileNotFound), ui::Buttons::Ok, ui::Icon::Critical);
+  }
+}
+
+void FrmSound::StartFlightOrResume() {
+  auto& tob = pro_.briefing.TobBriefing;
+  // A snapshot that does not load leaves a fresh flight.
+  if (pro_.svc.paths->Exists("\\FlightRestart.cfg") && pro_.main.ResumeRequested == 1 &&
+      datafiles::LoadFlightRestart(pro_))
+    return;
+  TakeAircraftTypeCode(tob);
+  ShowFlightFormOnTop(pro_, FlightForm::frmTOB);
+}
+
+void FrmSound::frmSound_Form_Unload() {
+  auto& pump = *pro_.svc.pump;
+  Timer2.SetEnabled(false);
+  pump.Pump();
+  Timer2.SetInterval(0);
+  pump.Pump();
+  EndFlight(pro_);
+}
+
+}  // namespace vx::announce

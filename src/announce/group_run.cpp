@@ -1,0 +1,158 @@
+#include "announce/group_run.h"
+
+#include <exception>
+
+#include "announce/background_music.h"
+#include "announce/engine_waits.h"
+#include "announce/flight_window_view.h"
+#include "announce/sound_slots.h"
+#include "mainwindow/pro_context.h"
+#include "platform/event_pump.h"
+#include "simlink/cabin_strip.h"
+
+namespace vx::announce {
+namespace {
+
+constexpr std::string_view kCockpit = "Cockpit";
+
+void WriteCaption(mainwindow::ProContext& pro, std::string_view text) {
+  if (pro.engine.flightWindow) pro.engine.flightWindow->SetText(FlightBox::tbx処理内容, text);
+  pro.svc.pump->Pump();
+}
+
+}  // namespace
+
+GroupRun::GroupRun(mainwindow::ProContext& pro, GroupId id) : pro_(pro), spec_(GroupSpecOf(pro, id)) {}
+
+GroupRun::GroupRun(mainwindow::ProContext& pro, const GroupSpec& spec) : pro_(pro), spec_(spec) {}
+
+void GroupRun::Begin() {
+  EngineState& e = pro_.engine;
+  StopSlot(pro_, kAtcSlot);
+  pro_.svc.pump->Pump();
+  if (spec_.radioChannel != kRadioUnchanged) e.AtcChatterChannel = static_cast<std::int16_t>(spec_.radioChannel);
+  e.groupOpen = true;
+  WriteCaption(pro_, spec_.caption);
+  Check();
+  UseVolumeIndex(pro_, spec_.volumeIndex);
+}
+
+void GroupRun::Load(const GroupLoader& loader) {
+  Check();
+  if (loader) loader(pro_);
+  Check();
+  if (spec_.ducksMusic) DuckBgmForAnnouncement(pro_);
+  Check();
+}
+
+void GroupRun::Open(const GroupLoader& loader) {
+  Begin();
+  Load(loader);
+}
+
+bool GroupRun::Aborted() const { return AnnouncementCut(pro_.engine); }
+
+bool GroupRun::Cockpit() const {
+  const simlink::CabinStrip* strip = pro_.sim.cabinStrip;
+  return strip && strip->Text(simlink::CabinBox::tbxCockpit) == kCockpit;
+}
+
+void GroupRun::Part(int slot, std::string_view caption) {
+  if (Aborted()) return;
+  PlaySlot(pro_, slot, pro_.engine.CurrentVolume);
+  if (!caption.empty() && pro_.engine.flightWindow) pro_.engine.flightWindow->SetText(FlightBox::tbx処理内容, caption);
+  pro_.svc.pump->Pump();
+  WaitEnd(slot);
+}
+
+void GroupRun::FadingPart(int slot, std::string_view caption) {
+  if (Aborted()) return;
+  PlaySlot(pro_, slot, pro_.engine.CurrentVolume);
+  if (!caption.empty() && pro_.engine.flightWindow) pro_.engine.flightWindow->SetText(FlightBox::tbx処理内容, caption);
+  pro_.svc.pump->Pump();
+  WaitFading(slot);
+}
+
+void GroupRun::SpecialPart() {
+  PlaySlot(pro_, kSpecialSlot, 0);
+  pro_.svc.pump->Pump();
+  WaitEnd(kSpecialSlot);
+}
+
+void GroupRun::Play(int slot) { PlaySlot(pro_, slot, pro_.engine.CurrentVolume); }
+
+void GroupRun::PlayAt(int slot, int volume) { PlaySlot(pro_, slot, volume); }
+
+void GroupRun::PlayLooping(int slot) { PlaySlotLooping(pro_, slot, pro_.engine.CurrentVolume); }
+
+void GroupRun::Stop(int slot) { StopSlot(pro_, slot); }
+
+void GroupRun::WaitEnd(int slot) { Require(WaitSoundEnd(pro_, SlotBuffer(pro_, slot))); }
+
+void GroupRun::WaitFading(int slot) {
+  Require(WaitSoundWithFade(pro_, SlotBuffer(pro_, slot), pro_.engine.CurrentVolume));
+}
+
+void GroupRun::Wait(float seconds) { Require(EngineWaitSeconds(pro_, seconds)); }
+
+void GroupRun::WaitForFile(std::string_view literal, float everySeconds, PollCut cut) {
+  Require(PollUntilFileExists(pro_, literal, everySeconds, cut));
+}
+
+void GroupRun::WaitForFileGone(std::string_view literal, float everySeconds, PollCut cut) {
+  Require(PollUntilFileGone(pro_, literal, everySeconds, cut));
+}
+
+void GroupRun::Caption(std::string_view text) { WriteCaption(pro_, text); }
+
+void GroupRun::Check() const {
+  if (FlightGone(pro_.engine)) throw FlightEnded{};
+}
+
+void GroupRun::Require(bool waitResult) const {
+  if (!waitResult || FlightGone(pro_.engine)) throw FlightEnded{};
+}
+
+void GroupRun::Close() {
+  Check();
+  CloseGroup(pro_);
+  Check();
+}
+
+void CloseGroup(mainwindow::ProContext& pro) {
+  EngineState& e = pro.engine;
+  e.groupOpen = false;
+  WriteCaption(pro, "");
+  StopAllAnnouncementSounds(pro);
+  if (e.BgmLowered == -1) RestoreBgmAfterAnnouncement(pro);
+}
+
+bool RunGroup(mainwindow::ProContext& pro, GroupId id) {
+  const GroupSpec& spec = GroupSpecOf(pro, id);
+  if (!spec.runner) return false;
+  EngineState& e = pro.engine;
+  e.groupOpen = false;
+  try {
+    spec.runner(pro);
+  } catch (const FlightEnded&) {
+    e.groupOpen = false;
+  } catch (const platform::ProgramEnding&) {
+    throw;
+  } catch (...) {
+    const std::exception_ptr error = std::current_exception();
+    if (e.groupOpen && !FlightGone(e)) {
+      try {
+        CloseGroup(pro);
+      } catch (const platform::ProgramEnding&) {
+        throw;
+      } catch (...) {
+        // The group's own error is the one to report.
+      }
+    }
+    e.groupOpen = false;
+    std::rethrow_exception(error);
+  }
+  return true;
+}
+
+}  // namespace vx::announce

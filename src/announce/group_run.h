@@ -1,0 +1,99 @@
+#pragma once
+// The common run of an announcement group, written once. A group's procedure is:
+//
+//   void AnnounceSomething(mainwindow::ProContext& pro) {
+//     GroupRun g(pro, GroupId::A3);
+//     g.Open(PrepareSomething);   // radio stop and channel, caption, volume, loader, music down
+//     g.Part(7);                  // skipped once the announcement is cut
+//     g.Part(8, "Ａ３：二");       // with a part caption
+//     g.Close();                  // caption emptied, slots freed, music restored
+//   }
+//
+// and its row in the group table (group_table.cpp) names it. When the flight ends while a
+// part plays (its window closed, or a later flight began), every call of GroupRun throws
+// FlightEnded: the group stops at once, writes nothing more and skips its clean-up (the
+// flight's end has freed everything). The dispatcher catches it. When an error ends the
+// group instead, the dispatcher still runs the clean-up (CloseGroup) and shows the error.
+#include <cstdint>
+#include <functional>
+#include <string_view>
+
+#include "announce/group_table.h"
+#include "announce/handover_polls.h"
+
+namespace vx::mainwindow {
+struct ProContext;
+}
+
+namespace vx::announce {
+
+// Thrown out of a group when the flight it serves is over.
+struct FlightEnded {};
+
+// A group's loader: fills its slot files and loads them (sound_slots.h).
+using GroupLoader = std::function<void(mainwindow::ProContext&)>;
+
+class GroupRun {
+ public:
+  GroupRun(mainwindow::ProContext& pro, GroupId id);
+  GroupRun(mainwindow::ProContext& pro, const GroupSpec& spec);
+
+  const GroupSpec& Spec() const { return spec_; }
+
+  // Steps 1 to 4: stop the radio chatter (and set the group's channel), write the
+  // caption, end when the flight is over, take the group's volume.
+  void Begin();
+  // Steps 5 and 6: the loader, then the music lowered when the group lowers it.
+  void Load(const GroupLoader& loader);
+  // Begin and Load.
+  void Open(const GroupLoader& loader);
+
+  // True once the announcement has been cut (AnnounceAbort).
+  bool Aborted() const;
+  // True while the listening position (the cabin strip's tbxCockpit) is "Cockpit".
+  bool Cockpit() const;
+
+  // One part: unless cut, plays the slot at CurrentVolume, writes the part's caption
+  // when one is given, pumps, and waits for its end.
+  void Part(int slot, std::string_view caption = {});
+  // The same, waiting with fading: a "next" request fades the part out (WaitSoundWithFade).
+  void FadingPart(int slot, std::string_view caption = {});
+  // The special recording: slot 6 at full volume, waited for.
+  void SpecialPart();
+
+  // Starting and waiting separately (two sounds at once, loops); these do not test the cut.
+  void Play(int slot);
+  void PlayAt(int slot, int volume);
+  void PlayLooping(int slot);
+  void Stop(int slot);
+  void WaitEnd(int slot);
+  void WaitFading(int slot);
+  void Wait(float seconds);
+  // The hand-over file polls (handover_polls.h).
+  void WaitForFile(std::string_view literal, float everySeconds, PollCut cut);
+  void WaitForFileGone(std::string_view literal, float everySeconds, PollCut cut);
+  // Writes the caption box and pumps.
+  void Caption(std::string_view text);
+  // Throws FlightEnded when the flight is over (before writing a hand-over file).
+  void Check() const;
+  // Turns a wait's false into FlightEnded.
+  void Require(bool waitResult) const;
+
+  // Steps 8 to 10: caption emptied, the group's slots stopped and freed, the music
+  // restored when it was lowered.
+  void Close();
+
+ private:
+  mainwindow::ProContext& pro_;
+  const GroupSpec& spec_;
+};
+
+// The clean-up of the open group (steps 8 to 10), also after an error.
+void CloseGroup(mainwindow::ProContext& pro);
+
+// Runs the group's procedure from its table row: false when it has none. FlightEnded
+// ends it quietly. An error still runs the clean-up of an open group of a flight that
+// goes on, and then reaches the caller.
+bool RunGroup(mainwindow::ProContext& pro, GroupId id);
+
+}  // namespace vx::announce

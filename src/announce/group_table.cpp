@@ -1,0 +1,53 @@
+#include "announce/group_table.h"
+
+#include "announce/landing_call.h"
+#include "mainwindow/pro_context.h"
+
+namespace vx::announce {
+namespace {
+
+// A group's issue fills its runner here: the procedure that uses GroupRun (group_run.h)
+// with the row's caption, volume index, channel and ducking.
+constexpr GroupTable kGroups = {{
+    {GroupId::G0, "Ｇ０：空港案内", 0, kRadioUnchanged, true, nullptr},              // RunBoardingPhase
+    {GroupId::G1, "Ｇ１：ＴＯＢ１１", 1, kRadioUnchanged, true, nullptr},            // RunTakeoffBriefing
+    {GroupId::G2, "Ｇ２：プッシュバック", 2, 1, true, nullptr},                      // RunPushbackPhase
+    {GroupId::G2Welcome, "Ｇ２：挨拶１", 20, kRadioUnchanged, false, nullptr},       // within G2
+    {GroupId::EngineStart, "", 22, kRadioUnchanged, false, nullptr},                // within G2
+    {GroupId::G3, "Ｇ３：Ｔａｘｉ", 3, 2, true, nullptr},                            // RunTaxiPhase
+    {GroupId::G4, "Ｇ４：離陸", 4, 3, false, nullptr},                               // RunTakeoffPhase
+    {GroupId::G5, "Ｇ５：到着放送１", 5, 1, true, nullptr},                          // AnnounceArrival
+    {GroupId::G6, "Ｇ６：最終放送１", 6, 1, true, nullptr},                          // RunArrivalFinal
+    {GroupId::G6Guidance, "Ｇ６：チャイム", 6, kRadioUnchanged, false, nullptr},     // within G6
+    {GroupId::G9, "Ｇ９：離陸待ち", 9, 2, true, nullptr},                            // AnnounceTakeoffWait
+    {GroupId::A1, "Ａ１：ベルトＯＦＦ", 11, 4, true, nullptr},                       // AnnounceBeltSignOff
+    {GroupId::A2, "Ａ２：機長挨拶１", 12, 4, true, nullptr},                         // RunCaptainGreeting
+    {GroupId::A3, "Ａ３：サービス開始", 13, 4, true, nullptr},                       // AnnounceServiceStart
+    {GroupId::A4, "Ａ４：ＬＤＢ－１", 14, 5, true, nullptr},                         // AnnounceLdb
+    {GroupId::A5, "Ａ５：１時間前放送１", 15, 4, true, nullptr},                     // AnnounceOneHourToArrival
+    {GroupId::A6, "Ａ６：サービス終了", 16, 4, true, nullptr},                       // AnnounceServiceEnd
+    {GroupId::A7, "Ａ７：アプローチ", 17, 5, true, nullptr},                         // AnnounceApproach
+    {GroupId::A8, "Ａ８：最終着陸態勢", 18, 2, false, nullptr},                      // AnnounceFinalLanding
+    {GroupId::A9, "Ａ９：気流注意", 19, kRadioUnchanged, true, nullptr},             // AnnounceTurbulence
+    {GroupId::LandingIn15Min, "着陸１５分前", 23, kRadioUnchanged, true, AnnounceLandingIn15Min},
+    {GroupId::Wiper, "", 29, kRadioUnchanged, false, nullptr},                      // a sound command
+    {GroupId::Aircon, "", 30, kRadioUnchanged, false, nullptr},                     // a sound command
+}};
+
+constexpr bool RowsInOrder() {
+  for (std::size_t i = 0; i < kGroups.size(); ++i)
+    if (static_cast<std::size_t>(kGroups[i].id) != i) return false;
+  return true;
+}
+static_assert(RowsInOrder(), "the group table is indexed by GroupId");
+
+}  // namespace
+
+const GroupTable& BuiltInGroups() { return kGroups; }
+
+const GroupSpec& GroupSpecOf(const mainwindow::ProContext& pro, GroupId id) {
+  const GroupTable& table = pro.engine.groupTable ? *pro.engine.groupTable : kGroups;
+  return table[static_cast<std::size_t>(id)];
+}
+
+}  // namespace vx::announce

@@ -1,0 +1,169 @@
+#include "announce/request_dispatcher.h"
+
+#include <exception>
+#include <string>
+
+#include "announce/atc_chatter.h"
+#include "announce/background_music.h"
+#include "announce/departure_clock.h"
+#include "announce/flight_lifecycle.h"
+#include "announce/group_run.h"
+#include "announce/landing_call.h"
+#include "announce/request_table.h"
+#include "announce/route_region.h"
+#include "announce/sound_commands.h"
+#include "datafiles/flight_restart.h"
+#include "mainwindow/pro_context.h"
+#include "platform/event_pump.h"
+#include "platform/paths.h"
+#include "runtime/runtime_error.h"
+#include "simlink/cabin_strip.h"
+#include "simlink/main_channels.h"
+#include "simlink/route_progress.h"
+#include "ui/message_box.h"
+
+namespace vx::announce {
+namespace {
+
+constexpr std::int16_t kNextRequest = 20;
+constexpr std::int16_t kLandedRequest = 15;
+constexpr std::int16_t kCallArmed = 2;
+constexpr std::int16_t kCallMade = 3;
+constexpr std::string_view kLandedSignal = "\\vexlorLND.cfg";
+
+// The tick's hold on the dispatcher: busy while it runs, and the flight it serves. At its
+// end the request, the abort and the busy flag are cleared, unless a later flight has
+// begun meanwhile (they are that flight's then).
+class TickScope {
+ public:
+  explicit TickScope(EngineState& e) : e_(e), flight_(e.FlightId), outer_(e.tickFlight) {
+    e_.DispatcherBusy = 1;
+    e_.tickFlight = flight_;
+  }
+  ~TickScope() {
+    e_.tickFlight = outer_;
+    if (e_.FlightId != flight_) return;
+    e_.AnnounceRequest = 0;
+    e_.DispatcherBusy = 0;
+    e_.AnnounceAbort = 0;
+  }
+  TickScope(const TickScope&) = delete;
+  TickScope& operator=(const TickScope&) = delete;
+
+ private:
+  EngineState& e_;
+  std::uint32_t flight_;
+  std::uint32_t outer_;
+};
+
+void RefreshProgressText(mainwindow::ProContext& pro) {
+  EngineState& e = pro.engine;
+  if (e.ProgressRefreshToggle != 0) {
+    e.ProgressRefreshToggle = 0;
+    return;
+  }
+  e.ProgressRefreshToggle = 1;
+  if (simlink::CabinStrip* strip = pro.sim.cabinStrip) {
+    strip->SetForeColour(simlink::CabinBox::tbxDest, pro.sim.ProgressColour);
+    strip->SetText(simlink::CabinBox::tbxDest, pro.sim.ProgressText);
+  }
+}
+
+bool OptionOn(const std::string& option) { return option == "ON"; }
+
+std::string ErrorText(const std::exception_ptr& error) {
+  try {
+    std::rethrow_exception(error);
+  } catch (const runtime::RuntimeError& e) {
+    return e.Text();
+  } catch (const std::exception& e) {
+    return e.what();
+  } catch (...) {
+    return runtime::ErrorText(0);
+  }
+}
+
+void ServeGroupRequest(mainwindow::ProContext& pro, std::int16_t request) {
+  EngineState& e = pro.engine;
+  const bool inFlight = pro.sim.HeightAboveGround > kGroundTableMaxHeightFt;
+  const RequestRow& row = (inFlight ? AirRequests() : GroundRequests())[static_cast<std::size_t>(request - 10)];
+
+  if (row.stopMusicFirst) StopBgmPlayback(pro);
+  if (row.departureClockFirst) SetUpDepartureClock(pro);
+  if (row.delayedFirst) e.DepartureDelayed = 1;
+  if (row.group) {
+    RunGroup(pro, *row.group);
+    if (FlightGone(e)) return;
+  }
+  if (row.takeoffTrigger) simlink::WriteTakeoffStarted(pro, 1);
+  if (row.step != kStepUnchanged) {
+    std::int16_t step = row.step;
+    if (row.stepInternational != kStepUnchanged && !DomesticFlight(pro)) step = row.stepInternational;
+    (inFlight ? e.AirStep : e.GroundStep) = step;
+  }
+  if (row.saveResume) {
+    datafiles::SaveFlightRestart(pro);
+    pro.svc.pump->Pump();
+  }
+  if (row.deleteResume) {
+    datafiles::DeleteFlightRestartFiles(pro);
+    pro.svc.pump->Pump();
+  }
+}
+
+}  // namespace
+
+void CheckLandingSignalFile(mainwindow::ProContext& pro) {
+  if (!pro.svc.paths->Exists(kLandedSignal)) return;
+  pro.engine.AnnounceRequest = kLandedRequest;
+  pro.svc.paths->DeleteIfExists(kLandedSignal);
+  pro.svc.pump->Pump();
+}
+
+void ServeAnnounceRequest(mainwindow::ProContext& pro) {
+  EngineState& e = pro.engine;
+  if (e.AnnounceRequest == kNextRequest) {
+    const bool inFlight = pro.sim.HeightAboveGround > kGroundTableMaxHeightFt;
+    e.AnnounceRequest = static_cast<std::int16_t>((inFlight ? e.AirStep : e.GroundStep) + 10);
+  }
+  const std::int16_t request = e.AnnounceRequest;
+  if (request >= 10 && request <= 19) {
+    ServeGroupRequest(pro, request);
+  } else {
+    RunSoundCommand(pro, request);
+  }
+}
+
+void ServiceAnnouncementRequest(mainwindow::ProContext& pro) {
+  EngineState& e = pro.engine;
+  RefreshProgressText(pro);
+  if (e.FlightWindowClosed == 1 || e.DispatcherBusy == 1) return;
+  {
+    TickScope tick(e);
+    try {
+      simlink::UpdateRouteProgress(pro);
+      StoreSoundWindowPosition(pro);
+      CheckLandingSignalFile(pro);
+      if (e.BgmEngine >= 1 && e.BgmPlaying == -1) PollBgmEnd(pro);
+      PlayAtcChatter(pro);
+      const auto& main = pro.main;
+      if ((OptionOn(main.SpeedCallOption) || OptionOn(main.AltitudeCallOption)) &&
+          pro.sim.LandingCallState == kCallArmed) {
+        pro.sim.LandingCallState = kCallMade;
+        RunGroup(pro, GroupId::LandingIn15Min);
+      }
+      if (!FlightGone(e)) ServeAnnounceRequest(pro);
+    } catch (const FlightEnded&) {
+    } catch (const platform::ProgramEnding&) {
+      throw;
+    } catch (...) {
+      // Shown while the tick still holds the dispatcher, so that later ticks wait for
+      // the box instead of stacking boxes of their own.
+      const std::string text = ErrorText(std::current_exception());
+      if (pro.boxes) pro.boxes->Show(text, ui::Buttons::Ok, ui::Icon::Critical);
+    }
+  }
+  if (!FlightGone(e)) pro.svc.pump->Pump();
+}
+
+}  // namespace vx::announce

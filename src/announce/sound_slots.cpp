@@ -1,0 +1,128 @@
+#include "announce/sound_slots.h"
+
+#include <array>
+#include <string>
+
+#include "announce/background_music.h"
+#include "mainwindow/pro_context.h"
+#include "platform/event_pump.h"
+#include "platform/paths.h"
+#include "platform/sound_device.h"
+#include "simlink/wave_buffer.h"
+
+namespace vx::announce {
+namespace {
+
+constexpr std::string_view kSwitchClick = "\\Wav\\Etc\\スイッチ音\\-ss1.wav";
+
+// The fixed effects of slots 0 to 6.
+constexpr std::array<std::string_view, 7> kEffects = {
+    kSwitchClick,
+    "\\Wav\\Etc\\ワイパー音\\wip_s.wav",
+    "\\Wav\\Etc\\ワイパー音\\wip_m.wav",
+    "\\Wav\\Etc\\ワイパー音\\wip_e.wav",
+    "\\Wav\\Etc\\エアコン\\aircon.wav",
+    "\\Wav\\Etc\\エアコン\\aircon.wav",
+    "\\Wav\\himitu\\nw057\\G0搭乗案内.wav",
+};
+
+bool IsSlot(int slot) { return slot >= 0 && slot <= kLastSlot; }
+
+std::size_t At(int slot) { return static_cast<std::size_t>(slot); }
+
+}  // namespace
+
+void PresetSoundSlotFiles(mainwindow::ProContext& pro) {
+  for (auto& file : pro.engine.SoundSlotFile) file = pro.svc.paths->BaseText() + std::string(kSwitchClick);
+}
+
+void LoadSoundEffects(mainwindow::ProContext& pro) {
+  EngineState& e = pro.engine;
+  e.FirstLoadedSlot = 0;
+  e.LastLoadedSlot = 6;
+  for (int slot = 0; slot <= 6; ++slot) SetSlotFile(pro, slot, kEffects[At(slot)]);
+  for (int slot = 0; slot <= 6; ++slot) LoadSlot(pro, slot);
+  pro.svc.pump->Pump();
+}
+
+void SetSlotFile(mainwindow::ProContext& pro, int slot, std::string_view literal) {
+  if (!IsSlot(slot)) return;
+  pro.engine.SoundSlotFile[At(slot)] = pro.svc.paths->BaseText() + std::string(literal);
+}
+
+void LoadSlot(mainwindow::ProContext& pro, int slot) {
+  if (!IsSlot(slot)) return;
+  EngineState& e = pro.engine;
+  FreeSlot(pro, slot);
+  pro.svc.sound->SetGlobalFocus(true);
+  e.SoundSlotBuffer[At(slot)] = simlink::LoadWaveBuffer(*pro.svc.sound, *pro.boxes, e.SoundSlotFile[At(slot)], kWaveLoadFlags);
+}
+
+void LoadSlotRange(mainwindow::ProContext& pro, int first, int last) {
+  EngineState& e = pro.engine;
+  e.FirstLoadedSlot = static_cast<std::int16_t>(first);
+  e.LastLoadedSlot = static_cast<std::int16_t>(last);
+  for (int slot = first; slot <= last; ++slot) LoadSlot(pro, slot);
+  pro.svc.pump->Pump();
+}
+
+void LoadSpecialRecording(mainwindow::ProContext& pro, std::string_view literal) {
+  if (pro.engine.SpecialVoiceOn != 1) return;
+  StopSlot(pro, kSpecialSlot);
+  FreeSlot(pro, kSpecialSlot);
+  SetSlotFile(pro, kSpecialSlot, literal);
+  LoadSlot(pro, kSpecialSlot);
+}
+
+std::int32_t SlotBuffer(const mainwindow::ProContext& pro, int slot) {
+  return IsSlot(slot) ? pro.engine.SoundSlotBuffer[At(slot)] : 0;
+}
+
+void PlaySlot(mainwindow::ProContext& pro, int slot, int volume, int pan) {
+  pro.svc.sound->Play(SlotBuffer(pro, slot), volume, pan);
+}
+
+void PlaySlotLooping(mainwindow::ProContext& pro, int slot, int volume, int pan) {
+  pro.svc.sound->PlayLooping(SlotBuffer(pro, slot), volume, pan);
+}
+
+bool SlotPlaying(mainwindow::ProContext& pro, int slot) { return pro.svc.sound->IsPlaying(SlotBuffer(pro, slot)); }
+
+void StopSlot(mainwindow::ProContext& pro, int slot) { pro.svc.sound->Stop(SlotBuffer(pro, slot)); }
+
+void FreeSlot(mainwindow::ProContext& pro, int slot) {
+  if (!IsSlot(slot)) return;
+  std::int32_t& buffer = pro.engine.SoundSlotBuffer[At(slot)];
+  if (buffer == 0) return;
+  pro.svc.sound->Free(buffer);
+  buffer = 0;
+}
+
+void StopAllAnnouncementSounds(mainwindow::ProContext& pro) {
+  const EngineState& e = pro.engine;
+  const int first = e.FirstLoadedSlot;
+  const int last = e.LastLoadedSlot;
+  const bool special = e.SpecialVoiceOn == 1;
+  for (int slot = first; slot <= last; ++slot) StopSlot(pro, slot);
+  if (special) StopSlot(pro, kSpecialSlot);
+  pro.svc.pump->Pump();
+  for (int slot = first; slot <= last; ++slot) FreeSlot(pro, slot);
+  if (special) FreeSlot(pro, kSpecialSlot);
+  pro.svc.pump->Pump();
+}
+
+void FreeAllSoundSlots(mainwindow::ProContext& pro) {
+  for (int slot = 0; slot <= kLastSlot; ++slot) StopSlot(pro, slot);
+  pro.svc.pump->Pump();
+  for (int slot = 0; slot <= kLastSlot; ++slot) FreeSlot(pro, slot);
+  pro.svc.pump->Pump();
+}
+
+void UseVolumeIndex(mainwindow::ProContext& pro, int index) {
+  EngineState& e = pro.engine;
+  if (index < 0 || index >= kVolumeIndexCount) index = 0;
+  e.CurrentVolumeIndex = static_cast<std::int16_t>(index);
+  e.CurrentVolume = QuietSoundOn(e) ? static_cast<std::int16_t>(kQuietAttenuation) : e.AnnounceVolumeTable[At(index)];
+}
+
+}  // namespace vx::announce

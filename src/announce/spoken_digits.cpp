@@ -1,0 +1,37 @@
+#include "announce/spoken_digits.h"
+
+#include "announce/sound_slots.h"
+
+namespace vx::announce {
+
+SpokenNumber BuildSpokenDigits(int value, std::span<const DigitForms> places) {
+  const std::size_t count = places.size();
+  std::vector<int> digits(count, 0);
+  int rest = value;
+  for (std::size_t i = 0; i < count; ++i) {
+    if (i + 1 == count) {
+      digits[i] = rest;
+      break;
+    }
+    int power = 1;
+    for (std::size_t k = i + 1; k < count; ++k) power *= 10;
+    digits[i] = rest >= power ? rest / power : 0;
+    rest -= digits[i] * power;
+  }
+  SpokenNumber number;
+  for (std::size_t i = 0; i < count; ++i) {
+    bool laterSpoken = false;
+    for (std::size_t k = i + 1; k < count; ++k) laterSpoken = laterSpoken || digits[k] != 0;
+    const std::string_view prefix = laterSpoken && i + 1 < count ? places[i].running : places[i].final;
+    number.files.push_back(std::string(prefix) + std::to_string(digits[i]) + ".wav");
+    number.mask += digits[i] != 0 ? '1' : '0';
+  }
+  return number;
+}
+
+void SetSpokenDigitSlots(mainwindow::ProContext& pro, int firstSlot, const SpokenNumber& number) {
+  for (std::size_t i = 0; i < number.files.size(); ++i)
+    SetSlotFile(pro, firstSlot + static_cast<int>(i), number.files[i]);
+}
+
+}  // namespace vx::announce

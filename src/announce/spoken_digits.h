@@ -1,0 +1,37 @@
+#pragma once
+// Numbers spoken digit by digit (flight numbers, gates, weights): every spoken digit but
+// the last one in its running form, the last in its final form. A digit of 0 is not
+// spoken; the digit mask says which are.
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace vx::mainwindow {
+struct ProContext;
+}
+
+namespace vx::announce {
+
+// The two recordings of one digit place: literal prefixes under BaseFolder, followed by
+// the digit and ".wav" ("\Wav\Lob\NumJ\lo_nh" and "\Wav\Lob\NumBin\lo_bh").
+struct DigitForms {
+  std::string_view running;
+  std::string_view final;
+};
+
+struct SpokenNumber {
+  std::vector<std::string> files;  // one literal per place, highest first
+  std::string mask;                // "1" for each digit that is not 0
+};
+
+// Splits `value` into one digit per place, highest first (the highest place keeps all
+// that is left: 1234 in three places gives 12, 3, 4). A place takes its running form
+// when a later digit is not 0, otherwise its final form; the last place always its final
+// form.
+SpokenNumber BuildSpokenDigits(int value, std::span<const DigitForms> places);
+
+// The files into the slots from `firstSlot` on.
+void SetSpokenDigitSlots(mainwindow::ProContext& pro, int firstSlot, const SpokenNumber& number);
+
+}  // namespace vx::announce
