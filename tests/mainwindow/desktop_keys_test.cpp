@@ -12,6 +12,7 @@
 #include "platform/paths.h"
 #include "platform/process.h"
 #include "platform/qt_event_pump.h"
+#include "platform/shared_memory.h"
 #include "platform/timer_scheduler.h"
 #include "platform/x11_key_hook.h"
 #include "simlink/channels.h"
@@ -47,7 +48,13 @@ class DesktopKeysTest : public ::testing::Test {
     hook->SetHandler([this](const platform::KeyEvent& e) { return HandleDesktopKey(pro, e); });
     hook->Enable();
   }
-  void TearDown() override { simlink::CloseMainChannels(pro); }
+  void TearDown() override {
+    simlink::CloseMainChannels(pro);
+    if (pro.svc.sharedMemoryPrefix.empty()) return;  // skipped before it had channels
+    for (const char* name : {simlink::kEyeChannelName, simlink::kVolChannelName, simlink::kStabChannelName,
+                             simlink::kDataChannelName})
+      platform::SharedMemory::Remove(pro.svc.sharedMemoryPrefix, name);
+  }
 
   std::int32_t EyeChannel() {
     simlink::Channel eye;

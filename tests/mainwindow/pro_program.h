@@ -13,6 +13,7 @@
 #include "platform/random.h"
 #include "platform/recording_music.h"
 #include "platform/recording_sound_device.h"
+#include "platform/shared_memory.h"
 #include "simlink/channels.h"
 #include "simlink/main_channels.h"
 #include "support/sound_program.h"
@@ -20,6 +21,13 @@
 #include "ui/ui_test_env.h"
 
 namespace vx::mainwindow::test {
+
+// Removes what the channels of a test leave in the system.
+inline void RemoveChannels(const std::string& prefix) {
+  for (const char* name : {simlink::kEyeChannelName, simlink::kVolChannelName, simlink::kStabChannelName,
+                           simlink::kDataChannelName})
+    platform::SharedMemory::Remove(prefix, name);
+}
 
 struct ProProgram {
   ui::test::UiTestEnv ui;
@@ -55,7 +63,10 @@ struct ProProgram {
     hook.SetHandler([this](const platform::KeyEvent& e) { return HandleDesktopKey(pro, e); });
     hook.Enable();
   }
-  ~ProProgram() { simlink::CloseMainChannels(pro); }
+  ~ProProgram() {
+    simlink::CloseMainChannels(pro);
+    RemoveChannels(pro.svc.sharedMemoryPrefix);
+  }
 
   // Keys as the user types them, `gapMs` apart.
   void TypeKeys(std::initializer_list<int> keys, int gapMs = 300) {
