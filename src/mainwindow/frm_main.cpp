@@ -67,7 +67,7 @@ FrmMain::FrmMain(ui::UiEnv& env, ProContext& pro, announce::FlightWindowOpener& 
 void FrmMain::Design() {
   SetCaption("VEXLOR-PRO  v3.02");
   SetBorderStyle(ui::BorderStyle::FixedSingle);
-  Move(0, 0, 6360, 6600);
+  Move(0, 0, 6360, 5040);
   Label1.Move(240, 120, 5760, 480);
   Label1.SetCaption("VexlorPro 3");
   Label1.SetFontSize(18);

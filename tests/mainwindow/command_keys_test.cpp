@@ -2,6 +2,8 @@
 // windows, sounds.
 #include "mainwindow/command_keys.h"
 
+#include "announce/frm_sound.h"
+
 #include <gtest/gtest.h>
 
 #include "mainwindow/key_mode.h"
@@ -227,6 +229,18 @@ TEST_F(CommandKeysTest, KeysArrivingWhileTheHandlerPumpsAreIgnored) {
   EXPECT_EQ(Clicks(), 0);
   p.TypeKeys({D(1)});
   EXPECT_EQ(p.pro.engine.AnnounceRequest, 0);
+}
+
+TEST_F(CommandKeysTest, AfterTheFlightNoKeyBringsTheFlightWindowBack) {
+  announce::FrmSound frmSound(p.ui.env, p.pro);  // the flight window, unloaded after its flight
+  ASSERT_EQ(p.pro.engine.flightWindow, &frmSound);
+  p.pro.engine.RotatingViewState = 2;
+  p.TypeKeys({X});  // stops the rotating view
+  p.TypeKeys({C, B});
+  p.TypeKeys({kSpace});
+  EXPECT_FALSE(frmSound.Loaded());
+  EXPECT_EQ(p.pro.engine.RotatingViewState, 0);
+  EXPECT_EQ(p.pro.engine.AnnounceAbort, 1);
 }
 
 class ThrowingWindow final : public announce::FlightWindowView {
