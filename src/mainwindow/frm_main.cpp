@@ -152,6 +152,7 @@ void FrmMain::frmMain_Form_Load() {
   pro_.main.MainWindowHandle = static_cast<std::int32_t>(Handle());
 
   simlink::OpenMainChannels(pro_);
+  pro_.engine.FlightWindowReady = 0;
   pro_.main.ApuSoundSettings = {{"右", "左"}, {"7", "10"}};
   auto& pushback = pro_.briefing.PushbackSettings;
   pushback.cockpitConversation = 1;
