@@ -31,6 +31,7 @@ EngineProgram::EngineProgram() {
   pro.engine.mainWindow = &mainWindow;
   simlink::OpenMainChannels(pro);
   pump.SetExtraPump([this] {
+    if (alsoOnPump) alsoOnPump();
     for (const std::string& literal : watched_) {
       const bool now = paths.Exists(literal);
       if (now != present_[literal]) {

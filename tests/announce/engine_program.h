@@ -5,6 +5,7 @@
 // that record, and the played timeline read back from all of them.
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <map>
 #include <string>
 #include <vector>
@@ -124,6 +125,8 @@ struct EngineProgram : vx::test::SoundProgram {
   platform::RecordingProcessLauncher processes;
   platform::ScriptedAddonLink addon;
   std::int64_t origin = 0;
+  // More work of every pump (a test with windows lets the window system run).
+  std::function<void()> alsoOnPump;
 
  private:
   std::vector<std::string> watched_;

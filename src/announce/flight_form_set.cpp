@@ -1,0 +1,61 @@
+#include "announce/flight_form_set.h"
+
+#include "mainwindow/pro_context.h"
+#include "platform/event_pump.h"
+#include "simlink/simulator_link.h"
+#include "ui/ui_env.h"
+
+namespace vx::announce {
+
+std::int64_t FlightFormSet::Handle(FlightForm form) {
+  ui::Form* f = Get(form);
+  if (!f) return 0;
+  f->Load();
+  return f->Handle();
+}
+
+void FlightFormSet::ShowModeless(FlightForm form) {
+  if (ui::Form* f = Get(form)) f->Show();
+}
+
+void FlightFormSet::Unload(FlightForm form) {
+  if (ui::Form* f = Get(form)) f->Unload();
+}
+
+StandInForm::StandInForm(ui::UiEnv& env, std::string name, std::string caption)
+    : Form(env, std::move(name)), caption_(std::move(caption)) {}
+
+void StandInForm::Design() {
+  SetCaption(caption_);
+  SetBorderStyle(ui::BorderStyle::FixedToolWindow);
+  Move(0, 0, 3600, 900);
+  Label1.Move(120, 120, 3300, 600);
+  Label1.SetCaption(caption_ + "（準備中）");
+}
+
+StandInAutoPauseNotice::StandInAutoPauseNotice(ui::UiEnv& env, mainwindow::ProContext& pro)
+    : Form(env, "frmAutoPause"), pro_(pro) {
+  buttonOK.onClick = [this] {
+    Unload();
+    pro_.svc.pump->Pump();
+    simlink::ResumeSimulator(pro_);
+  };
+}
+
+void StandInAutoPauseNotice::ShowTopmost() {
+  Load();
+  SetTopmost(true);
+  Show();
+}
+
+void StandInAutoPauseNotice::Design() {
+  SetCaption("Auto Pause");
+  SetBorderStyle(ui::BorderStyle::FixedDialog);
+  Move(0, 0, 3600, 1500);
+  Label1.Move(120, 120, 3300, 600);
+  Label1.SetCaption("オートポーズ");
+  buttonOK.Move(1200, 840, 1200, 400);
+  buttonOK.SetCaption("OK");
+}
+
+}  // namespace vx::announce

@@ -1,0 +1,62 @@
+#pragma once
+// The windows of the flight as the program has them: each FlightForm names a loaded-on-
+// demand form of the program. The program puts its own forms in; a window that is not
+// built yet is a stand-in (StandInForm), so that the flight runs all the same.
+#include <array>
+#include <string>
+
+#include "announce/flight_window_view.h"
+#include "ui/command_button.h"
+#include "ui/form.h"
+#include "ui/label.h"
+#include "simlink/auto_pause_notice.h"
+
+namespace vx::mainwindow {
+struct ProContext;
+}
+
+namespace vx::announce {
+
+class FlightFormSet final : public FlightForms {
+ public:
+  void Set(FlightForm which, ui::Form& form) { forms_[static_cast<std::size_t>(which)] = &form; }
+  ui::Form* Get(FlightForm which) const { return forms_[static_cast<std::size_t>(which)]; }
+
+  std::int64_t Handle(FlightForm form) override;
+  void ShowModeless(FlightForm form) override;
+  void Unload(FlightForm form) override;
+
+ private:
+  std::array<ui::Form*, 6> forms_{};
+};
+
+// A window whose own issue has not been built: its caption and a line saying so.
+class StandInForm final : public ui::Form {
+ public:
+  StandInForm(ui::UiEnv& env, std::string name, std::string caption);
+  ui::Label Label1{*this, "Label1"};
+
+ protected:
+  void Design() override;
+
+ private:
+  std::string caption_;
+};
+
+// The automatic-pause notice until its own window is built: a small window whose OK
+// button closes it and resumes the simulator.
+class StandInAutoPauseNotice final : public ui::Form, public simlink::AutoPauseNotice {
+ public:
+  StandInAutoPauseNotice(ui::UiEnv& env, mainwindow::ProContext& pro);
+  void ShowTopmost() override;
+  ui::Label Label1{*this, "Label1"};
+  ui::CommandButton buttonOK{*this, "buttonOK"};
+
+ protected:
+  void Design() override;
+
+ private:
+  mainwindow::ProContext& pro_;
+};
+
+}  // namespace vx::announce

@@ -1,0 +1,62 @@
+#include "support/real_flight_program.h"
+
+#include <sys/stat.h>
+
+#include <fstream>
+
+#include "simlink/main_channels.h"
+#include "support/standin_process.h"
+#include "support/temp_dir.h"
+
+namespace vx::test {
+
+RealFlightProgram::RealFlightProgram(const StandinProcess& standin, const std::filesystem::path& base)
+    : paths(base), finder(standin.Folder(), standin.Prefix()) {
+  std::filesystem::create_directories(base / "ExePro");
+  const auto callOut = base / "ExePro" / "VexlorEXP";
+  std::ofstream(callOut) << "#!/bin/sh\nexit 0\n";
+  ::chmod(callOut.c_str(), 0755);
+
+  pro.svc.clock = &clock;
+  pro.svc.pump = &pump;
+  pro.svc.timers = &timers;
+  pro.svc.random = &random;
+  pro.svc.paths = &paths;
+  pro.svc.processes = &processes;
+  pro.svc.sound = &sound;
+  pro.svc.music = &music;
+  pro.svc.mp3 = &mp3;
+  pro.svc.addon = &addon;
+  pro.svc.sim = &client;
+  pro.svc.simWindows = &finder;
+  pro.svc.sharedMemoryPrefix = UniqueName("vxflight");
+  pro.boxes = &boxes;
+  pro.ui = &env;
+  pro.engine.BgmMode = "OFF";
+  // The route as a loaded settings file gives it.
+  pro.files.RouteAirports[0].slot = "0";
+  pro.files.RouteAirports[1].slot = "1";
+  forms.Set(announce::FlightForm::frmCabin, cabin);
+  forms.Set(announce::FlightForm::frmTOB, tob);
+  forms.Set(announce::FlightForm::frmHelp, help);
+  pro.engine.flightForms = &forms;
+  simlink::OpenMainChannels(pro);
+  window = std::make_unique<announce::FrmSound>(env, pro);
+}
+
+RealFlightProgram::~RealFlightProgram() {
+  if (window->Loaded()) window->Unload();
+  window.reset();
+  simlink::CloseMainChannels(pro);
+}
+
+bool RealFlightProgram::RunUntil(const std::function<bool()>& done, std::chrono::milliseconds limit) {
+  const auto end = clock.MonotonicNanos() + std::chrono::nanoseconds(limit).count();
+  while (!done()) {
+    if (clock.MonotonicNanos() >= end) return false;
+    pump.Idle(std::chrono::milliseconds(20));
+  }
+  return true;
+}
+
+}  // namespace vx::test

@@ -1,0 +1,68 @@
+#pragma once
+// The main program's flight as it runs for real: the machine's clock, the Qt event pump,
+// SDL sound, the process launcher, the simulator link to a running fs-standin, the flight
+// window and stand-ins for the windows of the flight; its base folder holds a call-out
+// program that ends at once. For the integration tests and the CPU measurement.
+#include <chrono>
+#include <filesystem>
+#include <functional>
+#include <memory>
+
+#include "announce/flight_form_set.h"
+#include "announce/frm_sound.h"
+#include "mainwindow/pro_context.h"
+#include "platform/addon_link.h"
+#include "platform/clock.h"
+#include "platform/paths.h"
+#include "platform/process.h"
+#include "platform/qt_event_pump.h"
+#include "platform/random.h"
+#include "platform/sdl_audio.h"
+#include "platform/sdl_mp3_player.h"
+#include "platform/sdl_music_device.h"
+#include "platform/sdl_sound_device.h"
+#include "platform/standin_link.h"
+#include "platform/timer_scheduler.h"
+#include "ui/file_dialog.h"
+#include "ui/message_box.h"
+#include "ui/popup_menu.h"
+#include "ui/ui_env.h"
+
+namespace vx::test {
+
+class StandinProcess;
+
+struct RealFlightProgram {
+  // `base` must exist; the stand-in must be running.
+  RealFlightProgram(const StandinProcess& standin, const std::filesystem::path& base);
+  ~RealFlightProgram();
+
+  // Pumps (idling) until `done` holds or `limit` has passed; whether it held.
+  bool RunUntil(const std::function<bool()>& done, std::chrono::milliseconds limit);
+
+  platform::SystemClock clock;
+  platform::TimerScheduler timers{clock};
+  platform::QtEventPump pump{clock, timers};
+  platform::SystemRandom random;
+  platform::Paths paths;
+  platform::PosixProcessLauncher processes;
+  platform::SdlAudio audio{platform::SdlAudio::Settings{.rate = 22050}};
+  platform::SdlSoundDevice sound{audio};
+  platform::SdlMusicDevice music{audio, clock};
+  platform::SdlMp3Player mp3{audio};
+  platform::UnavailableAddonLink addon;
+  platform::StandinWindowFinder finder;
+  platform::StandinSimIpcClient client{finder};
+  ui::ScriptedMessageBoxes boxes;
+  ui::ScriptedFileDialogs dialogs;
+  ui::ScriptedPopupMenus popups;
+  ui::UiEnv env{clock, pump, timers, boxes, dialogs, popups, "VexlorPro"};
+  mainwindow::ProContext pro;
+  announce::FlightFormSet forms;
+  announce::StandInForm cabin{env, "frmCabin", "Cabin"};
+  announce::StandInForm tob{env, "frmTOB", "TOB"};
+  announce::StandInForm help{env, "frmHelp", "Help"};
+  std::unique_ptr<announce::FrmSound> window;
+};
+
+}  // namespace vx::test
