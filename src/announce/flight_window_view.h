@@ -26,6 +26,8 @@ class FlightWindowView {
  public:
   virtual ~FlightWindowView() = default;
   virtual void SetText(FlightBox box, std::string_view text) = 0;
+  // Back and text colour, as colours of the 16-colour palette (the rotating-view box).
+  virtual void SetColours(FlightBox /*box*/, int /*backPalette*/, int /*forePalette*/) {}
   virtual WindowTwips Place() const = 0;
 };
 

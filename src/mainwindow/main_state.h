@@ -1,10 +1,13 @@
 #pragma once
 // Module-level state of the start-up window, the main window and the key control.
 #include <cstdint>
+#include <optional>
 #include <string>
 
 #include "datafiles/restart_summary.h"
 #include "datafiles/view_settings.h"
+#include "mainwindow/key_sequence.h"
+#include "mainwindow/key_windows.h"
 
 namespace vx::mainwindow {
 
@@ -45,6 +48,14 @@ struct MainState {
   float KeySequenceTime = 0;      // seconds since midnight of the last key of a sequence
   std::int16_t HelpFromFlight = 0;     // -1 when frmHelp was opened from the flight
   std::int16_t KeyFormFromFlight = 0;  // -1 when frmキー設定 was opened from the flight
+
+  // Key control.
+  KeySequenceMachine KeySequence;
+  std::int16_t KeyHandlerBusy = 0;     // 1 while the flight part of the key handler runs
+  std::int16_t TobFromFlight = 0;      // -1 when the briefing sheet was opened from the flight
+  KeyWindows keyWindows;
+  // The viewpoint program started from the main window, while it may run.
+  std::optional<int> OcumoProcess;
 };
 
 }  // namespace vx::mainwindow

@@ -18,7 +18,10 @@ constexpr KeyRow kKeys[] = {
     {Qt::Key_Pause, 19},    {Qt::Key_CapsLock, 20}, {Qt::Key_Escape, 27},   {Qt::Key_Space, 32},
     {Qt::Key_PageUp, 33},   {Qt::Key_PageDown, 34}, {Qt::Key_End, 35},      {Qt::Key_Home, 36},
     {Qt::Key_Left, 37},     {Qt::Key_Up, 38},       {Qt::Key_Right, 39},    {Qt::Key_Down, 40},
-    {Qt::Key_Insert, 45},   {Qt::Key_Delete, 46},
+    {Qt::Key_Insert, 45},   {Qt::Key_Delete, 46},   {Qt::Key_Semicolon, 186}, {Qt::Key_Equal, 187},
+    {Qt::Key_Comma, 188},   {Qt::Key_Minus, 189},   {Qt::Key_Period, 190},  {Qt::Key_Slash, 191},
+    {Qt::Key_QuoteLeft, 192}, {Qt::Key_BracketLeft, 219}, {Qt::Key_Backslash, 220},
+    {Qt::Key_BracketRight, 221}, {Qt::Key_Apostrophe, 222},
 };
 
 constexpr KeyRow kKeypad[] = {

@@ -18,6 +18,12 @@ Picture Picture::Load(const std::filesystem::path& file) {
   return p;
 }
 
+Picture Picture::FromImage(const QImage& image) {
+  Picture p;
+  if (!image.isNull()) p.image_ = std::make_shared<QImage>(image);
+  return p;
+}
+
 int Picture::WidthPixels() const { return image_ ? image_->width() : 0; }
 int Picture::HeightPixels() const { return image_ ? image_->height() : 0; }
 

@@ -13,6 +13,8 @@ class Picture {
   // Loads a picture file (JPEG, PNG, BMP, GIF). A missing file raises the runtime's
   // file-not-found error (53), a file that is no picture the invalid-picture error (481).
   static Picture Load(const std::filesystem::path& file);
+  // A picture the program has drawn itself.
+  static Picture FromImage(const QImage& image);
 
   bool Empty() const { return !image_; }
   int WidthPixels() const;

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <map>
+#include <utility>
 #include <string>
 #include <vector>
 
@@ -29,6 +30,7 @@ class RecordingFlightWindow final : public announce::FlightWindowView {
     texts[box] = std::string(text);
     history.push_back({clock_.MonotonicNanos(), box, std::string(text)});
   }
+  void SetColours(announce::FlightBox box, int back, int fore) override { colours[box] = {back, fore}; }
   announce::WindowTwips Place() const override { return place; }
   std::string Text(announce::FlightBox box) const {
     auto it = texts.find(box);
@@ -36,6 +38,7 @@ class RecordingFlightWindow final : public announce::FlightWindowView {
   }
   std::map<announce::FlightBox, std::string> texts;
   std::vector<Written> history;
+  std::map<announce::FlightBox, std::pair<int, int>> colours;  // back, fore
   announce::WindowTwips place;
 
  private:

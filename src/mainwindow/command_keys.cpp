@@ -1,0 +1,173 @@
+#include "mainwindow/command_keys.h"
+
+#include "announce/flight_window_view.h"
+#include "announce/flight_windows.h"
+#include "datafiles/pro_files.h"
+#include "mainwindow/key_mode.h"
+#include "mainwindow/pro_context.h"
+#include "mainwindow/quiet_sound.h"
+#include "platform/event_pump.h"
+#include "platform/paths.h"
+#include "platform/sound_device.h"
+#include "simlink/main_channels.h"
+#include "ui/message_box.h"
+#include "ui/scope_guard.h"
+
+namespace vx::mainwindow {
+namespace {
+
+using announce::FlightBox;
+
+void SetFlightText(ProContext& pro, FlightBox box, const char* text) {
+  if (pro.engine.flightWindow) pro.engine.flightWindow->SetText(box, text);
+}
+
+void SetFlightColours(ProContext& pro, FlightBox box, int back, int fore) {
+  if (pro.engine.flightWindow) pro.engine.flightWindow->SetColours(box, back, fore);
+}
+
+void PlaySwitchClick(ProContext& pro) {
+  if (!pro.svc.sound) return;
+  const int volume = announce::QuietSoundOn(pro.engine) ? kQuietSoundAttenuation : platform::kFullVolume;
+  pro.svc.sound->Play(pro.engine.SoundSlotBuffer[0], volume, platform::kPanCentre);
+}
+
+// A-A: the rotating outside view, when the view option is on and it is not running yet.
+void StartRotatingView(ProContext& pro) {
+  if (pro.main.ViewSwitchOption != "ON" || pro.engine.RotatingViewState != 0) return;
+  pro.engine.RotatingViewState = 1;
+  datafiles::WriteEyeViewCfg(pro);
+  SetFlightText(pro, FlightBox::tbx処理内容, "「A-A」 回転視点");
+  SetFlightColours(pro, FlightBox::tbxAA, 9, 11);
+}
+
+void ShowTopmost(ProContext& pro, ui::Form& form) {
+  form.Load();
+  announce::SetWindowTopmost(pro, form.Handle());
+  form.Show();
+}
+
+// B-B: the briefing sheet before the arrival, the arrival gate after it, and after the
+// final announcement only the advice to start the program again.
+void OpenBriefingOrGate(ProContext& pro) {
+  MainState& m = pro.main;
+  switch (pro.engine.FlightStage) {
+    case 0:
+      m.TobFromFlight = -1;
+      if (m.keyWindows.frmTOB) ShowTopmost(pro, *m.keyWindows.frmTOB);
+      break;
+    case 1:
+      if (m.keyWindows.frmArvGate) ShowTopmost(pro, *m.keyWindows.frmArvGate);
+      break;
+    case 2:
+      if (pro.boxes) {
+        pro.boxes->Show("再出発する場合は VexlorPro を一旦終了させ、再スタートしてください。", ui::Buttons::Ok,
+                        ui::Icon::Information, "再出発");
+      }
+      break;
+    default:
+      break;
+  }
+}
+
+// C-B: the running announcement is cut and the call-out program's pushback, inspection
+// and rotating view are called off.
+void CancelAnnouncement(ProContext& pro) {
+  pro.engine.AnnounceAbort = 1;
+  pro.svc.paths->DeleteIfExists("\\vexlorPB.cfg");
+  pro.svc.paths->DeleteIfExists("\\EyeCheck.cfg");
+  pro.svc.pump->Pump();
+  StopRotatingView(pro);
+}
+
+void RunFlightCommand(ProContext& pro, const KeyDecision& d) {
+  announce::EngineState& e = pro.engine;
+  switch (d.command) {
+    case KeyCommand::ViewStep:
+      e.AnnounceRequest = 0;
+      simlink::SendViewStepCommand(pro);
+      pro.svc.pump->Pump();
+      break;
+    case KeyCommand::ToggleQuietSound:
+      e.AnnounceRequest = 0;
+      ToggleQuietSound(pro);
+      break;
+    case KeyCommand::CloseOpenDialogs:
+      e.AnnounceRequest = 0;
+      CloseOpenDialogs(pro);
+      break;
+    case KeyCommand::Request:
+      e.AnnounceRequest = d.request;
+      break;
+    case KeyCommand::AtcChatter:
+      if (e.AtcChatterState == 0) {
+        e.AtcChatterState = 3;
+      } else if (e.AtcChatterState == 1) {
+        e.AtcChatterState = 2;
+      }
+      break;
+    case KeyCommand::RotatingView:
+      StartRotatingView(pro);
+      break;
+    case KeyCommand::BriefingOrGate:
+      OpenBriefingOrGate(pro);
+      break;
+    case KeyCommand::Cancel:
+      CancelAnnouncement(pro);
+      break;
+    case KeyCommand::None:
+    case KeyCommand::ForwardToViewpoint:
+      break;
+  }
+}
+
+}  // namespace
+
+void StopRotatingView(ProContext& pro) {
+  pro.engine.RotatingViewState = 0;
+  SetFlightText(pro, FlightBox::tbx処理内容, "");
+  SetFlightColours(pro, FlightBox::tbxAA, 7, 8);
+  pro.svc.paths->DeleteIfExists("\\EyeView.cfg");
+  pro.svc.pump->Pump();
+}
+
+void CloseOpenDialogs(ProContext& pro) {
+  for (ui::Form* form : pro.main.keyWindows.closedByEsc) {
+    if (!form || !form->Loaded()) continue;
+    form->Unload();
+    pro.svc.pump->Pump();
+  }
+  pro.svc.pump->Pump();
+}
+
+bool HandleDesktopKey(ProContext& pro, const platform::KeyEvent& key) {
+  MainState& m = pro.main;
+  auto& pump = *pro.svc.pump;
+  EndViewpointModeWhenDone(pro);
+
+  KeyContext context;
+  context.keyInputMode = m.KeyInputMode;
+  context.typedInputOpen = m.keyWindows.AnyTypedInputOpen();
+  context.handlerBusy = m.KeyHandlerBusy == 1;
+  context.rotatingViewState = pro.engine.RotatingViewState;
+  context.keys = {m.VolumeKeyCode, m.CommandKeyA, m.CommandKeyB, m.CommandKeyC};
+  const KeyDecision d = m.KeySequence.OnKey(key, context, *pro.svc.clock);
+
+  if (d.rotatingView == RotatingViewChange::BackspaceSeen) pro.engine.RotatingViewState = 2;
+  if (d.rotatingView == RotatingViewChange::Stop) StopRotatingView(pro);
+
+  if (d.command == KeyCommand::ForwardToViewpoint) {
+    simlink::SendEyeKey(pro, static_cast<std::int16_t>(key.virtualKey));
+    pump.Pump();
+    return true;
+  }
+  if (!d.flightWork) return d.handled;
+
+  ui::BusyFlag<std::int16_t> busy(m.KeyHandlerBusy, 1);
+  if (d.click) PlaySwitchClick(pro);
+  RunFlightCommand(pro, d);
+  pump.Pump();
+  return false;
+}
+
+}  // namespace vx::mainwindow

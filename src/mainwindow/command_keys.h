@@ -1,0 +1,25 @@
+#pragma once
+// The key handler of the main window: every key event of the desktop goes through it.
+// In the viewpoint mode it forwards Esc, Tab and the keypad digits to the viewpoint
+// program and swallows them; with the flight window up it turns the command keys into
+// announcement requests and window commands; in every mode it stops the rotating outside
+// view on an unrelated key.
+#include <cstdint>
+
+#include "platform/key_event.h"
+
+namespace vx::mainwindow {
+
+struct ProContext;
+
+// One key event; true swallows the key.
+bool HandleDesktopKey(ProContext& pro, const platform::KeyEvent& key);
+
+// Esc: closes the open ones of the windows Esc closes, in their order.
+void CloseOpenDialogs(ProContext& pro);
+
+// Ends the rotating outside view: status text cleared, its box back to grey, EyeView.cfg
+// deleted.
+void StopRotatingView(ProContext& pro);
+
+}  // namespace vx::mainwindow

@@ -1,0 +1,152 @@
+#include "mainwindow/frm_cabin.h"
+
+#include <QColor>
+#include <QImage>
+#include <QPainter>
+
+#include "mainwindow/pro_context.h"
+#include "platform/event_pump.h"
+#include "ui/colour.h"
+#include "ui/ui_env.h"
+#include "ui/window_handles.h"
+
+namespace vx::mainwindow {
+namespace {
+
+constexpr double kRowHeight = 315;
+constexpr double kLabelTop = 330;
+constexpr double kLabelHeight = 210;
+
+// The drag handle: a grip of dots on grey.
+ui::Picture DragHandlePicture() {
+  QImage image(21, 21, QImage::Format_RGB32);
+  image.fill(QColor(0xC0, 0xC0, 0xC0));
+  QPainter painter(&image);
+  painter.setPen(QColor(0x80, 0x80, 0x80));
+  for (int y = 4; y <= 16; y += 4)
+    for (int x = 4; x <= 16; x += 4) painter.drawPoint(x, y);
+  painter.end();
+  return ui::Picture::FromImage(image);
+}
+
+}  // namespace
+
+FrmCabin::FrmCabin(ui::UiEnv& env, ProContext& pro) : Form(env, "frmCabin"), pro_(pro) {
+  onLoad = [this] { frmCabin_Form_Load(); };
+  button切替.onClick = [this] { frmCabin_button切替_Click(); };
+  // No box of the strip shows a caret or takes typing; pressing on the strip drags it.
+  for (ui::TextBox* box : {&tbxCockpit, &tbxATC, &tbxDest, &tbx現在地時計, &tbx出発地時計, &tbxTime差, &tbxTime,
+                           &tbxICAO出発, &tbxICAO到着}) {
+    box->onGotFocus = [this] { キャレット消用.SetFocus(); };
+  }
+  for (ui::Control* c : std::initializer_list<ui::Control*>{&tbxATC, &tbxCockpit, &tbxDest, &tbxTime, &Image1}) {
+    c->onMouseDown = [this](const ui::MouseArgs&) { StartWindowDrag(); };
+  }
+}
+
+void FrmCabin::Design() {
+  SetBorderStyle(ui::BorderStyle::None);
+  SetCaption("");
+  SetBackColor(ui::Colour::Palette(0));
+  Form::Move(0, 0, kCabinStripTwipsNarrow, kLabelTop + kLabelHeight);
+
+  Image1.Move(0, 0, 315, 315);
+  Image1.SetStretch(true);
+  Image1.SetPicture(DragHandlePicture());
+  struct Place {
+    ui::TextBox* box;
+    double left, width;
+    const char* text;
+  };
+  const Place places[] = {
+      {&tbxCockpit, 360, 735, "Cockpit"},
+      {&tbxATC, 1560, 435, "ATC"},
+      {&tbxDest, 2040, 2835, "距離 123456Km / 時計 12：34：56"},
+      {&tbx現在地時計, 5460, 975, "12：34：56"},
+      {&tbx出発地時計, 7020, 975, "12：34：56"},
+      {&tbxTime差, 8040, 1275, "差 -12：34：56"},
+      {&tbxTime, 9300, 3255, "[GMT] 予定 12：34：56 / 現在 12：34：56"},
+      {&tbxICAO出発, 12960, 615, "RJTT"},
+      {&tbxICAO到着, 13980, 615, "RJTT"},
+  };
+  for (const Place& p : places) {
+    p.box->Move(p.left, 0, p.width, kRowHeight);
+    p.box->SetText(p.text);
+    p.box->SetLocked(true);
+  }
+  button切替.Move(1140, 0, 375, kRowHeight);
+  button切替.SetCaption("替");
+  Label2.Move(5460, kLabelTop, 2535, kLabelHeight);
+  Label2.SetCaption("現在地　　　 　　　　　出発地");
+  Label1.Move(12960, kLabelTop, 1635, kLabelHeight);
+  Label1.SetCaption("出発           到着");
+  for (ui::Label* l : {&Label1, &Label2}) {
+    l->SetForeColor(ui::Colour::Palette(15));
+    l->SetBackColor(ui::Colour::Palette(0));
+    l->SetFontSize(7);
+  }
+  キャレット消用.Move(0, 0, 255, 255);
+  キャレット消用.SetCaption("Command1");
+}
+
+void FrmCabin::frmCabin_Form_Load() {
+  auto& pump = *pro_.svc.pump;
+  Form::SetWidth(pro_.briefing.TimeDisplayOption == 1 ? kCabinStripTwipsWide : kCabinStripTwipsNarrow);
+  pump.Pump();
+  const int screen = ScreenWidth();
+  Form::SetTop(screen >= kWideScreenTwips ? 0 : 330);
+  Form::SetLeft(screen - Form::Width());
+  キャレット消用.SetLeft(-2000);
+  pump.Pump();
+}
+
+void FrmCabin::frmCabin_button切替_Click() {
+  tbxCockpit.SetText(tbxCockpit.Text() != "Cockpit" ? "Cockpit" : "Cabin");
+  auto& pump = *pro_.svc.pump;
+  pump.Pump();
+  if (pro_.sim.SimWindow != 0) {
+    ui::ActivateWindow(Env(), static_cast<ui::WindowHandle>(pro_.sim.SimWindow));
+    pump.Pump();
+  }
+}
+
+ui::TextBox& FrmCabin::Box(simlink::CabinBox box) {
+  using simlink::CabinBox;
+  switch (box) {
+    case CabinBox::tbxTime:
+      return tbxTime;
+    case CabinBox::tbx現在地時計:
+      return tbx現在地時計;
+    case CabinBox::tbx出発地時計:
+      return tbx出発地時計;
+    case CabinBox::tbxTime差:
+      return tbxTime差;
+    case CabinBox::tbxICAO出発:
+      return tbxICAO出発;
+    case CabinBox::tbxICAO到着:
+      return tbxICAO到着;
+    case CabinBox::tbxDest:
+      return tbxDest;
+    case CabinBox::tbxATC:
+      return tbxATC;
+    case CabinBox::tbxCockpit:
+      return tbxCockpit;
+  }
+  return tbxDest;
+}
+
+void FrmCabin::SetText(simlink::CabinBox box, std::string_view text) { Box(box).SetText(std::string(text)); }
+
+std::string FrmCabin::Text(simlink::CabinBox box) const { return Box(box).Text(); }
+
+void FrmCabin::SetForeColour(simlink::CabinBox box, int paletteIndex) {
+  Box(box).SetForeColor(ui::Colour::Palette(paletteIndex));
+}
+
+void FrmCabin::SetBackColour(simlink::CabinBox box, int paletteIndex) {
+  Box(box).SetBackColor(ui::Colour::Palette(paletteIndex));
+}
+
+int FrmCabin::ScreenWidth() const { return static_cast<int>(Env().Screen().width); }
+
+}  // namespace vx::mainwindow

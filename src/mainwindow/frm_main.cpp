@@ -1,0 +1,321 @@
+#include "mainwindow/frm_main.h"
+
+#include <chrono>
+#include <initializer_list>
+
+#include "briefing/cabin_attendant_pictures.h"
+#include "datafiles/airport_airline_tables.h"
+#include "datafiles/pro_files.h"
+#include "datafiles/random_flight.h"
+#include "datafiles/settings_file.h"
+#include "datafiles/settings_loader.h"
+#include "mainwindow/command_keys.h"
+#include "announce/flight_window_opener.h"
+#include "mainwindow/key_mode.h"
+#include "mainwindow/pro_context.h"
+#include "mainwindow/start_lists.h"
+#include "platform/clock.h"
+#include "platform/event_pump.h"
+#include "platform/key_hook.h"
+#include "platform/paths.h"
+#include "platform/process.h"
+#include "platform/random.h"
+#include "platform/sim_ipc_client.h"
+#include "simlink/main_channels.h"
+#include "simlink/simulator_link.h"
+#include "ui/event_boundary.h"
+#include "ui/message_box.h"
+
+namespace vx::mainwindow {
+namespace {
+
+constexpr const char* kDefaultSettingsFile = "VexlorPro.cfg";
+constexpr const char* kNoSummary = "ｘｘｘ";
+
+// Hand-over files of an earlier run, deleted at load (with EyeRet.cfg) and at the end.
+constexpr std::initializer_list<const char*> kHandOverFiles = {
+    "\\Ocumo.cfg",  "\\EyeCheck.cfg", "\\EyeView.cfg",  "\\EyeDoor.cfg",  "\\EyeCargo.cfg",
+    "\\vexlorEXP.cfg", "\\vexlorPB.cfg", "\\vexlorSD.cfg", "\\vexlorLND.cfg"};
+
+// The combo shows the text: one of its items, or the text added as an item of its own,
+// so that a value the settings file holds goes back unchanged.
+void ShowComboText(ui::ComboBox& combo, const std::string& text) {
+  for (int i = 0; i < combo.ListCount(); ++i) {
+    if (combo.List(i) == text) {
+      combo.SetListIndex(i);
+      return;
+    }
+  }
+  combo.AddItem(text);
+  combo.SetListIndex(combo.ListCount() - 1);
+}
+
+}  // namespace
+
+FrmMain::FrmMain(ui::UiEnv& env, ProContext& pro, announce::FlightWindowOpener& flightWindow)
+    : Form(env, "frmMain"), pro_(pro), flightWindow_(flightWindow) {
+  pro_.engine.mainWindow = this;
+  onLoad = [this] { frmMain_Form_Load(); };
+  onQueryUnload = [this](bool& cancel, ui::UnloadMode) { frmMain_Form_QueryUnload(cancel); };
+  onUnload = [this] { frmMain_Form_Unload(); };
+  buttonStart.onClick = [this] { frmMain_buttonStart_Click(); };
+  buttonExit.onClick = [this] { frmMain_buttonExit_Click(); };
+  buttonOcumo.onClick = [this] { frmMain_buttonOcumo_Click(); };
+  TimerOcumo.onTimer = [this] { EndViewpointModeWhenDone(pro_); };
+}
+
+void FrmMain::Design() {
+  SetCaption("VEXLOR-PRO  v3.02");
+  SetBorderStyle(ui::BorderStyle::FixedSingle);
+  Move(0, 0, 6360, 5040);
+  Label1.Move(240, 120, 5760, 480);
+  Label1.SetCaption("VexlorPro 3");
+  Label1.SetFontSize(18);
+  Label1.SetFontBold(true);
+  Image1.Move(240, 720, 2400, 2400);
+  Image1.SetStretch(true);
+  tbxファイル名.Move(240, 3300, 5280, 330);
+  tbxファイル名.SetLocked(true);
+  buttonFile.Move(5580, 3300, 420, 330);
+  buttonFile.SetCaption("F");
+
+  struct Option {
+    ui::Label* label;
+    ui::ComboBox* combo;
+    const char* caption;
+    std::initializer_list<const char*> items;
+    const char* text;
+  };
+  const Option options[] = {
+      {&label速度コール, &combo速度コール, "速度コール", {"ON", "OFF"}, "ON"},
+      {&label高度コール, &combo高度コール, "高度コール", {"ON", "OFF"}, "ON"},
+      {&label視点切替, &combo視点切替, "TOB 視点切替", {"ON", "OFF"}, "ON"},
+      {&label時差修正, &combo時差修正, "時差修正", {"ON", "OFF"}, "ON"},
+      {&labelBGM, &comboBGM, "BGM", {"MP3", "MIDI", "OFF"}, "MP3"},
+      {&labelBGM繰返, &comboBGM繰返, "BGM 繰返", {"順次", "繰返", "ランダム"}, "ランダム"},
+  };
+  double top = 720;
+  for (const Option& o : options) {
+    o.label->Move(2880, top + 60, 1560, 300);
+    o.label->SetCaption(o.caption);
+    o.combo->SetStyle(ui::ComboStyle::ListOnly);
+    o.combo->Move(4500, top, 1500, 330);
+    for (const char* item : o.items) o.combo->AddItem(item);
+    o.combo->SetText(o.text);
+    top += 420;
+  }
+  buttonOcumo.Move(240, 3900, 1800, 495);
+  buttonOcumo.SetCaption("視点設定");
+  buttonStart.Move(2280, 3900, 1800, 495);
+  buttonStart.SetCaption("Start");
+  buttonExit.Move(4200, 3900, 1800, 495);
+  buttonExit.SetCaption("Exit");
+  TimerOcumo.SetInterval(500);
+}
+
+bool FrmMain::frmMain_Nyankoro1_KeyHook(const platform::KeyEvent& key) {
+  bool swallowed = false;
+  ui::DispatchEvent(Env(), [&] { swallowed = HandleDesktopKey(pro_, key); });
+  return swallowed;
+}
+
+void FrmMain::ShowSettingsTexts() {
+  const MainWindowTexts& t = pro_.main.MainWindow;
+  tbxファイル名.SetText(t.tbxファイル名);
+  ShowComboText(combo速度コール, t.combo速度コール);
+  ShowComboText(combo高度コール, t.combo高度コール);
+  ShowComboText(combo視点切替, t.combo視点切替);
+  ShowComboText(combo時差修正, t.combo時差修正);
+  ShowComboText(comboBGM, t.comboBGM);
+  ShowComboText(comboBGM繰返, t.comboBGM繰返);
+}
+
+void FrmMain::CopyOptionCombos() {
+  MainWindowTexts& t = pro_.main.MainWindow;
+  t.combo速度コール = combo速度コール.Text();
+  t.combo高度コール = combo高度コール.Text();
+  t.combo視点切替 = combo視点切替.Text();
+  t.combo時差修正 = combo時差修正.Text();
+  t.comboBGM = comboBGM.Text();
+  t.comboBGM繰返 = comboBGM繰返.Text();
+  pro_.engine.BgmMode = t.comboBGM;
+  pro_.engine.BgmRepeatMode = t.comboBGM繰返;
+  pro_.main.SpeedCallOption = t.combo速度コール;
+  pro_.main.AltitudeCallOption = t.combo高度コール;
+  pro_.main.ViewSwitchOption = t.combo視点切替;
+  pro_.main.TimeDiffCorrection = t.combo時差修正;
+}
+
+void FrmMain::frmMain_Form_Load() {
+  auto& pump = *pro_.svc.pump;
+  const platform::Paths& paths = *pro_.svc.paths;
+  pro_.main.MainWindowHandle = static_cast<std::int32_t>(Handle());
+
+  simlink::OpenMainChannels(pro_);
+  pro_.engine.FlightWindowReady = 0;
+  pro_.main.ApuSoundSettings = {{"右", "左"}, {"7", "10"}};
+  auto& pushback = pro_.briefing.PushbackSettings;
+  pushback.cockpitConversation = 1;
+  pushback.engineStartSound = 1;
+  pushback.voiceFileSet = 1;
+
+  datafiles::WriteBeginCfg(pro_);
+  paths.DeleteIfExists("\\EyeRet.cfg");
+  for (const char* file : kHandOverFiles) {
+    paths.DeleteIfExists(file);
+    pump.Pump();
+  }
+
+  datafiles::LoadSettingsAtStartup(pro_);
+  ShowSettingsTexts();
+  pump.Pump();
+
+  AdviseOnFlightReportCount(pro_);
+  BuildBgmPlaylist(pro_);
+  BuildAtcFileLists(pro_);
+
+  if (pro_.svc.keyHook) {
+    pro_.svc.keyHook->SetHandler([this](const platform::KeyEvent& key) { return frmMain_Nyankoro1_KeyHook(key); });
+  }
+  SetKeyInputMode(pro_, kKeyModeNone);
+  simlink::EnableNyankoro1(pro_);
+
+  ShowCabinAttendantPicture();
+  pump.Pump();
+}
+
+void FrmMain::ShowCabinAttendantPicture() {
+  const briefing::CabinAttendantPictureSet pictures = briefing::LoadCabinAttendantPictures(*pro_.svc.paths);
+  const int choice = pro_.briefing.CabinAttendantChoice;
+  std::size_t index = 4;  // the fifth picture stands for the random choice
+  if (choice >= 1 && choice <= 4) {
+    index = static_cast<std::size_t>(choice - 1);
+  } else if (choice == 0 && pro_.svc.random) {
+    const int n = static_cast<int>(pro_.svc.random->Next() * 6);
+    index = static_cast<std::size_t>(n >= 0 && n <= 4 ? n : 4);
+  }
+  Image1.SetPicture(pictures[index]);
+}
+
+void FrmMain::AskResumeFlight() {
+  const platform::Paths& paths = *pro_.svc.paths;
+  auto& summary = pro_.main.RestartSummary;
+  if (!paths.Exists("\\FlightRestart.cfg")) {
+    pro_.main.ResumeRequested = 0;
+    return;
+  }
+  if (paths.Exists("\\FlightRestart内容.cfg")) {
+    datafiles::ReadFlightRestartContents(pro_);
+  } else {
+    summary = {kNoSummary, kNoSummary, kNoSummary, kNoSummary};
+  }
+  const std::string text = "前回フライトの途中データがあります。  読込みますか？\n\n航空会社 ： " + summary.airline +
+                           "\n使用機材 ： " + summary.aircraft + "\n出発空港 ： " + summary.departureAirport +
+                           "\n到着空港 ： " + summary.arrivalAirport + "\n";
+  const ui::Answer answer = pro_.boxes->Show(text, ui::Buttons::YesNo, ui::Icon::Question, "途中データ読込");
+  pro_.main.ResumeRequested = answer == ui::Answer::Yes ? 1 : 0;
+}
+
+void FrmMain::frmMain_buttonStart_Click() {
+  auto& pump = *pro_.svc.pump;
+  const platform::Paths& paths = *pro_.svc.paths;
+  // While a flight runs, Start only brings its window to the front.
+  if (flightWindow_.FlightWindowOpen()) {
+    flightWindow_.OpenFlightWindow();
+    return;
+  }
+  if (!datafiles::CheckTableFilesForStart(pro_)) return;
+
+  buttonExit.SetFocus();
+  pump.Pump();
+  if (paths.Exists("\\EyeRet.cfg")) {
+    datafiles::ReadEyeRetCfg(pro_);
+    pump.Pump();
+    paths.DeleteIfExists("\\EyeRet.cfg");
+  }
+  pump.Pump();
+  AskResumeFlight();
+
+  if (comboBGM.Text() != pro_.engine.BgmMode) {
+    pro_.engine.BgmMode = comboBGM.Text();
+    BuildBgmPlaylist(pro_);
+  }
+  CopyOptionCombos();
+
+  pro_.engine.FlightWindowClosed = 0;
+  SetWindowState(ui::WindowState::Minimized);
+  pump.Pump();
+  datafiles::LoadAirportTable(pro_);
+  datafiles::LoadAirlineTable(pro_);
+  if (paths.Exists("\\RandomFlight.cfg")) {
+    datafiles::LoadRandomFlight(pro_);
+    pump.Pump();
+    datafiles::SaveAirportTable(pro_);
+    pump.Pump();
+    datafiles::SaveAirlineTable(pro_);
+    pump.Pump();
+  }
+  flightWindow_.OpenFlightWindow();
+}
+
+void FrmMain::frmMain_buttonOcumo_Click() {
+  SetKeyInputMode(pro_, kKeyModeViewpoint);
+  if (!ViewpointProgramRunning(pro_)) {
+    datafiles::WriteOcumoCfg(pro_);
+    pro_.main.OcumoProcess = pro_.svc.processes->Start(pro_.svc.paths->Under("\\ExePro\\Ocumo"), {}, false);
+    if (!pro_.main.OcumoProcess) SetKeyInputMode(pro_, kKeyModeNone);
+  }
+  pro_.svc.pump->Pump();
+}
+
+void FrmMain::frmMain_Form_QueryUnload(bool& /*cancel*/) {
+  if (pro_.svc.sim) pro_.svc.sim->Stop();
+}
+
+// The viewpoint program hands its edits back in EyeRet.cfg when it ends; it is ended
+// first and its file awaited, so that the settings saved below include them.
+void FrmMain::EndViewpointProgram() {
+  if (!ViewpointProgramRunning(pro_)) return;
+  const platform::Paths& paths = *pro_.svc.paths;
+  auto& pump = *pro_.svc.pump;
+  const platform::Clock& clock = *pro_.svc.clock;
+  paths.DeleteIfExists("\\Ocumo.cfg");
+  const std::int64_t deadline = clock.MonotonicNanos() + std::int64_t{kViewpointReturnWaitMs} * 1'000'000;
+  while (!paths.Exists("\\EyeRet.cfg") && clock.MonotonicNanos() < deadline) {
+    if (!ViewpointProgramRunning(pro_)) break;
+    pump.Idle(std::chrono::milliseconds(20));
+  }
+  SetKeyInputMode(pro_, kKeyModeNone);
+}
+
+void FrmMain::frmMain_Form_Unload() {
+  auto& pump = *pro_.svc.pump;
+  const platform::Paths& paths = *pro_.svc.paths;
+  EndViewpointProgram();
+  CopyOptionCombos();
+
+  const std::string& name = pro_.files.SettingsFileName;
+  const ui::Answer answer = pro_.boxes->Show(
+      "VexlorPro を終了します。\n\n設定ファイル「 " + name + " 」を上書き保存しますか？", ui::Buttons::YesNo,
+      ui::Icon::Question, "設定値の保存");
+  if (answer == ui::Answer::Yes) {
+    datafiles::SaveSettingsFile(pro_, std::string(name));
+    pump.Pump();
+    paths.DeleteIfExists("\\RandomFlight.cfg");
+  }
+  simlink::CloseMainChannels(pro_);
+  datafiles::SaveSettingsFile(pro_, kDefaultSettingsFile);
+  pump.Pump();
+  for (const char* file : kHandOverFiles) {
+    paths.DeleteIfExists(file);
+    pump.Pump();
+  }
+  simlink::DisableNyankoro1(pro_);
+  pump.EndProgram();
+}
+
+void FrmMain::frmMain_buttonExit_Click() { Unload(); }
+
+void FrmMain::ClearKeySequence() { pro_.main.KeySequence.Reset(); }
+
+}  // namespace vx::mainwindow

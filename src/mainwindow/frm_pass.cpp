@@ -1,0 +1,74 @@
+#include "mainwindow/frm_pass.h"
+
+#include <system_error>
+
+#include "mainwindow/pro_context.h"
+#include "platform/event_pump.h"
+#include "platform/instance_lock.h"
+#include "platform/paths.h"
+
+namespace vx::mainwindow {
+
+FrmPass::FrmPass(ui::UiEnv& env, ProContext& pro, ui::Form& next, platform::InstanceLock& instanceLock,
+                 std::filesystem::path programFolder)
+    : Form(env, "frmPass"),
+      pro_(pro),
+      next_(next),
+      instanceLock_(instanceLock),
+      programFolder_(std::move(programFolder)) {
+  onLoad = [this] { frmPass_Form_Load(); };
+  buttonStart.onClick = [this] { frmPass_buttonStart_Click(); };
+  buttonExit.onClick = [this] { frmPass_buttonExit_Click(); };
+  tbxUserName.onKeyDown = [this](int keyCode, int) {
+    if (keyCode == 13) frmPass_buttonStart_Click();
+  };
+  onMouseDown = [this](const ui::MouseArgs&) { StartWindowDrag(); };
+}
+
+void FrmPass::Design() {
+  SetCaption("VexlorPro");
+  SetBorderStyle(ui::BorderStyle::FixedDialog);
+  Move(0, 0, 4800, 2400);
+  Label3.Move(240, 360, 900, 300);
+  Label3.SetCaption("機長名");
+  tbxUserName.Move(1200, 300, 3120, 360);
+  tbxUserName.SetText(kDefaultCaptainName);
+  Label4.Move(240, 1560, 900, 300);
+  Label4.SetCaption("v3.02");
+  buttonStart.Move(1200, 960, 1455, 495);
+  buttonStart.SetCaption("START");
+  buttonExit.Move(2865, 960, 1455, 495);
+  buttonExit.SetCaption("Exit");
+}
+
+void FrmPass::frmPass_Form_Load() {
+  if (!instanceLock_.Acquire()) {
+    Unload();  // with no window left the program ends
+    return;
+  }
+  const std::filesystem::path base = platform::BaseFolderFromProgramFolder(programFolder_);
+  pro_.svc.paths->SetBaseFolder(base);
+  std::error_code ec;
+  std::filesystem::current_path(base, ec);
+  const std::string click = pro_.svc.paths->BaseText() + "\\Wav\\Etc\\スイッチ音\\-ss1.wav";
+  pro_.engine.SoundSlotFile.fill(click);
+  pro_.svc.pump->Pump();
+}
+
+void FrmPass::frmPass_buttonStart_Click() {
+  std::string name = tbxUserName.Text();
+  if (name.empty() || name == "IsNull") name = kDefaultCaptainName;
+  tbxUserName.SetText(name);
+  pro_.main.CaptainName = name;
+  next_.Show();
+  Unload();
+  pro_.svc.pump->Pump();
+}
+
+void FrmPass::frmPass_buttonExit_Click() {
+  Unload();
+  pro_.svc.pump->Pump();
+  pro_.svc.pump->EndProgram();
+}
+
+}  // namespace vx::mainwindow

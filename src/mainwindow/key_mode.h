@@ -1,0 +1,20 @@
+#pragma once
+// The key mode of the main program and the viewpoint program that mode 1 serves.
+#include <cstdint>
+
+namespace vx::mainwindow {
+
+struct ProContext;
+
+// Sets KeyInputMode and tells the key hook which keys it may have to swallow: Esc, Tab
+// and the keypad digits in mode 1, none otherwise.
+void SetKeyInputMode(ProContext& pro, std::int16_t mode);
+
+// Whether the viewpoint program started from the main window still runs.
+bool ViewpointProgramRunning(ProContext& pro);
+
+// The viewpoint mode does not outlive the viewpoint program: once it has ended the mode
+// returns to 0. True when it did now.
+bool EndViewpointModeWhenDone(ProContext& pro);
+
+}  // namespace vx::mainwindow

@@ -1,0 +1,101 @@
+#include "mainwindow/quiet_sound.h"
+
+#include "announce/background_music.h"
+#include "announce/flight_window_view.h"
+#include "mainwindow/pro_context.h"
+#include "platform/event_pump.h"
+#include "platform/mp3_player.h"
+#include "platform/music_device.h"
+#include "platform/sound_device.h"
+#include "simlink/main_channels.h"
+
+namespace vx::mainwindow {
+namespace {
+
+constexpr int kEngineSegments = 1;
+constexpr int kEngineMp3 = 2;
+
+std::int16_t TableVolume(const announce::EngineState& e, int index) {
+  return e.AnnounceVolumeTable[static_cast<std::size_t>(index)];
+}
+
+// The level a slot plays at outside quiet mode.
+std::int16_t SlotVolume(const announce::EngineState& e, int slot) {
+  const bool approach = e.CurrentVolumeIndex == 2;
+  switch (slot) {
+    case 1:
+    case 2:
+    case 3:
+      return TableVolume(e, 29);
+    case 4:
+      return TableVolume(e, 30);
+    case 7:
+    case 9:
+    case 10:
+      return approach ? TableVolume(e, 20) : e.CurrentVolume;
+    case 34:
+    case 35:
+      return approach ? TableVolume(e, 22) : e.CurrentVolume;
+    default:
+      return e.CurrentVolume;
+  }
+}
+
+void SetSlotVolumes(ProContext& pro, bool quiet) {
+  announce::EngineState& e = pro.engine;
+  const int last = std::min<int>(e.LastLoadedSlot, announce::kSoundSlotCount - 1);
+  for (int slot = 0; slot <= last; ++slot) {
+    const int volume = quiet ? kQuietSoundAttenuation : SlotVolume(e, slot);
+    if (pro.svc.sound) pro.svc.sound->SetVolume(e.SoundSlotBuffer[static_cast<std::size_t>(slot)], volume);
+    pro.svc.pump->Pump();
+  }
+}
+
+void PauseMp3(ProContext& pro) {
+  if (pro.svc.mp3->State() != platform::kMp3Paused) pro.svc.mp3->Pause();
+}
+
+void SetKeyBox(ProContext& pro, const char* text) {
+  if (pro.engine.flightWindow) pro.engine.flightWindow->SetText(announce::FlightBox::tbxKey, text);
+  pro.svc.pump->Pump();
+}
+
+}  // namespace
+
+void ToggleQuietSound(ProContext& pro) {
+  announce::EngineState& e = pro.engine;
+  auto& pump = *pro.svc.pump;
+  const bool playing = e.BgmPlaying == -1;
+  const bool segments = playing && e.BgmEngine == kEngineSegments && pro.svc.music;
+  const bool mp3 = playing && e.BgmEngine == kEngineMp3 && pro.svc.mp3;
+
+  if (e.QuietSound != 1) {
+    e.QuietSound = 1;
+    simlink::SendQuietSound(pro);
+    pump.Pump();
+    SetSlotVolumes(pro, true);
+    if (segments) pro.svc.music->SetMasterVolume(kQuietSoundAttenuation);
+    if (mp3) PauseMp3(pro);
+    SetKeyBox(pro, "音小");
+    return;
+  }
+
+  e.QuietSound = 0;
+  simlink::SendQuietSound(pro);
+  pump.Pump();
+  e.CurrentVolume = TableVolume(e, e.CurrentVolumeIndex);
+  SetSlotVolumes(pro, false);
+  if (segments) {
+    pro.svc.music->SetMasterVolume(e.BgmLowered == -1 ? kQuietSoundAttenuation : announce::SegmentVolume(e.BgmVolume));
+  }
+  if (mp3) {
+    if (e.BgmLowered == -1) {
+      PauseMp3(pro);
+    } else if (pro.svc.mp3->State() == platform::kMp3Paused) {
+      pro.svc.mp3->Restart();
+    }
+  }
+  SetKeyBox(pro, "音大");
+}
+
+}  // namespace vx::mainwindow

@@ -1,0 +1,22 @@
+#include "mainwindow/vexlor_pro.h"
+
+#include "mainwindow/pro_context.h"
+#include "ui/program_loop.h"
+
+namespace vx::mainwindow {
+
+VexlorProWindows::VexlorProWindows(ui::UiEnv& env, ProContext& pro, announce::FlightWindowOpener& flightWindow,
+                                   platform::InstanceLock& instanceLock, const std::filesystem::path& programFolder)
+    : frmMain(env, pro, flightWindow),
+      frmPass(env, pro, frmMain, instanceLock, programFolder),
+      frmCabin(env, pro),
+      frmCA(env, pro) {
+  if (!pro.ui) pro.ui = &env;
+  pro.sim.cabinStrip = &frmCabin;
+}
+
+int RunVexlorPro(ui::UiEnv& env, VexlorProWindows& windows) {
+  return ui::RunProgram(env, [&] { windows.frmPass.Show(); });
+}
+
+}  // namespace vx::mainwindow

@@ -1,0 +1,36 @@
+#pragma once
+// The windows of the main program and how they hang together: the start-up window shows
+// the main window; the cabin strip is the progress tick's strip; the cabin attendant
+// window serves the briefing sheet. RunVexlorPro runs the program from its start-up
+// window to its end.
+#include <filesystem>
+
+#include "briefing/frm_ca.h"
+#include "mainwindow/frm_cabin.h"
+#include "mainwindow/frm_main.h"
+#include "mainwindow/frm_pass.h"
+
+namespace vx::platform {
+class InstanceLock;
+}
+
+namespace vx::mainwindow {
+
+struct ProContext;
+
+struct VexlorProWindows {
+  VexlorProWindows(ui::UiEnv& env, ProContext& pro, announce::FlightWindowOpener& flightWindow,
+                   platform::InstanceLock& instanceLock, const std::filesystem::path& programFolder);
+  VexlorProWindows(const VexlorProWindows&) = delete;
+  VexlorProWindows& operator=(const VexlorProWindows&) = delete;
+
+  FrmMain frmMain;
+  FrmPass frmPass;
+  FrmCabin frmCabin;
+  briefing::FrmCA frmCA;
+};
+
+// Shows the start-up window and runs the program's events until it ends; the exit code.
+int RunVexlorPro(ui::UiEnv& env, VexlorProWindows& windows);
+
+}  // namespace vx::mainwindow

@@ -1,0 +1,118 @@
+// Keys typed anywhere on the X desktop reach the main window's key handler.
+#include <gtest/gtest.h>
+
+#include <QCoreApplication>
+#include <algorithm>
+#include <cstdlib>
+
+#include "mainwindow/command_keys.h"
+#include "mainwindow/key_mode.h"
+#include "mainwindow/pro_context.h"
+#include "platform/clock.h"
+#include "platform/paths.h"
+#include "platform/process.h"
+#include "platform/qt_event_pump.h"
+#include "platform/shared_memory.h"
+#include "platform/timer_scheduler.h"
+#include "platform/x11_key_hook.h"
+#include "simlink/channels.h"
+#include "simlink/main_channels.h"
+#include "support/temp_dir.h"
+#include "support/x11_typist.h"
+
+#include <X11/keysym.h>
+
+namespace vx::mainwindow {
+namespace {
+
+using test::PumpUntil;
+
+class DesktopKeysTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    if (!std::getenv("DISPLAY")) GTEST_SKIP() << "no X display";
+    test::KeepDisplayOpen();
+    hook = platform::X11KeyHook::Open();
+    ASSERT_NE(hook, nullptr) << "display without RECORD";
+    typist = test::X11Typist::Open();  // another program's window, with the focus
+    ASSERT_NE(typist, nullptr) << "display without XTEST";
+
+    pro.svc.clock = &clock;
+    pro.svc.pump = &pump;
+    pro.svc.timers = &timers;
+    pro.svc.paths = &paths;
+    pro.svc.processes = &processes;
+    pro.svc.keyHook = hook.get();
+    pro.svc.sharedMemoryPrefix = test::UniqueName("vxdesk") + "_";
+    simlink::OpenMainChannels(pro);
+    hook->SetHandler([this](const platform::KeyEvent& e) { return HandleDesktopKey(pro, e); });
+    hook->Enable();
+  }
+  void TearDown() override {
+    simlink::CloseMainChannels(pro);
+    if (pro.svc.sharedMemoryPrefix.empty()) return;  // skipped before it had channels
+    for (const char* name : {simlink::kEyeChannelName, simlink::kVolChannelName, simlink::kStabChannelName,
+                             simlink::kDataChannelName})
+      platform::SharedMemory::Remove(pro.svc.sharedMemoryPrefix, name);
+  }
+
+  std::int32_t EyeChannel() {
+    simlink::Channel eye;
+    simlink::OpenEyeChannel(pro.svc.sharedMemoryPrefix, eye);
+    std::int32_t value = -1;
+    simlink::ReadLongFromChannel(value, eye);
+    return value;
+  }
+  bool WindowGot(unsigned long keysym, bool release = false) {
+    const int code = static_cast<int>(typist->KeycodeOf(keysym)) * (release ? -1 : 1);
+    const auto keys = typist->ReceivedKeys();
+    return std::find(keys.begin(), keys.end(), code) != keys.end();
+  }
+
+  int argc = 1;
+  char name[8] = "test";
+  char* argv[1] = {name};
+  QCoreApplication app{argc, argv};
+  platform::SystemClock clock;
+  platform::TimerScheduler timers{clock};
+  platform::QtEventPump pump{clock, timers};
+  test::TempDir dir;
+  platform::Paths paths{dir.Path()};
+  platform::RecordingProcessLauncher processes;
+  std::unique_ptr<platform::X11KeyHook> hook;
+  std::unique_ptr<test::X11Typist> typist;
+  ProContext pro;
+};
+
+TEST_F(DesktopKeysTest, CommandSequenceTypedIntoAnotherWindowSetsTheRequest) {
+  SetKeyInputMode(pro, kKeyModeFlight);
+  typist->Type(XK_c);
+  typist->Type(XK_a);
+  typist->Type(XK_0);
+  ASSERT_TRUE(PumpUntil([&] { return pro.engine.AnnounceRequest == 10; }));
+  // The keys were not taken from the window that has the focus.
+  EXPECT_TRUE(PumpUntil([&] { return WindowGot(XK_0, true); }));
+  EXPECT_TRUE(WindowGot(XK_c) && WindowGot(XK_a) && WindowGot(XK_0));
+}
+
+TEST_F(DesktopKeysTest, ViewpointModeSwallowsKeypadKeysAndForwardsThem) {
+  pro.main.OcumoProcess = processes.Start("/inst/ExePro/Ocumo", {}, false);
+  SetKeyInputMode(pro, kKeyModeViewpoint);
+  typist->Type(XK_KP_5);
+  typist->Type(XK_q);
+  ASSERT_TRUE(PumpUntil([&] { return EyeChannel() == 101; }));
+  ASSERT_TRUE(PumpUntil([&] { return WindowGot(XK_q, true); }));
+  EXPECT_FALSE(WindowGot(XK_KP_5));
+  EXPECT_FALSE(WindowGot(XK_KP_5, true));
+
+  // Once the viewpoint program has ended, the keypad belongs to the focused window again.
+  processes.started.back().running = false;
+  typist->Type(XK_KP_7);
+  ASSERT_TRUE(PumpUntil([&] { return WindowGot(XK_KP_7, true); }));
+  EXPECT_TRUE(WindowGot(XK_KP_7));
+  EXPECT_EQ(EyeChannel(), 101);
+  EXPECT_EQ(pro.main.KeyInputMode, kKeyModeNone);
+}
+
+}  // namespace
+}  // namespace vx::mainwindow

@@ -1,0 +1,442 @@
+// The main program from its start-up window to its end, on a temporary installation.
+#include "mainwindow/vexlor_pro.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <fstream>
+#include <iterator>
+
+#include "datafiles/airport_airline_tables.h"
+#include "datafiles/settings_file.h"
+#include "datafiles/settings_loader.h"
+#include "announce/flight_window_opener.h"
+#include "mainwindow/key_mode.h"
+#include "mainwindow/pro_program.h"
+#include "platform/instance_lock.h"
+#include "platform/sim_ipc_client.h"
+#include "platform/text_file.h"
+#include "briefing/cabin_attendant_pictures.h"
+#include "datafiles/restart_summary.h"
+#include "ui/program_loop.h"
+#include <QImage>
+#include "runtime/cp932.h"
+
+namespace vx::mainwindow {
+namespace {
+
+using namespace std::chrono_literals;
+
+// The flight window as the engine will show it: a form that the Start button opens.
+class StandInFlightWindow final : public announce::FlightWindowOpener {
+ public:
+  explicit StandInFlightWindow(ui::UiEnv& env) : form(env, "frmSound") {}
+  bool FlightWindowOpen() const override { return form.Loaded(); }
+  bool IsOpen() const { return form.Loaded(); }
+  void OpenFlightWindow() override {
+    ++(form.Loaded() ? raised : opened);
+    form.Show();
+  }
+
+  class Window final : public ui::Form {
+   public:
+    Window(ui::UiEnv& env, std::string name) : Form(env, std::move(name)) {}
+  } form;
+  int opened = 0;
+  int raised = 0;
+};
+
+// A random flight from Haneda to New Chitose.
+std::string RandomFlightBytes() {
+  const char* items[] = {";RandomFlight", ";", ";", ";", ";", ";", ";", "=2007", "=3", "=15", "=0930", "=139", "=MYA",
+                         "=My Airline", "=B767-300", "=x", "=x", "=RJTT", "=羽田", "=東京", "=東京国際空港　羽田",
+                         "=3951057", "=1667653481", "=21", "=x", "=RJCC", "=千歳", "=札幌", "=新千歳空港", "=4753631",
+                         "=1690454985", "=82"};
+  std::string text;
+  for (const char* item : items) text += std::string(item) + "\r\n";
+  return runtime::Utf8ToCp932(text);
+}
+
+// A golden file of the hand-over files (UTF-8, LF) as the programs write it.
+std::string GoldenBytes(const std::string& name) {
+  std::ifstream in(std::filesystem::path(std::getenv("VX_SOURCE_DIR")) / "tests/datafiles/golden" / name,
+                   std::ios::binary);
+  std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  std::string crlf;
+  for (char c : text) {
+    if (c == '\n') crlf += '\r';
+    crlf += c;
+  }
+  return runtime::Utf8ToCp932(crlf);
+}
+
+const char* const kHandOverFiles[] = {"Ocumo.cfg",    "EyeRet.cfg",   "EyeCheck.cfg", "EyeView.cfg",  "EyeDoor.cfg",
+                                      "EyeCargo.cfg", "vexlorEXP.cfg", "vexlorPB.cfg", "vexlorSD.cfg", "vexlorLND.cfg"};
+
+class StartupTest : public ::testing::Test {
+ protected:
+  StartupTest() {
+    p.pro.svc.sim = &sim;
+    for (const char* f : {"ExePro/.keep", "midi/b.mid", "midi/A.MID", "mp3/x.mp3", "atc/del/d1.wav", "atc/apr/a1.wav",
+                          "atc/apr/a2.wav", "Image/.keep"})
+      p.dir.WriteBytes(std::string("inst/") + f, "");
+    for (const char* f : kHandOverFiles) p.dir.WriteBytes(std::string("inst/") + f, "stale\r\n");
+    p.dir.WriteBytes("inst/BEGIN.cfg", "stale\r\n");
+    p.dir.WriteBytes("inst/RandomFlight.cfg", RandomFlightBytes());
+    WriteSettingsFiles();
+    WriteTables();
+  }
+
+  // "VexlorPro.cfg" names "Other.cfg"; each carries values of its own.
+  void WriteSettingsFiles() {
+    ProContext seed;
+    seed.svc = p.pro.svc;
+    seed.svc.paths = &instPaths;
+    seed.boxes = &p.ui.boxes;
+    datafiles::ApplyDefaultSettings(seed);
+    seed.files.SettingsFileName = "Other.cfg";
+    seed.files.MileageTotal = 4321;
+    seed.briefing.CabinAttendantChoice = 1;
+    ASSERT_TRUE(datafiles::SaveSettingsFile(seed, "VexlorPro.cfg"));
+    seed.briefing.CabinAttendantChoice = 3;
+    seed.engine.BgmMode = "MIDI";
+    seed.main.CommandKeyA = 81;
+    ASSERT_TRUE(datafiles::SaveSettingsFile(seed, "Other.cfg"));
+  }
+
+  void WriteTables() {
+    datafiles::AirportTableArray airports;
+    airports[0].ICAO = "RJTT";
+    airports[0].選択ボタン = "羽田";
+    datafiles::AirlineTableArray airlines;
+    airlines[0].選択ボタン = "JAL";
+    datafiles::SaveAirportTable(instPaths, airports);
+    datafiles::SaveAirlineTable(instPaths, airlines);
+  }
+
+  // The settings as a fresh program reads them from a file.
+  ProContext ReadBack(const char* name) {
+    ProContext r;
+    r.svc = p.pro.svc;
+    r.svc.pump = &readerPump;  // the program's pump has ended with it
+    r.svc.paths = &instPaths;
+    r.boxes = &p.ui.boxes;
+    datafiles::ApplyDefaultSettings(r);
+    EXPECT_TRUE(datafiles::LoadSettingsFile(r, name));
+    return r;
+  }
+
+  bool Exists(const std::string& f) const { return std::filesystem::exists(p.dir.Path() / "inst" / f); }
+
+  test::ProProgram p;
+  platform::Paths instPaths{p.dir.Path() / "inst"};
+  platform::VirtualClock readerClock;
+  platform::TimerScheduler readerTimers{readerClock};
+  platform::VirtualEventPump readerPump{readerClock, readerTimers};
+  platform::SimVariableArea area;
+  platform::InProcessSimIpcClient sim{area};
+  platform::ScriptedInstanceLock lock;
+  StandInFlightWindow flight{p.ui.env};
+  VexlorProWindows windows{p.ui.env, p.pro, flight, lock, p.dir.Path() / "inst" / "ExePro"};
+};
+
+TEST_F(StartupTest, FromTheCaptainsNameThroughStartToTheSavingClose) {
+  FrmPass& pass = windows.frmPass;
+  FrmMain& main = windows.frmMain;
+  int steps = 0;
+  p.ui.pump.After(100ms, [&] {
+    ++steps;
+    ASSERT_TRUE(pass.Loaded());
+    EXPECT_EQ(pass.tbxUserName.Text(), "VexlorPro");
+    EXPECT_EQ(p.pro.svc.paths->BaseFolder(), p.dir.Path() / "inst");
+    EXPECT_EQ(p.pro.engine.SoundSlotFile[50], (p.dir.Path() / "inst").string() + "\\Wav\\Etc\\スイッチ音\\-ss1.wav");
+    pass.tbxUserName.SetText("山田 太郎");
+    pass.buttonStart.PerformClick();
+  });
+  p.ui.pump.After(200ms, [&] {
+    ++steps;
+    EXPECT_EQ(p.pro.main.CaptainName, "山田 太郎");
+    EXPECT_FALSE(pass.Loaded());
+    ASSERT_TRUE(main.Loaded());
+    EXPECT_EQ(main.Caption(), "VEXLOR-PRO  v3.02");
+    // Hand-over files of the earlier run are gone; BEGIN.cfg is written afresh.
+    for (const char* f : kHandOverFiles) EXPECT_FALSE(Exists(f)) << f;
+    EXPECT_EQ(platform::ReadBinaryFile(p.dir.Path() / "inst" / "BEGIN.cfg"), GoldenBytes("BEGIN.cfg"));
+    // Both settings files are loaded: the mileage only comes from the first, the rest from the second.
+    EXPECT_EQ(p.pro.files.SettingsFileName, "Other.cfg");
+    EXPECT_EQ(main.tbxファイル名.Text(), "Other.cfg");
+    EXPECT_EQ(p.pro.files.MileageTotal, 4321);
+    EXPECT_EQ(p.pro.briefing.CabinAttendantChoice, 3);
+    EXPECT_EQ(p.pro.main.CommandKeyA, 81);
+    EXPECT_EQ(main.comboBGM.Text(), "MIDI");
+    EXPECT_FALSE(main.Image1.Picture().Empty());
+    // Music of the chosen kind and the radio chatter are listed.
+    const auto& music = p.pro.engine.BgmPlaylist;
+    ASSERT_EQ(music.count, 2);
+    EXPECT_EQ(music.titles[0], "A.MID");
+    EXPECT_EQ(music.titles[1], "b.mid");
+    EXPECT_EQ(p.pro.engine.AtcFileLists[0].count, 1);
+    EXPECT_EQ(p.pro.engine.AtcFileLists[5].count, 2);
+    EXPECT_EQ(p.pro.engine.AtcFileLists[2].count, 0);
+    // Channels open, key hook on in mode 0.
+    EXPECT_TRUE(p.pro.sim.ChannelHandles.eye.IsOpen() && p.pro.sim.ChannelHandles.data.IsOpen());
+    EXPECT_TRUE(p.hook.enabled);
+    EXPECT_EQ(p.pro.main.KeyInputMode, 0);
+    EXPECT_EQ(p.pro.main.MainWindowHandle, static_cast<std::int32_t>(main.Handle()));
+
+    main.comboBGM.SetText("MP3");
+    main.buttonStart.PerformClick();
+  });
+  p.ui.pump.After(300ms, [&] {
+    ++steps;
+    EXPECT_EQ(flight.opened, 1);
+    EXPECT_TRUE(flight.IsOpen());
+    EXPECT_EQ(main.State(), ui::WindowState::Minimized);
+    EXPECT_EQ(p.pro.engine.BgmMode, "MP3");
+    EXPECT_EQ(p.pro.engine.BgmPlaylist.count, 1);  // rebuilt from "\mp3\*.mp3"
+    EXPECT_EQ(p.pro.files.AirportTable[0].ICAO, "RJTT");
+    // The random flight's airports are imported and the tables written back with them.
+    EXPECT_EQ(p.pro.files.AirportTable[199].ICAO, "RJCC");
+    datafiles::AirportTableArray saved;
+    datafiles::LoadAirportTable(instPaths, saved);
+    EXPECT_EQ(saved[199].ICAO, "RJCC");
+    EXPECT_EQ(p.pro.main.ResumeRequested, 0);
+    // Start again while the flight runs only raises the flight window.
+    main.buttonStart.PerformClick();
+    EXPECT_EQ(flight.opened, 1);
+    EXPECT_EQ(flight.raised, 1);
+  });
+  p.ui.pump.After(400ms, [&] {
+    ++steps;
+    p.pro.briefing.CabinAttendantChoice = 2;
+    p.ui.boxes.Expect("設定値の保存", ui::Answer::Yes, "設定ファイル「 Other.cfg 」を上書き保存しますか？");
+    main.Unload(ui::UnloadMode::ControlMenu);  // the window's close button
+  });
+
+  EXPECT_EQ(RunVexlorPro(p.ui.env, windows), 0);
+  EXPECT_EQ(steps, 4);
+  EXPECT_EQ(p.ui.boxes.PendingExpectations(), 0u);
+  EXPECT_EQ(p.ui.boxes.shown.back().text, "VexlorPro を終了します。\n\n設定ファイル「 Other.cfg 」を上書き保存しますか？");
+  EXPECT_EQ(sim.stops, 1);
+  EXPECT_EQ(ReadBack("Other.cfg").briefing.CabinAttendantChoice, 2);
+  EXPECT_EQ(ReadBack("VexlorPro.cfg").briefing.CabinAttendantChoice, 2);
+  EXPECT_EQ(ReadBack("VexlorPro.cfg").engine.BgmMode, "MP3");
+  EXPECT_FALSE(Exists("RandomFlight.cfg"));
+  EXPECT_TRUE(Exists("BEGIN.cfg"));
+  EXPECT_FALSE(p.pro.sim.ChannelHandles.eye.IsOpen());
+  EXPECT_EQ(p.hook.calls.back(), "Disable");
+}
+
+TEST_F(StartupTest, AnsweringNoStillWritesTheDefaultFileAndKeepsTheOthers) {
+  const std::string otherBefore = platform::ReadBinaryFile(p.dir.Path() / "inst" / "Other.cfg");
+  p.ui.pump.After(100ms, [&] { windows.frmPass.buttonStart.PerformClick(); });
+  p.ui.pump.After(200ms, [&] {
+    EXPECT_EQ(p.pro.main.CaptainName, "VexlorPro");
+    p.pro.briefing.CabinAttendantChoice = 4;
+    p.ui.boxes.Expect("設定値の保存", ui::Answer::No);
+    windows.frmMain.buttonExit.PerformClick();
+  });
+  EXPECT_EQ(RunVexlorPro(p.ui.env, windows), 0);
+  EXPECT_EQ(platform::ReadBinaryFile(p.dir.Path() / "inst" / "Other.cfg"), otherBefore);
+  EXPECT_EQ(ReadBack("VexlorPro.cfg").briefing.CabinAttendantChoice, 4);
+  EXPECT_TRUE(Exists("RandomFlight.cfg"));
+}
+
+TEST_F(StartupTest, ASecondCopyEndsAtOnceWithoutAWord) {
+  lock.anotherRunning = true;
+  EXPECT_EQ(RunVexlorPro(p.ui.env, windows), 0);
+  EXPECT_FALSE(windows.frmPass.Loaded());
+  EXPECT_FALSE(windows.frmMain.Loaded());
+  EXPECT_TRUE(p.ui.boxes.shown.empty());
+  EXPECT_TRUE(Exists("vexlorEXP.cfg"));  // nothing of the running copy is touched
+}
+
+TEST_F(StartupTest, ExitOnTheStartUpWindowEndsTheProgram) {
+  p.ui.pump.After(100ms, [&] { windows.frmPass.buttonExit.PerformClick(); });
+  EXPECT_EQ(RunVexlorPro(p.ui.env, windows), 0);
+  EXPECT_TRUE(p.ui.pump.Ended());
+  EXPECT_FALSE(windows.frmMain.Loaded());
+}
+
+// The main window on its own, its base folder the installation.
+class MainWindowTest : public StartupTest {
+ protected:
+  void SetUp() override { p.paths.SetBaseFolder(p.dir.Path() / "inst"); }
+  // Runs the program from the main window; `steps` run 100 ms apart.
+  void Run(std::vector<std::function<void()>> steps) {
+    auto at = 100ms;
+    for (auto& step : steps) {
+      p.ui.pump.After(at, step);
+      at += 100ms;
+    }
+    EXPECT_EQ(ui::RunProgram(p.ui.env, [&] { windows.frmMain.Show(); }), 0);
+  }
+  void CloseAnswering(ui::Answer answer) {
+    p.ui.boxes.Expect("設定値の保存", answer);
+    windows.frmMain.buttonExit.PerformClick();
+  }
+};
+
+TEST_F(MainWindowTest, ViewpointButtonStartsOneViewpointProgramAndRoutesItsKeys) {
+  Run({[&] {
+         windows.frmMain.buttonOcumo.PerformClick();
+         ASSERT_EQ(p.processes.started.size(), 1u);
+         EXPECT_EQ(p.processes.started[0].program, p.dir.Path() / "inst" / "ExePro" / "Ocumo");
+         EXPECT_FALSE(p.processes.started[0].takeFocus);
+         EXPECT_TRUE(Exists("Ocumo.cfg"));
+         EXPECT_EQ(p.pro.main.KeyInputMode, 1);
+         EXPECT_EQ(p.hook.swallowCandidates.size(), 12u);
+         // A second press while it runs starts no second copy.
+         windows.frmMain.buttonOcumo.PerformClick();
+         EXPECT_EQ(p.processes.started.size(), 1u);
+         EXPECT_TRUE(p.hook.Send(platform::KeyPress(100)));
+       },
+       [&] {
+         // The viewpoint program has ended: its key mode ends with it at the next check.
+         p.processes.started[0].running = false;
+       },
+       [] {}, [] {}, [] {}, [] {}, [] {},  // the watch looks every half second
+       [&] {
+         EXPECT_EQ(p.pro.main.KeyInputMode, 0);
+         EXPECT_TRUE(p.hook.swallowCandidates.empty());
+         EXPECT_FALSE(p.hook.Send(platform::KeyPress(100)));
+         // Pressed again: a new one starts.
+         windows.frmMain.buttonOcumo.PerformClick();
+         EXPECT_EQ(p.processes.started.size(), 2u);
+         p.processes.started[1].running = false;
+         CloseAnswering(ui::Answer::No);
+       }});
+}
+
+TEST_F(MainWindowTest, ClosingEndsTheViewpointProgramFirstAndKeepsItsReturnedValues) {
+  Run({[&] { windows.frmMain.buttonOcumo.PerformClick(); },
+       [&] {
+         // The viewpoint program ends when its control file goes, writing EyeRet.cfg 1 s later.
+         const auto ocumo = p.processes.started.at(0).pid;
+         p.ui.pump.After(1s, [&, ocumo] {
+           EXPECT_FALSE(Exists("Ocumo.cfg"));
+           std::string text = ";EyeRet\r\n";
+           for (int i = 0; i < 34; ++i) text += "=" + std::to_string(i == 0 ? 777 : 1) + "\r\n";
+           p.dir.WriteBytes("inst/EyeRet.cfg", text);
+           p.processes.Close(ocumo);
+         });
+         CloseAnswering(ui::Answer::No);
+       }});
+  EXPECT_FALSE(Exists("EyeRet.cfg"));
+  EXPECT_EQ(ReadBack("VexlorPro.cfg").files.ViewTable[0][0], "777");
+}
+
+TEST_F(MainWindowTest, ClosingWaitsAtMostThreeSecondsForTheViewpointProgram) {
+  std::int64_t closedAt = 0;
+  Run({[&] { windows.frmMain.buttonOcumo.PerformClick(); },
+       [&] {
+         closedAt = p.ui.clock.MonotonicNanos();
+         CloseAnswering(ui::Answer::No);
+       }});
+  const double waited = static_cast<double>(p.ui.clock.MonotonicNanos() - closedAt) / 1e9;
+  EXPECT_GE(waited, 3.0);
+  EXPECT_LT(waited, 3.5);
+  EXPECT_TRUE(Exists("VexlorPro.cfg"));
+}
+
+TEST_F(MainWindowTest, ResumeQuestionNamesTheInterruptedFlight) {
+  p.dir.WriteBytes("inst/FlightRestart.cfg", ";\r\n");
+  Run({[&] {
+         p.ui.boxes.Expect("途中データ読込", ui::Answer::Yes,
+                           "前回フライトの途中データがあります。  読込みますか？\n\n航空会社 ： ｘｘｘ\n使用機材 ： ｘｘｘ\n"
+                           "出発空港 ： ｘｘｘ\n到着空港 ： ｘｘｘ\n");
+         windows.frmMain.buttonStart.PerformClick();
+         EXPECT_EQ(p.pro.main.ResumeRequested, 1);
+         EXPECT_EQ(flight.opened, 1);
+         flight.form.Unload();
+         datafiles::RestartSummaryTexts summary{"JAL", "B767", "羽田", "千歳"};
+         datafiles::WriteFlightRestartContentsFile(p.dir.Path() / "inst" / "FlightRestart内容.cfg", summary);
+         p.ui.boxes.Expect("途中データ読込", ui::Answer::No, "航空会社 ： JAL\n使用機材 ： B767\n出発空港 ： 羽田\n到着空港 ： 千歳\n");
+         windows.frmMain.buttonStart.PerformClick();
+         EXPECT_EQ(p.pro.main.ResumeRequested, 0);
+         flight.form.Unload();
+         CloseAnswering(ui::Answer::No);
+       }});
+  EXPECT_EQ(p.ui.boxes.PendingExpectations(), 0u);
+}
+
+TEST_F(MainWindowTest, StartTakesBackTheViewpointValuesAndWithoutTablesOpensNoFlight) {
+  std::string text = ";EyeRet\r\n";
+  for (int i = 0; i < 34; ++i) text += "=" + std::to_string(i == 0 ? 555 : 2) + "\r\n";
+  Run({[&] {
+         p.dir.WriteBytes("inst/EyeRet.cfg", text);
+         windows.frmMain.buttonStart.PerformClick();
+         EXPECT_EQ(p.pro.files.ViewTable[0][0], "555");
+         EXPECT_FALSE(Exists("EyeRet.cfg"));
+         flight.form.Unload();
+         windows.frmMain.SetWindowState(ui::WindowState::Normal);
+         std::filesystem::remove(p.dir.Path() / "inst" / "会社db.csv");
+         p.ui.boxes.Expect("Start", ui::Answer::Ok);
+         windows.frmMain.buttonStart.PerformClick();
+         EXPECT_EQ(flight.opened, 1);
+         EXPECT_EQ(windows.frmMain.State(), ui::WindowState::Normal);
+         CloseAnswering(ui::Answer::No);
+       }});
+}
+
+TEST_F(MainWindowTest, ReportAdviceOnlyBeyondOneHundredAndOneFiles) {
+  for (int i = 0; i < 101; ++i) p.dir.WriteBytes("inst/FlightReport/Report_" + std::to_string(i) + ".txt", "");
+  Run({[&] { CloseAnswering(ui::Answer::No); }});
+  EXPECT_EQ(p.ui.boxes.shown.size(), 1u);
+}
+
+TEST_F(MainWindowTest, ReportAdviceWithOneHundredAndTwoFiles) {
+  for (int i = 0; i < 102; ++i) p.dir.WriteBytes("inst/FlightReport/Report_" + std::to_string(i) + ".txt", "");
+  p.ui.boxes.Expect("フライトレポート", ui::Answer::Ok,
+                    "フライトレポートのファイル数が１００を超えました。\n\nFlightReport フォルダー内のフライトレポートファイルを整理してください。");
+  Run({[&] { CloseAnswering(ui::Answer::No); }});
+  EXPECT_EQ(p.ui.boxes.PendingExpectations(), 0u);
+}
+
+struct PictureCase {
+  int choice;
+  double random;  // drawn for the random choice
+  int picture;    // 1 to 5
+};
+
+class PictureTest : public MainWindowTest, public ::testing::WithParamInterface<PictureCase> {};
+
+TEST_P(PictureTest, CabinAttendantPictureFollowsTheChoice) {
+  ProContext r = ReadBack("Other.cfg");
+  r.briefing.CabinAttendantChoice = static_cast<std::int16_t>(GetParam().choice);
+  ASSERT_TRUE(datafiles::SaveSettingsFile(r, "Other.cfg"));
+  p.random.Push(GetParam().random);
+  Run({[&] {
+    // Without picture files each attendant has a placeholder of her own.
+    const ui::Picture expected = briefing::CabinAttendantPlaceholder(GetParam().picture);
+    const QImage* shown = windows.frmMain.Image1.Picture().Image();
+    ASSERT_TRUE(shown);
+    EXPECT_EQ(*shown, *expected.Image());
+    CloseAnswering(ui::Answer::No);
+  }});
+}
+
+INSTANTIATE_TEST_SUITE_P(Choices, PictureTest,
+                         ::testing::Values(PictureCase{2, 0, 2}, PictureCase{4, 0, 4}, PictureCase{7, 0, 5},
+                                           PictureCase{0, 0.1, 1}, PictureCase{0, 0.7, 5}, PictureCase{0, 0.9, 5}));
+
+class CaptainNameTest : public StartupTest, public ::testing::WithParamInterface<const char*> {};
+
+TEST_P(CaptainNameTest, EmptyOrIsNullNameBecomesTheProgramsName) {
+  p.ui.pump.After(100ms, [&] {
+    windows.frmPass.tbxUserName.SetText(GetParam());
+    windows.frmPass.tbxUserName.onKeyDown(13, 0);  // Enter in the name box starts as the button does
+  });
+  p.ui.pump.After(200ms, [&] {
+    EXPECT_EQ(p.pro.main.CaptainName, "VexlorPro");
+    EXPECT_EQ(windows.frmPass.tbxUserName.Text(), "VexlorPro");
+    p.ui.boxes.Expect("設定値の保存", ui::Answer::No);
+    windows.frmMain.buttonExit.PerformClick();
+  });
+  EXPECT_EQ(RunVexlorPro(p.ui.env, windows), 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(Names, CaptainNameTest, ::testing::Values("", "IsNull"));
+
+}  // namespace
+}  // namespace vx::mainwindow
