@@ -1,0 +1,87 @@
+#include "platform/forwarded_key_inbox.h"
+
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/un.h>
+#include <unistd.h>
+
+#include <QSocketNotifier>
+#include <array>
+#include <cerrno>
+#include <cstring>
+#include <span>
+#include <string>
+
+#include "platform/forwarded_keys.h"
+
+namespace vx::platform {
+namespace {
+
+// Whether a live socket is bound at the address (a second running copy of the program).
+bool SomeoneListens(const sockaddr_un& addr) {
+  const int fd = socket(AF_UNIX, SOCK_DGRAM | SOCK_CLOEXEC, 0);
+  if (fd < 0) return false;
+  const bool live = connect(fd, reinterpret_cast<const sockaddr*>(&addr), sizeof(addr)) == 0;
+  close(fd);
+  return live;
+}
+
+}  // namespace
+
+std::unique_ptr<ForwardedKeyInbox> ForwardedKeyInbox::Open(const std::filesystem::path& socketPath, Sink sink) {
+  sockaddr_un addr{};
+  addr.sun_family = AF_UNIX;
+  const std::string p = socketPath.string();
+  if (p.size() >= sizeof(addr.sun_path)) return nullptr;
+  std::memcpy(addr.sun_path, p.c_str(), p.size() + 1);
+  std::error_code ec;
+  if (std::filesystem::create_directories(socketPath.parent_path(), ec)) chmod(socketPath.parent_path().c_str(), 0700);
+  if (SomeoneListens(addr)) return nullptr;
+  unlink(p.c_str());
+  const int fd = socket(AF_UNIX, SOCK_DGRAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0);
+  if (fd < 0) return nullptr;
+  if (bind(fd, reinterpret_cast<const sockaddr*>(&addr), sizeof(addr)) != 0) {
+    close(fd);
+    return nullptr;
+  }
+  return std::unique_ptr<ForwardedKeyInbox>(new ForwardedKeyInbox(fd, socketPath, std::move(sink)));
+}
+
+ForwardedKeyInbox::ForwardedKeyInbox(int fd, std::filesystem::path socketPath, Sink sink)
+    : fd_(fd), socketPath_(std::move(socketPath)), sink_(std::move(sink)) {
+  notifier_ = std::make_unique<QSocketNotifier>(fd_, QSocketNotifier::Read);
+  QObject::connect(notifier_.get(), &QSocketNotifier::activated, [this] { ProcessPending(); });
+}
+
+ForwardedKeyInbox::~ForwardedKeyInbox() {
+  notifier_.reset();
+  close(fd_);
+  unlink(socketPath_.c_str());
+}
+
+void ForwardedKeyInbox::ProcessPending() {
+  // One key at a time: a sink that pumps the events gets the next key only after it has
+  // returned, so that a handler busy with one key does not miss the next.
+  if (delivering_) return;
+  struct Delivering {
+    ForwardedKeyInbox& inbox;
+    explicit Delivering(ForwardedKeyInbox& i) : inbox(i) {
+      inbox.delivering_ = true;
+      inbox.notifier_->setEnabled(false);
+    }
+    ~Delivering() {
+      inbox.notifier_->setEnabled(true);
+      inbox.delivering_ = false;
+    }
+  } delivering{*this};
+  std::array<std::uint8_t, 64> buffer{};
+  for (;;) {
+    const ssize_t n = recv(fd_, buffer.data(), buffer.size(), MSG_DONTWAIT);
+    if (n < 0 && errno == EINTR) continue;
+    if (n < 0) break;
+    const auto event = DecodeForwardedKey(std::span(buffer.data(), static_cast<std::size_t>(n)));
+    if (event && sink_) sink_(*event);
+  }
+}
+
+}  // namespace vx::platform

@@ -1,0 +1,41 @@
+#pragma once
+// The main program's end of the forwarded keys (forwarded_keys.h): a socket watched from
+// the application's event loop (a QCoreApplication must exist) that hands every key event
+// it receives to a sink, such as a RecordingKeyHook joined to the program's KeyHookGroup.
+#include <filesystem>
+#include <functional>
+#include <memory>
+
+#include "platform/key_event.h"
+
+class QSocketNotifier;
+
+namespace vx::platform {
+
+class ForwardedKeyInbox {
+ public:
+  using Sink = std::function<void(const KeyEvent&)>;
+
+  // Listens at the path (its folder is made when missing, private to the user; a socket
+  // left there by an earlier run is replaced). Null when the socket cannot be made or
+  // another running program listens there.
+  static std::unique_ptr<ForwardedKeyInbox> Open(const std::filesystem::path& socketPath, Sink sink);
+  ~ForwardedKeyInbox();
+  ForwardedKeyInbox(const ForwardedKeyInbox&) = delete;
+  ForwardedKeyInbox& operator=(const ForwardedKeyInbox&) = delete;
+
+  // Reads every waiting datagram and hands its key event to the sink, in order, each
+  // after the sink has returned from the one before; datagrams that are not key events
+  // are dropped.
+  void ProcessPending();
+
+ private:
+  ForwardedKeyInbox(int fd, std::filesystem::path socketPath, Sink sink);
+  int fd_;
+  std::filesystem::path socketPath_;
+  Sink sink_;
+  std::unique_ptr<QSocketNotifier> notifier_;
+  bool delivering_ = false;
+};
+
+}  // namespace vx::platform
