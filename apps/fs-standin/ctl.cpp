@@ -1,5 +1,6 @@
 #include "ctl.h"
 
+#include <cctype>
 #include <cerrno>
 #include <cstdlib>
 #include <fstream>
@@ -24,6 +25,16 @@ bool ParseInt(const std::string& s, long long& out) {
   errno = 0;
   out = std::strtoll(s.c_str(), &end, 0);
   return *end == 0 && errno == 0;
+}
+
+// A key of `ctl key`: one letter or digit stands for its own key ("C", "0"), anything
+// longer is a virtual-key code (decimal, or hexadecimal with 0x).
+bool ParseKey(const std::string& s, long long& out) {
+  if (s.size() == 1 && std::isalnum(static_cast<unsigned char>(s[0]))) {
+    out = std::toupper(static_cast<unsigned char>(s[0]));
+    return true;
+  }
+  return ParseInt(s, out) && out > 0 && out < 256;
 }
 
 bool ParseDouble(const std::string& s, double& out) {
@@ -68,7 +79,7 @@ class Ctl {
   }
   int Usage() {
     err_ << "usage: fs-standin [options] ctl get OFFSET SIZE | set OFFSET SIZE VALUE | log | script FILE |"
-            " scale FACTOR | advance SECONDS | stop\n";
+            " scale FACTOR | advance SECONDS | key KEY... | stop\n";
     return 2;
   }
   int Get(long long offset, long long size);
@@ -76,6 +87,8 @@ class Ctl {
   int Log();
   int Script(const std::string& file);
   int Time(std::uint8_t what, double value);
+  int HookKey(const std::vector<long long>& keys);
+  bool SendHookKey(long long key, bool down);
 
   std::filesystem::path path_;
   std::ostream& out_;
@@ -97,6 +110,14 @@ int Ctl::Run(const std::vector<std::string>& args) {
   if (cmd == "script" && args.size() == 2) return Script(args[1]);
   if (cmd == "scale" && args.size() == 2 && ParseDouble(args[1], d)) return Time(0, d);
   if (cmd == "advance" && args.size() == 2 && ParseDouble(args[1], d)) return Time(1, d);
+  if (cmd == "key" && args.size() >= 2) {
+    std::vector<long long> keys;
+    for (std::size_t i = 1; i < args.size(); ++i) {
+      if (!ParseKey(args[i], a)) return Usage();
+      keys.push_back(a);
+    }
+    return HookKey(keys);
+  }
   if (cmd == "stop" && args.size() == 1) {
     Begin(Type::Stop);
     return Exchange(request_, reply_) ? 0 : 1;
@@ -208,6 +229,30 @@ int Ctl::Time(std::uint8_t what, double value) {
     return 1;
   }
   return 0;
+}
+
+// Each key is typed: pressed and released, in the order given.
+int Ctl::HookKey(const std::vector<long long>& keys) {
+  for (const long long key : keys) {
+    if (!SendHookKey(key, true) || !SendHookKey(key, false)) return 1;
+  }
+  return 0;
+}
+
+bool Ctl::SendHookKey(long long key, bool down) {
+  simwire::Writer w = Begin(Type::HookKey);
+  w.I32(static_cast<std::int32_t>(key));
+  w.U8(down ? 1 : 0);
+  if (!Exchange(request_, reply_)) return false;
+  simwire::Reader r(reply_);
+  r.U8();
+  r.U32();
+  const bool delivered = r.U8() != 0;
+  if (!r.Ok() || !delivered) {
+    err_ << "fs-standin ctl: no key hook took key " << key << "\n";
+    return false;
+  }
+  return true;
 }
 
 }  // namespace

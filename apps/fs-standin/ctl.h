@@ -6,6 +6,8 @@
 //   script FILE              loads a flight script; its time 0 is now
 //   scale FACTOR             runs the simulator clock at FACTOR times real time
 //   advance SECONDS          moves the simulator clock on at once
+//   key KEY...               types keys into the main program's key hook (a letter or digit,
+//                            or a virtual-key code)
 //   stop                     ends the stand-in
 #include <filesystem>
 #include <ostream>

@@ -6,6 +6,7 @@
 
 #include "ctl.h"
 #include "options.h"
+#include "platform/forwarded_keys.h"
 #include "platform/standin_link.h"
 #include "server.h"
 
@@ -57,7 +58,8 @@ int main(int argc, char** argv) {
       return 1;
     }
   }
-  ServerSettings server{socketPath, options.spinMicros};
+  ServerSettings server{socketPath, vx::platform::ForwardedKeysSocketPath(options.folder, options.prefix),
+                        options.spinMicros};
   const int code = RunServer(sim, server, error);
   if (!error.empty()) std::cerr << "fs-standin: " << error << "\n";
   return code;

@@ -9,7 +9,7 @@ namespace vx::standin {
 const char* const kUsage =
     "usage: fs-standin [options]              run the simulator stand-in\n"
     "       fs-standin [options] ctl COMMAND  talk to a running one (get, set, log, script,\n"
-    "                                         scale, advance, stop)\n"
+    "                                         scale, advance, key, stop)\n"
     "options:\n"
     "  --class FS98MAIN|FS6MAIN     window class to register (FS98MAIN)\n"
     "  --refuse-start               register, but refuse every link start\n"

@@ -14,6 +14,7 @@
 #include <cstring>
 #include <vector>
 
+#include "platform/forwarded_keys.h"
 #include "platform/sim_wire.h"
 #include "platform/standin_link.h"
 
@@ -193,6 +194,17 @@ bool Server::Handle(Connection& c, const std::uint8_t* data, std::size_t size) {
       if (!r.Ok()) return false;
       sim_.Update(RealSeconds());
       sim_.Key(c.Name(), vk, down);
+      break;
+    }
+    case Type::HookKey: {
+      const std::int32_t vk = r.I32();
+      const bool down = r.U8() != 0;
+      if (!r.Ok()) return false;
+      sim_.Update(RealSeconds());
+      const bool delivered = platform::SendForwardedKey(settings_.keyHookPath, down ? platform::KeyPress(vk)
+                                                                                    : platform::KeyRelease(vk));
+      sim_.HookKey(c.Name(), vk, down, delivered);
+      w.U8(delivered ? 1 : 0);
       break;
     }
     case Type::Log: {

@@ -10,6 +10,8 @@ namespace vx::standin {
 
 struct ServerSettings {
   std::filesystem::path socketPath;
+  // Where the main program's key hook listens for the keys handed on to it.
+  std::filesystem::path keyHookPath;
   // After a request, keep polling this long before sleeping (a fast reply to the next one);
   // only when the stand-in may run on more than one processor.
   int spinMicros = 200;

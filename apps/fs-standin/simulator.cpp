@@ -108,6 +108,11 @@ void Simulator::Key(std::string_view from, int virtualKey, bool down) {
                  ",\"down\":" + (down ? "true" : "false"));
 }
 
+void Simulator::HookKey(std::string_view from, int virtualKey, bool down, bool delivered) {
+  Log("hook-key", "\"from\":" + JsonString(from) + ",\"vk\":" + std::to_string(virtualKey) +
+                      ",\"down\":" + (down ? "true" : "false") + ",\"delivered\":" + (delivered ? "true" : "false"));
+}
+
 bool Simulator::StartLink(std::string_view from, std::int32_t size) {
   const bool accepted = !settings_.refuseStart;
   Log("start", "\"from\":" + JsonString(from) + ",\"size\":" + std::to_string(size) +

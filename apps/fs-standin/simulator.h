@@ -37,6 +37,8 @@ class Simulator {
   platform::SimEntryStatus Write(std::string_view from, std::int32_t offset, std::int32_t size,
                                  std::span<const std::uint8_t> data);
   void Key(std::string_view from, int virtualKey, bool down);
+  // A key handed on to the main program's key hook, and whether it got there.
+  void HookKey(std::string_view from, int virtualKey, bool down, bool delivered);
   // A client's link start; false when the stand-in refuses it.
   bool StartLink(std::string_view from, std::int32_t size);
 

@@ -10,6 +10,8 @@
 //               data length (u8), data -> count (u32), per entry: status (u8), and for an
 //               accepted read its `size` bytes
 //   Key    'K'  virtual key (i32), down (u8) -> nothing
+//   HookKey 'k' virtual key (i32), down (u8) -> delivered (u8); a key the stand-in hands
+//               on to the main program's key hook (platform/forwarded_keys.h)
 //   Log    'L'  first line (u32) -> next line (u32), total lines (u32), text (str)
 //   Script 'P'  name (str), text (str) -> ok (u8), message (str)
 //   Time   'T'  what (u8: 0 scale, 1 advance seconds), value (f64) -> ok (u8), message (str)
@@ -29,6 +31,7 @@ enum class Type : std::uint8_t {
   Start = 'S',
   Batch = 'B',
   Key = 'K',
+  HookKey = 'k',
   Log = 'L',
   Script = 'P',
   Time = 'T',

@@ -129,13 +129,21 @@ TEST(SimulatorWriteTest, WritesAndKeysAreLoggedAsJsonLines) {
   const auto v = Bytes(-2);
   sim.Write("client 2", 0x31F4, 4, v);
   sim.Key("client 2", 69, true);
-  ASSERT_EQ(sim.LogLines().size(), 2u);
+  sim.HookKey("ctl 3", 67, false, true);
+  sim.HookKey("ctl 3", 48, true, false);
+  ASSERT_EQ(sim.LogLines().size(), 4u);
   EXPECT_EQ(sim.LogLines()[0],
             "{\"n\":1,\"sim\":0.000,\"clock\":\"09:30:00\",\"kind\":\"write\",\"from\":\"client 2\","
             "\"offset\":\"0x31F4\",\"size\":4,\"value\":-2}");
   EXPECT_EQ(sim.LogLines()[1],
             "{\"n\":2,\"sim\":0.000,\"clock\":\"09:30:00\",\"kind\":\"key\",\"from\":\"client 2\",\"vk\":69,"
             "\"down\":true}");
+  EXPECT_EQ(sim.LogLines()[2],
+            "{\"n\":3,\"sim\":0.000,\"clock\":\"09:30:00\",\"kind\":\"hook-key\",\"from\":\"ctl 3\",\"vk\":67,"
+            "\"down\":false,\"delivered\":true}");
+  EXPECT_EQ(sim.LogLines()[3],
+            "{\"n\":4,\"sim\":0.000,\"clock\":\"09:30:00\",\"kind\":\"hook-key\",\"from\":\"ctl 3\",\"vk\":48,"
+            "\"down\":true,\"delivered\":false}");
   EXPECT_EQ(sunk, sim.LogLines());
 }
 

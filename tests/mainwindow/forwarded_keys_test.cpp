@@ -1,0 +1,120 @@
+// Keys that fs-standin hands on reach the main window's key handler, beside the keys of
+// the desktop.
+#include <gtest/gtest.h>
+
+#include <QCoreApplication>
+#include <algorithm>
+
+#include "mainwindow/command_keys.h"
+#include "mainwindow/key_mode.h"
+#include "mainwindow/pro_context.h"
+#include "platform/clock.h"
+#include "platform/forwarded_key_inbox.h"
+#include "platform/forwarded_keys.h"
+#include "platform/key_hook.h"
+#include "platform/paths.h"
+#include "platform/process.h"
+#include "platform/qt_event_pump.h"
+#include "platform/shared_memory.h"
+#include "platform/timer_scheduler.h"
+#include "simlink/main_channels.h"
+#include "support/standin_process.h"
+#include "support/temp_dir.h"
+#include "support/x11_typist.h"
+
+namespace vx::mainwindow {
+namespace {
+
+using test::PumpUntil;
+
+class ForwardedKeysTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    pro.svc.clock = &clock;
+    pro.svc.pump = &pump;
+    pro.svc.timers = &timers;
+    pro.svc.paths = &paths;
+    pro.svc.processes = &processes;
+    pro.svc.sharedMemoryPrefix = test::UniqueName("vxfwd") + "_";
+    keyHook.Add(desktop);
+    keyHook.Add(forwarded);
+    pro.svc.keyHook = &keyHook;
+    simlink::OpenMainChannels(pro);
+    keyHook.SetHandler([this](const platform::KeyEvent& e) { return HandleDesktopKey(pro, e); });
+    keyHook.Enable();
+  }
+  void TearDown() override {
+    simlink::CloseMainChannels(pro);
+    for (const char* name : {simlink::kEyeChannelName, simlink::kVolChannelName, simlink::kStabChannelName,
+                             simlink::kDataChannelName})
+      platform::SharedMemory::Remove(pro.svc.sharedMemoryPrefix, name);
+  }
+  std::unique_ptr<platform::ForwardedKeyInbox> OpenInbox() {
+    return platform::ForwardedKeyInbox::Open(
+        platform::ForwardedKeysSocketPath(standin.Folder(), standin.Prefix()),
+        [this](const platform::KeyEvent& e) { forwarded.Send(e); });
+  }
+  std::vector<std::string> HookKeyLines() {
+    std::vector<std::string> lines;
+    std::string log = standin.Ctl({"log"}).out;
+    for (std::size_t at = 0, end; (end = log.find('\n', at)) != std::string::npos; at = end + 1) {
+      const std::string line = log.substr(at, end - at);
+      if (line.find("\"kind\":\"hook-key\"") != std::string::npos) lines.push_back(line);
+    }
+    return lines;
+  }
+
+  int argc = 1;
+  char name[8] = "test";
+  char* argv[1] = {name};
+  QCoreApplication app{argc, argv};
+  platform::SystemClock clock;
+  platform::TimerScheduler timers{clock};
+  platform::QtEventPump pump{clock, timers};
+  test::TempDir dir;
+  platform::Paths paths{dir.Path()};
+  platform::RecordingProcessLauncher processes;
+  platform::RecordingKeyHook desktop;
+  platform::RecordingKeyHook forwarded;
+  platform::KeyHookGroup keyHook;
+  test::StandinProcess standin;
+  ProContext pro;
+};
+
+TEST_F(ForwardedKeysTest, ACommandSequenceHandedOnByTheStandinSetsTheRequest) {
+  const auto inbox = OpenInbox();
+  ASSERT_NE(inbox, nullptr);
+  SetKeyInputMode(pro, kKeyModeFlight);
+  const auto typed = standin.Ctl({"key", "C", "a", "0"});
+  ASSERT_EQ(typed.exitCode, 0) << typed.err;
+  ASSERT_TRUE(PumpUntil([&] { return pro.engine.AnnounceRequest == 10; }));
+
+  const auto lines = HookKeyLines();
+  ASSERT_EQ(lines.size(), 6u);
+  const char* expected[] = {R"("vk":67,"down":true,"delivered":true)", R"("vk":67,"down":false,"delivered":true)",
+                            R"("vk":65,"down":true,"delivered":true)", R"("vk":65,"down":false,"delivered":true)",
+                            R"("vk":48,"down":true,"delivered":true)", R"("vk":48,"down":false,"delivered":true)"};
+  for (std::size_t i = 0; i < lines.size(); ++i) EXPECT_NE(lines[i].find(expected[i]), std::string::npos) << lines[i];
+
+  // Codes work as well as letters; the hook keeps the desktop's keys too.
+  pro.engine.AnnounceRequest = 0;
+  ASSERT_EQ(standin.Ctl({"key", "67", "0x41"}).exitCode, 0);
+  ASSERT_TRUE(PumpUntil([&] { return pro.main.KeySequence.State() == 3; }));
+  desktop.Type('2');
+  EXPECT_EQ(pro.engine.AnnounceRequest, 12);
+}
+
+TEST_F(ForwardedKeysTest, WithNoKeyHookListeningTheKeyIsReportedAndLoggedUndelivered) {
+  const auto typed = standin.Ctl({"key", "C"});
+  EXPECT_EQ(typed.exitCode, 1);
+  EXPECT_NE(typed.err.find("no key hook took key 67"), std::string::npos) << typed.err;
+  const auto lines = HookKeyLines();
+  ASSERT_EQ(lines.size(), 1u);
+  EXPECT_NE(lines[0].find(R"("vk":67,"down":true,"delivered":false)"), std::string::npos) << lines[0];
+
+  for (const std::vector<std::string>& bad : {std::vector<std::string>{"key"}, {"key", "CA"}, {"key", "300"}, {"key", "-"}})
+    EXPECT_EQ(standin.Ctl(bad).exitCode, 2) << bad.back();
+}
+
+}  // namespace
+}  // namespace vx::mainwindow
