@@ -1,7 +1,9 @@
 // VexlorPro: the main program, on the machine's own services.
 #include <QApplication>
 #include <QGuiApplication>
+#include <cstdlib>
 #include <memory>
+#include <optional>
 
 #include "announce/flight_form_set.h"
 #include "announce/frm_sound.h"
@@ -9,6 +11,8 @@
 #include "mainwindow/vexlor_pro.h"
 #include "platform/addon_link.h"
 #include "platform/clock.h"
+#include "platform/forwarded_key_inbox.h"
+#include "platform/forwarded_keys.h"
 #include "platform/instance_lock.h"
 #include "platform/key_hook.h"
 #include "platform/paths.h"
@@ -20,6 +24,8 @@
 #include "platform/sdl_music_device.h"
 #include "platform/sdl_sound_device.h"
 #include "platform/standin_link.h"
+#include "platform/timeline_log.h"
+#include "platform/timeline_sound_device.h"
 #include "platform/timer_scheduler.h"
 #include "platform/x11_key_hook.h"
 #include "ui/qt_file_dialogs.h"
@@ -51,16 +57,31 @@ int main(int argc, char** argv) {
   platform::StandinKeyInjector keys{sim};
   ui::QtTextViewer textViewer;
   platform::SdlAudio audio;
-  platform::SdlSoundDevice sound{audio};
+  platform::SdlSoundDevice sdlSound{audio};
   platform::SdlMusicDevice music{audio, clock};
   platform::SdlMp3Player mp3{audio};
   platform::UnavailableAddonLink addon;
 
+  // The played timeline of the run, for checking what the program did: $VX_TIMELINE
+  // names its file.
+  std::unique_ptr<platform::TimelineLog> timeline;
+  if (const char* file = std::getenv("VX_TIMELINE"); file && *file) timeline = platform::TimelineLog::Open(file, clock);
+  std::optional<platform::TimelineSoundDevice> timelineSound;
+  platform::SoundDevice* sound = &sdlSound;
+  if (timeline) sound = &timelineSound.emplace(sdlSound, *timeline);
+
   // Keys of the whole desktop where an X display serves the program, else those typed
-  // into the program's own windows.
-  std::unique_ptr<platform::KeyHook> keyHook;
-  if (QGuiApplication::platformName() == "xcb") keyHook = platform::X11KeyHook::Open();
-  if (!keyHook) keyHook = std::make_unique<ui::QtWindowKeyHook>();
+  // into the program's own windows; and the keys the simulator stand-in hands on.
+  std::unique_ptr<platform::KeyHook> desktopKeys;
+  if (QGuiApplication::platformName() == "xcb") desktopKeys = platform::X11KeyHook::Open();
+  if (!desktopKeys) desktopKeys = std::make_unique<ui::QtWindowKeyHook>();
+  platform::RecordingKeyHook forwardedKeys;
+  const auto forwardedKeyInbox = platform::ForwardedKeyInbox::Open(
+      platform::ForwardedKeysSocketPath(platform::DefaultStandinFolder(), ""),
+      [&forwardedKeys](const platform::KeyEvent& key) { forwardedKeys.Send(key); });
+  platform::KeyHookGroup keyHook;
+  keyHook.Add(*desktopKeys);
+  keyHook.Add(forwardedKeys);
 
   mainwindow::ProContext pro;
   pro.svc.clock = &clock;
@@ -71,17 +92,20 @@ int main(int argc, char** argv) {
   pro.svc.processes = &processes;
   pro.svc.keys = &keys;
   pro.svc.textViewer = &textViewer;
-  pro.svc.sound = &sound;
+  pro.svc.sound = sound;
   pro.svc.music = &music;
   pro.svc.mp3 = &mp3;
   pro.svc.addon = &addon;
   pro.svc.sim = &sim;
   pro.svc.simWindows = &simWindows;
-  pro.svc.keyHook = keyHook.get();
+  pro.svc.keyHook = &keyHook;
   pro.boxes = &boxes;
   pro.ui = &env;
 
   announce::FrmSound frmSound{env, pro};
+  if (timeline) {
+    frmSound.tbx処理内容.onChange = [&] { timeline->Add("caption", {{"text", frmSound.tbx処理内容.Text()}}); };
+  }
   platform::FileInstanceLock instanceLock{platform::DefaultInstanceLockFile("VexlorPro")};
   mainwindow::VexlorProWindows windows{env, pro, frmSound, instanceLock,
                                        QCoreApplication::applicationDirPath().toStdString()};
