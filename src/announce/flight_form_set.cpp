@@ -23,14 +23,21 @@ void FlightFormSet::Unload(FlightForm form) {
 }
 
 StandInForm::StandInForm(ui::UiEnv& env, std::string name, std::string caption)
-    : Form(env, std::move(name)), caption_(std::move(caption)) {}
+    : Form(env, std::move(name)), caption_(std::move(caption)) {
+  buttonClose.onClick = [this] {
+    Unload();
+    Env().pump.Pump();
+  };
+}
 
 void StandInForm::Design() {
   SetCaption(caption_);
   SetBorderStyle(ui::BorderStyle::FixedToolWindow);
-  Move(0, 0, 3600, 900);
-  Label1.Move(120, 120, 3300, 600);
+  Move(0, 0, 3600, 1200);
+  Label1.Move(120, 120, 3300, 420);
   Label1.SetCaption(caption_ + "（準備中）");
+  buttonClose.Move(2280, 600, 1200, 420);
+  buttonClose.SetCaption("閉じる");
 }
 
 StandInAutoPauseNotice::StandInAutoPauseNotice(ui::UiEnv& env, mainwindow::ProContext& pro)

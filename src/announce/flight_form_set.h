@@ -35,6 +35,8 @@ class StandInForm final : public ui::Form {
  public:
   StandInForm(ui::UiEnv& env, std::string name, std::string caption);
   ui::Label Label1{*this, "Label1"};
+  // Closes the window, as its own commit or close button will.
+  ui::CommandButton buttonClose{*this, "buttonClose"};
 
  protected:
   void Design() override;
