@@ -1,0 +1,432 @@
+#!/usr/bin/env python3
+"""Makes the sample installation of the system, everything generated here:
+
+  <base>/ExePro/            VexlorPro, VexlorEXP and Ocumo (copies of the built programs)
+  <base>/vovu030/Vovu       the stand-in board program, when it is built
+  <base>/空港db.csv         airports (real positions in the simulator's units)
+  <base>/会社db.csv         airlines
+  <base>/VexlorPro.cfg      the first values of the main settings (the rest are defaults)
+  <base>/Wav/...            voices spoken by espeak-ng, effects made with sox
+  <base>/atc/...            radio chatter (English, band-limited)
+  <base>/midi/, <base>/mp3/ background music
+  <base>/FlightReport/      the folder the flight reports go to
+  <base>/flight/parked-at-gate.txt   fs-standin script: parked at a gate of the departure airport
+
+Files that exist are kept (a second run only copies programs that changed), so a
+settings file the program has rewritten stays as it is.
+
+  scripts/make-sample.py [--build BUILD_DIR] [BASE]     (defaults: build, sample)
+"""
+
+import argparse
+import concurrent.futures
+import os
+import shutil
+import struct
+import subprocess
+import sys
+import tempfile
+from pathlib import Path
+
+RATE = 22050  # every recording: 22.05 kHz, mono, 16-bit
+
+# Simulator units of the table files.
+LAT_UNIT = 8.9984275577e-6    # degrees per latitude unit
+LON_UNIT = 8.381903171539e-8  # degrees per longitude unit (high half)
+
+# Airports: slot, voice flag, own chime, ICAO, button, board name, detail name,
+# latitude, longitude (degrees), elevation (ft), GMT minus local (standard, summer),
+# and the name as the lobby says it ("... bound").
+AIRPORTS = [
+    (0, 1, "", "RJAA", "成田", "東京(成田)", "成田国際空港", 35.7647, 140.3864, 141, -540, -540, "なりた ゆき"),
+    (1, 1, "チャイム羽田.wav", "RJTT", "羽田", "東京(羽田)", "東京国際空港　羽田", 35.5533, 139.7811, 21, -540, -540,
+     "とうきょう はねだ ゆき"),
+    (2, 1, "", "RJBB", "関西", "大阪(関西)", "関西国際空港", 34.4347, 135.2441, 26, -540, -540, "かんさい ゆき"),
+    (3, 1, "", "RJOO", "伊丹", "大阪(伊丹)", "大阪国際空港　伊丹", 34.7855, 135.4382, 39, -540, -540,
+     "おおさか いたみ ゆき"),
+    (4, 1, "", "RJGG", "中部", "名古屋(中部)", "中部国際空港", 34.8584, 136.8054, 15, -540, -540, "ちゅうぶ ゆき"),
+    (5, 1, "", "RJFF", "福岡", "福岡", "福岡空港", 33.5859, 130.4511, 32, -540, -540, "ふくおか ゆき"),
+    (6, 1, "", "ROAH", "那覇", "沖縄(那覇)", "那覇空港", 26.1958, 127.6459, 12, -540, -540, "おきなわ なは ゆき"),
+    (80, 1, "", "RJCC", "新千歳", "札幌(新千歳)", "新千歳国際空港　札幌", 42.7752, 141.6923, 82, -540, -540,
+     "さっぽろ しんちとせ ゆき"),
+    (100, 1, "", "KJFK", "ニューヨーク", "NEW YORK", "ジョン・F・ケネディ国際空港", 40.6398, -73.7789, 13, 300, 240,
+     "ニューヨーク ゆき"),
+    (101, 1, "", "EGLL", "ロンドン", "LONDON", "ロンドン・ヒースロー空港", 51.4700, -0.4543, 83, 0, -60, "ロンドン ゆき"),
+    (102, 1, "", "KLAX", "ロサンゼルス", "LOS ANGELES", "ロサンゼルス国際空港", 33.9416, -118.4085, 125, 480, 420,
+     "ロサンゼルス ゆき"),
+    (103, 1, "", "WSSS", "シンガポール", "SINGAPORE", "シンガポール・チャンギ国際空港", 1.3644, 103.9915, 22, -480, -480,
+     "シンガポール ゆき"),
+    (104, 1, "", "VHHH", "香港", "HONG KONG", "香港国際空港", 22.3080, 113.9185, 28, -480, -480, "ホンコン ゆき"),
+    (105, 1, "", "RKSI", "ソウル", "SEOUL", "仁川国際空港", 37.4602, 126.4407, 23, -540, -540, "ソウル インチョン ゆき"),
+    (106, 1, "", "LFPG", "パリ", "PARIS", "シャルル・ド・ゴール空港", 49.0097, 2.5479, 392, -60, -120, "パリ ゆき"),
+]
+DEPARTURE_SLOT = 1  # the settings' departure airport
+
+# Airlines: slot, voice flag, button, detail name, safety announcement file, spoken name.
+AIRLINES = [
+    (0, 1, "JAL", "JAL 日本航空", "", "にほん こうくう"),
+    (1, 1, "ANA", "ANA 全日本空輸", "", "ぜんにっくう"),
+    (2, 1, "SKY", "SKY スカイマーク", "", "スカイマーク"),
+    (3, 1, "ADO", "ADO エア・ドゥ", "", "エア ドゥ"),
+    (100, 1, "UAL", "UAL ユナイテッド航空", "", "ユナイテッド こうくう"),
+    (101, 1, "BAW", "BAW ブリティッシュ・エアウェイズ", "", "ブリティッシュ エアウェイズ"),
+    (102, 1, "SIA", "SIA シンガポール航空", "", "シンガポール こうくう"),
+    (103, 1, "CPA", "CPA キャセイパシフィック航空", "", "キャセイパシフィック こうくう"),
+]
+
+AIRPORT_HEADER = "No,音声,チャイム,ICAO,選択ボタン,空港名パタパタ,空港名詳細,緯度,経度,高度,DEF時差,修正時差"
+AIRLINE_HEADER = "No,音声,選択ボタン,会社名詳細,安全放送"
+
+# Japanese is written in kana for espeak-ng (it reads no kanji); particles as spoken.
+DIGIT = ["ゼロ", "いち", "に", "さん", "よん", "ご", "ろく", "なな", "はち", "きゅう"]
+THOUSANDS = ["ゼロ", "せん", "にせん", "さんぜん", "よんせん", "ごせん", "ろくせん", "ななせん", "はっせん", "きゅうせん"]
+HUNDREDS = ["ゼロ", "ひゃく", "にひゃく", "さんびゃく", "よんひゃく", "ごひゃく", "ろっぴゃく", "ななひゃく", "はっぴゃく",
+            "きゅうひゃく"]
+TENS = ["ゼロ", "じゅう", "にじゅう", "さんじゅう", "よんじゅう", "ごじゅう", "ろくじゅう", "ななじゅう", "はちじゅう",
+        "きゅうじゅう"]
+HOURS = ["れいじ", "いちじ", "にじ", "さんじ", "よじ", "ごじ", "ろくじ", "しちじ", "はちじ", "くじ", "じゅうじ",
+         "じゅういちじ", "じゅうにじ", "じゅうさんじ", "じゅうよじ", "じゅうごじ", "じゅうろくじ", "じゅうしちじ",
+         "じゅうはちじ", "じゅうくじ", "にじゅうじ", "にじゅういちじ", "にじゅうにじ", "にじゅうさんじ"]
+MINUTES = {0: "はつ", 1: "いっぷん はつ", 2: "にふん はつ", 3: "さんぷん はつ", 4: "よんぷん はつ", 5: "ごふん はつ",
+           6: "ろっぷん はつ", 7: "ななふん はつ", 8: "はっぷん はつ", 9: "きゅうふん はつ", 10: "じゅっぷん はつ",
+           20: "にじゅっぷん はつ", 30: "さんじゅっぷん はつ", 40: "よんじゅっぷん はつ", 50: "ごじゅっぷん はつ"}
+
+LOBBY_VOICE = "ja+f2"
+CABIN_VOICES = ["ja+f1", "ja+f3", "ja+f4", "ja+f5"]
+
+
+def lobby_voices():
+    """The lobby's recordings: path -> (voice, text)."""
+    v = {
+        "Wav/Lob/出発最終案内.wav": "ごとうじょうの さいしゅう あんないを いたします",
+        "Wav/Lob/お客様は.wav": "ごじょうしゃの おきゃくさまわ",
+        "Wav/Lob/お急ぎ下さい.wav": "ゲートえ おいそぎ ください",
+        "Wav/Lob/繰返しお知らせ.wav": "くりかえし おしらせ いたします",
+    }
+    for d in range(10):
+        v[f"Wav/Lob/NumJ/lo_nk{d}.wav"] = THOUSANDS[d]
+        v[f"Wav/Lob/NumJ/lo_nh{d}.wav"] = HUNDREDS[d]
+        v[f"Wav/Lob/NumJ/lo_nj{d}.wav"] = TENS[d]
+        v[f"Wav/Lob/NumBin/lo_bk{d}.wav"] = THOUSANDS[d] + "びん"
+        v[f"Wav/Lob/NumBin/lo_bh{d}.wav"] = HUNDREDS[d] + "びん"
+        v[f"Wav/Lob/NumBin/lo_bj{d}.wav"] = TENS[d] + "びん"
+        v[f"Wav/Lob/NumBin/lo_bs{d}.wav"] = DIGIT[d] + "びん"
+        v[f"Wav/Lob/NumGate/lo_gh{d}.wav"] = HUNDREDS[d] + "ばん"
+        v[f"Wav/Lob/NumGate/lo_gj{d}.wav"] = TENS[d] + "ばん"
+        v[f"Wav/Lob/NumGate/lo_gs{d}.wav"] = DIGIT[d] + "ばん"
+    for h, text in enumerate(HOURS):
+        v[f"Wav/Lob/NumHour/{h:02d}時.wav"] = text
+    for m, text in MINUTES.items():
+        v[f"Wav/Lob/NumMinu/{m:02d}分発.wav"] = text
+    for slot, *_rest in AIRLINES:
+        region, number = ("Japan", slot) if slot < 100 else ("World", slot - 100)
+        v[f"Wav/Lob/Cmp/{region}/LCOMP_{number:02d}.wav"] = _rest[-1]
+    for slot, *rest in AIRPORTS:
+        region, number = ("Japan", slot) if slot < 100 else ("World", slot - 100)
+        v[f"Wav/Lob/Apt0/{region}/LAPT_{number:02d}.wav"] = rest[-1]
+    return {path: (LOBBY_VOICE, text) for path, text in v.items()}
+
+
+def cabin_voices():
+    v = {}
+    for n, voice in enumerate(CABIN_VOICES, start=1):
+        v[f"Wav/CA{n}/15分前.wav"] = (voice, "みなさま、このひこうきわ あと じゅうごふんで ちゃくりく いたします")
+    v["Wav/himitu/nw057/G0搭乗案内.wav"] = (
+        "ja+f4", "とうじょう あんないです。 ごとうじょうの おきゃくさまわ ゲートえ おいそぎ ください")
+    return v
+
+
+# Radio chatter: English phraseology, band-limited with a squelch tail.
+ATC = {
+    "del": ["Japan Air one two three four, cleared to New Chitose airport, flight planned route, "
+            "maintain flight level two one zero, squawk two one four three.",
+            "All Nippon six one, readback correct, contact ground one two one decimal seven.",
+            "Skymark three one, cleared to Fukuoka via Kisarazu departure, squawk four six two one."],
+    "gnd": ["Japan Air one two three four, push back and start approved, facing south.",
+            "All Nippon six one, taxi to holding point runway three four right via Charlie.",
+            "Skymark three one, hold short of taxiway Echo, give way to the company seven eight seven."],
+    "twr": ["Japan Air five zero one, wind three four zero at eight, runway three four right, cleared for take-off.",
+            "All Nippon six one, line up and wait runway three four right.",
+            "Skymark three one, contact departure, good day."],
+    "dep": ["Japan Air one two three four, Tokyo Departure, radar contact, climb and maintain one three thousand.",
+            "All Nippon six one, turn right heading zero niner zero, climb flight level one eight zero.",
+            "Skymark three one, proceed direct Kisarazu, contact Tokyo Control one three two decimal five."],
+    "ctr": ["Japan Air one two three four, Tokyo Control, climb and maintain flight level three seven zero.",
+            "All Nippon six one, moderate turbulence reported ahead at flight level three five zero.",
+            "Skymark three one, descend at pilot's discretion, maintain flight level two four zero."],
+    "apr": ["Japan Air one two three four, Chitose Approach, descend and maintain four thousand, expect ILS runway "
+            "one right.",
+            "All Nippon six one, reduce speed one eight zero knots, cleared ILS approach runway one right.",
+            "Skymark three one, contact tower one one eight decimal eight."],
+}
+
+# Fixed effects and lobby sounds: path -> sox arguments after "sox -n -r RATE -c 1 -b 16 OUT".
+EFFECTS = {
+    "Wav/Etc/スイッチ音/-ss1.wav": "synth 0.02 whitenoise lowpass 3000 fade 0 0.02 0.015 gain -6",
+    "Wav/Etc/ワイパー音/wip_s.wav":
+        "synth 0.6 sine 60-140 tremolo 20 60 fade 0.2 0.6 0.05 gain -8",
+    "Wav/Etc/ワイパー音/wip_m.wav": "synth 1.5 pinknoise band 1800 1200 tremolo 0.6667 95 gain -4",
+    "Wav/Etc/ワイパー音/wip_e.wav": "synth 0.8 pinknoise band 1800 1200 fade 0 0.8 0.7 gain -6",
+    "Wav/Etc/エアコン/aircon.wav": "synth 3 brownnoise lowpass 700 gain -10",
+    "Wav/Lob/zawazawa_m.wav": "synth 4 pinknoise band 600 500 tremolo 3.5 40 tremolo 1.25 30 gain -12",
+    "Wav/Lob/zawazawa_e.wav": "synth 2 pinknoise band 600 500 tremolo 3.5 40 fade 0 2 1.8 gain -12",
+    # Lobby chimes: the departure airport's own, and the "Type_" ones drawn for the others.
+    "Wav/Lob/チャイム羽田.wav": ("synth 0.45 pluck E5 fade 0 0.45 0.3 : synth 0.45 pluck C5 fade 0 0.45 0.3 : "
+                                "synth 0.45 pluck D5 fade 0 0.45 0.3 : synth 0.9 pluck G4 fade 0 0.9 0.7 gain -3"),
+    "Wav/Lob/Type_1.wav": "synth 0.6 sine E5 fade 0 0.6 0.5 : synth 0.9 sine C5 fade 0 0.9 0.8 gain -4",
+    "Wav/Lob/Type_2.wav": ("synth 0.4 sine C5 fade 0 0.4 0.3 : synth 0.4 sine E5 fade 0 0.4 0.3 : "
+                          "synth 0.9 sine G5 fade 0 0.9 0.8 gain -4"),
+    "Wav/Lob/Type_3.wav": "synth 0.5 pluck A4 fade 0 0.5 0.4 : synth 0.9 pluck F4 fade 0 0.9 0.8 gain -3",
+}
+
+# Background music. MIDI: name -> (General MIDI program, tempo in bpm, chord roots);
+# MP3: name -> chord roots played as plucked chords.
+MIDI_SONGS = {
+    "01_lobby_piano.mid": (0, 96, [60, 57, 53, 55] * 3),
+    "02_cruise_strings.mid": (48, 72, [62, 59, 55, 57] * 3),
+    "03_evening_vibes.mid": (11, 108, [57, 53, 60, 55] * 3),
+}
+MP3_TRACKS = {
+    "01_morning_departure.mp3": ["C3", "A2", "F2", "G2"] * 4,
+    "02_night_flight.mp3": ["D3", "B2", "G2", "A2"] * 4,
+}
+
+
+def run(cmd):
+    subprocess.run(cmd, check=True, stdout=subprocess.DEVNULL, stderr=subprocess.PIPE)
+
+
+def replace_into(path, write):
+    """Writes a file whole under a temporary name and renames it into place."""
+    path.parent.mkdir(parents=True, exist_ok=True)
+    fd, tmp = tempfile.mkstemp(dir=path.parent, prefix=".tmp-", suffix=path.suffix)
+    os.close(fd)
+    os.chmod(tmp, 0o644)
+    try:
+        write(Path(tmp))
+        os.replace(tmp, path)
+    except BaseException:
+        Path(tmp).unlink(missing_ok=True)
+        raise
+
+
+def write_cp932_lines(path, lines):
+    data = "".join(line + "\r\n" for line in lines).encode("cp932")
+    replace_into(path, lambda tmp: tmp.write_bytes(data))
+
+
+def airport_lines():
+    rows = {slot: rest for slot, *rest in AIRPORTS}
+    lines = [AIRPORT_HEADER]
+    for slot in range(200):
+        if slot not in rows:
+            lines.append(f"{slot},0,,,,,,0,0,0,0,0")
+            continue
+        voice, chime, icao, button, board, detail, lat, lon, elev, std, summer, _spoken = rows[slot]
+        lat_units = round(lat / LAT_UNIT)
+        lon_units = round(lon / LON_UNIT)
+        lines.append(",".join(str(x) for x in (slot, voice, chime, icao, button, board, detail, lat_units, lon_units,
+                                                elev, std, summer)))
+    return lines
+
+
+def airline_lines():
+    rows = {slot: rest for slot, *rest in AIRLINES}
+    lines = [AIRLINE_HEADER]
+    for slot in list(range(50)) + list(range(100, 150)):
+        voice, button, detail, safety, _spoken = rows.get(slot, (0, "", "", "", ""))
+        lines.append(f"{slot},{voice},{button},{detail},{safety}")
+    return lines
+
+
+def settings_lines():
+    # The reader takes the values in order and keeps its defaults for those not given.
+    return [
+        ";VexlorPro.cfg V1.11",
+        ";サンプル設定：ここにない設定値は既定値のままです。終了時にすべての設定値が書き込まれます。",
+        "; ファイル名; ", "=VexlorPro.cfg",
+        ";Sound 画面表示位置", "=0", "=0",
+        ";EXP 画面表示位置", "=0", "=0",
+        ";速度コール", "=ON",
+        ";高度コール", "=ON",
+        ";視点切替", "=OFF",
+    ]
+
+
+def parked_script():
+    slot, voice, chime, icao, button, board, detail, lat, lon, elev, *_ = next(
+        a for a in AIRPORTS if a[0] == DEPARTURE_SLOT)
+    return "\n".join([
+        f"# Parked at a gate of {icao} ({detail}): on the ground, engines off, doors closed.",
+        f"at 0  lat={lat + 0.0012:.4f} lon={lon + 0.0040:.4f} alt={elev} agl=0 hdg=180 gs=0 ias=0 tas=0 mach=0 vs=0 "
+        "onground=1 gear=1 flaps=0 spoiler=0 throttle=0 n1=0 fuel=60 fuel_weight=6.7 zfw=260000 "
+        "temp=18 dew=11 qnh=1015 wind_dir=340 wind_speed=7 sfc_wind_dir=340 sfc_wind_speed=7 "
+        "low_base=3500 low_top=5000 low_cover=3",
+        "",
+    ])
+
+
+def speak(out, voice, text, english=False):
+    def write(tmp):
+        raw = tmp.with_suffix(".raw.wav")
+        try:
+            run(["espeak-ng", "-v", voice, "-s", "175" if english else "185", "-w", str(raw), text])
+            effects = ["silence", "1", "0.02", "0.5%", "reverse", "silence", "1", "0.02", "0.5%", "reverse", "pad",
+                       "0.05", "0.08"]
+            if english:
+                effects += ["highpass", "400", "lowpass", "2800", "overdrive", "4", "gain", "-3"]
+            run(["sox", str(raw), "-r", str(RATE), "-c", "1", "-b", "16", str(tmp)] + effects)
+        finally:
+            raw.unlink(missing_ok=True)
+    replace_into(out, write)
+
+
+def radio(out, text):
+    def write(tmp):
+        voice = tmp.with_suffix(".v.wav")
+        squelch = tmp.with_suffix(".s.wav")
+        try:
+            run(["espeak-ng", "-v", "en-us", "-s", "175", "-w", str(voice), text])
+            run(["sox", str(voice), "-r", str(RATE), "-c", "1", "-b", "16", str(voice.with_suffix(".f.wav")),
+                 "highpass", "400", "lowpass", "2800", "overdrive", "6", "gain", "-4"])
+            run(["sox", "-n", "-r", str(RATE), "-c", "1", "-b", "16", str(squelch), "synth", "0.15", "whitenoise",
+                 "band", "1500", "1000", "fade", "0", "0.15", "0.05", "gain", "-14"])
+            run(["sox", str(voice.with_suffix(".f.wav")), str(squelch), str(tmp)])
+        finally:
+            for p in (voice, voice.with_suffix(".f.wav"), squelch):
+                p.unlink(missing_ok=True)
+    replace_into(out, write)
+
+
+def effect(out, args):
+    replace_into(out, lambda tmp: run(["sox", "-n", "-r", str(RATE), "-c", "1", "-b", "16", str(tmp)] + args.split()))
+
+
+def midi_file(program, bpm, roots):
+    """A format-0 MIDI file: an arpeggio over each chord root, then the chord held."""
+    division = 480
+    events = [(0, bytes([0xFF, 0x51, 0x03]) + (60_000_000 // bpm).to_bytes(3, "big")),
+              (0, bytes([0xC0, program]))]
+    for root in roots:
+        chord = [root, root + (3 if root % 12 in (9, 2, 11) else 4), root + 7, root + 12]
+        for note in chord:  # four eighth notes
+            events.append((0, bytes([0x90, note, 80])))
+            events.append((division // 2, bytes([0x80, note, 0])))
+        for note in chord[:3]:
+            events.append((0, bytes([0x90, note - 12, 64])))
+        events.append((division * 2, bytes([0x80, chord[0] - 12, 0])))
+        events.append((0, bytes([0x80, chord[1] - 12, 0])))
+        events.append((0, bytes([0x80, chord[2] - 12, 0])))
+    events.append((0, bytes([0xFF, 0x2F, 0x00])))
+
+    def vlq(n):
+        out = [n & 0x7F]
+        n >>= 7
+        while n:
+            out.insert(0, (n & 0x7F) | 0x80)
+            n >>= 7
+        return bytes(out)
+    track = b"".join(vlq(delta) + data for delta, data in events)
+    return (b"MThd" + struct.pack(">IHHH", 6, 0, 1, division) + b"MTrk" + struct.pack(">I", len(track)) + track)
+
+
+def note_hz(name):
+    """A note name such as "C3" or "F#2" as its frequency."""
+    semitone = {"C": -9, "D": -7, "E": -5, "F": -4, "G": -2, "A": 0, "B": 2}[name[0]] + name.count("#")
+    return 440.0 * 2 ** ((semitone + 12 * (int(name[-1]) - 4)) / 12)
+
+
+def mp3_track(out, roots):
+    """Plucked chords, two seconds each (minor on A, D and E, major on the others)."""
+    def write(tmp):
+        chord_wav = tmp.with_suffix(".c.wav")
+        wav = tmp.with_suffix(".w.wav")
+        effects = []
+        for root in roots:
+            hz = note_hz(root)
+            third = 3 if root[0] in "ADE" else 4
+            tones = [hz, hz * 2 ** (third / 12), hz * 2 ** (7 / 12), hz * 2]
+            effects += [":", "synth", "2"] + [x for f in tones for x in ("pluck", f"{f:.2f}")] + ["fade", "0", "2", "0.3"]
+        try:
+            run(["sox", "-n", "-r", str(RATE), "-c", "4", "-b", "16", str(chord_wav)] + effects[1:])
+            run(["sox", str(chord_wav), "-c", "2", str(wav), "reverb", "30", "gain", "-n", "-3"])
+            run(["lame", "--quiet", "-b", "96", str(wav), str(tmp)])
+        finally:
+            for p in (wav, chord_wav):
+                p.unlink(missing_ok=True)
+    replace_into(out, write)
+
+
+def copy_if_changed(src, dst):
+    """Copies with the source's time stamp; a copy of the same size and time is kept."""
+    s = src.stat()
+    if dst.exists() and dst.stat().st_size == s.st_size and dst.stat().st_mtime_ns == s.st_mtime_ns:
+        return False
+    # A program that is running keeps its old file; the new one takes its name.
+    replace_into(dst, lambda tmp: shutil.copy2(src, tmp))
+    return True
+
+
+def main():
+    parser = argparse.ArgumentParser(description="Makes the sample installation.")
+    parser.add_argument("--build", default="build", help="build folder holding bin/ (default: build)")
+    parser.add_argument("base", nargs="?", default="sample", help="installation folder (default: sample)")
+    args = parser.parse_args()
+    base = Path(args.base).resolve()
+    bindir = Path(args.build).resolve() / "bin"
+
+    for tool in ("espeak-ng", "sox", "lame"):
+        if not shutil.which(tool):
+            sys.exit(f"make-sample: {tool} is missing (scripts/setup.sh installs it)")
+
+    copied = []
+    for program in ("VexlorPro", "VexlorEXP", "Ocumo"):
+        src = bindir / program
+        if not src.exists():
+            sys.exit(f"make-sample: {src} is missing; build first")
+        if copy_if_changed(src, base / "ExePro" / program):
+            copied.append(program)
+    board = bindir / "vovu-standin"
+    if board.exists() and copy_if_changed(board, base / "vovu030" / "Vovu"):
+        copied.append("vovu030/Vovu")
+
+    jobs = []
+    def todo(relative, make, *make_args):
+        out = base / relative
+        if not out.exists():
+            jobs.append((make, out, make_args))
+
+    todo("空港db.csv", lambda out: write_cp932_lines(out, airport_lines()))
+    todo("会社db.csv", lambda out: write_cp932_lines(out, airline_lines()))
+    todo("VexlorPro.cfg", lambda out: write_cp932_lines(out, settings_lines()))
+    todo("flight/parked-at-gate.txt",
+         lambda out: replace_into(out, lambda tmp: tmp.write_text(parked_script(), encoding="utf-8")))
+    for relative, (voice, text) in {**lobby_voices(), **cabin_voices()}.items():
+        todo(relative, speak, voice, text)
+    for relative, args_text in EFFECTS.items():
+        todo(relative, effect, args_text)
+    for channel, texts in ATC.items():
+        for i, text in enumerate(texts, start=1):
+            todo(f"atc/{channel}/{channel}{i:02d}.wav", radio, text)
+    for name, (program, bpm, roots) in MIDI_SONGS.items():
+        data = midi_file(program, bpm, roots)
+        todo(f"midi/{name}", lambda out, d=data: replace_into(out, lambda tmp: tmp.write_bytes(d)))
+    for name, roots in MP3_TRACKS.items():
+        todo(f"mp3/{name}", mp3_track, roots)
+    (base / "FlightReport").mkdir(parents=True, exist_ok=True)
+
+    failures = []
+    with concurrent.futures.ThreadPoolExecutor(max_workers=os.cpu_count() or 2) as pool:
+        futures = {pool.submit(make, out, *make_args): out for make, out, make_args in jobs}
+        for future in concurrent.futures.as_completed(futures):
+            try:
+                future.result()
+            except subprocess.CalledProcessError as e:
+                failures.append(f"{futures[future]}: {' '.join(e.cmd[:2])} failed: {e.stderr.decode(errors='replace')}")
+    if failures:
+        sys.exit(f"make-sample: {len(failures)} files failed, the first:\n" + "\n".join(failures[:3]))
+    print(f"make-sample: {base} ({len(jobs)} files made" + (f", {', '.join(copied)} copied" if copied else "") + ")")
+
+
+if __name__ == "__main__":
+    main()
