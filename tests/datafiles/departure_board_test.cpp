@@ -137,6 +137,13 @@ TEST_F(BoardTest, AnInternationalArrivalsBoardTakesTheOriginTheDelayAndTheWorldA
   EXPECT_EQ(processes.started.at(0).args.at(0), (Base("vovu030") / "到着.pdt").string());
 }
 
+TEST(BoardGoldens, HoldOnlyCharactersOfTheCodePage) {
+  for (const char* name : {"Vovu.ini", "出発.ppl", "出発.pdt", "到着.ppl", "到着.pdt"}) {
+    const std::string text = GoldenText(std::string("board/") + name);
+    EXPECT_EQ(runtime::Cp932ToUtf8(runtime::Utf8ToCp932(text)), text) << name;
+  }
+}
+
 TEST(BoardRows, AirlineSlotsMapToTheirBoardRowsAndEveryOtherSlotToTheBlankBoard) {
   const std::pair<int, const char*> domestic[] = {{0, "4"},   {1, "5"},   {9, "13"},  {16, "20"}, {17, "0"},
                                                   {20, "21"}, {21, "22"}, {22, "1"},  {23, "23"}, {24, "0"},
