@@ -15,7 +15,9 @@
 Files that exist are kept (a second run only copies programs that changed), so a
 settings file the program has rewritten stays as it is.
 
-  scripts/make-sample.py [--build BUILD_DIR] [BASE]     (defaults: build, sample)
+  scripts/make-sample.py [--build BUILD_DIR] [--data-only] [BASE]   (defaults: build, sample)
+
+--data-only leaves out the programs.
 """
 
 import argparse
@@ -266,16 +268,14 @@ def parked_script():
     ])
 
 
-def speak(out, voice, text, english=False):
+def speak(out, voice, text):
+    """Japanese read by espeak-ng, trimmed of its leading and trailing silence."""
     def write(tmp):
         raw = tmp.with_suffix(".raw.wav")
         try:
-            run(["espeak-ng", "-v", voice, "-s", "175" if english else "185", "-w", str(raw), text])
-            effects = ["silence", "1", "0.02", "0.5%", "reverse", "silence", "1", "0.02", "0.5%", "reverse", "pad",
-                       "0.05", "0.08"]
-            if english:
-                effects += ["highpass", "400", "lowpass", "2800", "overdrive", "4", "gain", "-3"]
-            run(["sox", str(raw), "-r", str(RATE), "-c", "1", "-b", "16", str(tmp)] + effects)
+            run(["espeak-ng", "-v", voice, "-s", "210", "-w", str(raw), text])
+            run(["sox", str(raw), "-r", str(RATE), "-c", "1", "-b", "16", str(tmp), "silence", "1", "0.02", "0.5%",
+                 "reverse", "silence", "1", "0.02", "0.5%", "reverse", "pad", "0.05", "0.08"])
         finally:
             raw.unlink(missing_ok=True)
     replace_into(out, write)
@@ -370,6 +370,7 @@ def copy_if_changed(src, dst):
 def main():
     parser = argparse.ArgumentParser(description="Makes the sample installation.")
     parser.add_argument("--build", default="build", help="build folder holding bin/ (default: build)")
+    parser.add_argument("--data-only", action="store_true", help="everything but the programs")
     parser.add_argument("base", nargs="?", default="sample", help="installation folder (default: sample)")
     args = parser.parse_args()
     base = Path(args.base).resolve()
@@ -380,14 +381,14 @@ def main():
             sys.exit(f"make-sample: {tool} is missing (scripts/setup.sh installs it)")
 
     copied = []
-    for program in ("VexlorPro", "VexlorEXP", "Ocumo"):
+    for program in () if args.data_only else ("VexlorPro", "VexlorEXP", "Ocumo"):
         src = bindir / program
         if not src.exists():
             sys.exit(f"make-sample: {src} is missing; build first")
         if copy_if_changed(src, base / "ExePro" / program):
             copied.append(program)
     board = bindir / "vovu-standin"
-    if board.exists() and copy_if_changed(board, base / "vovu030" / "Vovu"):
+    if not args.data_only and board.exists() and copy_if_changed(board, base / "vovu030" / "Vovu"):
         copied.append("vovu030/Vovu")
 
     jobs = []
