@@ -92,6 +92,16 @@ StandinProcess::StandinProcess(std::vector<std::string> options) {
   if (!mkdtemp(tmpl.data())) throw std::runtime_error("mkdtemp failed");
   folder_ = tmpl;
   prefix_ = "t" + std::to_string(getpid()) + "_";
+  Start(std::move(options));
+}
+
+StandinProcess::StandinProcess(std::filesystem::path folder, std::string prefix, std::vector<std::string> options)
+    : folder_(std::move(folder)), prefix_(std::move(prefix)) {
+  std::filesystem::create_directories(folder_);
+  Start(std::move(options));
+}
+
+void StandinProcess::Start(std::vector<std::string> options) {
   for (std::size_t i = 0; i + 1 < options.size(); ++i) {
     if (options[i] == "--class") className_ = options[i + 1];
   }

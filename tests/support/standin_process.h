@@ -25,6 +25,9 @@ class StandinProcess {
   // Starts fs-standin with `options` and waits until its window class is registered
   // (the class is the one given by --class, FS98MAIN otherwise).
   explicit StandinProcess(std::vector<std::string> options = {});
+  // The same in a registration folder and with a prefix of the caller's choice (a program
+  // that takes no options finds it there); the folder is removed at the end.
+  StandinProcess(std::filesystem::path folder, std::string prefix, std::vector<std::string> options);
   ~StandinProcess();
   StandinProcess(const StandinProcess&) = delete;
   StandinProcess& operator=(const StandinProcess&) = delete;
@@ -42,6 +45,7 @@ class StandinProcess {
   void Thaw();
 
  private:
+  void Start(std::vector<std::string> options);
   std::vector<std::string> BaseOptions() const;
   std::filesystem::path folder_;
   std::string prefix_;
