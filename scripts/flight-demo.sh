@@ -1,0 +1,177 @@
+#!/usr/bin/env bash
+# The first flight on the sample installation: fs-standin with the aircraft parked at a gate
+# of the departure airport, and VexlorPro started from the installation's ExePro folder.
+#
+#   scripts/flight-demo.sh OUT             for the person at the screen ($DISPLAY)
+#   scripts/flight-demo.sh --auto OUT      takes the person's steps itself through XTEST
+#                                          (meant for a virtual display: scripts/run.sh)
+#
+# OUT receives the stand-in's log (fs-standin.log), the played timeline (timeline.jsonl)
+# and the departure board's log (board.log); with --auto also the screenshots, the sound as
+# it was played (played.wav) and a readable summary of the timeline (timeline.txt).
+# Expects a build in build/ and the installation in sample/ (scripts/run.sh makes both).
+set -euo pipefail
+cd "$(dirname "$0")/.."
+ROOT=$PWD
+
+AUTO=0
+if [ "${1:-}" = "--auto" ]; then AUTO=1; shift; fi
+OUT=$(mkdir -p "${1:?usage: flight-demo.sh [--auto] OUT}" && cd "$1" && pwd)
+BASE=$ROOT/sample
+STANDIN=$ROOT/build/bin/fs-standin
+CAPTAIN=${CAPTAIN:-Yamada}
+
+# Where the stand-in registers and VexlorPro finds it; a folder of its own for a run on a
+# virtual display, so that it meets no other simulator.
+if [ "$AUTO" = 1 ]; then
+  export XDG_RUNTIME_DIR
+  XDG_RUNTIME_DIR=$(mktemp -d /tmp/vx-demo.XXXXXX)
+fi
+
+STANDIN_PID=""
+PRO_PID=""
+SIM_WINDOW_PID=""
+
+# Ends the programs this run started, each by its process id: the stand-in, VexlorPro,
+# and whatever VexlorPro started from the installation (the call-out program, the board).
+cleanup() {
+  [ -n "$PRO_PID" ] && kill "$PRO_PID" 2>/dev/null || true
+  [ -n "$SIM_WINDOW_PID" ] && kill "$SIM_WINDOW_PID" 2>/dev/null || true
+  for exe in /proc/[0-9]*/exe; do
+    target=$(readlink "$exe" 2>/dev/null) || continue
+    case "$target" in
+      "$BASE"/ExePro/* | "$BASE"/vovu030/*) pid=${exe#/proc/}; kill "${pid%/exe}" 2>/dev/null || true ;;
+    esac
+  done
+  if [ -n "$STANDIN_PID" ]; then
+    "$STANDIN" ctl stop >/dev/null 2>&1 || kill "$STANDIN_PID" 2>/dev/null || true
+    wait "$STANDIN_PID" 2>/dev/null || true
+  fi
+  if [ "$AUTO" = 1 ]; then rm -rf "$XDG_RUNTIME_DIR"; fi
+}
+trap cleanup EXIT
+
+# The simulator's clock: today, 25 minutes before the sample flight's departure (10:30).
+"$STANDIN" --start "$(date +%F) 10:05:00" --script "$BASE/flight/parked-at-gate.txt" \
+  --log "$OUT/fs-standin.log" >/dev/null &
+STANDIN_PID=$!
+for _ in $(seq 100); do
+  "$STANDIN" ctl get 0x0238 1 >/dev/null 2>&1 && break
+  sleep 0.1
+done
+"$STANDIN" ctl get 0x0238 1 >/dev/null || { echo "flight-demo: fs-standin did not start" >&2; exit 1; }
+
+export VX_TIMELINE=$OUT/timeline.jsonl VOVU_STANDIN_LOG=$OUT/board.log
+export QT_QPA_PLATFORM=xcb QT_ENABLE_HIGHDPI_SCALING=0 QT_SCALE_FACTOR=1
+
+if [ "$AUTO" = 0 ]; then
+  "$BASE/ExePro/VexlorPro" &
+  PRO_PID=$!
+  cat <<EOF
+VexlorPro is running on the sample installation ($BASE); the aircraft stands at a gate at
+Tokyo Haneda. Type the captain's name and press START, then press Start in the main window.
+With the flight window up, type C A 0 anywhere on the desktop: the boarding guidance plays.
+The same keys can come from the simulator stand-in:  $STANDIN ctl key C A 0
+Close VexlorPro's main window to end; the stand-in stops with it.
+  stand-in log:      $OUT/fs-standin.log
+  played timeline:   $OUT/timeline.jsonl
+  departure board:   $OUT/board.log
+EOF
+  wait "$PRO_PID" || true
+  PRO_PID=""
+  exit 0
+fi
+
+# --- the same steps, taken through XTEST ---
+export SDL_AUDIODRIVER=disk SDL_DISKAUDIOFILE=$OUT/played.raw
+
+shot() { import -window root "$OUT/$1.png"; }
+# Waits until the timeline holds a line matching the pattern (grep -E); false after $2 s.
+await() {
+  local pattern=$1 seconds=$2
+  for _ in $(seq $((seconds * 10))); do
+    grep -qE "$pattern" "$VX_TIMELINE" 2>/dev/null && return 0
+    sleep 0.1
+  done
+  return 1
+}
+# The id of the visible window whose title matches; windows come and go meanwhile.
+window() {
+  local id
+  for _ in $(seq 150); do
+    id=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n 1) || true
+    [ -n "$id" ] && { echo "$id"; return 0; }
+    sleep 0.2
+  done
+  echo "flight-demo: no window '$1'" >&2
+  return 1
+}
+
+"$BASE/ExePro/VexlorPro" &
+PRO_PID=$!
+
+# frmPass: the captain's name into its box, then Enter (its START).
+PASS=$(window '^VexlorPro$')
+xdotool windowfocus --sync "$PASS"
+xdotool mousemove --window "$PASS" 184 32 click 1
+xdotool key ctrl+a
+xdotool type --delay 40 "$CAPTAIN"
+shot 01-captain-name
+xdotool key Return
+
+# frmMain: Start.
+MAIN=$(window '^VEXLOR-PRO')
+sleep 0.5
+shot 02-main-window
+xdotool mousemove --window "$MAIN" 212 276 click 1
+
+# The flight window has loaded its sounds: its keys are live once the take-off briefing
+# sheet, which takes typed input, is closed.
+await '"kind":"load".*-ss1\.wav' 30 || { echo "flight-demo: the flight window did not open" >&2; shot 99-failed; exit 1; }
+# With no window manager every window opens at the top left: the call-out program's window
+# is moved aside, so that the flight window shows.
+EXP=$(window '^VexlorEXP$') && xdotool windowmove "$EXP" 640 560
+TOB=$(window '^TOB$')
+sleep 0.5
+shot 03-flight-window
+xdotool windowraise "$TOB"
+xdotool mousemove --window "$TOB" 192 54 click 1
+sleep 0.5
+
+# Another program has the focus, as the simulator would; C, A, 0 typed there.
+xmessage -geometry 420x120+760+560 -title "Simulator" "The simulator's window has the focus." &
+SIM_WINDOW_PID=$!
+SIM=$(window '^Simulator$')
+xdotool windowfocus --sync "$SIM"
+for attempt in 1 2; do
+  xdotool type --delay 150 "ca0"
+  await '"text":"Ｇ０：空港案内"' 8 && break
+  [ "$attempt" = 2 ] && { echo "flight-demo: the boarding guidance did not start" >&2; shot 99-failed; exit 1; }
+done
+await '"text":"Ｇ０：出発案内１"' 30 && shot 04-boarding-call
+# The group ends by emptying the caption box.
+started=$(grep -n '"text":"Ｇ０：空港案内"' "$VX_TIMELINE" | head -n 1 | cut -d: -f1)
+for _ in $(seq 900); do
+  tail -n +"$started" "$VX_TIMELINE" | grep -q '"kind":"caption","text":""' && break
+  sleep 0.1
+done
+sleep 0.5
+shot 05-after-boarding
+
+kill "$PRO_PID" 2>/dev/null || true
+wait "$PRO_PID" 2>/dev/null || true
+PRO_PID=""
+sox -q -t raw -r 44100 -e signed -b 16 -c 2 "$OUT/played.raw" "$OUT/played.wav" 2>/dev/null && rm -f "$OUT/played.raw"
+python3 - "$VX_TIMELINE" "$OUT/timeline.txt" <<'EOF'
+import json, sys
+lines = []
+for raw in open(sys.argv[1], encoding="utf-8"):
+    e = json.loads(raw)
+    kind = e["kind"]
+    if kind == "caption":
+        lines.append(f'{e["t"]:8.3f}  caption  {e["text"] or "(empty)"}')
+    elif kind in ("play", "loop", "stop", "end"):
+        lines.append(f'{e["t"]:8.3f}  {kind:<7}  {e["file"].replace(chr(92), "/")}')
+open(sys.argv[2], "w", encoding="utf-8").write("\n".join(lines) + "\n")
+EOF
+echo "flight-demo: screenshots, timeline, stand-in log and sound in $OUT"
