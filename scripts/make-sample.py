@@ -63,6 +63,7 @@ AIRPORTS = [
     (106, 1, "", "LFPG", "パリ", "PARIS", "シャルル・ド・ゴール空港", 49.0097, 2.5479, 392, -60, -120, "パリ ゆき"),
 ]
 DEPARTURE_SLOT = 1  # the settings' departure airport
+DEPARTURE_GATE = (35.5489, 139.7840, 180)  # a stand at its Terminal 1: latitude, longitude, heading
 
 # Airlines: slot, voice flag, button, detail name, safety announcement file, spoken name.
 AIRLINES = [
@@ -256,11 +257,12 @@ def settings_lines():
 
 
 def parked_script():
-    slot, voice, chime, icao, button, board, detail, lat, lon, elev, *_ = next(
-        a for a in AIRPORTS if a[0] == DEPARTURE_SLOT)
+    airport = next(a for a in AIRPORTS if a[0] == DEPARTURE_SLOT)
+    icao, detail, elev = airport[3], airport[6], airport[9]
+    lat, lon, heading = DEPARTURE_GATE
     return "\n".join([
-        f"# Parked at a gate of {icao} ({detail}): on the ground, engines off, doors closed.",
-        f"at 0  lat={lat + 0.0012:.4f} lon={lon + 0.0040:.4f} alt={elev} agl=0 hdg=180 gs=0 ias=0 tas=0 mach=0 vs=0 "
+        f"# Parked at a gate of {icao} ({detail}): on the ground, engines off.",
+        f"at 0  lat={lat} lon={lon} alt={elev} agl=0 hdg={heading} gs=0 ias=0 tas=0 mach=0 vs=0 "
         "onground=1 gear=1 flaps=0 spoiler=0 throttle=0 n1=0 fuel=60 fuel_weight=6.7 zfw=260000 "
         "temp=18 dew=11 qnh=1015 wind_dir=340 wind_speed=7 sfc_wind_dir=340 sfc_wind_speed=7 "
         "low_base=3500 low_top=5000 low_cover=3",
