@@ -96,10 +96,11 @@ await() {
   done
   return 1
 }
-# The id of the visible window whose title matches; windows come and go meanwhile.
+# The id of the visible window whose title matches (waiting up to $2 s, 30 by default);
+# windows come and go meanwhile.
 window() {
   local id
-  for _ in $(seq 150); do
+  for _ in $(seq $((${2:-30} * 5))); do
     id=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n 1) || true
     [ -n "$id" ] && { echo "$id"; return 0; }
     sleep 0.2
@@ -111,17 +112,23 @@ window() {
 "$BASE/ExePro/VexlorPro" &
 PRO_PID=$!
 
-# frmPass: the captain's name into its box, then Enter (its START).
+# frmPass: the captain's name into its box, then Enter (its START); again while the
+# window was not yet taking input.
 PASS=$(window '^VexlorPro$')
-xdotool windowfocus --sync "$PASS"
-xdotool mousemove --window "$PASS" 184 32 click 1
-xdotool key ctrl+a
-xdotool type --delay 40 "$CAPTAIN"
-shot 01-captain-name
-xdotool key Return
+MAIN=""
+for _ in 1 2 3; do
+  sleep 0.3
+  xdotool windowfocus "$PASS"
+  xdotool mousemove --window "$PASS" 184 32 click 1
+  xdotool key ctrl+a
+  xdotool type --delay 40 "$CAPTAIN"
+  shot 01-captain-name
+  xdotool key Return
+  MAIN=$(window '^VEXLOR-PRO' 10 2>/dev/null) && break
+done
+[ -n "$MAIN" ] || { echo "flight-demo: the main window did not open" >&2; shot 99-failed; exit 1; }
 
 # frmMain: Start.
-MAIN=$(window '^VEXLOR-PRO')
 sleep 0.5
 shot 02-main-window
 xdotool mousemove --window "$MAIN" 212 276 click 1
