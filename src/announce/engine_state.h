@@ -77,6 +77,11 @@ struct EngineState {
   std::int16_t CurrentVolumeIndex = 0;
   std::int16_t CurrentVolume = 0;  // attenuation in use, -3000 while QuietSound is on
   std::int16_t SpecialVoiceOn = 0;  // 1: the hidden announcement set replaces the part sequences
+  // The boarding group's spoken numbers: "1" for each digit place that is spoken
+  // (flight number k h t o, departure minute tens and ones, gate h t o).
+  std::string FlightDigitMask;
+  std::string MinuteDigitMask;
+  std::string GateDigitMask;
   // The running group: opened by its common run, closed by its clean-up; read when an
   // error ends the group so that its clean-up still runs.
   bool groupOpen = false;

@@ -7,6 +7,7 @@
 #include "announce/departure_clock.h"
 #include "announce/flight_window_view.h"
 #include "announce/sound_slots.h"
+#include "datafiles/pro_board.h"
 #include "datafiles/pro_files.h"
 #include "mainwindow/pro_context.h"
 #include "platform/addon_link.h"
@@ -81,6 +82,9 @@ void EndFlight(mainwindow::ProContext& pro) {
     pump.Pump();
   }
   if (e.flightForms) e.flightForms->Unload(FlightForm::frmCabin);
+
+  // A board the flight showed does not outlive it.
+  datafiles::CloseDepartureBoardNow(pro);
 
   for (std::string_view file : kHandoverFiles) {
     if (!pro.svc.paths->Exists(file)) continue;

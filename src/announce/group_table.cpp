@@ -1,5 +1,6 @@
 #include "announce/group_table.h"
 
+#include "announce/boarding_phase.h"
 #include "announce/landing_call.h"
 #include "mainwindow/pro_context.h"
 
@@ -9,7 +10,7 @@ namespace {
 // A group's issue fills its runner here: the procedure that uses GroupRun (group_run.h)
 // with the row's caption, volume index, channel and ducking.
 constexpr GroupTable kGroups = {{
-    {GroupId::G0, "Ｇ０：空港案内", 0, kRadioUnchanged, true, nullptr},              // RunBoardingPhase
+    {GroupId::G0, "Ｇ０：空港案内", 0, kRadioUnchanged, true, RunBoardingPhase},
     {GroupId::G1, "Ｇ１：ＴＯＢ１１", 1, kRadioUnchanged, true, nullptr},            // RunTakeoffBriefing
     {GroupId::G2, "Ｇ２：プッシュバック", 2, 1, true, nullptr},                      // RunPushbackPhase
     {GroupId::G2Welcome, "Ｇ２：挨拶１", 20, kRadioUnchanged, false, nullptr},       // within G2

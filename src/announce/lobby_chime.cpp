@@ -21,7 +21,7 @@ std::string LobbyChime(mainwindow::ProContext& pro, int airportSlot) {
   if (airportSlot >= 0 && airportSlot < datafiles::kTableSlots) {
     const std::string name = runtime::Trim(pro.files.AirportTable[static_cast<std::size_t>(airportSlot)].チャイム);
     const std::string literal = std::string(kLobbyFolder) + name;
-    if (!name.empty() && paths.Exists(literal))
+    if (platform::IsBareFileName(name) && paths.Exists(literal))
       return std::string(kLobbyFolder) + paths.Under(literal).filename().string();
   }
   auto chimes = platform::ListMatching(paths.BaseText() + std::string(kLobbyFolder) + "Type_*.wav");

@@ -50,12 +50,18 @@ void SetSlotFile(mainwindow::ProContext& pro, int slot, std::string_view literal
   pro.engine.SoundSlotFile[At(slot)] = pro.svc.paths->BaseText() + std::string(literal);
 }
 
+void SetSlotSilent(mainwindow::ProContext& pro, int slot) {
+  if (IsSlot(slot)) pro.engine.SoundSlotFile[At(slot)].clear();
+}
+
 void LoadSlot(mainwindow::ProContext& pro, int slot) {
   if (!IsSlot(slot)) return;
   EngineState& e = pro.engine;
   FreeSlot(pro, slot);
+  const std::string& file = e.SoundSlotFile[At(slot)];
+  if (file.empty()) return;
   pro.svc.sound->SetGlobalFocus(true);
-  e.SoundSlotBuffer[At(slot)] = simlink::LoadWaveBuffer(*pro.svc.sound, *pro.boxes, e.SoundSlotFile[At(slot)], kWaveLoadFlags);
+  e.SoundSlotBuffer[At(slot)] = simlink::LoadWaveBuffer(*pro.svc.sound, *pro.boxes, file, kWaveLoadFlags);
 }
 
 void LoadSlotRange(mainwindow::ProContext& pro, int first, int last) {

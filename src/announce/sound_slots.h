@@ -28,6 +28,8 @@ void LoadSoundEffects(mainwindow::ProContext& pro);
 
 // The slot's file := BaseFolder & literal ("\Wav\CA1\G3.wav").
 void SetSlotFile(mainwindow::ProContext& pro, int slot, std::string_view literal);
+// The slot names no file: it loads as buffer 0 and plays nothing.
+void SetSlotSilent(mainwindow::ProContext& pro, int slot);
 // Loads the slot's file into a new buffer (global focus on, LoadWaveBuffer with flags 1),
 // freeing the buffer it held first. A missing file gives buffer 0, which plays nothing.
 void LoadSlot(mainwindow::ProContext& pro, int slot);

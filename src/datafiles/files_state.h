@@ -19,6 +19,11 @@ struct FilesState {
   double MileageTotal = 0.0;  // nautical miles flown, kept only in "VexlorPro.cfg"
   // -1 early, 0 on time, 10 to 60 late by band (ClassifyArrivalDelay).
   std::int16_t ArrivalDelayClass = 0;
+  // The split-flap board: the names the boarding and arrival groups set for it, and the
+  // process id of the board program while it runs (0 none).
+  std::string BoardDestinationName;
+  std::string BoardOriginName;
+  int BoardTaskId = 0;
 };
 
 }  // namespace vx::datafiles

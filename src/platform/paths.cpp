@@ -159,6 +159,11 @@ bool FileExists(const fs::path& p) {
   return fs::is_regular_file(p, ec);
 }
 
+bool IsBareFileName(std::string_view name) {
+  return !name.empty() && name.find_first_of("\\/") == std::string_view::npos &&
+         name.find("..") == std::string_view::npos;
+}
+
 bool Paths::Exists(std::string_view literal) const { return FileExists(Under(literal)); }
 
 bool Paths::DeleteIfExists(std::string_view literal) const {

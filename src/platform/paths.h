@@ -46,4 +46,8 @@ class Paths {
 // Whether a regular file (or a link to one) is there.
 bool FileExists(const std::filesystem::path& p);
 
+// Whether a file name taken from a table or a setting can only name a file of the folder
+// it is meant for: not empty, no "\" or "/", no "..". Any other name counts as no file.
+bool IsBareFileName(std::string_view name);
+
 }  // namespace vx::platform

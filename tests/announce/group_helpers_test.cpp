@@ -11,6 +11,7 @@
 #include "announce/route_region.h"
 #include "announce/sound_slots.h"
 #include "announce/spoken_digits.h"
+#include "platform/paths.h"
 #include "runtime/runtime_error.h"
 
 namespace vx::announce {
@@ -252,6 +253,33 @@ TEST(LobbyChime, TheAirportsOwnChimeElseADrawnTypeChimeElseNone) {
   EXPECT_EQ(LobbyChime(p.pro, 3), "\\Wav\\Lob\\Type_b.wav");
   p.random.Push(0.2);
   EXPECT_EQ(LobbyChime(p.pro, 999), "\\Wav\\Lob\\type_A.wav");
+}
+
+TEST(LobbyChime, ATableNameThatLeavesTheLobbyFolderCountsAsMissing) {
+  test::EngineProgram p;
+  p.Wav("\\Wav\\Lob\\Type_b.wav", 1);
+  p.Wav("\\Wav\\Lob\\sub\\own.wav", 1);
+  p.Wav("\\Wav\\secret.wav", 1);
+  p.Wav("\\Wav\\Lob\\a..b.wav", 1);
+  for (const char* name : {"sub\\own.wav", "sub/own.wav", "..\\secret.wav", "../secret.wav", "a..b.wav", "..", "\\"}) {
+    p.pro.files.AirportTable[3].チャイム = name;
+    p.random.Push(0.0);
+    EXPECT_EQ(LobbyChime(p.pro, 3), "\\Wav\\Lob\\Type_b.wav") << name;
+  }
+  EXPECT_TRUE(platform::IsBareFileName("haneda.wav"));
+  EXPECT_FALSE(platform::IsBareFileName(""));
+}
+
+TEST(SoundSlots, ASilentSlotLoadsNoBufferAndShowsNoMessage) {
+  test::EngineProgram p;
+  p.StartFlight();
+  SetSlotFile(p.pro, 13, "\\Wav\\Lob\\chime.wav");
+  SetSlotSilent(p.pro, 13);
+  EXPECT_EQ(p.pro.engine.SoundSlotFile[13], "");
+  LoadSlotRange(p.pro, 13, 13);
+  EXPECT_EQ(SlotBuffer(p.pro, 13), 0);
+  PlaySlot(p.pro, 13, 0);
+  EXPECT_FALSE(SlotPlaying(p.pro, 13));
 }
 
 }  // namespace

@@ -1,0 +1,58 @@
+#include "datafiles/pro_board.h"
+
+#include "announce/engine_waits.h"
+#include "mainwindow/pro_context.h"
+#include "platform/process.h"
+#include "runtime/runtime_error.h"
+
+namespace vx::datafiles {
+namespace {
+
+constexpr std::string_view kBadAirport = "空港番号が正しくありません";
+
+}  // namespace
+
+BoardFlight FlightBoardValues(const mainwindow::ProContext& pro, std::string_view kind) {
+  const bool departures = kind == kDeparturesBoard;
+  const auto& tob = pro.briefing.TobBriefing;
+  const auto& time = pro.briefing.BriefingTimes.events[departures ? 0 : 1];
+  BoardFlight flight;
+  flight.kind = std::string(kind);
+  flight.gate = departures ? tob.DepartureGate : pro.main.ArrivalGate;
+  flight.airlineSlot = pro.briefing.SelectedAirlineIndex;
+  flight.flightNumber = tob.FlightNumber;
+  flight.hour = time.localHour;
+  flight.minute = time.localMinute;
+  flight.airportSlots = {pro.files.RouteAirports[0].slot, pro.files.RouteAirports[1].slot};
+  flight.destinationName = pro.files.BoardDestinationName;
+  flight.originName = pro.files.BoardOriginName;
+  flight.arrivalDelayClass = pro.files.ArrivalDelayClass;
+  return flight;
+}
+
+BoardShown ShowFlightBoard(mainwindow::ProContext& pro, std::string_view kind) {
+  const bool departures = kind == kDeparturesBoard;
+  FilesState& files = pro.files;
+  try {
+    const int other = CheckedAirportSlot(files.RouteAirports[departures ? 1 : 0].slot);
+    (departures ? files.BoardDestinationName : files.BoardOriginName) =
+        files.AirportTable[static_cast<std::size_t>(other)].空港名パタパタ;
+  } catch (const runtime::RuntimeError&) {
+    return {0, std::string(kBadAirport)};
+  }
+  CloseDepartureBoardNow(pro);
+  const BoardServices services{*pro.svc.paths, *pro.svc.clock, *pro.svc.pump, *pro.svc.random, *pro.svc.processes};
+  BoardShown shown = ShowDepartureBoard(services, FlightBoardValues(pro, kind), files.AirportTable);
+  files.BoardTaskId = shown.pid;
+  return shown;
+}
+
+void CloseDepartureBoard(mainwindow::ProContext& pro) {
+  CloseDepartureBoard(*pro.svc.processes, announce::EngineWaitHooks(pro), pro.files.BoardTaskId);
+}
+
+void CloseDepartureBoardNow(mainwindow::ProContext& pro) {
+  if (pro.svc.processes) CloseDepartureBoardNow(*pro.svc.processes, pro.files.BoardTaskId);
+}
+
+}  // namespace vx::datafiles

@@ -1,0 +1,31 @@
+#pragma once
+// The main program's departure board: its flight's values, its services and state.
+#include <string_view>
+
+#include "datafiles/departure_board.h"
+
+namespace vx::mainwindow {
+struct ProContext;
+}
+
+namespace vx::datafiles {
+
+// The flight as a board of `kind` shows it: for "出発" the departure gate and the
+// scheduled departure, for any other kind the arrival gate and the scheduled arrival;
+// the airline, the flight number, the route slots, BoardDestinationName,
+// BoardOriginName and ArrivalDelayClass.
+BoardFlight FlightBoardValues(const mainwindow::ProContext& pro, std::string_view kind);
+
+// The boarding and arrival groups' board: first the other airport's board name (the
+// arrival's for "出発" into BoardDestinationName, the departure's otherwise into
+// BoardOriginName), then ShowDepartureBoard with the program's services; the program's
+// id is kept in BoardTaskId (a board still running from before is closed first). A route
+// slot outside the table gives a fault and no board.
+BoardShown ShowFlightBoard(mainwindow::ProContext& pro, std::string_view kind);
+
+// CloseDepartureBoard with the main program's wait and BoardTaskId.
+void CloseDepartureBoard(mainwindow::ProContext& pro);
+// Closes a board still running at once (the end of the flight).
+void CloseDepartureBoardNow(mainwindow::ProContext& pro);
+
+}  // namespace vx::datafiles
