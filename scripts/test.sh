@@ -12,6 +12,9 @@ bash scripts/setup.sh
 JOBS=$(nproc)
 export CCACHE_DIR="${CCACHE_DIR:-$HOME/.cache/vx-ccache}"
 export CCACHE_MAXSIZE="${CCACHE_MAXSIZE:-5G}"
+# Fresh clones in other folders share the cache.
+export CCACHE_BASEDIR="$ROOT"
+export CCACHE_NOHASHDIR=1
 FUZZ_SECONDS="${FUZZ_SECONDS:-30}"
 
 echo "== normal build"
