@@ -10,10 +10,13 @@
 #include <vector>
 
 #include "flight_script.h"
+#include "platform/json_text.h"
 #include "platform/sim_variable_area.h"
 #include "sim_clock.h"
 
 namespace vx::standin {
+
+using platform::JsonString;
 
 struct SimulatorSettings {
   std::string windowClass = "FS98MAIN";
@@ -71,6 +74,6 @@ class Simulator {
 };
 
 // A JSON string literal of the text.
-std::string JsonString(std::string_view text);
+
 
 }  // namespace vx::standin

@@ -2,33 +2,9 @@
 
 #include <string>
 
+#include "platform/json_text.h"
+
 namespace vx::platform {
-namespace {
-
-void AppendJsonString(std::string& out, std::string_view text) {
-  out += '"';
-  for (const char c : text) {
-    switch (c) {
-      case '"': out += "\\\""; break;
-      case '\\': out += "\\\\"; break;
-      case '\n': out += "\\n"; break;
-      case '\r': out += "\\r"; break;
-      case '\t': out += "\\t"; break;
-      default:
-        if (static_cast<unsigned char>(c) < 0x20) {
-          char buf[8];
-          std::snprintf(buf, sizeof buf, "\\u%04x", static_cast<unsigned>(c));
-          out += buf;
-        } else {
-          out += c;
-        }
-    }
-  }
-  out += '"';
-}
-
-}  // namespace
-
 std::unique_ptr<TimelineLog> TimelineLog::Open(const std::filesystem::path& file, const Clock& clock) {
   std::FILE* f = std::fopen(file.c_str(), "w");
   if (!f) return nullptr;
@@ -47,13 +23,13 @@ void TimelineLog::Add(std::string_view kind, std::initializer_list<Field> fields
                 static_cast<double>(clock_.MonotonicNanos() - originNanos_) / 1e9, now.hour, now.minute, now.second,
                 now.millisecond);
   std::string line = head;
-  AppendJsonString(line, kind);
+  line += JsonString(kind);
   for (const Field& field : fields) {
     line += ',';
-    AppendJsonString(line, field.name);
+    line += JsonString(field.name);
     line += ':';
     if (const auto* text = std::get_if<std::string_view>(&field.value)) {
-      AppendJsonString(line, *text);
+      line += JsonString(*text);
     } else {
       line += std::to_string(std::get<long long>(field.value));
     }
