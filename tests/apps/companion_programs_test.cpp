@@ -1,0 +1,80 @@
+// The companion programs end when the main program deletes their control file; the
+// viewpoint program hands its values back in EyeRet.cfg as it ends.
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <cstdlib>
+#include <filesystem>
+#include <thread>
+
+#include "datafiles/ocumo_files.h"
+#include "platform/process.h"
+#include "support/temp_dir.h"
+
+namespace vx {
+namespace {
+
+namespace fs = std::filesystem;
+using namespace std::chrono_literals;
+
+// Copies a program from the build into <base>/ExePro.
+fs::path Install(const test::TempDir& base, const std::string& name) {
+  const char* build = std::getenv("VX_BUILD_DIR");
+  const fs::path from = fs::path(build ? build : ".") / "bin" / name;
+  fs::create_directories(base.Path() / "ExePro");
+  const fs::path to = base.Path() / "ExePro" / name;
+  fs::copy_file(from, to, fs::copy_options::overwrite_existing);
+  return to;
+}
+
+bool EndsWithin(platform::ProcessLauncher& launcher, int pid, std::chrono::milliseconds limit) {
+  const auto end = std::chrono::steady_clock::now() + limit;
+  while (std::chrono::steady_clock::now() < end) {
+    if (!launcher.IsRunning(pid)) return true;
+    std::this_thread::sleep_for(20ms);
+  }
+  return false;
+}
+
+TEST(CompanionPrograms, CallOutProgramWritesItsDefaultsAndEndsWhenTheFileIsDeleted) {
+  test::TempDir base;
+  const fs::path program = Install(base, "VexlorEXP");
+  platform::PosixProcessLauncher launcher;
+  const auto pid = launcher.Start(program, {}, false);
+  ASSERT_TRUE(pid);
+  const fs::path settings = base.Path() / "vexlorEXP.cfg";
+  for (int i = 0; i < 250 && !fs::exists(settings); ++i) std::this_thread::sleep_for(20ms);
+  ASSERT_TRUE(fs::exists(settings)) << "the defaults are written when the file is missing";
+  EXPECT_FALSE(EndsWithin(launcher, *pid, 1500ms)) << "runs while its settings file exists";
+  fs::remove(settings);
+  EXPECT_TRUE(EndsWithin(launcher, *pid, 5s));
+  launcher.Close(*pid);
+}
+
+TEST(CompanionPrograms, ViewpointProgramHandsItsValuesBackWhenOcumoCfgIsDeleted) {
+  test::TempDir base;
+  const fs::path program = Install(base, "Ocumo");
+  datafiles::OcumoCfg sent = datafiles::DefaultOcumoCfg();
+  sent.ProWindowHandle = 1234;
+  sent.ViewPresets[2][1] = "77";
+  sent.ApuSoundSettings.volumes[1] = "8";
+  datafiles::WriteOcumoCfgFile(base.Path() / "Ocumo.cfg", sent);
+
+  platform::PosixProcessLauncher launcher;
+  const auto pid = launcher.Start(program, {}, false);
+  ASSERT_TRUE(pid);
+  EXPECT_FALSE(EndsWithin(launcher, *pid, 1000ms));
+  fs::remove(base.Path() / "Ocumo.cfg");
+  ASSERT_TRUE(EndsWithin(launcher, *pid, 5s));
+
+  datafiles::EyeRetCfg back;
+  datafiles::ReadEyeRetCfgFile(base.Path() / "EyeRet.cfg", back);
+  EXPECT_EQ(back.ViewPresets, sent.ViewPresets);
+  EXPECT_EQ(back.ApuSoundSettings.volumes[1], "8");
+  launcher.Close(*pid);
+}
+
+}  // namespace
+}  // namespace vx
