@@ -26,7 +26,7 @@ void SetBox(mainwindow::ProContext& pro, FlightBox box, std::string_view text) {
 }
 
 void StampKeySequenceTime(mainwindow::ProContext& pro) {
-  pro.main.KeySequenceTime = static_cast<float>(pro.svc.clock->SecondsSinceMidnight());
+  pro.main.KeySequence.StampNow(*pro.svc.clock);
 }
 
 bool MusicPlaying(const EngineState& e) { return e.BgmPlaying == -1; }

@@ -74,6 +74,12 @@ ui::TextBox& FrmSound::Box(FlightBox box) {
 
 void FrmSound::SetText(FlightBox box, std::string_view text) { Box(box).SetText(std::string(text)); }
 
+void FrmSound::SetColours(FlightBox box, int backPalette, int forePalette) {
+  if (!Loaded()) return;
+  Box(box).SetBackColor(ui::Colour::Palette(backPalette));
+  Box(box).SetForeColor(ui::Colour::Palette(forePalette));
+}
+
 WindowTwips FrmSound::Place() const { return {Top(), Left(), Width()}; }
 
 void FrmSound::OpenFlightWindow() {

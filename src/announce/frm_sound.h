@@ -40,6 +40,7 @@ class FrmSound final : public ui::Form, public FlightWindowView, public FlightWi
 
   // FlightWindowView
   void SetText(FlightBox box, std::string_view text) override;
+  void SetColours(FlightBox box, int backPalette, int forePalette) override;
   WindowTwips Place() const override;
   // FlightWindowOpener
   void OpenFlightWindow() override;

@@ -5,6 +5,7 @@
 // The two seconds between the keys of a sequence are measured on the monotonic clock
 // given with each key, so a sequence never misfires across midnight.
 #include <cstdint>
+#include <optional>
 
 #include "platform/clock.h"
 #include "platform/key_event.h"
@@ -100,6 +101,10 @@ class KeySequenceMachine {
     stamped_ = true;
   }
   void Reset() { state_ = 0; }
+  // Monotonic time of the last stamp, if any.
+  std::optional<std::int64_t> StampNanos() const {
+    return stamped_ ? std::optional<std::int64_t>(stampNanos_) : std::nullopt;
+  }
 
  private:
   static RotatingViewChange RotatingViewStep(int key, int state);

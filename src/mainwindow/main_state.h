@@ -45,7 +45,6 @@ struct MainState {
   datafiles::ApuSoundValues ApuSoundSettings{{"右", "左"}, {"7", "10"}};
   std::int16_t ResumeRequested = 0;
   datafiles::RestartSummaryTexts RestartSummary;
-  float KeySequenceTime = 0;      // seconds since midnight of the last key of a sequence
   std::int16_t HelpFromFlight = 0;     // -1 when frmHelp was opened from the flight
   std::int16_t KeyFormFromFlight = 0;  // -1 when frmキー設定 was opened from the flight
 
