@@ -13,6 +13,7 @@
 #include "platform/music_device.h"
 #include "runtime/text_rules.h"
 #include "simlink/mp3_track.h"
+#include "ui/scope_guard.h"
 
 namespace vx::announce {
 namespace {
@@ -30,18 +31,6 @@ void StampKeySequenceTime(mainwindow::ProContext& pro) {
 }
 
 bool MusicPlaying(const EngineState& e) { return e.BgmPlaying == -1; }
-
-// Clears the change flag however the change ends.
-class StartingFlag {
- public:
-  explicit StartingFlag(std::int16_t& flag) : flag_(flag) { flag_ = 1; }
-  ~StartingFlag() { flag_ = 0; }
-  StartingFlag(const StartingFlag&) = delete;
-  StartingFlag& operator=(const StartingFlag&) = delete;
-
- private:
-  std::int16_t& flag_;
-};
 
 void StepBgmVolume(mainwindow::ProContext& pro, int step) {
   EngineState& e = pro.engine;
@@ -84,7 +73,9 @@ void PlayNextBgmSegment(mainwindow::ProContext& pro) {
   if (e.BgmStarting == 1) return;
   const auto count = std::min<std::int16_t>(e.BgmPlaylist.count, kPlaylistCapacity);
   if (count <= 0) return;
-  StartingFlag starting(e.BgmStarting);
+  // The change flag is cleared however the change ends.
+  e.BgmStarting = 1;
+  const ui::ScopeGuard starting([&e] { e.BgmStarting = 0; });
 
   if (MusicPlaying(e)) {
     music.StopSegment(e.BgmSegment);

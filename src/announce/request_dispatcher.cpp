@@ -21,6 +21,7 @@
 #include "simlink/main_channels.h"
 #include "simlink/route_progress.h"
 #include "ui/message_box.h"
+#include "ui/event_boundary.h"
 
 namespace vx::announce {
 namespace {
@@ -70,18 +71,6 @@ void RefreshProgressText(mainwindow::ProContext& pro) {
 }
 
 bool OptionOn(const std::string& option) { return option == "ON"; }
-
-std::string ErrorText(const std::exception_ptr& error) {
-  try {
-    std::rethrow_exception(error);
-  } catch (const runtime::RuntimeError& e) {
-    return e.Text();
-  } catch (const std::exception& e) {
-    return e.what();
-  } catch (...) {
-    return runtime::ErrorText(0);
-  }
-}
 
 void ServeGroupRequest(mainwindow::ProContext& pro, std::int16_t request) {
   EngineState& e = pro.engine;
@@ -159,7 +148,7 @@ void ServiceAnnouncementRequest(mainwindow::ProContext& pro) {
     } catch (...) {
       // Shown while the tick still holds the dispatcher, so that later ticks wait for
       // the box instead of stacking boxes of their own.
-      const std::string text = ErrorText(std::current_exception());
+      const std::string text = ui::ErrorMessage(std::current_exception());
       if (pro.boxes) pro.boxes->Show(text, ui::Buttons::Ok, ui::Icon::Critical);
     }
   }

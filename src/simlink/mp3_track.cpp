@@ -13,23 +13,12 @@
 #include "platform/random.h"
 #include "runtime/text_rules.h"
 #include "ui/message_box.h"
+#include "ui/scope_guard.h"
 
 namespace vx::simlink {
 namespace {
 
 using announce::FlightBox;
-
-// Clears the change flag however the change ends.
-class StartingFlag {
- public:
-  explicit StartingFlag(std::int16_t& flag) : flag_(flag) { flag_ = 1; }
-  ~StartingFlag() { flag_ = 0; }
-  StartingFlag(const StartingFlag&) = delete;
-  StartingFlag& operator=(const StartingFlag&) = delete;
-
- private:
-  std::int16_t& flag_;
-};
 
 void SetBox(mainwindow::ProContext& pro, FlightBox box, std::string_view text) {
   if (pro.engine.flightWindow) pro.engine.flightWindow->SetText(box, text);
@@ -75,7 +64,9 @@ void PlayNextMp3Track(mainwindow::ProContext& pro) {
   if (e.BgmStarting == 1) return;
   const auto count = std::min<std::int16_t>(e.BgmPlaylist.count, announce::kPlaylistCapacity);
   if (count <= 0) return;
-  StartingFlag starting(e.BgmStarting);
+  // The change flag is cleared however the change ends.
+  e.BgmStarting = 1;
+  const ui::ScopeGuard starting([&e] { e.BgmStarting = 0; });
 
   if (pro.sim.Mp3TrackOpen == 1) {
     mp3.Stop();

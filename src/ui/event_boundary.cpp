@@ -8,7 +8,6 @@
 #include "ui/ui_env.h"
 
 namespace vx::ui {
-namespace {
 
 std::string ErrorMessage(const std::exception_ptr& error) {
   try {
@@ -21,8 +20,6 @@ std::string ErrorMessage(const std::exception_ptr& error) {
     return runtime::ErrorText(0);
   }
 }
-
-}  // namespace
 
 void ReportHandlerError(UiEnv& env, const std::exception_ptr& error) {
   try {

@@ -3,6 +3,7 @@
 // shown in a critical message box (the runtime error's text) and the program carries on.
 #include <exception>
 #include <functional>
+#include <string>
 
 namespace vx::ui {
 
@@ -17,6 +18,9 @@ void DispatchEvent(UiEnv& env, const std::function<void()>& handler);
 // code). Errors are shown as above, but the end of the program keeps unwinding into
 // the code that raised the event.
 void RaiseEvent(UiEnv& env, const std::function<void()>& handler);
+
+// The text a box shows for an error: the runtime error's text, else what() says.
+std::string ErrorMessage(const std::exception_ptr& error);
 
 // Shows the critical box for an error that reached a boundary.
 void ReportHandlerError(UiEnv& env, const std::exception_ptr& error);
