@@ -1,6 +1,5 @@
 #include "announce/flight_lifecycle.h"
 
-#include <array>
 #include <cmath>
 #include <string_view>
 
@@ -24,11 +23,6 @@ namespace {
 
 constexpr int kEngineSegments = 1;
 constexpr int kEngineMp3 = 2;
-
-// Deleted at the end of a flight, in this order.
-constexpr std::array<std::string_view, 9> kHandoverFiles = {
-    "\\Ocumo.cfg",     "\\EyeCheck.cfg",  "\\EyeView.cfg",  "\\EyeDoor.cfg",  "\\EyeCargo.cfg",
-    "\\vexlorEXP.cfg", "\\vexlorPB.cfg",  "\\vexlorSD.cfg", "\\vexlorLND.cfg"};
 
 }  // namespace
 
@@ -86,7 +80,7 @@ void EndFlight(mainwindow::ProContext& pro) {
   // A board the flight showed does not outlive it.
   datafiles::CloseDepartureBoardNow(pro);
 
-  for (std::string_view file : kHandoverFiles) {
+  for (std::string_view file : datafiles::kHandOverFiles) {
     if (!pro.svc.paths->Exists(file)) continue;
     pro.svc.paths->DeleteIfExists(file);
     pump.Pump();

@@ -32,11 +32,6 @@ namespace {
 constexpr const char* kDefaultSettingsFile = "VexlorPro.cfg";
 constexpr const char* kNoSummary = "ｘｘｘ";
 
-// Hand-over files of an earlier run, deleted at load (with EyeRet.cfg) and at the end.
-constexpr std::initializer_list<const char*> kHandOverFiles = {
-    "\\Ocumo.cfg",  "\\EyeCheck.cfg", "\\EyeView.cfg",  "\\EyeDoor.cfg",  "\\EyeCargo.cfg",
-    "\\vexlorEXP.cfg", "\\vexlorPB.cfg", "\\vexlorSD.cfg", "\\vexlorLND.cfg"};
-
 // The combo shows the text: one of its items, or the text added as an item of its own,
 // so that a value the settings file holds goes back unchanged.
 void ShowComboText(ui::ComboBox& combo, const std::string& text) {
@@ -161,7 +156,7 @@ void FrmMain::frmMain_Form_Load() {
 
   datafiles::WriteBeginCfg(pro_);
   paths.DeleteIfExists("\\EyeRet.cfg");
-  for (const char* file : kHandOverFiles) {
+  for (std::string_view file : datafiles::kHandOverFiles) {
     paths.DeleteIfExists(file);
     pump.Pump();
   }
@@ -306,7 +301,7 @@ void FrmMain::frmMain_Form_Unload() {
   simlink::CloseMainChannels(pro_);
   datafiles::SaveSettingsFile(pro_, kDefaultSettingsFile);
   pump.Pump();
-  for (const char* file : kHandOverFiles) {
+  for (std::string_view file : datafiles::kHandOverFiles) {
     paths.DeleteIfExists(file);
     pump.Pump();
   }
