@@ -81,9 +81,7 @@ void EndFlight(mainwindow::ProContext& pro) {
   datafiles::CloseDepartureBoardNow(pro);
 
   for (std::string_view file : datafiles::kHandOverFiles) {
-    if (!pro.svc.paths->Exists(file)) continue;
-    pro.svc.paths->DeleteIfExists(file);
-    pump.Pump();
+    if (pro.svc.paths->DeleteIfExists(file)) pump.Pump();
   }
 
   if (e.FlightWindowReady == -1) {

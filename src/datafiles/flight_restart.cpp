@@ -40,9 +40,7 @@ bool LoadFlightRestart(mainwindow::ProContext& ctx) {
 }
 
 void DeleteFlightRestartFiles(mainwindow::ProContext& ctx) {
-  if (!ctx.svc.paths->Exists(kSnapshotLiteral)) return;
-  ctx.svc.paths->DeleteIfExists(kSnapshotLiteral);
-  ctx.svc.paths->DeleteIfExists(kSummaryLiteral);
+  if (ctx.svc.paths->DeleteIfExists(kSnapshotLiteral)) ctx.svc.paths->DeleteIfExists(kSummaryLiteral);
 }
 
 }  // namespace vx::datafiles
