@@ -30,6 +30,8 @@ void WriteFlightRestartContents(mainwindow::ProContext& ctx);
 void ReadFlightRestartContents(mainwindow::ProContext& ctx);
 // EyeRet.cfg into `ViewTable` and `ApuSoundSettings`.
 void ReadEyeRetCfg(mainwindow::ProContext& ctx);
+// When EyeRet.cfg is there: ReadEyeRetCfg, one pump, and the file deleted.
+void TakeBackEyeRetCfg(mainwindow::ProContext& ctx);
 
 // Ocumo.cfg: the main window's handle, `ViewTable`, `ApuSoundSettings`.
 void WriteOcumoCfg(mainwindow::ProContext& ctx);

@@ -223,11 +223,7 @@ void FrmMain::frmMain_buttonStart_Click() {
 
   buttonExit.SetFocus();
   pump.Pump();
-  if (paths.Exists("\\EyeRet.cfg")) {
-    datafiles::ReadEyeRetCfg(pro_);
-    pump.Pump();
-    paths.DeleteIfExists("\\EyeRet.cfg");
-  }
+  datafiles::TakeBackEyeRetCfg(pro_);
   pump.Pump();
   AskResumeFlight();
 
