@@ -29,7 +29,6 @@
 namespace vx::mainwindow {
 namespace {
 
-constexpr const char* kDefaultSettingsFile = "VexlorPro.cfg";
 constexpr const char* kNoSummary = "ｘｘｘ";
 
 // The combo shows the text: one of its items, or the text added as an item of its own,
@@ -295,7 +294,7 @@ void FrmMain::frmMain_Form_Unload() {
     paths.DeleteIfExists("\\RandomFlight.cfg");
   }
   simlink::CloseMainChannels(pro_);
-  datafiles::SaveSettingsFile(pro_, kDefaultSettingsFile);
+  datafiles::SaveSettingsFile(pro_, datafiles::kDefaultSettingsFileName);
   pump.Pump();
   for (std::string_view file : datafiles::kHandOverFiles) {
     paths.DeleteIfExists(file);
