@@ -42,6 +42,10 @@ struct AtcFileList {
   std::vector<std::string> paths;
 };
 
+// The values of BgmEngine other than 0 (none).
+inline constexpr int kEngineSegments = 1;  // MIDI segments
+inline constexpr int kEngineMp3 = 2;
+
 // The repeat modes of BgmRepeatMode.
 inline constexpr const char* kBgmInOrder = "順次";
 inline constexpr const char* kBgmRandom = "ランダム";

@@ -19,12 +19,6 @@
 #include "simlink/main_channels.h"
 
 namespace vx::announce {
-namespace {
-
-constexpr int kEngineSegments = 1;
-constexpr int kEngineMp3 = 2;
-
-}  // namespace
 
 void BeginNewFlight(mainwindow::ProContext& pro) {
   EngineState& e = pro.engine;

@@ -25,8 +25,6 @@
 namespace vx::announce {
 namespace {
 
-constexpr int kEngineSegments = 1;
-constexpr int kEngineMp3 = 2;
 constexpr double kHiddenCaretLeft = -2000;  // outside the window: the caret never shows
 
 // The call-out program in "\ExePro\": "VexlorEXP.exe", or "VexlorEXP" as it is named here.
