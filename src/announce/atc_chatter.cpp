@@ -1,7 +1,6 @@
 #include "announce/atc_chatter.h"
 
 #include <algorithm>
-#include <array>
 #include <cmath>
 #include <string>
 
@@ -10,16 +9,12 @@
 #include "mainwindow/pro_context.h"
 #include "platform/clock.h"
 #include "platform/event_pump.h"
-#include "platform/paths.h"
 #include "platform/random.h"
 #include "platform/sound_device.h"
 #include "simlink/cabin_strip.h"
 
 namespace vx::announce {
 namespace {
-
-constexpr std::array<std::string_view, kAtcChannelCount> kChannelFolders = {
-    "\\atc\\del\\", "\\atc\\gnd\\", "\\atc\\twr\\", "\\atc\\dep\\", "\\atc\\ctr\\", "\\atc\\apr\\"};
 
 // Draws that may repeat the last recording before the next one in the list is taken.
 constexpr int kRepeatDraws = 21;
@@ -104,16 +99,6 @@ void PlayAtcChatter(mainwindow::ProContext& pro) {
   pump.Pump();
   PlaySlot(pro, kAtcSlot, platform::kFullVolume, platform::kPanCentre);
   pump.Pump();
-}
-
-void BuildAtcFileLists(mainwindow::ProContext& pro) {
-  for (std::size_t c = 0; c < kChannelFolders.size(); ++c) {
-    AtcFileList& list = pro.engine.AtcFileLists[c];
-    list.paths.clear();
-    for (const auto& file : platform::ListMatching(pro.svc.paths->BaseText() + std::string(kChannelFolders[c]) + "*.wav"))
-      list.paths.push_back(file.string());
-    list.count = static_cast<std::int16_t>(list.paths.size());
-  }
 }
 
 }  // namespace vx::announce

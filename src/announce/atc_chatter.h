@@ -17,8 +17,4 @@ inline constexpr int kAtcOnFore = 15;   // white
 // Once per served heartbeat tick.
 void PlayAtcChatter(mainwindow::ProContext& pro);
 
-// The main window's load: the WAV files of "\atc\del\", "\atc\gnd\", "\atc\twr\",
-// "\atc\dep\", "\atc\ctr\" and "\atc\apr\" under BaseFolder.
-void BuildAtcFileLists(mainwindow::ProContext& pro);
-
 }  // namespace vx::announce

@@ -18,8 +18,6 @@
 namespace vx::announce {
 namespace {
 
-constexpr int kEngineSegments = 1;
-constexpr int kEngineMp3 = 2;
 constexpr std::int32_t kSegmentLoadFlags = 32;
 
 void SetBox(mainwindow::ProContext& pro, FlightBox box, std::string_view text) {

@@ -42,6 +42,14 @@ struct AtcFileList {
   std::vector<std::string> paths;
 };
 
+// AnnounceRequest "next": serves the request of the current GroundStep or AirStep, and
+// fades out a part that waits with fading.
+inline constexpr std::int16_t kNextRequest = 20;
+
+// The values of BgmEngine other than 0 (none).
+inline constexpr int kEngineSegments = 1;  // MIDI segments
+inline constexpr int kEngineMp3 = 2;
+
 // The repeat modes of BgmRepeatMode.
 inline constexpr const char* kBgmInOrder = "順次";
 inline constexpr const char* kBgmRandom = "ランダム";

@@ -13,7 +13,6 @@ constexpr int kFadeSteps = 30;
 constexpr float kFadeStepSeconds = 0.2f;
 constexpr float kAfterFadeSeconds = 2.0f;
 constexpr int kFadeFloor = -3000;
-constexpr std::int16_t kNextRequest = 20;
 
 }  // namespace
 

@@ -1,6 +1,5 @@
 #include "announce/flight_lifecycle.h"
 
-#include <array>
 #include <cmath>
 #include <string_view>
 
@@ -20,17 +19,6 @@
 #include "simlink/main_channels.h"
 
 namespace vx::announce {
-namespace {
-
-constexpr int kEngineSegments = 1;
-constexpr int kEngineMp3 = 2;
-
-// Deleted at the end of a flight, in this order.
-constexpr std::array<std::string_view, 9> kHandoverFiles = {
-    "\\Ocumo.cfg",     "\\EyeCheck.cfg",  "\\EyeView.cfg",  "\\EyeDoor.cfg",  "\\EyeCargo.cfg",
-    "\\vexlorEXP.cfg", "\\vexlorPB.cfg",  "\\vexlorSD.cfg", "\\vexlorLND.cfg"};
-
-}  // namespace
 
 void BeginNewFlight(mainwindow::ProContext& pro) {
   EngineState& e = pro.engine;
@@ -86,10 +74,8 @@ void EndFlight(mainwindow::ProContext& pro) {
   // A board the flight showed does not outlive it.
   datafiles::CloseDepartureBoardNow(pro);
 
-  for (std::string_view file : kHandoverFiles) {
-    if (!pro.svc.paths->Exists(file)) continue;
-    pro.svc.paths->DeleteIfExists(file);
-    pump.Pump();
+  for (std::string_view file : datafiles::kHandOverFiles) {
+    if (pro.svc.paths->DeleteIfExists(file)) pump.Pump();
   }
 
   if (e.FlightWindowReady == -1) {

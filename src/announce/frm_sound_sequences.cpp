@@ -18,17 +18,13 @@
 #include "platform/paths.h"
 #include "platform/process.h"
 #include "platform/sound_device.h"
-#include "runtime/numbers.h"
 #include "runtime/runtime_error.h"
-#include "runtime/text_rules.h"
 #include "simlink/simulator_link.h"
 #include "ui/message_box.h"
 
 namespace vx::announce {
 namespace {
 
-constexpr int kEngineSegments = 1;
-constexpr int kEngineMp3 = 2;
 constexpr double kHiddenCaretLeft = -2000;  // outside the window: the caret never shows
 
 // The call-out program in "\ExePro\": "VexlorEXP.exe", or "VexlorEXP" as it is named here.
@@ -38,15 +34,6 @@ std::filesystem::path CallOutProgram(const platform::Paths& paths) {
   const std::filesystem::path bare = paths.Under("\\ExePro\\VexlorEXP");
   if (platform::FileExists(bare)) return bare;
   return withExtension;
-}
-
-// AircraftTypeCode from the first two characters of the aircraft type ("04 B75/76 ...");
-// kept when they are not a number.
-void TakeAircraftTypeCode(briefing::TobBriefingValues& tob) {
-  const std::string digits = runtime::Left(tob.AircraftTypeText, 2);
-  if (!runtime::IsNumeric(digits)) return;
-  const double code = runtime::Int(runtime::CDbl(digits));
-  if (code >= -99 && code <= 99) tob.AircraftTypeCode = static_cast<std::int16_t>(code);
 }
 
 void SetLandingBriefingDefaults(briefing::TobBriefingValues& tob) {
@@ -172,7 +159,7 @@ void FrmSound::StartFlightOrResume() {
   if (pro_.svc.paths->Exists("\\FlightRestart.cfg") && pro_.main.ResumeRequested == 1 &&
       datafiles::LoadFlightRestart(pro_))
     return;
-  TakeAircraftTypeCode(tob);
+  datafiles::TakeAircraftTypeCode(tob);
   ShowFlightFormOnTop(pro_, FlightForm::frmTOB);
 }
 

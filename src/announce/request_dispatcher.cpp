@@ -26,7 +26,6 @@
 namespace vx::announce {
 namespace {
 
-constexpr std::int16_t kNextRequest = 20;
 constexpr std::int16_t kLandedRequest = 15;
 constexpr std::int16_t kCallArmed = 2;
 constexpr std::int16_t kCallMade = 3;

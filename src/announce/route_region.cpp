@@ -1,20 +1,18 @@
 #include "announce/route_region.h"
 
+#include "datafiles/tables.h"
 #include "mainwindow/pro_context.h"
 #include "runtime/numbers.h"
 
 namespace vx::announce {
-namespace {
 
-constexpr int kInternational = 100;
-
-}  // namespace
+using datafiles::kFirstInternationalSlot;
 
 std::string RegionIndex::Number() const { return runtime::Format(number, "#00"); }
 
 RegionIndex TableRegion(int tableIndex) {
-  if (tableIndex < kInternational) return {"\\Japan", tableIndex};
-  return {"\\World", tableIndex - kInternational};
+  if (tableIndex < kFirstInternationalSlot) return {"\\Japan", tableIndex};
+  return {"\\World", tableIndex - kFirstInternationalSlot};
 }
 
 int DepartureAirportIndex(const mainwindow::ProContext& pro) { return runtime::CInt(pro.files.RouteAirports[0].slot); }
@@ -24,7 +22,7 @@ int ArrivalAirportIndex(const mainwindow::ProContext& pro) { return runtime::CIn
 int AirlineIndex(const mainwindow::ProContext& pro) { return runtime::CInt(pro.briefing.SelectedAirlineIndex); }
 
 bool DomesticFlight(const mainwindow::ProContext& pro) {
-  return DepartureAirportIndex(pro) < kInternational && ArrivalAirportIndex(pro) < kInternational;
+  return DepartureAirportIndex(pro) < kFirstInternationalSlot && ArrivalAirportIndex(pro) < kFirstInternationalSlot;
 }
 
 }  // namespace vx::announce

@@ -12,7 +12,6 @@ namespace {
 
 constexpr std::string_view kAuthor = "VexlorPro";
 constexpr std::string_view kBlankRow = "10";  // the empty row of a flight-number column
-constexpr int kInternational = 100;
 constexpr int kRegionSlots = 100;
 
 constexpr std::array<std::string_view, 28> kDomesticAirlines = {
@@ -188,7 +187,7 @@ BoardNumbers ReadBoardNumbers(const BoardFlight& flight) {
   BoardNumbers n;
   n.departure = runtime::CInt(flight.airportSlots[0]);
   n.arrival = runtime::CInt(flight.airportSlots[1]);
-  n.international = n.departure >= kInternational || n.arrival >= kInternational;
+  n.international = n.departure >= kFirstInternationalSlot || n.arrival >= kFirstInternationalSlot;
   n.airline = runtime::CInt(flight.airlineSlot);
   return n;
 }
@@ -209,7 +208,7 @@ std::array<std::string, 4> DrawFillerFlightNumber(platform::Random& random) {
 
 std::array<std::string, 9> DrawBoardDestinations(const BoardNumbers& numbers, const AirportTableArray& airports,
                                                  platform::Random& random) {
-  const int first = numbers.international ? kInternational : 0;
+  const int first = numbers.international ? kFirstInternationalSlot : 0;
   std::vector<int> eligible;
   for (int slot = first; slot < first + kRegionSlots; ++slot) {
     if (airports[static_cast<std::size_t>(slot)].空港名パタパタ.empty()) continue;

@@ -1,7 +1,5 @@
 #include "datafiles/flight_restart.h"
 
-#include <algorithm>
-
 #include "datafiles/pro_files.h"
 #include "datafiles/settings_file.h"
 #include "datafiles/settings_loader.h"
@@ -18,13 +16,14 @@ namespace {
 constexpr std::string_view kSnapshotLiteral = "\\FlightRestart.cfg";
 constexpr std::string_view kSummaryLiteral = "\\FlightRestart内容.cfg";
 
+}  // namespace
+
 void TakeAircraftTypeCode(briefing::TobBriefingValues& tob) {
   const std::string digits = runtime::Left(tob.AircraftTypeText, 2);
   if (!runtime::IsNumeric(digits)) return;
-  tob.AircraftTypeCode = static_cast<std::int16_t>(std::clamp(runtime::Int(runtime::CDbl(digits)), -99.0, 99.0));
+  const double code = runtime::Int(runtime::CDbl(digits));
+  if (code >= -99 && code <= 99) tob.AircraftTypeCode = static_cast<std::int16_t>(code);
 }
-
-}  // namespace
 
 bool SaveFlightRestart(mainwindow::ProContext& ctx) {
   if (!SaveSettingsFile(ctx, kFlightRestartFileName)) return false;
@@ -41,9 +40,7 @@ bool LoadFlightRestart(mainwindow::ProContext& ctx) {
 }
 
 void DeleteFlightRestartFiles(mainwindow::ProContext& ctx) {
-  if (!ctx.svc.paths->Exists(kSnapshotLiteral)) return;
-  ctx.svc.paths->DeleteIfExists(kSnapshotLiteral);
-  ctx.svc.paths->DeleteIfExists(kSummaryLiteral);
+  if (ctx.svc.paths->DeleteIfExists(kSnapshotLiteral)) ctx.svc.paths->DeleteIfExists(kSummaryLiteral);
 }
 
 }  // namespace vx::datafiles

@@ -6,6 +6,10 @@ namespace vx::mainwindow {
 struct ProContext;
 }
 
+namespace vx::briefing {
+struct TobBriefingValues;
+}
+
 namespace vx::datafiles {
 
 // After the ground groups G2, G3, G4 and the in-flight groups A1, A4: the snapshot, then
@@ -18,6 +22,10 @@ bool SaveFlightRestart(mainwindow::ProContext& ctx);
 // when they are not a number) and deletes "BEGIN.cfg". False when the snapshot did not
 // load; the program then keeps the values it had.
 bool LoadFlightRestart(mainwindow::ProContext& ctx);
+
+// `AircraftTypeCode` from the first two characters of the aircraft type text
+// ("04 B75/76 ..."); kept when they are not a number.
+void TakeAircraftTypeCode(briefing::TobBriefingValues& tob);
 
 // After the final arrival group: deletes the snapshot and its summary when the
 // snapshot exists.

@@ -3,11 +3,20 @@
 // programs, and the files it reads back. Each writer writes its file whole under
 // `BaseFolder` (replacing an old one) and then pumps the window events once; file and
 // conversion errors are the runtime's and reach the caller.
+#include <array>
+#include <string_view>
+
 namespace vx::mainwindow {
 struct ProContext;
 }
 
 namespace vx::datafiles {
+
+// The hand-over files of a run (EyeRet.cfg and BEGIN.cfg aside), in the order they are
+// deleted: at the main window's load and close, and at the end of a flight.
+inline constexpr std::array<std::string_view, 9> kHandOverFiles = {
+    "\\Ocumo.cfg",     "\\EyeCheck.cfg", "\\EyeView.cfg", "\\EyeDoor.cfg", "\\EyeCargo.cfg",
+    "\\vexlorEXP.cfg", "\\vexlorPB.cfg",  "\\vexlorSD.cfg", "\\vexlorLND.cfg"};
 
 // Value-less signal files.
 void WriteBeginCfg(mainwindow::ProContext& ctx);
@@ -21,6 +30,8 @@ void WriteFlightRestartContents(mainwindow::ProContext& ctx);
 void ReadFlightRestartContents(mainwindow::ProContext& ctx);
 // EyeRet.cfg into `ViewTable` and `ApuSoundSettings`.
 void ReadEyeRetCfg(mainwindow::ProContext& ctx);
+// When EyeRet.cfg is there: ReadEyeRetCfg, one pump, and the file deleted.
+void TakeBackEyeRetCfg(mainwindow::ProContext& ctx);
 
 // Ocumo.cfg: the main window's handle, `ViewTable`, `ApuSoundSettings`.
 void WriteOcumoCfg(mainwindow::ProContext& ctx);

@@ -40,4 +40,11 @@ void ReadEyeRetCfg(mainwindow::ProContext& ctx) {
   ctx.main.ApuSoundSettings = values.ApuSoundSettings;
 }
 
+void TakeBackEyeRetCfg(mainwindow::ProContext& ctx) {
+  if (!ctx.svc.paths->Exists("\\EyeRet.cfg")) return;
+  ReadEyeRetCfg(ctx);
+  ctx.svc.pump->Pump();
+  ctx.svc.paths->DeleteIfExists("\\EyeRet.cfg");
+}
+
 }  // namespace vx::datafiles

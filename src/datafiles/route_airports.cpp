@@ -4,12 +4,10 @@
 #include "runtime/numbers.h"
 #include "runtime/runtime_error.h"
 #include "simlink/common_helpers.h"
+#include "simlink/sim_derivations.h"
 
 namespace vx::datafiles {
 namespace {
-
-constexpr double kLatitudeDegreesPerUnit = 8.9984275577e-6;
-constexpr double kLongitudeDegreesPerUnit = 8.381903171539e-8;
 
 void CopyAirport(const AirportRecord& from, RouteAirport& to) {
   to.icao = from.ICAO;
@@ -34,10 +32,10 @@ void ApplyRouteAirports(FilesState& files) {
   CopyAirport(files.AirportTable[departure], route[0]);
   CopyAirport(files.AirportTable[arrival], route[1]);
   files.RouteDistance =
-      simlink::GreatCircleDistance(route[0].latitude * kLatitudeDegreesPerUnit,
-                                   route[0].longitude * kLongitudeDegreesPerUnit,
-                                   route[1].latitude * kLatitudeDegreesPerUnit,
-                                   route[1].longitude * kLongitudeDegreesPerUnit) /
+      simlink::GreatCircleDistance(route[0].latitude * simlink::kLatitudeDegreesPerUnit,
+                                   route[0].longitude * simlink::kLongitudeDegreesPerUnit,
+                                   route[1].latitude * simlink::kLatitudeDegreesPerUnit,
+                                   route[1].longitude * simlink::kLongitudeDegreesPerUnit) /
       1000.0;
 }
 

@@ -100,11 +100,7 @@ std::string SettingsFileNameForOpen(const std::filesystem::path& chosen, const p
 bool SaveSettingsFile(mainwindow::ProContext& ctx, std::string_view name) {
   const std::string file = BareSettingsFileName(name);
   try {
-    if (ctx.svc.paths->Exists("\\EyeRet.cfg")) {
-      ReadEyeRetCfg(ctx);
-      ctx.svc.pump->Pump();
-      ctx.svc.paths->DeleteIfExists("\\EyeRet.cfg");
-    }
+    TakeBackEyeRetCfg(ctx);
     ctx.svc.pump->Pump();
     platform::WriteTextLinesAtomic(SettingsPath(ctx, file), SettingsFileLines(ctx, SettingsForm::Save));
   } catch (const runtime::RuntimeError& e) {

@@ -12,6 +12,8 @@ inline constexpr int kNoSlot = 999;          // the pickers' mark for "no slot"
 inline constexpr int kImportDepartureSlot = 198;
 inline constexpr int kImportArrivalSlot = 199;
 inline constexpr int kImportAirlineSlot = 139;
+// Slots from here on are international ones, in both tables.
+inline constexpr int kFirstInternationalSlot = 100;
 
 // Slots 0 to 99 domestic, 100 to 199 international; 198 and 199 take the airports of
 // an imported random flight.

@@ -29,13 +29,7 @@
 namespace vx::mainwindow {
 namespace {
 
-constexpr const char* kDefaultSettingsFile = "VexlorPro.cfg";
 constexpr const char* kNoSummary = "ｘｘｘ";
-
-// Hand-over files of an earlier run, deleted at load (with EyeRet.cfg) and at the end.
-constexpr std::initializer_list<const char*> kHandOverFiles = {
-    "\\Ocumo.cfg",  "\\EyeCheck.cfg", "\\EyeView.cfg",  "\\EyeDoor.cfg",  "\\EyeCargo.cfg",
-    "\\vexlorEXP.cfg", "\\vexlorPB.cfg", "\\vexlorSD.cfg", "\\vexlorLND.cfg"};
 
 // The combo shows the text: one of its items, or the text added as an item of its own,
 // so that a value the settings file holds goes back unchanged.
@@ -161,7 +155,7 @@ void FrmMain::frmMain_Form_Load() {
 
   datafiles::WriteBeginCfg(pro_);
   paths.DeleteIfExists("\\EyeRet.cfg");
-  for (const char* file : kHandOverFiles) {
+  for (std::string_view file : datafiles::kHandOverFiles) {
     paths.DeleteIfExists(file);
     pump.Pump();
   }
@@ -228,11 +222,7 @@ void FrmMain::frmMain_buttonStart_Click() {
 
   buttonExit.SetFocus();
   pump.Pump();
-  if (paths.Exists("\\EyeRet.cfg")) {
-    datafiles::ReadEyeRetCfg(pro_);
-    pump.Pump();
-    paths.DeleteIfExists("\\EyeRet.cfg");
-  }
+  datafiles::TakeBackEyeRetCfg(pro_);
   pump.Pump();
   AskResumeFlight();
 
@@ -304,9 +294,9 @@ void FrmMain::frmMain_Form_Unload() {
     paths.DeleteIfExists("\\RandomFlight.cfg");
   }
   simlink::CloseMainChannels(pro_);
-  datafiles::SaveSettingsFile(pro_, kDefaultSettingsFile);
+  datafiles::SaveSettingsFile(pro_, datafiles::kDefaultSettingsFileName);
   pump.Pump();
-  for (const char* file : kHandOverFiles) {
+  for (std::string_view file : datafiles::kHandOverFiles) {
     paths.DeleteIfExists(file);
     pump.Pump();
   }

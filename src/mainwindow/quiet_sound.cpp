@@ -12,9 +12,6 @@
 namespace vx::mainwindow {
 namespace {
 
-constexpr int kEngineSegments = 1;
-constexpr int kEngineMp3 = 2;
-
 std::int16_t TableVolume(const announce::EngineState& e, int index) {
   return e.AnnounceVolumeTable[static_cast<std::size_t>(index)];
 }
@@ -66,8 +63,8 @@ void ToggleQuietSound(ProContext& pro) {
   announce::EngineState& e = pro.engine;
   auto& pump = *pro.svc.pump;
   const bool playing = e.BgmPlaying == -1;
-  const bool segments = playing && e.BgmEngine == kEngineSegments && pro.svc.music;
-  const bool mp3 = playing && e.BgmEngine == kEngineMp3 && pro.svc.mp3;
+  const bool segments = playing && e.BgmEngine == announce::kEngineSegments && pro.svc.music;
+  const bool mp3 = playing && e.BgmEngine == announce::kEngineMp3 && pro.svc.mp3;
 
   if (e.QuietSound != 1) {
     e.QuietSound = 1;

@@ -6,6 +6,7 @@
 #include "announce/engine_program.h"
 #include "announce/group_run.h"
 #include "announce/sound_slots.h"
+#include "mainwindow/start_lists.h"
 #include "simlink/cabin_strip.h"
 
 namespace vx::announce {
@@ -22,7 +23,7 @@ class AtcChatterTest : public ::testing::Test {
     p.Wav("\\atc\\gnd\\c.wav", 5.0);
     p.Wav("\\atc\\twr\\only.wav", 2.0);
     p.StartFlight();
-    BuildAtcFileLists(p.pro);
+    mainwindow::BuildAtcFileLists(p.pro);
     auto& e = p.pro.engine;
     e.AtcChatterChannel = 1;
     e.AtcGapSeconds = 5;
