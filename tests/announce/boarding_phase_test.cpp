@@ -23,7 +23,6 @@ namespace {
 
 using test::Mark;
 using test::Played;
-using MusicOp = platform::RecordingMusicDevice::Op;
 
 constexpr int kVolume = -600;  // volume setting 8 of index 0
 
@@ -171,17 +170,6 @@ class BoardingTest : public ::testing::Test {
     p.File("\\vovu030\\Vovu", "#!/bin/sh\n");
   }
 
-  void Serve(std::int16_t request) {
-    p.pro.engine.AnnounceRequest = request;
-    ServiceAnnouncementRequest(p.pro);
-  }
-
-  std::vector<std::pair<double, int>> MusicLevels() const {
-    std::vector<std::pair<double, int>> out;
-    for (const auto& c : p.music.CallsOf(MusicOp::MasterVolume))
-      if (c.atNanos >= p.origin) out.emplace_back(p.Ms(c.atNanos), c.value);
-    return out;
-  }
 
   static void ExpectMarks(const std::vector<Mark>& actual, const std::vector<Mark>& expected, double tolerance = 5) {
     ASSERT_EQ(actual.size(), expected.size());
@@ -216,13 +204,13 @@ class BoardingTest : public ::testing::Test {
 };
 
 TEST_F(BoardingTest, TheWholeCallWithoutViewSwitchOrBoard) {
-  Serve(10);
+  p.Serve(10);
   // Music down and 1 s; the murmur loops from 1 s; the call from 1 s to 32 s; 3 s; the
   // murmur's end for 4 s; the caption emptied at 39 s and the music back 1 s later.
   test::ExpectTimeline(p.Timeline(), WithMurmur(1000, 35000, Call(1000)), 20);
   ExpectMarks(p.Marks(), Captions(1000, 39000), 20);
-  ASSERT_EQ(MusicLevels().size(), 2u);
-  EXPECT_NEAR(MusicLevels()[1].first, 40000, 20);
+  ASSERT_EQ(p.MusicLevels().size(), 2u);
+  EXPECT_NEAR(p.MusicLevels()[1].first, 40000, 20);
   EXPECT_TRUE(launcher.marks.empty());
   ExpectGroupDone();
 
@@ -255,7 +243,7 @@ TEST_F(BoardingTest, WithTheViewSwitchTheInspectionViewRunsTenSecondsBeforeAndTe
     written = values.InspectionDoorSwitch + " " + std::to_string(values.InspectionBoardFlag) + " " +
               values.arrivalBoardName + " " + values.flightNumber;
   });
-  Serve(10);
+  p.Serve(10);
   // The call 10 s later; EyeCheck.cfg from the start to 3 s after the call; 7 s more.
   test::ExpectTimeline(p.Timeline(), WithMurmur(1000, 52000, Call(11000)), 20);
   std::vector<Mark> marks = Captions(11000, 56000);
@@ -275,7 +263,7 @@ TEST_F(BoardingTest, WithTheBoardItShowsFromTheMurmurUntilASecondBeforeTheLastWa
   p.Wav("\\Wav\\Lob\\Type_a.wav", 2.0);
   p.Wav("\\Wav\\Lob\\Type_b.wav", 2.0);
   p.random.Push(0.6);  // Type_b
-  Serve(10);
+  p.Serve(10);
   std::vector<Played> call = Call(1000);
   for (Played& played : call)
     if (played.file == "\\Wav\\Lob\\haneda.wav") played.file = "\\Wav\\Lob\\Type_b.wav";
@@ -298,7 +286,7 @@ TEST_F(BoardingTest, WithTheBoardItShowsFromTheMurmurUntilASecondBeforeTheLastWa
 
 TEST_F(BoardingTest, ABoardThatCannotBeShownIsReportedAndTheGroupGoesOnWithoutIt) {
   p.pro.briefing.TobBriefing.FlipBoardOn = 1;  // but no vovu030 folder
-  Serve(10);
+  p.Serve(10);
   test::ExpectTimeline(p.Timeline(), WithMurmur(1000, 35000, Call(1000)), 20);
   const std::string report = "Ｇ０：パタパタ表示なし（vovu030 フォルダがありません）";
   std::vector<Mark> marks = Captions(1000, 39000);
@@ -313,7 +301,7 @@ TEST_F(BoardingTest, ABoardThatCannotBeShownIsReportedAndTheGroupGoesOnWithoutIt
   p.pro.files.RouteAirports[1].slot = "999";
   p.pro.engine.GroundStep = 0;
   p.window.history.clear();
-  Serve(10);
+  p.Serve(10);
   bool reported = false;
   for (const Mark& m : p.Marks()) reported = reported || m.what == "Ｇ０：パタパタ表示なし（空港番号が正しくありません）";
   EXPECT_TRUE(reported);
@@ -324,7 +312,7 @@ TEST_F(BoardingTest, ABoardThatCannotBeShownIsReportedAndTheGroupGoesOnWithoutIt
 TEST_F(BoardingTest, AnInspectionViewWhoseFileCannotBeWrittenIsReportedAndTheGroupGoesOn) {
   p.pro.main.ViewSwitchOption = "ON";
   p.pro.files.RouteAirports[1].slot = "999";  // EyeCheck.cfg refuses a slot outside the table
-  Serve(10);
+  p.Serve(10);
   const std::string report = "Ｇ０：視点切替なし（インデックスが有効範囲にありません。）";
   const auto marks = p.Marks();
   ASSERT_GE(marks.size(), 3u);
@@ -338,7 +326,7 @@ TEST_F(BoardingTest, AnInspectionViewWhoseFileCannotBeWrittenIsReportedAndTheGro
 
 TEST_F(BoardingTest, NoChimeAtAllLeavesTheChimeSilentWithoutAMessage) {
   p.pro.files.AirportTable[1].チャイム = "..\\Lob\\haneda.wav";  // leaves the lobby folder: missing
-  Serve(10);
+  p.Serve(10);
   EXPECT_EQ(p.pro.engine.SoundSlotFile[13], "");
   std::vector<Played> call;
   for (const Played& played : Call(1000))
@@ -354,7 +342,7 @@ TEST_F(BoardingTest, NoChimeAtAllLeavesTheChimeSilentWithoutAMessage) {
 
 TEST_F(BoardingTest, TheSpecialRecordingReplacesTheMurmurAndTheCall) {
   p.pro.engine.SpecialVoiceOn = 1;
-  Serve(10);
+  p.Serve(10);
   // Slot 6 at full volume from 1 s for its 20 s; 10 s in place of the call, 3 s.
   test::ExpectTimeline(p.Timeline(), {{"\\Wav\\himitu\\nw057\\G0搭乗案内.wav", 1000, 21000, 0, 0, false}}, 20);
   ExpectMarks(p.Marks(), {{0, "Ｇ０：空港案内"}, {21000, ""}}, 20);
@@ -366,7 +354,7 @@ TEST_F(BoardingTest, AnAbortInTheFirstChimeSkipsTheCallButStillEndsTheMurmurAndC
   MakeBoardProgram();
   p.pro.briefing.TobBriefing.FlipBoardOn = 1;
   p.pump.At(p.origin + 1'500'000'000, [&] { p.pro.engine.AnnounceAbort = 1; });
-  Serve(10);
+  p.Serve(10);
   // Every wait after the cut ends at once: the board closed, the murmur's end started
   // and cut by the clean-up.
   test::ExpectTimeline(p.Timeline(), {{"\\Wav\\Lob\\zawazawa_m.wav", 1000, 1500, kVolume, 0, true},
@@ -375,8 +363,8 @@ TEST_F(BoardingTest, AnAbortInTheFirstChimeSkipsTheCallButStillEndsTheMurmurAndC
                        20);
   ExpectMarks(p.Marks(), {{0, "Ｇ０：空港案内"}, {1000, "Ｇ０：チャイム"}, {1500, ""}}, 20);
   ExpectMarks(launcher.marks, {{1000, "start 1000"}, {1500, "close 1000"}}, 20);
-  ASSERT_EQ(MusicLevels().size(), 2u);
-  EXPECT_NEAR(MusicLevels()[1].first, 1500, 20) << "the restore's wait ends with the cut too";
+  ASSERT_EQ(p.MusicLevels().size(), 2u);
+  EXPECT_NEAR(p.MusicLevels()[1].first, 1500, 20) << "the restore's wait ends with the cut too";
   ExpectGroupDone();
 }
 
@@ -384,7 +372,7 @@ TEST_F(BoardingTest, TheWindowClosingWhileTheBoardShowsEndsTheGroupAndTheBoard) 
   MakeBoardProgram();
   p.pro.briefing.TobBriefing.FlipBoardOn = 1;
   p.pump.At(p.origin + 5'000'000'000, [&] { EndFlight(p.pro); });
-  Serve(10);
+  p.Serve(10);
   ExpectMarks(launcher.marks, {{1000, "start 1000"}, {5000, "close 1000"}}, 20);
   EXPECT_EQ(p.pro.files.BoardTaskId, 0);
   const auto timeline = p.Timeline();

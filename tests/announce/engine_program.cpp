@@ -6,6 +6,7 @@
 #include "announce/sound_slots.h"
 #include "announce/volume_table.h"
 #include "announce/flight_lifecycle.h"
+#include "announce/request_dispatcher.h"
 #include "simlink/channels.h"
 #include "simlink/main_channels.h"
 #include "support/sound_files.h"
@@ -138,6 +139,18 @@ void ExpectTimeline(const std::vector<Played>& actual, const std::vector<Played>
     EXPECT_EQ(a.pan, e.pan);
     EXPECT_EQ(a.loop, e.loop);
   }
+}
+
+std::vector<std::pair<double, int>> EngineProgram::MusicLevels() const {
+  std::vector<std::pair<double, int>> out;
+  for (const auto& c : music.CallsOf(platform::RecordingMusicDevice::Op::MasterVolume))
+    if (c.atNanos >= origin) out.emplace_back(Ms(c.atNanos), c.value);
+  return out;
+}
+
+void EngineProgram::Serve(std::int16_t request) {
+  pro.engine.AnnounceRequest = request;
+  ServiceAnnouncementRequest(pro);
 }
 
 }  // namespace vx::announce::test

@@ -115,6 +115,10 @@ struct EngineProgram : vx::test::SoundProgram {
   std::vector<Played> Timeline() const;
   // Captions written and hand-over files seen, in order.
   std::vector<Mark> Marks() const;
+  // The music's master volume changes after the origin: (ms, volume).
+  std::vector<std::pair<double, int>> MusicLevels() const;
+  // Sets the announcement request and serves it, as the heartbeat does.
+  void Serve(std::int16_t request);
   std::string Literal(const std::string& label) const;
 
   vx::test::TempDir dir;

@@ -20,7 +20,6 @@ namespace {
 using namespace std::chrono_literals;
 using test::Mark;
 using test::Played;
-using MusicOp = platform::RecordingMusicDevice::Op;
 
 // A group built on the common run as the group issues build theirs: three parts, a
 // hand-over file for the call-out program between the first and the second, and a last
@@ -77,17 +76,6 @@ class GroupRunTest : public ::testing::Test {
     p.Watch({"\\EyeDoor.cfg"});
     p.SetOrigin();
   }
-  void Serve(std::int16_t request) {
-    p.pro.engine.AnnounceRequest = request;
-    ServiceAnnouncementRequest(p.pro);
-  }
-  // The segment's master volume changes after the origin: (ms, volume).
-  std::vector<std::pair<double, int>> MusicLevels() const {
-    std::vector<std::pair<double, int>> out;
-    for (const auto& c : p.music.CallsOf(MusicOp::MasterVolume))
-      if (c.atNanos >= p.origin) out.emplace_back(p.Ms(c.atNanos), c.value);
-    return out;
-  }
   static void ExpectLevels(const std::vector<std::pair<double, int>>& actual,
                            const std::vector<std::pair<double, int>>& expected) {
     ASSERT_EQ(actual.size(), expected.size());
@@ -121,7 +109,7 @@ class GroupRunTest : public ::testing::Test {
 
 TEST_F(GroupRunTest, TheWholeGroupPlaysItsPartsBetweenTheMusicDuckAndRestore) {
   p.pump.At(p.origin + 4'500'000'000, [&] { p.paths.DeleteIfExists("\\EyeDoor.cfg"); });
-  Serve(13);
+  p.Serve(13);
   // Music down at once, 1 s of waiting; part 1; the hand-over file written and polled
   // every second until the call-out program has deleted it (at 4.5 s, seen at 5.0 s);
   // parts 2 and 3 with their captions; the caption emptied; 1 s later the music back.
@@ -136,7 +124,7 @@ TEST_F(GroupRunTest, TheWholeGroupPlaysItsPartsBetweenTheMusicDuckAndRestore) {
                           {5004, "Ａ３：二"},
                           {6504, "Ａ３：三"},
                           {26504, ""}});
-  ExpectLevels(MusicLevels(), {{0, -3000}, {27505, 0}});
+  ExpectLevels(p.MusicLevels(), {{0, -3000}, {27505, 0}});
   EXPECT_EQ(p.pro.engine.AtcChatterChannel, 4);
   EXPECT_EQ(p.pro.engine.CurrentVolumeIndex, 13);
   EXPECT_EQ(p.pro.engine.AirStep, 2);
@@ -147,11 +135,11 @@ TEST_F(GroupRunTest, TheWholeGroupPlaysItsPartsBetweenTheMusicDuckAndRestore) {
 
 TEST_F(GroupRunTest, AnAbortInTheFirstPartSkipsTheRestAndStillCleansUp) {
   p.pump.At(p.origin + 1'500'000'000, [&] { p.pro.engine.AnnounceAbort = 1; });
-  Serve(13);
+  p.Serve(13);
   test::ExpectTimeline(p.Timeline(), {{"\\Wav\\T\\one.wav", 1001, 1500, -900, 0, false}});
   ExpectMarks(p.Marks(), {{0, "Ａ３：サービス開始"}, {1500, ""}});
   // The restore's wait is not cut by the abort, which only ends waits for parts.
-  ExpectLevels(MusicLevels(), {{0, -3000}, {1500, 0}});
+  ExpectLevels(p.MusicLevels(), {{0, -3000}, {1500, 0}});
   EXPECT_EQ(p.pro.engine.AirStep, 2);
   EXPECT_EQ(LiveGroupBuffers(), 0);
   EXPECT_FALSE(p.Exists("\\EyeDoor.cfg"));
@@ -161,7 +149,7 @@ TEST_F(GroupRunTest, AnAbortInTheFirstPartSkipsTheRestAndStillCleansUp) {
 TEST_F(GroupRunTest, NextDuringAFadingPartFadesItIn30StepsThenWaitsTwoSeconds) {
   p.pump.At(p.origin + 4'500'000'000, [&] { p.paths.DeleteIfExists("\\EyeDoor.cfg"); });
   p.pump.At(p.origin + 7'000'000'000, [&] { p.pro.engine.AnnounceRequest = 20; });  // during part 3
-  Serve(13);
+  p.Serve(13);
   const auto timeline = p.Timeline();
   ASSERT_EQ(timeline.size(), 3u);
   // Faded from -900 by 70 every 0.2 s to -3000 over 6 s, held 2 s more, then stopped.
@@ -185,15 +173,15 @@ TEST_F(GroupRunTest, NextDuringAFadingPartFadesItIn30StepsThenWaitsTwoSeconds) {
 TEST_F(GroupRunTest, QuietSoundPlaysEveryPartAtMinus3000AndKeepsTheMusicDown) {
   p.pro.engine.QuietSound = -1;
   p.pump.At(p.origin + 3'500'000'000, [&] { p.paths.DeleteIfExists("\\EyeDoor.cfg"); });
-  Serve(13);
+  p.Serve(13);
   for (const Played& played : p.Timeline()) EXPECT_EQ(played.volume, -3000) << played.file;
   EXPECT_EQ(p.Timeline().size(), 3u);
-  ExpectLevels(MusicLevels(), {{0, -3000}, {26503, -3000}});
+  ExpectLevels(p.MusicLevels(), {{0, -3000}, {26503, -3000}});
 }
 
 TEST_F(GroupRunTest, TheWindowClosingMidGroupEndsItAtOnceWithoutAnotherFileOrStep) {
   p.pump.At(p.origin + 2'000'000'000, [&] { EndFlight(p.pro); });
-  Serve(13);
+  p.Serve(13);
   test::ExpectTimeline(p.Timeline(), {{"\\Wav\\T\\one.wav", 1001, 2000, -900, 0, false}});
   ExpectMarks(p.Marks(), {{0, "Ａ３：サービス開始"}});  // no hand-over file, no caption after
   EXPECT_EQ(p.pro.engine.AirStep, 1);
@@ -211,7 +199,7 @@ TEST_F(GroupRunTest, AGroupOfAnEndedFlightNeverRunsIntoTheNextFlight) {
     BeginNewFlight(p.pro);
     p.pro.engine.AnnounceRequest = 11;  // the new flight's pending request
   });
-  Serve(13);
+  p.Serve(13);
   ExpectMarks(p.Marks(), {{0, "Ａ３：サービス開始"}});
   EXPECT_FALSE(p.Exists("\\EyeDoor.cfg"));
   EXPECT_EQ(p.pro.engine.AirStep, 1);
@@ -223,12 +211,12 @@ TEST_F(GroupRunTest, AGroupOfAnEndedFlightNeverRunsIntoTheNextFlight) {
 TEST_F(GroupRunTest, AnErrorInAGroupRunsItsCleanUpShowsOnceAndTheHeartbeatGoesOn) {
   groups[static_cast<std::size_t>(GroupId::A3)].runner = RunFaulty;
   p.boxes.Expect("VexlorPro", ui::Answer::Ok, "型が一致しません。");
-  Serve(13);
+  p.Serve(13);
   ASSERT_EQ(p.boxes.shown.size(), 1u);
   EXPECT_EQ(p.boxes.shown[0].icon, ui::Icon::Critical);
   test::ExpectTimeline(p.Timeline(), {{"\\Wav\\T\\one.wav", 1001, 3001, -900, 0, false}});
   ExpectMarks(p.Marks(), {{0, "Ａ３：サービス開始"}, {3001, ""}});
-  ExpectLevels(MusicLevels(), {{0, -3000}, {4002, 0}});
+  ExpectLevels(p.MusicLevels(), {{0, -3000}, {4002, 0}});
   EXPECT_EQ(p.pro.engine.AirStep, 1) << "a group that failed does not move the step";
   EXPECT_EQ(LiveGroupBuffers(), 0);
   ExpectTickEnded();
@@ -236,7 +224,7 @@ TEST_F(GroupRunTest, AnErrorInAGroupRunsItsCleanUpShowsOnceAndTheHeartbeatGoesOn
   // The next tick is served as usual.
   groups[static_cast<std::size_t>(GroupId::A3)].runner = RunSample;
   p.pump.After(4s, [&] { p.paths.DeleteIfExists("\\EyeDoor.cfg"); });
-  Serve(13);
+  p.Serve(13);
   EXPECT_EQ(p.pro.engine.AirStep, 2);
   EXPECT_EQ(p.boxes.shown.size(), 1u);
 }
@@ -252,10 +240,10 @@ TEST_F(GroupRunTest, AnErrorInALoaderEmptiesTheCaptionAndFreesWhatWasLoaded) {
     g.Close();
   };
   p.boxes.Expect("VexlorPro", ui::Answer::Ok);
-  Serve(13);
+  p.Serve(13);
   EXPECT_TRUE(p.Timeline().empty());
   ExpectMarks(p.Marks(), {{0, "Ａ３：サービス開始"}, {0, ""}});
-  EXPECT_TRUE(MusicLevels().empty()) << "the music was never lowered";
+  EXPECT_TRUE(p.MusicLevels().empty()) << "the music was never lowered";
   EXPECT_EQ(LiveGroupBuffers(), 0);
   ExpectTickEnded();
 }
