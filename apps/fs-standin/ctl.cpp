@@ -77,6 +77,14 @@ class Ctl {
     w.Header(type, link_.NextSeq());
     return w;
   }
+  // The reply of a script or time command: whether it was taken, and the stand-in's words.
+  bool Outcome(std::string& message) {
+    simwire::Reader r(reply_);
+    r.SkipHeader();
+    const bool ok = r.U8() != 0;
+    message = r.Str();
+    return r.Ok() && ok;
+  }
   int Usage() {
     err_ << "usage: fs-standin [options] ctl get OFFSET SIZE | set OFFSET SIZE VALUE | log | script FILE |"
             " scale FACTOR | advance SECONDS | key KEY... | stop\n";
@@ -134,8 +142,7 @@ int Ctl::Get(long long offset, long long size) {
   w.U8(0);
   if (!Exchange(request_, reply_)) return 1;
   simwire::Reader r(reply_);
-  r.U8();
-  r.U32();
+  r.SkipHeader();
   r.U32();
   const std::uint8_t status = r.U8();
   if (status != 0) {
@@ -159,8 +166,7 @@ int Ctl::Set(long long offset, long long size, long long value) {
   for (std::uint8_t i = 0; i < length; ++i) w.U8(static_cast<std::uint8_t>(static_cast<unsigned long long>(value) >> (8 * i)));
   if (!Exchange(request_, reply_)) return 1;
   simwire::Reader r(reply_);
-  r.U8();
-  r.U32();
+  r.SkipHeader();
   r.U32();
   const std::uint8_t status = r.U8();
   if (!r.Ok() || status != 0) {
@@ -177,8 +183,7 @@ int Ctl::Log() {
     w.U32(next);
     if (!Exchange(request_, reply_)) return 1;
     simwire::Reader r(reply_);
-    r.U8();
-    r.U32();
+    r.SkipHeader();
     const std::uint32_t after = r.U32();
     const std::uint32_t total = r.U32();
     const std::string text = r.Str();
@@ -200,13 +205,9 @@ int Ctl::Script(const std::string& file) {
   simwire::Writer w = Begin(Type::Script);
   w.Str(file);
   w.Str(text.str());
+  std::string message;
   if (!Exchange(request_, reply_)) return 1;
-  simwire::Reader r(reply_);
-  r.U8();
-  r.U32();
-  const bool ok = r.U8() != 0;
-  const std::string message = r.Str();
-  if (!r.Ok() || !ok) {
+  if (!Outcome(message)) {
     err_ << "fs-standin ctl: " << file << ": " << message << "\n";
     return 1;
   }
@@ -218,13 +219,9 @@ int Ctl::Time(std::uint8_t what, double value) {
   simwire::Writer w = Begin(Type::Time);
   w.U8(what);
   w.F64(value);
+  std::string message;
   if (!Exchange(request_, reply_)) return 1;
-  simwire::Reader r(reply_);
-  r.U8();
-  r.U32();
-  const bool ok = r.U8() != 0;
-  const std::string message = r.Str();
-  if (!r.Ok() || !ok) {
+  if (!Outcome(message)) {
     err_ << "fs-standin ctl: " << message << "\n";
     return 1;
   }
@@ -245,8 +242,7 @@ bool Ctl::SendHookKey(long long key, bool down) {
   w.U8(down ? 1 : 0);
   if (!Exchange(request_, reply_)) return false;
   simwire::Reader r(reply_);
-  r.U8();
-  r.U32();
+  r.SkipHeader();
   const bool delivered = r.U8() != 0;
   if (!r.Ok() || !delivered) {
     err_ << "fs-standin ctl: no key hook took key " << key << "\n";

@@ -110,6 +110,11 @@ class Reader {
     auto b = Bytes(n);
     return std::string(b.begin(), b.end());
   }
+  // Passes over the type and sequence number that Writer::Header put first.
+  void SkipHeader() {
+    U8();
+    U32();
+  }
 
  private:
   bool Need(std::size_t n) {

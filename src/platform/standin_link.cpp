@@ -128,8 +128,7 @@ std::int64_t StandinWindowFinder::FindTopLevelWindow(std::string_view className)
   w.Header(simwire::Type::Hello, c.NextSeq());
   if (!c.Transact(request, reply, 1000)) return 0;
   simwire::Reader r(reply);
-  r.U8();
-  r.U32();
+  r.SkipHeader();
   const std::uint32_t pid = r.U32();
   const std::string registered = r.Str();
   if (!r.Ok() || registered != className) return 0;
@@ -158,8 +157,7 @@ std::int16_t StandinSimIpcClient::Start(std::int64_t window, std::int32_t size, 
     return 0;
   }
   simwire::Reader r(reply_);
-  r.U8();
-  r.U32();
+  r.SkipHeader();
   const bool accepted = r.U8() != 0;
   if (!r.Ok() || !accepted) {
     link_.Close();
@@ -211,8 +209,7 @@ bool StandinSimIpcClient::SendRequest() {
   }
 
   simwire::Reader r(reply_);
-  r.U8();
-  r.U32();
+  r.SkipHeader();
   r.U32();
   bool everyEntry = true;
   for (const SimBatchEntry& e : pending_) {
