@@ -7,9 +7,9 @@
 #include <memory>
 #include <vector>
 
-#include "mainwindow/pro_context.h"
 #include "platform/standin_link.h"
 #include "simlink/simulator_link.h"
+#include "state/pro_context.h"
 #include "support/standin_process.h"
 
 namespace {
@@ -18,7 +18,7 @@ void BM_ReadSimulatorState(benchmark::State& state) {
   vx::test::StandinProcess standin({"--time-scale", "0"});
   vx::platform::StandinWindowFinder finder(standin.Folder(), standin.Prefix());
   vx::platform::StandinSimIpcClient client(finder);
-  auto pro = std::make_unique<vx::mainwindow::ProContext>();
+  auto pro = std::make_unique<vx::state::ProContext>();
   pro->svc.sim = &client;
   pro->svc.simWindows = &finder;
   if (!vx::simlink::ConnectSimulator(*pro)) {

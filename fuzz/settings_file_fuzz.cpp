@@ -10,14 +10,14 @@
 #include "datafiles/settings_file.h"
 #include "datafiles/settings_loader.h"
 #include "datafiles/settings_table.h"
-#include "mainwindow/pro_context.h"
 #include "runtime/cp932.h"
+#include "state/pro_context.h"
 
 namespace {
 
 using vx::datafiles::SettingsForm;
 
-std::vector<std::string> Snapshot(vx::mainwindow::ProContext& ctx) {
+std::vector<std::string> Snapshot(state::ProContext& ctx) {
   std::vector<std::string> texts;
   for (const auto& row : vx::datafiles::kSettingsTable) texts.push_back(SettingsValueText(row, ctx, SettingsForm::Save));
   return texts;
@@ -42,13 +42,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   }
   if (staged.size() > static_cast<std::size_t>(kSettingsValueCount)) std::abort();
 
-  vx::mainwindow::ProContext ctx;
+  state::ProContext ctx;
   StoreStagedSettings(ctx, staged, true);
   if (!IsBareSettingsFileName(ctx.files.SettingsFileName)) std::abort();
 
   const auto saved = SettingsFileLines(ctx, SettingsForm::Save);
   if (saved.size() != 345) std::abort();
-  vx::mainwindow::ProContext back;
+  state::ProContext back;
   try {
     StoreStagedSettings(back, StageSettingsValues(ExtractValues(Joined(saved)), true), true);
   } catch (const SettingsValueError&) {

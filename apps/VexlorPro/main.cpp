@@ -7,7 +7,6 @@
 
 #include "announce/flight_form_set.h"
 #include "announce/frm_sound.h"
-#include "mainwindow/pro_context.h"
 #include "mainwindow/vexlor_pro.h"
 #include "platform/addon_link.h"
 #include "platform/clock.h"
@@ -28,6 +27,7 @@
 #include "platform/timeline_sound_device.h"
 #include "platform/timer_scheduler.h"
 #include "platform/x11_key_hook.h"
+#include "state/pro_context.h"
 #include "ui/qt_file_dialogs.h"
 #include "ui/qt_message_boxes.h"
 #include "ui/qt_popup_menus.h"
@@ -83,7 +83,7 @@ int main(int argc, char** argv) {
   keyHook.Add(*desktopKeys);
   keyHook.Add(forwardedKeys);
 
-  mainwindow::ProContext pro;
+  state::ProContext pro;
   pro.svc.clock = &clock;
   pro.svc.pump = &pump;
   pro.svc.timers = &timers;
@@ -131,7 +131,7 @@ int main(int argc, char** argv) {
 
   // What the key handler works on: the windows Esc closes, the windows of B-B, and the
   // windows that take typed input.
-  mainwindow::KeyWindows& keyWindows = pro.main.keyWindows;
+  state::KeyWindows& keyWindows = pro.main.keyWindows;
   keyWindows.frmTOB = &tob;
   keyWindows.frmArvGate = &arrivalGate;
   keyWindows.closedByEsc = {&help, &pushback, &keySettings, &voice, &tob};

@@ -6,12 +6,12 @@
 
 #include "announce/background_music.h"
 #include "announce/sound_slots.h"
-#include "mainwindow/pro_context.h"
 #include "platform/clock.h"
 #include "platform/event_pump.h"
 #include "platform/random.h"
 #include "platform/sound_device.h"
 #include "simlink/cabin_strip.h"
+#include "state/pro_context.h"
 
 namespace vx::announce {
 namespace {
@@ -21,7 +21,7 @@ constexpr int kRepeatDraws = 21;
 
 enum State : std::int16_t { kOff = 0, kOn = 1, kSwitchingOff = 2, kSwitchingOn = 3 };
 
-void Colour(mainwindow::ProContext& pro, int back, int fore) {
+void Colour(state::ProContext& pro, int back, int fore) {
   if (simlink::CabinStrip* strip = pro.sim.cabinStrip) {
     strip->SetBackColour(simlink::CabinBox::tbxATC, back);
     strip->SetForeColour(simlink::CabinBox::tbxATC, fore);
@@ -29,13 +29,13 @@ void Colour(mainwindow::ProContext& pro, int back, int fore) {
   pro.svc.pump->Pump();
 }
 
-int DrawIndex(mainwindow::ProContext& pro, int count) {
+int DrawIndex(state::ProContext& pro, int count) {
   const int i = static_cast<int>(std::floor(pro.svc.random->Next() * count));
   return i < 0 ? 0 : (i >= count ? count - 1 : i);
 }
 
 // A list index other than the last one's; a list of one file plays that file again.
-int NextRecording(mainwindow::ProContext& pro, int count) {
+int NextRecording(state::ProContext& pro, int count) {
   const int last = pro.engine.AtcLastIndex;
   if (count == 1) return 0;
   for (int draw = 0; draw < kRepeatDraws; ++draw) {
@@ -48,8 +48,8 @@ int NextRecording(mainwindow::ProContext& pro, int count) {
 
 }  // namespace
 
-void PlayAtcChatter(mainwindow::ProContext& pro) {
-  EngineState& e = pro.engine;
+void PlayAtcChatter(state::ProContext& pro) {
+  state::EngineState& e = pro.engine;
   auto& pump = *pro.svc.pump;
   switch (e.AtcChatterState) {
     case kSwitchingOff:
@@ -75,7 +75,7 @@ void PlayAtcChatter(mainwindow::ProContext& pro) {
     e.AtcLastTime = now;
     return;
   }
-  if (QuietSoundOn(e)) return;
+  if (state::QuietSoundOn(e)) return;
   // Before midnight has passed since the last recording, the pause is counted; after it
   // (now earlier than the last time) the next recording starts at once.
   if (now > e.AtcLastTime && std::nearbyint(now - e.AtcLastTime) < e.AtcGapSeconds) return;
@@ -88,8 +88,8 @@ void PlayAtcChatter(mainwindow::ProContext& pro) {
   pump.Pump();
 
   const int channel = e.AtcChatterChannel;
-  if (channel < 0 || channel >= kAtcChannelCount) return;
-  const AtcFileList& list = e.AtcFileLists[static_cast<std::size_t>(channel)];
+  if (channel < 0 || channel >= state::kAtcChannelCount) return;
+  const state::AtcFileList& list = e.AtcFileLists[static_cast<std::size_t>(channel)];
   const int count = std::min<int>(list.count, static_cast<int>(list.paths.size()));
   if (count < 1) return;
   const int index = NextRecording(pro, count);

@@ -2,7 +2,7 @@
 // Radio chatter between the announcements: a random recording of the current channel,
 // a random pause of 2 to 21 seconds from its end, the next recording, never the same one
 // twice in a row where the channel has more than one.
-namespace vx::mainwindow {
+namespace vx::state {
 struct ProContext;
 }
 
@@ -15,6 +15,6 @@ inline constexpr int kAtcOnBack = 13;   // light magenta
 inline constexpr int kAtcOnFore = 15;   // white
 
 // Once per served heartbeat tick.
-void PlayAtcChatter(mainwindow::ProContext& pro);
+void PlayAtcChatter(state::ProContext& pro);
 
 }  // namespace vx::announce

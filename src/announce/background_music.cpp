@@ -6,13 +6,13 @@
 
 #include "announce/engine_waits.h"
 #include "announce/flight_window_view.h"
-#include "mainwindow/pro_context.h"
 #include "platform/clock.h"
 #include "platform/event_pump.h"
 #include "platform/mp3_player.h"
 #include "platform/music_device.h"
 #include "runtime/text_rules.h"
 #include "simlink/mp3_track.h"
+#include "state/pro_context.h"
 #include "ui/scope_guard.h"
 
 namespace vx::announce {
@@ -20,25 +20,25 @@ namespace {
 
 constexpr std::int32_t kSegmentLoadFlags = 32;
 
-void SetBox(mainwindow::ProContext& pro, FlightBox box, std::string_view text) {
+void SetBox(state::ProContext& pro, FlightBox box, std::string_view text) {
   if (pro.engine.flightWindow) pro.engine.flightWindow->SetText(box, text);
 }
 
-void StampKeySequenceTime(mainwindow::ProContext& pro) {
-  pro.main.KeySequence.StampNow(*pro.svc.clock);
+void StampKeySequenceTime(state::ProContext& pro) {
+  pro.main.KeySequence.stampNanos = pro.svc.clock->MonotonicNanos();
 }
 
-bool MusicPlaying(const EngineState& e) { return e.BgmPlaying == -1; }
+bool MusicPlaying(const state::EngineState& e) { return e.BgmPlaying == -1; }
 
-void StepBgmVolume(mainwindow::ProContext& pro, int step) {
-  EngineState& e = pro.engine;
-  if (!MusicPlaying(e) || (e.BgmEngine != kEngineSegments && e.BgmEngine != kEngineMp3)) return;
+void StepBgmVolume(state::ProContext& pro, int step) {
+  state::EngineState& e = pro.engine;
+  if (!MusicPlaying(e) || (e.BgmEngine != state::kEngineSegments && e.BgmEngine != state::kEngineMp3)) return;
   StampKeySequenceTime(pro);
   int level = e.BgmVolume + step;
   if (level < 0) level = 10;
   if (level > 10) level = 0;
   e.BgmVolume = static_cast<std::int16_t>(level);
-  if (e.BgmEngine == kEngineSegments) {
+  if (e.BgmEngine == state::kEngineSegments) {
     pro.svc.music->SetMasterVolume(SegmentVolume(level));
   } else {
     pro.svc.mp3->SetVolume(Mp3Volume(level), Mp3Volume(level));
@@ -48,14 +48,14 @@ void StepBgmVolume(mainwindow::ProContext& pro, int step) {
 
 }  // namespace
 
-void StartBgmByMode(mainwindow::ProContext& pro) {
-  EngineState& e = pro.engine;
-  if (e.BgmEngine == kEngineSegments) {
+void StartBgmByMode(state::ProContext& pro) {
+  state::EngineState& e = pro.engine;
+  if (e.BgmEngine == state::kEngineSegments) {
     StampKeySequenceTime(pro);
     PlayNextBgmSegment(pro);
-  } else if (e.BgmEngine == kEngineMp3) {
+  } else if (e.BgmEngine == state::kEngineMp3) {
     while (e.BgmStarting != 0) {
-      if (FlightGone(e)) return;
+      if (state::FlightGone(e)) return;
       pro.svc.pump->Idle(std::chrono::milliseconds(10));
     }
     StampKeySequenceTime(pro);
@@ -64,12 +64,12 @@ void StartBgmByMode(mainwindow::ProContext& pro) {
   }
 }
 
-void PlayNextBgmSegment(mainwindow::ProContext& pro) {
-  EngineState& e = pro.engine;
+void PlayNextBgmSegment(state::ProContext& pro) {
+  state::EngineState& e = pro.engine;
   auto& music = *pro.svc.music;
   auto& pump = *pro.svc.pump;
   if (e.BgmStarting == 1) return;
-  const auto count = std::min<std::int16_t>(e.BgmPlaylist.count, kPlaylistCapacity);
+  const auto count = std::min<std::int16_t>(e.BgmPlaylist.count, state::kPlaylistCapacity);
   if (count <= 0) return;
   // The change flag is cleared however the change ends.
   e.BgmStarting = 1;
@@ -88,35 +88,35 @@ void PlayNextBgmSegment(mainwindow::ProContext& pro) {
   e.BgmSegment = music.LoadSegment(runtime::Trim(list.paths[position]), kSegmentLoadFlags);
   pump.Pump();
   music.PlaySegment(e.BgmSegment, 0);
-  if (QuietSoundOn(e)) music.SetMasterVolume(kQuietAttenuation);
+  if (state::QuietSoundOn(e)) music.SetMasterVolume(kQuietAttenuation);
   SetBox(pro, FlightBox::tbxBGM番号, "No." + std::to_string(position + 1) + "/" + std::to_string(count));
   SetBox(pro, FlightBox::tbxBGM名, list.titles[position]);
   pump.Pump();
 }
 
-void PollBgmEnd(mainwindow::ProContext& pro) {
-  EngineState& e = pro.engine;
+void PollBgmEnd(state::ProContext& pro) {
+  state::EngineState& e = pro.engine;
   if (!MusicPlaying(e)) return;
-  if (e.BgmEngine == kEngineSegments) {
+  if (e.BgmEngine == state::kEngineSegments) {
     auto& music = *pro.svc.music;
     if (music.SegmentPosition(e.BgmSegment) >= music.SegmentLength(e.BgmSegment)) PlayNextBgmSegment(pro);
-  } else if (e.BgmEngine == kEngineMp3) {
+  } else if (e.BgmEngine == state::kEngineMp3) {
     e.Mp3PlayerState = pro.svc.mp3->State();
     if (e.Mp3PlayerState == platform::kMp3Stopped) simlink::PlayNextMp3Track(pro);
   }
 }
 
-void LowerBgmVolume(mainwindow::ProContext& pro) { StepBgmVolume(pro, -2); }
+void LowerBgmVolume(state::ProContext& pro) { StepBgmVolume(pro, -2); }
 
-void RaiseBgmVolume(mainwindow::ProContext& pro) { StepBgmVolume(pro, +2); }
+void RaiseBgmVolume(state::ProContext& pro) { StepBgmVolume(pro, +2); }
 
-void StopBgmPlayback(mainwindow::ProContext& pro) {
-  EngineState& e = pro.engine;
+void StopBgmPlayback(state::ProContext& pro) {
+  state::EngineState& e = pro.engine;
   if (!MusicPlaying(e)) return;
   e.BgmPlaying = 0;
-  if (e.BgmEngine == kEngineSegments) {
+  if (e.BgmEngine == state::kEngineSegments) {
     pro.svc.music->StopSegment(e.BgmSegment);
-  } else if (e.BgmEngine == kEngineMp3) {
+  } else if (e.BgmEngine == state::kEngineMp3) {
     pro.svc.mp3->Stop();  // the track stays open
   }
   pro.svc.pump->Pump();
@@ -125,13 +125,13 @@ void StopBgmPlayback(mainwindow::ProContext& pro) {
   SetBox(pro, FlightBox::tbxBGM音量, "");
 }
 
-bool DuckBgmForAnnouncement(mainwindow::ProContext& pro) {
-  EngineState& e = pro.engine;
+bool DuckBgmForAnnouncement(state::ProContext& pro) {
+  state::EngineState& e = pro.engine;
   auto& pump = *pro.svc.pump;
   e.BgmLowered = -1;
-  if (e.BgmEngine == kEngineSegments && MusicPlaying(e)) {
+  if (e.BgmEngine == state::kEngineSegments && MusicPlaying(e)) {
     pro.svc.music->SetMasterVolume(kQuietAttenuation);
-  } else if (e.BgmEngine == kEngineMp3 && MusicPlaying(e)) {
+  } else if (e.BgmEngine == state::kEngineMp3 && MusicPlaying(e)) {
     e.Mp3PlayerState = pro.svc.mp3->State();
     pump.Pump();
     if (e.Mp3PlayerState != platform::kMp3Paused) {
@@ -142,17 +142,17 @@ bool DuckBgmForAnnouncement(mainwindow::ProContext& pro) {
   return EngineWaitSeconds(pro, 1.0f);
 }
 
-bool RestoreBgmAfterAnnouncement(mainwindow::ProContext& pro) {
-  EngineState& e = pro.engine;
+bool RestoreBgmAfterAnnouncement(state::ProContext& pro) {
+  state::EngineState& e = pro.engine;
   auto& pump = *pro.svc.pump;
-  if (e.BgmEngine == kEngineSegments && MusicPlaying(e)) {
+  if (e.BgmEngine == state::kEngineSegments && MusicPlaying(e)) {
     if (!EngineWaitSeconds(pro, 1.0f)) return false;
-    pro.svc.music->SetMasterVolume(QuietSoundOn(e) ? kQuietAttenuation : SegmentVolume(e.BgmVolume));
-  } else if (e.BgmEngine == kEngineMp3 && MusicPlaying(e)) {
+    pro.svc.music->SetMasterVolume(state::QuietSoundOn(e) ? kQuietAttenuation : SegmentVolume(e.BgmVolume));
+  } else if (e.BgmEngine == state::kEngineMp3 && MusicPlaying(e)) {
     if (!EngineWaitSeconds(pro, 1.0f)) return false;
     e.Mp3PlayerState = pro.svc.mp3->State();
     pump.Pump();
-    if (QuietSoundOn(e)) {
+    if (state::QuietSoundOn(e)) {
       if (e.Mp3PlayerState != platform::kMp3Paused) {
         pro.svc.mp3->Pause();
         pump.Pump();

@@ -11,11 +11,11 @@
 #include "announce/spoken_digits.h"
 #include "datafiles/pro_board.h"
 #include "datafiles/pro_files.h"
-#include "mainwindow/pro_context.h"
 #include "platform/event_pump.h"
 #include "platform/paths.h"
 #include "runtime/numbers.h"
 #include "runtime/runtime_error.h"
+#include "state/pro_context.h"
 
 namespace vx::announce {
 namespace {
@@ -63,7 +63,7 @@ std::string MinuteFile(int minute) { return "\\Wav\\Lob\\NumMinu\\" + runtime::F
 
 // The departure minute: its tens digit in the running form followed by the ones' file,
 // or one file for a whole ten; the mask says which of the two slots speak.
-void SetMinuteSlots(mainwindow::ProContext& pro, int minute) {
+void SetMinuteSlots(state::ProContext& pro, int minute) {
   const int tens = minute / 10;
   const int ones = minute % 10;
   if (ones != 0)
@@ -80,7 +80,7 @@ bool Spoken(const std::string& mask, std::size_t place) { return place < mask.si
 
 // The fuel of the left, right and centre tank groups and of all tanks as the last
 // simulator read left it: percent, pounds, gallons each.
-void TakeDepartureFuel(mainwindow::ProContext& pro) {
+void TakeDepartureFuel(state::ProContext& pro) {
   const auto& f = pro.sim.FuelTotals;
   pro.briefing.DepartureFuel = {f.leftPercent,   f.leftLbs,   f.leftGallons,   f.rightPercent,
                                 f.rightLbs,      f.rightGallons, f.centrePercent, f.centreLbs,
@@ -92,8 +92,8 @@ std::string BoardFaultCaption(const std::string& why) { return "Ｇ０：パタ�
 
 }  // namespace
 
-void PrepareBoardingAnnouncement(mainwindow::ProContext& pro) {
-  EngineState& e = pro.engine;
+void PrepareBoardingAnnouncement(state::ProContext& pro) {
+  state::EngineState& e = pro.engine;
   LoadSpecialRecording(pro, kSpecialRecording);
 
   SetSlotFile(pro, kFirstCall, "\\Wav\\Lob\\出発最終案内.wav");
@@ -130,9 +130,9 @@ void PrepareBoardingAnnouncement(mainwindow::ProContext& pro) {
   LoadSlotRange(pro, kFirstCall, kLastBoardingSlot);
 }
 
-void AnnounceBoardingDetails(mainwindow::ProContext& pro) {
+void AnnounceBoardingDetails(state::ProContext& pro) {
   GroupRun g(pro, GroupId::G0);
-  const EngineState& e = pro.engine;
+  const state::EngineState& e = pro.engine;
   g.Part(kAirline, "Ｇ０：航空会社名");
   g.Part(kHour);
   for (std::size_t place = 0; place < 2; ++place)
@@ -146,7 +146,7 @@ void AnnounceBoardingDetails(mainwindow::ProContext& pro) {
   g.Part(kThirdCall, "Ｇ０：出発案内３");
 }
 
-void AnnounceBoardingCall(mainwindow::ProContext& pro) {
+void AnnounceBoardingCall(state::ProContext& pro) {
   GroupRun g(pro, GroupId::G0);
   UseVolumeIndex(pro, g.Spec().volumeIndex);
   g.Part(kChime, "Ｇ０：チャイム");
@@ -159,8 +159,8 @@ void AnnounceBoardingCall(mainwindow::ProContext& pro) {
   g.Part(kChime, "Ｇ０：チャイム");
 }
 
-void RunBoardingPhase(mainwindow::ProContext& pro) {
-  EngineState& e = pro.engine;
+void RunBoardingPhase(state::ProContext& pro) {
+  state::EngineState& e = pro.engine;
   auto& pump = *pro.svc.pump;
   GroupRun g(pro, GroupId::G0);
   const bool viewSwitch = pro.main.ViewSwitchOption == kViewSwitchOn;

@@ -6,7 +6,7 @@
 // clock and fuel are taken and the flight maxima cleared, and either the call-out
 // program shows the inspection view (EyeCheck.cfg) or the split-flap board shows the
 // flight.
-namespace vx::mainwindow {
+namespace vx::state {
 struct ProContext;
 }
 
@@ -15,16 +15,16 @@ namespace vx::announce {
 // The group (ground request 10). A board that cannot be shown, or an inspection view
 // whose hand-over file cannot be written, is reported in the caption box and the group
 // goes on without it.
-void RunBoardingPhase(mainwindow::ProContext& pro);
+void RunBoardingPhase(state::ProContext& pro);
 
 // The loader: slots 7 to 25 (and the special recording in slot 6 while SpecialVoiceOn
 // is 1); sets FlightDigitMask, MinuteDigitMask and GateDigitMask.
-void PrepareBoardingAnnouncement(mainwindow::ProContext& pro);
+void PrepareBoardingAnnouncement(state::ProContext& pro);
 
 // Chime, first guidance part, details, 2 s, repeat notice, details, chime.
-void AnnounceBoardingCall(mainwindow::ProContext& pro);
+void AnnounceBoardingCall(state::ProContext& pro);
 
 // Airline, hour, minute, flight number, destination, second part, gate, third part.
-void AnnounceBoardingDetails(mainwindow::ProContext& pro);
+void AnnounceBoardingDetails(state::ProContext& pro);
 
 }  // namespace vx::announce

@@ -3,16 +3,16 @@
 #include <cmath>
 #include <vector>
 
-#include "mainwindow/pro_context.h"
 #include "platform/paths.h"
 #include "platform/random.h"
+#include "state/pro_context.h"
 
 namespace vx::announce {
 namespace {
 
 constexpr int kDrawsBeforeVoiceOne = 21;
 
-int Draw(mainwindow::ProContext& pro, int voices) {
+int Draw(state::ProContext& pro, int voices) {
   const int n = static_cast<int>(std::floor(pro.svc.random->Next() * voices)) + 1;
   return n < 1 ? 1 : (n > voices ? voices : n);
 }
@@ -21,7 +21,7 @@ int Draw(mainwindow::ProContext& pro, int voices) {
 
 std::string CabinAttendantFolder(int n) { return "\\Wav\\CA" + std::to_string(n); }
 
-int ChooseCabinAttendant(mainwindow::ProContext& pro, const std::function<bool(int)>& has, VoiceDraw draw) {
+int ChooseCabinAttendant(state::ProContext& pro, const std::function<bool(int)>& has, VoiceDraw draw) {
   const int voices = draw.voices < 1 ? 1 : draw.voices;
   const int choice = pro.briefing.CabinAttendantChoice;
   if (choice != 0 && has(choice)) return choice;
@@ -47,7 +47,7 @@ int ChooseCabinAttendant(mainwindow::ProContext& pro, const std::function<bool(i
   }
 }
 
-bool CabinAttendantHas(const mainwindow::ProContext& pro, int n, std::initializer_list<std::string_view> files) {
+bool CabinAttendantHas(const state::ProContext& pro, int n, std::initializer_list<std::string_view> files) {
   const std::string folder = CabinAttendantFolder(n);
   for (std::string_view file : files)
     if (!pro.svc.paths->Exists(folder + std::string(file))) return false;

@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-namespace vx::mainwindow {
+namespace vx::state {
 struct ProContext;
 }
 
@@ -30,10 +30,10 @@ struct VoiceDraw {
 
 // CabinAttendantChoice when it is not 0 and `has` holds for it; otherwise the first drawn
 // voice for which `has` holds, within the draw's limit.
-int ChooseCabinAttendant(mainwindow::ProContext& pro, const std::function<bool(int)>& has, VoiceDraw draw = {});
+int ChooseCabinAttendant(state::ProContext& pro, const std::function<bool(int)>& has, VoiceDraw draw = {});
 
 // Whether every one of the files (literals under a voice's folder, such as "\G3.wav")
 // exists for voice n.
-bool CabinAttendantHas(const mainwindow::ProContext& pro, int n, std::initializer_list<std::string_view> files);
+bool CabinAttendantHas(const state::ProContext& pro, int n, std::initializer_list<std::string_view> files);
 
 }  // namespace vx::announce

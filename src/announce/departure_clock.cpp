@@ -1,6 +1,6 @@
 #include "announce/departure_clock.h"
 
-#include "mainwindow/pro_context.h"
+#include "state/pro_context.h"
 
 namespace vx::announce {
 namespace {
@@ -19,17 +19,17 @@ int FoldMinuteDifference(int minutes) {
   return d;
 }
 
-void TakeDepartureClock(mainwindow::ProContext& pro) {
-  briefing::BriefingTimesValues& times = pro.briefing.BriefingTimes;
-  const simlink::SimClockFields& clock = pro.sim.SimClock;
-  briefing::BriefingEventTime& actual = times.events[kActualDeparture];
+void TakeDepartureClock(state::ProContext& pro) {
+  state::BriefingTimesValues& times = pro.briefing.BriefingTimes;
+  const state::SimClockFields& clock = pro.sim.SimClock;
+  state::BriefingEventTime& actual = times.events[kActualDeparture];
   actual.localHour = clock.localHour;
   actual.localMinute = clock.localMinute;
   actual.gmtHour = clock.gmtHour;
   actual.gmtMinute = clock.gmtMinute;
   times.departureTimeDifference = pro.sim.SimTimeOffset;
 
-  briefing::BriefingEventTime& scheduled = times.events[kScheduledDeparture];
+  state::BriefingEventTime& scheduled = times.events[kScheduledDeparture];
   int f = scheduled.localHour * 60 + scheduled.localMinute + pro.sim.SimTimeOffset;
   if (f < 0) f += kMinutesPerDay;
   if (f > kMinutesPerDay - 1) f -= kMinutesPerDay;
@@ -37,18 +37,18 @@ void TakeDepartureClock(mainwindow::ProContext& pro) {
   scheduled.gmtMinute = static_cast<std::int16_t>(f - scheduled.gmtHour * 60);
 }
 
-void ClearFlightMaxima(mainwindow::ProContext& pro) { pro.sim.FlightMaxima = {}; }
+void ClearFlightMaxima(state::ProContext& pro) { pro.sim.FlightMaxima = {}; }
 
-void JudgeDepartureDelay(mainwindow::ProContext& pro) {
-  const briefing::BriefingTimesValues& times = pro.briefing.BriefingTimes;
-  const briefing::BriefingEventTime& actual = times.events[kActualDeparture];
-  const briefing::BriefingEventTime& scheduled = times.events[kScheduledDeparture];
+void JudgeDepartureDelay(state::ProContext& pro) {
+  const state::BriefingTimesValues& times = pro.briefing.BriefingTimes;
+  const state::BriefingEventTime& actual = times.events[kActualDeparture];
+  const state::BriefingEventTime& scheduled = times.events[kScheduledDeparture];
   const int late = FoldMinuteDifference((actual.gmtHour * 60 + actual.gmtMinute) -
                                         (scheduled.gmtHour * 60 + scheduled.gmtMinute));
   pro.engine.DepartureDelayed = late > kLateAfterMinutes ? 1 : 0;
 }
 
-void SetUpDepartureClock(mainwindow::ProContext& pro) {
+void SetUpDepartureClock(state::ProContext& pro) {
   TakeDepartureClock(pro);
   ClearFlightMaxima(pro);
   JudgeDepartureDelay(pro);

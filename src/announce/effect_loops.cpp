@@ -3,21 +3,21 @@
 #include "announce/background_music.h"
 #include "announce/engine_waits.h"
 #include "announce/sound_slots.h"
-#include "mainwindow/pro_context.h"
 #include "platform/event_pump.h"
 #include "platform/sound_device.h"
+#include "state/pro_context.h"
 
 namespace vx::announce {
 namespace {
 
 constexpr int kCentre = 0;
 
-std::int32_t Slot(const mainwindow::ProContext& pro, int slot) { return SlotBuffer(pro, slot); }
+std::int32_t Slot(const state::ProContext& pro, int slot) { return SlotBuffer(pro, slot); }
 
 }  // namespace
 
-void ToggleWiperSound(mainwindow::ProContext& pro) {
-  EngineState& e = pro.engine;
+void ToggleWiperSound(state::ProContext& pro) {
+  state::EngineState& e = pro.engine;
   auto& sound = *pro.svc.sound;
   UseVolumeIndex(pro, kWiperVolumeIndex);
   if (e.WiperOn != 0) {
@@ -34,8 +34,8 @@ void ToggleWiperSound(mainwindow::ProContext& pro) {
   sound.PlayLooping(Slot(pro, kWiperLoopSlot), e.CurrentVolume, kCentre);
 }
 
-void ToggleAirconSound(mainwindow::ProContext& pro) {
-  EngineState& e = pro.engine;
+void ToggleAirconSound(state::ProContext& pro) {
+  state::EngineState& e = pro.engine;
   auto& sound = *pro.svc.sound;
   if (e.AirconOn != 0) {
     e.AirconOn = 0;

@@ -1,6 +1,6 @@
 #pragma once
 // The wiper and air-conditioner sound loops, switched on and off by the command keys.
-namespace vx::mainwindow {
+namespace vx::state {
 struct ProContext;
 }
 
@@ -16,8 +16,8 @@ inline constexpr int kAirconVolumeIndex = 30;
 
 // Request 55: on, the wiper start sound and then its loop; off, the wiper end sound and
 // the loop stopped.
-void ToggleWiperSound(mainwindow::ProContext& pro);
+void ToggleWiperSound(state::ProContext& pro);
 // Request 56: the air-conditioner loop on or off.
-void ToggleAirconSound(mainwindow::ProContext& pro);
+void ToggleAirconSound(state::ProContext& pro);
 
 }  // namespace vx::announce

@@ -2,9 +2,9 @@
 
 #include <cmath>
 
-#include "mainwindow/pro_context.h"
 #include "platform/sound_device.h"
 #include "simlink/route_progress.h"
+#include "state/pro_context.h"
 
 namespace vx::announce {
 namespace {
@@ -16,33 +16,33 @@ constexpr int kFadeFloor = -3000;
 
 }  // namespace
 
-simlink::WaitHooks EngineWaitHooks(mainwindow::ProContext& pro) {
-  EngineState& e = pro.engine;
+simlink::WaitHooks EngineWaitHooks(state::ProContext& pro) {
+  state::EngineState& e = pro.engine;
   return simlink::WaitHooks{
       *pro.svc.clock,
       *pro.svc.pump,
-      [&e] { return FlightGone(e); },
-      [&e] { return AnnouncementCut(e); },
+      [&e] { return state::FlightGone(e); },
+      [&e] { return state::AnnouncementCut(e); },
       [&pro] { simlink::UpdateRouteProgress(pro); },
   };
 }
 
-bool EngineWaitSeconds(mainwindow::ProContext& pro, float seconds) {
+bool EngineWaitSeconds(state::ProContext& pro, float seconds) {
   return simlink::WaitSeconds(EngineWaitHooks(pro), seconds);
 }
 
-bool WaitSoundEnd(mainwindow::ProContext& pro, std::int32_t buffer) {
+bool WaitSoundEnd(state::ProContext& pro, std::int32_t buffer) {
   auto& sound = *pro.svc.sound;
   return simlink::WaitWhile(EngineWaitHooks(pro), [&] { return sound.IsPlaying(buffer); });
 }
 
-bool WaitSoundWithFade(mainwindow::ProContext& pro, std::int32_t buffer, int volume) {
+bool WaitSoundWithFade(state::ProContext& pro, std::int32_t buffer, int volume) {
   auto& sound = *pro.svc.sound;
-  const EngineState& e = pro.engine;
+  const state::EngineState& e = pro.engine;
   bool fade = false;
   const bool open = simlink::WaitWhile(EngineWaitHooks(pro), [&] {
     if (!sound.IsPlaying(buffer)) return false;
-    fade = e.AnnounceRequest == kNextRequest;
+    fade = e.AnnounceRequest == state::kNextRequest;
     return !fade;
   });
   if (!open || !fade) return open;

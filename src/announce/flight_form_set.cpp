@@ -1,8 +1,8 @@
 #include "announce/flight_form_set.h"
 
-#include "mainwindow/pro_context.h"
 #include "platform/event_pump.h"
 #include "simlink/simulator_link.h"
+#include "state/pro_context.h"
 #include "ui/ui_env.h"
 
 namespace vx::announce {
@@ -40,7 +40,7 @@ void StandInForm::Design() {
   buttonClose.SetCaption("閉じる");
 }
 
-StandInAutoPauseNotice::StandInAutoPauseNotice(ui::UiEnv& env, mainwindow::ProContext& pro)
+StandInAutoPauseNotice::StandInAutoPauseNotice(ui::UiEnv& env, state::ProContext& pro)
     : Form(env, "frmAutoPause"), pro_(pro) {
   buttonOK.onClick = [this] {
     Unload();

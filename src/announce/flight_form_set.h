@@ -6,12 +6,12 @@
 #include <string>
 
 #include "announce/flight_window_view.h"
+#include "simlink/auto_pause_notice.h"
 #include "ui/command_button.h"
 #include "ui/form.h"
 #include "ui/label.h"
-#include "simlink/auto_pause_notice.h"
 
-namespace vx::mainwindow {
+namespace vx::state {
 struct ProContext;
 }
 
@@ -49,7 +49,7 @@ class StandInForm final : public ui::Form {
 // button closes it and resumes the simulator.
 class StandInAutoPauseNotice final : public ui::Form, public simlink::AutoPauseNotice {
  public:
-  StandInAutoPauseNotice(ui::UiEnv& env, mainwindow::ProContext& pro);
+  StandInAutoPauseNotice(ui::UiEnv& env, state::ProContext& pro);
   void ShowTopmost() override;
   ui::Label Label1{*this, "Label1"};
   ui::CommandButton buttonOK{*this, "buttonOK"};
@@ -58,7 +58,7 @@ class StandInAutoPauseNotice final : public ui::Form, public simlink::AutoPauseN
   void Design() override;
 
  private:
-  mainwindow::ProContext& pro_;
+  state::ProContext& pro_;
 };
 
 }  // namespace vx::announce

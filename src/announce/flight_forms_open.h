@@ -1,15 +1,15 @@
 #pragma once
 // The setting windows opened from the flight (requests 51 to 54): each is marked as
 // opened from the flight, placed above all windows and shown without waiting.
-namespace vx::mainwindow {
+namespace vx::state {
 struct ProContext;
 }
 
 namespace vx::announce {
 
-void OpenHelpForm(mainwindow::ProContext& pro);
-void OpenPushbackForm(mainwindow::ProContext& pro);
-void OpenSoundSettingsForm(mainwindow::ProContext& pro);
-void OpenKeySettingsForm(mainwindow::ProContext& pro);
+void OpenHelpForm(state::ProContext& pro);
+void OpenPushbackForm(state::ProContext& pro);
+void OpenSoundSettingsForm(state::ProContext& pro);
+void OpenKeySettingsForm(state::ProContext& pro);
 
 }  // namespace vx::announce

@@ -8,7 +8,6 @@
 #include "announce/sound_slots.h"
 #include "datafiles/pro_board.h"
 #include "datafiles/pro_files.h"
-#include "mainwindow/pro_context.h"
 #include "platform/addon_link.h"
 #include "platform/event_pump.h"
 #include "platform/mp3_player.h"
@@ -17,21 +16,22 @@
 #include "platform/sound_device.h"
 #include "simlink/addon_messages.h"
 #include "simlink/main_channels.h"
+#include "state/pro_context.h"
 
 namespace vx::announce {
 
-void BeginNewFlight(mainwindow::ProContext& pro) {
-  EngineState& e = pro.engine;
+void BeginNewFlight(state::ProContext& pro) {
+  state::EngineState& e = pro.engine;
   ++e.FlightId;
   if (e.FlightId == 0) ++e.FlightId;  // 0 means "no tick running"
   e.DispatcherBusy = 0;
   e.groupOpen = false;
 }
 
-void ResetAnnouncementState(mainwindow::ProContext& pro) {
-  EngineState& e = pro.engine;
+void ResetAnnouncementState(state::ProContext& pro) {
+  state::EngineState& e = pro.engine;
   if (e.FlightWindowClosed == 1) return;
-  if (e.flightWindow) e.flightWindow->SetText(FlightBox::tbxKey, QuietSoundOn(e) ? "音小" : "音大");
+  if (e.flightWindow) e.flightWindow->SetText(FlightBox::tbxKey, state::QuietSoundOn(e) ? "音小" : "音大");
   if (e.mainWindow) e.mainWindow->ClearKeySequence();
   e.AnnounceRequest = 0;
   e.BgmLowered = 0;
@@ -43,11 +43,11 @@ void ResetAnnouncementState(mainwindow::ProContext& pro) {
   ClearFlightMaxima(pro);
 }
 
-void StoreSoundWindowPosition(mainwindow::ProContext& pro) {
-  EngineState& e = pro.engine;
+void StoreSoundWindowPosition(state::ProContext& pro) {
+  state::EngineState& e = pro.engine;
   if (!e.flightWindow) return;
   const WindowTwips place = e.flightWindow->Place();
-  WindowPosition& stored = e.SoundWindowPosition;
+  state::WindowPosition& stored = e.SoundWindowPosition;
   if (place.top == stored.top && place.left == stored.left) return;
   stored.top = static_cast<std::int32_t>(std::nearbyint(place.top));
   stored.left = static_cast<std::int32_t>(std::nearbyint(place.left));
@@ -57,8 +57,8 @@ void StoreSoundWindowPosition(mainwindow::ProContext& pro) {
   pro.svc.pump->Pump();
 }
 
-void EndFlight(mainwindow::ProContext& pro) {
-  EngineState& e = pro.engine;
+void EndFlight(state::ProContext& pro) {
+  state::EngineState& e = pro.engine;
   auto& pump = *pro.svc.pump;
   pro.main.KeyInputMode = 0;
   e.FlightWindowClosed = 1;
@@ -80,12 +80,12 @@ void EndFlight(mainwindow::ProContext& pro) {
 
   if (e.FlightWindowReady == -1) {
     FreeAllSoundSlots(pro);
-    if (e.BgmEngine == kEngineSegments) {
+    if (e.BgmEngine == state::kEngineSegments) {
       pro.svc.music->FreeSegment(e.BgmSegment);
       e.BgmSegment = 0;
       pump.Pump();
       pro.svc.music->Quit();
-    } else if (e.BgmEngine == kEngineMp3) {
+    } else if (e.BgmEngine == state::kEngineMp3) {
       if (pro.sim.Mp3TrackOpen == 1) {
         pro.svc.mp3->Stop();
         pro.svc.mp3->Close();

@@ -1,7 +1,7 @@
 #pragma once
 // The engine's side of the flight window's life: a new flight, the announcement state
 // reset at its start, the window's position handed on, and the end of the flight.
-namespace vx::mainwindow {
+namespace vx::state {
 struct ProContext;
 }
 
@@ -10,23 +10,23 @@ namespace vx::announce {
 // A new flight begins (the flight window loads): it gets its own identity, so that code
 // still unwinding from an earlier flight ends instead of running into this one, and a
 // free dispatcher.
-void BeginNewFlight(mainwindow::ProContext& pro);
+void BeginNewFlight(state::ProContext& pro);
 
 // Unless the flight window has closed: tbxKey shows the quiet-sound state ("音大" normal,
 // "音小" quiet), the command key sequence, the pending request and the music's lowered
 // mark are cleared, TakeoffStartedFlag 0 is written to VEXLORPRO_STAB, and the landing
 // call, the flight stage and the flight maxima start again.
-void ResetAnnouncementState(mainwindow::ProContext& pro);
+void ResetAnnouncementState(state::ProContext& pro);
 
 // When the flight window has moved: its Top, Left, Top again and Left + Width into
 // SoundWindowPosition, vexlorSD.cfg written, one pump. An unmoved window costs two reads.
-void StoreSoundWindowPosition(mainwindow::ProContext& pro);
+void StoreSoundWindowPosition(state::ProContext& pro);
 
 // The end of the flight (the flight window's unload after its timer stopped): key mode 0,
 // FlightWindowClosed 1 (every wait of the flight now ends), the add-on session closed,
 // the cabin strip unloaded, a departure board still shown closed, the hand-over files deleted (EyeRet.cfg is kept), every
 // sound slot stopped and freed and the music and sound devices closed, the main window
 // brought back.
-void EndFlight(mainwindow::ProContext& pro);
+void EndFlight(state::ProContext& pro);
 
 }  // namespace vx::announce

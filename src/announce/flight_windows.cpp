@@ -1,17 +1,17 @@
 #include "announce/flight_windows.h"
 
-#include "mainwindow/pro_context.h"
 #include "platform/event_pump.h"
+#include "state/pro_context.h"
 #include "ui/window_handles.h"
 
 namespace vx::announce {
 
-void SetWindowTopmost(mainwindow::ProContext& pro, std::int64_t windowHandle) {
+void SetWindowTopmost(state::ProContext& pro, std::int64_t windowHandle) {
   if (windowHandle != 0 && pro.ui) ui::SetWindowTopmost(*pro.ui, windowHandle);
   pro.svc.pump->Pump();
 }
 
-void ShowFlightFormOnTop(mainwindow::ProContext& pro, FlightForm form) {
+void ShowFlightFormOnTop(state::ProContext& pro, FlightForm form) {
   FlightForms* forms = pro.engine.flightForms;
   SetWindowTopmost(pro, forms ? forms->Handle(form) : 0);
   if (forms) forms->ShowModeless(form);

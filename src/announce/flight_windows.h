@@ -4,7 +4,7 @@
 
 #include "announce/flight_window_view.h"
 
-namespace vx::mainwindow {
+namespace vx::state {
 struct ProContext;
 }
 
@@ -12,9 +12,9 @@ namespace vx::announce {
 
 // When the handle is one of the program's loaded windows, it stays above all others;
 // then the window events are pumped (handle 0 only pumps).
-void SetWindowTopmost(mainwindow::ProContext& pro, std::int64_t windowHandle);
+void SetWindowTopmost(state::ProContext& pro, std::int64_t windowHandle);
 
 // Loads the form when needed, places it above all others and shows it without waiting.
-void ShowFlightFormOnTop(mainwindow::ProContext& pro, FlightForm form);
+void ShowFlightFormOnTop(state::ProContext& pro, FlightForm form);
 
 }  // namespace vx::announce

@@ -3,14 +3,14 @@
 #include "announce/flight_lifecycle.h"
 #include "announce/flight_windows.h"
 #include "announce/request_dispatcher.h"
-#include "mainwindow/pro_context.h"
 #include "platform/event_pump.h"
+#include "state/pro_context.h"
 #include "ui/colour.h"
 #include "ui/ui_env.h"
 
 namespace vx::announce {
 
-FrmSound::FrmSound(ui::UiEnv& env, mainwindow::ProContext& pro) : Form(env, "frmSound"), pro_(pro) {
+FrmSound::FrmSound(ui::UiEnv& env, state::ProContext& pro) : Form(env, "frmSound"), pro_(pro) {
   if (!pro_.ui) pro_.ui = &env;
   pro_.engine.flightWindow = this;
 

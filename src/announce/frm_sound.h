@@ -11,7 +11,7 @@
 #include "ui/text_box.h"
 #include "ui/timer_control.h"
 
-namespace vx::mainwindow {
+namespace vx::state {
 struct ProContext;
 }
 
@@ -22,7 +22,7 @@ inline constexpr int kHeartbeatMs = 490;
 class FrmSound final : public ui::Form, public FlightWindowView, public FlightWindowOpener {
  public:
   // Becomes the engine's flight window view; `pro.ui` is set to `env` when empty.
-  FrmSound(ui::UiEnv& env, mainwindow::ProContext& pro);
+  FrmSound(ui::UiEnv& env, state::ProContext& pro);
   ~FrmSound() override;
 
   ui::Image Image1{*this, "Image1"};
@@ -61,7 +61,7 @@ class FrmSound final : public ui::Form, public FlightWindowView, public FlightWi
   ui::TextBox& Box(FlightBox box);
   void StartCallOutProgram();
   void StartFlightOrResume();
-  mainwindow::ProContext& pro_;
+  state::ProContext& pro_;
 };
 
 }  // namespace vx::announce

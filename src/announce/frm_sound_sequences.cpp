@@ -9,7 +9,6 @@
 #include "datafiles/flight_restart.h"
 #include "datafiles/pro_files.h"
 #include "datafiles/route_airports.h"
-#include "mainwindow/pro_context.h"
 #include "platform/addon_link.h"
 #include "platform/clock.h"
 #include "platform/event_pump.h"
@@ -20,6 +19,7 @@
 #include "platform/sound_device.h"
 #include "runtime/runtime_error.h"
 #include "simlink/simulator_link.h"
+#include "state/pro_context.h"
 #include "ui/message_box.h"
 
 namespace vx::announce {
@@ -36,7 +36,7 @@ std::filesystem::path CallOutProgram(const platform::Paths& paths) {
   return withExtension;
 }
 
-void SetLandingBriefingDefaults(briefing::TobBriefingValues& tob) {
+void SetLandingBriefingDefaults(state::TobBriefingValues& tob) {
   tob.LandingRunway = "16R";
   tob.LandingRunwayParts = {"1", "6", "ライト(R)"};
   tob.ApproachType = "ビジュアル・アプローチ";
@@ -49,7 +49,7 @@ void SetLandingBriefingDefaults(briefing::TobBriefingValues& tob) {
 }  // namespace
 
 void FrmSound::frmSound_Form_Load() {
-  EngineState& e = pro_.engine;
+  state::EngineState& e = pro_.engine;
   auto& pump = *pro_.svc.pump;
   auto& boxes = *pro_.boxes;
   if (e.FlightWindowClosed == 1) return;
@@ -91,13 +91,13 @@ void FrmSound::frmSound_Form_Load() {
 
   e.BgmEngine = 0;
   if (e.BgmMode == "MIDI" && e.BgmPlaylist.count >= 1) {
-    e.BgmEngine = kEngineSegments;
+    e.BgmEngine = state::kEngineSegments;
     if (!pro_.svc.music->Init())
       boxes.Show("DirectMusicの実行にはDirectX6.1以降のランタイムが必要です。", ui::Buttons::Ok, ui::Icon::None);
     pump.Pump();
   } else if (e.BgmMode == "MP3") {
     pro_.sim.Mp3TrackOpen = 0;
-    e.BgmEngine = kEngineMp3;
+    e.BgmEngine = state::kEngineMp3;
     pro_.svc.mp3->Init();
     e.Mp3PlayerState = pro_.svc.mp3->State();
     pump.Pump();

@@ -6,28 +6,28 @@
 #include "announce/engine_waits.h"
 #include "announce/flight_window_view.h"
 #include "announce/sound_slots.h"
-#include "mainwindow/pro_context.h"
 #include "platform/event_pump.h"
 #include "simlink/cabin_strip.h"
+#include "state/pro_context.h"
 
 namespace vx::announce {
 namespace {
 
 constexpr std::string_view kCockpit = "Cockpit";
 
-void WriteCaption(mainwindow::ProContext& pro, std::string_view text) {
+void WriteCaption(state::ProContext& pro, std::string_view text) {
   if (pro.engine.flightWindow) pro.engine.flightWindow->SetText(FlightBox::tbx処理内容, text);
   pro.svc.pump->Pump();
 }
 
 }  // namespace
 
-GroupRun::GroupRun(mainwindow::ProContext& pro, GroupId id) : pro_(pro), spec_(GroupSpecOf(pro, id)) {}
+GroupRun::GroupRun(state::ProContext& pro, GroupId id) : pro_(pro), spec_(GroupSpecOf(pro, id)) {}
 
-GroupRun::GroupRun(mainwindow::ProContext& pro, const GroupSpec& spec) : pro_(pro), spec_(spec) {}
+GroupRun::GroupRun(state::ProContext& pro, const GroupSpec& spec) : pro_(pro), spec_(spec) {}
 
 void GroupRun::Begin() {
-  EngineState& e = pro_.engine;
+  state::EngineState& e = pro_.engine;
   StopSlot(pro_, kAtcSlot);
   pro_.svc.pump->Pump();
   if (spec_.radioChannel != kRadioUnchanged) e.AtcChatterChannel = static_cast<std::int16_t>(spec_.radioChannel);
@@ -50,7 +50,7 @@ void GroupRun::Open(const GroupLoader& loader) {
   Load(loader);
 }
 
-bool GroupRun::Aborted() const { return AnnouncementCut(pro_.engine); }
+bool GroupRun::Aborted() const { return state::AnnouncementCut(pro_.engine); }
 
 bool GroupRun::Cockpit() const {
   const simlink::CabinStrip* strip = pro_.sim.cabinStrip;
@@ -106,11 +106,11 @@ void GroupRun::WaitForFileGone(std::string_view literal, float everySeconds, Pol
 void GroupRun::Caption(std::string_view text) { WriteCaption(pro_, text); }
 
 void GroupRun::Check() const {
-  if (FlightGone(pro_.engine)) throw FlightEnded{};
+  if (state::FlightGone(pro_.engine)) throw FlightEnded{};
 }
 
 void GroupRun::Require(bool waitResult) const {
-  if (!waitResult || FlightGone(pro_.engine)) throw FlightEnded{};
+  if (!waitResult || state::FlightGone(pro_.engine)) throw FlightEnded{};
 }
 
 void GroupRun::Close() {
@@ -119,18 +119,18 @@ void GroupRun::Close() {
   Check();
 }
 
-void CloseGroup(mainwindow::ProContext& pro) {
-  EngineState& e = pro.engine;
+void CloseGroup(state::ProContext& pro) {
+  state::EngineState& e = pro.engine;
   e.groupOpen = false;
   WriteCaption(pro, "");
   StopAllAnnouncementSounds(pro);
   if (e.BgmLowered == -1) RestoreBgmAfterAnnouncement(pro);
 }
 
-bool RunGroup(mainwindow::ProContext& pro, GroupId id) {
+bool RunGroup(state::ProContext& pro, GroupId id) {
   const GroupSpec& spec = GroupSpecOf(pro, id);
   if (!spec.runner) return false;
-  EngineState& e = pro.engine;
+  state::EngineState& e = pro.engine;
   e.groupOpen = false;
   try {
     spec.runner(pro);
@@ -140,7 +140,7 @@ bool RunGroup(mainwindow::ProContext& pro, GroupId id) {
     throw;
   } catch (...) {
     const std::exception_ptr error = std::current_exception();
-    if (e.groupOpen && !FlightGone(e)) {
+    if (e.groupOpen && !state::FlightGone(e)) {
       try {
         CloseGroup(pro);
       } catch (const platform::ProgramEnding&) {

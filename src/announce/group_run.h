@@ -21,7 +21,7 @@
 #include "announce/group_table.h"
 #include "announce/handover_polls.h"
 
-namespace vx::mainwindow {
+namespace vx::state {
 struct ProContext;
 }
 
@@ -31,12 +31,12 @@ namespace vx::announce {
 struct FlightEnded {};
 
 // A group's loader: fills its slot files and loads them (sound_slots.h).
-using GroupLoader = std::function<void(mainwindow::ProContext&)>;
+using GroupLoader = std::function<void(state::ProContext&)>;
 
 class GroupRun {
  public:
-  GroupRun(mainwindow::ProContext& pro, GroupId id);
-  GroupRun(mainwindow::ProContext& pro, const GroupSpec& spec);
+  GroupRun(state::ProContext& pro, GroupId id);
+  GroupRun(state::ProContext& pro, const GroupSpec& spec);
 
   const GroupSpec& Spec() const { return spec_; }
 
@@ -84,16 +84,16 @@ class GroupRun {
   void Close();
 
  private:
-  mainwindow::ProContext& pro_;
+  state::ProContext& pro_;
   const GroupSpec& spec_;
 };
 
 // The clean-up of the open group (steps 8 to 10), also after an error.
-void CloseGroup(mainwindow::ProContext& pro);
+void CloseGroup(state::ProContext& pro);
 
 // Runs the group's procedure from its table row: false when it has none. FlightEnded
 // ends it quietly. An error still runs the clean-up of an open group of a flight that
 // goes on, and then reaches the caller.
-bool RunGroup(mainwindow::ProContext& pro, GroupId id);
+bool RunGroup(state::ProContext& pro, GroupId id);
 
 }  // namespace vx::announce

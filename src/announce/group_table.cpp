@@ -2,7 +2,7 @@
 
 #include "announce/boarding_phase.h"
 #include "announce/landing_call.h"
-#include "mainwindow/pro_context.h"
+#include "state/pro_context.h"
 
 namespace vx::announce {
 namespace {
@@ -46,8 +46,8 @@ static_assert(RowsInOrder(), "the group table is indexed by GroupId");
 
 const GroupTable& BuiltInGroups() { return kGroups; }
 
-const GroupSpec& GroupSpecOf(const mainwindow::ProContext& pro, GroupId id) {
-  const GroupTable& table = pro.engine.groupTable ? *pro.engine.groupTable : kGroups;
+const GroupSpec& GroupSpecOf(const state::ProContext& pro, GroupId id) {
+  const GroupSpec* table = pro.engine.groupTable ? pro.engine.groupTable : kGroups.data();
   return table[static_cast<std::size_t>(id)];
 }
 

@@ -6,9 +6,8 @@
 #include <cstdint>
 #include <string_view>
 
-#include "announce/engine_state.h"
 
-namespace vx::mainwindow {
+namespace vx::state {
 struct ProContext;
 }
 
@@ -43,7 +42,7 @@ enum class GroupId : std::uint8_t {
 // Radio channels of the chatter: 0 del, 1 gnd, 2 twr, 3 dep, 4 ctr, 5 apr.
 inline constexpr int kRadioUnchanged = -1;
 
-using GroupRunner = void (*)(mainwindow::ProContext&);
+using GroupRunner = void (*)(state::ProContext&);
 
 struct GroupSpec {
   GroupId id;
@@ -54,12 +53,13 @@ struct GroupSpec {
   GroupRunner runner;        // null: the group is not built yet
 };
 
+inline constexpr std::size_t kGroupCount = 23;  // rows of the table, one per GroupId
 using GroupTable = std::array<GroupSpec, kGroupCount>;
 
 // The program's groups, indexed by GroupId.
 const GroupTable& BuiltInGroups();
 // The groups the engine runs: the built-in ones unless the engine was given another
 // table (a test's).
-const GroupSpec& GroupSpecOf(const mainwindow::ProContext& pro, GroupId id);
+const GroupSpec& GroupSpecOf(const state::ProContext& pro, GroupId id);
 
 }  // namespace vx::announce

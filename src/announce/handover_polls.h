@@ -4,7 +4,7 @@
 // or until it is gone (the other side deletes it when the work is done).
 #include <string_view>
 
-namespace vx::mainwindow {
+namespace vx::state {
 struct ProContext;
 }
 
@@ -16,7 +16,7 @@ enum class PollCut { Ends, Ignored };
 
 // Each round: pump, wait `everySeconds` (the main program's wait, running the progress
 // tick), test again. False when the flight is over.
-bool PollUntilFileExists(mainwindow::ProContext& pro, std::string_view literal, float everySeconds, PollCut cut);
-bool PollUntilFileGone(mainwindow::ProContext& pro, std::string_view literal, float everySeconds, PollCut cut);
+bool PollUntilFileExists(state::ProContext& pro, std::string_view literal, float everySeconds, PollCut cut);
+bool PollUntilFileGone(state::ProContext& pro, std::string_view literal, float everySeconds, PollCut cut);
 
 }  // namespace vx::announce

@@ -5,7 +5,7 @@
 #include "announce/cabin_attendant.h"
 #include "announce/group_run.h"
 #include "announce/sound_slots.h"
-#include "mainwindow/pro_context.h"
+#include "state/pro_context.h"
 
 namespace vx::announce {
 namespace {
@@ -15,7 +15,7 @@ constexpr int kSlot = 7;
 
 }  // namespace
 
-void PrepareFifteenMinuteAnnouncement(mainwindow::ProContext& pro) {
+void PrepareFifteenMinuteAnnouncement(state::ProContext& pro) {
   const int n = ChooseCabinAttendant(pro, [&](int voice) { return CabinAttendantHas(pro, voice, {kRecording}); },
                                      {.voices = 4, .limit = VoiceDrawLimit::EachVoiceOnce});
   pro.engine.SoundSlotFile[kSlot].clear();
@@ -23,7 +23,7 @@ void PrepareFifteenMinuteAnnouncement(mainwindow::ProContext& pro) {
   LoadSlotRange(pro, kSlot, kSlot);
 }
 
-void AnnounceLandingIn15Min(mainwindow::ProContext& pro) {
+void AnnounceLandingIn15Min(state::ProContext& pro) {
   GroupRun g(pro, GroupId::LandingIn15Min);
   g.Open(PrepareFifteenMinuteAnnouncement);
   g.Part(kSlot);

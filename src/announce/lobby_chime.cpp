@@ -3,10 +3,10 @@
 #include <algorithm>
 #include <cmath>
 
-#include "mainwindow/pro_context.h"
 #include "platform/paths.h"
 #include "platform/random.h"
 #include "runtime/text_rules.h"
+#include "state/pro_context.h"
 
 namespace vx::announce {
 namespace {
@@ -16,9 +16,9 @@ constexpr std::size_t kChimeChoices = 20;
 
 }  // namespace
 
-std::string LobbyChime(mainwindow::ProContext& pro, int airportSlot) {
+std::string LobbyChime(state::ProContext& pro, int airportSlot) {
   const platform::Paths& paths = *pro.svc.paths;
-  if (airportSlot >= 0 && airportSlot < datafiles::kTableSlots) {
+  if (airportSlot >= 0 && airportSlot < state::kTableSlots) {
     const std::string name = runtime::Trim(pro.files.AirportTable[static_cast<std::size_t>(airportSlot)].チャイム);
     const std::string literal = std::string(kLobbyFolder) + name;
     if (platform::IsBareFileName(name) && paths.Exists(literal))

@@ -2,7 +2,7 @@
 // The airport lobby's chime before an announcement of the boarding and arrival groups.
 #include <string>
 
-namespace vx::mainwindow {
+namespace vx::state {
 struct ProContext;
 }
 
@@ -13,6 +13,6 @@ namespace vx::announce {
 // drawn at random (Int(random × count)). A table name that holds "\", "/" or ".." counts
 // as missing. A literal under BaseFolder; empty when there is neither, so that the
 // chime's slot stays silent (SetSlotSilent).
-std::string LobbyChime(mainwindow::ProContext& pro, int airportSlot);
+std::string LobbyChime(state::ProContext& pro, int airportSlot);
 
 }  // namespace vx::announce

@@ -13,15 +13,15 @@
 #include "announce/route_region.h"
 #include "announce/sound_commands.h"
 #include "datafiles/flight_restart.h"
-#include "mainwindow/pro_context.h"
 #include "platform/event_pump.h"
 #include "platform/paths.h"
 #include "runtime/runtime_error.h"
 #include "simlink/cabin_strip.h"
 #include "simlink/main_channels.h"
 #include "simlink/route_progress.h"
-#include "ui/message_box.h"
+#include "state/pro_context.h"
 #include "ui/event_boundary.h"
+#include "ui/message_box.h"
 
 namespace vx::announce {
 namespace {
@@ -36,7 +36,7 @@ constexpr std::string_view kLandedSignal = "\\vexlorLND.cfg";
 // begun meanwhile (they are that flight's then).
 class TickScope {
  public:
-  explicit TickScope(EngineState& e) : e_(e), flight_(e.FlightId), outer_(e.tickFlight) {
+  explicit TickScope(state::EngineState& e) : e_(e), flight_(e.FlightId), outer_(e.tickFlight) {
     e_.DispatcherBusy = 1;
     e_.tickFlight = flight_;
   }
@@ -51,13 +51,13 @@ class TickScope {
   TickScope& operator=(const TickScope&) = delete;
 
  private:
-  EngineState& e_;
+  state::EngineState& e_;
   std::uint32_t flight_;
   std::uint32_t outer_;
 };
 
-void RefreshProgressText(mainwindow::ProContext& pro) {
-  EngineState& e = pro.engine;
+void RefreshProgressText(state::ProContext& pro) {
+  state::EngineState& e = pro.engine;
   if (e.ProgressRefreshToggle != 0) {
     e.ProgressRefreshToggle = 0;
     return;
@@ -71,8 +71,8 @@ void RefreshProgressText(mainwindow::ProContext& pro) {
 
 bool OptionOn(const std::string& option) { return option == "ON"; }
 
-void ServeGroupRequest(mainwindow::ProContext& pro, std::int16_t request) {
-  EngineState& e = pro.engine;
+void ServeGroupRequest(state::ProContext& pro, std::int16_t request) {
+  state::EngineState& e = pro.engine;
   const bool inFlight = pro.sim.HeightAboveGround > kGroundTableMaxHeightFt;
   const RequestRow& row = (inFlight ? AirRequests() : GroundRequests())[static_cast<std::size_t>(request - 10)];
 
@@ -81,7 +81,7 @@ void ServeGroupRequest(mainwindow::ProContext& pro, std::int16_t request) {
   if (row.delayedFirst) e.DepartureDelayed = 1;
   if (row.group) {
     RunGroup(pro, *row.group);
-    if (FlightGone(e)) return;
+    if (state::FlightGone(e)) return;
   }
   if (row.takeoffTrigger) simlink::WriteTakeoffStarted(pro, 1);
   if (row.step != kStepUnchanged) {
@@ -101,16 +101,16 @@ void ServeGroupRequest(mainwindow::ProContext& pro, std::int16_t request) {
 
 }  // namespace
 
-void CheckLandingSignalFile(mainwindow::ProContext& pro) {
+void CheckLandingSignalFile(state::ProContext& pro) {
   if (!pro.svc.paths->Exists(kLandedSignal)) return;
   pro.engine.AnnounceRequest = kLandedRequest;
   pro.svc.paths->DeleteIfExists(kLandedSignal);
   pro.svc.pump->Pump();
 }
 
-void ServeAnnounceRequest(mainwindow::ProContext& pro) {
-  EngineState& e = pro.engine;
-  if (e.AnnounceRequest == kNextRequest) {
+void ServeAnnounceRequest(state::ProContext& pro) {
+  state::EngineState& e = pro.engine;
+  if (e.AnnounceRequest == state::kNextRequest) {
     const bool inFlight = pro.sim.HeightAboveGround > kGroundTableMaxHeightFt;
     e.AnnounceRequest = static_cast<std::int16_t>((inFlight ? e.AirStep : e.GroundStep) + 10);
   }
@@ -122,8 +122,8 @@ void ServeAnnounceRequest(mainwindow::ProContext& pro) {
   }
 }
 
-void ServiceAnnouncementRequest(mainwindow::ProContext& pro) {
-  EngineState& e = pro.engine;
+void ServiceAnnouncementRequest(state::ProContext& pro) {
+  state::EngineState& e = pro.engine;
   RefreshProgressText(pro);
   if (e.FlightWindowClosed == 1 || e.DispatcherBusy == 1) return;
   {
@@ -140,7 +140,7 @@ void ServiceAnnouncementRequest(mainwindow::ProContext& pro) {
         pro.sim.LandingCallState = kCallMade;
         RunGroup(pro, GroupId::LandingIn15Min);
       }
-      if (!FlightGone(e)) ServeAnnounceRequest(pro);
+      if (!state::FlightGone(e)) ServeAnnounceRequest(pro);
     } catch (const FlightEnded&) {
     } catch (const platform::ProgramEnding&) {
       throw;
@@ -151,7 +151,7 @@ void ServiceAnnouncementRequest(mainwindow::ProContext& pro) {
       if (pro.boxes) pro.boxes->Show(text, ui::Buttons::Ok, ui::Icon::Critical);
     }
   }
-  if (!FlightGone(e)) pro.svc.pump->Pump();
+  if (!state::FlightGone(e)) pro.svc.pump->Pump();
 }
 
 }  // namespace vx::announce

@@ -1,7 +1,7 @@
 #pragma once
 // The body of the flight window's heartbeat: follows the flight and serves the pending
 // announcement request.
-namespace vx::mainwindow {
+namespace vx::state {
 struct ProContext;
 }
 
@@ -14,13 +14,13 @@ namespace vx::announce {
 // a group of the ground or in-flight table (10 to 19), or "next" (20). However the tick
 // ends, AnnounceRequest, AnnounceAbort and DispatcherBusy are cleared; an error is shown
 // once in a box, after the running group's clean-up.
-void ServiceAnnouncementRequest(mainwindow::ProContext& pro);
+void ServiceAnnouncementRequest(state::ProContext& pro);
 
 // When the call-out program has written vexlorLND.cfg: AnnounceRequest := 15 and the
 // file deleted, then one pump.
-void CheckLandingSignalFile(mainwindow::ProContext& pro);
+void CheckLandingSignalFile(state::ProContext& pro);
 
 // Serves AnnounceRequest (the last step of a tick; also for tests of the tables).
-void ServeAnnounceRequest(mainwindow::ProContext& pro);
+void ServeAnnounceRequest(state::ProContext& pro);
 
 }  // namespace vx::announce

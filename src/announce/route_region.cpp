@@ -1,12 +1,12 @@
 #include "announce/route_region.h"
 
-#include "datafiles/tables.h"
-#include "mainwindow/pro_context.h"
 #include "runtime/numbers.h"
+#include "state/pro_context.h"
+#include "state/tables.h"
 
 namespace vx::announce {
 
-using datafiles::kFirstInternationalSlot;
+using state::kFirstInternationalSlot;
 
 std::string RegionIndex::Number() const { return runtime::Format(number, "#00"); }
 
@@ -15,13 +15,13 @@ RegionIndex TableRegion(int tableIndex) {
   return {"\\World", tableIndex - kFirstInternationalSlot};
 }
 
-int DepartureAirportIndex(const mainwindow::ProContext& pro) { return runtime::CInt(pro.files.RouteAirports[0].slot); }
+int DepartureAirportIndex(const state::ProContext& pro) { return runtime::CInt(pro.files.RouteAirports[0].slot); }
 
-int ArrivalAirportIndex(const mainwindow::ProContext& pro) { return runtime::CInt(pro.files.RouteAirports[1].slot); }
+int ArrivalAirportIndex(const state::ProContext& pro) { return runtime::CInt(pro.files.RouteAirports[1].slot); }
 
-int AirlineIndex(const mainwindow::ProContext& pro) { return runtime::CInt(pro.briefing.SelectedAirlineIndex); }
+int AirlineIndex(const state::ProContext& pro) { return runtime::CInt(pro.briefing.SelectedAirlineIndex); }
 
-bool DomesticFlight(const mainwindow::ProContext& pro) {
+bool DomesticFlight(const state::ProContext& pro) {
   return DepartureAirportIndex(pro) < kFirstInternationalSlot && ArrivalAirportIndex(pro) < kFirstInternationalSlot;
 }
 

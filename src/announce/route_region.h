@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-namespace vx::mainwindow {
+namespace vx::state {
 struct ProContext;
 }
 
@@ -22,11 +22,11 @@ RegionIndex TableRegion(int tableIndex);
 
 // The table indexes of the flight as 16-bit integers (their texts not being numbers
 // raises the runtime's type mismatch).
-int DepartureAirportIndex(const mainwindow::ProContext& pro);
-int ArrivalAirportIndex(const mainwindow::ProContext& pro);
-int AirlineIndex(const mainwindow::ProContext& pro);
+int DepartureAirportIndex(const state::ProContext& pro);
+int ArrivalAirportIndex(const state::ProContext& pro);
+int AirlineIndex(const state::ProContext& pro);
 
 // Both route airports lie below slot 100.
-bool DomesticFlight(const mainwindow::ProContext& pro);
+bool DomesticFlight(const state::ProContext& pro);
 
 }  // namespace vx::announce

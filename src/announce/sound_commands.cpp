@@ -5,13 +5,13 @@
 #include "announce/background_music.h"
 #include "announce/effect_loops.h"
 #include "announce/flight_forms_open.h"
-#include "mainwindow/pro_context.h"
 #include "platform/event_pump.h"
+#include "state/pro_context.h"
 
 namespace vx::announce {
 namespace {
 
-using Command = void (*)(mainwindow::ProContext&);
+using Command = void (*)(state::ProContext&);
 
 // Request 50 + index.
 constexpr std::array<Command, 10> kCommands = {
@@ -29,7 +29,7 @@ constexpr std::array<Command, 10> kCommands = {
 
 }  // namespace
 
-bool RunSoundCommand(mainwindow::ProContext& pro, std::int16_t request) {
+bool RunSoundCommand(state::ProContext& pro, std::int16_t request) {
   if (request < 50 || request > 59) return false;
   kCommands[static_cast<std::size_t>(request - 50)](pro);
   pro.svc.pump->Pump();

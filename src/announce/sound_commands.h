@@ -2,7 +2,7 @@
 // Requests 50 to 59 of the dispatcher: the sound and window commands.
 #include <cstdint>
 
-namespace vx::mainwindow {
+namespace vx::state {
 struct ProContext;
 }
 
@@ -10,6 +10,6 @@ namespace vx::announce {
 
 // Runs the command of the request and pumps the window events; false (and nothing done)
 // for a request outside 50 to 59.
-bool RunSoundCommand(mainwindow::ProContext& pro, std::int16_t request);
+bool RunSoundCommand(state::ProContext& pro, std::int16_t request);
 
 }  // namespace vx::announce

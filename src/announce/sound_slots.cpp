@@ -4,11 +4,11 @@
 #include <string>
 
 #include "announce/background_music.h"
-#include "mainwindow/pro_context.h"
 #include "platform/event_pump.h"
 #include "platform/paths.h"
 #include "platform/sound_device.h"
 #include "simlink/wave_buffer.h"
+#include "state/pro_context.h"
 
 namespace vx::announce {
 namespace {
@@ -32,12 +32,12 @@ std::size_t At(int slot) { return static_cast<std::size_t>(slot); }
 
 }  // namespace
 
-void PresetSoundSlotFiles(mainwindow::ProContext& pro) {
+void PresetSoundSlotFiles(state::ProContext& pro) {
   for (auto& file : pro.engine.SoundSlotFile) file = pro.svc.paths->BaseText() + std::string(kSwitchClick);
 }
 
-void LoadSoundEffects(mainwindow::ProContext& pro) {
-  EngineState& e = pro.engine;
+void LoadSoundEffects(state::ProContext& pro) {
+  state::EngineState& e = pro.engine;
   e.FirstLoadedSlot = 0;
   e.LastLoadedSlot = 6;
   for (int slot = 0; slot <= 6; ++slot) SetSlotFile(pro, slot, kEffects[At(slot)]);
@@ -45,18 +45,18 @@ void LoadSoundEffects(mainwindow::ProContext& pro) {
   pro.svc.pump->Pump();
 }
 
-void SetSlotFile(mainwindow::ProContext& pro, int slot, std::string_view literal) {
+void SetSlotFile(state::ProContext& pro, int slot, std::string_view literal) {
   if (!IsSlot(slot)) return;
   pro.engine.SoundSlotFile[At(slot)] = pro.svc.paths->BaseText() + std::string(literal);
 }
 
-void SetSlotSilent(mainwindow::ProContext& pro, int slot) {
+void SetSlotSilent(state::ProContext& pro, int slot) {
   if (IsSlot(slot)) pro.engine.SoundSlotFile[At(slot)].clear();
 }
 
-void LoadSlot(mainwindow::ProContext& pro, int slot) {
+void LoadSlot(state::ProContext& pro, int slot) {
   if (!IsSlot(slot)) return;
-  EngineState& e = pro.engine;
+  state::EngineState& e = pro.engine;
   FreeSlot(pro, slot);
   const std::string& file = e.SoundSlotFile[At(slot)];
   if (file.empty()) return;
@@ -64,15 +64,15 @@ void LoadSlot(mainwindow::ProContext& pro, int slot) {
   e.SoundSlotBuffer[At(slot)] = simlink::LoadWaveBuffer(*pro.svc.sound, *pro.boxes, file, kWaveLoadFlags);
 }
 
-void LoadSlotRange(mainwindow::ProContext& pro, int first, int last) {
-  EngineState& e = pro.engine;
+void LoadSlotRange(state::ProContext& pro, int first, int last) {
+  state::EngineState& e = pro.engine;
   e.FirstLoadedSlot = static_cast<std::int16_t>(first);
   e.LastLoadedSlot = static_cast<std::int16_t>(last);
   for (int slot = first; slot <= last; ++slot) LoadSlot(pro, slot);
   pro.svc.pump->Pump();
 }
 
-void LoadSpecialRecording(mainwindow::ProContext& pro, std::string_view literal) {
+void LoadSpecialRecording(state::ProContext& pro, std::string_view literal) {
   if (pro.engine.SpecialVoiceOn != 1) return;
   StopSlot(pro, kSpecialSlot);
   FreeSlot(pro, kSpecialSlot);
@@ -80,23 +80,23 @@ void LoadSpecialRecording(mainwindow::ProContext& pro, std::string_view literal)
   LoadSlot(pro, kSpecialSlot);
 }
 
-std::int32_t SlotBuffer(const mainwindow::ProContext& pro, int slot) {
+std::int32_t SlotBuffer(const state::ProContext& pro, int slot) {
   return IsSlot(slot) ? pro.engine.SoundSlotBuffer[At(slot)] : 0;
 }
 
-void PlaySlot(mainwindow::ProContext& pro, int slot, int volume, int pan) {
+void PlaySlot(state::ProContext& pro, int slot, int volume, int pan) {
   pro.svc.sound->Play(SlotBuffer(pro, slot), volume, pan);
 }
 
-void PlaySlotLooping(mainwindow::ProContext& pro, int slot, int volume, int pan) {
+void PlaySlotLooping(state::ProContext& pro, int slot, int volume, int pan) {
   pro.svc.sound->PlayLooping(SlotBuffer(pro, slot), volume, pan);
 }
 
-bool SlotPlaying(mainwindow::ProContext& pro, int slot) { return pro.svc.sound->IsPlaying(SlotBuffer(pro, slot)); }
+bool SlotPlaying(state::ProContext& pro, int slot) { return pro.svc.sound->IsPlaying(SlotBuffer(pro, slot)); }
 
-void StopSlot(mainwindow::ProContext& pro, int slot) { pro.svc.sound->Stop(SlotBuffer(pro, slot)); }
+void StopSlot(state::ProContext& pro, int slot) { pro.svc.sound->Stop(SlotBuffer(pro, slot)); }
 
-void FreeSlot(mainwindow::ProContext& pro, int slot) {
+void FreeSlot(state::ProContext& pro, int slot) {
   if (!IsSlot(slot)) return;
   std::int32_t& buffer = pro.engine.SoundSlotBuffer[At(slot)];
   if (buffer == 0) return;
@@ -104,8 +104,8 @@ void FreeSlot(mainwindow::ProContext& pro, int slot) {
   buffer = 0;
 }
 
-void StopAllAnnouncementSounds(mainwindow::ProContext& pro) {
-  const EngineState& e = pro.engine;
+void StopAllAnnouncementSounds(state::ProContext& pro) {
+  const state::EngineState& e = pro.engine;
   const int first = e.FirstLoadedSlot;
   const int last = e.LastLoadedSlot;
   const bool special = e.SpecialVoiceOn == 1;
@@ -117,18 +117,18 @@ void StopAllAnnouncementSounds(mainwindow::ProContext& pro) {
   pro.svc.pump->Pump();
 }
 
-void FreeAllSoundSlots(mainwindow::ProContext& pro) {
+void FreeAllSoundSlots(state::ProContext& pro) {
   for (int slot = 0; slot <= kLastSlot; ++slot) StopSlot(pro, slot);
   pro.svc.pump->Pump();
   for (int slot = 0; slot <= kLastSlot; ++slot) FreeSlot(pro, slot);
   pro.svc.pump->Pump();
 }
 
-void UseVolumeIndex(mainwindow::ProContext& pro, int index) {
-  EngineState& e = pro.engine;
-  if (index < 0 || index >= kVolumeIndexCount) index = 0;
+void UseVolumeIndex(state::ProContext& pro, int index) {
+  state::EngineState& e = pro.engine;
+  if (index < 0 || index >= state::kVolumeIndexCount) index = 0;
   e.CurrentVolumeIndex = static_cast<std::int16_t>(index);
-  e.CurrentVolume = QuietSoundOn(e) ? static_cast<std::int16_t>(kQuietAttenuation) : e.AnnounceVolumeTable[At(index)];
+  e.CurrentVolume = state::QuietSoundOn(e) ? static_cast<std::int16_t>(kQuietAttenuation) : e.AnnounceVolumeTable[At(index)];
 }
 
 }  // namespace vx::announce

@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <string_view>
 
-namespace vx::mainwindow {
+namespace vx::state {
 struct ProContext;
 }
 
@@ -19,43 +19,43 @@ inline constexpr int kLastSlot = 50;
 inline constexpr std::int32_t kWaveLoadFlags = 1;
 
 // The start-up window presets every slot's file to the switch click.
-void PresetSoundSlotFiles(mainwindow::ProContext& pro);
+void PresetSoundSlotFiles(state::ProContext& pro);
 
 // Slots 0 to 6 with the switch click, the wiper and air-conditioner sounds (the
 // air-conditioner also in slot 5 until the first radio recording) and the special
 // recording; FirstLoadedSlot 0, LastLoadedSlot 6.
-void LoadSoundEffects(mainwindow::ProContext& pro);
+void LoadSoundEffects(state::ProContext& pro);
 
 // The slot's file := BaseFolder & literal ("\Wav\CA1\G3.wav").
-void SetSlotFile(mainwindow::ProContext& pro, int slot, std::string_view literal);
+void SetSlotFile(state::ProContext& pro, int slot, std::string_view literal);
 // The slot names no file: it loads as buffer 0 and plays nothing.
-void SetSlotSilent(mainwindow::ProContext& pro, int slot);
+void SetSlotSilent(state::ProContext& pro, int slot);
 // Loads the slot's file into a new buffer (global focus on, LoadWaveBuffer with flags 1),
 // freeing the buffer it held first. A missing file gives buffer 0, which plays nothing.
-void LoadSlot(mainwindow::ProContext& pro, int slot);
+void LoadSlot(state::ProContext& pro, int slot);
 // A loader's last step: FirstLoadedSlot := first, LastLoadedSlot := last, every slot of
 // the range loaded in order, then one pump.
-void LoadSlotRange(mainwindow::ProContext& pro, int first, int last);
+void LoadSlotRange(state::ProContext& pro, int first, int last);
 // A loader's first step: while SpecialVoiceOn is 1, slot 6 is stopped, freed and loaded
 // with the group's special recording.
-void LoadSpecialRecording(mainwindow::ProContext& pro, std::string_view literal);
+void LoadSpecialRecording(state::ProContext& pro, std::string_view literal);
 
-std::int32_t SlotBuffer(const mainwindow::ProContext& pro, int slot);
-void PlaySlot(mainwindow::ProContext& pro, int slot, int volume, int pan = 0);
-void PlaySlotLooping(mainwindow::ProContext& pro, int slot, int volume, int pan = 0);
-bool SlotPlaying(mainwindow::ProContext& pro, int slot);
-void StopSlot(mainwindow::ProContext& pro, int slot);
+std::int32_t SlotBuffer(const state::ProContext& pro, int slot);
+void PlaySlot(state::ProContext& pro, int slot, int volume, int pan = 0);
+void PlaySlotLooping(state::ProContext& pro, int slot, int volume, int pan = 0);
+bool SlotPlaying(state::ProContext& pro, int slot);
+void StopSlot(state::ProContext& pro, int slot);
 // Frees the slot's buffer and zeroes its handle.
-void FreeSlot(mainwindow::ProContext& pro, int slot);
+void FreeSlot(state::ProContext& pro, int slot);
 
 // Stops the slots FirstLoadedSlot to LastLoadedSlot (and slot 6 while SpecialVoiceOn is
 // 1), pumps, frees the same, pumps.
-void StopAllAnnouncementSounds(mainwindow::ProContext& pro);
+void StopAllAnnouncementSounds(state::ProContext& pro);
 // Stops and frees every slot that holds a buffer (the end of the flight).
-void FreeAllSoundSlots(mainwindow::ProContext& pro);
+void FreeAllSoundSlots(state::ProContext& pro);
 
 // CurrentVolumeIndex := index; CurrentVolume := -3000 under quiet sound, else the volume
 // table's entry.
-void UseVolumeIndex(mainwindow::ProContext& pro, int index);
+void UseVolumeIndex(state::ProContext& pro, int index);
 
 }  // namespace vx::announce

@@ -29,7 +29,7 @@ SpokenNumber BuildSpokenDigits(int value, std::span<const DigitForms> places) {
   return number;
 }
 
-void SetSpokenDigitSlots(mainwindow::ProContext& pro, int firstSlot, const SpokenNumber& number) {
+void SetSpokenDigitSlots(state::ProContext& pro, int firstSlot, const SpokenNumber& number) {
   for (std::size_t i = 0; i < number.files.size(); ++i)
     SetSlotFile(pro, firstSlot + static_cast<int>(i), number.files[i]);
 }

@@ -7,7 +7,7 @@
 #include <string_view>
 #include <vector>
 
-namespace vx::mainwindow {
+namespace vx::state {
 struct ProContext;
 }
 
@@ -32,6 +32,6 @@ struct SpokenNumber {
 SpokenNumber BuildSpokenDigits(int value, std::span<const DigitForms> places);
 
 // The files into the slots from `firstSlot` on.
-void SetSpokenDigitSlots(mainwindow::ProContext& pro, int firstSlot, const SpokenNumber& number);
+void SetSpokenDigitSlots(state::ProContext& pro, int firstSlot, const SpokenNumber& number);
 
 }  // namespace vx::announce

@@ -4,7 +4,7 @@
 
 namespace vx::announce {
 
-void BuildVolumeTable(EngineState& engine, const std::array<std::int16_t, 31>& volumeSettings) {
+void BuildVolumeTable(state::EngineState& engine, const std::array<std::int16_t, 31>& volumeSettings) {
   for (std::size_t i = 0; i < volumeSettings.size(); ++i) {
     const int attenuation = volumeSettings[i] * 300 - 3000;
     engine.AnnounceVolumeTable[i] = static_cast<std::int16_t>(std::clamp(attenuation, -10000, 0));

@@ -3,7 +3,7 @@
 #include <array>
 #include <cstdint>
 
-#include "announce/engine_state.h"
+#include "state/engine_state.h"
 
 namespace vx::announce {
 
@@ -11,6 +11,6 @@ namespace vx::announce {
 // (setting 10 plays at full volume, 1 at −27 dB). A setting outside 0 to 10, which a
 // hand-edited settings file can carry, is held within the sound device's range
 // −10000 to 0 instead of overflowing or asking for a gain.
-void BuildVolumeTable(EngineState& engine, const std::array<std::int16_t, 31>& volumeSettings);
+void BuildVolumeTable(state::EngineState& engine, const std::array<std::int16_t, 31>& volumeSettings);
 
 }  // namespace vx::announce

@@ -1,12 +1,12 @@
 #include "briefing/frm_ca.h"
 
 #include "briefing/cabin_attendant_pictures.h"
-#include "mainwindow/pro_context.h"
 #include "platform/event_pump.h"
+#include "state/pro_context.h"
 
 namespace vx::briefing {
 
-FrmCA::FrmCA(ui::UiEnv& env, mainwindow::ProContext& pro) : Form(env, "frmCA"), pro_(pro) {
+FrmCA::FrmCA(ui::UiEnv& env, state::ProContext& pro) : Form(env, "frmCA"), pro_(pro) {
   onLoad = [this] { frmCA_Form_Load(); };
   onUnload = [this] { frmCA_Form_Unload(); };
   selectCA0.onClick = [this] { ShowPicture(PictureCAALL); };

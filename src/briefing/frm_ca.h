@@ -10,7 +10,7 @@
 #include "ui/label.h"
 #include "ui/option_button.h"
 
-namespace vx::mainwindow {
+namespace vx::state {
 struct ProContext;
 }
 
@@ -18,7 +18,7 @@ namespace vx::briefing {
 
 class FrmCA final : public ui::Form {
  public:
-  FrmCA(ui::UiEnv& env, mainwindow::ProContext& pro);
+  FrmCA(ui::UiEnv& env, state::ProContext& pro);
 
   ui::Frame Frame7{*this, "Frame7"};
   ui::OptionButton selectCA0{Frame7, "selectCA0"};
@@ -47,7 +47,7 @@ class FrmCA final : public ui::Form {
   void frmCA_Form_Unload();
   void ShowPicture(const ui::Image& holder);
 
-  mainwindow::ProContext& pro_;
+  state::ProContext& pro_;
 };
 
 }  // namespace vx::briefing

@@ -6,12 +6,12 @@
 #include <cstddef>
 #include <functional>
 
-#include "mainwindow/pro_context.h"
 #include "platform/event_pump.h"
 #include "platform/paths.h"
 #include "platform/text_file.h"
 #include "runtime/numbers.h"
 #include "runtime/runtime_error.h"
+#include "state/pro_context.h"
 #include "ui/message_box.h"
 
 namespace vx::datafiles {
@@ -67,20 +67,20 @@ struct Column {
         [](const Record& r) { return runtime::IntText(r.name); }                     \
   }
 
-const std::array<Column<AirportRecord>, 11> kAirportColumns = {
-    VX_INT_COLUMN(AirportRecord, 音声, CInt),      VX_TEXT_COLUMN(AirportRecord, チャイム),
-    VX_TEXT_COLUMN(AirportRecord, ICAO),           VX_TEXT_COLUMN(AirportRecord, 選択ボタン),
-    VX_TEXT_COLUMN(AirportRecord, 空港名パタパタ), VX_TEXT_COLUMN(AirportRecord, 空港名詳細),
-    VX_INT_COLUMN(AirportRecord, 緯度, CLng),      VX_INT_COLUMN(AirportRecord, 経度, CLng),
-    VX_INT_COLUMN(AirportRecord, 高度, CInt),      VX_INT_COLUMN(AirportRecord, DEF時差, CInt),
-    VX_INT_COLUMN(AirportRecord, 修正時差, CInt),
+const std::array<Column<state::AirportRecord>, 11> kAirportColumns = {
+    VX_INT_COLUMN(state::AirportRecord, 音声, CInt),      VX_TEXT_COLUMN(state::AirportRecord, チャイム),
+    VX_TEXT_COLUMN(state::AirportRecord, ICAO),           VX_TEXT_COLUMN(state::AirportRecord, 選択ボタン),
+    VX_TEXT_COLUMN(state::AirportRecord, 空港名パタパタ), VX_TEXT_COLUMN(state::AirportRecord, 空港名詳細),
+    VX_INT_COLUMN(state::AirportRecord, 緯度, CLng),      VX_INT_COLUMN(state::AirportRecord, 経度, CLng),
+    VX_INT_COLUMN(state::AirportRecord, 高度, CInt),      VX_INT_COLUMN(state::AirportRecord, DEF時差, CInt),
+    VX_INT_COLUMN(state::AirportRecord, 修正時差, CInt),
 };
 
-const std::array<Column<AirlineRecord>, 4> kAirlineColumns = {
-    VX_INT_COLUMN(AirlineRecord, 音声, CInt),
-    VX_TEXT_COLUMN(AirlineRecord, 選択ボタン),
-    VX_TEXT_COLUMN(AirlineRecord, 会社名詳細),
-    VX_TEXT_COLUMN(AirlineRecord, 安全放送),
+const std::array<Column<state::AirlineRecord>, 4> kAirlineColumns = {
+    VX_INT_COLUMN(state::AirlineRecord, 音声, CInt),
+    VX_TEXT_COLUMN(state::AirlineRecord, 選択ボタン),
+    VX_TEXT_COLUMN(state::AirlineRecord, 会社名詳細),
+    VX_TEXT_COLUMN(state::AirlineRecord, 安全放送),
 };
 
 #undef VX_TEXT_COLUMN
@@ -93,7 +93,7 @@ const std::array<Column<AirlineRecord>, 4> kAirlineColumns = {
 }
 
 template <class Record, std::size_t N>
-void ParseTable(std::string_view text, std::array<Record, kTableSlots>& table, const std::array<Column<Record>, N>& columns,
+void ParseTable(std::string_view text, std::array<Record, state::kTableSlots>& table, const std::array<Column<Record>, N>& columns,
                 std::string_view file) {
   const auto fields = SplitTableFields(text);
   constexpr std::size_t kRowFields = N + 1;
@@ -103,7 +103,7 @@ void ParseTable(std::string_view text, std::array<Record, kTableSlots>& table, c
     int slot = 0;
     try {
       slot = runtime::CInt(slotText);
-      if (slot < 0 || slot >= kTableSlots) throw runtime::RuntimeError(runtime::kSubscriptOutOfRange);
+      if (slot < 0 || slot >= state::kTableSlots) throw runtime::RuntimeError(runtime::kSubscriptOutOfRange);
       if (at + kRowFields > fields.size()) throw runtime::RuntimeError(runtime::kInputPastEndOfFile);
     } catch (const runtime::RuntimeError& e) {
       RaiseAt(e, file, slotText, "No", slotText);
@@ -136,21 +136,21 @@ std::vector<std::string> SplitTableFields(std::string_view text) {
   return SplitItems(text, {.trimUnquotedEnd = true, .skipBlankLines = true});
 }
 
-void ParseAirportTable(std::string_view text, AirportTableArray& table) {
+void ParseAirportTable(std::string_view text, state::AirportTableArray& table) {
   ParseTable(text, table, kAirportColumns, kAirportTableFile);
 }
 
-void ParseAirlineTable(std::string_view text, AirlineTableArray& table) {
+void ParseAirlineTable(std::string_view text, state::AirlineTableArray& table) {
   ParseTable(text, table, kAirlineColumns, kAirlineTableFile);
 }
 
-std::vector<std::string> AirportTableLines(const AirportTableArray& table) {
+std::vector<std::string> AirportTableLines(const state::AirportTableArray& table) {
   std::vector<std::string> lines{std::string(kAirportTableHeader)};
   for (int slot = 0; slot < 200; ++slot) AppendRow(lines, slot, table[static_cast<std::size_t>(slot)], kAirportColumns);
   return lines;
 }
 
-std::vector<std::string> AirlineTableLines(const AirlineTableArray& table) {
+std::vector<std::string> AirlineTableLines(const state::AirlineTableArray& table) {
   std::vector<std::string> lines{std::string(kAirlineTableHeader)};
   for (int first : {0, 100}) {
     for (int slot = first; slot < first + 50; ++slot) {
@@ -160,38 +160,38 @@ std::vector<std::string> AirlineTableLines(const AirlineTableArray& table) {
   return lines;
 }
 
-void LoadAirportTable(const platform::Paths& paths, AirportTableArray& table) {
+void LoadAirportTable(const platform::Paths& paths, state::AirportTableArray& table) {
   ParseAirportTable(platform::ReadTextFile(paths.Under(Literal(kAirportTableFile))), table);
 }
 
-void LoadAirlineTable(const platform::Paths& paths, AirlineTableArray& table) {
+void LoadAirlineTable(const platform::Paths& paths, state::AirlineTableArray& table) {
   ParseAirlineTable(platform::ReadTextFile(paths.Under(Literal(kAirlineTableFile))), table);
 }
 
-void SaveAirportTable(const platform::Paths& paths, const AirportTableArray& table) {
+void SaveAirportTable(const platform::Paths& paths, const state::AirportTableArray& table) {
   platform::WriteTextLinesAtomic(paths.Under(Literal(kAirportTableFile)), AirportTableLines(table));
 }
 
-void SaveAirlineTable(const platform::Paths& paths, const AirlineTableArray& table) {
+void SaveAirlineTable(const platform::Paths& paths, const state::AirlineTableArray& table) {
   platform::WriteTextLinesAtomic(paths.Under(Literal(kAirlineTableFile)), AirlineTableLines(table));
 }
 
-void LoadAirportTable(mainwindow::ProContext& ctx) {
+void LoadAirportTable(state::ProContext& ctx) {
   LoadAirportTable(*ctx.svc.paths, ctx.files.AirportTable);
   ctx.svc.pump->Pump();
 }
 
-void LoadAirlineTable(mainwindow::ProContext& ctx) {
+void LoadAirlineTable(state::ProContext& ctx) {
   LoadAirlineTable(*ctx.svc.paths, ctx.files.AirlineTable);
   ctx.svc.pump->Pump();
 }
 
-void SaveAirportTable(mainwindow::ProContext& ctx) {
+void SaveAirportTable(state::ProContext& ctx) {
   SaveAirportTable(*ctx.svc.paths, ctx.files.AirportTable);
   ctx.svc.pump->Pump();
 }
 
-void SaveAirlineTable(mainwindow::ProContext& ctx) {
+void SaveAirlineTable(state::ProContext& ctx) {
   SaveAirlineTable(*ctx.svc.paths, ctx.files.AirlineTable);
   ctx.svc.pump->Pump();
 }
@@ -206,7 +206,7 @@ std::optional<std::string> MissingTableFileMessage(const platform::Paths& paths)
   return std::nullopt;
 }
 
-bool CheckTableFilesForStart(mainwindow::ProContext& ctx) {
+bool CheckTableFilesForStart(state::ProContext& ctx) {
   const auto message = MissingTableFileMessage(*ctx.svc.paths);
   if (!message) return true;
   ctx.boxes->Show(*message, ui::Buttons::Ok, ui::Icon::Exclamation, "Start");

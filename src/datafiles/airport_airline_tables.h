@@ -13,9 +13,9 @@
 #include <string_view>
 #include <vector>
 
-#include "datafiles/tables.h"
+#include "state/tables.h"
 
-namespace vx::mainwindow {
+namespace vx::state {
 struct ProContext;
 }
 namespace vx::platform {
@@ -37,30 +37,30 @@ std::vector<std::string> SplitTableFields(std::string_view text);
 // slot number outside 0 to 200 raises RuntimeError 9, a number column that does not
 // convert 13 or 6, a file that ends inside a row 62; the error's text then names the
 // slot and the column, and the table is left as it was.
-void ParseAirportTable(std::string_view text, AirportTableArray& table);
-void ParseAirlineTable(std::string_view text, AirlineTableArray& table);
+void ParseAirportTable(std::string_view text, state::AirportTableArray& table);
+void ParseAirlineTable(std::string_view text, state::AirlineTableArray& table);
 
 // The lines of the files: the header, then slots 0 to 199 (airports) or 0 to 49 and
 // 100 to 149 (airlines).
-std::vector<std::string> AirportTableLines(const AirportTableArray& table);
-std::vector<std::string> AirlineTableLines(const AirlineTableArray& table);
+std::vector<std::string> AirportTableLines(const state::AirportTableArray& table);
+std::vector<std::string> AirlineTableLines(const state::AirlineTableArray& table);
 
 // The files under `BaseFolder`. File errors are the runtime's (a missing file: 53).
-void LoadAirportTable(const platform::Paths& paths, AirportTableArray& table);
-void LoadAirlineTable(const platform::Paths& paths, AirlineTableArray& table);
-void SaveAirportTable(const platform::Paths& paths, const AirportTableArray& table);
-void SaveAirlineTable(const platform::Paths& paths, const AirlineTableArray& table);
+void LoadAirportTable(const platform::Paths& paths, state::AirportTableArray& table);
+void LoadAirlineTable(const platform::Paths& paths, state::AirlineTableArray& table);
+void SaveAirportTable(const platform::Paths& paths, const state::AirportTableArray& table);
+void SaveAirlineTable(const platform::Paths& paths, const state::AirlineTableArray& table);
 
 // The main program's tables; each pumps the window events once when done. Errors reach
 // the caller.
-void LoadAirportTable(mainwindow::ProContext& ctx);
-void LoadAirlineTable(mainwindow::ProContext& ctx);
-void SaveAirportTable(mainwindow::ProContext& ctx);
-void SaveAirlineTable(mainwindow::ProContext& ctx);
+void LoadAirportTable(state::ProContext& ctx);
+void LoadAirlineTable(state::ProContext& ctx);
+void SaveAirportTable(state::ProContext& ctx);
+void SaveAirlineTable(state::ProContext& ctx);
 
 // Before a flight starts: the message naming the table file that is missing, if any.
 std::optional<std::string> MissingTableFileMessage(const platform::Paths& paths);
 // Shows that message (title "Start") and returns false when a table file is missing.
-bool CheckTableFilesForStart(mainwindow::ProContext& ctx);
+bool CheckTableFilesForStart(state::ProContext& ctx);
 
 }  // namespace vx::datafiles

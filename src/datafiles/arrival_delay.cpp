@@ -2,7 +2,7 @@
 
 #include <array>
 
-#include "mainwindow/pro_context.h"
+#include "state/pro_context.h"
 
 namespace vx::datafiles {
 namespace {
@@ -38,7 +38,7 @@ std::int16_t ArrivalDelayClassFor(int scheduledHour, int scheduledMinute, int ac
   return kLaterThanEveryBand;
 }
 
-void ClassifyArrivalDelay(mainwindow::ProContext& ctx) {
+void ClassifyArrivalDelay(state::ProContext& ctx) {
   const auto& scheduled = ctx.briefing.BriefingTimes.events[1];
   const auto& actual = ctx.briefing.BriefingTimes.events[3];
   ctx.files.ArrivalDelayClass = ArrivalDelayClassFor(scheduled.gmtHour, scheduled.gmtMinute, actual.gmtHour, actual.gmtMinute);

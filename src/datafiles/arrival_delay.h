@@ -3,7 +3,7 @@
 // class picks the lobby's arrival wording and the status on the arrival board.
 #include <cstdint>
 
-namespace vx::mainwindow {
+namespace vx::state {
 struct ProContext;
 }
 
@@ -16,6 +16,6 @@ std::int16_t ArrivalDelayClassFor(int scheduledHour, int scheduledMinute, int ac
 
 // `ArrivalDelayClass` from the GMT times of `BriefingTimes` events 1 (scheduled
 // arrival) and 3 (actual arrival at the gate).
-void ClassifyArrivalDelay(mainwindow::ProContext& ctx);
+void ClassifyArrivalDelay(state::ProContext& ctx);
 
 }  // namespace vx::datafiles

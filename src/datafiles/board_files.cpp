@@ -187,7 +187,7 @@ BoardNumbers ReadBoardNumbers(const BoardFlight& flight) {
   BoardNumbers n;
   n.departure = runtime::CInt(flight.airportSlots[0]);
   n.arrival = runtime::CInt(flight.airportSlots[1]);
-  n.international = n.departure >= kFirstInternationalSlot || n.arrival >= kFirstInternationalSlot;
+  n.international = n.departure >= state::kFirstInternationalSlot || n.arrival >= state::kFirstInternationalSlot;
   n.airline = runtime::CInt(flight.airlineSlot);
   return n;
 }
@@ -206,9 +206,9 @@ std::array<std::string, 4> DrawFillerFlightNumber(platform::Random& random) {
   return rows;
 }
 
-std::array<std::string, 9> DrawBoardDestinations(const BoardNumbers& numbers, const AirportTableArray& airports,
+std::array<std::string, 9> DrawBoardDestinations(const BoardNumbers& numbers, const state::AirportTableArray& airports,
                                                  platform::Random& random) {
-  const int first = numbers.international ? kFirstInternationalSlot : 0;
+  const int first = numbers.international ? state::kFirstInternationalSlot : 0;
   std::vector<int> eligible;
   for (int slot = first; slot < first + kRegionSlots; ++slot) {
     if (airports[static_cast<std::size_t>(slot)].空港名パタパタ.empty()) continue;

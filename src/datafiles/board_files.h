@@ -9,8 +9,8 @@
 #include <string_view>
 #include <vector>
 
-#include "datafiles/tables.h"
 #include "platform/clock.h"
+#include "state/tables.h"
 
 namespace vx::platform {
 class Random;
@@ -60,7 +60,7 @@ std::array<std::string, 4> DrawFillerFlightNumber(platform::Random& random);
 // (slots 0 to 99, or 100 to 199 for an international flight) with a board name, other
 // than the route's own two, each drawn evenly among those. Nine empty names when there
 // is no such airport.
-std::array<std::string, 9> DrawBoardDestinations(const BoardNumbers& numbers, const AirportTableArray& airports,
+std::array<std::string, 9> DrawBoardDestinations(const BoardNumbers& numbers, const state::AirportTableArray& airports,
                                                  platform::Random& random);
 
 // Vovu.ini at the PC's clock `now`; `baseText` is BaseFolder as the programs write it.

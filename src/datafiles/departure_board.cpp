@@ -51,7 +51,7 @@ void WriteAndPump(const BoardServices& s, std::string_view name, const std::vect
 
 }  // namespace
 
-BoardShown ShowDepartureBoard(const BoardServices& s, const BoardFlight& flight, const AirportTableArray& airports) {
+BoardShown ShowDepartureBoard(const BoardServices& s, const BoardFlight& flight, const state::AirportTableArray& airports) {
   std::error_code ec;
   if (!std::filesystem::is_directory(s.paths.Under(kFolder), ec)) return {0, std::string(kNoFolder)};
   const std::filesystem::path program = BoardProgram(s.paths);

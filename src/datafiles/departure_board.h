@@ -7,7 +7,7 @@
 #include <string>
 
 #include "datafiles/board_files.h"
-#include "datafiles/tables.h"
+#include "state/tables.h"
 
 namespace vx::platform {
 class Clock;
@@ -44,7 +44,7 @@ struct BoardShown {
 // board; nothing is written unless the folder and the program are there and the slots
 // are numbers. Each file written is followed by one pump.
 BoardShown ShowDepartureBoard(const BoardServices& services, const BoardFlight& flight,
-                              const AirportTableArray& airports);
+                              const state::AirportTableArray& airports);
 
 // When the board `taskId` still runs: waits 1 s with `wait` (its result does not matter)
 // and closes the program by its id. `taskId` is 0 afterwards. Nothing fails.

@@ -7,7 +7,7 @@
 #include <string_view>
 #include <vector>
 
-#include "datafiles/view_settings.h"
+#include "state/view_settings.h"
 
 namespace vx::datafiles {
 
@@ -16,8 +16,8 @@ struct VexlorExpCfg {
   std::string AltitudeCallOption = "ON";  // value 1
   std::int32_t ExpWindowTop = 0;          // value 2, twips
   std::int32_t ExpWindowLeft = 0;         // value 3, twips
-  ViewTableArray ViewPresets;             // values 4 to 33: 4 + 5 × viewpoint + item
-  ApuSoundValues ApuSoundSettings;        // values 34, 35 positions; 36, 37 volumes
+  state::ViewTableArray ViewPresets;             // values 4 to 33: 4 + 5 × viewpoint + item
+  state::ApuSoundValues ApuSoundSettings;        // values 34, 35 positions; 36, 37 volumes
 };
 
 // A call switch of the call-out program: -1 (on) only for exactly "ON", else 0.

@@ -4,11 +4,11 @@
 #include "datafiles/settings_file.h"
 #include "datafiles/settings_loader.h"
 #include "datafiles/settings_table.h"
-#include "mainwindow/pro_context.h"
 #include "platform/event_pump.h"
 #include "platform/paths.h"
 #include "runtime/numbers.h"
 #include "runtime/text_rules.h"
+#include "state/pro_context.h"
 
 namespace vx::datafiles {
 namespace {
@@ -18,20 +18,20 @@ constexpr std::string_view kSummaryLiteral = "\\FlightRestart内容.cfg";
 
 }  // namespace
 
-void TakeAircraftTypeCode(briefing::TobBriefingValues& tob) {
+void TakeAircraftTypeCode(state::TobBriefingValues& tob) {
   const std::string digits = runtime::Left(tob.AircraftTypeText, 2);
   if (!runtime::IsNumeric(digits)) return;
   const double code = runtime::Int(runtime::CDbl(digits));
   if (code >= -99 && code <= 99) tob.AircraftTypeCode = static_cast<std::int16_t>(code);
 }
 
-bool SaveFlightRestart(mainwindow::ProContext& ctx) {
+bool SaveFlightRestart(state::ProContext& ctx) {
   if (!SaveSettingsFile(ctx, kFlightRestartFileName)) return false;
   WriteFlightRestartContents(ctx);
   return true;
 }
 
-bool LoadFlightRestart(mainwindow::ProContext& ctx) {
+bool LoadFlightRestart(state::ProContext& ctx) {
   if (!LoadSettingsFile(ctx, kFlightRestartFileName)) return false;
   TakeAircraftTypeCode(ctx.briefing.TobBriefing);
   ctx.svc.paths->DeleteIfExists("\\BEGIN.cfg");
@@ -39,7 +39,7 @@ bool LoadFlightRestart(mainwindow::ProContext& ctx) {
   return true;
 }
 
-void DeleteFlightRestartFiles(mainwindow::ProContext& ctx) {
+void DeleteFlightRestartFiles(state::ProContext& ctx) {
   if (ctx.svc.paths->DeleteIfExists(kSnapshotLiteral)) ctx.svc.paths->DeleteIfExists(kSummaryLiteral);
 }
 

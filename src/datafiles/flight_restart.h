@@ -2,11 +2,11 @@
 // The flight resume snapshot: the whole main settings file saved as "FlightRestart.cfg"
 // with its summary "FlightRestart内容.cfg", loaded back when the user resumes an
 // interrupted flight, and deleted once the flight has ended.
-namespace vx::mainwindow {
+namespace vx::state {
 struct ProContext;
 }
 
-namespace vx::briefing {
+namespace vx::state {
 struct TobBriefingValues;
 }
 
@@ -15,20 +15,20 @@ namespace vx::datafiles {
 // After the ground groups G2, G3, G4 and the in-flight groups A1, A4: the snapshot, then
 // its summary. False (after the save's message) when the snapshot could not be written;
 // no summary is written then.
-bool SaveFlightRestart(mainwindow::ProContext& ctx);
+bool SaveFlightRestart(state::ProContext& ctx);
 
 // The flight window's resume: loads "FlightRestart.cfg" (not the mileage), takes
 // `AircraftTypeCode` from the first two characters of the aircraft type text (kept
 // when they are not a number) and deletes "BEGIN.cfg". False when the snapshot did not
 // load; the program then keeps the values it had.
-bool LoadFlightRestart(mainwindow::ProContext& ctx);
+bool LoadFlightRestart(state::ProContext& ctx);
 
 // `AircraftTypeCode` from the first two characters of the aircraft type text
 // ("04 B75/76 ..."); kept when they are not a number.
-void TakeAircraftTypeCode(briefing::TobBriefingValues& tob);
+void TakeAircraftTypeCode(state::TobBriefingValues& tob);
 
 // After the final arrival group: deletes the snapshot and its summary when the
 // snapshot exists.
-void DeleteFlightRestartFiles(mainwindow::ProContext& ctx);
+void DeleteFlightRestartFiles(state::ProContext& ctx);
 
 }  // namespace vx::datafiles

@@ -1,17 +1,17 @@
 #include "datafiles/random_flight.h"
 #include "datafiles/route_airports.h"
-#include "mainwindow/pro_context.h"
 #include "platform/event_pump.h"
 #include "platform/paths.h"
 #include "platform/text_file.h"
 #include "runtime/numbers.h"
 #include "runtime/runtime_error.h"
+#include "state/pro_context.h"
 #include "ui/message_box.h"
 
 namespace vx::datafiles {
 namespace {
 
-void StoreAirport(const RandomFlightAirport& from, AirportRecord& to) {
+void StoreAirport(const RandomFlightAirport& from, state::AirportRecord& to) {
   to.ICAO = from.icao;
   to.選択ボタン = from.buttonName;
   to.空港名パタパタ = from.boardName;
@@ -21,7 +21,7 @@ void StoreAirport(const RandomFlightAirport& from, AirportRecord& to) {
   to.高度 = from.elevation;
 }
 
-void ReportUnusableFile(mainwindow::ProContext& ctx, const std::string& errorText, const std::string& label) {
+void ReportUnusableFile(state::ProContext& ctx, const std::string& errorText, const std::string& label) {
   std::string text = "RandomFlight.cfg を読み込めません。";
   if (!errorText.empty()) text += "\n" + errorText;
   if (!label.empty()) text += "\n\n" + label + "正しくありません";
@@ -31,7 +31,7 @@ void ReportUnusableFile(mainwindow::ProContext& ctx, const std::string& errorTex
 
 }  // namespace
 
-bool LoadRandomFlight(mainwindow::ProContext& ctx) {
+bool LoadRandomFlight(state::ProContext& ctx) {
   RandomFlight flight;
   try {
     const std::string text = platform::ReadTextFile(ctx.svc.paths->Under("\\RandomFlight.cfg"));
@@ -53,19 +53,19 @@ bool LoadRandomFlight(mainwindow::ProContext& ctx) {
   departureTime.localHour = flight.departureHour;
   departureTime.localMinute = flight.departureMinute;
   ctx.briefing.SelectedAirlineIndex = runtime::IntText(flight.airlineSlot);
-  if (flight.airlineSlot == kImportAirlineSlot) {
-    auto& airline = ctx.files.AirlineTable[kImportAirlineSlot];
+  if (flight.airlineSlot == state::kImportAirlineSlot) {
+    auto& airline = ctx.files.AirlineTable[state::kImportAirlineSlot];
     airline.選択ボタン = flight.airlineButtonName;
     airline.会社名詳細 = flight.airlineDetailName;
   }
   tob.ShipName = flight.ship;
 
   auto& table = ctx.files.AirportTable;
-  StoreAirport(flight.departure, table[kImportDepartureSlot]);
-  StoreAirport(flight.arrival, table[kImportArrivalSlot]);
+  StoreAirport(flight.departure, table[state::kImportDepartureSlot]);
+  StoreAirport(flight.arrival, table[state::kImportArrivalSlot]);
   auto& route = ctx.files.RouteAirports;
-  route[0].slot = runtime::IntText(ResolveImportedAirportSlot(flight.departure.icao, kImportDepartureSlot, table));
-  route[1].slot = runtime::IntText(ResolveImportedAirportSlot(flight.arrival.icao, kImportArrivalSlot, table));
+  route[0].slot = runtime::IntText(ResolveImportedAirportSlot(flight.departure.icao, state::kImportDepartureSlot, table));
+  route[1].slot = runtime::IntText(ResolveImportedAirportSlot(flight.arrival.icao, state::kImportArrivalSlot, table));
   ApplyRouteAirports(ctx.files);
   return true;
 }

@@ -7,19 +7,19 @@
 #include <string>
 #include <vector>
 
-#include "datafiles/view_settings.h"
+#include "state/view_settings.h"
 
 namespace vx::datafiles {
 
 struct OcumoCfg {
   std::int32_t ProWindowHandle = 0;  // value 0
-  ViewTableArray ViewPresets;        // values 1 to 30: 1 + 5 × viewpoint + item
-  ApuSoundValues ApuSoundSettings;   // values 31, 32 positions; 33, 34 volumes
+  state::ViewTableArray ViewPresets;        // values 1 to 30: 1 + 5 × viewpoint + item
+  state::ApuSoundValues ApuSoundSettings;   // values 31, 32 positions; 33, 34 volumes
 };
 
 struct EyeRetCfg {
-  ViewTableArray ViewPresets;       // values 0 to 29: 5 × viewpoint + item
-  ApuSoundValues ApuSoundSettings;  // values 30, 31 positions; 32, 33 volumes
+  state::ViewTableArray ViewPresets;       // values 0 to 29: 5 × viewpoint + item
+  state::ApuSoundValues ApuSoundSettings;  // values 30, 31 positions; 32, 33 volumes
 };
 
 void WriteOcumoCfgFile(const std::filesystem::path& path, const OcumoCfg& values);

@@ -1,9 +1,10 @@
 #include "datafiles/pro_board.h"
 
 #include "announce/engine_waits.h"
-#include "mainwindow/pro_context.h"
+#include "datafiles/route_airports.h"
 #include "platform/process.h"
 #include "runtime/runtime_error.h"
+#include "state/pro_context.h"
 
 namespace vx::datafiles {
 namespace {
@@ -12,7 +13,7 @@ constexpr std::string_view kBadAirport = "空港番号が正しくありませ�
 
 }  // namespace
 
-BoardFlight FlightBoardValues(const mainwindow::ProContext& pro, std::string_view kind) {
+BoardFlight FlightBoardValues(const state::ProContext& pro, std::string_view kind) {
   const bool departures = kind == kDeparturesBoard;
   const auto& tob = pro.briefing.TobBriefing;
   const auto& time = pro.briefing.BriefingTimes.events[departures ? 0 : 1];
@@ -30,9 +31,9 @@ BoardFlight FlightBoardValues(const mainwindow::ProContext& pro, std::string_vie
   return flight;
 }
 
-BoardShown ShowFlightBoard(mainwindow::ProContext& pro, std::string_view kind) {
+BoardShown ShowFlightBoard(state::ProContext& pro, std::string_view kind) {
   const bool departures = kind == kDeparturesBoard;
-  FilesState& files = pro.files;
+  state::FilesState& files = pro.files;
   try {
     const int other = CheckedAirportSlot(files.RouteAirports[departures ? 1 : 0].slot);
     (departures ? files.BoardDestinationName : files.BoardOriginName) =
@@ -47,11 +48,11 @@ BoardShown ShowFlightBoard(mainwindow::ProContext& pro, std::string_view kind) {
   return shown;
 }
 
-void CloseDepartureBoard(mainwindow::ProContext& pro) {
+void CloseDepartureBoard(state::ProContext& pro) {
   CloseDepartureBoard(*pro.svc.processes, announce::EngineWaitHooks(pro), pro.files.BoardTaskId);
 }
 
-void CloseDepartureBoardNow(mainwindow::ProContext& pro) {
+void CloseDepartureBoardNow(state::ProContext& pro) {
   if (pro.svc.processes) CloseDepartureBoardNow(*pro.svc.processes, pro.files.BoardTaskId);
 }
 

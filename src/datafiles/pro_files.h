@@ -6,7 +6,7 @@
 #include <array>
 #include <string_view>
 
-namespace vx::mainwindow {
+namespace vx::state {
 struct ProContext;
 }
 
@@ -19,32 +19,32 @@ inline constexpr std::array<std::string_view, 9> kHandOverFiles = {
     "\\vexlorEXP.cfg", "\\vexlorPB.cfg",  "\\vexlorSD.cfg", "\\vexlorLND.cfg"};
 
 // Value-less signal files.
-void WriteBeginCfg(mainwindow::ProContext& ctx);
-void WriteEyeViewCfg(mainwindow::ProContext& ctx);
-void WriteEyeDoorCfg(mainwindow::ProContext& ctx);
-void WriteEyeCargoCfg(mainwindow::ProContext& ctx);
+void WriteBeginCfg(state::ProContext& ctx);
+void WriteEyeViewCfg(state::ProContext& ctx);
+void WriteEyeDoorCfg(state::ProContext& ctx);
+void WriteEyeCargoCfg(state::ProContext& ctx);
 
 // FlightRestart内容.cfg from the committed briefing and the route.
-void WriteFlightRestartContents(mainwindow::ProContext& ctx);
+void WriteFlightRestartContents(state::ProContext& ctx);
 // FlightRestart内容.cfg into `RestartSummary`.
-void ReadFlightRestartContents(mainwindow::ProContext& ctx);
+void ReadFlightRestartContents(state::ProContext& ctx);
 // EyeRet.cfg into `ViewTable` and `ApuSoundSettings`.
-void ReadEyeRetCfg(mainwindow::ProContext& ctx);
+void ReadEyeRetCfg(state::ProContext& ctx);
 // When EyeRet.cfg is there: ReadEyeRetCfg, one pump, and the file deleted.
-void TakeBackEyeRetCfg(mainwindow::ProContext& ctx);
+void TakeBackEyeRetCfg(state::ProContext& ctx);
 
 // Ocumo.cfg: the main window's handle, `ViewTable`, `ApuSoundSettings`.
-void WriteOcumoCfg(mainwindow::ProContext& ctx);
+void WriteOcumoCfg(state::ProContext& ctx);
 // vexlorEXP.cfg: the call switches, the call-out window's place, `ViewTable`, `ApuSoundSettings`.
-void WriteVexlorExpCfg(mainwindow::ProContext& ctx);
+void WriteVexlorExpCfg(state::ProContext& ctx);
 // EyeCheck.cfg: the view switch and the departure board's values. Both route slots
 // are checked first: a slot text that is not a number raises 13, a slot outside 0 to
 // 200 raises 9, and no file is written.
-void WriteEyeCheckCfg(mainwindow::ProContext& ctx);
+void WriteEyeCheckCfg(state::ProContext& ctx);
 // vexlorPB.cfg: the pushback values of `PushbackSettings`.
-void WriteVexlorPbCfg(mainwindow::ProContext& ctx);
+void WriteVexlorPbCfg(state::ProContext& ctx);
 // vexlorSD.cfg: volumes, voice options, window place, flaps, speeds, heights, timing,
 // route elevations and arrival position, landing values and flags.
-void WriteVexlorSdCfg(mainwindow::ProContext& ctx);
+void WriteVexlorSdCfg(state::ProContext& ctx);
 
 }  // namespace vx::datafiles

@@ -5,18 +5,18 @@
 #include "datafiles/pushback_file.h"
 #include "datafiles/route_airports.h"
 #include "datafiles/sound_settings_file.h"
-#include "mainwindow/pro_context.h"
 #include "platform/event_pump.h"
 #include "platform/paths.h"
+#include "state/pro_context.h"
 
 namespace vx::datafiles {
-void WriteOcumoCfg(mainwindow::ProContext& ctx) {
+void WriteOcumoCfg(state::ProContext& ctx) {
   WriteOcumoCfgFile(ctx.svc.paths->Under("\\Ocumo.cfg"),
                     {ctx.main.MainWindowHandle, ctx.files.ViewTable, ctx.main.ApuSoundSettings});
   ctx.svc.pump->Pump();
 }
 
-void WriteVexlorExpCfg(mainwindow::ProContext& ctx) {
+void WriteVexlorExpCfg(state::ProContext& ctx) {
   const auto& position = ctx.engine.SoundWindowPosition;
   WriteVexlorExpCfgFile(ctx.svc.paths->Under("\\vexlorEXP.cfg"),
                         {ctx.main.SpeedCallOption, ctx.main.AltitudeCallOption, position.expTop, position.expLeft,
@@ -24,7 +24,7 @@ void WriteVexlorExpCfg(mainwindow::ProContext& ctx) {
   ctx.svc.pump->Pump();
 }
 
-void WriteEyeCheckCfg(mainwindow::ProContext& ctx) {
+void WriteEyeCheckCfg(state::ProContext& ctx) {
   const auto& tob = ctx.briefing.TobBriefing;
   const auto& route = ctx.files.RouteAirports;
   const auto& departure = ctx.briefing.BriefingTimes.events[0];
@@ -47,7 +47,7 @@ void WriteEyeCheckCfg(mainwindow::ProContext& ctx) {
   ctx.svc.pump->Pump();
 }
 
-void WriteVexlorPbCfg(mainwindow::ProContext& ctx) {
+void WriteVexlorPbCfg(state::ProContext& ctx) {
   const auto& pb = ctx.briefing.PushbackSettings;
   WriteVexlorPbCfgFile(ctx.svc.paths->Under("\\vexlorPB.cfg"),
                        {pb.pushbackOn, pb.method, pb.speed, pb.turnRate, pb.turnBackSpeed, pb.distance,
@@ -55,7 +55,7 @@ void WriteVexlorPbCfg(mainwindow::ProContext& ctx) {
   ctx.svc.pump->Pump();
 }
 
-void WriteVexlorSdCfg(mainwindow::ProContext& ctx) {
+void WriteVexlorSdCfg(state::ProContext& ctx) {
   const auto& b = ctx.briefing;
   const auto& tob = b.TobBriefing;
   const auto& timing = b.TimingSettings;

@@ -2,26 +2,26 @@
 #include "datafiles/pro_files.h"
 #include "datafiles/restart_summary.h"
 #include "datafiles/signal_files.h"
-#include "mainwindow/pro_context.h"
 #include "platform/event_pump.h"
 #include "platform/paths.h"
+#include "state/pro_context.h"
 
 namespace vx::datafiles {
 namespace {
 
-void WriteSignal(mainwindow::ProContext& ctx, SignalFile file) {
+void WriteSignal(state::ProContext& ctx, SignalFile file) {
   WriteSignalFile(ctx.svc.paths->Under(SignalFileLiteral(file)), file);
   ctx.svc.pump->Pump();
 }
 
 }  // namespace
 
-void WriteBeginCfg(mainwindow::ProContext& ctx) { WriteSignal(ctx, SignalFile::Begin); }
-void WriteEyeViewCfg(mainwindow::ProContext& ctx) { WriteSignal(ctx, SignalFile::EyeView); }
-void WriteEyeDoorCfg(mainwindow::ProContext& ctx) { WriteSignal(ctx, SignalFile::EyeDoor); }
-void WriteEyeCargoCfg(mainwindow::ProContext& ctx) { WriteSignal(ctx, SignalFile::EyeCargo); }
+void WriteBeginCfg(state::ProContext& ctx) { WriteSignal(ctx, SignalFile::Begin); }
+void WriteEyeViewCfg(state::ProContext& ctx) { WriteSignal(ctx, SignalFile::EyeView); }
+void WriteEyeDoorCfg(state::ProContext& ctx) { WriteSignal(ctx, SignalFile::EyeDoor); }
+void WriteEyeCargoCfg(state::ProContext& ctx) { WriteSignal(ctx, SignalFile::EyeCargo); }
 
-void WriteFlightRestartContents(mainwindow::ProContext& ctx) {
+void WriteFlightRestartContents(state::ProContext& ctx) {
   const auto& tob = ctx.briefing.TobBriefing;
   const auto& route = ctx.files.RouteAirports;
   WriteFlightRestartContentsFile(ctx.svc.paths->Under("\\FlightRestart内容.cfg"),
@@ -29,18 +29,18 @@ void WriteFlightRestartContents(mainwindow::ProContext& ctx) {
   ctx.svc.pump->Pump();
 }
 
-void ReadFlightRestartContents(mainwindow::ProContext& ctx) {
+void ReadFlightRestartContents(state::ProContext& ctx) {
   ReadFlightRestartContentsFile(ctx.svc.paths->Under("\\FlightRestart内容.cfg"), ctx.main.RestartSummary);
 }
 
-void ReadEyeRetCfg(mainwindow::ProContext& ctx) {
+void ReadEyeRetCfg(state::ProContext& ctx) {
   EyeRetCfg values{ctx.files.ViewTable, ctx.main.ApuSoundSettings};
   ReadEyeRetCfgFile(ctx.svc.paths->Under("\\EyeRet.cfg"), values);
   ctx.files.ViewTable = values.ViewPresets;
   ctx.main.ApuSoundSettings = values.ApuSoundSettings;
 }
 
-void TakeBackEyeRetCfg(mainwindow::ProContext& ctx) {
+void TakeBackEyeRetCfg(state::ProContext& ctx) {
   if (!ctx.svc.paths->Exists("\\EyeRet.cfg")) return;
   ReadEyeRetCfg(ctx);
   ctx.svc.pump->Pump();

@@ -73,10 +73,10 @@ RandomFlight ParseRandomFlight(std::string_view text) {
   if (f.departureHour > 23 || f.departureMinute > 59) throw RandomFlightError("", "出発時刻が");
 
   f.airlineSlot = items.Integer(12, "航空会社番号が");
-  if (f.airlineSlot < 0 || f.airlineSlot >= kTableSlots) {
+  if (f.airlineSlot < 0 || f.airlineSlot >= state::kTableSlots) {
     throw RandomFlightError(runtime::ErrorText(runtime::kSubscriptOutOfRange), "航空会社番号が");
   }
-  if (f.airlineSlot == kImportAirlineSlot) {
+  if (f.airlineSlot == state::kImportAirlineSlot) {
     f.airlineButtonName = items.Text(13);
     f.airlineDetailName = items.Text(14);
   }
@@ -86,7 +86,7 @@ RandomFlight ParseRandomFlight(std::string_view text) {
   return f;
 }
 
-int ResolveImportedAirportSlot(const std::string& icao, int ownSlot, const AirportTableArray& table) {
+int ResolveImportedAirportSlot(const std::string& icao, int ownSlot, const state::AirportTableArray& table) {
   if (icao.empty()) return ownSlot;
   for (int slot = 0; slot < 200; ++slot) {
     if (table[slot].ICAO == icao) return slot;

@@ -8,9 +8,9 @@
 #include <string>
 #include <string_view>
 
-#include "datafiles/tables.h"
+#include "state/tables.h"
 
-namespace vx::mainwindow {
+namespace vx::state {
 struct ProContext;
 }
 
@@ -61,12 +61,12 @@ RandomFlight ParseRandomFlight(std::string_view text);
 
 // The airport slot a code resolves to: the first of slots 0 to 99, then 100 to 199, that
 // holds exactly this ICAO code; an empty code never matches and keeps `ownSlot`.
-int ResolveImportedAirportSlot(const std::string& icao, int ownSlot, const AirportTableArray& table);
+int ResolveImportedAirportSlot(const std::string& icao, int ownSlot, const state::AirportTableArray& table);
 
 // At Start when "\RandomFlight.cfg" exists: imports the flight into the briefing, the
 // airline slot 139 (when the flight's airline is 139), the airport slots 198 and 199 and
 // the route, then applies the route. A file that cannot be read or parsed is reported in
 // a message box and nothing is imported. True when the flight was imported.
-bool LoadRandomFlight(mainwindow::ProContext& ctx);
+bool LoadRandomFlight(state::ProContext& ctx);
 
 }  // namespace vx::datafiles

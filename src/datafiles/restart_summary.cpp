@@ -8,7 +8,7 @@
 namespace vx::datafiles {
 namespace {
 
-using R = RestartSummaryTexts;
+using R = state::RestartSummaryTexts;
 using namespace lines;
 
 constexpr std::array<LayoutLine<R>, 19> kLayout{
@@ -36,15 +36,15 @@ static_assert(CountValues(kLayout) == 4);
 
 }  // namespace
 
-void WriteFlightRestartContentsFile(const std::filesystem::path& path, const RestartSummaryTexts& summary) {
+void WriteFlightRestartContentsFile(const std::filesystem::path& path, const state::RestartSummaryTexts& summary) {
   WriteLayout<R>(path, kLayout, summary);
 }
 
-void StoreFlightRestartContentsValues(const std::vector<std::string>& values, RestartSummaryTexts& summary) {
+void StoreFlightRestartContentsValues(const std::vector<std::string>& values, state::RestartSummaryTexts& summary) {
   StoreValues<R>(kLayout, values, summary);
 }
 
-void ReadFlightRestartContentsFile(const std::filesystem::path& path, RestartSummaryTexts& summary) {
+void ReadFlightRestartContentsFile(const std::filesystem::path& path, state::RestartSummaryTexts& summary) {
   ReadLayout<R>(path, kLayout, summary);
 }
 

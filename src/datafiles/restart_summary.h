@@ -5,20 +5,13 @@
 #include <string>
 #include <vector>
 
+#include "state/restart_summary_texts.h"
+
 namespace vx::datafiles {
 
-struct RestartSummaryTexts {
-  std::string airline;
-  std::string aircraft;
-  std::string departureAirport;
-  std::string arrivalAirport;
-
-  bool operator==(const RestartSummaryTexts&) const = default;
-};
-
-void WriteFlightRestartContentsFile(const std::filesystem::path& path, const RestartSummaryTexts& summary);
+void WriteFlightRestartContentsFile(const std::filesystem::path& path, const state::RestartSummaryTexts& summary);
 // Values 0 to 3 into the texts; missing values keep what the record held.
-void StoreFlightRestartContentsValues(const std::vector<std::string>& values, RestartSummaryTexts& summary);
-void ReadFlightRestartContentsFile(const std::filesystem::path& path, RestartSummaryTexts& summary);
+void StoreFlightRestartContentsValues(const std::vector<std::string>& values, state::RestartSummaryTexts& summary);
+void ReadFlightRestartContentsFile(const std::filesystem::path& path, state::RestartSummaryTexts& summary);
 
 }  // namespace vx::datafiles

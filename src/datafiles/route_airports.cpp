@@ -1,15 +1,15 @@
 #include "datafiles/route_airports.h"
 
-#include "datafiles/files_state.h"
 #include "runtime/numbers.h"
 #include "runtime/runtime_error.h"
 #include "simlink/common_helpers.h"
 #include "simlink/sim_derivations.h"
+#include "state/files_state.h"
 
 namespace vx::datafiles {
 namespace {
 
-void CopyAirport(const AirportRecord& from, RouteAirport& to) {
+void CopyAirport(const state::AirportRecord& from, state::RouteAirport& to) {
   to.icao = from.ICAO;
   to.name = from.空港名詳細;
   to.latitude = from.緯度;
@@ -21,11 +21,11 @@ void CopyAirport(const AirportRecord& from, RouteAirport& to) {
 
 int CheckedAirportSlot(const std::string& slotText) {
   const int slot = runtime::CInt(slotText);
-  if (slot < 0 || slot >= kTableSlots) throw runtime::RuntimeError(runtime::kSubscriptOutOfRange);
+  if (slot < 0 || slot >= state::kTableSlots) throw runtime::RuntimeError(runtime::kSubscriptOutOfRange);
   return slot;
 }
 
-void ApplyRouteAirports(FilesState& files) {
+void ApplyRouteAirports(state::FilesState& files) {
   auto& route = files.RouteAirports;
   const int departure = CheckedAirportSlot(route[0].slot);
   const int arrival = CheckedAirportSlot(route[1].slot);

@@ -4,12 +4,12 @@
 
 #include "datafiles/positional_text.h"
 #include "datafiles/pro_files.h"
-#include "mainwindow/pro_context.h"
 #include "platform/event_pump.h"
 #include "platform/paths.h"
 #include "platform/text_file.h"
 #include "runtime/numbers.h"
 #include "runtime/runtime_error.h"
+#include "state/pro_context.h"
 #include "ui/message_box.h"
 
 namespace vx::datafiles {
@@ -38,11 +38,11 @@ void AppendLines(std::vector<std::string>& lines, std::string_view block) {
   }
 }
 
-std::filesystem::path SettingsPath(const mainwindow::ProContext& ctx, std::string_view name) {
+std::filesystem::path SettingsPath(const state::ProContext& ctx, std::string_view name) {
   return ctx.svc.paths->Under("\\" + std::string(name));
 }
 
-void ReportFailedSave(mainwindow::ProContext& ctx, std::string_view name, const std::string& reason) {
+void ReportFailedSave(state::ProContext& ctx, std::string_view name, const std::string& reason) {
   std::string text = "設定ファイル「 " + std::string(name) + " 」を保存できませんでした。";
   if (!reason.empty()) text += "\n" + reason;
   text += "\n\n前に保存した内容はそのまま残っています。";
@@ -51,7 +51,7 @@ void ReportFailedSave(mainwindow::ProContext& ctx, std::string_view name, const 
 
 }  // namespace
 
-std::string SettingsValueText(const SettingsRow& row, mainwindow::ProContext& ctx, SettingsForm form) {
+std::string SettingsValueText(const SettingsRow& row, state::ProContext& ctx, SettingsForm form) {
   switch (row.rule) {
     case SettingsRule::Fixed:
       return std::string(row.defaultText);
@@ -65,7 +65,7 @@ std::string SettingsValueText(const SettingsRow& row, mainwindow::ProContext& ct
   return form == SettingsForm::Defaults ? std::string(row.defaultText) : FieldText(row.field(ctx));
 }
 
-std::vector<std::string> SettingsFileLines(mainwindow::ProContext& ctx, SettingsForm form) {
+std::vector<std::string> SettingsFileLines(state::ProContext& ctx, SettingsForm form) {
   std::vector<std::string> lines(kSettingsHeaderLines.begin(), kSettingsHeaderLines.end());
   lines.reserve(350);
   for (const auto& row : kSettingsTable) {
@@ -97,7 +97,7 @@ std::string SettingsFileNameForOpen(const std::filesystem::path& chosen, const p
   return inBase ? BareSettingsFileName(chosen.filename().string()) : std::string(kDefaultSettingsFileName);
 }
 
-bool SaveSettingsFile(mainwindow::ProContext& ctx, std::string_view name) {
+bool SaveSettingsFile(state::ProContext& ctx, std::string_view name) {
   const std::string file = BareSettingsFileName(name);
   try {
     TakeBackEyeRetCfg(ctx);
@@ -111,7 +111,7 @@ bool SaveSettingsFile(mainwindow::ProContext& ctx, std::string_view name) {
   return true;
 }
 
-void WriteDefaultSettingsFile(mainwindow::ProContext& ctx, std::string_view name) {
+void WriteDefaultSettingsFile(state::ProContext& ctx, std::string_view name) {
   platform::WriteTextLinesAtomic(SettingsPath(ctx, BareSettingsFileName(name)),
                                  SettingsFileLines(ctx, SettingsForm::Defaults));
   ctx.svc.pump->Pump();

@@ -10,7 +10,7 @@
 
 #include "datafiles/settings_table.h"
 
-namespace vx::mainwindow {
+namespace vx::state {
 struct ProContext;
 }
 namespace vx::platform {
@@ -23,9 +23,9 @@ enum class SettingsForm { Save, Defaults };
 
 // The text after "=" of one value line. Commas become "，" and line breaks blanks, so
 // that the value reads back whole and no later value shifts.
-std::string SettingsValueText(const SettingsRow& row, mainwindow::ProContext& ctx, SettingsForm form);
+std::string SettingsValueText(const SettingsRow& row, state::ProContext& ctx, SettingsForm form);
 // Every line of the file, without line ends.
-std::vector<std::string> SettingsFileLines(mainwindow::ProContext& ctx, SettingsForm form);
+std::vector<std::string> SettingsFileLines(state::ProContext& ctx, SettingsForm form);
 
 // A settings file lives in `BaseFolder` under a bare name: not empty, not "." or "..",
 // no folder separator, drive colon or control character, at most 255 bytes, and no
@@ -41,9 +41,9 @@ std::string SettingsFileNameForOpen(const std::filesystem::path& chosen, const p
 // writes the current values under the name (a name that is not bare becomes
 // "VexlorPro.cfg"). A failure keeps the old file, shows "設定値の保存" with the reason
 // and returns false.
-bool SaveSettingsFile(mainwindow::ProContext& ctx, std::string_view name);
+bool SaveSettingsFile(state::ProContext& ctx, std::string_view name);
 // Writes the defaults under the name; value 0 is the current `SettingsFileName` and
 // value 164 the current `SpecialEngineSoundOn`. File errors reach the caller.
-void WriteDefaultSettingsFile(mainwindow::ProContext& ctx, std::string_view name);
+void WriteDefaultSettingsFile(state::ProContext& ctx, std::string_view name);
 
 }  // namespace vx::datafiles

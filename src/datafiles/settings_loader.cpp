@@ -7,12 +7,12 @@
 #include "datafiles/positional_text.h"
 #include "datafiles/settings_file.h"
 #include "datafiles/settings_table.h"
-#include "mainwindow/pro_context.h"
 #include "platform/event_pump.h"
 #include "platform/paths.h"
 #include "platform/text_file.h"
 #include "runtime/numbers.h"
 #include "runtime/runtime_error.h"
+#include "state/pro_context.h"
 #include "ui/message_box.h"
 
 namespace vx::datafiles {
@@ -50,7 +50,7 @@ void Store(const SettingsField& field, const StagedValue& value) {
   std::visit(Assign{value}, field);
 }
 
-void StoreRow(mainwindow::ProContext& ctx, const SettingsRow& row, StagedValue value) {
+void StoreRow(state::ProContext& ctx, const SettingsRow& row, StagedValue value) {
   if (row.rule == SettingsRule::Fixed || std::holds_alternative<std::monostate>(value)) return;
   if (row.rule == SettingsRule::FileName) value = BareSettingsFileName(std::get<std::string>(value));
   Store(row.field(ctx), value);
@@ -62,32 +62,32 @@ bool IsCurrentVersion(std::string_view text) {
   return !items.empty() && items.front() == kSettingsVersionLine;
 }
 
-void ShowCfgRead(mainwindow::ProContext& ctx, const std::string& text) {
+void ShowCfgRead(state::ProContext& ctx, const std::string& text) {
   ctx.boxes->Show(text, ui::Buttons::Ok, ui::Icon::Exclamation, kCfgRead);
 }
 
-void ReportUnreadableFile(mainwindow::ProContext& ctx, const std::string& file, const std::string& reason) {
+void ReportUnreadableFile(state::ProContext& ctx, const std::string& file, const std::string& reason) {
   ShowCfgRead(ctx, "設定ファイル「 " + file + " 」を読み込めません。\n" + reason +
                        "\n\n設定値は読み込む前のままです。");
 }
 
-void ReportBadValue(mainwindow::ProContext& ctx, const std::string& file, const SettingsValueError& e) {
+void ReportBadValue(state::ProContext& ctx, const std::string& file, const SettingsValueError& e) {
   ShowCfgRead(ctx, "設定ファイル「 " + file + " 」の設定値 " + std::to_string(e.Index()) + " を読み込めません。\n" +
                        e.Reason() + "\n設定値：「" + e.ValueText() + "」\n\n設定値は読み込む前のままです。");
 }
 
-void ReportUnwritableDefaults(mainwindow::ProContext& ctx, const std::string& file, const std::string& reason) {
+void ReportUnwritableDefaults(state::ProContext& ctx, const std::string& file, const std::string& reason) {
   ShowCfgRead(ctx, "設定ファイル「 " + file + " 」を作成できません。\n" + reason +
                        "\n\nデフォルトの設定値で続けます。");
 }
 
-void FinishLoad(mainwindow::ProContext& ctx) {
+void FinishLoad(state::ProContext& ctx) {
   ctx.svc.pump->Pump();
   announce::BuildVolumeTable(ctx.engine, ctx.briefing.VolumeSettings);
   ctx.svc.pump->Pump();
 }
 
-void StoreDefaults(mainwindow::ProContext& ctx) {
+void StoreDefaults(state::ProContext& ctx) {
   std::vector<std::string> values;
   values.reserve(kSettingsTable.size());
   for (const auto& row : kSettingsTable) values.push_back(SettingsValueText(row, ctx, SettingsForm::Defaults));
@@ -117,7 +117,7 @@ std::vector<StagedValue> StageSettingsValues(const std::vector<std::string>& val
   return staged;
 }
 
-void StoreStagedSettings(mainwindow::ProContext& ctx, const std::vector<StagedValue>& staged, bool takeMileage) {
+void StoreStagedSettings(state::ProContext& ctx, const std::vector<StagedValue>& staged, bool takeMileage) {
   ctx.briefing.AutoPauseDistance = 0;
   for (int i = kFirstPresetValue; i <= kLastPresetValue; ++i) {
     const auto& row = kSettingsTable[static_cast<std::size_t>(i)];
@@ -127,7 +127,7 @@ void StoreStagedSettings(mainwindow::ProContext& ctx, const std::vector<StagedVa
   for (std::size_t i = 0; i < staged.size() && i < kSettingsTable.size(); ++i) StoreRow(ctx, kSettingsTable[i], staged[i]);
 }
 
-bool LoadSettingsFile(mainwindow::ProContext& ctx, std::string_view name) {
+bool LoadSettingsFile(state::ProContext& ctx, std::string_view name) {
   const std::string file = BareSettingsFileName(name);
   const bool defaultFile = file == kDefaultSettingsFileName;
   const std::string literal = "\\" + file;
@@ -195,12 +195,12 @@ bool LoadSettingsFile(mainwindow::ProContext& ctx, std::string_view name) {
   return true;
 }
 
-void ApplyDefaultSettings(mainwindow::ProContext& ctx) {
+void ApplyDefaultSettings(state::ProContext& ctx) {
   StoreDefaults(ctx);
   announce::BuildVolumeTable(ctx.engine, ctx.briefing.VolumeSettings);
 }
 
-void LoadSettingsAtStartup(mainwindow::ProContext& ctx) {
+void LoadSettingsAtStartup(state::ProContext& ctx) {
   ApplyDefaultSettings(ctx);
   const bool loaded = LoadSettingsFile(ctx, kDefaultSettingsFileName);
   ctx.main.MainWindow.tbxファイル名 = ctx.files.SettingsFileName;

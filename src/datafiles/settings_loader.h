@@ -10,7 +10,7 @@
 #include <variant>
 #include <vector>
 
-namespace vx::mainwindow {
+namespace vx::state {
 struct ProContext;
 }
 
@@ -43,22 +43,22 @@ std::vector<StagedValue> StageSettingsValues(const std::vector<std::string>& val
 // and 137 when `takeMileage`, at their defaults), then each staged value into its
 // variable and into the main window control that shows it. A file name in value 0
 // that is not bare becomes "VexlorPro.cfg".
-void StoreStagedSettings(mainwindow::ProContext& ctx, const std::vector<StagedValue>& staged, bool takeMileage);
+void StoreStagedSettings(state::ProContext& ctx, const std::vector<StagedValue>& staged, bool takeMileage);
 
 // Loads `BaseFolder` & "\" & name (a name that is not bare loads "VexlorPro.cfg") and
 // rebuilds the volume table. `MileageTotal` is taken only from "VexlorPro.cfg". A file
 // that cannot be read or holds a value that does not convert is reported in a
 // "CFG Read" box naming the file, the value number and its text; the program then keeps
 // every value it had, and the result is false.
-bool LoadSettingsFile(mainwindow::ProContext& ctx, std::string_view name);
+bool LoadSettingsFile(state::ProContext& ctx, std::string_view name);
 
 // The defaults of the table stored as if a defaults file had been loaded, without a
 // file and without touching `MileageTotal`.
-void ApplyDefaultSettings(mainwindow::ProContext& ctx);
+void ApplyDefaultSettings(state::ProContext& ctx);
 
 // The two loads of the main window's start: "VexlorPro.cfg", then the file it names.
 // The defaults are in effect before the first, so a file that fails leaves them; the
 // settings-file box shows `SettingsFileName` after the first load.
-void LoadSettingsAtStartup(mainwindow::ProContext& ctx);
+void LoadSettingsAtStartup(state::ProContext& ctx);
 
 }  // namespace vx::datafiles

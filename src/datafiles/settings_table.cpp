@@ -1,12 +1,12 @@
 #include "datafiles/settings_table.h"
 
-#include "mainwindow/pro_context.h"
+#include "state/pro_context.h"
 
 namespace vx::datafiles {
 namespace {
 
-using mainwindow::MainWindowTexts;
-using mainwindow::ProContext;
+using state::MainWindowTexts;
+using state::ProContext;
 
 constexpr auto kText = SettingsKind::Text;
 constexpr auto kInteger = SettingsKind::Integer;

@@ -11,7 +11,7 @@
 #include <string_view>
 #include <variant>
 
-namespace vx::mainwindow {
+namespace vx::state {
 struct ProContext;
 struct MainWindowTexts;
 }  // namespace vx::mainwindow
@@ -55,9 +55,9 @@ struct SettingsRow {
   SettingsKind kind = SettingsKind::Text;
   std::string_view defaultText;  // what the defaults file holds (unless the rule says otherwise)
   SettingsRule rule = SettingsRule::None;
-  SettingsField (*field)(mainwindow::ProContext&) = nullptr;
+  SettingsField (*field)(state::ProContext&) = nullptr;
   // The main window control that shows the value, where there is one.
-  std::string* (*control)(mainwindow::MainWindowTexts&) = nullptr;
+  std::string* (*control)(state::MainWindowTexts&) = nullptr;
 };
 
 extern const std::array<SettingsRow, kSettingsValueCount> kSettingsTable;

@@ -7,11 +7,11 @@
 
 #include "datafiles/file_layout.h"
 #include "datafiles/header_lines.h"
-#include "datafiles/view_settings.h"
+#include "state/view_settings.h"
 
 namespace vx::datafiles {
 
-using ViewLabels = std::array<std::string_view, kViewpointCount>;
+using ViewLabels = std::array<std::string_view, state::kViewpointCount>;
 
 // The viewpoint labels as the main program writes them.
 inline constexpr ViewLabels kViewLabels{";＜＜点検視点＞＞",   ";＜＜搭乗口視点＞＞",  ";＜＜荷物室視点＞＞",

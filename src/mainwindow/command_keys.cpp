@@ -1,15 +1,19 @@
 #include "mainwindow/command_keys.h"
 
+#include <algorithm>
+
 #include "announce/flight_window_view.h"
 #include "announce/flight_windows.h"
 #include "datafiles/pro_files.h"
 #include "mainwindow/key_mode.h"
-#include "mainwindow/pro_context.h"
+#include "mainwindow/key_sequence.h"
 #include "mainwindow/quiet_sound.h"
 #include "platform/event_pump.h"
 #include "platform/paths.h"
 #include "platform/sound_device.h"
 #include "simlink/main_channels.h"
+#include "state/pro_context.h"
+#include "ui/form.h"
 #include "ui/message_box.h"
 #include "ui/scope_guard.h"
 
@@ -18,22 +22,22 @@ namespace {
 
 using announce::FlightBox;
 
-void SetFlightText(ProContext& pro, FlightBox box, const char* text) {
+void SetFlightText(state::ProContext& pro, FlightBox box, const char* text) {
   if (pro.engine.flightWindow) pro.engine.flightWindow->SetText(box, text);
 }
 
-void SetFlightColours(ProContext& pro, FlightBox box, int back, int fore) {
+void SetFlightColours(state::ProContext& pro, FlightBox box, int back, int fore) {
   if (pro.engine.flightWindow) pro.engine.flightWindow->SetColours(box, back, fore);
 }
 
-void PlaySwitchClick(ProContext& pro) {
+void PlaySwitchClick(state::ProContext& pro) {
   if (!pro.svc.sound) return;
-  const int volume = announce::QuietSoundOn(pro.engine) ? kQuietSoundAttenuation : platform::kFullVolume;
+  const int volume = state::QuietSoundOn(pro.engine) ? kQuietSoundAttenuation : platform::kFullVolume;
   pro.svc.sound->Play(pro.engine.SoundSlotBuffer[0], volume, platform::kPanCentre);
 }
 
 // A-A: the rotating outside view, when the view option is on and it is not running yet.
-void StartRotatingView(ProContext& pro) {
+void StartRotatingView(state::ProContext& pro) {
   if (pro.main.ViewSwitchOption != "ON" || pro.engine.RotatingViewState != 0) return;
   pro.engine.RotatingViewState = 1;
   datafiles::WriteEyeViewCfg(pro);
@@ -41,7 +45,7 @@ void StartRotatingView(ProContext& pro) {
   SetFlightColours(pro, FlightBox::tbxAA, 9, 11);
 }
 
-void ShowTopmost(ProContext& pro, ui::Form& form) {
+void ShowTopmost(state::ProContext& pro, ui::Form& form) {
   form.Load();
   announce::SetWindowTopmost(pro, form.Handle());
   form.Show();
@@ -49,8 +53,8 @@ void ShowTopmost(ProContext& pro, ui::Form& form) {
 
 // B-B: the briefing sheet before the arrival, the arrival gate after it, and after the
 // final announcement only the advice to start the program again.
-void OpenBriefingOrGate(ProContext& pro) {
-  MainState& m = pro.main;
+void OpenBriefingOrGate(state::ProContext& pro) {
+  state::MainState& m = pro.main;
   switch (pro.engine.FlightStage) {
     case 0:
       m.TobFromFlight = -1;
@@ -72,7 +76,7 @@ void OpenBriefingOrGate(ProContext& pro) {
 
 // C-B: the running announcement is cut and the call-out program's pushback, inspection
 // and rotating view are called off.
-void CancelAnnouncement(ProContext& pro) {
+void CancelAnnouncement(state::ProContext& pro) {
   pro.engine.AnnounceAbort = 1;
   pro.svc.paths->DeleteIfExists("\\vexlorPB.cfg");
   pro.svc.paths->DeleteIfExists("\\EyeCheck.cfg");
@@ -80,8 +84,8 @@ void CancelAnnouncement(ProContext& pro) {
   StopRotatingView(pro);
 }
 
-void RunFlightCommand(ProContext& pro, const KeyDecision& d) {
-  announce::EngineState& e = pro.engine;
+void RunFlightCommand(state::ProContext& pro, const KeyDecision& d) {
+  state::EngineState& e = pro.engine;
   switch (d.command) {
     case KeyCommand::ViewStep:
       e.AnnounceRequest = 0;
@@ -123,7 +127,7 @@ void RunFlightCommand(ProContext& pro, const KeyDecision& d) {
 
 }  // namespace
 
-void StopRotatingView(ProContext& pro) {
+void StopRotatingView(state::ProContext& pro) {
   pro.engine.RotatingViewState = 0;
   SetFlightText(pro, FlightBox::tbx処理内容, "");
   SetFlightColours(pro, FlightBox::tbxAA, 7, 8);
@@ -131,7 +135,7 @@ void StopRotatingView(ProContext& pro) {
   pro.svc.pump->Pump();
 }
 
-void CloseOpenDialogs(ProContext& pro) {
+void CloseOpenDialogs(state::ProContext& pro) {
   for (ui::Form* form : pro.main.keyWindows.closedByEsc) {
     if (!form || !form->Loaded()) continue;
     form->Unload();
@@ -140,18 +144,19 @@ void CloseOpenDialogs(ProContext& pro) {
   pro.svc.pump->Pump();
 }
 
-bool HandleDesktopKey(ProContext& pro, const platform::KeyEvent& key) {
-  MainState& m = pro.main;
+bool HandleDesktopKey(state::ProContext& pro, const platform::KeyEvent& key) {
+  state::MainState& m = pro.main;
   auto& pump = *pro.svc.pump;
   EndViewpointModeWhenDone(pro);
 
   KeyContext context;
   context.keyInputMode = m.KeyInputMode;
-  context.typedInputOpen = m.keyWindows.AnyTypedInputOpen();
+  context.typedInputOpen = std::any_of(m.keyWindows.typedInput.begin(), m.keyWindows.typedInput.end(),
+                                       [](const ui::Form* f) { return f && f->Loaded(); });
   context.handlerBusy = m.KeyHandlerBusy == 1;
   context.rotatingViewState = pro.engine.RotatingViewState;
   context.keys = {m.VolumeKeyCode, m.CommandKeyA, m.CommandKeyB, m.CommandKeyC};
-  const KeyDecision d = m.KeySequence.OnKey(key, context, *pro.svc.clock);
+  const KeyDecision d = KeySequenceMachine(m.KeySequence).OnKey(key, context, *pro.svc.clock);
 
   if (d.rotatingView == RotatingViewChange::BackspaceSeen) pro.engine.RotatingViewState = 2;
   if (d.rotatingView == RotatingViewChange::Stop) StopRotatingView(pro);

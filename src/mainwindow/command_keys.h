@@ -8,18 +8,20 @@
 
 #include "platform/key_event.h"
 
+namespace vx::state {
+struct ProContext;
+}
+
 namespace vx::mainwindow {
 
-struct ProContext;
-
 // One key event; true swallows the key.
-bool HandleDesktopKey(ProContext& pro, const platform::KeyEvent& key);
+bool HandleDesktopKey(state::ProContext& pro, const platform::KeyEvent& key);
 
 // Esc: closes the open ones of the windows Esc closes, in their order.
-void CloseOpenDialogs(ProContext& pro);
+void CloseOpenDialogs(state::ProContext& pro);
 
 // Ends the rotating outside view: status text cleared, its box back to grey, EyeView.cfg
 // deleted.
-void StopRotatingView(ProContext& pro);
+void StopRotatingView(state::ProContext& pro);
 
 }  // namespace vx::mainwindow

@@ -4,8 +4,8 @@
 #include <QImage>
 #include <QPainter>
 
-#include "mainwindow/pro_context.h"
 #include "platform/event_pump.h"
+#include "state/pro_context.h"
 #include "ui/colour.h"
 #include "ui/ui_env.h"
 #include "ui/window_handles.h"
@@ -31,7 +31,7 @@ ui::Picture DragHandlePicture() {
 
 }  // namespace
 
-FrmCabin::FrmCabin(ui::UiEnv& env, ProContext& pro) : Form(env, "frmCabin"), pro_(pro) {
+FrmCabin::FrmCabin(ui::UiEnv& env, state::ProContext& pro) : Form(env, "frmCabin"), pro_(pro) {
   onLoad = [this] { frmCabin_Form_Load(); };
   button切替.onClick = [this] { frmCabin_button切替_Click(); };
   // No box of the strip shows a caret or takes typing; pressing on the strip drags it.

@@ -13,9 +13,11 @@
 #include "ui/label.h"
 #include "ui/text_box.h"
 
-namespace vx::mainwindow {
-
+namespace vx::state {
 struct ProContext;
+}
+
+namespace vx::mainwindow {
 
 inline constexpr int kCabinStripTwipsNarrow = 4950;
 inline constexpr int kCabinStripTwipsWide = 14700;
@@ -24,7 +26,7 @@ inline constexpr int kWideScreenTwips = 24000;
 
 class FrmCabin final : public ui::Form, public simlink::CabinStrip {
  public:
-  FrmCabin(ui::UiEnv& env, ProContext& pro);
+  FrmCabin(ui::UiEnv& env, state::ProContext& pro);
 
   ui::Image Image1{*this, "Image1"};
   ui::TextBox tbxCockpit{*this, "tbxCockpit"};
@@ -61,7 +63,7 @@ class FrmCabin final : public ui::Form, public simlink::CabinStrip {
   void frmCabin_Form_Load();
   void frmCabin_button切替_Click();
 
-  ProContext& pro_;
+  state::ProContext& pro_;
 };
 
 }  // namespace vx::mainwindow

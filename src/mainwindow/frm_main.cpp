@@ -3,6 +3,7 @@
 #include <chrono>
 #include <initializer_list>
 
+#include "announce/flight_window_opener.h"
 #include "briefing/cabin_attendant_pictures.h"
 #include "datafiles/airport_airline_tables.h"
 #include "datafiles/pro_files.h"
@@ -10,9 +11,8 @@
 #include "datafiles/settings_file.h"
 #include "datafiles/settings_loader.h"
 #include "mainwindow/command_keys.h"
-#include "announce/flight_window_opener.h"
 #include "mainwindow/key_mode.h"
-#include "mainwindow/pro_context.h"
+#include "mainwindow/key_sequence.h"
 #include "mainwindow/start_lists.h"
 #include "platform/clock.h"
 #include "platform/event_pump.h"
@@ -23,6 +23,7 @@
 #include "platform/sim_ipc_client.h"
 #include "simlink/main_channels.h"
 #include "simlink/simulator_link.h"
+#include "state/pro_context.h"
 #include "ui/event_boundary.h"
 #include "ui/message_box.h"
 
@@ -46,7 +47,7 @@ void ShowComboText(ui::ComboBox& combo, const std::string& text) {
 
 }  // namespace
 
-FrmMain::FrmMain(ui::UiEnv& env, ProContext& pro, announce::FlightWindowOpener& flightWindow)
+FrmMain::FrmMain(ui::UiEnv& env, state::ProContext& pro, announce::FlightWindowOpener& flightWindow)
     : Form(env, "frmMain"), pro_(pro), flightWindow_(flightWindow) {
   pro_.engine.mainWindow = this;
   onLoad = [this] { frmMain_Form_Load(); };
@@ -114,7 +115,7 @@ bool FrmMain::frmMain_Nyankoro1_KeyHook(const platform::KeyEvent& key) {
 }
 
 void FrmMain::ShowSettingsTexts() {
-  const MainWindowTexts& t = pro_.main.MainWindow;
+  const state::MainWindowTexts& t = pro_.main.MainWindow;
   tbxファイル名.SetText(t.tbxファイル名);
   ShowComboText(combo速度コール, t.combo速度コール);
   ShowComboText(combo高度コール, t.combo高度コール);
@@ -125,7 +126,7 @@ void FrmMain::ShowSettingsTexts() {
 }
 
 void FrmMain::CopyOptionCombos() {
-  MainWindowTexts& t = pro_.main.MainWindow;
+  state::MainWindowTexts& t = pro_.main.MainWindow;
   t.combo速度コール = combo速度コール.Text();
   t.combo高度コール = combo高度コール.Text();
   t.combo視点切替 = combo視点切替.Text();
@@ -306,6 +307,6 @@ void FrmMain::frmMain_Form_Unload() {
 
 void FrmMain::frmMain_buttonExit_Click() { Unload(); }
 
-void FrmMain::ClearKeySequence() { pro_.main.KeySequence.Reset(); }
+void FrmMain::ClearKeySequence() { pro_.main.KeySequence.step = 0; }
 
 }  // namespace vx::mainwindow

@@ -22,9 +22,11 @@ namespace vx::announce {
 class FlightWindowOpener;
 }
 
-namespace vx::mainwindow {
-
+namespace vx::state {
 struct ProContext;
+}
+
+namespace vx::mainwindow {
 
 // How long the main window waits at its close for the viewpoint program's return file.
 inline constexpr int kViewpointReturnWaitMs = 3000;
@@ -32,7 +34,7 @@ inline constexpr int kViewpointReturnWaitMs = 3000;
 class FrmMain final : public ui::Form, public announce::MainWindowLink {
  public:
   // Becomes the engine's link to the main window.
-  FrmMain(ui::UiEnv& env, ProContext& pro, announce::FlightWindowOpener& flightWindow);
+  FrmMain(ui::UiEnv& env, state::ProContext& pro, announce::FlightWindowOpener& flightWindow);
 
   ui::Label Label1{*this, "Label1"};
   ui::Image Image1{*this, "Image1"};
@@ -83,7 +85,7 @@ class FrmMain final : public ui::Form, public announce::MainWindowLink {
   void AskResumeFlight();
   void EndViewpointProgram();
 
-  ProContext& pro_;
+  state::ProContext& pro_;
   announce::FlightWindowOpener& flightWindow_;
 };
 

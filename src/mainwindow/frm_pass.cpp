@@ -2,14 +2,14 @@
 
 #include <system_error>
 
-#include "mainwindow/pro_context.h"
 #include "platform/event_pump.h"
 #include "platform/instance_lock.h"
 #include "platform/paths.h"
+#include "state/pro_context.h"
 
 namespace vx::mainwindow {
 
-FrmPass::FrmPass(ui::UiEnv& env, ProContext& pro, ui::Form& next, platform::InstanceLock& instanceLock,
+FrmPass::FrmPass(ui::UiEnv& env, state::ProContext& pro, ui::Form& next, platform::InstanceLock& instanceLock,
                  std::filesystem::path programFolder)
     : Form(env, "frmPass"),
       pro_(pro),

@@ -13,9 +13,11 @@ namespace vx::platform {
 class InstanceLock;
 }
 
-namespace vx::mainwindow {
-
+namespace vx::state {
 struct ProContext;
+}
+
+namespace vx::mainwindow {
 
 // The name taken when the box is left empty.
 inline constexpr const char* kDefaultCaptainName = "VexlorPro";
@@ -23,7 +25,7 @@ inline constexpr const char* kDefaultCaptainName = "VexlorPro";
 class FrmPass final : public ui::Form {
  public:
   // `programFolder` is the folder the program runs from; `next` the main window.
-  FrmPass(ui::UiEnv& env, ProContext& pro, ui::Form& next, platform::InstanceLock& instanceLock,
+  FrmPass(ui::UiEnv& env, state::ProContext& pro, ui::Form& next, platform::InstanceLock& instanceLock,
           std::filesystem::path programFolder);
 
   ui::TextBox tbxUserName{*this, "tbxUserName"};
@@ -40,7 +42,7 @@ class FrmPass final : public ui::Form {
   void frmPass_buttonStart_Click();
   void frmPass_buttonExit_Click();
 
-  ProContext& pro_;
+  state::ProContext& pro_;
   ui::Form& next_;
   platform::InstanceLock& instanceLock_;
   std::filesystem::path programFolder_;

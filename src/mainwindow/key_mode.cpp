@@ -3,13 +3,13 @@
 #include <vector>
 
 #include "mainwindow/key_sequence.h"
-#include "mainwindow/pro_context.h"
 #include "platform/key_hook.h"
 #include "platform/process.h"
+#include "state/pro_context.h"
 
 namespace vx::mainwindow {
 
-void SetKeyInputMode(ProContext& pro, std::int16_t mode) {
+void SetKeyInputMode(state::ProContext& pro, std::int16_t mode) {
   pro.main.KeyInputMode = mode;
   if (!pro.svc.keyHook) return;
   std::vector<int> keys;
@@ -20,14 +20,14 @@ void SetKeyInputMode(ProContext& pro, std::int16_t mode) {
   pro.svc.keyHook->SetSwallowCandidates(keys);
 }
 
-bool ViewpointProgramRunning(ProContext& pro) {
+bool ViewpointProgramRunning(state::ProContext& pro) {
   if (!pro.main.OcumoProcess) return false;
   if (pro.svc.processes && pro.svc.processes->IsRunning(*pro.main.OcumoProcess)) return true;
   pro.main.OcumoProcess.reset();
   return false;
 }
 
-bool EndViewpointModeWhenDone(ProContext& pro) {
+bool EndViewpointModeWhenDone(state::ProContext& pro) {
   if (pro.main.KeyInputMode != kKeyModeViewpoint || ViewpointProgramRunning(pro)) return false;
   SetKeyInputMode(pro, kKeyModeNone);
   return true;

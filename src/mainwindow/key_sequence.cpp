@@ -67,37 +67,37 @@ KeyDecision KeySequenceMachine::FlightKey(int k, const KeyContext& context, std:
   const bool within = WithinWindow(nowNanos);
   KeyDecision d;
   if (k == keys.a) {
-    if (state_ == 1 && within) {
+    if (s_.step == 1 && within) {
       d = Complete(KeyCommand::AtcChatter);
-    } else if (state_ == 2 && within) {
+    } else if (s_.step == 2 && within) {
       Start(3, nowNanos);
-    } else if (state_ == 4 && within) {
+    } else if (s_.step == 4 && within) {
       d = Complete(KeyCommand::RotatingView);
     } else {
       Start(4, nowNanos);
     }
   } else if (k == keys.b) {
-    if (state_ == 1 && within) {
+    if (s_.step == 1 && within) {
       d = Complete(KeyCommand::BriefingOrGate);
-    } else if (state_ == 2 && within) {
+    } else if (s_.step == 2 && within) {
       d = Complete(KeyCommand::Cancel);
     } else {
       Start(1, nowNanos);
     }
   } else if (k == keys.c) {
-    if (state_ == 2 && within) {
+    if (s_.step == 2 && within) {
       d = Complete(KeyCommand::Request, 20);
     } else {
       Start(2, nowNanos);
     }
   } else {
     const auto n = static_cast<std::int16_t>(k - vk::kDigit0);
-    if (state_ == 1 && within) {
+    if (s_.step == 1 && within) {
       d = Complete(KeyCommand::Request, static_cast<std::int16_t>(50 + n));
-    } else if (state_ == 3 && within) {
+    } else if (s_.step == 3 && within) {
       d = Complete(KeyCommand::Request, static_cast<std::int16_t>(10 + n));
     } else {
-      state_ = 0;
+      s_.step = 0;
     }
   }
   d.click = true;
@@ -105,19 +105,18 @@ KeyDecision KeySequenceMachine::FlightKey(int k, const KeyContext& context, std:
 }
 
 bool KeySequenceMachine::WithinWindow(std::int64_t nowNanos) const {
-  if (!stamped_) return false;
-  const double elapsed = static_cast<double>(nowNanos - stampNanos_) / 1e9;
+  if (!s_.stampNanos) return false;
+  const double elapsed = static_cast<double>(nowNanos - *s_.stampNanos) / 1e9;
   return elapsed <= kSequenceWindowSeconds;
 }
 
 void KeySequenceMachine::Start(int state, std::int64_t nowNanos) {
-  state_ = state;
-  stampNanos_ = nowNanos;
-  stamped_ = true;
+  s_.step = state;
+  s_.stampNanos = nowNanos;
 }
 
 KeyDecision KeySequenceMachine::Complete(KeyCommand command, std::int16_t request) {
-  state_ = 0;
+  s_.step = 0;
   KeyDecision d;
   d.command = command;
   d.request = request;

@@ -9,6 +9,7 @@
 
 #include "platform/clock.h"
 #include "platform/key_event.h"
+#include "state/key_windows.h"
 
 namespace vx::mainwindow {
 
@@ -84,9 +85,14 @@ struct KeyDecision {
   bool operator==(const KeyDecision&) const = default;
 };
 
+// Works on the sequence state that the program keeps (`KeySequence`), or on one of its
+// own when built without it.
 class KeySequenceMachine {
  public:
   static constexpr double kSequenceWindowSeconds = 2.0;
+
+  KeySequenceMachine() : s_(own_) {}
+  explicit KeySequenceMachine(state::KeySequenceState& s) : s_(s) {}
 
   KeyDecision OnKey(const platform::KeyEvent& key, const KeyContext& context, const platform::Clock& clock);
 
@@ -94,17 +100,12 @@ class KeySequenceMachine {
   static bool Swallows(const platform::KeyEvent& key, const KeyContext& context);
 
   // 0 idle, 1 after B, 2 after C, 3 after C-A, 4 after A.
-  int State() const { return state_; }
+  int State() const { return s_.step; }
   // Stamps the sequence time now (the music-start request does).
-  void StampNow(const platform::Clock& clock) {
-    stampNanos_ = clock.MonotonicNanos();
-    stamped_ = true;
-  }
-  void Reset() { state_ = 0; }
+  void StampNow(const platform::Clock& clock) { s_.stampNanos = clock.MonotonicNanos(); }
+  void Reset() { s_.step = 0; }
   // Monotonic time of the last stamp, if any.
-  std::optional<std::int64_t> StampNanos() const {
-    return stamped_ ? std::optional<std::int64_t>(stampNanos_) : std::nullopt;
-  }
+  std::optional<std::int64_t> StampNanos() const { return s_.stampNanos; }
 
  private:
   static RotatingViewChange RotatingViewStep(int key, int state);
@@ -113,9 +114,8 @@ class KeySequenceMachine {
   void Start(int state, std::int64_t nowNanos);
   KeyDecision Complete(KeyCommand command, std::int16_t request = 0);
 
-  int state_ = 0;
-  std::int64_t stampNanos_ = 0;
-  bool stamped_ = false;
+  state::KeySequenceState own_;
+  state::KeySequenceState& s_;
 };
 
 }  // namespace vx::mainwindow

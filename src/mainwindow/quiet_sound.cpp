@@ -2,22 +2,22 @@
 
 #include "announce/background_music.h"
 #include "announce/flight_window_view.h"
-#include "mainwindow/pro_context.h"
 #include "platform/event_pump.h"
 #include "platform/mp3_player.h"
 #include "platform/music_device.h"
 #include "platform/sound_device.h"
 #include "simlink/main_channels.h"
+#include "state/pro_context.h"
 
 namespace vx::mainwindow {
 namespace {
 
-std::int16_t TableVolume(const announce::EngineState& e, int index) {
+std::int16_t TableVolume(const state::EngineState& e, int index) {
   return e.AnnounceVolumeTable[static_cast<std::size_t>(index)];
 }
 
 // The level a slot plays at outside quiet mode.
-std::int16_t SlotVolume(const announce::EngineState& e, int slot) {
+std::int16_t SlotVolume(const state::EngineState& e, int slot) {
   const bool approach = e.CurrentVolumeIndex == 2;
   switch (slot) {
     case 1:
@@ -38,9 +38,9 @@ std::int16_t SlotVolume(const announce::EngineState& e, int slot) {
   }
 }
 
-void SetSlotVolumes(ProContext& pro, bool quiet) {
-  announce::EngineState& e = pro.engine;
-  const int last = std::min<int>(e.LastLoadedSlot, announce::kSoundSlotCount - 1);
+void SetSlotVolumes(state::ProContext& pro, bool quiet) {
+  state::EngineState& e = pro.engine;
+  const int last = std::min<int>(e.LastLoadedSlot, state::kSoundSlotCount - 1);
   for (int slot = 0; slot <= last; ++slot) {
     const int volume = quiet ? kQuietSoundAttenuation : SlotVolume(e, slot);
     if (pro.svc.sound) pro.svc.sound->SetVolume(e.SoundSlotBuffer[static_cast<std::size_t>(slot)], volume);
@@ -48,23 +48,23 @@ void SetSlotVolumes(ProContext& pro, bool quiet) {
   }
 }
 
-void PauseMp3(ProContext& pro) {
+void PauseMp3(state::ProContext& pro) {
   if (pro.svc.mp3->State() != platform::kMp3Paused) pro.svc.mp3->Pause();
 }
 
-void SetKeyBox(ProContext& pro, const char* text) {
+void SetKeyBox(state::ProContext& pro, const char* text) {
   if (pro.engine.flightWindow) pro.engine.flightWindow->SetText(announce::FlightBox::tbxKey, text);
   pro.svc.pump->Pump();
 }
 
 }  // namespace
 
-void ToggleQuietSound(ProContext& pro) {
-  announce::EngineState& e = pro.engine;
+void ToggleQuietSound(state::ProContext& pro) {
+  state::EngineState& e = pro.engine;
   auto& pump = *pro.svc.pump;
   const bool playing = e.BgmPlaying == -1;
-  const bool segments = playing && e.BgmEngine == announce::kEngineSegments && pro.svc.music;
-  const bool mp3 = playing && e.BgmEngine == announce::kEngineMp3 && pro.svc.mp3;
+  const bool segments = playing && e.BgmEngine == state::kEngineSegments && pro.svc.music;
+  const bool mp3 = playing && e.BgmEngine == state::kEngineMp3 && pro.svc.mp3;
 
   if (e.QuietSound != 1) {
     e.QuietSound = 1;

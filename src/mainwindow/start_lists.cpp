@@ -4,24 +4,24 @@
 #include <array>
 #include <string>
 
-#include "mainwindow/pro_context.h"
 #include "platform/paths.h"
+#include "state/pro_context.h"
 #include "ui/message_box.h"
 
 namespace vx::mainwindow {
 namespace {
 
-constexpr std::array<const char*, announce::kAtcChannelCount> kAtcFolders = {
+constexpr std::array<const char*, state::kAtcChannelCount> kAtcFolders = {
     "\\atc\\del\\", "\\atc\\gnd\\", "\\atc\\twr\\", "\\atc\\dep\\", "\\atc\\ctr\\", "\\atc\\apr\\"};
 
-std::vector<std::filesystem::path> Matching(const ProContext& pro, const std::string& literal) {
+std::vector<std::filesystem::path> Matching(const state::ProContext& pro, const std::string& literal) {
   return platform::ListMatching(pro.svc.paths->BaseText() + literal);
 }
 
 }  // namespace
 
-void BuildBgmPlaylist(ProContext& pro) {
-  announce::BgmPlaylistState& list = pro.engine.BgmPlaylist;
+void BuildBgmPlaylist(state::ProContext& pro) {
+  state::BgmPlaylistState& list = pro.engine.BgmPlaylist;
   list.count = 0;
   std::string pattern;
   if (pro.engine.BgmMode == "MIDI") {
@@ -40,9 +40,9 @@ void BuildBgmPlaylist(ProContext& pro) {
   list.count = static_cast<std::int16_t>(n);
 }
 
-void BuildAtcFileLists(ProContext& pro) {
+void BuildAtcFileLists(state::ProContext& pro) {
   for (std::size_t folder = 0; folder < kAtcFolders.size(); ++folder) {
-    announce::AtcFileList& list = pro.engine.AtcFileLists[folder];
+    state::AtcFileList& list = pro.engine.AtcFileLists[folder];
     const auto files = Matching(pro, std::string(kAtcFolders[folder]) + "*.wav");
     const std::size_t n = std::min<std::size_t>(files.size(), kAtcListMax);
     list.paths.clear();
@@ -51,7 +51,7 @@ void BuildAtcFileLists(ProContext& pro) {
   }
 }
 
-void AdviseOnFlightReportCount(ProContext& pro) {
+void AdviseOnFlightReportCount(state::ProContext& pro) {
   if (Matching(pro, "\\FlightReport\\*.txt").size() <= static_cast<std::size_t>(kFlightReportAdviceCount)) return;
   if (!pro.boxes) return;
   pro.boxes->Show(

@@ -1,11 +1,11 @@
 #include "mainwindow/vexlor_pro.h"
 
-#include "mainwindow/pro_context.h"
+#include "state/pro_context.h"
 #include "ui/program_loop.h"
 
 namespace vx::mainwindow {
 
-VexlorProWindows::VexlorProWindows(ui::UiEnv& env, ProContext& pro, announce::FlightWindowOpener& flightWindow,
+VexlorProWindows::VexlorProWindows(ui::UiEnv& env, state::ProContext& pro, announce::FlightWindowOpener& flightWindow,
                                    platform::InstanceLock& instanceLock, const std::filesystem::path& programFolder)
     : frmMain(env, pro, flightWindow),
       frmPass(env, pro, frmMain, instanceLock, programFolder),

@@ -14,12 +14,14 @@ namespace vx::platform {
 class InstanceLock;
 }
 
+namespace vx::state {
+struct ProContext;
+}
+
 namespace vx::mainwindow {
 
-struct ProContext;
-
 struct VexlorProWindows {
-  VexlorProWindows(ui::UiEnv& env, ProContext& pro, announce::FlightWindowOpener& flightWindow,
+  VexlorProWindows(ui::UiEnv& env, state::ProContext& pro, announce::FlightWindowOpener& flightWindow,
                    platform::InstanceLock& instanceLock, const std::filesystem::path& programFolder);
   VexlorProWindows(const VexlorProWindows&) = delete;
   VexlorProWindows& operator=(const VexlorProWindows&) = delete;

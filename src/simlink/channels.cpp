@@ -7,13 +7,13 @@
 namespace vx::simlink {
 namespace {
 
-bool Open(std::string_view prefix, std::string_view name, std::size_t size, Channel& channel) {
+bool Open(std::string_view prefix, std::string_view name, std::size_t size, state::Channel& channel) {
   channel.mapping = platform::SharedMemory::Open(prefix, name, size);
   return channel.IsOpen();
 }
 
 // Copies the channel's first `out.size()` bytes as they stand in the shared memory.
-bool ReadStable(const Channel& channel, std::span<std::byte> out) {
+bool ReadStable(const state::Channel& channel, std::span<std::byte> out) {
   if (!channel.IsOpen() || channel.mapping->Size() < out.size()) return false;
   const volatile std::byte* source = channel.mapping->Data();
   return CopyUntilStable(
@@ -23,7 +23,7 @@ bool ReadStable(const Channel& channel, std::span<std::byte> out) {
       out, kMaxChannelCopies);
 }
 
-bool WriteBytes(Channel& channel, std::size_t offset, std::span<const std::byte> bytes) {
+bool WriteBytes(state::Channel& channel, std::size_t offset, std::span<const std::byte> bytes) {
   if (!channel.IsOpen() || channel.mapping->Size() < offset + bytes.size()) return false;
   volatile std::byte* target = channel.mapping->Data() + offset;
   for (std::size_t i = 0; i < bytes.size(); ++i) target[i] = bytes[i];
@@ -49,30 +49,30 @@ bool CopyUntilStable(const std::function<void(std::span<std::byte>)>& copyOnce, 
   return false;
 }
 
-bool OpenEyeChannel(std::string_view prefix, Channel& c) { return Open(prefix, kEyeChannelName, kEyeChannelSize, c); }
-bool OpenVolChannel(std::string_view prefix, Channel& c) { return Open(prefix, kVolChannelName, kVolChannelSize, c); }
-bool OpenStabChannel(std::string_view prefix, Channel& c) {
+bool OpenEyeChannel(std::string_view prefix, state::Channel& c) { return Open(prefix, kEyeChannelName, kEyeChannelSize, c); }
+bool OpenVolChannel(std::string_view prefix, state::Channel& c) { return Open(prefix, kVolChannelName, kVolChannelSize, c); }
+bool OpenStabChannel(std::string_view prefix, state::Channel& c) {
   return Open(prefix, kStabChannelName, kStabChannelSize, c);
 }
-bool OpenDataChannel(std::string_view prefix, Channel& c) {
+bool OpenDataChannel(std::string_view prefix, state::Channel& c) {
   return Open(prefix, kDataChannelName, kFlightDataRecordSize, c);
 }
 
-std::int32_t ReadDataChannel(FlightDataRecord& record, const Channel& channel) {
+std::int32_t ReadDataChannel(state::FlightDataRecord& record, const state::Channel& channel) {
   FlightDataBytes bytes;
   if (!ReadStable(channel, bytes)) return 0;
   record = DeserialiseFlightData(bytes);
   return static_cast<std::int32_t>(kFlightDataRecordSize);
 }
 
-std::int32_t ReadVolChannel(VolChannelRecord& record, const Channel& channel) {
+std::int32_t ReadVolChannel(state::VolChannelRecord& record, const state::Channel& channel) {
   VolChannelBytes bytes;
   if (!ReadStable(channel, bytes)) return 0;
   record = DeserialiseVolRecord(bytes);
   return static_cast<std::int32_t>(kVolChannelSize);
 }
 
-std::int32_t ReadLongFromChannel(std::int32_t& value, const Channel& channel) {
+std::int32_t ReadLongFromChannel(std::int32_t& value, const state::Channel& channel) {
   std::array<std::byte, 4> b;
   if (!ReadStable(channel, b)) return 0;
   value = static_cast<std::int32_t>(static_cast<std::uint32_t>(b[0]) | static_cast<std::uint32_t>(b[1]) << 8 |
@@ -80,24 +80,24 @@ std::int32_t ReadLongFromChannel(std::int32_t& value, const Channel& channel) {
   return 4;
 }
 
-bool WriteDataChannel(const FlightDataRecord& record, Channel& channel) {
+bool WriteDataChannel(const state::FlightDataRecord& record, state::Channel& channel) {
   return WriteBytes(channel, 0, SerialiseFlightData(record));
 }
 
-bool WriteVolChannel(const VolChannelRecord& record, Channel& channel) {
+bool WriteVolChannel(const state::VolChannelRecord& record, state::Channel& channel) {
   return WriteBytes(channel, 0, SerialiseVolRecord(record));
 }
 
-bool WriteVolWord(std::size_t byteOffset, std::int16_t value, Channel& channel) {
+bool WriteVolWord(std::size_t byteOffset, std::int16_t value, state::Channel& channel) {
   if (byteOffset != kVolQuietWordOffset && byteOffset != kVolCommandWordOffset) return false;
   const auto u = static_cast<std::uint16_t>(value);
   const std::array<std::byte, 2> b = {std::byte(u & 0xFF), std::byte(u >> 8)};
   return WriteBytes(channel, byteOffset, b);
 }
 
-bool WriteLongToChannel(std::int32_t value, Channel& channel) { return WriteBytes(channel, 0, LongBytes(value)); }
+bool WriteLongToChannel(std::int32_t value, state::Channel& channel) { return WriteBytes(channel, 0, LongBytes(value)); }
 
-bool CloseSharedMapping(Channel& channel) {
+bool CloseSharedMapping(state::Channel& channel) {
   const bool wasOpen = channel.IsOpen();
   channel.mapping.reset();
   return wasOpen;

@@ -9,40 +9,34 @@
 #include <string_view>
 
 #include "platform/shared_memory.h"
-#include "simlink/channel_records.h"
+#include "simlink/channel_layout.h"
 
 namespace vx::simlink {
 
-// One program's handle and view of a channel.
-struct Channel {
-  std::unique_ptr<platform::SharedMemory> mapping;
-  bool IsOpen() const { return mapping != nullptr; }
-};
-
 // Open the named channel, or create it zero-filled when no program holds it. `prefix` is
 // the services' shared-memory prefix. True when a view is mapped.
-bool OpenEyeChannel(std::string_view prefix, Channel& channel);
-bool OpenVolChannel(std::string_view prefix, Channel& channel);
-bool OpenStabChannel(std::string_view prefix, Channel& channel);
-bool OpenDataChannel(std::string_view prefix, Channel& channel);
+bool OpenEyeChannel(std::string_view prefix, state::Channel& channel);
+bool OpenVolChannel(std::string_view prefix, state::Channel& channel);
+bool OpenStabChannel(std::string_view prefix, state::Channel& channel);
+bool OpenDataChannel(std::string_view prefix, state::Channel& channel);
 
 // Reads copy the channel's bytes until two successive copies agree (another program may be
 // writing without a lock), at most kMaxChannelCopies copies. They return the byte count, or
 // 0 with the record unchanged when the channel is closed or no two copies agreed.
 inline constexpr int kMaxChannelCopies = 16;
-std::int32_t ReadDataChannel(FlightDataRecord& record, const Channel& channel);
-std::int32_t ReadVolChannel(VolChannelRecord& record, const Channel& channel);
-std::int32_t ReadLongFromChannel(std::int32_t& value, const Channel& channel);
+std::int32_t ReadDataChannel(state::FlightDataRecord& record, const state::Channel& channel);
+std::int32_t ReadVolChannel(state::VolChannelRecord& record, const state::Channel& channel);
+std::int32_t ReadLongFromChannel(std::int32_t& value, const state::Channel& channel);
 
 // Writes copy the record in and flush it; false when the channel is closed or the flush failed.
-bool WriteDataChannel(const FlightDataRecord& record, Channel& channel);
-bool WriteVolChannel(const VolChannelRecord& record, Channel& channel);
+bool WriteDataChannel(const state::FlightDataRecord& record, state::Channel& channel);
+bool WriteVolChannel(const state::VolChannelRecord& record, state::Channel& channel);
 // One 16-bit word of the VOL record alone (kVolQuietWordOffset, kVolCommandWordOffset).
-bool WriteVolWord(std::size_t byteOffset, std::int16_t value, Channel& channel);
-bool WriteLongToChannel(std::int32_t value, Channel& channel);
+bool WriteVolWord(std::size_t byteOffset, std::int16_t value, state::Channel& channel);
+bool WriteLongToChannel(std::int32_t value, state::Channel& channel);
 
 // Unmaps the view and lets go of the channel; true when something was open.
-bool CloseSharedMapping(Channel& channel);
+bool CloseSharedMapping(state::Channel& channel);
 
 // Fills `out` by calling `copyOnce` until two successive copies agree, at most `maxCopies`
 // times; false (and `out` unspecified) when they never did.

@@ -6,12 +6,12 @@
 #include <string>
 
 #include "announce/flight_window_view.h"
-#include "mainwindow/pro_context.h"
 #include "platform/clock.h"
 #include "platform/event_pump.h"
 #include "platform/mp3_player.h"
 #include "platform/random.h"
 #include "runtime/text_rules.h"
+#include "state/pro_context.h"
 #include "ui/message_box.h"
 #include "ui/scope_guard.h"
 
@@ -20,13 +20,13 @@ namespace {
 
 using announce::FlightBox;
 
-void SetBox(mainwindow::ProContext& pro, FlightBox box, std::string_view text) {
+void SetBox(state::ProContext& pro, FlightBox box, std::string_view text) {
   if (pro.engine.flightWindow) pro.engine.flightWindow->SetText(box, text);
 }
 
-bool Repeats(std::string_view mode) { return mode != announce::kBgmInOrder && mode != announce::kBgmRandom; }
+bool Repeats(std::string_view mode) { return mode != state::kBgmInOrder && mode != state::kBgmRandom; }
 
-void ReportFailure(mainwindow::ProContext& pro, std::int32_t errorNumber, std::int16_t count) {
+void ReportFailure(state::ProContext& pro, std::int32_t errorNumber, std::int16_t count) {
   auto& e = pro.engine;
   pro.boxes->Show("ErrNo : " + std::to_string(errorNumber) + " Open Error", ui::Buttons::Ok, ui::Icon::None);
   ++e.Mp3OpenFailures;
@@ -46,23 +46,23 @@ void ReportFailure(mainwindow::ProContext& pro, std::int32_t errorNumber, std::i
 std::int16_t NextBgmPosition(std::int16_t position, std::int16_t count, std::string_view repeatMode,
                              platform::Random& random) {
   if (count <= 0) return 0;
-  if (repeatMode == announce::kBgmInOrder) {
+  if (repeatMode == state::kBgmInOrder) {
     const int next = position + 1;
     return static_cast<std::int16_t>(next >= count || next < 0 ? 0 : next);
   }
-  if (repeatMode == announce::kBgmRandom) {
+  if (repeatMode == state::kBgmRandom) {
     const auto drawn = static_cast<std::int16_t>(std::floor(random.Next() * count));
     return std::clamp<std::int16_t>(drawn, 0, static_cast<std::int16_t>(count - 1));
   }
   return position >= 0 && position < count ? position : 0;
 }
 
-void PlayNextMp3Track(mainwindow::ProContext& pro) {
+void PlayNextMp3Track(state::ProContext& pro) {
   auto& e = pro.engine;
   auto& mp3 = *pro.svc.mp3;
   auto& pump = *pro.svc.pump;
   if (e.BgmStarting == 1) return;
-  const auto count = std::min<std::int16_t>(e.BgmPlaylist.count, announce::kPlaylistCapacity);
+  const auto count = std::min<std::int16_t>(e.BgmPlaylist.count, state::kPlaylistCapacity);
   if (count <= 0) return;
   // The change flag is cleared however the change ends.
   e.BgmStarting = 1;
@@ -91,7 +91,7 @@ void PlayNextMp3Track(mainwindow::ProContext& pro) {
   while (state != platform::kMp3Playing && pro.svc.clock->MonotonicNanos() < limit) {
     pump.Idle(std::chrono::milliseconds(10));
     // The flight ended meanwhile: its end has closed the player; nothing is reported.
-    if (announce::FlightGone(e)) return;
+    if (state::FlightGone(e)) return;
     state = mp3.State();
   }
   if (state != platform::kMp3Playing) {
@@ -104,7 +104,7 @@ void PlayNextMp3Track(mainwindow::ProContext& pro) {
   }
   e.Mp3OpenFailures = 0;
 
-  const int volume = announce::QuietSoundOn(e) ? 0 : e.BgmVolume * 10;
+  const int volume = state::QuietSoundOn(e) ? 0 : e.BgmVolume * 10;
   mp3.SetVolume(volume, volume);
   SetBox(pro, FlightBox::tbxBGM番号, "No." + std::to_string(position + 1) + "/" + std::to_string(count));
   SetBox(pro, FlightBox::tbxBGM名, list.titles[position]);

@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <string_view>
 
-namespace vx::mainwindow {
+namespace vx::state {
 struct ProContext;
 }
 namespace vx::platform {
@@ -28,6 +28,6 @@ std::int16_t NextBgmPosition(std::int16_t position, std::int16_t count, std::str
 // "ErrNo : " n " Open Error"; after as many failures in a row as there are tracks (one
 // when the same track repeats) the music stops.
 // When the flight ends while it waits for the player, it returns without a word.
-void PlayNextMp3Track(mainwindow::ProContext& pro);
+void PlayNextMp3Track(state::ProContext& pro);
 
 }  // namespace vx::simlink

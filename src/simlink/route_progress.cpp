@@ -4,13 +4,14 @@
 #include <cstdint>
 #include <string>
 
-#include "mainwindow/pro_context.h"
 #include "platform/event_pump.h"
 #include "runtime/numbers.h"
 #include "simlink/cabin_strip.h"
+#include "simlink/channels.h"
 #include "simlink/common_helpers.h"
 #include "simlink/sim_derivations.h"
 #include "simlink/simulator_link.h"
+#include "state/pro_context.h"
 
 namespace vx::simlink {
 namespace {
@@ -21,7 +22,7 @@ using runtime::Format;
 constexpr std::size_t kScheduledDeparture = 0;
 constexpr std::size_t kScheduledArrival = 1;
 
-void Pump(mainwindow::ProContext& pro) {
+void Pump(state::ProContext& pro) {
   if (pro.svc.pump) pro.svc.pump->Pump();
 }
 
@@ -30,8 +31,8 @@ std::string Clock3(std::int64_t h, std::int64_t m, std::int64_t s) {
          Format(static_cast<double>(s), "#00");
 }
 
-void CopyRecord(SimState& s) {
-  const FlightDataRecord& r = s.FlightData;
+void CopyRecord(state::SimState& s) {
+  const state::FlightDataRecord& r = s.FlightData;
   s.AircraftPosition = {r.latitude, r.longitude};
   s.AircraftAltitudeFt = r.altitudeFt;
   s.HeightAboveGround = r.heightAboveGroundFt;
@@ -42,7 +43,7 @@ void CopyRecord(SimState& s) {
   s.SimClock = {r.localHour, r.localMinute, r.second, r.gmtHour, r.gmtMinute};
   s.SimTimeOffset = r.gmtAheadOfLocalMinutes;
 
-  FlightMaximaRecord& m = s.FlightMaxima;
+  state::FlightMaximaRecord& m = s.FlightMaxima;
   if (r.altitudeFt > m.altitudeFt) m.altitudeFt = r.altitudeFt;
   if (r.indicatedAirspeedKt > m.indicatedAirspeedKt) m.indicatedAirspeedKt = r.indicatedAirspeedKt;
   if (r.trueAirspeedKt > m.trueAirspeedKt) m.trueAirspeedKt = r.trueAirspeedKt;
@@ -50,7 +51,7 @@ void CopyRecord(SimState& s) {
   if (r.machTimes100 > m.machTimes100) m.machTimes100 = r.machTimes100;
 }
 
-void ResizeStrip(mainwindow::ProContext& pro, CabinStrip& strip) {
+void ResizeStrip(state::ProContext& pro, CabinStrip& strip) {
   const bool wide = pro.briefing.TimeDisplayOption == 1;
   const int width = strip.Width();
   if (wide && width != kCabinStripWideTwips) {
@@ -65,10 +66,10 @@ void ResizeStrip(mainwindow::ProContext& pro, CabinStrip& strip) {
   strip.SetLeft(strip.ScreenWidth() - strip.Width());
 }
 
-void WriteStripClocks(mainwindow::ProContext& pro, CabinStrip& strip) {
-  const SimClockFields& c = pro.sim.SimClock;
-  const briefing::BriefingTimesValues& times = pro.briefing.BriefingTimes;
-  const briefing::BriefingEventTime& arrival = times.events[kScheduledArrival];
+void WriteStripClocks(state::ProContext& pro, CabinStrip& strip) {
+  const state::SimClockFields& c = pro.sim.SimClock;
+  const state::BriefingTimesValues& times = pro.briefing.BriefingTimes;
+  const state::BriefingEventTime& arrival = times.events[kScheduledArrival];
 
   strip.SetText(CabinBox::tbxTime, "[GMT] 予定 " + Format(arrival.gmtHour, "#00") + "：" +
                                        Format(arrival.gmtMinute, "#00") + "：00" + " / 現在 " +
@@ -113,13 +114,13 @@ void WriteStripClocks(mainwindow::ProContext& pro, CabinStrip& strip) {
 
 }  // namespace
 
-void UpdateRouteProgress(mainwindow::ProContext& pro) {
-  SimState& s = pro.sim;
+void UpdateRouteProgress(state::ProContext& pro) {
+  state::SimState& s = pro.sim;
   ReadDataChannel(s.FlightData, s.ChannelHandles.data);
   Pump(pro);
   CopyRecord(s);
 
-  const datafiles::RouteAirport& arrival = pro.files.RouteAirports[1];
+  const state::RouteAirport& arrival = pro.files.RouteAirports[1];
   const double d = GreatCircleDistance(arrival.latitude * kLatitudeDegreesPerUnit,
                                        arrival.longitude * kLongitudeDegreesPerUnit, s.AircraftPosition.latitude,
                                        s.AircraftPosition.longitude) /
@@ -129,9 +130,9 @@ void UpdateRouteProgress(mainwindow::ProContext& pro) {
   double t = 0;
   if (s.GroundSpeedKmh != 0) t = d <= 60 ? d / 240.0 : (d - 60) / s.GroundSpeedKmh + 15.0 / 60.0;
 
-  const briefing::BriefingTimesValues& times = pro.briefing.BriefingTimes;
+  const state::BriefingTimesValues& times = pro.briefing.BriefingTimes;
   if (s.HeightAboveGround <= 200) {
-    const briefing::BriefingEventTime& shown =
+    const state::BriefingEventTime& shown =
         times.events[pro.engine.FlightStage == 0 ? kScheduledDeparture : kScheduledArrival];
     s.ProgressText = "距離 " + Format(d, "#,##0") + (pro.engine.FlightStage == 0 ? "Km / 出発 " : "Km / 到着 ") +
                      Format(shown.localHour, "#00") + "：" + Format(shown.localMinute, "#00") + "：00";

@@ -2,7 +2,7 @@
 // The main program's per-tick view of the flight: the flight data record into the flight
 // variables and maxima, distance and remaining time to the arrival airport, the progress
 // text, the landing-call state, the automatic pause, and the cabin strip's clocks.
-namespace vx::mainwindow {
+namespace vx::state {
 struct ProContext;
 }
 
@@ -15,6 +15,6 @@ inline constexpr int kProgressColourAutoPause = 13;  // light magenta
 inline constexpr int kCabinStripWideTwips = 14700;
 inline constexpr int kCabinStripNarrowTwips = 4950;
 
-void UpdateRouteProgress(mainwindow::ProContext& pro);
+void UpdateRouteProgress(state::ProContext& pro);
 
 }  // namespace vx::simlink

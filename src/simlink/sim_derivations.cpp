@@ -41,18 +41,18 @@ std::int16_t HpaToInHg(std::int16_t hpa) {
 
 std::int16_t QnhHpaFromRaw(std::int16_t raw) { return runtime::CInt(raw / 16.0); }
 
-void DeriveFuel(const FuelReading& in, std::array<TankFuelRecord, 11>& tanks, FuelTotalsRecord& totals) {
+void DeriveFuel(const FuelReading& in, std::array<state::TankFuelRecord, 11>& tanks, state::FuelTotalsRecord& totals) {
   const double weight = in.weightPerGallon;
   Group centre, left, right;
   for (std::size_t i = 0; i < tanks.size(); ++i) {
-    TankFuelRecord t;
+    state::TankFuelRecord t;
     t.percent = runtime::CLng(in.levels[i] * 100.0 / kFullTankLevel);
     t.capacity = in.capacities[i];
     const double g = static_cast<double>(t.percent) * t.capacity / 100.0;
     t.gallons = runtime::CLng(g);
     t.pounds = runtime::CLng(weight * g / 256.0);
     tanks[i] = t;
-    Group& group = i <= kExternal2 ? centre : i <= kLeftTip ? left : right;
+    Group& group = i <= state::kExternal2 ? centre : i <= state::kLeftTip ? left : right;
     group.gallons = AddLong(group.gallons, t.gallons);
     group.capacity += t.capacity;
   }
@@ -60,7 +60,7 @@ void DeriveFuel(const FuelReading& in, std::array<TankFuelRecord, 11>& tanks, Fu
   auto percent = [](std::int32_t gallons, double capacity) {
     return capacity == 0 ? 0 : runtime::CLng(gallons * 100.0 / capacity);
   };
-  FuelTotalsRecord t;
+  state::FuelTotalsRecord t;
   t.centreGallons = centre.gallons;
   t.centreLbs = pounds(centre);
   t.centrePercent = percent(centre.gallons, centre.capacity);
@@ -102,10 +102,10 @@ std::int32_t AltitudeFeet(std::uint32_t fractionLow, std::int32_t metresHigh) {
 
 std::int16_t TemperatureFromRaw(std::int16_t raw) { return runtime::CInt(raw / 256.0 + 0.5); }
 
-WindReading DeriveWind(std::int16_t speedKt, std::int16_t directionWord) {
+state::WindReading DeriveWind(std::int16_t speedKt, std::int16_t directionWord) {
   double d = directionWord * 360.0 / 65536.0;
   if (d < 0) d += 360;
-  WindReading w;
+  state::WindReading w;
   w.speed = speedKt;
   w.direction = runtime::CInt(runtime::Fix(d + 0.5));
   if (w.direction == 0) w.direction = 360;

@@ -5,7 +5,7 @@
 #include <array>
 #include <cstdint>
 
-#include "simlink/sim_values.h"
+#include "state/sim_values.h"
 
 namespace vx::simlink {
 
@@ -24,7 +24,7 @@ struct FuelReading {
   std::array<std::int32_t, 11> capacities{};  // US gallons
   std::int16_t weightPerGallon = 0;           // pounds per gallon x 256
 };
-void DeriveFuel(const FuelReading& in, std::array<TankFuelRecord, 11>& tanks, FuelTotalsRecord& totals);
+void DeriveFuel(const FuelReading& in, std::array<state::TankFuelRecord, 11>& tanks, state::FuelTotalsRecord& totals);
 
 // Whole feet of whole metres.
 std::int32_t FeetFromMetres(std::int32_t metres);
@@ -49,7 +49,7 @@ constexpr double LongitudeDegrees(std::uint32_t low, std::int32_t high) {
 
 // Degrees C of the simulator's temperature word (C x 256), as the briefing shows it.
 std::int16_t TemperatureFromRaw(std::int16_t raw);
-WindReading DeriveWind(std::int16_t speedKt, std::int16_t directionWord);
+state::WindReading DeriveWind(std::int16_t speedKt, std::int16_t directionWord);
 
 // The four wind bands: heights in metres, turbulence values.
 struct WindBandsRaw {

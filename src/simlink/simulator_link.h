@@ -5,9 +5,9 @@
 #include <cstdint>
 #include <initializer_list>
 
-#include "simlink/sim_var_table.h"
+#include "state/sim_var_table.h"
 
-namespace vx::mainwindow {
+namespace vx::state {
 struct ProContext;
 }
 
@@ -19,22 +19,22 @@ inline constexpr std::int32_t kSimLinkTimeoutMs = 2000;
 // Looks for the "FS6MAIN" and the "FS98MAIN" window (the first wins; only the second fills
 // SimVarTable) and starts the link. False when neither exists. When the link does not
 // start: "FS IPC ERROR  (CODE : 001)", Stop, and the program ends at once.
-bool ConnectSimulator(mainwindow::ProContext& pro);
+bool ConnectSimulator(state::ProContext& pro);
 
 // One batched read of every SimVarTable entry but the pause, then every derived value.
-void ReadSimulatorState(mainwindow::ProContext& pro);
+void ReadSimulatorState(state::ProContext& pro);
 
 // Writes 1 to the pause variable and shows the automatic-pause notice.
-void PauseSimulator(mainwindow::ProContext& pro);
+void PauseSimulator(state::ProContext& pro);
 // Writes 0 to the pause variable (the notice's OK button).
-void ResumeSimulator(mainwindow::ProContext& pro);
+void ResumeSimulator(state::ProContext& pro);
 
 // Writes the raw values of the given variables to the simulator in one batch, through
 // SimVarTable (the fuel-tank dialog writes the changed tank levels this way).
-void WriteSimVars(mainwindow::ProContext& pro, std::initializer_list<SimVar> vars);
+void WriteSimVars(state::ProContext& pro, std::initializer_list<state::SimVar> vars);
 
 // Suspend and re-arm the key hook of the main window.
-void DisableNyankoro1(mainwindow::ProContext& pro);
-void EnableNyankoro1(mainwindow::ProContext& pro);
+void DisableNyankoro1(state::ProContext& pro);
+void EnableNyankoro1(state::ProContext& pro);
 
 }  // namespace vx::simlink

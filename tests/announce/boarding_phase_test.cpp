@@ -140,7 +140,7 @@ class BoardingTest : public ::testing::Test {
     files.AirportTable[7].空港名パタパタ = "大阪";
 
     // On the ground at 9:40 local, GMT nine hours behind.
-    simlink::FlightDataRecord r;
+    state::FlightDataRecord r;
     r.localHour = 9;
     r.localMinute = 40;
     r.gmtHour = 0;
@@ -188,7 +188,7 @@ class BoardingTest : public ::testing::Test {
   }
 
   void ExpectGroupDone() const {
-    const EngineState& e = p.pro.engine;
+    const state::EngineState& e = p.pro.engine;
     EXPECT_EQ(e.GroundStep, 1);
     EXPECT_EQ(e.DispatcherBusy, 0);
     EXPECT_EQ(e.AnnounceAbort, 0);
@@ -214,7 +214,7 @@ TEST_F(BoardingTest, TheWholeCallWithoutViewSwitchOrBoard) {
   EXPECT_TRUE(launcher.marks.empty());
   ExpectGroupDone();
 
-  const EngineState& e = p.pro.engine;
+  const state::EngineState& e = p.pro.engine;
   EXPECT_EQ(e.FlightDigitMask, "1101");
   EXPECT_EQ(e.MinuteDigitMask, "11");
   EXPECT_EQ(e.GateDigitMask, "011");

@@ -3,10 +3,10 @@
 #include <algorithm>
 #include <cmath>
 
-#include "announce/sound_slots.h"
-#include "announce/volume_table.h"
 #include "announce/flight_lifecycle.h"
 #include "announce/request_dispatcher.h"
+#include "announce/sound_slots.h"
+#include "announce/volume_table.h"
 #include "simlink/channels.h"
 #include "simlink/main_channels.h"
 #include "support/sound_files.h"
@@ -61,7 +61,7 @@ void EngineProgram::File(const std::string& literal, const std::string& bytes) c
 }
 
 void EngineProgram::WriteFlightData(std::int32_t heightAboveGroundFt, std::int32_t altitudeFt) {
-  simlink::FlightDataRecord r;
+  state::FlightDataRecord r;
   r.heightAboveGroundFt = heightAboveGroundFt;
   r.altitudeFt = altitudeFt;
   simlink::WriteDataChannel(r, pro.sim.ChannelHandles.data);

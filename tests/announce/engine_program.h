@@ -11,11 +11,11 @@
 #include <vector>
 
 #include "announce/flight_window_view.h"
-#include "mainwindow/pro_context.h"
 #include "platform/addon_link.h"
 #include "platform/paths.h"
 #include "platform/process.h"
 #include "simlink/cabin_strip.h"
+#include "state/pro_context.h"
 #include "support/sound_program.h"
 #include "support/temp_dir.h"
 

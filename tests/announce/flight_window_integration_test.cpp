@@ -55,7 +55,7 @@ TEST(FlightWindowIntegration, AgainstTheStandInTheHeartbeatServesEachRequestOnIt
 
   // The call-out program's flight data record says the aircraft climbs: "next" runs the
   // first in-flight step and saves the flight for a resume.
-  simlink::FlightDataRecord record;
+  state::FlightDataRecord record;
   record.heightAboveGroundFt = 3000;
   record.altitudeFt = 3200;
   ASSERT_TRUE(simlink::WriteDataChannel(record, pro.sim.ChannelHandles.data));

@@ -24,14 +24,14 @@ using test::Played;
 // A group built on the common run as the group issues build theirs: three parts, a
 // hand-over file for the call-out program between the first and the second, and a last
 // part that "next" fades.
-void PrepareSample(mainwindow::ProContext& pro) {
+void PrepareSample(state::ProContext& pro) {
   SetSlotFile(pro, 7, "\\Wav\\T\\one.wav");
   SetSlotFile(pro, 8, "\\Wav\\T\\two.wav");
   SetSlotFile(pro, 9, "\\Wav\\T\\three.wav");
   LoadSlotRange(pro, 7, 9);
 }
 
-void RunSample(mainwindow::ProContext& pro) {
+void RunSample(state::ProContext& pro) {
   GroupRun g(pro, GroupId::A3);
   g.Open(PrepareSample);
   g.Part(7);
@@ -46,7 +46,7 @@ void RunSample(mainwindow::ProContext& pro) {
 }
 
 // The same group whose part meets a value that is not a number.
-void RunFaulty(mainwindow::ProContext& pro) {
+void RunFaulty(state::ProContext& pro) {
   GroupRun g(pro, GroupId::A3);
   g.Open(PrepareSample);
   g.Part(7);
@@ -64,7 +64,7 @@ class GroupRunTest : public ::testing::Test {
     p.pro.briefing.VolumeSettings[13] = 7;  // -900
     p.StartFlight();
     groups[static_cast<std::size_t>(GroupId::A3)].runner = RunSample;
-    p.pro.engine.groupTable = &groups;
+    p.pro.engine.groupTable = groups.data();
     p.WriteFlightData(5000);  // in the air: request 13 is A3
     // Background music: one MIDI segment playing at level 10.
     auto& e = p.pro.engine;
@@ -230,9 +230,9 @@ TEST_F(GroupRunTest, AnErrorInAGroupRunsItsCleanUpShowsOnceAndTheHeartbeatGoesOn
 }
 
 TEST_F(GroupRunTest, AnErrorInALoaderEmptiesTheCaptionAndFreesWhatWasLoaded) {
-  groups[static_cast<std::size_t>(GroupId::A3)].runner = [](mainwindow::ProContext& pro) {
+  groups[static_cast<std::size_t>(GroupId::A3)].runner = [](state::ProContext& pro) {
     GroupRun g(pro, GroupId::A3);
-    g.Open([](mainwindow::ProContext& pro) {
+    g.Open([](state::ProContext& pro) {
       PrepareSample(pro);
       runtime::CInt("");
     });

@@ -18,7 +18,7 @@ namespace {
 std::vector<GroupId> ran;
 
 template <GroupId id>
-void Record(mainwindow::ProContext&) {
+void Record(state::ProContext&) {
   ran.push_back(id);
 }
 
@@ -52,7 +52,7 @@ TEST_P(RequestTableTest, RunsTheGroupAndMovesTheSteps) {
   test::EngineProgram p;
   p.StartFlight();
   const GroupTable groups = RecordingGroups(std::make_index_sequence<kGroupCount>());
-  p.pro.engine.groupTable = &groups;
+  p.pro.engine.groupTable = groups.data();
   p.pro.files.RouteAirports[0].slot = "5";
   p.pro.files.RouteAirports[1].slot = c.arrivalSlot;
   p.File("\\FlightRestart.cfg", "old");
@@ -123,7 +123,7 @@ class DispatcherTest : public ::testing::Test {
  protected:
   DispatcherTest() {
     p.StartFlight();
-    p.pro.engine.groupTable = &groups;
+    p.pro.engine.groupTable = groups.data();
     p.pro.files.RouteAirports[0].slot = "5";
     p.pro.files.RouteAirports[1].slot = "12";
     ran.clear();
@@ -150,7 +150,7 @@ TEST_F(DispatcherTest, TheLandingSignalRequestsArrivalOnTheGroundAndA5DuringACli
 }
 
 TEST_F(DispatcherTest, ARequestWrittenDuringAGroupIsDroppedWithItsTick) {
-  groups[static_cast<std::size_t>(GroupId::G1)].runner = [](mainwindow::ProContext& pro) {
+  groups[static_cast<std::size_t>(GroupId::G1)].runner = [](state::ProContext& pro) {
     pro.engine.AnnounceRequest = 13;  // the key hook during the group
   };
   p.pro.engine.AnnounceRequest = 11;
@@ -182,7 +182,7 @@ TEST_F(DispatcherTest, ABusyOrClosedDispatcherOnlyRefreshesTheProgressTextEveryO
 }
 
 TEST_F(DispatcherTest, GroundRequest12TakesTheDepartureClockAndJudgesTheDelay) {
-  simlink::FlightDataRecord r;
+  state::FlightDataRecord r;
   r.localHour = 0;
   r.localMinute = 6;
   r.gmtHour = 15;

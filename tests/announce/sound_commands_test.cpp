@@ -16,7 +16,7 @@ using SoundOp = platform::RecordingSoundDevice::Op;
 
 class MusicTest : public testing::Test {
  protected:
-  void UsePlaylist(int engine, int count, const char* mode = kBgmInOrder) {
+  void UsePlaylist(int engine, int count, const char* mode = state::kBgmInOrder) {
     auto& e = p.pro.engine;
     e.BgmEngine = static_cast<std::int16_t>(engine);
     e.BgmRepeatMode = mode;
@@ -58,7 +58,7 @@ TEST_F(MusicTest, SegmentsPlayInOrderFromTheSecondEntryAndFollowEachOther) {
   EXPECT_EQ(p.Box(FlightBox::tbxBGM名), "Title 1");
   EXPECT_EQ(p.pro.engine.BgmPlaying, -1);
   EXPECT_EQ(p.pro.engine.BgmStarting, 0);
-  EXPECT_GE(p.pro.main.KeySequence.StampNanos().value_or(0), before);
+  EXPECT_GE(p.pro.main.KeySequence.stampNanos.value_or(0), before);
   Heartbeats(9500ms);
   EXPECT_EQ(LoadedSegments().size(), 1u);  // not yet at its end
   Heartbeats(21000ms);
@@ -73,7 +73,7 @@ TEST_F(MusicTest, SegmentsPlayInOrderFromTheSecondEntryAndFollowEachOther) {
 }
 
 TEST_F(MusicTest, RandomAndRepeatModes) {
-  UsePlaylist(1, 4, kBgmRandom);
+  UsePlaylist(1, 4, state::kBgmRandom);
   for (double draw : {0.9, 0.1, 0.5}) p.random.Push(draw);
   RunSoundCommand(p.pro, 50);
   Heartbeats(20500ms);

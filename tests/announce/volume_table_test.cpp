@@ -14,7 +14,7 @@ TEST(VolumeTableTest, EachSettingBecomesItsAttenuationWithinTheDeviceRange) {
                         {15, 0},      {-30, -10000},  {32767, 0},      {-32768, -10000}};
   std::array<std::int16_t, 31> settings{};
   for (std::size_t i = 0; i < std::size(cases); ++i) settings[i * 3] = cases[i].setting;
-  EngineState engine;
+  state::EngineState engine;
   engine.AnnounceVolumeTable.fill(123);
   BuildVolumeTable(engine, settings);
   for (std::size_t i = 0; i < std::size(cases); ++i) {

@@ -6,8 +6,8 @@
 #include <QImage>
 
 #include "briefing/cabin_attendant_pictures.h"
-#include "mainwindow/pro_context.h"
 #include "platform/paths.h"
+#include "state/pro_context.h"
 #include "support/temp_dir.h"
 #include "ui/ui_test_env.h"
 
@@ -37,7 +37,7 @@ class FrmCATest : public ::testing::Test {
   ui::test::UiTestEnv ui;
   vx::test::TempDir dir;
   platform::Paths paths{dir.Path()};
-  mainwindow::ProContext pro;
+  state::ProContext pro;
   FrmCA form{ui.env, pro};
 };
 

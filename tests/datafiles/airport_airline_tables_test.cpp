@@ -14,7 +14,7 @@ constexpr std::string_view kAirportHeader =
     "No,音声,チャイム,ICAO,選択ボタン,空港名パタパタ,空港名詳細,緯度,経度,高度,DEF時差,修正時差\r\n";
 constexpr std::string_view kAirlineHeader = "No,音声,選択ボタン,会社名詳細,安全放送\r\n";
 
-AirportRecord Haneda() {
+state::AirportRecord Haneda() {
   return {1, "chime1.wav", "RJTT", "羽田", "東京", "東京国際空港　羽田", 3977045, 1668541321, 21, -540, -540};
 }
 
@@ -39,7 +39,7 @@ TEST_F(TablesTest, FieldsAreTrimmedQuotedAndCountedAcrossLines) {
 }
 
 TEST_F(TablesTest, RowsInAnyOrderFillTheirSlotsAndOthersKeepTheirContents) {
-  AirportTableArray table;
+  state::AirportTableArray table;
   table[5].ICAO = "KEEP";
   ParseAirportTable(std::string(kAirportHeader) +
                         "200,0,,ZZZZ,末尾,,,1,2,3,4,5\r\n"
@@ -57,11 +57,11 @@ TEST_F(TablesTest, RowsInAnyOrderFillTheirSlotsAndOthersKeepTheirContents) {
 }
 
 TEST_F(TablesTest, OnlyTheNumberOfHeaderFieldsMatters) {
-  AirlineTableArray table;
+  state::AirlineTableArray table;
   ParseAirlineTable(" 番号 , a , b , c , d \r\n7,1,JAL,日本航空,jal.wav\r\n", table);
   EXPECT_EQ(table[7].会社名詳細, "日本航空");
 
-  AirlineTableArray shifted;  // a header of 4 fields: every row moves on by one field
+  state::AirlineTableArray shifted;  // a header of 4 fields: every row moves on by one field
   EXPECT_EQ(ErrorOf([&] { ParseAirlineTable("No,音声,選択ボタン,会社名詳細\r\n7,1,JAL,日本航空,jal.wav\r\n", shifted); }),
             runtime::kInputPastEndOfFile);
   EXPECT_EQ(ErrorOf([&] {
@@ -87,7 +87,7 @@ TEST_F(TablesTest, AFileThatDoesNotReadWholeChangesNothingAndNamesThePlace) {
       {"3,0,,X,,,,0,0\r\n", runtime::kInputPastEndOfFile, "No 3"},
   };
   for (const Case& c : cases) {
-    AirportTableArray table;
+    state::AirportTableArray table;
     table[2].ICAO = "OLD";
     std::string text = std::string(kAirportHeader) + "2,0,,NEW,,,,0,0,0,0,0\r\n" + c.rows;
     try {
@@ -104,7 +104,7 @@ TEST_F(TablesTest, AFileThatDoesNotReadWholeChangesNothingAndNamesThePlace) {
 
 TEST_F(TablesTest, EmptyFilesAndHeaderOnlyFilesChangeNothing) {
   for (const std::string& text : {std::string(), std::string("\r\n\r\n"), std::string(kAirlineHeader), std::string(kAirlineHeader) + "   \r\n"}) {
-    AirlineTableArray table;
+    state::AirlineTableArray table;
     table[3].選択ボタン = "ANA";
     ParseAirlineTable(text, table);
     EXPECT_EQ(table[3].選択ボタン, "ANA");
@@ -112,19 +112,19 @@ TEST_F(TablesTest, EmptyFilesAndHeaderOnlyFilesChangeNothing) {
 }
 
 TEST_F(TablesTest, WritingAndReadingBackGivesTheSameTables) {
-  AirportTableArray airports;
+  state::AirportTableArray airports;
   airports[1] = Haneda();
   airports[150] = {0, "", "PHNL", "ホノルル", "HONOLULU", "ホノルル国際空港", 2381390, -1882745600, 13, 600, 600};
   airports[199] = {1, "x.wav", "ZZZZ", "A", "B", "C", std::numeric_limits<std::int32_t>::min(),
                    std::numeric_limits<std::int32_t>::max(), -32768, 32767, 0};
-  AirlineTableArray airlines;
+  state::AirlineTableArray airlines;
   airlines[0] = {1, "JAL", "日本航空", "jal_safety.wav"};
   airlines[149] = {0, "KAL", "大韓航空", ""};
   SaveAirportTable(paths, airports);
   SaveAirlineTable(paths, airlines);
 
-  AirportTableArray airportsBack;
-  AirlineTableArray airlinesBack;
+  state::AirportTableArray airportsBack;
+  state::AirlineTableArray airlinesBack;
   LoadAirportTable(paths, airportsBack);
   LoadAirlineTable(paths, airlinesBack);
   for (int slot = 0; slot < 200; ++slot) {
@@ -140,10 +140,10 @@ TEST_F(TablesTest, WritingAndReadingBackGivesTheSameTables) {
 }
 
 TEST_F(TablesTest, FilesHoldTheHeaderAndTheKeptSlotRangesOnly) {
-  AirportTableArray airports;
+  state::AirportTableArray airports;
   airports[1] = Haneda();
   airports[200].ICAO = "DROP";
-  AirlineTableArray airlines;
+  state::AirlineTableArray airlines;
   airlines[60] = {1, "SIXTY", "読むだけ", ""};
   SaveAirportTable(paths, airports);
   SaveAirlineTable(paths, airlines);
@@ -165,11 +165,11 @@ TEST_F(TablesTest, FilesHoldTheHeaderAndTheKeptSlotRangesOnly) {
 }
 
 TEST_F(TablesTest, CommasQuotesAndLineBreaksInTextsDoNotShiftTheFields) {
-  AirlineTableArray airlines;
+  state::AirlineTableArray airlines;
   airlines[3] = {1, " \"Q\" Air", "Wings, Inc.\r\n", "a,b.wav"};
   SaveAirlineTable(paths, airlines);
   EXPECT_EQ(platform::ReadTextLines(Base("会社db.csv"))[4], "3,1,＂Q\" Air,Wings， Inc.,a，b.wav");
-  AirlineTableArray back;
+  state::AirlineTableArray back;
   back[4].選択ボタン = "unchanged";
   LoadAirlineTable(paths, back);
   EXPECT_EQ(back[3].会社名詳細, "Wings， Inc.");
@@ -178,14 +178,14 @@ TEST_F(TablesTest, CommasQuotesAndLineBreaksInTextsDoNotShiftTheFields) {
 }
 
 TEST_F(TablesTest, ReversedRowsFillTheSameSlots) {
-  AirportTableArray airports;
+  state::AirportTableArray airports;
   airports[1] = Haneda();
   airports[2].ICAO = "RJBB";
   SaveAirportTable(paths, airports);
   auto lines = platform::ReadTextLines(Base("空港db.csv"));
   std::reverse(lines.begin() + 1, lines.end());
   platform::WriteTextLinesAtomic(Base("空港db.csv"), lines);
-  AirportTableArray back;
+  state::AirportTableArray back;
   LoadAirportTable(paths, back);
   EXPECT_EQ(back[1].ICAO, "RJTT");
   EXPECT_EQ(back[2].ICAO, "RJBB");

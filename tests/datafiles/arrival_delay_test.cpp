@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "datafiles/arrival_delay.h"
-#include "mainwindow/pro_context.h"
+#include "state/pro_context.h"
 
 namespace vx::datafiles {
 namespace {
@@ -32,7 +32,7 @@ TEST(ArrivalDelayTest, ClassesAtTheirBoundariesAndAcrossMidnight) {
 }
 
 TEST(ArrivalDelayTest, TakesTheGmtTimesOfTheScheduledAndActualArrival) {
-  mainwindow::ProContext ctx;
+  state::ProContext ctx;
   auto& events = ctx.briefing.BriefingTimes.events;
   events[1] = {20, 0, 23, 50};  // local times are not used
   events[3] = {9, 5, 0, 5};

@@ -48,7 +48,7 @@ class BoardProcessTest : public ProFixture {
 };
 
 TEST_F(BoardProcessTest, TheBoardProgramFindsItsThreeFilesAndEndsWhenClosedByItsId) {
-  AirportTableArray airports;
+  state::AirportTableArray airports;
   airports[1].空港名パタパタ = "東京";
   airports[5].空港名パタパタ = "札幌";
   airports[7].空港名パタパタ = "大阪";

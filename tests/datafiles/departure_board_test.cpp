@@ -87,7 +87,7 @@ class BoardTest : public ProFixture {
 
   platform::ScriptedRandom random;
   platform::RecordingProcessLauncher processes;
-  AirportTableArray airports;
+  state::AirportTableArray airports;
 };
 
 TEST_F(BoardTest, ADomesticDeparturesBoardWritesItsThreeFilesAndStartsTheProgramOnTheTimetable) {

@@ -3,15 +3,15 @@
 
 #include "datafiles/exp_settings_file.h"
 #include "datafiles/ocumo_files.h"
-#include "datafiles/pro_fixture.h"
 #include "datafiles/pro_files.h"
+#include "datafiles/pro_fixture.h"
 #include "datafiles/signal_files.h"
 #include "runtime/cp932.h"
 
 namespace vx::datafiles::test {
 namespace {
 
-const ViewTableArray kViews{{{"0", "100", "80", "190", "7"},
+const state::ViewTableArray kViews{{{"0", "100", "80", "190", "7"},
                              {"0", "100", "80", "340", "SE1"},
                              {"0", "100", "80", "170", "SE2"},
                              {"30", "300", "80", "170", "4"},

@@ -6,9 +6,9 @@
 #include <filesystem>
 #include <string>
 
-#include "mainwindow/pro_context.h"
 #include "platform/paths.h"
 #include "platform/virtual_time.h"
+#include "state/pro_context.h"
 #include "support/temp_dir.h"
 #include "ui/message_box.h"
 
@@ -36,7 +36,7 @@ class ProFixture : public ::testing::Test {
   platform::TimerScheduler timers{clock};
   platform::VirtualEventPump pump{clock, timers};
   ui::ScriptedMessageBoxes boxes;
-  mainwindow::ProContext ctx;
+  state::ProContext ctx;
 };
 
 // A golden file (stored as UTF-8 with LF line ends) as the CP932 bytes with CR LF that

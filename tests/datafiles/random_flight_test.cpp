@@ -99,7 +99,7 @@ TEST_F(RandomFlightTest, AnEmptyIcaoCodeNeverMatchesAFreeSlot) {
 }
 
 TEST(ResolveImportedAirportSlot, SearchesDomesticThenInternationalSlots) {
-  AirportTableArray table;
+  state::AirportTableArray table;
   table[150].ICAO = "KLAX";
   table[198].ICAO = "KLAX";
   EXPECT_EQ(ResolveImportedAirportSlot("KLAX", 198, table), 150);
@@ -139,7 +139,7 @@ TEST_F(RandomFlightTest, ABadFileIsReportedAndNothingIsImported) {
       items[c.item - 1] = c.text;
     }
     WriteFile(items);
-    const FilesState before = ctx.files;
+    const state::FilesState before = ctx.files;
     boxes.Expect("ランダムフライト読込", ui::Answer::Ok, c.message);
     EXPECT_FALSE(LoadRandomFlight(ctx));
     EXPECT_EQ(boxes.PendingExpectations(), 0u);

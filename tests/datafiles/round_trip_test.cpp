@@ -5,8 +5,8 @@
 #include "datafiles/exp_settings_file.h"
 #include "datafiles/eye_check_file.h"
 #include "datafiles/ocumo_files.h"
-#include "datafiles/pro_fixture.h"
 #include "datafiles/pro_files.h"
+#include "datafiles/pro_fixture.h"
 #include "datafiles/pushback_file.h"
 #include "datafiles/sound_settings_file.h"
 #include "runtime/cp932.h"
@@ -14,10 +14,10 @@
 namespace vx::datafiles::test {
 namespace {
 
-ViewTableArray SampleViews() {
-  ViewTableArray views;
-  for (int v = 0; v < kViewpointCount; ++v) {
-    for (int k = 0; k < kViewItemCount; ++k) views[v][k] = std::to_string(v * 10 + k);
+state::ViewTableArray SampleViews() {
+  state::ViewTableArray views;
+  for (int v = 0; v < state::kViewpointCount; ++v) {
+    for (int k = 0; k < state::kViewItemCount; ++k) views[v][k] = std::to_string(v * 10 + k);
   }
   views[1][4] = "CD1";
   views[3][4] = "4";
@@ -40,7 +40,7 @@ TEST_F(RoundTripTest, OcumoCfgThroughTheViewpointProgramBackToTheMainProgram) {
   ReadOcumoCfgFile(Base("Ocumo.cfg"), ocumo);
   EXPECT_EQ(ocumo.ProWindowHandle, 0x12345678);
   EXPECT_EQ(ocumo.ViewPresets, SampleViews());
-  EXPECT_EQ(ocumo.ApuSoundSettings, (ApuSoundValues{{"右", "無"}, {"7", "10"}}));
+  EXPECT_EQ(ocumo.ApuSoundSettings, (state::ApuSoundValues{{"右", "無"}, {"7", "10"}}));
 
   // The user changes the outside view's rotation digit; Ocumo hands the values back.
   ocumo.ViewPresets[3][4] = "6";
@@ -52,7 +52,7 @@ TEST_F(RoundTripTest, OcumoCfgThroughTheViewpointProgramBackToTheMainProgram) {
   auto expected = SampleViews();
   expected[3][4] = "6";
   EXPECT_EQ(ctx.files.ViewTable, expected);
-  EXPECT_EQ(ctx.main.ApuSoundSettings, (ApuSoundValues{{"右", "無"}, {"7", "10"}}));
+  EXPECT_EQ(ctx.main.ApuSoundSettings, (state::ApuSoundValues{{"右", "無"}, {"7", "10"}}));
 }
 
 TEST_F(RoundTripTest, ACommaInAValueComesBackFullWidthWithoutShiftingLaterValues) {
@@ -74,7 +74,7 @@ TEST_F(RoundTripTest, EyeRetValuesGoToTheirViewpointAndItem) {
   ReadEyeRetCfg(ctx);
   EXPECT_EQ(ctx.files.ViewTable[1][2], "v7");
   EXPECT_EQ(ctx.files.ViewTable[5][4], "v29");
-  EXPECT_EQ(ctx.main.ApuSoundSettings, (ApuSoundValues{{"v30", "v31"}, {"v32", "v33"}}));
+  EXPECT_EQ(ctx.main.ApuSoundSettings, (state::ApuSoundValues{{"v30", "v31"}, {"v32", "v33"}}));
 
   // A short file changes only the values it has.
   dir.WriteBytes("EyeRet.cfg", "=a\r\n;x\r\n=b\r\n");
@@ -91,8 +91,8 @@ TEST_F(RoundTripTest, OcumoFileWithOnlyTheHandleKeepsTheStartUpValues) {
   ocumo.ApuSoundSettings = {{"無", "無"}, {"1", "2"}};
   ReadOcumoCfgFile(Base("Ocumo.cfg"), ocumo);
   EXPECT_EQ(ocumo.ProWindowHandle, 42);
-  EXPECT_EQ(ocumo.ViewPresets, ViewTableArray{});
-  EXPECT_EQ(ocumo.ApuSoundSettings, (ApuSoundValues{{"無", "無"}, {"1", "2"}}));
+  EXPECT_EQ(ocumo.ViewPresets, state::ViewTableArray{});
+  EXPECT_EQ(ocumo.ApuSoundSettings, (state::ApuSoundValues{{"無", "無"}, {"1", "2"}}));
 }
 
 TEST_F(RoundTripTest, FlightRestartContentsToTheResumeQuestion) {
@@ -103,7 +103,7 @@ TEST_F(RoundTripTest, FlightRestartContentsToTheResumeQuestion) {
   WriteFlightRestartContents(ctx);
   ReadFlightRestartContents(ctx);
   EXPECT_EQ(ctx.main.RestartSummary,
-            (RestartSummaryTexts{"JAL， 日本航空", "04 B75/76 2 Engines", "東京国際空港　羽田", ""}));
+            (state::RestartSummaryTexts{"JAL， 日本航空", "04 B75/76 2 Engines", "東京国際空港　羽田", ""}));
 }
 
 TEST_F(RoundTripTest, CallOutProgramReadsWhatTheMainProgramWrote) {

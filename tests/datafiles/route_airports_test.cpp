@@ -1,9 +1,9 @@
 // The route's two airports taken from the airport table, and its length.
 #include <gtest/gtest.h>
 
-#include "datafiles/files_state.h"
 #include "datafiles/route_airports.h"
 #include "runtime/runtime_error.h"
+#include "state/files_state.h"
 
 namespace vx::datafiles {
 namespace {
@@ -33,7 +33,7 @@ class RouteAirportsTest : public ::testing::Test {
     }
     return 0;
   }
-  FilesState files;
+  state::FilesState files;
 };
 
 TEST_F(RouteAirportsTest, TheTablesRecordsReplaceWhateverTheSettingsFileNamed) {

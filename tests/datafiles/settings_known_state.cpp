@@ -1,5 +1,6 @@
 #include "datafiles/settings_known_state.h"
 
+#include <filesystem>
 #include <cstdlib>
 #include <fstream>
 #include <sstream>
@@ -9,7 +10,7 @@
 
 namespace vx::datafiles::test {
 
-void SetKnownSettingsState(mainwindow::ProContext& ctx) {
+void SetKnownSettingsState(state::ProContext& ctx) {
   auto& b = ctx.briefing;
   auto& tob = b.TobBriefing;
   auto& times = b.BriefingTimes.events;

@@ -4,13 +4,13 @@
 #include <string>
 #include <vector>
 
-#include "mainwindow/pro_context.h"
+#include "state/pro_context.h"
 
 namespace vx::datafiles::test {
 
 // Sets every variable of the settings file to the value settings_saved.cfg holds, and
 // the three volume entries that the file does not keep to 4.
-void SetKnownSettingsState(mainwindow::ProContext& ctx);
+void SetKnownSettingsState(state::ProContext& ctx);
 
 // The bytes of tests/datafiles/settings_golden/<name>.
 std::string SettingsGoldenBytes(const std::string& name);

@@ -31,7 +31,7 @@ class SettingsLoaderTest : public ProFixture {
     return values;
   }
   // Every value of the program as a save would write it.
-  std::vector<std::string> Snapshot(mainwindow::ProContext& c) {
+  std::vector<std::string> Snapshot(state::ProContext& c) {
     std::vector<std::string> texts;
     for (const auto& row : kSettingsTable) texts.push_back(SettingsValueText(row, c, SettingsForm::Save));
     return texts;
@@ -43,7 +43,7 @@ TEST_F(SettingsLoaderTest, LoadingTheSavedGoldenGivesTheKnownState) {
   dir.WriteBytes("VexlorPro.cfg", SettingsGoldenBytes("settings_saved.cfg"));
   ASSERT_TRUE(LoadSettingsFile(ctx, "VexlorPro.cfg"));
 
-  mainwindow::ProContext expected;
+  state::ProContext expected;
   SetKnownSettingsState(expected);
   expected.briefing.VolumeSettings[7] = expected.briefing.VolumeSettings[8] = expected.briefing.VolumeSettings[10] = 10;
   EXPECT_EQ(Snapshot(ctx), Snapshot(expected));
@@ -73,7 +73,7 @@ TEST_F(SettingsLoaderTest, RoundTripOfJapaneseTextsAndIntegerLimits) {
   ctx.files.MileageTotal = 987654.125;
   ASSERT_TRUE(SaveSettingsFile(ctx, "VexlorPro.cfg"));
 
-  mainwindow::ProContext loaded;  // fresh values on the same services
+  state::ProContext loaded;  // fresh values on the same services
   loaded.svc = ctx.svc;
   loaded.boxes = ctx.boxes;
   ASSERT_TRUE(LoadSettingsFile(loaded, "VexlorPro.cfg"));

@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include "mainwindow/key_mode.h"
+#include "mainwindow/key_sequence.h"
 #include "mainwindow/pro_program.h"
 #include "mainwindow/quiet_sound.h"
 #include "runtime/runtime_error.h"
@@ -67,7 +68,7 @@ TEST_F(CommandKeysTest, ViewStepGoesToTheCallOutProgramAndClearsTheRequest) {
   p.pro.engine.QuietSound = 1;
   p.TypeKeys({I});
   EXPECT_EQ(p.pro.engine.AnnounceRequest, 0);
-  const simlink::VolChannelRecord vol = test::ReadVolChannel(p.pro.svc.sharedMemoryPrefix);
+  const state::VolChannelRecord vol = test::ReadVolChannel(p.pro.svc.sharedMemoryPrefix);
   EXPECT_EQ(vol.VolCommandCode, 73);
   EXPECT_EQ(vol.QuietSound, 1);
   EXPECT_EQ(Clicks(), 0);
@@ -225,7 +226,7 @@ TEST_F(CommandKeysTest, KeysArrivingWhileTheHandlerPumpsAreIgnored) {
     p.hook.Send(KeyPress(A));
   };
   p.TypeKeys({kEsc});
-  EXPECT_EQ(p.pro.main.KeySequence.State(), 0);
+  EXPECT_EQ(p.pro.main.KeySequence.step, 0);
   EXPECT_EQ(Clicks(), 0);
   p.TypeKeys({D(1)});
   EXPECT_EQ(p.pro.engine.AnnounceRequest, 0);
@@ -278,7 +279,7 @@ class QuietSoundTest : public CommandKeysTest {
     CommandKeysTest::SetUp();
     auto& e = p.pro.engine;
     for (int i = 0; i <= 30; ++i) e.AnnounceVolumeTable[static_cast<std::size_t>(i)] = static_cast<std::int16_t>(-i);
-    for (int s = 0; s < announce::kSoundSlotCount; ++s) e.SoundSlotBuffer[static_cast<std::size_t>(s)] = 1000 + s;
+    for (int s = 0; s < state::kSoundSlotCount; ++s) e.SoundSlotBuffer[static_cast<std::size_t>(s)] = 1000 + s;
     e.LastLoadedSlot = 36;
     e.CurrentVolumeIndex = 5;
     e.CurrentVolume = -3000;

@@ -7,7 +7,7 @@
 
 #include "mainwindow/command_keys.h"
 #include "mainwindow/key_mode.h"
-#include "mainwindow/pro_context.h"
+#include "mainwindow/key_sequence.h"
 #include "platform/clock.h"
 #include "platform/paths.h"
 #include "platform/process.h"
@@ -17,6 +17,7 @@
 #include "platform/x11_key_hook.h"
 #include "simlink/channels.h"
 #include "simlink/main_channels.h"
+#include "state/pro_context.h"
 #include "support/temp_dir.h"
 #include "support/x11_typist.h"
 
@@ -57,7 +58,7 @@ class DesktopKeysTest : public ::testing::Test {
   }
 
   std::int32_t EyeChannel() {
-    simlink::Channel eye;
+    state::Channel eye;
     simlink::OpenEyeChannel(pro.svc.sharedMemoryPrefix, eye);
     std::int32_t value = -1;
     simlink::ReadLongFromChannel(value, eye);
@@ -81,7 +82,7 @@ class DesktopKeysTest : public ::testing::Test {
   platform::RecordingProcessLauncher processes;
   std::unique_ptr<platform::X11KeyHook> hook;
   std::unique_ptr<test::X11Typist> typist;
-  ProContext pro;
+  state::ProContext pro;
 };
 
 TEST_F(DesktopKeysTest, CommandSequenceTypedIntoAnotherWindowSetsTheRequest) {

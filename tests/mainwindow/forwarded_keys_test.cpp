@@ -7,7 +7,7 @@
 
 #include "mainwindow/command_keys.h"
 #include "mainwindow/key_mode.h"
-#include "mainwindow/pro_context.h"
+#include "mainwindow/key_sequence.h"
 #include "platform/clock.h"
 #include "platform/forwarded_key_inbox.h"
 #include "platform/forwarded_keys.h"
@@ -17,7 +17,9 @@
 #include "platform/qt_event_pump.h"
 #include "platform/shared_memory.h"
 #include "platform/timer_scheduler.h"
+#include "simlink/channels.h"
 #include "simlink/main_channels.h"
+#include "state/pro_context.h"
 #include "support/standin_process.h"
 #include "support/temp_dir.h"
 #include "support/x11_typist.h"
@@ -78,7 +80,7 @@ class ForwardedKeysTest : public ::testing::Test {
   platform::RecordingKeyHook forwarded;
   platform::KeyHookGroup keyHook;
   test::StandinProcess standin;
-  ProContext pro;
+  state::ProContext pro;
 };
 
 TEST_F(ForwardedKeysTest, ACommandSequenceHandedOnByTheStandinSetsTheRequest) {
@@ -99,7 +101,7 @@ TEST_F(ForwardedKeysTest, ACommandSequenceHandedOnByTheStandinSetsTheRequest) {
   // Codes work as well as letters; the hook keeps the desktop's keys too.
   pro.engine.AnnounceRequest = 0;
   ASSERT_EQ(standin.Ctl({"key", "67", "0x41"}).exitCode, 0);
-  ASSERT_TRUE(PumpUntil([&] { return pro.main.KeySequence.State() == 3; }));
+  ASSERT_TRUE(PumpUntil([&] { return pro.main.KeySequence.step == 3; }));
   desktop.Type('2');
   EXPECT_EQ(pro.engine.AnnounceRequest, 12);
 }

@@ -6,7 +6,6 @@
 #include <gtest/gtest.h>
 
 #include "mainwindow/command_keys.h"
-#include "mainwindow/pro_context.h"
 #include "platform/key_hook.h"
 #include "platform/paths.h"
 #include "platform/process.h"
@@ -16,6 +15,7 @@
 #include "platform/shared_memory.h"
 #include "simlink/channels.h"
 #include "simlink/main_channels.h"
+#include "state/pro_context.h"
 #include "support/sound_program.h"
 #include "support/temp_dir.h"
 #include "ui/ui_test_env.h"
@@ -40,7 +40,7 @@ struct ProProgram {
   platform::RecordingProcessLauncher processes;
   platform::RecordingKeyHook hook;
   vx::test::RecordingFlightWindow flightWindow{ui.clock};
-  ProContext pro;
+  state::ProContext pro;
 
   ProProgram() {
     pro.svc.clock = &ui.clock;
@@ -80,17 +80,17 @@ struct ProProgram {
 
 // A channel as the other programs open it.
 inline std::int32_t ReadEyeChannel(const std::string& prefix) {
-  simlink::Channel channel;
+  state::Channel channel;
   simlink::OpenEyeChannel(prefix, channel);
   std::int32_t value = -1;
   simlink::ReadLongFromChannel(value, channel);
   return value;
 }
 
-inline simlink::VolChannelRecord ReadVolChannel(const std::string& prefix) {
-  simlink::Channel channel;
+inline state::VolChannelRecord ReadVolChannel(const std::string& prefix) {
+  state::Channel channel;
   simlink::OpenVolChannel(prefix, channel);
-  simlink::VolChannelRecord record;
+  state::VolChannelRecord record;
   simlink::ReadVolChannel(record, channel);
   return record;
 }

@@ -7,17 +7,17 @@
 #include <fstream>
 #include <iterator>
 
+#include "announce/flight_window_opener.h"
+#include "briefing/cabin_attendant_pictures.h"
 #include "datafiles/airport_airline_tables.h"
+#include "datafiles/restart_summary.h"
 #include "datafiles/settings_file.h"
 #include "datafiles/settings_loader.h"
-#include "announce/flight_window_opener.h"
 #include "mainwindow/key_mode.h"
 #include "mainwindow/pro_program.h"
 #include "platform/instance_lock.h"
 #include "platform/sim_ipc_client.h"
 #include "platform/text_file.h"
-#include "briefing/cabin_attendant_pictures.h"
-#include "datafiles/restart_summary.h"
 #include "ui/program_loop.h"
 #include <QImage>
 #include "runtime/cp932.h"
@@ -89,7 +89,7 @@ class StartupTest : public ::testing::Test {
 
   // "VexlorPro.cfg" names "Other.cfg"; each carries values of its own.
   void WriteSettingsFiles() {
-    ProContext seed;
+    state::ProContext seed;
     seed.svc = p.pro.svc;
     seed.svc.paths = &instPaths;
     seed.boxes = &p.ui.boxes;
@@ -105,18 +105,18 @@ class StartupTest : public ::testing::Test {
   }
 
   void WriteTables() {
-    datafiles::AirportTableArray airports;
+    state::AirportTableArray airports;
     airports[0].ICAO = "RJTT";
     airports[0].選択ボタン = "羽田";
-    datafiles::AirlineTableArray airlines;
+    state::AirlineTableArray airlines;
     airlines[0].選択ボタン = "JAL";
     datafiles::SaveAirportTable(instPaths, airports);
     datafiles::SaveAirlineTable(instPaths, airlines);
   }
 
   // The settings as a fresh program reads them from a file.
-  ProContext ReadBack(const char* name) {
-    ProContext r;
+  state::ProContext ReadBack(const char* name) {
+    state::ProContext r;
     r.svc = p.pro.svc;
     r.svc.pump = &readerPump;  // the program's pump has ended with it
     r.svc.paths = &instPaths;
@@ -197,7 +197,7 @@ TEST_F(StartupTest, FromTheCaptainsNameThroughStartToTheSavingClose) {
     EXPECT_EQ(p.pro.files.AirportTable[0].ICAO, "RJTT");
     // The random flight's airports are imported and the tables written back with them.
     EXPECT_EQ(p.pro.files.AirportTable[199].ICAO, "RJCC");
-    datafiles::AirportTableArray saved;
+    state::AirportTableArray saved;
     datafiles::LoadAirportTable(instPaths, saved);
     EXPECT_EQ(saved[199].ICAO, "RJCC");
     EXPECT_EQ(p.pro.main.ResumeRequested, 0);
@@ -349,7 +349,7 @@ TEST_F(MainWindowTest, ResumeQuestionNamesTheInterruptedFlight) {
          EXPECT_EQ(p.pro.main.ResumeRequested, 1);
          EXPECT_EQ(flight.opened, 1);
          flight.form.Unload();
-         datafiles::RestartSummaryTexts summary{"JAL", "B767", "羽田", "千歳"};
+         state::RestartSummaryTexts summary{"JAL", "B767", "羽田", "千歳"};
          datafiles::WriteFlightRestartContentsFile(p.dir.Path() / "inst" / "FlightRestart内容.cfg", summary);
          p.ui.boxes.Expect("途中データ読込", ui::Answer::No, "航空会社 ： JAL\n使用機材 ： B767\n出発空港 ： 羽田\n到着空港 ： 千歳\n");
          windows.frmMain.buttonStart.PerformClick();
@@ -402,7 +402,7 @@ struct PictureCase {
 class PictureTest : public MainWindowTest, public ::testing::WithParamInterface<PictureCase> {};
 
 TEST_P(PictureTest, CabinAttendantPictureFollowsTheChoice) {
-  ProContext r = ReadBack("Other.cfg");
+  state::ProContext r = ReadBack("Other.cfg");
   r.briefing.CabinAttendantChoice = static_cast<std::int16_t>(GetParam().choice);
   ASSERT_TRUE(datafiles::SaveSettingsFile(r, "Other.cfg"));
   p.random.Push(GetParam().random);

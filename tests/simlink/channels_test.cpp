@@ -4,8 +4,8 @@
 
 #include <vector>
 
-#include "mainwindow/pro_context.h"
 #include "simlink/main_channels.h"
+#include "state/pro_context.h"
 #include "support/temp_dir.h"
 
 namespace vx::simlink {
@@ -18,7 +18,7 @@ std::vector<std::byte> B(std::initializer_list<int> bytes) {
 }
 
 TEST(ChannelRecordTest, FlightDataLayoutByteForByte) {
-  FlightDataRecord r;
+  state::FlightDataRecord r;
   r.latitude = 1.0;
   r.longitude = -2.0;
   r.altitudeFt = 0x01020304;
@@ -55,7 +55,7 @@ TEST(ChannelRecordTest, FlightDataLayoutByteForByte) {
 }
 
 TEST(ChannelRecordTest, VolLayoutByteForByte) {
-  const VolChannelRecord r{1, 73, 0};
+  const state::VolChannelRecord r{1, 73, 0};
   const VolChannelBytes bytes = SerialiseVolRecord(r);
   EXPECT_EQ(std::vector<std::byte>(bytes.begin(), bytes.end()), B({0x01, 0x00, 0x49, 0x00, 0x00, 0x00}));
   EXPECT_EQ(DeserialiseVolRecord(bytes), r);
@@ -72,39 +72,39 @@ class ChannelTest : public ::testing::Test {
 };
 
 TEST_F(ChannelTest, DataRecordFromTheCallOutSideReachesTheMainSide) {
-  Channel writer, reader;
+  state::Channel writer, reader;
   ASSERT_TRUE(OpenDataChannel(prefix, reader));
   ASSERT_TRUE(OpenDataChannel(prefix, writer));
-  FlightDataRecord r;
+  state::FlightDataRecord r;
   r.latitude = 35.55;
   r.altitudeFt = 37000;
   r.second = 59;
   EXPECT_TRUE(WriteDataChannel(r, writer));
-  FlightDataRecord got;
+  state::FlightDataRecord got;
   EXPECT_EQ(ReadDataChannel(got, reader), 54);
   EXPECT_EQ(got, r);
 }
 
 TEST_F(ChannelTest, FirstOpenerFindsZerosAndASecondOpenerNeverClears) {
-  Channel first;
+  state::Channel first;
   ASSERT_TRUE(OpenDataChannel(prefix, first));
-  FlightDataRecord got;
+  state::FlightDataRecord got;
   got.altitudeFt = 5;
   EXPECT_EQ(ReadDataChannel(got, first), 54);
-  EXPECT_EQ(got, FlightDataRecord{});
+  EXPECT_EQ(got, state::FlightDataRecord{});
 
-  FlightDataRecord r;
+  state::FlightDataRecord r;
   r.groundSpeedKmh = 880;
   WriteDataChannel(r, first);
-  Channel second;
+  state::Channel second;
   ASSERT_TRUE(OpenDataChannel(prefix, second));
   EXPECT_EQ(ReadDataChannel(got, second), 54);
   EXPECT_EQ(got.groundSpeedKmh, 880);
 }
 
 TEST_F(ChannelTest, ClosedChannelReadsNothingAndWritesNothing) {
-  Channel channel;
-  FlightDataRecord record;
+  state::Channel channel;
+  state::FlightDataRecord record;
   record.altitudeFt = 1234;
   EXPECT_EQ(ReadDataChannel(record, channel), 0);
   EXPECT_EQ(record.altitudeFt, 1234);
@@ -160,25 +160,25 @@ class MainChannelsTest : public ChannelTest {
     CloseMainChannels(pro);
     ChannelTest::TearDown();
   }
-  mainwindow::ProContext pro;
+  state::ProContext pro;
 };
 
 TEST_F(MainChannelsTest, AllFourOpenZeroFilledAndClose) {
-  const ChannelHandleSet& h = pro.sim.ChannelHandles;
+  const state::ChannelHandleSet& h = pro.sim.ChannelHandles;
   ASSERT_TRUE(h.eye.IsOpen() && h.vol.IsOpen() && h.stab.IsOpen() && h.data.IsOpen());
   EXPECT_EQ(h.eye.mapping->Size(), 4u);
   EXPECT_EQ(h.vol.mapping->Size(), 6u);
   EXPECT_EQ(h.stab.mapping->Size(), 4u);
   EXPECT_EQ(h.data.mapping->Size(), 54u);
-  VolChannelRecord vol{5, 5, 5};
+  state::VolChannelRecord vol{5, 5, 5};
   EXPECT_EQ(ReadVolChannel(vol, h.vol), 6);
-  EXPECT_EQ(vol, VolChannelRecord{});
+  EXPECT_EQ(vol, state::VolChannelRecord{});
   CloseMainChannels(pro);
   EXPECT_FALSE(h.eye.IsOpen() || h.vol.IsOpen() || h.stab.IsOpen() || h.data.IsOpen());
 }
 
 TEST_F(MainChannelsTest, EyeKeyAndTakeoffTriggerAsLongs) {
-  Channel viewpoint, callout;
+  state::Channel viewpoint, callout;
   ASSERT_TRUE(OpenEyeChannel(prefix, viewpoint));
   ASSERT_TRUE(OpenStabChannel(prefix, callout));
   EXPECT_TRUE(SendEyeKey(pro, 105));
@@ -197,12 +197,12 @@ TEST_F(MainChannelsTest, EyeKeyAndTakeoffTriggerAsLongs) {
 
 // The view-step command is sent once: a later quiet toggle does not send it again.
 TEST_F(MainChannelsTest, QuietToggleDoesNotRepeatAnAnsweredViewStep) {
-  Channel callout;
+  state::Channel callout;
   ASSERT_TRUE(OpenVolChannel(prefix, callout));
   EXPECT_TRUE(SendViewStepCommand(pro));
-  VolChannelRecord seen;
+  state::VolChannelRecord seen;
   ReadVolChannel(seen, callout);
-  EXPECT_EQ(seen, (VolChannelRecord{0, 73, 0}));
+  EXPECT_EQ(seen, (state::VolChannelRecord{0, 73, 0}));
 
   // The call-out program answers with its whole record.
   seen.VolCommandCode = kChannelTaken;
@@ -211,13 +211,13 @@ TEST_F(MainChannelsTest, QuietToggleDoesNotRepeatAnAnsweredViewStep) {
   pro.engine.QuietSound = 1;
   EXPECT_TRUE(SendQuietSound(pro));
   ReadVolChannel(seen, callout);
-  EXPECT_EQ(seen, (VolChannelRecord{1, 88, 0}));
+  EXPECT_EQ(seen, (state::VolChannelRecord{1, 88, 0}));
   EXPECT_EQ(pro.sim.VolRecord.VolCommandCode, 73);  // the main program's own copy keeps it
 
   pro.engine.QuietSound = 0;
   SendQuietSound(pro);
   ReadVolChannel(seen, callout);
-  EXPECT_EQ(seen, (VolChannelRecord{0, 88, 0}));
+  EXPECT_EQ(seen, (state::VolChannelRecord{0, 88, 0}));
 }
 
 }  // namespace

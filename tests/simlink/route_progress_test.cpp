@@ -4,13 +4,14 @@
 
 #include <map>
 
-#include "mainwindow/pro_context.h"
 #include "platform/sim_ipc_client.h"
 #include "platform/virtual_time.h"
 #include "simlink/auto_pause_notice.h"
 #include "simlink/cabin_strip.h"
+#include "simlink/channels.h"
 #include "simlink/main_channels.h"
 #include "simlink/simulator_link.h"
+#include "state/pro_context.h"
 #include "support/temp_dir.h"
 
 namespace vx::simlink {
@@ -80,12 +81,12 @@ class RouteProgressTest : public ::testing::Test {
     }
   }
   // The call-out program publishes a record; the main program's tick follows.
-  void Tick(const FlightDataRecord& r) {
+  void Tick(const state::FlightDataRecord& r) {
     ASSERT_TRUE(WriteDataChannel(r, callout));
     UpdateRouteProgress(pro);
   }
-  static FlightDataRecord Airborne(double km, std::int32_t groundSpeed = 500) {
-    FlightDataRecord r;
+  static state::FlightDataRecord Airborne(double km, std::int32_t groundSpeed = 500) {
+    state::FlightDataRecord r;
     r.longitude = LongitudeForKm(km);
     r.altitudeFt = 30000;
     r.heightAboveGroundFt = 29000;
@@ -104,12 +105,12 @@ class RouteProgressTest : public ::testing::Test {
   platform::InProcessSimWindowFinder finder;
   FakeCabinStrip strip;
   CountingNotice notice;
-  Channel callout;
-  mainwindow::ProContext pro;
+  state::Channel callout;
+  state::ProContext pro;
 };
 
 TEST_F(RouteProgressTest, RecordBecomesTheFlightVariablesAndMaxima) {
-  FlightDataRecord r = Airborne(500);
+  state::FlightDataRecord r = Airborne(500);
   r.latitude = 0.25;
   r.indicatedAirspeedKt = 280;
   r.trueAirspeedKt = 450;
@@ -117,7 +118,7 @@ TEST_F(RouteProgressTest, RecordBecomesTheFlightVariablesAndMaxima) {
   r.localMinute = 15, r.second = 42, r.gmtMinute = 15;
   r.gmtAheadOfLocalMinutes = -540;
   Tick(r);
-  const SimState& s = pro.sim;
+  const state::SimState& s = pro.sim;
   EXPECT_EQ(s.AircraftPosition.latitude, 0.25);
   EXPECT_EQ(s.AircraftAltitudeFt, 30000);
   EXPECT_EQ(s.HeightAboveGround, 29000);
@@ -128,18 +129,18 @@ TEST_F(RouteProgressTest, RecordBecomesTheFlightVariablesAndMaxima) {
   EXPECT_EQ(s.SimClock.localHour, 8);
   EXPECT_EQ(s.SimClock.second, 42);
   EXPECT_EQ(s.SimTimeOffset, -540);
-  EXPECT_EQ(s.FlightMaxima, (FlightMaximaRecord{30000, 280, 450, 500, 78}));
+  EXPECT_EQ(s.FlightMaxima, (state::FlightMaximaRecord{30000, 280, 450, 500, 78}));
 
   r.altitudeFt = 20000;
   r.indicatedAirspeedKt = 300;
   Tick(r);
-  EXPECT_EQ(s.FlightMaxima, (FlightMaximaRecord{30000, 300, 450, 500, 78}));
+  EXPECT_EQ(s.FlightMaxima, (state::FlightMaximaRecord{30000, 300, 450, 500, 78}));
 }
 
 TEST_F(RouteProgressTest, ClosedChannelKeepsTheLastFlightVariables) {
   Tick(Airborne(500));
   CloseMainChannels(pro);
-  FlightDataRecord other = Airborne(100);
+  state::FlightDataRecord other = Airborne(100);
   other.altitudeFt = 1000;
   WriteDataChannel(other, callout);
   UpdateRouteProgress(pro);
@@ -177,7 +178,7 @@ TEST_F(RouteProgressTest, RemainingTimeAndLandingCallState) {
 TEST_F(RouteProgressTest, OnTheGroundShowsTheScheduledTime) {
   pro.sim.ProgressColour = 7;
   pro.sim.LandingCallState = 3;
-  FlightDataRecord r = Airborne(30.0012);
+  state::FlightDataRecord r = Airborne(30.0012);
   r.heightAboveGroundFt = 200;  // 200 ft counts as the ground
   Tick(r);
   EXPECT_EQ(pro.sim.ProgressText, "距離 30Km / 出発 09：30：00");
@@ -207,7 +208,7 @@ TEST_F(RouteProgressTest, AutomaticPauseAtItsDistance) {
 }
 
 TEST_F(RouteProgressTest, StripClocks) {
-  FlightDataRecord r = Airborne(500);
+  state::FlightDataRecord r = Airborne(500);
   r.localHour = 8, r.localMinute = 0, r.second = 5;
   r.gmtHour = 23, r.gmtMinute = 0;
   Tick(r);
@@ -231,7 +232,7 @@ TEST_F(RouteProgressTest, DepartureClockWrapsIntoTheDay) {
   };
   for (const Case& c : cases) {
     pro.briefing.BriefingTimes.departureTimeDifference = c.difference;
-    FlightDataRecord r = Airborne(500);
+    state::FlightDataRecord r = Airborne(500);
     r.gmtHour = c.gmtHour, r.gmtMinute = c.gmtMinute, r.second = 7;
     Tick(r);
     EXPECT_EQ(strip.texts[CabinBox::tbx出発地時計], c.text) << c.difference << " " << c.gmtHour;
@@ -255,7 +256,7 @@ TEST_F(RouteProgressTest, TimeToTheScheduledArrival) {
   for (const Case& c : cases) {
     pro.briefing.ArrivalHourUnwrapped = c.unwrappedHour;
     pro.briefing.BriefingTimes.events[1].gmtMinute = c.arrivalMinute;
-    FlightDataRecord r = Airborne(500);
+    state::FlightDataRecord r = Airborne(500);
     r.gmtHour = c.gmtHour, r.gmtMinute = c.gmtMinute, r.second = c.second;
     Tick(r);
     EXPECT_EQ(strip.texts[CabinBox::tbxTime差], c.text) << c.unwrappedHour << " " << c.gmtHour;

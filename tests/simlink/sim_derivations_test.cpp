@@ -13,24 +13,24 @@ constexpr std::int16_t kWeight = 1715;      // 6.7 lbs per gallon x 256
 
 TEST(FuelTest, OneTankAtHalfOfOneHundredGallons) {
   FuelReading in;
-  in.levels[kLeftMain] = kHalf;
-  in.capacities[kLeftMain] = 100;
+  in.levels[state::kLeftMain] = kHalf;
+  in.capacities[state::kLeftMain] = 100;
   in.weightPerGallon = kWeight;
-  std::array<TankFuelRecord, 11> tanks;
-  FuelTotalsRecord totals;
+  std::array<state::TankFuelRecord, 11> tanks;
+  state::FuelTotalsRecord totals;
   DeriveFuel(in, tanks, totals);
-  EXPECT_EQ(tanks[kLeftMain], (TankFuelRecord{50, 100, 50, 335}));
+  EXPECT_EQ(tanks[state::kLeftMain], (state::TankFuelRecord{50, 100, 50, 335}));
 }
 
 TEST(FuelTest, PercentIsRoundedBeforeTheGallons) {
   FuelReading in;
-  in.levels[kRightMain] = 8388607;
-  in.capacities[kRightMain] = 100;
+  in.levels[state::kRightMain] = 8388607;
+  in.capacities[state::kRightMain] = 100;
   in.weightPerGallon = kWeight;
-  std::array<TankFuelRecord, 11> tanks;
-  FuelTotalsRecord totals;
+  std::array<state::TankFuelRecord, 11> tanks;
+  state::FuelTotalsRecord totals;
   DeriveFuel(in, tanks, totals);
-  EXPECT_EQ(tanks[kRightMain], (TankFuelRecord{100, 100, 100, 670}));
+  EXPECT_EQ(tanks[state::kRightMain], (state::TankFuelRecord{100, 100, 100, 670}));
 }
 
 // Tank gallons round halves to even, tank pounds come from the unrounded gallons, group
@@ -38,28 +38,28 @@ TEST(FuelTest, PercentIsRoundedBeforeTheGallons) {
 TEST(FuelTest, TanksGroupsAndTotals) {
   FuelReading in;
   in.weightPerGallon = kWeight;
-  in.levels[kCentre1] = kHalf;
-  in.capacities[kCentre1] = 101;
-  in.levels[kCentre2] = kHalf;
-  in.capacities[kCentre2] = 101;
-  in.levels[kLeftMain] = kHalf;
-  in.capacities[kLeftMain] = 6000;
-  in.levels[kLeftAux] = kQuarter;
-  in.capacities[kLeftAux] = 1000;
-  in.levels[kRightMain] = 8388607;
-  in.capacities[kRightMain] = 6000;
-  std::array<TankFuelRecord, 11> tanks;
-  FuelTotalsRecord t;
+  in.levels[state::kCentre1] = kHalf;
+  in.capacities[state::kCentre1] = 101;
+  in.levels[state::kCentre2] = kHalf;
+  in.capacities[state::kCentre2] = 101;
+  in.levels[state::kLeftMain] = kHalf;
+  in.capacities[state::kLeftMain] = 6000;
+  in.levels[state::kLeftAux] = kQuarter;
+  in.capacities[state::kLeftAux] = 1000;
+  in.levels[state::kRightMain] = 8388607;
+  in.capacities[state::kRightMain] = 6000;
+  std::array<state::TankFuelRecord, 11> tanks;
+  state::FuelTotalsRecord t;
   DeriveFuel(in, tanks, t);
 
-  EXPECT_EQ(tanks[kCentre1], (TankFuelRecord{50, 101, 50, 338}));  // 50.5 gallons
-  EXPECT_EQ(tanks[kCentre2], (TankFuelRecord{50, 101, 50, 338}));
-  EXPECT_EQ(tanks[kCentre3], (TankFuelRecord{0, 0, 0, 0}));
-  EXPECT_EQ(tanks[kLeftMain], (TankFuelRecord{50, 6000, 3000, 20098}));
-  EXPECT_EQ(tanks[kLeftAux], (TankFuelRecord{25, 1000, 250, 1675}));
-  EXPECT_EQ(tanks[kRightMain], (TankFuelRecord{100, 6000, 6000, 40195}));
+  EXPECT_EQ(tanks[state::kCentre1], (state::TankFuelRecord{50, 101, 50, 338}));  // 50.5 gallons
+  EXPECT_EQ(tanks[state::kCentre2], (state::TankFuelRecord{50, 101, 50, 338}));
+  EXPECT_EQ(tanks[state::kCentre3], (state::TankFuelRecord{0, 0, 0, 0}));
+  EXPECT_EQ(tanks[state::kLeftMain], (state::TankFuelRecord{50, 6000, 3000, 20098}));
+  EXPECT_EQ(tanks[state::kLeftAux], (state::TankFuelRecord{25, 1000, 250, 1675}));
+  EXPECT_EQ(tanks[state::kRightMain], (state::TankFuelRecord{100, 6000, 6000, 40195}));
 
-  FuelTotalsRecord expected;
+  state::FuelTotalsRecord expected;
   expected.centrePercent = 50;  // 100 of 202 gallons
   expected.centreGallons = 100;
   expected.centreLbs = 670;     // not 338 + 338
@@ -80,11 +80,11 @@ TEST(FuelTest, AllCapacitiesZeroGiveZeroPercents) {
   FuelReading in;
   in.levels.fill(kHalf);
   in.weightPerGallon = kWeight;
-  std::array<TankFuelRecord, 11> tanks;
-  FuelTotalsRecord t;
+  std::array<state::TankFuelRecord, 11> tanks;
+  state::FuelTotalsRecord t;
   DeriveFuel(in, tanks, t);
-  for (const TankFuelRecord& tank : tanks) EXPECT_EQ(tank, (TankFuelRecord{50, 0, 0, 0}));
-  EXPECT_EQ(t, FuelTotalsRecord{});
+  for (const state::TankFuelRecord& tank : tanks) EXPECT_EQ(tank, (state::TankFuelRecord{50, 0, 0, 0}));
+  EXPECT_EQ(t, state::FuelTotalsRecord{});
 }
 
 TEST(CloudTest, CoverCodesByExactMatch) {
@@ -171,7 +171,7 @@ TEST(WindTest, DirectionWordToDegrees) {
       {91, 360},      // 0.4999 + 0.5 truncates to 0, shown as 360
   };
   for (const Case& c : cases) {
-    const WindReading w = DeriveWind(12, static_cast<std::int16_t>(c.word));
+    const state::WindReading w = DeriveWind(12, static_cast<std::int16_t>(c.word));
     EXPECT_EQ(w.speed, 12);
     EXPECT_EQ(w.direction, c.degrees) << c.word;
   }

@@ -4,11 +4,11 @@
 #include <chrono>
 #include <thread>
 
-#include "mainwindow/pro_context.h"
 #include "platform/key_hook.h"
 #include "platform/standin_link.h"
 #include "platform/virtual_time.h"
 #include "simlink/simulator_link.h"
+#include "state/pro_context.h"
 #include "support/standin_process.h"
 #include "support/temp_dir.h"
 #include "ui/message_box.h"
@@ -36,7 +36,7 @@ class StandinFixture {
   platform::StandinSimIpcClient client;
   platform::RecordingKeyHook hook;
   ui::ScriptedMessageBoxes boxes;
-  mainwindow::ProContext pro;
+  state::ProContext pro;
 };
 
 void Set(const StandinProcess& standin, const char* offset, const char* size, const char* value) {
@@ -66,15 +66,15 @@ TEST(SimlinkIntegrationTest, ReadsKnownValuesAndSurvivesTheSimulatorDying) {
   ASSERT_TRUE(ConnectSimulator(f.pro));
   EXPECT_EQ(f.pro.sim.SimKind, "FS98");
   ReadSimulatorState(f.pro);
-  const SimState& s = f.pro.sim;
+  const state::SimState& s = f.pro.sim;
   EXPECT_EQ(s.AircraftAltitudeFt, 35000);  // 10668 m = 35000.001 ft, truncated
   EXPECT_EQ(s.QnhInHg, 2988);
-  EXPECT_EQ(s.TankFuel[kLeftMain], (TankFuelRecord{50, 6000, 3000, 20098}));
-  EXPECT_EQ(s.TankFuel[kCentre1], (TankFuelRecord{100, 12000, 12000, 80391}));
+  EXPECT_EQ(s.TankFuel[state::kLeftMain], (state::TankFuelRecord{50, 6000, 3000, 20098}));
+  EXPECT_EQ(s.TankFuel[state::kCentre1], (state::TankFuelRecord{100, 12000, 12000, 80391}));
   EXPECT_EQ(s.FuelTotals.totalGallons, 18000);
   EXPECT_EQ(s.FuelTotals.totalPercent, 75);
   EXPECT_EQ(s.OutsideTemperature, -50);
-  EXPECT_EQ(s.WindAtAircraft, (WindReading{270, 85}));
+  EXPECT_EQ(s.WindAtAircraft, (state::WindReading{270, 85}));
   EXPECT_EQ(s.CloudLayers.low.cover, 3);
   EXPECT_EQ(s.ZeroFuelWeightLbs, 300000);
   EXPECT_EQ(f.hook.calls, (std::vector<std::string>{"Disable", "Enable"}));
@@ -90,8 +90,8 @@ TEST(SimlinkIntegrationTest, ReadsKnownValuesAndSurvivesTheSimulatorDying) {
   EXPECT_LE(s.AircraftAltitudeFt, 37000);
 
   // Mid-flight the simulator dies: the next read returns at once and changes nothing.
-  const SimState before = [&] {
-    SimState copy;
+  const state::SimState before = [&] {
+    state::SimState copy;
     copy.AircraftAltitudeFt = s.AircraftAltitudeFt;
     copy.TankFuel = s.TankFuel;
     copy.FuelTotals = s.FuelTotals;
@@ -135,11 +135,11 @@ TEST(SimlinkIntegrationTest, PauseAndTankWritesReachTheSimulator) {
   ASSERT_TRUE(ConnectSimulator(f.pro));
   PauseSimulator(f.pro);
   EXPECT_EQ(standin.Ctl({"get", "0x0262", "2"}).out, "1\n");
-  f.pro.sim.SimRawValues.Set(TankLevel(kRightMain), 2097152);
-  WriteSimVars(f.pro, {TankLevel(kRightMain)});
+  f.pro.sim.SimRawValues.Set(state::TankLevel(state::kRightMain), 2097152);
+  WriteSimVars(f.pro, {state::TankLevel(state::kRightMain)});
   EXPECT_EQ(standin.Ctl({"get", "0x0B94", "4"}).out, "2097152\n");
   ReadSimulatorState(f.pro);
-  EXPECT_EQ(f.pro.sim.TankFuel[kRightMain].percent, 25);
+  EXPECT_EQ(f.pro.sim.TankFuel[state::kRightMain].percent, 25);
   const std::string log = standin.Ctl({"log"}).out;
   EXPECT_NE(log.find("\"offset\":\"0x0262\",\"size\":2,\"value\":1}"), std::string::npos) << log;
   EXPECT_NE(log.find("\"offset\":\"0x0B94\",\"size\":4,\"value\":2097152}"), std::string::npos) << log;
@@ -152,7 +152,7 @@ TEST(SimlinkIntegrationTest, Fs6StandinConnectsWithAnEmptyTable) {
   EXPECT_EQ(f.pro.sim.SimKind, "FS6");
   EXPECT_EQ(f.pro.sim.SimWindow, standin.Pid());
   ReadSimulatorState(f.pro);
-  EXPECT_EQ(f.pro.sim.SimRawValues.Get(SimVar::Temperature), 0);
+  EXPECT_EQ(f.pro.sim.SimRawValues.Get(state::SimVar::Temperature), 0);
 }
 
 TEST(SimlinkIntegrationTest, RefusedLinkStartEndsTheProgram) {
@@ -167,7 +167,7 @@ TEST(SimlinkIntegrationTest, NoSimulatorRunning) {
   test::TempDir dir;
   platform::StandinWindowFinder finder(dir.Path(), "");
   platform::StandinSimIpcClient client(finder);
-  mainwindow::ProContext pro;
+  state::ProContext pro;
   pro.svc.sim = &client;
   pro.svc.simWindows = &finder;
   EXPECT_FALSE(ConnectSimulator(pro));

@@ -2,11 +2,11 @@
 
 #include <gtest/gtest.h>
 
-#include "mainwindow/pro_context.h"
 #include "platform/key_hook.h"
 #include "platform/sim_ipc_client.h"
 #include "platform/virtual_time.h"
 #include "simlink/auto_pause_notice.h"
+#include "state/pro_context.h"
 #include "ui/message_box.h"
 
 namespace vx::simlink {
@@ -67,14 +67,14 @@ class SimulatorLinkTest : public ::testing::Test {
   platform::RecordingKeyHook hook;
   ui::ScriptedMessageBoxes boxes;
   CountingNotice notice;
-  mainwindow::ProContext pro;
+  state::ProContext pro;
 };
 
 TEST_F(SimulatorLinkTest, Fs98WindowFillsTheTableAndStartsTheLink) {
   ConnectFs98();
   EXPECT_EQ(pro.sim.SimWindow, 77);
   EXPECT_EQ(pro.sim.SimKind, "FS98");
-  EXPECT_EQ(pro.sim.SimVarTable, kFs98SimVarTable);
+  EXPECT_EQ(pro.sim.SimVarTable, state::kFs98SimVarTable);
   EXPECT_EQ(finder.lookups, (std::vector<std::string>{"FS6MAIN", "FS98MAIN"}));
   EXPECT_EQ(client.startedWindows, std::vector<std::int64_t>{77});
 }
@@ -85,13 +85,13 @@ TEST_F(SimulatorLinkTest, Fs6WindowWinsAndLeavesTheTableEmpty) {
   ASSERT_TRUE(ConnectSimulator(pro));
   EXPECT_EQ(pro.sim.SimWindow, 66);
   EXPECT_EQ(pro.sim.SimKind, "FS6");
-  EXPECT_EQ(pro.sim.SimVarTable, SimVarPairs{});
+  EXPECT_EQ(pro.sim.SimVarTable, state::SimVarPairs{});
   EXPECT_EQ(finder.lookups.size(), 2u);  // both look-ups always run
 
   // Every entry is (0, 0): the read carries nothing and the raw values stay.
   SetWeatherAndFuel();
   ReadSimulatorState(pro);
-  EXPECT_EQ(pro.sim.SimRawValues.Get(SimVar::Temperature), 0);
+  EXPECT_EQ(pro.sim.SimRawValues.Get(state::SimVar::Temperature), 0);
   EXPECT_EQ(pro.sim.AircraftAltitudeFt, 0);
 }
 
@@ -118,27 +118,27 @@ TEST_F(SimulatorLinkTest, ReadDerivesEveryValue) {
   ConnectFs98();
   SetWeatherAndFuel();
   ReadSimulatorState(pro);
-  const SimState& s = pro.sim;
+  const state::SimState& s = pro.sim;
   EXPECT_EQ(s.AircraftAltitudeFt, 3282);  // 1000.5 m = 3282.48 ft, truncated
   EXPECT_EQ(s.QnhInHg, 2988);
   EXPECT_EQ(s.FuelWeightPerGallon, 1715);
-  EXPECT_EQ(s.TankFuel[kLeftMain], (TankFuelRecord{50, 6000, 3000, 20098}));
-  EXPECT_EQ(s.TankFuel[kRightMain], (TankFuelRecord{100, 6000, 6000, 40195}));
+  EXPECT_EQ(s.TankFuel[state::kLeftMain], (state::TankFuelRecord{50, 6000, 3000, 20098}));
+  EXPECT_EQ(s.TankFuel[state::kRightMain], (state::TankFuelRecord{100, 6000, 6000, 40195}));
   EXPECT_EQ(s.FuelTotals.totalGallons, 9000);
   EXPECT_EQ(s.FuelTotals.totalCapacity, 12000);
   EXPECT_EQ(s.FuelTotals.totalPercent, 75);
   EXPECT_EQ(s.FuelTotals.FuelTotalLbs, 20098 + 40195);
-  EXPECT_EQ(s.CloudLayers.high, (CloudLayer{26247, 22966, 2}));
-  EXPECT_EQ(s.CloudLayers.low, (CloudLayer{5000, 3281, 8}));
-  EXPECT_EQ(s.CloudLayers.storm, (CloudLayer{0, 0, 0}));
+  EXPECT_EQ(s.CloudLayers.high, (state::CloudLayer{26247, 22966, 2}));
+  EXPECT_EQ(s.CloudLayers.low, (state::CloudLayer{5000, 3281, 8}));
+  EXPECT_EQ(s.CloudLayers.storm, (state::CloudLayer{0, 0, 0}));
   EXPECT_EQ(s.OutsideTemperature, 16);
   EXPECT_EQ(s.DewPoint, 0);
-  EXPECT_EQ(s.WindAtAircraft, (WindReading{270, 14}));
+  EXPECT_EQ(s.WindAtAircraft, (state::WindReading{270, 14}));
   EXPECT_EQ(s.WindTurbulence, 20);  // 3282 ft lies in the lower band
   EXPECT_EQ(s.PrecipitationRate, 2);
   EXPECT_EQ(s.PrecipitationType, 1);
   EXPECT_EQ(s.ZeroFuelWeightLbs, 300000);
-  EXPECT_EQ(s.SimRawValues.Get(SimVar::Qnh), 16200);
+  EXPECT_EQ(s.SimRawValues.Get(state::SimVar::Qnh), 16200);
 }
 
 TEST_F(SimulatorLinkTest, KeyHookIsOffDuringTheBatchOnly) {
@@ -182,9 +182,9 @@ TEST_F(SimulatorLinkTest, PauseWritesOneAndShowsTheNotice) {
 
 TEST_F(SimulatorLinkTest, ChangedTankLevelsWrittenThroughTheTable) {
   ConnectFs98();
-  pro.sim.SimRawValues.Set(TankLevel(kLeftMain), 4194304);
-  pro.sim.SimRawValues.Set(TankLevel(kCentre1), 8388608);
-  WriteSimVars(pro, {TankLevel(kLeftMain), TankLevel(kCentre1)});
+  pro.sim.SimRawValues.Set(state::TankLevel(state::kLeftMain), 4194304);
+  pro.sim.SimRawValues.Set(state::TankLevel(state::kCentre1), 8388608);
+  WriteSimVars(pro, {state::TankLevel(state::kLeftMain), state::TankLevel(state::kCentre1)});
   EXPECT_EQ(area.GetSigned(0x0B7C, 4), 4194304);
   EXPECT_EQ(area.GetSigned(0x0B74, 4), 8388608);
   EXPECT_EQ(client.batches, 1);

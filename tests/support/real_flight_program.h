@@ -10,7 +10,6 @@
 
 #include "announce/flight_form_set.h"
 #include "announce/frm_sound.h"
-#include "mainwindow/pro_context.h"
 #include "platform/addon_link.h"
 #include "platform/clock.h"
 #include "platform/paths.h"
@@ -23,6 +22,7 @@
 #include "platform/sdl_sound_device.h"
 #include "platform/standin_link.h"
 #include "platform/timer_scheduler.h"
+#include "state/pro_context.h"
 #include "ui/file_dialog.h"
 #include "ui/message_box.h"
 #include "ui/popup_menu.h"
@@ -57,7 +57,7 @@ struct RealFlightProgram {
   ui::ScriptedFileDialogs dialogs;
   ui::ScriptedPopupMenus popups;
   ui::UiEnv env{clock, pump, timers, boxes, dialogs, popups, "VexlorPro"};
-  mainwindow::ProContext pro;
+  state::ProContext pro;
   announce::FlightFormSet forms;
   announce::StandInForm cabin{env, "frmCabin", "Cabin"};
   announce::StandInForm tob{env, "frmTOB", "TOB"};

@@ -9,11 +9,11 @@
 #include <vector>
 
 #include "announce/flight_window_view.h"
-#include "mainwindow/pro_context.h"
 #include "platform/random.h"
 #include "platform/recording_music.h"
 #include "platform/recording_sound_device.h"
 #include "platform/virtual_time.h"
+#include "state/pro_context.h"
 #include "ui/message_box.h"
 
 namespace vx::test {
@@ -69,7 +69,7 @@ struct SoundProgram {
   ui::ScriptedMessageBoxes boxes;
   RecordingFlightWindow window{clock};
   RecordingFlightForms forms;
-  mainwindow::ProContext pro;
+  state::ProContext pro;
 
   SoundProgram() {
     pro.svc.clock = &clock;

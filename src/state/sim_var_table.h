@@ -5,7 +5,7 @@
 #include <cstddef>
 #include <cstdint>
 
-namespace vx::simlink {
+namespace vx::state {
 
 enum class SimVar : std::size_t {
   Pause,
@@ -74,4 +74,4 @@ class SimRawValueSet {
   std::array<std::array<std::uint8_t, 4>, kSimVarCount> bytes_{};
 };
 
-}  // namespace vx::simlink
+}  // namespace vx::state

@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <string>
 
-namespace vx::datafiles {
+namespace vx::state {
 
 inline constexpr int kTableSlots = 201;      // slots 0 to 200
 inline constexpr int kNoSlot = 999;          // the pickers' mark for "no slot"
@@ -46,4 +46,4 @@ struct AirlineRecord {
 using AirportTableArray = std::array<AirportRecord, kTableSlots>;
 using AirlineTableArray = std::array<AirlineRecord, kTableSlots>;
 
-}  // namespace vx::datafiles
+}  // namespace vx::state

@@ -3,7 +3,7 @@
 #include <array>
 #include <cstdint>
 
-namespace vx::simlink {
+namespace vx::state {
 
 // Tanks in the order of TankFuel.
 enum Tank : std::size_t {
@@ -76,4 +76,4 @@ struct FlightMaximaRecord {
   bool operator==(const FlightMaximaRecord&) const = default;
 };
 
-}  // namespace vx::simlink
+}  // namespace vx::state

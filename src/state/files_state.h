@@ -3,11 +3,11 @@
 #include <cstdint>
 #include <string>
 
-#include "datafiles/route_airports.h"
-#include "datafiles/tables.h"
-#include "datafiles/view_settings.h"
+#include "state/route_records.h"
+#include "state/tables.h"
+#include "state/view_settings.h"
 
-namespace vx::datafiles {
+namespace vx::state {
 
 struct FilesState {
   std::string SettingsFileName = "VexlorPro.cfg";
@@ -26,4 +26,4 @@ struct FilesState {
   int BoardTaskId = 0;
 };
 
-}  // namespace vx::datafiles
+}  // namespace vx::state

@@ -4,7 +4,7 @@
 #include <array>
 #include <string>
 
-namespace vx::datafiles {
+namespace vx::state {
 
 // Viewpoints: 0 inspection, 1 boarding gate, 2 baggage room, 3 outside, 4 tower 1,
 // 5 tower 2. Items: 0 eye height, 1 distance, 2 zoom, 3 angle, 4 door value (the door
@@ -21,4 +21,4 @@ struct ApuSoundValues {
   bool operator==(const ApuSoundValues&) const = default;
 };
 
-}  // namespace vx::datafiles
+}  // namespace vx::state

@@ -7,6 +7,13 @@
 #include <vector>
 
 namespace vx::announce {
+class FlightWindowView;
+class FlightForms;
+class MainWindowLink;
+struct GroupSpec;
+}  // namespace vx::state
+
+namespace vx::state {
 
 // The flight window's place in twips, and where the call-out program's window goes
 // beside it.
@@ -17,16 +24,10 @@ struct WindowPosition {
   std::int32_t expLeft = 0;  // left plus the flight window's width
 };
 
-class FlightWindowView;
-class FlightForms;
-class MainWindowLink;
-struct GroupSpec;
-
 inline constexpr int kSoundSlotCount = 51;     // slots 0 to 50
 inline constexpr int kPlaylistCapacity = 201;  // entries 0 to 200
 inline constexpr int kVolumeIndexCount = 31;   // volume indexes 0 to 30
 inline constexpr int kAtcChannelCount = 6;     // del, gnd, twr, dep, ctr, apr
-inline constexpr std::size_t kGroupCount = 23;  // rows of the group table (group_table.h)
 
 // The background music files listed when the main window loads.
 struct BgmPlaylistState {
@@ -133,11 +134,11 @@ struct EngineState {
 
   // Windows this part writes into or opens (set by the flight window and the main
   // window; may be absent).
-  FlightWindowView* flightWindow = nullptr;
-  FlightForms* flightForms = nullptr;
-  MainWindowLink* mainWindow = nullptr;
+  announce::FlightWindowView* flightWindow = nullptr;
+  announce::FlightForms* flightForms = nullptr;
+  announce::MainWindowLink* mainWindow = nullptr;
   // The announcement groups the dispatcher runs; null: the program's own table.
-  const std::array<GroupSpec, kGroupCount>* groupTable = nullptr;
+  const announce::GroupSpec* groupTable = nullptr;  // its rows, indexed by GroupId
 };
 
 // True once the flight the running code serves is over: its window has closed, or a
@@ -151,4 +152,4 @@ inline bool AnnouncementCut(const EngineState& e) { return e.AnnounceAbort == 1;
 
 inline bool QuietSoundOn(const EngineState& e) { return e.QuietSound != 0; }
 
-}  // namespace vx::announce
+}  // namespace vx::state

@@ -4,12 +4,11 @@
 #include <optional>
 #include <string>
 
-#include "datafiles/restart_summary.h"
-#include "datafiles/view_settings.h"
-#include "mainwindow/key_sequence.h"
-#include "mainwindow/key_windows.h"
+#include "state/key_windows.h"
+#include "state/restart_summary_texts.h"
+#include "state/view_settings.h"
 
-namespace vx::mainwindow {
+namespace vx::state {
 
 // What the main window's settings-file box and six option combos show. The settings
 // loader sets them; Start and the window's close copy the combos into the options.
@@ -42,14 +41,14 @@ struct MainState {
   std::string ViewSwitchOption = "ON";
   std::string TimeDiffCorrection = "OFF";
 
-  datafiles::ApuSoundValues ApuSoundSettings{{"右", "左"}, {"7", "10"}};
+  ApuSoundValues ApuSoundSettings{{"右", "左"}, {"7", "10"}};
   std::int16_t ResumeRequested = 0;
-  datafiles::RestartSummaryTexts RestartSummary;
+  RestartSummaryTexts RestartSummary;
   std::int16_t HelpFromFlight = 0;     // -1 when frmHelp was opened from the flight
   std::int16_t KeyFormFromFlight = 0;  // -1 when frmキー設定 was opened from the flight
 
   // Key control.
-  KeySequenceMachine KeySequence;
+  KeySequenceState KeySequence;
   std::int16_t KeyHandlerBusy = 0;     // 1 while the flight part of the key handler runs
   std::int16_t TobFromFlight = 0;      // -1 when the briefing sheet was opened from the flight
   KeyWindows keyWindows;
@@ -57,4 +56,4 @@ struct MainState {
   std::optional<int> OcumoProcess;
 };
 
-}  // namespace vx::mainwindow
+}  // namespace vx::state

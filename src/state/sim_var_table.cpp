@@ -1,8 +1,8 @@
-#include "simlink/sim_var_table.h"
+#include "state/sim_var_table.h"
 
 #include "platform/sim_variable_area.h"
 
-namespace vx::simlink {
+namespace vx::state {
 
 const SimVarPairs kFs98SimVarTable = {{
     {0x0262, 2},  // pause
@@ -47,4 +47,4 @@ void SimRawValueSet::Set(SimVar v, std::int32_t value) {
   for (std::size_t i = 0; i < 4; ++i) bytes_[Index(v)][i] = static_cast<std::uint8_t>(u >> (8 * i));
 }
 
-}  // namespace vx::simlink
+}  // namespace vx::state

@@ -4,15 +4,16 @@
 #include <cstdint>
 #include <string>
 
-#include "simlink/channel_records.h"
-#include "simlink/channels.h"
-#include "simlink/sim_values.h"
-#include "simlink/sim_var_table.h"
+#include "state/channel_records.h"
+#include "state/sim_values.h"
+#include "state/sim_var_table.h"
 
 namespace vx::simlink {
-
 class AutoPauseNotice;
 class CabinStrip;
+}  // namespace vx::state
+
+namespace vx::state {
 
 // The four channels the main program holds.
 struct ChannelHandleSet {
@@ -66,8 +67,8 @@ struct SimState {
   std::int16_t Mp3TrackOpen = 0;      // 1 while an MP3 track is open
 
   // Windows this part shows or writes into (set by the main window; may be absent).
-  AutoPauseNotice* autoPauseNotice = nullptr;
-  CabinStrip* cabinStrip = nullptr;
+  simlink::AutoPauseNotice* autoPauseNotice = nullptr;
+  simlink::CabinStrip* cabinStrip = nullptr;
 };
 
-}  // namespace vx::simlink
+}  // namespace vx::state

@@ -1,4 +1,4 @@
-#include "simlink/channel_records.h"
+#include "simlink/channel_layout.h"
 
 #include <bit>
 
@@ -38,7 +38,7 @@ class In {
 
 }  // namespace
 
-FlightDataBytes SerialiseFlightData(const FlightDataRecord& r) {
+FlightDataBytes SerialiseFlightData(const state::FlightDataRecord& r) {
   FlightDataBytes b{};
   Out o(b.data());
   o.F64(r.latitude);
@@ -60,9 +60,9 @@ FlightDataBytes SerialiseFlightData(const FlightDataRecord& r) {
   return b;
 }
 
-FlightDataRecord DeserialiseFlightData(std::span<const std::byte, kFlightDataRecordSize> b) {
+state::FlightDataRecord DeserialiseFlightData(std::span<const std::byte, kFlightDataRecordSize> b) {
   In i(b.data());
-  FlightDataRecord r;
+  state::FlightDataRecord r;
   r.latitude = i.F64();
   r.longitude = i.F64();
   r.altitudeFt = i.I32();
@@ -82,7 +82,7 @@ FlightDataRecord DeserialiseFlightData(std::span<const std::byte, kFlightDataRec
   return r;
 }
 
-VolChannelBytes SerialiseVolRecord(const VolChannelRecord& r) {
+VolChannelBytes SerialiseVolRecord(const state::VolChannelRecord& r) {
   VolChannelBytes b{};
   Out o(b.data());
   o.I16(r.QuietSound);
@@ -91,9 +91,9 @@ VolChannelBytes SerialiseVolRecord(const VolChannelRecord& r) {
   return b;
 }
 
-VolChannelRecord DeserialiseVolRecord(std::span<const std::byte, kVolChannelSize> b) {
+state::VolChannelRecord DeserialiseVolRecord(std::span<const std::byte, kVolChannelSize> b) {
   In i(b.data());
-  VolChannelRecord r;
+  state::VolChannelRecord r;
   r.QuietSound = i.I16();
   r.VolCommandCode = i.I16();
   r.reserved = i.I16();

@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <string>
 
-namespace vx::briefing {
+namespace vx::state {
 
 // Values committed from the take-off briefing sheet, and the landing briefing's values
 // kept beside them.
@@ -129,4 +129,4 @@ struct BriefingState {
   std::int16_t VoiceFormFromFlight = 0;     // -1 when frm音声設定 was opened from the flight
 };
 
-}  // namespace vx::briefing
+}  // namespace vx::state
