@@ -7,19 +7,19 @@
 #include <vector>
 
 #include "datafiles/positional_text.h"
-#include "datafiles/settings_file.h"
-#include "datafiles/settings_loader.h"
-#include "datafiles/settings_table.h"
+#include "announce/pro_settings_file.h"
+#include "announce/pro_settings_loader.h"
+#include "announce/pro_settings_table.h"
 #include "runtime/cp932.h"
 #include "state/pro_context.h"
 
 namespace {
 
-using vx::datafiles::SettingsForm;
+using vx::announce::SettingsForm;
 
 std::vector<std::string> Snapshot(state::ProContext& ctx) {
   std::vector<std::string> texts;
-  for (const auto& row : vx::datafiles::kSettingsTable) texts.push_back(SettingsValueText(row, ctx, SettingsForm::Save));
+  for (const auto& row : vx::announce::kSettingsTable) texts.push_back(SettingsValueText(row, ctx, SettingsForm::Save));
   return texts;
 }
 

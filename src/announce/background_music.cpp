@@ -6,12 +6,12 @@
 
 #include "announce/engine_waits.h"
 #include "announce/flight_window_view.h"
+#include "announce/mp3_track.h"
 #include "platform/clock.h"
 #include "platform/event_pump.h"
 #include "platform/mp3_player.h"
 #include "platform/music_device.h"
 #include "runtime/text_rules.h"
-#include "simlink/mp3_track.h"
 #include "state/pro_context.h"
 #include "ui/scope_guard.h"
 
@@ -60,7 +60,7 @@ void StartBgmByMode(state::ProContext& pro) {
     }
     StampKeySequenceTime(pro);
     e.Mp3OpenFailures = 0;  // asked for anew: every track gets its chance again
-    simlink::PlayNextMp3Track(pro);
+    PlayNextMp3Track(pro);
   }
 }
 
@@ -80,7 +80,7 @@ void PlayNextBgmSegment(state::ProContext& pro) {
     pump.Pump();
   }
   auto& list = e.BgmPlaylist;
-  list.position = simlink::NextBgmPosition(list.position, count, e.BgmRepeatMode, *pro.svc.random);
+  list.position = NextBgmPosition(list.position, count, e.BgmRepeatMode, *pro.svc.random);
   const auto position = static_cast<std::size_t>(list.position);
   e.BgmPlaying = -1;
   music.FreeSegment(e.BgmSegment);
@@ -102,7 +102,7 @@ void PollBgmEnd(state::ProContext& pro) {
     if (music.SegmentPosition(e.BgmSegment) >= music.SegmentLength(e.BgmSegment)) PlayNextBgmSegment(pro);
   } else if (e.BgmEngine == state::kEngineMp3) {
     e.Mp3PlayerState = pro.svc.mp3->State();
-    if (e.Mp3PlayerState == platform::kMp3Stopped) simlink::PlayNextMp3Track(pro);
+    if (e.Mp3PlayerState == platform::kMp3Stopped) PlayNextMp3Track(pro);
   }
 }
 

@@ -1,7 +1,7 @@
 #pragma once
 // Background music of the flight: MIDI segments or MP3 tracks one after another, the
 // level keys, the stop key, and the lowering of the music while an announcement speaks.
-// The MP3 track change itself is simlink::PlayNextMp3Track.
+// The MP3 track change itself is PlayNextMp3Track (mp3_track.h).
 namespace vx::state {
 struct ProContext;
 }

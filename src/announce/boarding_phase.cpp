@@ -9,8 +9,8 @@
 #include "announce/route_region.h"
 #include "announce/sound_slots.h"
 #include "announce/spoken_digits.h"
-#include "datafiles/pro_board.h"
-#include "datafiles/pro_files.h"
+#include "announce/pro_board.h"
+#include "announce/pro_files.h"
 #include "platform/event_pump.h"
 #include "platform/paths.h"
 #include "runtime/numbers.h"
@@ -178,7 +178,7 @@ void RunBoardingPhase(state::ProContext& pro) {
   if (viewSwitch) {
     g.Check();
     try {
-      datafiles::WriteEyeCheckCfg(pro);
+      announce::WriteEyeCheckCfg(pro);
     } catch (const runtime::RuntimeError& error) {
       report = ViewFaultCaption(error.Text());
     }
@@ -198,7 +198,7 @@ void RunBoardingPhase(state::ProContext& pro) {
     g.Wait(kViewLeadSeconds);
   } else if (board) {
     g.Check();
-    const datafiles::BoardShown shown = datafiles::ShowFlightBoard(pro, datafiles::kDeparturesBoard);
+    const datafiles::BoardShown shown = announce::ShowFlightBoard(pro, datafiles::kDeparturesBoard);
     if (!shown.Shown()) {
       report = BoardFaultCaption(shown.fault);
       g.Caption(report);
@@ -221,7 +221,7 @@ void RunBoardingPhase(state::ProContext& pro) {
     pump.Pump();
     g.Wait(kViewTailSeconds);
   } else {
-    if (board) datafiles::CloseDepartureBoard(pro);
+    if (board) CloseDepartureBoard(pro);
     g.Wait(kAfterCallSeconds);
     g.Check();
     pro.svc.paths->DeleteIfExists(kEyeCheck);

@@ -6,8 +6,8 @@
 #include "announce/departure_clock.h"
 #include "announce/flight_window_view.h"
 #include "announce/sound_slots.h"
-#include "datafiles/pro_board.h"
-#include "datafiles/pro_files.h"
+#include "announce/pro_board.h"
+#include "announce/pro_files.h"
 #include "platform/addon_link.h"
 #include "platform/event_pump.h"
 #include "platform/mp3_player.h"
@@ -53,7 +53,7 @@ void StoreSoundWindowPosition(state::ProContext& pro) {
   stored.left = static_cast<std::int32_t>(std::nearbyint(place.left));
   stored.expTop = stored.top;
   stored.expLeft = static_cast<std::int32_t>(std::nearbyint(place.left + place.width));
-  datafiles::WriteVexlorSdCfg(pro);
+  announce::WriteVexlorSdCfg(pro);
   pro.svc.pump->Pump();
 }
 
@@ -72,9 +72,9 @@ void EndFlight(state::ProContext& pro) {
   if (e.flightForms) e.flightForms->Unload(FlightForm::frmCabin);
 
   // A board the flight showed does not outlive it.
-  datafiles::CloseDepartureBoardNow(pro);
+  announce::CloseDepartureBoardNow(pro);
 
-  for (std::string_view file : datafiles::kHandOverFiles) {
+  for (std::string_view file : announce::kHandOverFiles) {
     if (pro.svc.paths->DeleteIfExists(file)) pump.Pump();
   }
 

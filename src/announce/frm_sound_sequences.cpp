@@ -5,10 +5,10 @@
 #include "announce/flight_lifecycle.h"
 #include "announce/flight_windows.h"
 #include "announce/frm_sound.h"
+#include "announce/pro_files.h"
+#include "announce/pro_flight_restart.h"
+#include "announce/pro_route.h"
 #include "announce/sound_slots.h"
-#include "datafiles/flight_restart.h"
-#include "datafiles/pro_files.h"
-#include "datafiles/route_airports.h"
 #include "platform/addon_link.h"
 #include "platform/clock.h"
 #include "platform/event_pump.h"
@@ -117,7 +117,7 @@ void FrmSound::frmSound_Form_Load() {
   e.VoiceFormOpenFlag = 0;
   e.TobOpenFlag = 0;
 
-  datafiles::WriteVexlorExpCfg(pro_);
+  announce::WriteVexlorExpCfg(pro_);
   StartCallOutProgram();
   pump.Pump();
 
@@ -136,8 +136,8 @@ void FrmSound::frmSound_Form_Load() {
   StartFlightOrResume();
 
   pump.Pump();
-  datafiles::ApplyRouteAirports(pro_.files);
-  datafiles::WriteVexlorSdCfg(pro_);
+  announce::ApplyRouteAirports(pro_.files);
+  announce::WriteVexlorSdCfg(pro_);
   pump.Pump();
 
   pro_.sim.AddonSessionOpen =
@@ -157,9 +157,9 @@ void FrmSound::StartFlightOrResume() {
   auto& tob = pro_.briefing.TobBriefing;
   // A snapshot that does not load leaves a fresh flight.
   if (pro_.svc.paths->Exists("\\FlightRestart.cfg") && pro_.main.ResumeRequested == 1 &&
-      datafiles::LoadFlightRestart(pro_))
+      announce::LoadFlightRestart(pro_))
     return;
-  datafiles::TakeAircraftTypeCode(tob);
+  announce::TakeAircraftTypeCode(tob);
   ShowFlightFormOnTop(pro_, FlightForm::frmTOB);
 }
 

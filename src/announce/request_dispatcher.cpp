@@ -12,7 +12,7 @@
 #include "announce/request_table.h"
 #include "announce/route_region.h"
 #include "announce/sound_commands.h"
-#include "datafiles/flight_restart.h"
+#include "announce/pro_flight_restart.h"
 #include "platform/event_pump.h"
 #include "platform/paths.h"
 #include "runtime/runtime_error.h"
@@ -90,11 +90,11 @@ void ServeGroupRequest(state::ProContext& pro, std::int16_t request) {
     (inFlight ? e.AirStep : e.GroundStep) = step;
   }
   if (row.saveResume) {
-    datafiles::SaveFlightRestart(pro);
+    announce::SaveFlightRestart(pro);
     pro.svc.pump->Pump();
   }
   if (row.deleteResume) {
-    datafiles::DeleteFlightRestartFiles(pro);
+    announce::DeleteFlightRestartFiles(pro);
     pro.svc.pump->Pump();
   }
 }

@@ -176,26 +176,6 @@ void SaveAirlineTable(const platform::Paths& paths, const state::AirlineTableArr
   platform::WriteTextLinesAtomic(paths.Under(Literal(kAirlineTableFile)), AirlineTableLines(table));
 }
 
-void LoadAirportTable(state::ProContext& ctx) {
-  LoadAirportTable(*ctx.svc.paths, ctx.files.AirportTable);
-  ctx.svc.pump->Pump();
-}
-
-void LoadAirlineTable(state::ProContext& ctx) {
-  LoadAirlineTable(*ctx.svc.paths, ctx.files.AirlineTable);
-  ctx.svc.pump->Pump();
-}
-
-void SaveAirportTable(state::ProContext& ctx) {
-  SaveAirportTable(*ctx.svc.paths, ctx.files.AirportTable);
-  ctx.svc.pump->Pump();
-}
-
-void SaveAirlineTable(state::ProContext& ctx) {
-  SaveAirlineTable(*ctx.svc.paths, ctx.files.AirlineTable);
-  ctx.svc.pump->Pump();
-}
-
 std::optional<std::string> MissingTableFileMessage(const platform::Paths& paths) {
   for (const auto file : {kAirportTableFile, kAirlineTableFile}) {
     if (!paths.Exists(Literal(file))) {
@@ -204,13 +184,6 @@ std::optional<std::string> MissingTableFileMessage(const platform::Paths& paths)
     }
   }
   return std::nullopt;
-}
-
-bool CheckTableFilesForStart(state::ProContext& ctx) {
-  const auto message = MissingTableFileMessage(*ctx.svc.paths);
-  if (!message) return true;
-  ctx.boxes->Show(*message, ui::Buttons::Ok, ui::Icon::Exclamation, "Start");
-  return false;
 }
 
 }  // namespace vx::datafiles

@@ -51,16 +51,8 @@ void LoadAirlineTable(const platform::Paths& paths, state::AirlineTableArray& ta
 void SaveAirportTable(const platform::Paths& paths, const state::AirportTableArray& table);
 void SaveAirlineTable(const platform::Paths& paths, const state::AirlineTableArray& table);
 
-// The main program's tables; each pumps the window events once when done. Errors reach
-// the caller.
-void LoadAirportTable(state::ProContext& ctx);
-void LoadAirlineTable(state::ProContext& ctx);
-void SaveAirportTable(state::ProContext& ctx);
-void SaveAirlineTable(state::ProContext& ctx);
 
 // Before a flight starts: the message naming the table file that is missing, if any.
 std::optional<std::string> MissingTableFileMessage(const platform::Paths& paths);
-// Shows that message (title "Start") and returns false when a table file is missing.
-bool CheckTableFilesForStart(state::ProContext& ctx);
 
 }  // namespace vx::datafiles

@@ -38,10 +38,4 @@ std::int16_t ArrivalDelayClassFor(int scheduledHour, int scheduledMinute, int ac
   return kLaterThanEveryBand;
 }
 
-void ClassifyArrivalDelay(state::ProContext& ctx) {
-  const auto& scheduled = ctx.briefing.BriefingTimes.events[1];
-  const auto& actual = ctx.briefing.BriefingTimes.events[3];
-  ctx.files.ArrivalDelayClass = ArrivalDelayClassFor(scheduled.gmtHour, scheduled.gmtMinute, actual.gmtHour, actual.gmtMinute);
-}
-
 }  // namespace vx::datafiles

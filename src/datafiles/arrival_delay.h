@@ -14,8 +14,5 @@ namespace vx::datafiles {
 // else 10, 20, 30, 40, 50 for d up to 20, 30, 40, 50, 60 and 60 beyond.
 std::int16_t ArrivalDelayClassFor(int scheduledHour, int scheduledMinute, int actualHour, int actualMinute);
 
-// `ArrivalDelayClass` from the GMT times of `BriefingTimes` events 1 (scheduled
-// arrival) and 3 (actual arrival at the gate).
-void ClassifyArrivalDelay(state::ProContext& ctx);
 
 }  // namespace vx::datafiles

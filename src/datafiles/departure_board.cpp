@@ -10,7 +10,6 @@
 #include "platform/text_file.h"
 #include "runtime/numbers.h"
 #include "runtime/runtime_error.h"
-#include "simlink/common_helpers.h"
 
 namespace vx::datafiles {
 namespace {
@@ -76,13 +75,14 @@ BoardShown ShowDepartureBoard(const BoardServices& s, const BoardFlight& flight,
   return {*pid, {}};
 }
 
-void CloseDepartureBoard(platform::ProcessLauncher& processes, const simlink::WaitHooks& wait, int& taskId) {
+void CloseDepartureBoard(platform::ProcessLauncher& processes, const std::function<void(float seconds)>& waitSeconds,
+                         int& taskId) {
   if (taskId == 0) return;
   if (!processes.IsRunning(taskId)) {
     taskId = 0;
     return;
   }
-  simlink::WaitSeconds(wait, kBeforeCloseSeconds);
+  waitSeconds(kBeforeCloseSeconds);
   CloseDepartureBoardNow(processes, taskId);
 }
 

@@ -4,6 +4,7 @@
 // ("Vovu.exe" or "Vovu", any letter case) started with the timetable's path as its only
 // argument; closed later by its process id. Both programs that show the board call
 // these with their own services and state.
+#include <functional>
 #include <string>
 
 #include "datafiles/board_files.h"
@@ -16,10 +17,6 @@ class Paths;
 class ProcessLauncher;
 class Random;
 }  // namespace vx::platform
-
-namespace vx::simlink {
-struct WaitHooks;
-}
 
 namespace vx::datafiles {
 
@@ -46,9 +43,11 @@ struct BoardShown {
 BoardShown ShowDepartureBoard(const BoardServices& services, const BoardFlight& flight,
                               const state::AirportTableArray& airports);
 
-// When the board `taskId` still runs: waits 1 s with `wait` (its result does not matter)
-// and closes the program by its id. `taskId` is 0 afterwards. Nothing fails.
-void CloseDepartureBoard(platform::ProcessLauncher& processes, const simlink::WaitHooks& wait, int& taskId);
+// When the board `taskId` still runs: waits 1 s with the program's own timed wait
+// `waitSeconds` (its result does not matter) and closes the program by its id. `taskId`
+// is 0 afterwards. Nothing fails.
+void CloseDepartureBoard(platform::ProcessLauncher& processes, const std::function<void(float seconds)>& waitSeconds,
+                         int& taskId);
 // The same without the wait (the end of the program or the flight).
 void CloseDepartureBoardNow(platform::ProcessLauncher& processes, int& taskId);
 

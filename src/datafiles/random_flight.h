@@ -63,10 +63,5 @@ RandomFlight ParseRandomFlight(std::string_view text);
 // holds exactly this ICAO code; an empty code never matches and keeps `ownSlot`.
 int ResolveImportedAirportSlot(const std::string& icao, int ownSlot, const state::AirportTableArray& table);
 
-// At Start when "\RandomFlight.cfg" exists: imports the flight into the briefing, the
-// airline slot 139 (when the flight's airline is 139), the airport slots 198 and 199 and
-// the route, then applies the route. A file that cannot be read or parsed is reported in
-// a message box and nothing is imported. True when the flight was imported.
-bool LoadRandomFlight(state::ProContext& ctx);
 
 }  // namespace vx::datafiles

@@ -4,7 +4,7 @@
 
 #include "announce/flight_window_view.h"
 #include "announce/flight_windows.h"
-#include "datafiles/pro_files.h"
+#include "announce/pro_files.h"
 #include "mainwindow/key_mode.h"
 #include "mainwindow/key_sequence.h"
 #include "mainwindow/quiet_sound.h"
@@ -40,7 +40,7 @@ void PlaySwitchClick(state::ProContext& pro) {
 void StartRotatingView(state::ProContext& pro) {
   if (pro.main.ViewSwitchOption != "ON" || pro.engine.RotatingViewState != 0) return;
   pro.engine.RotatingViewState = 1;
-  datafiles::WriteEyeViewCfg(pro);
+  announce::WriteEyeViewCfg(pro);
   SetFlightText(pro, FlightBox::tbx処理内容, "「A-A」 回転視点");
   SetFlightColours(pro, FlightBox::tbxAA, 9, 11);
 }

@@ -4,12 +4,12 @@
 #include <initializer_list>
 
 #include "announce/flight_window_opener.h"
+#include "announce/pro_files.h"
+#include "announce/pro_random_flight.h"
+#include "announce/pro_settings_file.h"
+#include "announce/pro_settings_loader.h"
+#include "announce/pro_tables.h"
 #include "briefing/cabin_attendant_pictures.h"
-#include "datafiles/airport_airline_tables.h"
-#include "datafiles/pro_files.h"
-#include "datafiles/random_flight.h"
-#include "datafiles/settings_file.h"
-#include "datafiles/settings_loader.h"
 #include "mainwindow/command_keys.h"
 #include "mainwindow/key_mode.h"
 #include "mainwindow/key_sequence.h"
@@ -154,14 +154,14 @@ void FrmMain::frmMain_Form_Load() {
   pushback.engineStartSound = 1;
   pushback.voiceFileSet = 1;
 
-  datafiles::WriteBeginCfg(pro_);
+  announce::WriteBeginCfg(pro_);
   paths.DeleteIfExists("\\EyeRet.cfg");
-  for (std::string_view file : datafiles::kHandOverFiles) {
+  for (std::string_view file : announce::kHandOverFiles) {
     paths.DeleteIfExists(file);
     pump.Pump();
   }
 
-  datafiles::LoadSettingsAtStartup(pro_);
+  announce::LoadSettingsAtStartup(pro_);
   ShowSettingsTexts();
   pump.Pump();
 
@@ -200,7 +200,7 @@ void FrmMain::AskResumeFlight() {
     return;
   }
   if (paths.Exists("\\FlightRestart内容.cfg")) {
-    datafiles::ReadFlightRestartContents(pro_);
+    announce::ReadFlightRestartContents(pro_);
   } else {
     summary = {kNoSummary, kNoSummary, kNoSummary, kNoSummary};
   }
@@ -219,11 +219,11 @@ void FrmMain::frmMain_buttonStart_Click() {
     flightWindow_.OpenFlightWindow();
     return;
   }
-  if (!datafiles::CheckTableFilesForStart(pro_)) return;
+  if (!announce::CheckTableFilesForStart(pro_)) return;
 
   buttonExit.SetFocus();
   pump.Pump();
-  datafiles::TakeBackEyeRetCfg(pro_);
+  announce::TakeBackEyeRetCfg(pro_);
   pump.Pump();
   AskResumeFlight();
 
@@ -236,14 +236,14 @@ void FrmMain::frmMain_buttonStart_Click() {
   pro_.engine.FlightWindowClosed = 0;
   SetWindowState(ui::WindowState::Minimized);
   pump.Pump();
-  datafiles::LoadAirportTable(pro_);
-  datafiles::LoadAirlineTable(pro_);
+  announce::LoadAirportTable(pro_);
+  announce::LoadAirlineTable(pro_);
   if (paths.Exists("\\RandomFlight.cfg")) {
-    datafiles::LoadRandomFlight(pro_);
+    announce::LoadRandomFlight(pro_);
     pump.Pump();
-    datafiles::SaveAirportTable(pro_);
+    announce::SaveAirportTable(pro_);
     pump.Pump();
-    datafiles::SaveAirlineTable(pro_);
+    announce::SaveAirlineTable(pro_);
     pump.Pump();
   }
   flightWindow_.OpenFlightWindow();
@@ -252,7 +252,7 @@ void FrmMain::frmMain_buttonStart_Click() {
 void FrmMain::frmMain_buttonOcumo_Click() {
   SetKeyInputMode(pro_, kKeyModeViewpoint);
   if (!ViewpointProgramRunning(pro_)) {
-    datafiles::WriteOcumoCfg(pro_);
+    announce::WriteOcumoCfg(pro_);
     pro_.main.OcumoProcess = pro_.svc.processes->Start(pro_.svc.paths->Under("\\ExePro\\Ocumo"), {}, false);
     if (!pro_.main.OcumoProcess) SetKeyInputMode(pro_, kKeyModeNone);
   }
@@ -290,14 +290,14 @@ void FrmMain::frmMain_Form_Unload() {
       "VexlorPro を終了します。\n\n設定ファイル「 " + name + " 」を上書き保存しますか？", ui::Buttons::YesNo,
       ui::Icon::Question, "設定値の保存");
   if (answer == ui::Answer::Yes) {
-    datafiles::SaveSettingsFile(pro_, std::string(name));
+    announce::SaveSettingsFile(pro_, std::string(name));
     pump.Pump();
     paths.DeleteIfExists("\\RandomFlight.cfg");
   }
   simlink::CloseMainChannels(pro_);
-  datafiles::SaveSettingsFile(pro_, datafiles::kDefaultSettingsFileName);
+  announce::SaveSettingsFile(pro_, announce::kDefaultSettingsFileName);
   pump.Pump();
-  for (std::string_view file : datafiles::kHandOverFiles) {
+  for (std::string_view file : announce::kHandOverFiles) {
     paths.DeleteIfExists(file);
     pump.Pump();
   }

@@ -8,7 +8,7 @@
 #include "announce/engine_program.h"
 #include "announce/frm_sound.h"
 #include "announce/sound_slots.h"
-#include "datafiles/flight_restart.h"
+#include "announce/pro_flight_restart.h"
 #include "platform/sim_ipc_client.h"
 #include "platform/sim_variable_area.h"
 #include "simlink/channels.h"
@@ -167,7 +167,7 @@ TEST_F(FrmSoundTest, MidiWithoutFilesOpensNoMusicAndTheCallOutProgramMayHaveItsE
 
 TEST_F(FrmSoundTest, AResumeDeclinedOpensTheBriefingSheetAndOneAcceptedLoadsTheSnapshot) {
   p.pro.briefing.TobBriefing.AirlineName = "resumed airline";
-  ASSERT_TRUE(datafiles::SaveFlightRestart(p.pro));
+  ASSERT_TRUE(announce::SaveFlightRestart(p.pro));
   p.pro.briefing.TobBriefing.AirlineName = "other";
   p.File("\\BEGIN.cfg");
   p.pro.main.ResumeRequested = 0;

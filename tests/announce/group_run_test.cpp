@@ -10,7 +10,7 @@
 #include "announce/handover_polls.h"
 #include "announce/request_dispatcher.h"
 #include "announce/sound_slots.h"
-#include "datafiles/pro_files.h"
+#include "announce/pro_files.h"
 #include "runtime/numbers.h"
 #include "simlink/channels.h"
 
@@ -37,7 +37,7 @@ void RunSample(state::ProContext& pro) {
   g.Part(7);
   if (!g.Aborted()) {
     g.Check();
-    datafiles::WriteEyeDoorCfg(pro);
+    announce::WriteEyeDoorCfg(pro);
     g.WaitForFileGone("\\EyeDoor.cfg", 1.0f, PollCut::Ends);
   }
   g.Part(8, "Ａ３：二");

@@ -191,33 +191,5 @@ TEST_F(TablesTest, ReversedRowsFillTheSameSlots) {
   EXPECT_EQ(back[2].ICAO, "RJBB");
 }
 
-TEST_F(TablesTest, TheProgramsTablesLoadAndSaveThroughTheBaseFolder) {
-  WriteCsv("空港db.csv", std::string(kAirportHeader) + "80,1,c.wav,RJCC,新千歳,千歳,新千歳国際空港,4760000,1700000000,82,-540,-540\r\n");
-  WriteCsv("会社db.csv", std::string(kAirlineHeader) + "0,1,JAL,日本航空,\r\n");
-  const auto pumps = pump.PumpCount();
-  LoadAirportTable(ctx);
-  LoadAirlineTable(ctx);
-  EXPECT_EQ(pump.PumpCount(), pumps + 2);
-  EXPECT_EQ(ctx.files.AirportTable[80].ICAO, "RJCC");
-  EXPECT_EQ(ctx.files.AirlineTable[0].会社名詳細, "日本航空");
-  ctx.files.AirlineTable[1] = {0, "ANA", "全日空", ""};
-  SaveAirlineTable(ctx);
-  EXPECT_EQ(platform::ReadTextLines(Base("会社db.csv"))[2], "1,0,ANA,全日空,");
-}
-
-TEST_F(TablesTest, AMissingTableFileRefusesTheStartNamingTheFile) {
-  EXPECT_EQ(ErrorOf([&] { LoadAirportTable(ctx); }), runtime::kFileNotFound);
-
-  boxes.Expect("Start", ui::Answer::Ok, "空港db.csv が見つかりません");
-  EXPECT_FALSE(CheckTableFilesForStart(ctx));
-  WriteCsv("空港db.csv", kAirportHeader);
-  boxes.Expect("Start", ui::Answer::Ok, "会社db.csv が見つかりません");
-  EXPECT_FALSE(CheckTableFilesForStart(ctx));
-  WriteCsv("会社db.csv", kAirlineHeader);
-  EXPECT_TRUE(CheckTableFilesForStart(ctx));
-  EXPECT_EQ(boxes.PendingExpectations(), 0u);
-  EXPECT_EQ(boxes.shown.size(), 2u);
-}
-
 }  // namespace
 }  // namespace vx::datafiles::test

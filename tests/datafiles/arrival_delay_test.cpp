@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include "datafiles/arrival_delay.h"
-#include "state/pro_context.h"
 
 namespace vx::datafiles {
 namespace {
@@ -29,15 +28,6 @@ TEST(ArrivalDelayTest, ClassesAtTheirBoundariesAndAcrossMidnight) {
     EXPECT_EQ(ArrivalDelayClassFor(c.scheduledHour, c.scheduledMinute, c.actualHour, c.actualMinute), c.expected)
         << c.scheduledHour << ":" << c.scheduledMinute << " -> " << c.actualHour << ":" << c.actualMinute;
   }
-}
-
-TEST(ArrivalDelayTest, TakesTheGmtTimesOfTheScheduledAndActualArrival) {
-  state::ProContext ctx;
-  auto& events = ctx.briefing.BriefingTimes.events;
-  events[1] = {20, 0, 23, 50};  // local times are not used
-  events[3] = {9, 5, 0, 5};
-  ClassifyArrivalDelay(ctx);
-  EXPECT_EQ(ctx.files.ArrivalDelayClass, 10);
 }
 
 }  // namespace

@@ -13,7 +13,6 @@
 #include "datafiles/pro_fixture.h"
 #include "platform/process.h"
 #include "platform/random.h"
-#include "simlink/common_helpers.h"
 
 namespace vx::datafiles::test {
 namespace {
@@ -79,7 +78,7 @@ TEST_F(BoardProcessTest, TheBoardProgramFindsItsThreeFilesAndEndsWhenClosedByIts
   EXPECT_TRUE(processes.IsRunning(shown.pid));
 
   int taskId = shown.pid;
-  CloseDepartureBoard(processes, simlink::WaitHooks{clock, pump, {}, {}, {}}, taskId);
+  CloseDepartureBoard(processes, [this](float seconds) { pump.Idle(std::chrono::milliseconds(static_cast<int>(seconds * 1000))); }, taskId);
   EXPECT_EQ(taskId, 0);
   EXPECT_FALSE(processes.IsRunning(shown.pid));
   EXPECT_TRUE(LogShows("closed signal=15\n"));

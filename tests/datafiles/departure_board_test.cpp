@@ -8,12 +8,10 @@
 #include <filesystem>
 
 #include "datafiles/departure_board.h"
-#include "datafiles/pro_board.h"
-#include "datafiles/pro_fixture.h"
+#include "datafiles/board_fixture.h"
 #include "platform/process.h"
 #include "platform/random.h"
 #include "runtime/cp932.h"
-#include "simlink/common_helpers.h"
 
 namespace vx::datafiles::test {
 namespace {
@@ -31,64 +29,6 @@ std::vector<std::string> Fields(const std::string& row) {
   }
   return out;
 }
-
-class BoardTest : public ProFixture {
- protected:
-  BoardTest() {
-    ctx.svc.random = &random;
-    ctx.svc.processes = &processes;
-    clock.SetWallClock({2004, 7, 1, 14, 30, 12, 0});
-    std::filesystem::create_directories(Base("vovu030"));
-    dir.WriteBytes("vovu030/vovu", "#!/bin/sh\n");  // the program, in another letter case
-    for (auto [slot, name] : std::initializer_list<std::pair<int, const char*>>{
-             {1, "東京"}, {5, "札幌"}, {7, "大阪"}, {12, "福岡"}, {40, "那覇"},
-             {101, "ロンドン"}, {120, "ソウル"}, {150, "パリ"}})
-      airports[static_cast<std::size_t>(slot)].空港名パタパタ = name;
-  }
-
-  BoardServices Services() { return {paths, clock, pump, random, processes}; }
-
-  void Script(std::initializer_list<double> values) {
-    for (double v : values) random.Push(v);
-  }
-
-  // The golden file with BaseFolder put in, as the CP932 bytes with CR LF.
-  std::string Golden(const std::string& name) const {
-    std::string text = GoldenText("board/" + name);
-    const std::string mark = "<BaseFolder>";
-    if (auto at = text.find(mark); at != std::string::npos) text.replace(at, mark.size(), paths.BaseText());
-    std::string crlf;
-    for (char c : text) {
-      if (c == '\n') crlf += '\r';
-      crlf += c;
-    }
-    return runtime::Utf8ToCp932(crlf);
-  }
-
-  void ExpectGolden(const std::string& name) {
-    SCOPED_TRACE(name);
-    EXPECT_EQ(Bytes("vovu030/" + name), Golden(name));
-  }
-
-  // A domestic departure: airline slot 3, flight 1205 at 9:35 from gate 12, slot 1 to 5.
-  static BoardFlight Departure() {
-    BoardFlight f;
-    f.kind = "出発";
-    f.gate = 12;
-    f.airlineSlot = "3";
-    f.flightNumber = "1205";
-    f.hour = 9;
-    f.minute = 35;
-    f.airportSlots = {"1", "5"};
-    f.destinationName = "札幌";
-    f.originName = "東京";
-    return f;
-  }
-
-  platform::ScriptedRandom random;
-  platform::RecordingProcessLauncher processes;
-  state::AirportTableArray airports;
-};
 
 TEST_F(BoardTest, ADomesticDeparturesBoardWritesItsThreeFilesAndStartsTheProgramOnTheTimetable) {
   // Nine destinations among 大阪, 福岡 and 那覇 (the route's own two are left out), then
@@ -271,7 +211,7 @@ TEST_F(BoardTest, ABoardThatCannotBeShownSaysWhyWritesNothingAndStartsNothing) {
 }
 
 TEST_F(BoardTest, TheBoardClosesByItsProcessIdAfterASecondAndOnlyWhileItRuns) {
-  simlink::WaitHooks wait{clock, pump, {}, {}, {}};
+  const auto wait = [this](float seconds) { pump.RunFor(std::chrono::duration_cast<std::chrono::nanoseconds>(std::chrono::duration<float>(seconds))); };
   int taskId = 0;
   CloseDepartureBoard(processes, wait, taskId);  // none started
   EXPECT_TRUE(processes.closed.empty());
@@ -291,51 +231,6 @@ TEST_F(BoardTest, TheBoardClosesByItsProcessIdAfterASecondAndOnlyWhileItRuns) {
   EXPECT_EQ(clock.MonotonicNanos(), later);
   EXPECT_EQ(processes.closed.size(), 1u);
   EXPECT_EQ(taskId, 0);
-}
-
-TEST_F(BoardTest, TheMainProgramsBoardCopiesTheOtherAirportsNameAndKeepsTheProgramsId) {
-  auto& tob = ctx.briefing.TobBriefing;
-  tob.DepartureGate = 12;
-  tob.FlightNumber = "1205";
-  ctx.main.ArrivalGate = 3;
-  ctx.briefing.SelectedAirlineIndex = "3";
-  ctx.briefing.BriefingTimes.events[0] = {9, 35, 0, 35};
-  ctx.briefing.BriefingTimes.events[1] = {11, 5, 2, 5};
-  ctx.files.RouteAirports[0].slot = "1";
-  ctx.files.RouteAirports[1].slot = "5";
-  ctx.files.AirportTable = airports;
-  ctx.files.ArrivalDelayClass = 10;
-
-  BoardShown shown = ShowFlightBoard(ctx, "出発");
-  ASSERT_TRUE(shown.Shown()) << shown.fault;
-  EXPECT_EQ(ctx.files.BoardDestinationName, "札幌");
-  EXPECT_EQ(ctx.files.BoardTaskId, shown.pid);
-  const std::string departures = runtime::Cp932ToUtf8(Bytes("vovu030/出発.pdt"));
-  EXPECT_NE(departures.find("\"0\",\"7\",\"1\",\"2\",\"0\",\"5\",\"10\",\"0\",\"1\",\"10\",\"093500\",\"1\""),
-            std::string::npos);
-
-  // An arrivals board while the first still runs: the first is closed, the origin named.
-  shown = ShowFlightBoard(ctx, "到着");
-  ASSERT_TRUE(shown.Shown());
-  EXPECT_EQ(processes.closed, std::vector<int>{1000});
-  EXPECT_EQ(ctx.files.BoardOriginName, "東京");
-  EXPECT_EQ(ctx.files.BoardTaskId, 1001);
-  const std::string arrivals = runtime::Cp932ToUtf8(Bytes("vovu030/到着.pdt"));
-  EXPECT_NE(arrivals.find("\"0\",\"7\",\"1\",\"2\",\"0\",\"5\",\"10\",\"0\",\"6\",\"10\",\"110500\",\"1\""),
-            std::string::npos);
-  EXPECT_NE(runtime::Cp932ToUtf8(Bytes("vovu030/到着.ppl")).find("\"東京\",\"$FFFFFF\",\"$000000\"\r\n\r\n[ColumnDefine07]"),
-            std::string::npos);
-
-  CloseDepartureBoard(ctx);
-  EXPECT_EQ(processes.closed, (std::vector<int>{1000, 1001}));
-  EXPECT_EQ(ctx.files.BoardTaskId, 0);
-
-  // The pickers' "no slot" 999 has no board name: no board, nothing started.
-  ctx.files.RouteAirports[1].slot = "999";
-  shown = ShowFlightBoard(ctx, "出発");
-  EXPECT_EQ(shown.fault, "空港番号が正しくありません");
-  EXPECT_EQ(processes.started.size(), 2u);
-  EXPECT_EQ(ctx.files.BoardTaskId, 0);
 }
 
 }  // namespace

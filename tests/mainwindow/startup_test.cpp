@@ -11,8 +11,8 @@
 #include "briefing/cabin_attendant_pictures.h"
 #include "datafiles/airport_airline_tables.h"
 #include "datafiles/restart_summary.h"
-#include "datafiles/settings_file.h"
-#include "datafiles/settings_loader.h"
+#include "announce/pro_settings_file.h"
+#include "announce/pro_settings_loader.h"
 #include "mainwindow/key_mode.h"
 #include "mainwindow/pro_program.h"
 #include "platform/instance_lock.h"
@@ -93,15 +93,15 @@ class StartupTest : public ::testing::Test {
     seed.svc = p.pro.svc;
     seed.svc.paths = &instPaths;
     seed.boxes = &p.ui.boxes;
-    datafiles::ApplyDefaultSettings(seed);
+    announce::ApplyDefaultSettings(seed);
     seed.files.SettingsFileName = "Other.cfg";
     seed.files.MileageTotal = 4321;
     seed.briefing.CabinAttendantChoice = 1;
-    ASSERT_TRUE(datafiles::SaveSettingsFile(seed, "VexlorPro.cfg"));
+    ASSERT_TRUE(announce::SaveSettingsFile(seed, "VexlorPro.cfg"));
     seed.briefing.CabinAttendantChoice = 3;
     seed.engine.BgmMode = "MIDI";
     seed.main.CommandKeyA = 81;
-    ASSERT_TRUE(datafiles::SaveSettingsFile(seed, "Other.cfg"));
+    ASSERT_TRUE(announce::SaveSettingsFile(seed, "Other.cfg"));
   }
 
   void WriteTables() {
@@ -121,8 +121,8 @@ class StartupTest : public ::testing::Test {
     r.svc.pump = &readerPump;  // the program's pump has ended with it
     r.svc.paths = &instPaths;
     r.boxes = &p.ui.boxes;
-    datafiles::ApplyDefaultSettings(r);
-    EXPECT_TRUE(datafiles::LoadSettingsFile(r, name));
+    announce::ApplyDefaultSettings(r);
+    EXPECT_TRUE(announce::LoadSettingsFile(r, name));
     return r;
   }
 
@@ -404,7 +404,7 @@ class PictureTest : public MainWindowTest, public ::testing::WithParamInterface<
 TEST_P(PictureTest, CabinAttendantPictureFollowsTheChoice) {
   state::ProContext r = ReadBack("Other.cfg");
   r.briefing.CabinAttendantChoice = static_cast<std::int16_t>(GetParam().choice);
-  ASSERT_TRUE(datafiles::SaveSettingsFile(r, "Other.cfg"));
+  ASSERT_TRUE(announce::SaveSettingsFile(r, "Other.cfg"));
   p.random.Push(GetParam().random);
   Run({[&] {
     // Without picture files each attendant has a placeholder of her own.

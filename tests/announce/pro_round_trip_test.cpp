@@ -2,16 +2,18 @@
 // and back, over the one layout of each file.
 #include <gtest/gtest.h>
 
+#include "announce/pro_files.h"
 #include "datafiles/exp_settings_file.h"
 #include "datafiles/eye_check_file.h"
 #include "datafiles/ocumo_files.h"
-#include "datafiles/pro_files.h"
 #include "datafiles/pro_fixture.h"
 #include "datafiles/pushback_file.h"
 #include "datafiles/sound_settings_file.h"
 #include "runtime/cp932.h"
 
-namespace vx::datafiles::test {
+namespace vx::announce::test {
+using namespace datafiles;
+using namespace datafiles::test;
 namespace {
 
 state::ViewTableArray SampleViews() {
@@ -160,4 +162,4 @@ TEST_F(RoundTripTest, CallOutProgramReadsWhatTheMainProgramWrote) {
 }
 
 }  // namespace
-}  // namespace vx::datafiles::test
+}  // namespace vx::announce::test

@@ -1,12 +1,14 @@
 // The flight resume snapshot: the settings file under "FlightRestart.cfg" with its summary.
 #include <gtest/gtest.h>
 
-#include "datafiles/flight_restart.h"
+#include "announce/pro_flight_restart.h"
+#include "announce/settings_known_state.h"
 #include "datafiles/pro_fixture.h"
-#include "datafiles/settings_known_state.h"
 #include "platform/text_file.h"
 
-namespace vx::datafiles::test {
+namespace vx::announce::test {
+using namespace datafiles;
+using namespace datafiles::test;
 namespace {
 
 using FlightRestartTest = ProFixture;
@@ -65,4 +67,4 @@ TEST_F(FlightRestartTest, TheFilesGoTogetherOnlyWhenTheSnapshotExists) {
 }
 
 }  // namespace
-}  // namespace vx::datafiles::test
+}  // namespace vx::announce::test

@@ -10,7 +10,7 @@ namespace vx::platform {
 class Random;
 }
 
-namespace vx::simlink {
+namespace vx::announce {
 
 // How long a track change waits for the player to report that it plays.
 inline constexpr double kMp3StartLimitSeconds = 3.0;
@@ -30,4 +30,4 @@ std::int16_t NextBgmPosition(std::int16_t position, std::int16_t count, std::str
 // When the flight ends while it waits for the player, it returns without a word.
 void PlayNextMp3Track(state::ProContext& pro);
 
-}  // namespace vx::simlink
+}  // namespace vx::announce

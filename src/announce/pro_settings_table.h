@@ -16,7 +16,7 @@ struct ProContext;
 struct MainWindowTexts;
 }  // namespace vx::mainwindow
 
-namespace vx::datafiles {
+namespace vx::announce {
 
 inline constexpr int kSettingsValueCount = 191;
 inline constexpr std::string_view kDefaultSettingsFileName = "VexlorPro.cfg";
@@ -62,4 +62,4 @@ struct SettingsRow {
 
 extern const std::array<SettingsRow, kSettingsValueCount> kSettingsTable;
 
-}  // namespace vx::datafiles
+}  // namespace vx::announce

@@ -1,7 +1,7 @@
+#include "announce/pro_files.h"
 #include "datafiles/exp_settings_file.h"
 #include "datafiles/eye_check_file.h"
 #include "datafiles/ocumo_files.h"
-#include "datafiles/pro_files.h"
 #include "datafiles/pushback_file.h"
 #include "datafiles/route_airports.h"
 #include "datafiles/sound_settings_file.h"
@@ -9,16 +9,16 @@
 #include "platform/paths.h"
 #include "state/pro_context.h"
 
-namespace vx::datafiles {
+namespace vx::announce {
 void WriteOcumoCfg(state::ProContext& ctx) {
-  WriteOcumoCfgFile(ctx.svc.paths->Under("\\Ocumo.cfg"),
+  datafiles::WriteOcumoCfgFile(ctx.svc.paths->Under("\\Ocumo.cfg"),
                     {ctx.main.MainWindowHandle, ctx.files.ViewTable, ctx.main.ApuSoundSettings});
   ctx.svc.pump->Pump();
 }
 
 void WriteVexlorExpCfg(state::ProContext& ctx) {
   const auto& position = ctx.engine.SoundWindowPosition;
-  WriteVexlorExpCfgFile(ctx.svc.paths->Under("\\vexlorEXP.cfg"),
+  datafiles::WriteVexlorExpCfgFile(ctx.svc.paths->Under("\\vexlorEXP.cfg"),
                         {ctx.main.SpeedCallOption, ctx.main.AltitudeCallOption, position.expTop, position.expLeft,
                          ctx.files.ViewTable, ctx.main.ApuSoundSettings});
   ctx.svc.pump->Pump();
@@ -28,9 +28,9 @@ void WriteEyeCheckCfg(state::ProContext& ctx) {
   const auto& tob = ctx.briefing.TobBriefing;
   const auto& route = ctx.files.RouteAirports;
   const auto& departure = ctx.briefing.BriefingTimes.events[0];
-  const int departureSlot = CheckedAirportSlot(route[0].slot);
-  const int arrivalSlot = CheckedAirportSlot(route[1].slot);
-  EyeCheckCfg values;
+  const int departureSlot = datafiles::CheckedAirportSlot(route[0].slot);
+  const int arrivalSlot = datafiles::CheckedAirportSlot(route[1].slot);
+  datafiles::EyeCheckCfg values;
   values.InspectionDoorSwitch = ctx.main.ViewSwitchOption;
   values.InspectionBoardFlag = tob.FlipBoardOn;
   values.boardKind = "出発";
@@ -43,13 +43,13 @@ void WriteEyeCheckCfg(state::ProContext& ctx) {
   values.arrivalSlot = route[1].slot;
   values.departureBoardName = ctx.files.AirportTable[departureSlot].空港名パタパタ;
   values.arrivalBoardName = ctx.files.AirportTable[arrivalSlot].空港名パタパタ;
-  WriteEyeCheckCfgFile(ctx.svc.paths->Under("\\EyeCheck.cfg"), values);
+  datafiles::WriteEyeCheckCfgFile(ctx.svc.paths->Under("\\EyeCheck.cfg"), values);
   ctx.svc.pump->Pump();
 }
 
 void WriteVexlorPbCfg(state::ProContext& ctx) {
   const auto& pb = ctx.briefing.PushbackSettings;
-  WriteVexlorPbCfgFile(ctx.svc.paths->Under("\\vexlorPB.cfg"),
+  datafiles::WriteVexlorPbCfgFile(ctx.svc.paths->Under("\\vexlorPB.cfg"),
                        {pb.pushbackOn, pb.method, pb.speed, pb.turnRate, pb.turnBackSpeed, pb.distance,
                         pb.turnDirection, pb.angleMode, pb.angle1, pb.angle2, pb.angle3});
   ctx.svc.pump->Pump();
@@ -61,7 +61,7 @@ void WriteVexlorSdCfg(state::ProContext& ctx) {
   const auto& timing = b.TimingSettings;
   const auto& route = ctx.files.RouteAirports;
   const auto& position = ctx.engine.SoundWindowPosition;
-  VexlorSdCfg v;
+  datafiles::VexlorSdCfg v;
   constexpr int kVolumeEntries[7] = {21, 28, 26, 27, 4, 24, 25};  // towing, gear, touchdown, reverse, G4, approach check, landing
   for (int i = 0; i < 7; ++i) v.CallVolumeLevels[i] = b.VolumeSettings[kVolumeEntries[i]];
   v.GearNoiseIas = b.GearWindIas;
@@ -94,8 +94,8 @@ void WriteVexlorSdCfg(state::ProContext& ctx) {
   v.AesDeparture = tob.DepartureAesFlag;
   v.AesArrival = tob.ArrivalAesFlag;
   v.CallElevationFt = tob.AircraftHeight;
-  WriteVexlorSdCfgFile(ctx.svc.paths->Under("\\vexlorSD.cfg"), v);
+  datafiles::WriteVexlorSdCfgFile(ctx.svc.paths->Under("\\vexlorSD.cfg"), v);
   ctx.svc.pump->Pump();
 }
 
-}  // namespace vx::datafiles
+}  // namespace vx::announce

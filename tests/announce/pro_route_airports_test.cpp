@@ -1,11 +1,13 @@
 // The route's two airports taken from the airport table, and its length.
 #include <gtest/gtest.h>
 
+#include "announce/pro_route.h"
 #include "datafiles/route_airports.h"
 #include "runtime/runtime_error.h"
 #include "state/files_state.h"
 
-namespace vx::datafiles {
+namespace vx::announce::test {
+using namespace datafiles;
 namespace {
 
 // One degree in the table's units (degrees = units × 8.9984275577e-6 and × 8.381903171539e-8).
@@ -81,4 +83,4 @@ TEST_F(RouteAirportsTest, ABadSlotOnEitherSideChangesNothing) {
 }
 
 }  // namespace
-}  // namespace vx::datafiles
+}  // namespace vx::announce::test

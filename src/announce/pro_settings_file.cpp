@@ -1,9 +1,9 @@
-#include "datafiles/settings_file.h"
+#include "announce/pro_settings_file.h"
 
 #include <cmath>
 
+#include "announce/pro_files.h"
 #include "datafiles/positional_text.h"
-#include "datafiles/pro_files.h"
 #include "platform/event_pump.h"
 #include "platform/paths.h"
 #include "platform/text_file.h"
@@ -12,13 +12,13 @@
 #include "state/pro_context.h"
 #include "ui/message_box.h"
 
-namespace vx::datafiles {
+namespace vx::announce {
 namespace {
 
 std::string FieldText(const SettingsField& field) {
   struct Text {
     std::string operator()(std::monostate) const { return {}; }
-    std::string operator()(const std::string* t) const { return WritableValue(*t); }
+    std::string operator()(const std::string* t) const { return datafiles::WritableValue(*t); }
     std::string operator()(const std::int16_t* v) const { return runtime::IntText(*v); }
     std::string operator()(const std::int32_t* v) const { return runtime::IntText(*v); }
     // Only a number the loader can read back is written.
@@ -117,4 +117,4 @@ void WriteDefaultSettingsFile(state::ProContext& ctx, std::string_view name) {
   ctx.svc.pump->Pump();
 }
 
-}  // namespace vx::datafiles
+}  // namespace vx::announce

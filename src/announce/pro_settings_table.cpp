@@ -1,8 +1,8 @@
-#include "datafiles/settings_table.h"
+#include "announce/pro_settings_table.h"
 
 #include "state/pro_context.h"
 
-namespace vx::datafiles {
+namespace vx::announce {
 namespace {
 
 using state::MainWindowTexts;
@@ -273,4 +273,4 @@ static_assert(RowsInOrder(), "each row sits at its value's index");
 
 }  // namespace
 
-}  // namespace vx::datafiles
+}  // namespace vx::announce

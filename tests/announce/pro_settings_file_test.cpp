@@ -1,13 +1,15 @@
 // The main settings file as the save and the defaults writer lay it out, byte for byte.
 #include <gtest/gtest.h>
 
+#include "announce/pro_settings_file.h"
+#include "announce/settings_known_state.h"
 #include "datafiles/ocumo_files.h"
 #include "datafiles/pro_fixture.h"
-#include "datafiles/settings_file.h"
-#include "datafiles/settings_known_state.h"
 #include "platform/text_file.h"
 
-namespace vx::datafiles::test {
+namespace vx::announce::test {
+using namespace datafiles;
+using namespace datafiles::test;
 namespace {
 
 using SettingsFileTest = ProFixture;
@@ -141,4 +143,4 @@ TEST_F(SettingsFileTest, AFailedSaveOverAFolderLeavesTheFolder) {
 }
 
 }  // namespace
-}  // namespace vx::datafiles::test
+}  // namespace vx::announce::test

@@ -1,5 +1,7 @@
+#include "announce/pro_random_flight.h"
+
+#include "announce/pro_route.h"
 #include "datafiles/random_flight.h"
-#include "datafiles/route_airports.h"
 #include "platform/event_pump.h"
 #include "platform/paths.h"
 #include "platform/text_file.h"
@@ -8,10 +10,10 @@
 #include "state/pro_context.h"
 #include "ui/message_box.h"
 
-namespace vx::datafiles {
+namespace vx::announce {
 namespace {
 
-void StoreAirport(const RandomFlightAirport& from, state::AirportRecord& to) {
+void StoreAirport(const datafiles::RandomFlightAirport& from, state::AirportRecord& to) {
   to.ICAO = from.icao;
   to.選択ボタン = from.buttonName;
   to.空港名パタパタ = from.boardName;
@@ -32,12 +34,12 @@ void ReportUnusableFile(state::ProContext& ctx, const std::string& errorText, co
 }  // namespace
 
 bool LoadRandomFlight(state::ProContext& ctx) {
-  RandomFlight flight;
+  datafiles::RandomFlight flight;
   try {
     const std::string text = platform::ReadTextFile(ctx.svc.paths->Under("\\RandomFlight.cfg"));
     ctx.svc.pump->Pump();
-    flight = ParseRandomFlight(text);
-  } catch (const RandomFlightError& e) {
+    flight = datafiles::ParseRandomFlight(text);
+  } catch (const datafiles::RandomFlightError& e) {
     ReportUnusableFile(ctx, e.ErrorText(), e.Label());
     return false;
   } catch (const runtime::RuntimeError& e) {
@@ -64,10 +66,10 @@ bool LoadRandomFlight(state::ProContext& ctx) {
   StoreAirport(flight.departure, table[state::kImportDepartureSlot]);
   StoreAirport(flight.arrival, table[state::kImportArrivalSlot]);
   auto& route = ctx.files.RouteAirports;
-  route[0].slot = runtime::IntText(ResolveImportedAirportSlot(flight.departure.icao, state::kImportDepartureSlot, table));
-  route[1].slot = runtime::IntText(ResolveImportedAirportSlot(flight.arrival.icao, state::kImportArrivalSlot, table));
+  route[0].slot = runtime::IntText(datafiles::ResolveImportedAirportSlot(flight.departure.icao, state::kImportDepartureSlot, table));
+  route[1].slot = runtime::IntText(datafiles::ResolveImportedAirportSlot(flight.arrival.icao, state::kImportArrivalSlot, table));
   ApplyRouteAirports(ctx.files);
   return true;
 }
 
-}  // namespace vx::datafiles
+}  // namespace vx::announce

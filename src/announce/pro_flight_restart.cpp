@@ -1,16 +1,16 @@
-#include "datafiles/flight_restart.h"
+#include "announce/pro_flight_restart.h"
 
-#include "datafiles/pro_files.h"
-#include "datafiles/settings_file.h"
-#include "datafiles/settings_loader.h"
-#include "datafiles/settings_table.h"
+#include "announce/pro_files.h"
+#include "announce/pro_settings_file.h"
+#include "announce/pro_settings_loader.h"
+#include "announce/pro_settings_table.h"
 #include "platform/event_pump.h"
 #include "platform/paths.h"
 #include "runtime/numbers.h"
 #include "runtime/text_rules.h"
 #include "state/pro_context.h"
 
-namespace vx::datafiles {
+namespace vx::announce {
 namespace {
 
 constexpr std::string_view kSnapshotLiteral = "\\FlightRestart.cfg";
@@ -43,4 +43,4 @@ void DeleteFlightRestartFiles(state::ProContext& ctx) {
   if (ctx.svc.paths->DeleteIfExists(kSnapshotLiteral)) ctx.svc.paths->DeleteIfExists(kSummaryLiteral);
 }
 
-}  // namespace vx::datafiles
+}  // namespace vx::announce

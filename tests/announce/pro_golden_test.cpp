@@ -1,14 +1,16 @@
 // Every writer's file compared byte for byte with a golden file written by hand.
 #include <gtest/gtest.h>
 
+#include "announce/pro_files.h"
 #include "datafiles/exp_settings_file.h"
 #include "datafiles/ocumo_files.h"
-#include "datafiles/pro_files.h"
 #include "datafiles/pro_fixture.h"
 #include "datafiles/signal_files.h"
 #include "runtime/cp932.h"
 
-namespace vx::datafiles::test {
+namespace vx::announce::test {
+using namespace datafiles;
+using namespace datafiles::test;
 namespace {
 
 const state::ViewTableArray kViews{{{"0", "100", "80", "190", "7"},
@@ -193,4 +195,4 @@ TEST_F(GoldenTest, CompanionProgramsOwnFiles) {
 }
 
 }  // namespace
-}  // namespace vx::datafiles::test
+}  // namespace vx::announce::test

@@ -8,7 +8,7 @@
 #include <string_view>
 #include <vector>
 
-#include "datafiles/settings_table.h"
+#include "announce/pro_settings_table.h"
 
 namespace vx::state {
 struct ProContext;
@@ -17,7 +17,7 @@ namespace vx::platform {
 class Paths;
 }
 
-namespace vx::datafiles {
+namespace vx::announce {
 
 enum class SettingsForm { Save, Defaults };
 
@@ -46,4 +46,4 @@ bool SaveSettingsFile(state::ProContext& ctx, std::string_view name);
 // value 164 the current `SpecialEngineSoundOn`. File errors reach the caller.
 void WriteDefaultSettingsFile(state::ProContext& ctx, std::string_view name);
 
-}  // namespace vx::datafiles
+}  // namespace vx::announce

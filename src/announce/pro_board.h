@@ -8,24 +8,24 @@ namespace vx::state {
 struct ProContext;
 }
 
-namespace vx::datafiles {
+namespace vx::announce {
 
 // The flight as a board of `kind` shows it: for "出発" the departure gate and the
 // scheduled departure, for any other kind the arrival gate and the scheduled arrival;
 // the airline, the flight number, the route slots, BoardDestinationName,
 // BoardOriginName and ArrivalDelayClass.
-BoardFlight FlightBoardValues(const state::ProContext& pro, std::string_view kind);
+datafiles::BoardFlight FlightBoardValues(const state::ProContext& pro, std::string_view kind);
 
 // The boarding and arrival groups' board: first the other airport's board name (the
 // arrival's for "出発" into BoardDestinationName, the departure's otherwise into
 // BoardOriginName), then ShowDepartureBoard with the program's services; the program's
 // id is kept in BoardTaskId (a board still running from before is closed first). A route
 // slot outside the table gives a fault and no board.
-BoardShown ShowFlightBoard(state::ProContext& pro, std::string_view kind);
+datafiles::BoardShown ShowFlightBoard(state::ProContext& pro, std::string_view kind);
 
 // CloseDepartureBoard with the main program's wait and BoardTaskId.
 void CloseDepartureBoard(state::ProContext& pro);
 // Closes a board still running at once (the end of the flight).
 void CloseDepartureBoardNow(state::ProContext& pro);
 
-}  // namespace vx::datafiles
+}  // namespace vx::announce

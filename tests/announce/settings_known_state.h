@@ -6,15 +6,15 @@
 
 #include "state/pro_context.h"
 
-namespace vx::datafiles::test {
+namespace vx::announce::test {
 
 // Sets every variable of the settings file to the value settings_saved.cfg holds, and
 // the three volume entries that the file does not keep to 4.
 void SetKnownSettingsState(state::ProContext& ctx);
 
-// The bytes of tests/datafiles/settings_golden/<name>.
+// The bytes of tests/announce/settings_golden/<name>.
 std::string SettingsGoldenBytes(const std::string& name);
 // Its lines, decoded to UTF-8, without line ends.
 std::vector<std::string> SettingsGoldenLines(const std::string& name);
 
-}  // namespace vx::datafiles::test
+}  // namespace vx::announce::test

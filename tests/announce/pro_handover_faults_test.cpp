@@ -2,12 +2,14 @@
 // they are created, and the one-shot file taken without losing a rewrite.
 #include <gtest/gtest.h>
 
+#include "announce/pro_files.h"
 #include "datafiles/pro_fixture.h"
-#include "datafiles/pro_files.h"
 #include "datafiles/sound_settings_file.h"
 #include "runtime/runtime_error.h"
 
-namespace vx::datafiles::test {
+namespace vx::announce::test {
+using namespace datafiles;
+using namespace datafiles::test;
 namespace {
 
 class HandoverFaultsTest : public ProFixture {
@@ -104,4 +106,4 @@ TEST_F(HandoverFaultsTest, ABadSoundFileIsReportedAndStillTaken) {
 }
 
 }  // namespace
-}  // namespace vx::datafiles::test
+}  // namespace vx::announce::test

@@ -4,13 +4,15 @@
 
 #include <limits>
 
+#include "announce/pro_settings_file.h"
+#include "announce/pro_settings_loader.h"
+#include "announce/settings_known_state.h"
 #include "datafiles/pro_fixture.h"
-#include "datafiles/settings_file.h"
-#include "datafiles/settings_known_state.h"
-#include "datafiles/settings_loader.h"
 #include "runtime/cp932.h"
 
-namespace vx::datafiles::test {
+namespace vx::announce::test {
+using namespace datafiles;
+using namespace datafiles::test;
 namespace {
 
 class SettingsLoaderTest : public ProFixture {
@@ -309,4 +311,4 @@ TEST_F(SettingsLoaderTest, DefaultsThatCannotBeWrittenAreUsedFromMemory) {
 }
 
 }  // namespace
-}  // namespace vx::datafiles::test
+}  // namespace vx::announce::test

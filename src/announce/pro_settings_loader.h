@@ -14,7 +14,7 @@ namespace vx::state {
 struct ProContext;
 }
 
-namespace vx::datafiles {
+namespace vx::announce {
 
 // One converted value (monostate: a value that is read and checked, then dropped).
 using StagedValue = std::variant<std::monostate, std::string, std::int16_t, std::int32_t, double>;
@@ -61,4 +61,4 @@ void ApplyDefaultSettings(state::ProContext& ctx);
 // settings-file box shows `SettingsFileName` after the first load.
 void LoadSettingsAtStartup(state::ProContext& ctx);
 
-}  // namespace vx::datafiles
+}  // namespace vx::announce

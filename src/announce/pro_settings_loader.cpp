@@ -1,12 +1,12 @@
-#include "datafiles/settings_loader.h"
+#include "announce/pro_settings_loader.h"
 
 #include <algorithm>
 #include <optional>
 
+#include "announce/pro_settings_file.h"
+#include "announce/pro_settings_table.h"
 #include "announce/volume_table.h"
 #include "datafiles/positional_text.h"
-#include "datafiles/settings_file.h"
-#include "datafiles/settings_table.h"
 #include "platform/event_pump.h"
 #include "platform/paths.h"
 #include "platform/text_file.h"
@@ -15,7 +15,7 @@
 #include "state/pro_context.h"
 #include "ui/message_box.h"
 
-namespace vx::datafiles {
+namespace vx::announce {
 namespace {
 
 // Values 134 to 137 came later than the others: a file that ends before them gives
@@ -58,7 +58,7 @@ void StoreRow(state::ProContext& ctx, const SettingsRow& row, StagedValue value)
 }
 
 bool IsCurrentVersion(std::string_view text) {
-  const auto items = SplitItems(text.substr(0, text.find_first_of("\r\n")));
+  const auto items = datafiles::SplitItems(text.substr(0, text.find_first_of("\r\n")));
   return !items.empty() && items.front() == kSettingsVersionLine;
 }
 
@@ -182,7 +182,7 @@ bool LoadSettingsFile(state::ProContext& ctx, std::string_view name) {
   std::vector<StagedValue> staged;
   try {
     if (!text) text = platform::ReadTextFile(ctx.svc.paths->Under(literal));
-    staged = StageSettingsValues(ExtractValues(*text), defaultFile);
+    staged = StageSettingsValues(datafiles::ExtractValues(*text), defaultFile);
   } catch (const SettingsValueError& e) {
     ReportBadValue(ctx, file, e);
     return false;
@@ -208,4 +208,4 @@ void LoadSettingsAtStartup(state::ProContext& ctx) {
   if (loaded) LoadSettingsFile(ctx, std::string(ctx.files.SettingsFileName));
 }
 
-}  // namespace vx::datafiles
+}  // namespace vx::announce

@@ -1,4 +1,4 @@
-#include "simlink/mp3_track.h"
+#include "announce/mp3_track.h"
 
 #include <algorithm>
 #include <chrono>
@@ -15,10 +15,8 @@
 #include "ui/message_box.h"
 #include "ui/scope_guard.h"
 
-namespace vx::simlink {
+namespace vx::announce {
 namespace {
-
-using announce::FlightBox;
 
 void SetBox(state::ProContext& pro, FlightBox box, std::string_view text) {
   if (pro.engine.flightWindow) pro.engine.flightWindow->SetText(box, text);
@@ -112,4 +110,4 @@ void PlayNextMp3Track(state::ProContext& pro) {
   pump.Pump();
 }
 
-}  // namespace vx::simlink
+}  // namespace vx::announce

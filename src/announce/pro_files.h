@@ -10,7 +10,7 @@ namespace vx::state {
 struct ProContext;
 }
 
-namespace vx::datafiles {
+namespace vx::announce {
 
 // The hand-over files of a run (EyeRet.cfg and BEGIN.cfg aside), in the order they are
 // deleted: at the main window's load and close, and at the end of a flight.
@@ -47,4 +47,4 @@ void WriteVexlorPbCfg(state::ProContext& ctx);
 // route elevations and arrival position, landing values and flags.
 void WriteVexlorSdCfg(state::ProContext& ctx);
 
-}  // namespace vx::datafiles
+}  // namespace vx::announce

@@ -1,4 +1,4 @@
-#include "datafiles/settings_known_state.h"
+#include "announce/settings_known_state.h"
 
 #include <filesystem>
 #include <cstdlib>
@@ -8,7 +8,7 @@
 
 #include "runtime/cp932.h"
 
-namespace vx::datafiles::test {
+namespace vx::announce::test {
 
 void SetKnownSettingsState(state::ProContext& ctx) {
   auto& b = ctx.briefing;
@@ -132,7 +132,7 @@ void SetKnownSettingsState(state::ProContext& ctx) {
 std::string SettingsGoldenBytes(const std::string& name) {
   const char* source = std::getenv("VX_SOURCE_DIR");
   if (!source) throw std::runtime_error("VX_SOURCE_DIR is not set");
-  std::ifstream in(std::filesystem::path(source) / "tests/datafiles/settings_golden" / name, std::ios::binary);
+  std::ifstream in(std::filesystem::path(source) / "tests/announce/settings_golden" / name, std::ios::binary);
   if (!in) throw std::runtime_error("missing golden file " + name);
   std::ostringstream s;
   s << in.rdbuf();
@@ -155,4 +155,4 @@ std::vector<std::string> SettingsGoldenLines(const std::string& name) {
   return lines;
 }
 
-}  // namespace vx::datafiles::test
+}  // namespace vx::announce::test

@@ -10,7 +10,7 @@ namespace vx::state {
 struct TobBriefingValues;
 }
 
-namespace vx::datafiles {
+namespace vx::announce {
 
 // After the ground groups G2, G3, G4 and the in-flight groups A1, A4: the snapshot, then
 // its summary. False (after the save's message) when the snapshot could not be written;
@@ -31,4 +31,4 @@ void TakeAircraftTypeCode(state::TobBriefingValues& tob);
 // snapshot exists.
 void DeleteFlightRestartFiles(state::ProContext& ctx);
 
-}  // namespace vx::datafiles
+}  // namespace vx::announce

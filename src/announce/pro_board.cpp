@@ -1,23 +1,24 @@
-#include "datafiles/pro_board.h"
+#include "announce/pro_board.h"
 
 #include "announce/engine_waits.h"
 #include "datafiles/route_airports.h"
 #include "platform/process.h"
 #include "runtime/runtime_error.h"
+#include "simlink/common_helpers.h"
 #include "state/pro_context.h"
 
-namespace vx::datafiles {
+namespace vx::announce {
 namespace {
 
 constexpr std::string_view kBadAirport = "空港番号が正しくありません";
 
 }  // namespace
 
-BoardFlight FlightBoardValues(const state::ProContext& pro, std::string_view kind) {
-  const bool departures = kind == kDeparturesBoard;
+datafiles::BoardFlight FlightBoardValues(const state::ProContext& pro, std::string_view kind) {
+  const bool departures = kind == datafiles::kDeparturesBoard;
   const auto& tob = pro.briefing.TobBriefing;
   const auto& time = pro.briefing.BriefingTimes.events[departures ? 0 : 1];
-  BoardFlight flight;
+  datafiles::BoardFlight flight;
   flight.kind = std::string(kind);
   flight.gate = departures ? tob.DepartureGate : pro.main.ArrivalGate;
   flight.airlineSlot = pro.briefing.SelectedAirlineIndex;
@@ -31,29 +32,31 @@ BoardFlight FlightBoardValues(const state::ProContext& pro, std::string_view kin
   return flight;
 }
 
-BoardShown ShowFlightBoard(state::ProContext& pro, std::string_view kind) {
-  const bool departures = kind == kDeparturesBoard;
+datafiles::BoardShown ShowFlightBoard(state::ProContext& pro, std::string_view kind) {
+  const bool departures = kind == datafiles::kDeparturesBoard;
   state::FilesState& files = pro.files;
   try {
-    const int other = CheckedAirportSlot(files.RouteAirports[departures ? 1 : 0].slot);
+    const int other = datafiles::CheckedAirportSlot(files.RouteAirports[departures ? 1 : 0].slot);
     (departures ? files.BoardDestinationName : files.BoardOriginName) =
         files.AirportTable[static_cast<std::size_t>(other)].空港名パタパタ;
   } catch (const runtime::RuntimeError&) {
     return {0, std::string(kBadAirport)};
   }
   CloseDepartureBoardNow(pro);
-  const BoardServices services{*pro.svc.paths, *pro.svc.clock, *pro.svc.pump, *pro.svc.random, *pro.svc.processes};
-  BoardShown shown = ShowDepartureBoard(services, FlightBoardValues(pro, kind), files.AirportTable);
+  const datafiles::BoardServices services{*pro.svc.paths, *pro.svc.clock, *pro.svc.pump, *pro.svc.random, *pro.svc.processes};
+  datafiles::BoardShown shown = ShowDepartureBoard(services, FlightBoardValues(pro, kind), files.AirportTable);
   files.BoardTaskId = shown.pid;
   return shown;
 }
 
 void CloseDepartureBoard(state::ProContext& pro) {
-  CloseDepartureBoard(*pro.svc.processes, announce::EngineWaitHooks(pro), pro.files.BoardTaskId);
+  datafiles::CloseDepartureBoard(
+      *pro.svc.processes, [&pro](float seconds) { simlink::WaitSeconds(EngineWaitHooks(pro), seconds); },
+      pro.files.BoardTaskId);
 }
 
 void CloseDepartureBoardNow(state::ProContext& pro) {
-  if (pro.svc.processes) CloseDepartureBoardNow(*pro.svc.processes, pro.files.BoardTaskId);
+  if (pro.svc.processes) datafiles::CloseDepartureBoardNow(*pro.svc.processes, pro.files.BoardTaskId);
 }
 
-}  // namespace vx::datafiles
+}  // namespace vx::announce

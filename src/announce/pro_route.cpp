@@ -1,0 +1,35 @@
+#include "announce/pro_route.h"
+
+#include "datafiles/route_airports.h"
+#include "simlink/common_helpers.h"
+#include "simlink/sim_derivations.h"
+#include "state/files_state.h"
+
+namespace vx::announce {
+namespace {
+
+void CopyAirport(const state::AirportRecord& from, state::RouteAirport& to) {
+  to.icao = from.ICAO;
+  to.name = from.空港名詳細;
+  to.latitude = from.緯度;
+  to.longitude = from.経度;
+  to.elevation = from.高度;
+}
+
+}  // namespace
+
+void ApplyRouteAirports(state::FilesState& files) {
+  auto& route = files.RouteAirports;
+  const int departure = datafiles::CheckedAirportSlot(route[0].slot);
+  const int arrival = datafiles::CheckedAirportSlot(route[1].slot);
+  CopyAirport(files.AirportTable[departure], route[0]);
+  CopyAirport(files.AirportTable[arrival], route[1]);
+  files.RouteDistance =
+      simlink::GreatCircleDistance(route[0].latitude * simlink::kLatitudeDegreesPerUnit,
+                                   route[0].longitude * simlink::kLongitudeDegreesPerUnit,
+                                   route[1].latitude * simlink::kLatitudeDegreesPerUnit,
+                                   route[1].longitude * simlink::kLongitudeDegreesPerUnit) /
+      1000.0;
+}
+
+}  // namespace vx::announce
