@@ -2,7 +2,6 @@
 // The arrival's delay class of the flight.
 namespace vx::state {
 struct ProContext;
-struct FilesState;
 }
 
 namespace vx::announce {

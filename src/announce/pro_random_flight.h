@@ -2,7 +2,6 @@
 // RandomFlight.cfg taken into the main program's tables and route.
 namespace vx::state {
 struct ProContext;
-struct FilesState;
 }
 
 namespace vx::announce {

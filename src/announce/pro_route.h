@@ -1,7 +1,6 @@
 #pragma once
 // The route of the flight from the airport table.
 namespace vx::state {
-struct ProContext;
 struct FilesState;
 }
 

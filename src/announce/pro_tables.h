@@ -3,7 +3,6 @@
 // and `AirlineTable`.
 namespace vx::state {
 struct ProContext;
-struct FilesState;
 }
 
 namespace vx::announce {

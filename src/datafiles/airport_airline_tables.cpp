@@ -11,8 +11,6 @@
 #include "platform/text_file.h"
 #include "runtime/numbers.h"
 #include "runtime/runtime_error.h"
-#include "state/pro_context.h"
-#include "ui/message_box.h"
 
 namespace vx::datafiles {
 namespace {

@@ -15,9 +15,6 @@
 
 #include "state/tables.h"
 
-namespace vx::state {
-struct ProContext;
-}
 namespace vx::platform {
 class Paths;
 }

@@ -2,7 +2,6 @@
 
 #include <array>
 
-#include "state/pro_context.h"
 
 namespace vx::datafiles {
 namespace {

@@ -3,10 +3,6 @@
 // class picks the lobby's arrival wording and the status on the arrival board.
 #include <cstdint>
 
-namespace vx::state {
-struct ProContext;
-}
-
 namespace vx::datafiles {
 
 // d := actual − scheduled in minutes (GMT), moved by a day once when beyond ±720

@@ -10,10 +10,6 @@
 
 #include "state/tables.h"
 
-namespace vx::state {
-struct ProContext;
-}
-
 namespace vx::datafiles {
 
 struct RandomFlightAirport {
