@@ -1,7 +1,6 @@
 # Compiler settings shared by every target of the project.
 add_library(vx_options INTERFACE)
 target_compile_options(vx_options INTERFACE -Wall -Wextra)
-target_include_directories(vx_options INTERFACE ${PROJECT_SOURCE_DIR}/src)
 target_compile_definitions(vx_options INTERFACE QT_NO_KEYWORDS)
 
 if(VX_SANITIZE)
@@ -9,11 +8,22 @@ if(VX_SANITIZE)
   target_link_options(vx_options INTERFACE -fsanitize=address,undefined)
 endif()
 
-# vx_library(name SOURCES ... DEPS ...): one static library per source folder.
+# vx_library(name SOURCES ... [HEADERS ...] [DEPS ...] [PRIVATE ...]): a static library of
+# one source folder. It exports only its own folder, as <folder>/<header>: a file can
+# include another library's header only when its library declares that library (DEPS
+# where its headers include it, PRIVATE where only its sources do). HEADERS names the
+# headers without a source file where a folder holds several libraries;
+# scripts/check-layers.py reads these calls and checks every include against them.
 function(vx_library name)
-  cmake_parse_arguments(A "" "" "SOURCES;DEPS" ${ARGN})
+  cmake_parse_arguments(A "" "" "SOURCES;HEADERS;DEPS;PRIVATE" ${ARGN})
   add_library(${name} STATIC ${A_SOURCES})
+  get_filename_component(folder ${CMAKE_CURRENT_SOURCE_DIR} NAME)
+  set(root ${PROJECT_BINARY_DIR}/include/${name})
+  file(MAKE_DIRECTORY ${root})
+  file(CREATE_LINK ${CMAKE_CURRENT_SOURCE_DIR} ${root}/${folder} SYMBOLIC)
+  target_include_directories(${name} PUBLIC ${root})
   target_link_libraries(${name} PUBLIC vx_options ${A_DEPS})
+  target_link_libraries(${name} PRIVATE ${A_PRIVATE})
 endfunction()
 
 # vx_test(name LABEL unit|gui|integration SOURCES ... DEPS ...)
