@@ -6,10 +6,10 @@
 #include <string>
 #include <vector>
 
-#include "datafiles/positional_text.h"
 #include "announce/pro_settings_file.h"
 #include "announce/pro_settings_loader.h"
 #include "announce/pro_settings_table.h"
+#include "datafiles/positional_text.h"
 #include "runtime/cp932.h"
 #include "state/pro_context.h"
 

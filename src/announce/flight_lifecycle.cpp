@@ -5,9 +5,9 @@
 
 #include "announce/departure_clock.h"
 #include "announce/flight_window_view.h"
-#include "announce/sound_slots.h"
 #include "announce/pro_board.h"
 #include "announce/pro_files.h"
+#include "announce/sound_slots.h"
 #include "platform/addon_link.h"
 #include "platform/event_pump.h"
 #include "platform/mp3_player.h"

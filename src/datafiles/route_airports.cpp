@@ -1,8 +1,8 @@
 #include "datafiles/route_airports.h"
 
 #include "runtime/numbers.h"
-#include "state/tables.h"
 #include "runtime/runtime_error.h"
+#include "state/tables.h"
 
 namespace vx::datafiles {
 

@@ -7,8 +7,8 @@
 
 #include "announce/engine_program.h"
 #include "announce/frm_sound.h"
-#include "announce/sound_slots.h"
 #include "announce/pro_flight_restart.h"
+#include "announce/sound_slots.h"
 #include "platform/sim_ipc_client.h"
 #include "platform/sim_variable_area.h"
 #include "simlink/channels.h"

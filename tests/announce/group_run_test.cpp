@@ -8,9 +8,9 @@
 #include "announce/flight_lifecycle.h"
 #include "announce/group_run.h"
 #include "announce/handover_polls.h"
+#include "announce/pro_files.h"
 #include "announce/request_dispatcher.h"
 #include "announce/sound_slots.h"
-#include "announce/pro_files.h"
 #include "runtime/numbers.h"
 #include "simlink/channels.h"
 

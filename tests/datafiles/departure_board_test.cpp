@@ -7,8 +7,8 @@
 #include <algorithm>
 #include <filesystem>
 
-#include "datafiles/departure_board.h"
 #include "datafiles/board_fixture.h"
+#include "datafiles/departure_board.h"
 #include "platform/process.h"
 #include "platform/random.h"
 #include "runtime/cp932.h"

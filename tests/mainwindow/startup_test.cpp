@@ -8,11 +8,11 @@
 #include <iterator>
 
 #include "announce/flight_window_opener.h"
+#include "announce/pro_settings_file.h"
+#include "announce/pro_settings_loader.h"
 #include "briefing/cabin_attendant_pictures.h"
 #include "datafiles/airport_airline_tables.h"
 #include "datafiles/restart_summary.h"
-#include "announce/pro_settings_file.h"
-#include "announce/pro_settings_loader.h"
 #include "mainwindow/key_mode.h"
 #include "mainwindow/pro_program.h"
 #include "platform/instance_lock.h"
