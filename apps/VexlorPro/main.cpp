@@ -7,68 +7,37 @@
 
 #include "announce/flight_form_set.h"
 #include "announce/frm_sound.h"
+#include "composition/pro_context_wiring.h"
 #include "mainwindow/vexlor_pro.h"
 #include "platform/addon_link.h"
-#include "platform/clock.h"
 #include "platform/forwarded_key_inbox.h"
 #include "platform/forwarded_keys.h"
 #include "platform/instance_lock.h"
 #include "platform/key_hook.h"
-#include "platform/paths.h"
-#include "platform/process.h"
-#include "platform/qt_event_pump.h"
-#include "platform/random.h"
-#include "platform/sdl_audio.h"
-#include "platform/sdl_mp3_player.h"
-#include "platform/sdl_music_device.h"
-#include "platform/sdl_sound_device.h"
-#include "platform/standin_link.h"
-#include "platform/timeline_log.h"
-#include "platform/timeline_sound_device.h"
-#include "platform/timer_scheduler.h"
 #include "platform/x11_key_hook.h"
 #include "state/pro_context.h"
 #include "ui/qt_file_dialogs.h"
 #include "ui/qt_message_boxes.h"
 #include "ui/qt_popup_menus.h"
-#include "ui/qt_text_viewer.h"
 #include "ui/qt_window_key_hook.h"
-#include "ui/ui_env.h"
 
 using namespace vx;
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
 
-  platform::SystemClock clock;
-  platform::TimerScheduler timers{clock};
-  platform::QtEventPump pump{clock, timers};
-  pump.AttachMainLoop();
   ui::QtMessageBoxes boxes{"VexlorPro"};
   ui::QtFileDialogs fileDialogs;
   ui::QtPopupMenus popups;
-  ui::UiEnv env{clock, pump, timers, boxes, fileDialogs, popups, "VexlorPro"};
-
-  platform::SystemRandom random;
-  platform::Paths paths;
-  platform::PosixProcessLauncher processes;
-  platform::StandinWindowFinder simWindows{platform::DefaultStandinFolder(), ""};
-  platform::StandinSimIpcClient sim{simWindows};
-  platform::StandinKeyInjector keys{sim};
-  ui::QtTextViewer textViewer;
-  platform::SdlAudio audio;
-  platform::SdlSoundDevice sdlSound{audio};
-  platform::SdlMusicDevice music{audio, clock};
-  platform::SdlMp3Player mp3{audio};
-  platform::UnavailableAddonLink addon;
+  composition::SystemServices system{{.programName = "VexlorPro"}, boxes, fileDialogs, popups};
+  system.pump.AttachMainLoop();
+  ui::UiEnv& env = system.env;
 
   // The played timeline of the run, for checking what the program did: $VX_TIMELINE
   // names its file.
-  std::unique_ptr<platform::TimelineLog> timeline;
-  if (const char* file = std::getenv("VX_TIMELINE"); file && *file) timeline = platform::TimelineLog::Open(file, clock);
-  std::optional<platform::TimelineSoundDevice> timelineSound;
-  platform::SoundDevice* sound = &sdlSound;
-  if (timeline) sound = &timelineSound.emplace(sdlSound, *timeline);
+  const char* timelineFile = std::getenv("VX_TIMELINE");
+  composition::SystemSound sound{system.clock, {}, timelineFile ? timelineFile : ""};
+  platform::UnavailableAddonLink addon;
 
   // Keys of the whole desktop where an X display serves the program, else those typed
   // into the program's own windows; and the keys the simulator stand-in hands on.
@@ -84,27 +53,13 @@ int main(int argc, char** argv) {
   keyHook.Add(forwardedKeys);
 
   state::ProContext pro;
-  pro.svc.clock = &clock;
-  pro.svc.pump = &pump;
-  pro.svc.timers = &timers;
-  pro.svc.random = &random;
-  pro.svc.paths = &paths;
-  pro.svc.processes = &processes;
-  pro.svc.keys = &keys;
-  pro.svc.textViewer = &textViewer;
-  pro.svc.sound = sound;
-  pro.svc.music = &music;
-  pro.svc.mp3 = &mp3;
+  composition::WireProContext(pro, system, sound, boxes);
   pro.svc.addon = &addon;
-  pro.svc.sim = &sim;
-  pro.svc.simWindows = &simWindows;
   pro.svc.keyHook = &keyHook;
-  pro.boxes = &boxes;
-  pro.ui = &env;
 
   announce::FrmSound frmSound{env, pro};
-  if (timeline) {
-    frmSound.tbx処理内容.onChange = [&] { timeline->Add("caption", {{"text", frmSound.tbx処理内容.Text()}}); };
+  if (sound.timeline) {
+    frmSound.tbx処理内容.onChange = [&] { sound.timeline->Add("caption", {{"text", frmSound.tbx処理内容.Text()}}); };
   }
   platform::FileInstanceLock instanceLock{platform::DefaultInstanceLockFile("VexlorPro")};
   mainwindow::VexlorProWindows windows{env, pro, frmSound, instanceLock,

@@ -4,6 +4,7 @@
 
 #include <fstream>
 
+#include "composition/pro_context_wiring.h"
 #include "simlink/main_channels.h"
 #include "support/standin_process.h"
 #include "support/temp_dir.h"
@@ -11,27 +12,16 @@
 namespace vx::test {
 
 RealFlightProgram::RealFlightProgram(const StandinProcess& standin, const std::filesystem::path& base)
-    : paths(base), finder(standin.Folder(), standin.Prefix()) {
+    : system({.programName = "VexlorPro", .baseFolder = base, .simulatorFolder = standin.Folder(), .simulatorPrefix = standin.Prefix()},
+             boxes, dialogs, popups) {
   std::filesystem::create_directories(base / "ExePro");
   const auto callOut = base / "ExePro" / "VexlorEXP";
   std::ofstream(callOut) << "#!/bin/sh\nexit 0\n";
   ::chmod(callOut.c_str(), 0755);
 
-  pro.svc.clock = &clock;
-  pro.svc.pump = &pump;
-  pro.svc.timers = &timers;
-  pro.svc.random = &random;
-  pro.svc.paths = &paths;
-  pro.svc.processes = &processes;
-  pro.svc.sound = &sound;
-  pro.svc.music = &music;
-  pro.svc.mp3 = &mp3;
+  composition::WireProContext(pro, system, sound, boxes);
   pro.svc.addon = &addon;
-  pro.svc.sim = &client;
-  pro.svc.simWindows = &finder;
   pro.svc.sharedMemoryPrefix = UniqueName("vxflight");
-  pro.boxes = &boxes;
-  pro.ui = &env;
   pro.engine.BgmMode = "OFF";
   // The route as a loaded settings file gives it.
   pro.files.RouteAirports[0].slot = "0";

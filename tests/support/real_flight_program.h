@@ -10,18 +10,10 @@
 
 #include "announce/flight_form_set.h"
 #include "announce/frm_sound.h"
+#include "composition/system_services.h"
+#include "composition/system_sound.h"
 #include "platform/addon_link.h"
-#include "platform/clock.h"
-#include "platform/paths.h"
-#include "platform/process.h"
 #include "platform/qt_event_pump.h"
-#include "platform/random.h"
-#include "platform/sdl_audio.h"
-#include "platform/sdl_mp3_player.h"
-#include "platform/sdl_music_device.h"
-#include "platform/sdl_sound_device.h"
-#include "platform/standin_link.h"
-#include "platform/timer_scheduler.h"
 #include "state/pro_context.h"
 #include "ui/file_dialog.h"
 #include "ui/message_box.h"
@@ -40,23 +32,15 @@ struct RealFlightProgram {
   // Pumps (idling) until `done` holds or `limit` has passed; whether it held.
   bool RunUntil(const std::function<bool()>& done, std::chrono::milliseconds limit);
 
-  platform::SystemClock clock;
-  platform::TimerScheduler timers{clock};
-  platform::QtEventPump pump{clock, timers};
-  platform::SystemRandom random;
-  platform::Paths paths;
-  platform::PosixProcessLauncher processes;
-  platform::SdlAudio audio{platform::SdlAudio::Settings{.rate = 22050}};
-  platform::SdlSoundDevice sound{audio};
-  platform::SdlMusicDevice music{audio, clock};
-  platform::SdlMp3Player mp3{audio};
-  platform::UnavailableAddonLink addon;
-  platform::StandinWindowFinder finder;
-  platform::StandinSimIpcClient client{finder};
   ui::ScriptedMessageBoxes boxes;
   ui::ScriptedFileDialogs dialogs;
   ui::ScriptedPopupMenus popups;
-  ui::UiEnv env{clock, pump, timers, boxes, dialogs, popups, "VexlorPro"};
+  composition::SystemServices system;
+  composition::SystemSound sound{system.clock, {.rate = 22050}, ""};
+  platform::UnavailableAddonLink addon;
+  platform::SystemClock& clock = system.clock;
+  platform::QtEventPump& pump = system.pump;
+  ui::UiEnv& env = system.env;
   state::ProContext pro;
   announce::FlightFormSet forms;
   announce::StandInForm cabin{env, "frmCabin", "Cabin"};
