@@ -42,7 +42,7 @@ int main(int argc, char** argv) {
     app.exec();
     const vx::bench::CpuUse use{vx::bench::ProcessCpuSeconds() - cpu0, program.clock.MonotonicSeconds() - wall0};
     if (program.pro.engine.FlightWindowClosed != 0 || !program.boxes.shown.empty() ||
-        program.pro.engine.GroundStep != 8) {
+        program.pro.flight.GroundStep != 8) {
       std::fprintf(stderr, "the heartbeat did not serve\n");
       exitCode = 1;
     }

@@ -51,9 +51,9 @@ int NextRecording(state::ProContext& pro, int count) {
 void PlayAtcChatter(state::ProContext& pro) {
   state::EngineState& e = pro.engine;
   auto& pump = *pro.svc.pump;
-  switch (e.AtcChatterState) {
+  switch (pro.flight.AtcChatterState) {
     case kSwitchingOff:
-      e.AtcChatterState = kOff;
+      pro.flight.AtcChatterState = kOff;
       if (SlotPlaying(pro, kAtcSlot)) {
         StopSlot(pro, kAtcSlot);
         pump.Pump();
@@ -61,7 +61,7 @@ void PlayAtcChatter(state::ProContext& pro) {
       Colour(pro, kAtcOffBack, kAtcOffFore);
       return;
     case kSwitchingOn:
-      e.AtcChatterState = kOn;
+      pro.flight.AtcChatterState = kOn;
       Colour(pro, kAtcOnBack, kAtcOnFore);
       break;
     case kOn:
@@ -72,22 +72,22 @@ void PlayAtcChatter(state::ProContext& pro) {
 
   const auto now = static_cast<float>(pro.svc.clock->SecondsSinceMidnight());
   if (SlotPlaying(pro, kAtcSlot)) {
-    e.AtcLastTime = now;
+    pro.flight.AtcLastTime = now;
     return;
   }
   if (state::QuietSoundOn(e)) return;
   // Before midnight has passed since the last recording, the pause is counted; after it
   // (now earlier than the last time) the next recording starts at once.
-  if (now > e.AtcLastTime && std::nearbyint(now - e.AtcLastTime) < e.AtcGapSeconds) return;
+  if (now > pro.flight.AtcLastTime && std::nearbyint(now - pro.flight.AtcLastTime) < pro.flight.AtcGapSeconds) return;
 
-  e.AtcLastTime = now;
-  e.AtcGapSeconds = static_cast<std::int16_t>(2 + static_cast<int>(std::floor(pro.svc.random->Next() * 20)));
+  pro.flight.AtcLastTime = now;
+  pro.flight.AtcGapSeconds = static_cast<std::int16_t>(2 + static_cast<int>(std::floor(pro.svc.random->Next() * 20)));
   StopSlot(pro, kAtcSlot);
   pump.Pump();
   FreeSlot(pro, kAtcSlot);
   pump.Pump();
 
-  const int channel = e.AtcChatterChannel;
+  const int channel = pro.flight.AtcChatterChannel;
   if (channel < 0 || channel >= state::kAtcChannelCount) return;
   const state::AtcFileList& list = e.AtcFileLists[static_cast<std::size_t>(channel)];
   const int count = std::min<int>(list.count, static_cast<int>(list.paths.size()));

@@ -28,16 +28,16 @@ void StampKeySequenceTime(state::ProContext& pro) {
   pro.main.KeySequence.stampNanos = pro.svc.clock->MonotonicNanos();
 }
 
-bool MusicPlaying(const state::EngineState& e) { return e.BgmPlaying == -1; }
+bool MusicPlaying(const state::ProContext& pro) { return pro.flight.BgmPlaying == -1; }
 
 void StepBgmVolume(state::ProContext& pro, int step) {
   state::EngineState& e = pro.engine;
-  if (!MusicPlaying(e) || (e.BgmEngine != state::kEngineSegments && e.BgmEngine != state::kEngineMp3)) return;
+  if (!MusicPlaying(pro) || (e.BgmEngine != state::kEngineSegments && e.BgmEngine != state::kEngineMp3)) return;
   StampKeySequenceTime(pro);
-  int level = e.BgmVolume + step;
+  int level = pro.flight.BgmVolume + step;
   if (level < 0) level = 10;
   if (level > 10) level = 0;
-  e.BgmVolume = static_cast<std::int16_t>(level);
+  pro.flight.BgmVolume = static_cast<std::int16_t>(level);
   if (e.BgmEngine == state::kEngineSegments) {
     pro.svc.music->SetMasterVolume(SegmentVolume(level));
   } else {
@@ -54,7 +54,7 @@ void StartBgmByMode(state::ProContext& pro) {
     StampKeySequenceTime(pro);
     PlayNextBgmSegment(pro);
   } else if (e.BgmEngine == state::kEngineMp3) {
-    while (e.BgmStarting != 0) {
+    while (pro.flight.BgmStarting != 0) {
       if (state::FlightGone(e)) return;
       pro.svc.pump->Idle(std::chrono::milliseconds(10));
     }
@@ -68,21 +68,21 @@ void PlayNextBgmSegment(state::ProContext& pro) {
   state::EngineState& e = pro.engine;
   auto& music = *pro.svc.music;
   auto& pump = *pro.svc.pump;
-  if (e.BgmStarting == 1) return;
+  if (pro.flight.BgmStarting == 1) return;
   const auto count = std::min<std::int16_t>(e.BgmPlaylist.count, state::kPlaylistCapacity);
   if (count <= 0) return;
   // The change flag is cleared however the change ends.
-  e.BgmStarting = 1;
-  const ui::ScopeGuard starting([&e] { e.BgmStarting = 0; });
+  pro.flight.BgmStarting = 1;
+  const ui::ScopeGuard starting([&pro] { pro.flight.BgmStarting = 0; });
 
-  if (MusicPlaying(e)) {
+  if (MusicPlaying(pro)) {
     music.StopSegment(e.BgmSegment);
     pump.Pump();
   }
   auto& list = e.BgmPlaylist;
   list.position = NextBgmPosition(list.position, count, e.BgmRepeatMode, *pro.svc.random);
   const auto position = static_cast<std::size_t>(list.position);
-  e.BgmPlaying = -1;
+  pro.flight.BgmPlaying = -1;
   music.FreeSegment(e.BgmSegment);
   pump.Pump();
   e.BgmSegment = music.LoadSegment(runtime::Trim(list.paths[position]), kSegmentLoadFlags);
@@ -96,7 +96,7 @@ void PlayNextBgmSegment(state::ProContext& pro) {
 
 void PollBgmEnd(state::ProContext& pro) {
   state::EngineState& e = pro.engine;
-  if (!MusicPlaying(e)) return;
+  if (!MusicPlaying(pro)) return;
   if (e.BgmEngine == state::kEngineSegments) {
     auto& music = *pro.svc.music;
     if (music.SegmentPosition(e.BgmSegment) >= music.SegmentLength(e.BgmSegment)) PlayNextBgmSegment(pro);
@@ -112,8 +112,8 @@ void RaiseBgmVolume(state::ProContext& pro) { StepBgmVolume(pro, +2); }
 
 void StopBgmPlayback(state::ProContext& pro) {
   state::EngineState& e = pro.engine;
-  if (!MusicPlaying(e)) return;
-  e.BgmPlaying = 0;
+  if (!MusicPlaying(pro)) return;
+  pro.flight.BgmPlaying = 0;
   if (e.BgmEngine == state::kEngineSegments) {
     pro.svc.music->StopSegment(e.BgmSegment);
   } else if (e.BgmEngine == state::kEngineMp3) {
@@ -128,10 +128,10 @@ void StopBgmPlayback(state::ProContext& pro) {
 bool DuckBgmForAnnouncement(state::ProContext& pro) {
   state::EngineState& e = pro.engine;
   auto& pump = *pro.svc.pump;
-  e.BgmLowered = -1;
-  if (e.BgmEngine == state::kEngineSegments && MusicPlaying(e)) {
+  pro.flight.BgmLowered = -1;
+  if (e.BgmEngine == state::kEngineSegments && MusicPlaying(pro)) {
     pro.svc.music->SetMasterVolume(kQuietAttenuation);
-  } else if (e.BgmEngine == state::kEngineMp3 && MusicPlaying(e)) {
+  } else if (e.BgmEngine == state::kEngineMp3 && MusicPlaying(pro)) {
     e.Mp3PlayerState = pro.svc.mp3->State();
     pump.Pump();
     if (e.Mp3PlayerState != platform::kMp3Paused) {
@@ -145,10 +145,10 @@ bool DuckBgmForAnnouncement(state::ProContext& pro) {
 bool RestoreBgmAfterAnnouncement(state::ProContext& pro) {
   state::EngineState& e = pro.engine;
   auto& pump = *pro.svc.pump;
-  if (e.BgmEngine == state::kEngineSegments && MusicPlaying(e)) {
+  if (e.BgmEngine == state::kEngineSegments && MusicPlaying(pro)) {
     if (!EngineWaitSeconds(pro, 1.0f)) return false;
-    pro.svc.music->SetMasterVolume(state::QuietSoundOn(e) ? kQuietAttenuation : SegmentVolume(e.BgmVolume));
-  } else if (e.BgmEngine == state::kEngineMp3 && MusicPlaying(e)) {
+    pro.svc.music->SetMasterVolume(state::QuietSoundOn(e) ? kQuietAttenuation : SegmentVolume(pro.flight.BgmVolume));
+  } else if (e.BgmEngine == state::kEngineMp3 && MusicPlaying(pro)) {
     if (!EngineWaitSeconds(pro, 1.0f)) return false;
     e.Mp3PlayerState = pro.svc.mp3->State();
     pump.Pump();
@@ -162,7 +162,7 @@ bool RestoreBgmAfterAnnouncement(state::ProContext& pro) {
       pump.Pump();
     }
   }
-  e.BgmLowered = 0;
+  pro.flight.BgmLowered = 0;
   return true;
 }
 

@@ -167,7 +167,7 @@ void RunBoardingPhase(state::ProContext& pro) {
   const bool board = !viewSwitch && pro.briefing.TobBriefing.FlipBoardOn == 1;
   const bool special = e.SpecialVoiceOn == 1;
 
-  e.FlightStage = 0;
+  pro.flight.FlightStage = 0;
   TakeDepartureClock(pro);
   TakeDepartureFuel(pro);
   ClearFlightMaxima(pro);

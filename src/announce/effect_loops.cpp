@@ -17,34 +17,32 @@ std::int32_t Slot(const state::ProContext& pro, int slot) { return SlotBuffer(pr
 }  // namespace
 
 void ToggleWiperSound(state::ProContext& pro) {
-  state::EngineState& e = pro.engine;
   auto& sound = *pro.svc.sound;
   UseVolumeIndex(pro, kWiperVolumeIndex);
-  if (e.WiperOn != 0) {
-    e.WiperOn = 0;
-    sound.Play(Slot(pro, kWiperEndSlot), e.CurrentVolume, kCentre);
+  if (pro.flight.WiperOn != 0) {
+    pro.flight.WiperOn = 0;
+    sound.Play(Slot(pro, kWiperEndSlot), pro.flight.CurrentVolume, kCentre);
     pro.svc.pump->Pump();
     sound.Stop(Slot(pro, kWiperLoopSlot));
     return;
   }
-  e.WiperOn = -1;
-  sound.Play(Slot(pro, kWiperStartSlot), e.CurrentVolume, kCentre);
+  pro.flight.WiperOn = -1;
+  sound.Play(Slot(pro, kWiperStartSlot), pro.flight.CurrentVolume, kCentre);
   pro.svc.pump->Pump();
   if (!WaitSoundEnd(pro, Slot(pro, kWiperStartSlot))) return;
-  sound.PlayLooping(Slot(pro, kWiperLoopSlot), e.CurrentVolume, kCentre);
+  sound.PlayLooping(Slot(pro, kWiperLoopSlot), pro.flight.CurrentVolume, kCentre);
 }
 
 void ToggleAirconSound(state::ProContext& pro) {
-  state::EngineState& e = pro.engine;
   auto& sound = *pro.svc.sound;
-  if (e.AirconOn != 0) {
-    e.AirconOn = 0;
+  if (pro.flight.AirconOn != 0) {
+    pro.flight.AirconOn = 0;
     sound.Stop(Slot(pro, kAirconSlot));
     return;
   }
-  e.AirconOn = -1;
+  pro.flight.AirconOn = -1;
   UseVolumeIndex(pro, kAirconVolumeIndex);
-  sound.PlayLooping(Slot(pro, kAirconSlot), e.CurrentVolume, kCentre);
+  sound.PlayLooping(Slot(pro, kAirconSlot), pro.flight.CurrentVolume, kCentre);
 }
 
 }  // namespace vx::announce

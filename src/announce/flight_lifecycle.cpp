@@ -26,6 +26,8 @@ void BeginNewFlight(state::ProContext& pro) {
   if (e.FlightId == 0) ++e.FlightId;  // 0 means "no tick running"
   e.DispatcherBusy = 0;
   e.groupOpen = false;
+  pro.flight = state::FlightState{};
+  e.BgmPlaylist.position = 0;
 }
 
 void ResetAnnouncementState(state::ProContext& pro) {
@@ -34,12 +36,9 @@ void ResetAnnouncementState(state::ProContext& pro) {
   if (e.flightWindow) e.flightWindow->SetText(FlightBox::tbxKey, state::QuietSoundOn(e) ? "音小" : "音大");
   if (e.mainWindow) e.mainWindow->ClearKeySequence();
   e.AnnounceRequest = 0;
-  e.BgmLowered = 0;
   pro.svc.pump->Pump();
   simlink::WriteTakeoffStarted(pro, 0);
   pro.svc.pump->Pump();
-  pro.sim.LandingCallState = 0;
-  e.FlightStage = 0;
   ClearFlightMaxima(pro);
 }
 
@@ -94,7 +93,7 @@ void EndFlight(state::ProContext& pro) {
       }
       pro.svc.mp3->Free();
     }
-    e.BgmPlaying = 0;
+    pro.flight.BgmPlaying = 0;
     e.BgmEngine = 0;
     pump.Pump();
     pro.svc.sound->Quit();

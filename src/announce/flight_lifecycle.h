@@ -8,14 +8,16 @@ struct ProContext;
 namespace vx::announce {
 
 // A new flight begins (the flight window loads): it gets its own identity, so that code
-// still unwinding from an earlier flight ends instead of running into this one, and a
-// free dispatcher.
+// still unwinding from an earlier flight ends instead of running into this one, a free
+// dispatcher, and a fresh `FlightState` (steps, volumes, music and loop marks, radio
+// chatter, the windows opened from the flight, the landing briefing's defaults) with the
+// music list at its start. This is the one place where a flight's state is reset.
 void BeginNewFlight(state::ProContext& pro);
 
 // Unless the flight window has closed: tbxKey shows the quiet-sound state ("音大" normal,
-// "音小" quiet), the command key sequence, the pending request and the music's lowered
-// mark are cleared, TakeoffStartedFlag 0 is written to VEXLORPRO_STAB, and the landing
-// call, the flight stage and the flight maxima start again.
+// "音小" quiet), the command key sequence and any request made while the window loaded
+// are dropped, TakeoffStartedFlag 0 is written to VEXLORPRO_STAB, and the flight maxima
+// start again.
 void ResetAnnouncementState(state::ProContext& pro);
 
 // When the flight window has moved: its Top, Left, Top again and Left + Width into

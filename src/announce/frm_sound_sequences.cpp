@@ -36,15 +36,6 @@ std::filesystem::path CallOutProgram(const platform::Paths& paths) {
   return withExtension;
 }
 
-void SetLandingBriefingDefaults(state::TobBriefingValues& tob) {
-  tob.LandingRunway = "16R";
-  tob.LandingRunwayParts = {"1", "6", "ライト(R)"};
-  tob.ApproachType = "ビジュアル・アプローチ";
-  tob.ApproachVariant.clear();
-  tob.LandingFlap = 30;
-  tob.GoAroundAltitude = 4500;
-  tob.GoAroundFlap = 15;
-}
 
 }  // namespace
 
@@ -64,7 +55,6 @@ void FrmSound::frmSound_Form_Load() {
 
   ShowFlightFormOnTop(pro_, FlightForm::frmCabin);
   pump.Pump();
-  e.CurrentVolumeIndex = 0;
   pro_.main.KeyInputMode = 2;
   pump.Pump();
   pro_.svc.paths->DeleteIfExists("\\Ocumo.cfg");
@@ -76,8 +66,6 @@ void FrmSound::frmSound_Form_Load() {
   e.SoundWindowPosition.expLeft = static_cast<std::int32_t>(Width() + Left());
 
   e.FlightWindowReady = -1;
-  e.WiperOn = 0;
-  e.AirconOn = 0;
 
   // Without sound there is no flight: the window closes and nothing more is started.
   if (!pro_.svc.sound->Init()) {
@@ -103,28 +91,11 @@ void FrmSound::frmSound_Form_Load() {
     pump.Pump();
   }
 
-  e.BgmStarting = 0;
-  e.BgmPlaying = 0;
-  e.BgmPlaylist.position = 0;
-  e.BgmVolume = 10;
-  e.CurrentVolume = 0;
-  e.RotatingViewState = 0;
-  e.GroundStep = 0;
-  e.AirStep = 1;
-  e.HelpOpenFlag = 0;
-  e.PushbackFormOpenFlag = 0;
-  e.KeyFormOpenFlag = 0;
-  e.VoiceFormOpenFlag = 0;
-  e.TobOpenFlag = 0;
-
   announce::WriteVexlorExpCfg(pro_);
   StartCallOutProgram();
   pump.Pump();
 
-  e.AtcChatterChannel = 0;
-  e.AtcGapSeconds = 5;
-  e.AtcLastTime = static_cast<float>(pro_.svc.clock->SecondsSinceMidnight());
-  e.AtcChatterState = 2;
+  pro_.flight.AtcLastTime = static_cast<float>(pro_.svc.clock->SecondsSinceMidnight());
 
   ResetAnnouncementState(pro_);
   pump.Pump();
@@ -132,7 +103,6 @@ void FrmSound::frmSound_Form_Load() {
   Timer2.SetInterval(kHeartbeatMs);
   Timer2.SetEnabled(true);
 
-  SetLandingBriefingDefaults(pro_.briefing.TobBriefing);
   StartFlightOrResume();
 
   pump.Pump();

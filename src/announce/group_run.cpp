@@ -30,7 +30,7 @@ void GroupRun::Begin() {
   state::EngineState& e = pro_.engine;
   StopSlot(pro_, kAtcSlot);
   pro_.svc.pump->Pump();
-  if (spec_.radioChannel != kRadioUnchanged) e.AtcChatterChannel = static_cast<std::int16_t>(spec_.radioChannel);
+  if (spec_.radioChannel != kRadioUnchanged) pro_.flight.AtcChatterChannel = static_cast<std::int16_t>(spec_.radioChannel);
   e.groupOpen = true;
   WriteCaption(pro_, spec_.caption);
   Check();
@@ -59,7 +59,7 @@ bool GroupRun::Cockpit() const {
 
 void GroupRun::Part(int slot, std::string_view caption) {
   if (Aborted()) return;
-  PlaySlot(pro_, slot, pro_.engine.CurrentVolume);
+  PlaySlot(pro_, slot, pro_.flight.CurrentVolume);
   if (!caption.empty() && pro_.engine.flightWindow) pro_.engine.flightWindow->SetText(FlightBox::tbx処理内容, caption);
   pro_.svc.pump->Pump();
   WaitEnd(slot);
@@ -67,7 +67,7 @@ void GroupRun::Part(int slot, std::string_view caption) {
 
 void GroupRun::FadingPart(int slot, std::string_view caption) {
   if (Aborted()) return;
-  PlaySlot(pro_, slot, pro_.engine.CurrentVolume);
+  PlaySlot(pro_, slot, pro_.flight.CurrentVolume);
   if (!caption.empty() && pro_.engine.flightWindow) pro_.engine.flightWindow->SetText(FlightBox::tbx処理内容, caption);
   pro_.svc.pump->Pump();
   WaitFading(slot);
@@ -79,18 +79,18 @@ void GroupRun::SpecialPart() {
   WaitEnd(kSpecialSlot);
 }
 
-void GroupRun::Play(int slot) { PlaySlot(pro_, slot, pro_.engine.CurrentVolume); }
+void GroupRun::Play(int slot) { PlaySlot(pro_, slot, pro_.flight.CurrentVolume); }
 
 void GroupRun::PlayAt(int slot, int volume) { PlaySlot(pro_, slot, volume); }
 
-void GroupRun::PlayLooping(int slot) { PlaySlotLooping(pro_, slot, pro_.engine.CurrentVolume); }
+void GroupRun::PlayLooping(int slot) { PlaySlotLooping(pro_, slot, pro_.flight.CurrentVolume); }
 
 void GroupRun::Stop(int slot) { StopSlot(pro_, slot); }
 
 void GroupRun::WaitEnd(int slot) { Require(WaitSoundEnd(pro_, SlotBuffer(pro_, slot))); }
 
 void GroupRun::WaitFading(int slot) {
-  Require(WaitSoundWithFade(pro_, SlotBuffer(pro_, slot), pro_.engine.CurrentVolume));
+  Require(WaitSoundWithFade(pro_, SlotBuffer(pro_, slot), pro_.flight.CurrentVolume));
 }
 
 void GroupRun::Wait(float seconds) { Require(EngineWaitSeconds(pro_, seconds)); }
@@ -124,7 +124,7 @@ void CloseGroup(state::ProContext& pro) {
   e.groupOpen = false;
   WriteCaption(pro, "");
   StopAllAnnouncementSounds(pro);
-  if (e.BgmLowered == -1) RestoreBgmAfterAnnouncement(pro);
+  if (pro.flight.BgmLowered == -1) RestoreBgmAfterAnnouncement(pro);
 }
 
 bool RunGroup(state::ProContext& pro, GroupId id) {

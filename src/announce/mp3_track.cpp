@@ -32,7 +32,7 @@ void ReportFailure(state::ProContext& pro, std::int32_t errorNumber, std::int16_
   if (e.Mp3OpenFailures >= limit) {
     // Every track has failed: the music stops instead of failing again on every tick.
     e.Mp3OpenFailures = 0;
-    e.BgmPlaying = 0;
+    pro.flight.BgmPlaying = 0;
     SetBox(pro, FlightBox::tbxBGM番号, "");
     SetBox(pro, FlightBox::tbxBGM名, "");
     SetBox(pro, FlightBox::tbxBGM音量, "");
@@ -59,12 +59,12 @@ void PlayNextMp3Track(state::ProContext& pro) {
   auto& e = pro.engine;
   auto& mp3 = *pro.svc.mp3;
   auto& pump = *pro.svc.pump;
-  if (e.BgmStarting == 1) return;
+  if (pro.flight.BgmStarting == 1) return;
   const auto count = std::min<std::int16_t>(e.BgmPlaylist.count, state::kPlaylistCapacity);
   if (count <= 0) return;
   // The change flag is cleared however the change ends.
-  e.BgmStarting = 1;
-  const ui::ScopeGuard starting([&e] { e.BgmStarting = 0; });
+  pro.flight.BgmStarting = 1;
+  const ui::ScopeGuard starting([&pro] { pro.flight.BgmStarting = 0; });
 
   if (pro.sim.Mp3TrackOpen == 1) {
     mp3.Stop();
@@ -75,7 +75,7 @@ void PlayNextMp3Track(state::ProContext& pro) {
   auto& list = e.BgmPlaylist;
   list.position = NextBgmPosition(list.position, count, e.BgmRepeatMode, *pro.svc.random);
   const auto position = static_cast<std::size_t>(list.position);
-  e.BgmPlaying = -1;
+  pro.flight.BgmPlaying = -1;
 
   if (!mp3.Open(runtime::Trim(list.paths[position]))) {
     ReportFailure(pro, mp3.LastErrorNo(), count);
@@ -102,11 +102,11 @@ void PlayNextMp3Track(state::ProContext& pro) {
   }
   e.Mp3OpenFailures = 0;
 
-  const int volume = state::QuietSoundOn(e) ? 0 : e.BgmVolume * 10;
+  const int volume = state::QuietSoundOn(e) ? 0 : pro.flight.BgmVolume * 10;
   mp3.SetVolume(volume, volume);
   SetBox(pro, FlightBox::tbxBGM番号, "No." + std::to_string(position + 1) + "/" + std::to_string(count));
   SetBox(pro, FlightBox::tbxBGM名, list.titles[position]);
-  SetBox(pro, FlightBox::tbxBGM音量, "BGM音量 " + std::to_string(e.BgmVolume));
+  SetBox(pro, FlightBox::tbxBGM音量, "BGM音量 " + std::to_string(pro.flight.BgmVolume));
   pump.Pump();
 }
 

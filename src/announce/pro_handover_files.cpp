@@ -86,11 +86,11 @@ void WriteVexlorSdCfg(state::ProContext& ctx) {
   v.SpeedReductionHeights = timing.reduceSpeedAltitudes;
   v.DepartureElevationFt = route[0].elevation;
   v.ArrivalElevationFt = route[1].elevation;
-  v.GoAroundFlap = tob.GoAroundFlap;
+  v.GoAroundFlap = ctx.flight.LandingBriefing.GoAroundFlap;
   v.ArrivalLatitudeRaw = route[1].latitude;
   v.ArrivalLongitudeRaw = route[1].longitude;
   v.SpecialEngineSoundSwitch = b.SpecialEngineSoundOn;
-  v.landingRunwayNumber = tob.LandingRunwayParts[0] + tob.LandingRunwayParts[1];
+  v.landingRunwayNumber = ctx.flight.LandingBriefing.LandingRunwayParts[0] + ctx.flight.LandingBriefing.LandingRunwayParts[1];
   v.AesDeparture = tob.DepartureAesFlag;
   v.AesArrival = tob.ArrivalAesFlag;
   v.CallElevationFt = tob.AircraftHeight;

@@ -87,7 +87,7 @@ void ServeGroupRequest(state::ProContext& pro, std::int16_t request) {
   if (row.step != kStepUnchanged) {
     std::int16_t step = row.step;
     if (row.stepInternational != kStepUnchanged && !DomesticFlight(pro)) step = row.stepInternational;
-    (inFlight ? e.AirStep : e.GroundStep) = step;
+    (inFlight ? pro.flight.AirStep : pro.flight.GroundStep) = step;
   }
   if (row.saveResume) {
     announce::SaveFlightRestart(pro);
@@ -112,7 +112,7 @@ void ServeAnnounceRequest(state::ProContext& pro) {
   state::EngineState& e = pro.engine;
   if (e.AnnounceRequest == state::kNextRequest) {
     const bool inFlight = pro.sim.HeightAboveGround > kGroundTableMaxHeightFt;
-    e.AnnounceRequest = static_cast<std::int16_t>((inFlight ? e.AirStep : e.GroundStep) + 10);
+    e.AnnounceRequest = static_cast<std::int16_t>((inFlight ? pro.flight.AirStep : pro.flight.GroundStep) + 10);
   }
   const std::int16_t request = e.AnnounceRequest;
   if (request >= 10 && request <= 19) {
@@ -132,12 +132,12 @@ void ServiceAnnouncementRequest(state::ProContext& pro) {
       simlink::UpdateRouteProgress(pro);
       StoreSoundWindowPosition(pro);
       CheckLandingSignalFile(pro);
-      if (e.BgmEngine >= 1 && e.BgmPlaying == -1) PollBgmEnd(pro);
+      if (e.BgmEngine >= 1 && pro.flight.BgmPlaying == -1) PollBgmEnd(pro);
       PlayAtcChatter(pro);
       const auto& main = pro.main;
       if ((OptionOn(main.SpeedCallOption) || OptionOn(main.AltitudeCallOption)) &&
-          pro.sim.LandingCallState == kCallArmed) {
-        pro.sim.LandingCallState = kCallMade;
+          pro.flight.LandingCallState == kCallArmed) {
+        pro.flight.LandingCallState = kCallMade;
         RunGroup(pro, GroupId::LandingIn15Min);
       }
       if (!state::FlightGone(e)) ServeAnnounceRequest(pro);

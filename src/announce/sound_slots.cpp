@@ -127,8 +127,8 @@ void FreeAllSoundSlots(state::ProContext& pro) {
 void UseVolumeIndex(state::ProContext& pro, int index) {
   state::EngineState& e = pro.engine;
   if (index < 0 || index >= state::kVolumeIndexCount) index = 0;
-  e.CurrentVolumeIndex = static_cast<std::int16_t>(index);
-  e.CurrentVolume = state::QuietSoundOn(e) ? static_cast<std::int16_t>(kQuietAttenuation) : e.AnnounceVolumeTable[At(index)];
+  pro.flight.CurrentVolumeIndex = static_cast<std::int16_t>(index);
+  pro.flight.CurrentVolume = state::QuietSoundOn(e) ? static_cast<std::int16_t>(kQuietAttenuation) : e.AnnounceVolumeTable[At(index)];
 }
 
 }  // namespace vx::announce

@@ -38,8 +38,8 @@ void PlaySwitchClick(state::ProContext& pro) {
 
 // A-A: the rotating outside view, when the view option is on and it is not running yet.
 void StartRotatingView(state::ProContext& pro) {
-  if (pro.main.ViewSwitchOption != "ON" || pro.engine.RotatingViewState != 0) return;
-  pro.engine.RotatingViewState = 1;
+  if (pro.main.ViewSwitchOption != "ON" || pro.flight.RotatingViewState != 0) return;
+  pro.flight.RotatingViewState = 1;
   announce::WriteEyeViewCfg(pro);
   SetFlightText(pro, FlightBox::tbx処理内容, "「A-A」 回転視点");
   SetFlightColours(pro, FlightBox::tbxAA, 9, 11);
@@ -55,7 +55,7 @@ void ShowTopmost(state::ProContext& pro, ui::Form& form) {
 // final announcement only the advice to start the program again.
 void OpenBriefingOrGate(state::ProContext& pro) {
   state::MainState& m = pro.main;
-  switch (pro.engine.FlightStage) {
+  switch (pro.flight.FlightStage) {
     case 0:
       m.TobFromFlight = -1;
       if (m.keyWindows.frmTOB) ShowTopmost(pro, *m.keyWindows.frmTOB);
@@ -104,10 +104,10 @@ void RunFlightCommand(state::ProContext& pro, const KeyDecision& d) {
       e.AnnounceRequest = d.request;
       break;
     case KeyCommand::AtcChatter:
-      if (e.AtcChatterState == 0) {
-        e.AtcChatterState = 3;
-      } else if (e.AtcChatterState == 1) {
-        e.AtcChatterState = 2;
+      if (pro.flight.AtcChatterState == 0) {
+        pro.flight.AtcChatterState = 3;
+      } else if (pro.flight.AtcChatterState == 1) {
+        pro.flight.AtcChatterState = 2;
       }
       break;
     case KeyCommand::RotatingView:
@@ -128,7 +128,7 @@ void RunFlightCommand(state::ProContext& pro, const KeyDecision& d) {
 }  // namespace
 
 void StopRotatingView(state::ProContext& pro) {
-  pro.engine.RotatingViewState = 0;
+  pro.flight.RotatingViewState = 0;
   SetFlightText(pro, FlightBox::tbx処理内容, "");
   SetFlightColours(pro, FlightBox::tbxAA, 7, 8);
   pro.svc.paths->DeleteIfExists("\\EyeView.cfg");
@@ -154,11 +154,11 @@ bool HandleDesktopKey(state::ProContext& pro, const platform::KeyEvent& key) {
   context.typedInputOpen = std::any_of(m.keyWindows.typedInput.begin(), m.keyWindows.typedInput.end(),
                                        [](const ui::Form* f) { return f && f->Loaded(); });
   context.handlerBusy = m.KeyHandlerBusy == 1;
-  context.rotatingViewState = pro.engine.RotatingViewState;
+  context.rotatingViewState = pro.flight.RotatingViewState;
   context.keys = {m.VolumeKeyCode, m.CommandKeyA, m.CommandKeyB, m.CommandKeyC};
   const KeyDecision d = KeySequenceMachine(m.KeySequence).OnKey(key, context, *pro.svc.clock);
 
-  if (d.rotatingView == RotatingViewChange::BackspaceSeen) pro.engine.RotatingViewState = 2;
+  if (d.rotatingView == RotatingViewChange::BackspaceSeen) pro.flight.RotatingViewState = 2;
   if (d.rotatingView == RotatingViewChange::Stop) StopRotatingView(pro);
 
   if (d.command == KeyCommand::ForwardToViewpoint) {

@@ -17,8 +17,10 @@ std::int16_t TableVolume(const state::EngineState& e, int index) {
 }
 
 // The level a slot plays at outside quiet mode.
-std::int16_t SlotVolume(const state::EngineState& e, int slot) {
-  const bool approach = e.CurrentVolumeIndex == 2;
+std::int16_t SlotVolume(const state::ProContext& pro, int slot) {
+  const state::EngineState& e = pro.engine;
+  const std::int16_t current = pro.flight.CurrentVolume;
+  const bool approach = pro.flight.CurrentVolumeIndex == 2;
   switch (slot) {
     case 1:
     case 2:
@@ -29,12 +31,12 @@ std::int16_t SlotVolume(const state::EngineState& e, int slot) {
     case 7:
     case 9:
     case 10:
-      return approach ? TableVolume(e, 20) : e.CurrentVolume;
+      return approach ? TableVolume(e, 20) : current;
     case 34:
     case 35:
-      return approach ? TableVolume(e, 22) : e.CurrentVolume;
+      return approach ? TableVolume(e, 22) : current;
     default:
-      return e.CurrentVolume;
+      return current;
   }
 }
 
@@ -42,7 +44,7 @@ void SetSlotVolumes(state::ProContext& pro, bool quiet) {
   state::EngineState& e = pro.engine;
   const int last = std::min<int>(e.LastLoadedSlot, state::kSoundSlotCount - 1);
   for (int slot = 0; slot <= last; ++slot) {
-    const int volume = quiet ? kQuietSoundAttenuation : SlotVolume(e, slot);
+    const int volume = quiet ? kQuietSoundAttenuation : SlotVolume(pro, slot);
     if (pro.svc.sound) pro.svc.sound->SetVolume(e.SoundSlotBuffer[static_cast<std::size_t>(slot)], volume);
     pro.svc.pump->Pump();
   }
@@ -62,7 +64,7 @@ void SetKeyBox(state::ProContext& pro, const char* text) {
 void ToggleQuietSound(state::ProContext& pro) {
   state::EngineState& e = pro.engine;
   auto& pump = *pro.svc.pump;
-  const bool playing = e.BgmPlaying == -1;
+  const bool playing = pro.flight.BgmPlaying == -1;
   const bool segments = playing && e.BgmEngine == state::kEngineSegments && pro.svc.music;
   const bool mp3 = playing && e.BgmEngine == state::kEngineMp3 && pro.svc.mp3;
 
@@ -80,13 +82,13 @@ void ToggleQuietSound(state::ProContext& pro) {
   e.QuietSound = 0;
   simlink::SendQuietSound(pro);
   pump.Pump();
-  e.CurrentVolume = TableVolume(e, e.CurrentVolumeIndex);
+  pro.flight.CurrentVolume = TableVolume(e, pro.flight.CurrentVolumeIndex);
   SetSlotVolumes(pro, false);
   if (segments) {
-    pro.svc.music->SetMasterVolume(e.BgmLowered == -1 ? kQuietSoundAttenuation : announce::SegmentVolume(e.BgmVolume));
+    pro.svc.music->SetMasterVolume(pro.flight.BgmLowered == -1 ? kQuietSoundAttenuation : announce::SegmentVolume(pro.flight.BgmVolume));
   }
   if (mp3) {
-    if (e.BgmLowered == -1) {
+    if (pro.flight.BgmLowered == -1) {
       PauseMp3(pro);
     } else if (pro.svc.mp3->State() == platform::kMp3Paused) {
       pro.svc.mp3->Restart();

@@ -133,10 +133,10 @@ void UpdateRouteProgress(state::ProContext& pro) {
   const state::BriefingTimesValues& times = pro.briefing.BriefingTimes;
   if (s.HeightAboveGround <= 200) {
     const state::BriefingEventTime& shown =
-        times.events[pro.engine.FlightStage == 0 ? kScheduledDeparture : kScheduledArrival];
-    s.ProgressText = "距離 " + Format(d, "#,##0") + (pro.engine.FlightStage == 0 ? "Km / 出発 " : "Km / 到着 ") +
+        times.events[pro.flight.FlightStage == 0 ? kScheduledDeparture : kScheduledArrival];
+    s.ProgressText = "距離 " + Format(d, "#,##0") + (pro.flight.FlightStage == 0 ? "Km / 出発 " : "Km / 到着 ") +
                      Format(shown.localHour, "#00") + "：" + Format(shown.localMinute, "#00") + "：00";
-    if (s.LandingCallState == 3) s.LandingCallState = 0;
+    if (pro.flight.LandingCallState == 3) pro.flight.LandingCallState = 0;
   } else {
     const double hFloor = std::floor(t);
     t = (t - hFloor) * 60;
@@ -158,10 +158,10 @@ void UpdateRouteProgress(state::ProContext& pro) {
       s.ProgressText = "距離 " + Format(d, "#,##0") + "Km / あと " + Clock3(h, m, static_cast<std::int64_t>(sFloor));
     }
     const std::int64_t minutesLeft = h * 60 + m;
-    if (s.LandingCallState == 0 && minutesLeft >= 15) {
-      s.LandingCallState = 1;
-    } else if (s.LandingCallState == 1 && minutesLeft < 15) {
-      s.LandingCallState = 2;
+    if (pro.flight.LandingCallState == 0 && minutesLeft >= 15) {
+      pro.flight.LandingCallState = 1;
+    } else if (pro.flight.LandingCallState == 1 && minutesLeft < 15) {
+      pro.flight.LandingCallState = 2;
     }
   }
 

@@ -6,8 +6,7 @@
 
 namespace vx::state {
 
-// Values committed from the take-off briefing sheet, and the landing briefing's values
-// kept beside them.
+// Values committed from the take-off briefing sheet.
 struct TobBriefingValues {
   std::int16_t FsYear = 0;
   std::int16_t FsMonth = 0;
@@ -42,14 +41,6 @@ struct TobBriefingValues {
   std::int16_t ApproachingMinimumAltitude = 0;
   std::int16_t AircraftHeight = 0;  // height above ground when the briefing was signed
 
-  // Landing briefing: first digit, second digit and side word of the landing runway.
-  std::array<std::string, 3> LandingRunwayParts{"1", "6", "ライト(R)"};
-  std::string LandingRunway = "16R";
-  std::string ApproachType = "ビジュアル・アプローチ";
-  std::string ApproachVariant;
-  std::int16_t LandingFlap = 30;
-  std::int16_t GoAroundAltitude = 4500;  // feet
-  std::int16_t GoAroundFlap = 15;
 };
 
 // Local and GMT clock of one briefing event: 0 scheduled departure, 1 scheduled

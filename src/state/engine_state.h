@@ -60,7 +60,6 @@ struct EngineState {
   std::int16_t AnnounceAbort = 0;       // 1 cuts the running sequence and every wait in it
   std::int16_t FlightWindowClosed = 0;  // 1 once the flight window has unloaded
   WindowPosition SoundWindowPosition;
-  std::int16_t FlightStage = 0;  // 0 up to departure, 1 after arrival, 2 after the final announcement
 
   // The flight window and its heartbeat.
   std::int16_t FlightWindowReady = 0;  // -1 once a flight window of this run passed the simulator check
@@ -72,9 +71,6 @@ struct EngineState {
   std::uint32_t FlightId = 0;
   std::uint32_t tickFlight = 0;
 
-  // Flight steps: the group that "next" runs on the ground and in the air.
-  std::int16_t GroundStep = 0;
-  std::int16_t AirStep = 1;
   std::int16_t DepartureDelayed = 0;  // 1 when the departure was more than 10 minutes late
 
   // Sound slots: 0 to 6 the fixed effects, 7 to 50 the parts of the running group.
@@ -83,8 +79,6 @@ struct EngineState {
   std::int16_t FirstLoadedSlot = 0;  // the range the last loader filled
   std::int16_t LastLoadedSlot = 0;
   std::array<std::int16_t, kVolumeIndexCount> AnnounceVolumeTable{};  // hundredths of a dB per index
-  std::int16_t CurrentVolumeIndex = 0;
-  std::int16_t CurrentVolume = 0;  // attenuation in use, -3000 while QuietSound is on
   std::int16_t SpecialVoiceOn = 0;  // 1: the hidden announcement set replaces the part sequences
   // The boarding group's spoken numbers: "1" for each digit place that is spoken
   // (flight number k h t o, departure minute tens and ones, gate h t o).
@@ -105,32 +99,12 @@ struct EngineState {
   BgmPlaylistState BgmPlaylist;
   std::string BgmRepeatMode = kBgmInOrder;  // "順次", "ランダム", anything else repeats the track
   std::int32_t BgmSegment = 0;              // the loaded MIDI segment
-  std::int16_t BgmPlaying = 0;              // -1 while music plays
-  std::int16_t BgmStarting = 0;             // 1 while a track change runs
-  std::int16_t BgmVolume = 10;              // 0 to 10 in steps of 2
-  std::int16_t BgmLowered = 0;              // -1 while an announcement holds the music down
   std::int32_t Mp3PlayerState = 0;          // last state read from the MP3 player
   std::int16_t Mp3OpenFailures = 0;         // track changes failed in a row
 
-  // Sound loops switched by the command keys: -1 while they run.
-  std::int16_t WiperOn = 0;
-  std::int16_t AirconOn = 0;
-
-  // Radio chatter: 0 off, 1 on, 2 switching off, 3 switching on.
-  std::int16_t AtcChatterState = 2;
-  std::int16_t AtcChatterChannel = 0;  // 0 del, 1 gnd, 2 twr, 3 dep, 4 ctr, 5 apr
+  // Radio chatter: the recordings of each channel.
   std::array<AtcFileList, kAtcChannelCount> AtcFileLists;
   std::int16_t AtcLastIndex = 0;   // list index of the last recording started
-  float AtcLastTime = 0;           // seconds since midnight it started or was last seen playing
-  std::int16_t AtcGapSeconds = 5;  // the pause before the next recording
-
-  // The rotating outside view (0 off) and the windows opened from the flight (-1 open).
-  std::int16_t RotatingViewState = 0;
-  std::int16_t HelpOpenFlag = 0;
-  std::int16_t PushbackFormOpenFlag = 0;
-  std::int16_t KeyFormOpenFlag = 0;
-  std::int16_t VoiceFormOpenFlag = 0;
-  std::int16_t TobOpenFlag = 0;
 
   // Windows this part writes into or opens (set by the flight window and the main
   // window; may be absent).

@@ -5,6 +5,7 @@
 #include "state/briefing_state.h"
 #include "state/engine_state.h"
 #include "state/files_state.h"
+#include "state/flight_state.h"
 #include "state/main_state.h"
 #include "state/sim_state.h"
 
@@ -25,6 +26,7 @@ struct ProContext {
   EngineState engine;
   FilesState files;
   BriefingState briefing;
+  FlightState flight;  // the running flight
   MainState main;
 };
 

@@ -54,7 +54,6 @@ struct SimState {
   FlightMaximaRecord FlightMaxima;
   std::string ProgressText;
   int ProgressColour = 0;              // palette index
-  std::int16_t LandingCallState = 0;   // 0 not armed, 1 15 min or more, 2 under 15 min, 3 called
 
   // Shared-memory channels and the main program's copies of their records.
   ChannelHandleSet ChannelHandles;

@@ -25,10 +25,10 @@ class AtcChatterTest : public ::testing::Test {
     p.StartFlight();
     mainwindow::BuildAtcFileLists(p.pro);
     auto& e = p.pro.engine;
-    e.AtcChatterChannel = 1;
-    e.AtcGapSeconds = 5;
-    e.AtcLastTime = static_cast<float>(p.clock.SecondsSinceMidnight());
-    e.AtcChatterState = 3;  // the key sequence switches it on
+    p.pro.flight.AtcChatterChannel = 1;
+    p.pro.flight.AtcGapSeconds = 5;
+    p.pro.flight.AtcLastTime = static_cast<float>(p.clock.SecondsSinceMidnight());
+    p.pro.flight.AtcChatterState = 3;  // the key sequence switches it on
     p.SetOrigin();
   }
   // The heartbeat's chatter step every 490 ms.
@@ -100,10 +100,10 @@ TEST_F(AtcChatterTest, SwitchingOffStopsTheRecordingAndQuietSoundHoldsTheNextBac
   Heartbeats(2s);
   ASSERT_EQ(p.Timeline().size(), 2u);
 
-  p.pro.engine.AtcChatterState = 2;  // the key sequence switches it off
+  p.pro.flight.AtcChatterState = 2;  // the key sequence switches it off
   Heartbeats(490ms);
   EXPECT_FALSE(SlotPlaying(p.pro, kAtcSlot));
-  EXPECT_EQ(p.pro.engine.AtcChatterState, 0);
+  EXPECT_EQ(p.pro.flight.AtcChatterState, 0);
   EXPECT_EQ(p.strip.back[CabinBox::tbxATC], kAtcOffBack);
   EXPECT_EQ(p.strip.fore[CabinBox::tbxATC], kAtcOffFore);
   Heartbeats(30s);
@@ -111,7 +111,7 @@ TEST_F(AtcChatterTest, SwitchingOffStopsTheRecordingAndQuietSoundHoldsTheNextBac
 }
 
 TEST_F(AtcChatterTest, AOneFileListPlaysThatFileAgainAndAnEmptyListPlaysNothing) {
-  p.pro.engine.AtcChatterChannel = 2;
+  p.pro.flight.AtcChatterChannel = 2;
   p.pro.engine.AtcLastIndex = 0;
   Heartbeats(40s);  // the random source gives 0 for ever: pauses of 2 s, index 0
   const auto played = p.Timeline();
@@ -120,8 +120,8 @@ TEST_F(AtcChatterTest, AOneFileListPlaysThatFileAgainAndAnEmptyListPlaysNothing)
 
   test::EngineProgram q;
   q.StartFlight();
-  q.pro.engine.AtcChatterChannel = 0;
-  q.pro.engine.AtcChatterState = 1;
+  q.pro.flight.AtcChatterChannel = 0;
+  q.pro.flight.AtcChatterState = 1;
   for (double r : {0.1, 0.2, 0.3}) q.random.Push(r);
   for (int i = 0; i < 40; ++i) {
     q.pump.RunFor(490ms);
@@ -139,7 +139,7 @@ TEST_F(AtcChatterTest, EveryGroupStopsTheChatterAndSetsItsChannel) {
   GroupRun g(p.pro, taxi);
   g.Begin();
   EXPECT_FALSE(SlotPlaying(p.pro, kAtcSlot));
-  EXPECT_EQ(p.pro.engine.AtcChatterChannel, 2);
+  EXPECT_EQ(p.pro.flight.AtcChatterChannel, 2);
   g.Close();
 }
 

@@ -189,11 +189,11 @@ class BoardingTest : public ::testing::Test {
 
   void ExpectGroupDone() const {
     const state::EngineState& e = p.pro.engine;
-    EXPECT_EQ(e.GroundStep, 1);
+    EXPECT_EQ(p.pro.flight.GroundStep, 1);
     EXPECT_EQ(e.DispatcherBusy, 0);
     EXPECT_EQ(e.AnnounceAbort, 0);
     EXPECT_FALSE(e.groupOpen);
-    EXPECT_EQ(e.BgmLowered, 0);
+    EXPECT_EQ(p.pro.flight.BgmLowered, 0);
     for (int slot = 7; slot <= 25; ++slot) EXPECT_EQ(SlotBuffer(p.pro, slot), 0) << slot;
     EXPECT_FALSE(p.Exists("\\EyeCheck.cfg"));
     EXPECT_TRUE(p.boxes.shown.empty());
@@ -218,8 +218,8 @@ TEST_F(BoardingTest, TheWholeCallWithoutViewSwitchOrBoard) {
   EXPECT_EQ(e.FlightDigitMask, "1101");
   EXPECT_EQ(e.MinuteDigitMask, "11");
   EXPECT_EQ(e.GateDigitMask, "011");
-  EXPECT_EQ(e.FlightStage, 0);
-  EXPECT_EQ(e.CurrentVolumeIndex, 0);
+  EXPECT_EQ(p.pro.flight.FlightStage, 0);
+  EXPECT_EQ(p.pro.flight.CurrentVolumeIndex, 0);
   // The departure clock, fuel and maxima of the flight's start.
   const auto& times = p.pro.briefing.BriefingTimes;
   EXPECT_EQ(times.events[2].localHour, 9);
@@ -299,7 +299,7 @@ TEST_F(BoardingTest, ABoardThatCannotBeShownIsReportedAndTheGroupGoesOnWithoutIt
   // The pickers' "no slot" as the arrival: no board name to show.
   MakeBoardProgram();
   p.pro.files.RouteAirports[1].slot = "999";
-  p.pro.engine.GroundStep = 0;
+  p.pro.flight.GroundStep = 0;
   p.window.history.clear();
   p.Serve(10);
   bool reported = false;
@@ -378,7 +378,7 @@ TEST_F(BoardingTest, TheWindowClosingWhileTheBoardShowsEndsTheGroupAndTheBoard) 
   const auto timeline = p.Timeline();
   ASSERT_FALSE(timeline.empty());
   EXPECT_EQ(timeline.back().file, "\\Wav\\Lob\\出発最終案内.wav");
-  EXPECT_EQ(p.pro.engine.GroundStep, 0);
+  EXPECT_EQ(p.pro.flight.GroundStep, 0);
   EXPECT_EQ(p.Marks().back().what, "Ｇ０：出発案内１");
   EXPECT_EQ(p.sound.LiveBuffers(), 0);
 }

@@ -72,7 +72,7 @@ void EngineProgram::StartFlight() {
   pro.engine.FlightWindowClosed = 0;
   BeginNewFlight(pro);
   pro.engine.FlightWindowReady = -1;
-  pro.engine.AtcChatterState = 0;
+  pro.flight.AtcChatterState = 0;
   BuildVolumeTable(pro.engine, pro.briefing.VolumeSettings);
   LoadSoundEffects(pro);
 }

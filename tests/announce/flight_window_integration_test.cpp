@@ -51,7 +51,7 @@ TEST(FlightWindowIntegration, AgainstTheStandInTheHeartbeatServesEachRequestOnIt
   auto t0 = program.clock.MonotonicNanos();
   ASSERT_TRUE(program.RunUntil([&] { return e.AnnounceRequest == 0; }, 3000ms));
   EXPECT_LT(program.clock.MonotonicNanos() - t0, 1'000'000'000);
-  EXPECT_EQ(e.GroundStep, 2);
+  EXPECT_EQ(pro.flight.GroundStep, 2);
 
   // The call-out program's flight data record says the aircraft climbs: "next" runs the
   // first in-flight step and saves the flight for a resume.
@@ -64,14 +64,14 @@ TEST(FlightWindowIntegration, AgainstTheStandInTheHeartbeatServesEachRequestOnIt
   ASSERT_TRUE(program.RunUntil([&] { return e.AnnounceRequest == 0; }, 3000ms));
   EXPECT_LT(program.clock.MonotonicNanos() - t0, 1'000'000'000);
   EXPECT_EQ(pro.sim.HeightAboveGround, 3000);
-  EXPECT_EQ(e.AirStep, 3);
+  EXPECT_EQ(pro.flight.AirStep, 3);
   EXPECT_TRUE(std::filesystem::exists(base.Path() / "FlightRestart.cfg"));
 
   // The landing signal file of the call-out program, back on the ground.
   record.heightAboveGroundFt = 0;
   simlink::WriteDataChannel(record, pro.sim.ChannelHandles.data);
   base.WriteBytes("vexlorLND.cfg", ";\r\n");
-  ASSERT_TRUE(program.RunUntil([&] { return e.GroundStep == 6; }, 3000ms));
+  ASSERT_TRUE(program.RunUntil([&] { return pro.flight.GroundStep == 6; }, 3000ms));
   EXPECT_FALSE(std::filesystem::exists(base.Path() / "vexlorLND.cfg"));
 
   program.window->buttonExit.PerformClick();

@@ -39,8 +39,8 @@ class FrmSoundTest : public ::testing::Test {
     p.pro.files.RouteAirports[0].slot = "1";
     p.pro.files.RouteAirports[1].slot = "2";
     p.pro.briefing.TobBriefing.AircraftTypeText = "04 B75/76 2 Engines";
-    p.pro.briefing.TobBriefing.LandingRunway = "34L";
-    p.pro.engine.GroundStep = 5;
+    p.pro.flight.LandingBriefing.LandingRunway = "34L";
+    p.pro.flight.GroundStep = 5;
   }
   ~FrmSoundTest() override {
     if (window.Loaded()) window.Unload();
@@ -83,20 +83,20 @@ TEST_F(FrmSoundTest, TheFirstFlightConnectsAndStartsEverythingInOrder) {
   EXPECT_NE(e.SoundSlotBuffer[0], 0);
   EXPECT_EQ(e.LastLoadedSlot, 6);
   EXPECT_EQ(e.BgmEngine, 0);
-  EXPECT_EQ(e.GroundStep, 0);
-  EXPECT_EQ(e.AirStep, 1);
+  EXPECT_EQ(p.pro.flight.GroundStep, 0);
+  EXPECT_EQ(p.pro.flight.AirStep, 1);
   EXPECT_TRUE(p.Exists("\\vexlorEXP.cfg"));
   EXPECT_TRUE(p.Exists("\\vexlorSD.cfg"));
   ASSERT_EQ(p.processes.started.size(), 1u);
   EXPECT_EQ(p.processes.started[0].program, p.paths.Under("\\ExePro\\VexlorEXP"));
   EXPECT_FALSE(p.processes.started[0].takeFocus);
-  EXPECT_EQ(e.AtcChatterState, 2);
+  EXPECT_EQ(p.pro.flight.AtcChatterState, 2);
   EXPECT_EQ(window.tbxKey.Text(), "音大");
   EXPECT_EQ(p.mainWindow.sequencesCleared, 1);
   EXPECT_EQ(Stab(), 0);
   EXPECT_TRUE(window.Timer2.Running());
   EXPECT_EQ(window.Timer2.Interval(), 490);
-  EXPECT_EQ(p.pro.briefing.TobBriefing.LandingRunway, "16R");
+  EXPECT_EQ(p.pro.flight.LandingBriefing.LandingRunway, "16R");
   EXPECT_EQ(p.pro.briefing.TobBriefing.AircraftTypeCode, 4);
   EXPECT_EQ(p.pro.sim.AddonSessionOpen, 1);
   EXPECT_TRUE(p.boxes.shown.empty());
@@ -196,7 +196,7 @@ TEST_F(FrmSoundTest, TheHeartbeatServesARequestOnItsNextTickAndFollowsTheWindows
   const auto t0 = p.Now();
   ASSERT_TRUE(p.pump.RunUntil([&] { return p.pro.engine.AnnounceRequest == 0; }, 2s));
   EXPECT_LE(p.Now() - t0, 490'000'000);
-  EXPECT_EQ(p.pro.engine.GroundStep, 8);
+  EXPECT_EQ(p.pro.flight.GroundStep, 8);
 
   window.Move(3000, 900);
   p.pump.RunFor(500ms);
@@ -215,7 +215,7 @@ TEST_F(FrmSoundTest, ClosingDuringAGroupSilencesItAndDeletesTheHandoverFilesButE
                         "\\vexlorLND.cfg", "\\EyeRet.cfg"})
     p.File(f);
   p.paths.DeleteIfExists("\\vexlorLND.cfg");
-  p.pro.sim.LandingCallState = 2;
+  p.pro.flight.LandingCallState = 2;
   p.WriteFlightData(9000);
   p.pump.After(5s, [&] { window.buttonExit.PerformClick(); });
   p.pump.RunFor(6s);

@@ -125,10 +125,10 @@ TEST_F(GroupRunTest, TheWholeGroupPlaysItsPartsBetweenTheMusicDuckAndRestore) {
                           {6504, "Ａ３：三"},
                           {26504, ""}});
   ExpectLevels(p.MusicLevels(), {{0, -3000}, {27505, 0}});
-  EXPECT_EQ(p.pro.engine.AtcChatterChannel, 4);
-  EXPECT_EQ(p.pro.engine.CurrentVolumeIndex, 13);
-  EXPECT_EQ(p.pro.engine.AirStep, 2);
-  EXPECT_EQ(p.pro.engine.BgmLowered, 0);
+  EXPECT_EQ(p.pro.flight.AtcChatterChannel, 4);
+  EXPECT_EQ(p.pro.flight.CurrentVolumeIndex, 13);
+  EXPECT_EQ(p.pro.flight.AirStep, 2);
+  EXPECT_EQ(p.pro.flight.BgmLowered, 0);
   EXPECT_EQ(LiveGroupBuffers(), 0);
   ExpectTickEnded();
 }
@@ -140,7 +140,7 @@ TEST_F(GroupRunTest, AnAbortInTheFirstPartSkipsTheRestAndStillCleansUp) {
   ExpectMarks(p.Marks(), {{0, "Ａ３：サービス開始"}, {1500, ""}});
   // The restore's wait is not cut by the abort, which only ends waits for parts.
   ExpectLevels(p.MusicLevels(), {{0, -3000}, {1500, 0}});
-  EXPECT_EQ(p.pro.engine.AirStep, 2);
+  EXPECT_EQ(p.pro.flight.AirStep, 2);
   EXPECT_EQ(LiveGroupBuffers(), 0);
   EXPECT_FALSE(p.Exists("\\EyeDoor.cfg"));
   ExpectTickEnded();
@@ -166,7 +166,7 @@ TEST_F(GroupRunTest, NextDuringAFadingPartFadesItIn30StepsThenWaitsTwoSeconds) {
     EXPECT_NEAR(times[i], 7000 + 200.0 * static_cast<double>(i), 40);
   }
   EXPECT_EQ(p.pro.engine.AnnounceRequest, 0) << "the next request ends with the tick";
-  EXPECT_EQ(p.pro.engine.AirStep, 2) << "the request served was 13";
+  EXPECT_EQ(p.pro.flight.AirStep, 2) << "the request served was 13";
   ExpectTickEnded();
 }
 
@@ -184,7 +184,7 @@ TEST_F(GroupRunTest, TheWindowClosingMidGroupEndsItAtOnceWithoutAnotherFileOrSte
   p.Serve(13);
   test::ExpectTimeline(p.Timeline(), {{"\\Wav\\T\\one.wav", 1001, 2000, -900, 0, false}});
   ExpectMarks(p.Marks(), {{0, "Ａ３：サービス開始"}});  // no hand-over file, no caption after
-  EXPECT_EQ(p.pro.engine.AirStep, 1);
+  EXPECT_EQ(p.pro.flight.AirStep, 1);
   EXPECT_EQ(p.sound.LiveBuffers(), 0);
   EXPECT_EQ(p.mainWindow.restored, 1);
   EXPECT_EQ(p.pro.engine.DispatcherBusy, 0);
@@ -202,7 +202,7 @@ TEST_F(GroupRunTest, AGroupOfAnEndedFlightNeverRunsIntoTheNextFlight) {
   p.Serve(13);
   ExpectMarks(p.Marks(), {{0, "Ａ３：サービス開始"}});
   EXPECT_FALSE(p.Exists("\\EyeDoor.cfg"));
-  EXPECT_EQ(p.pro.engine.AirStep, 1);
+  EXPECT_EQ(p.pro.flight.AirStep, 1);
   EXPECT_EQ(p.pro.engine.AnnounceRequest, 11) << "the ended flight's tick leaves the new flight's request";
   EXPECT_EQ(p.pro.engine.DispatcherBusy, 0);
   EXPECT_EQ(p.pro.engine.tickFlight, 0u);
@@ -217,7 +217,7 @@ TEST_F(GroupRunTest, AnErrorInAGroupRunsItsCleanUpShowsOnceAndTheHeartbeatGoesOn
   test::ExpectTimeline(p.Timeline(), {{"\\Wav\\T\\one.wav", 1001, 3001, -900, 0, false}});
   ExpectMarks(p.Marks(), {{0, "Ａ３：サービス開始"}, {3001, ""}});
   ExpectLevels(p.MusicLevels(), {{0, -3000}, {4002, 0}});
-  EXPECT_EQ(p.pro.engine.AirStep, 1) << "a group that failed does not move the step";
+  EXPECT_EQ(p.pro.flight.AirStep, 1) << "a group that failed does not move the step";
   EXPECT_EQ(LiveGroupBuffers(), 0);
   ExpectTickEnded();
 
@@ -225,7 +225,7 @@ TEST_F(GroupRunTest, AnErrorInAGroupRunsItsCleanUpShowsOnceAndTheHeartbeatGoesOn
   groups[static_cast<std::size_t>(GroupId::A3)].runner = RunSample;
   p.pump.After(4s, [&] { p.paths.DeleteIfExists("\\EyeDoor.cfg"); });
   p.Serve(13);
-  EXPECT_EQ(p.pro.engine.AirStep, 2);
+  EXPECT_EQ(p.pro.flight.AirStep, 2);
   EXPECT_EQ(p.boxes.shown.size(), 1u);
 }
 
@@ -255,16 +255,16 @@ TEST(FifteenMinuteCall, PlaysOneVoiceAtItsVolumeBeforeThePendingRequest) {
   p.pro.briefing.VolumeSettings[23] = 9;  // -300
   p.StartFlight();
   p.WriteFlightData(12000, 12000);
-  p.pro.sim.LandingCallState = 2;
+  p.pro.flight.LandingCallState = 2;
   p.pro.engine.AnnounceRequest = 19;  // A9 after the call; not built: only its step
   p.SetOrigin();
   ServiceAnnouncementRequest(p.pro);
   test::ExpectTimeline(p.Timeline(), {{"\\Wav\\CA3\\15分前.wav", 1001, 5001, -300, 0, false}});
-  EXPECT_EQ(p.pro.sim.LandingCallState, 3);
+  EXPECT_EQ(p.pro.flight.LandingCallState, 3);
   EXPECT_EQ(p.window.Text(FlightBox::tbx処理内容), "");
   ASSERT_FALSE(p.window.history.empty());
   EXPECT_EQ(p.window.history.front().text, "着陸１５分前");
-  EXPECT_EQ(p.pro.engine.CurrentVolumeIndex, 23);
+  EXPECT_EQ(p.pro.flight.CurrentVolumeIndex, 23);
 
   // Once per flight.
   p.pro.engine.AnnounceRequest = 0;
@@ -276,11 +276,11 @@ TEST(FifteenMinuteCall, BothCallOptionsOffNeverCallAndNoVoiceWithTheFileStaysSil
   test::EngineProgram p;
   p.StartFlight();
   p.WriteFlightData(12000);
-  p.pro.sim.LandingCallState = 2;
+  p.pro.flight.LandingCallState = 2;
   p.pro.main.SpeedCallOption = "OFF";
   p.pro.main.AltitudeCallOption = "OFF";
   ServiceAnnouncementRequest(p.pro);
-  EXPECT_EQ(p.pro.sim.LandingCallState, 2);
+  EXPECT_EQ(p.pro.flight.LandingCallState, 2);
   EXPECT_TRUE(p.window.history.empty());
 
   // No voice has the recording: every voice tried once, the call runs silent.
@@ -289,7 +289,7 @@ TEST(FifteenMinuteCall, BothCallOptionsOffNeverCallAndNoVoiceWithTheFileStaysSil
   const auto t0 = p.Now();
   ServiceAnnouncementRequest(p.pro);
   ServiceAnnouncementRequest(p.pro);  // the progress text's other half
-  EXPECT_EQ(p.pro.sim.LandingCallState, 3);
+  EXPECT_EQ(p.pro.flight.LandingCallState, 3);
   EXPECT_TRUE(p.Timeline().empty());
   EXPECT_EQ(p.pro.engine.SoundSlotBuffer[7], 0);
   EXPECT_LT(p.Now() - t0, 3'000'000'000) << "only the music waits of the common run";

@@ -33,7 +33,7 @@ class Mp3TrackTest : public testing::Test {
 TEST_F(Mp3TrackTest, InOrderTheNextTrackAfterTheLastIsTheFirst) {
   auto& e = p.pro.engine;
   e.BgmPlaylist.position = 2;
-  e.BgmVolume = 8;
+  p.pro.flight.BgmVolume = 8;
   PlayNextMp3Track(p.pro);
   EXPECT_EQ(e.BgmPlaylist.position, 0);
   EXPECT_EQ(Opened(), std::vector<std::string>{"/mp3/track0.mp3"});
@@ -43,8 +43,8 @@ TEST_F(Mp3TrackTest, InOrderTheNextTrackAfterTheLastIsTheFirst) {
   EXPECT_EQ(p.Box(FlightBox::tbxBGM番号), "No.1/3");
   EXPECT_EQ(p.Box(FlightBox::tbxBGM名), "track0");
   EXPECT_EQ(p.Box(FlightBox::tbxBGM音量), "BGM音量 8");
-  EXPECT_EQ(e.BgmPlaying, -1);
-  EXPECT_EQ(e.BgmStarting, 0);
+  EXPECT_EQ(p.pro.flight.BgmPlaying, -1);
+  EXPECT_EQ(p.pro.flight.BgmStarting, 0);
   EXPECT_EQ(p.pro.sim.Mp3TrackOpen, 1);
 
   PlayNextMp3Track(p.pro);  // closes the open track first
@@ -79,7 +79,7 @@ TEST_F(Mp3TrackTest, PositionsOfTheRandomAndRepeatModes) {
 
 TEST_F(Mp3TrackTest, UnderQuietSoundATrackStartsSilentAndTheBoxKeepsTheLevel) {
   p.pro.engine.QuietSound = 5;  // any non-zero value is quiet
-  p.pro.engine.BgmVolume = 6;
+  p.pro.flight.BgmVolume = 6;
   PlayNextMp3Track(p.pro);
   EXPECT_EQ(p.mp3.volumeLeft, 0);
   EXPECT_EQ(p.mp3.volumeRight, 0);
@@ -92,8 +92,8 @@ TEST_F(Mp3TrackTest, FailedTracksAreReportedUntilEveryTrackHasFailedThenTheMusic
   p.mp3.failOpen["/mp3/track2.mp3"] = platform::kMp3FileNotFound;
   p.boxes.Expect("VexlorPro", ui::Answer::Ok, "ErrNo : 3 Open Error");
   PlayNextMp3Track(p.pro);  // track 1 fails
-  EXPECT_EQ(e.BgmStarting, 0);
-  EXPECT_EQ(e.BgmPlaying, -1);
+  EXPECT_EQ(p.pro.flight.BgmStarting, 0);
+  EXPECT_EQ(p.pro.flight.BgmPlaying, -1);
   p.boxes.Expect("VexlorPro", ui::Answer::Ok, "ErrNo : 2 Open Error");
   PlayNextMp3Track(p.pro);  // track 2 fails
   PlayNextMp3Track(p.pro);  // track 0 plays: the count starts again
@@ -104,7 +104,7 @@ TEST_F(Mp3TrackTest, FailedTracksAreReportedUntilEveryTrackHasFailedThenTheMusic
   for (int i = 0; i < 3; ++i) p.boxes.Expect("VexlorPro", ui::Answer::Ok, "Open Error");
   for (int i = 0; i < 3; ++i) PlayNextMp3Track(p.pro);
   EXPECT_EQ(p.boxes.PendingExpectations(), 0u);
-  EXPECT_EQ(e.BgmPlaying, 0);  // stopped: the heartbeat no longer asks for tracks
+  EXPECT_EQ(p.pro.flight.BgmPlaying, 0);  // stopped: the heartbeat no longer asks for tracks
   EXPECT_EQ(p.Box(FlightBox::tbxBGM番号), "");
   EXPECT_EQ(p.Box(FlightBox::tbxBGM名), "");
   EXPECT_EQ(p.pro.sim.Mp3TrackOpen, 0);
@@ -115,7 +115,7 @@ TEST_F(Mp3TrackTest, ARepeatedTrackThatFailsStopsTheMusicAtOnce) {
   p.mp3.failOpen["/mp3/track0.mp3"] = platform::kMp3NotDecodable;
   p.boxes.Expect("VexlorPro", ui::Answer::Ok, "ErrNo : 3 Open Error");
   PlayNextMp3Track(p.pro);
-  EXPECT_EQ(p.pro.engine.BgmPlaying, 0);
+  EXPECT_EQ(p.pro.flight.BgmPlaying, 0);
 }
 
 TEST_F(Mp3TrackTest, APlayerThatNeverPlaysIsGivenUpAfterThreeSeconds) {
@@ -128,20 +128,20 @@ TEST_F(Mp3TrackTest, APlayerThatNeverPlaysIsGivenUpAfterThreeSeconds) {
   EXPECT_LT(waited, 3'100'000'000);
   EXPECT_EQ(p.pro.sim.Mp3TrackOpen, 0);
   EXPECT_EQ(p.mp3.OpenFile(), "");
-  EXPECT_EQ(p.pro.engine.BgmStarting, 0);
+  EXPECT_EQ(p.pro.flight.BgmStarting, 0);
 }
 
 TEST_F(Mp3TrackTest, AnEmptyListOrAChangeUnderWayDoesNothing) {
   auto& e = p.pro.engine;
-  e.BgmStarting = 1;
+  p.pro.flight.BgmStarting = 1;
   PlayNextMp3Track(p.pro);
   EXPECT_TRUE(p.mp3.CallsOf(platform::RecordingMp3Player::Op::Open).empty());
-  EXPECT_EQ(e.BgmStarting, 1);
-  e.BgmStarting = 0;
+  EXPECT_EQ(p.pro.flight.BgmStarting, 1);
+  p.pro.flight.BgmStarting = 0;
   e.BgmPlaylist.count = 0;
   PlayNextMp3Track(p.pro);
   EXPECT_TRUE(p.mp3.CallsOf(platform::RecordingMp3Player::Op::Open).empty());
-  EXPECT_EQ(e.BgmPlaying, 0);
+  EXPECT_EQ(p.pro.flight.BgmPlaying, 0);
   EXPECT_TRUE(p.boxes.shown.empty());
   EXPECT_TRUE(p.window.texts.empty());
 }

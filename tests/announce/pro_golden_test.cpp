@@ -154,8 +154,8 @@ TEST_F(GoldenTest, VexlorSdCfg) {
   tob.TakeoffV2 = 156;
   tob.ApproachingMinimumAltitude = 350;
   tob.MinimumAltitude = 200;
-  tob.GoAroundFlap = 15;
-  tob.LandingRunwayParts = {"0", "9", "ライト(R)"};
+  ctx.flight.LandingBriefing.GoAroundFlap = 15;
+  ctx.flight.LandingBriefing.LandingRunwayParts = {"0", "9", "ライト(R)"};
   tob.DepartureAesFlag = 0;
   tob.ArrivalAesFlag = 1;
   tob.AircraftHeight = 12;

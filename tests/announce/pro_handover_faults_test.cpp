@@ -91,7 +91,7 @@ TEST_F(HandoverFaultsTest, TakingTheSoundFileLeavesNothingBehind) {
 }
 
 TEST_F(HandoverFaultsTest, ABadSoundFileIsReportedAndStillTaken) {
-  ctx.briefing.TobBriefing.LandingRunwayParts = {"1", "A", ""};  // not digits: the reader cannot convert it
+  ctx.flight.LandingBriefing.LandingRunwayParts = {"1", "A", ""};  // not digits: the reader cannot convert it
   ctx.briefing.GearWindIas = 91;
   WriteVexlorSdCfg(ctx);
   VexlorSdCfg sd;

@@ -149,7 +149,7 @@ TEST_F(RoundTripTest, CallOutProgramReadsWhatTheMainProgramWrote) {
   EXPECT_EQ(pb.PushbackCompassWord, "北");
   EXPECT_EQ(pb.PushbackFixedHeading, 355);
 
-  ctx.briefing.TobBriefing.LandingRunwayParts = {"3", "4", ""};
+  ctx.flight.LandingBriefing.LandingRunwayParts = {"3", "4", ""};
   ctx.files.RouteAirports[1].latitude = -2000000000;
   WriteVexlorSdCfg(ctx);
   VexlorSdCfg sd;

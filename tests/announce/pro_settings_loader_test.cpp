@@ -68,7 +68,7 @@ TEST_F(SettingsLoaderTest, RoundTripOfJapaneseTextsAndIntegerLimits) {
   b.TobBriefing.CruiseAltitude = std::numeric_limits<std::int32_t>::max();
   b.DepartureFuel[11] = std::numeric_limits<std::int32_t>::min();
   b.TobBriefing.AirlineName = "日本トランスオーシャン航空　ＪＴＡ";
-  b.TobBriefing.ApproachVariant = " Nr.1";  // the dialog's items begin with a blank
+  ctx.flight.LandingBriefing.ApproachVariant = " Nr.1";  // the dialog's items begin with a blank
   b.TobBriefing.FlightNumber = "";
   ctx.files.RouteAirports[1].name = "～ソウル（仁川）～";
   ctx.files.ViewTable[1][4] = "";
@@ -83,7 +83,7 @@ TEST_F(SettingsLoaderTest, RoundTripOfJapaneseTextsAndIntegerLimits) {
   EXPECT_EQ(loaded.engine.SoundWindowPosition.top, std::numeric_limits<std::int32_t>::min());
   EXPECT_EQ(loaded.main.VolumeKeyCode, -32768);
   EXPECT_EQ(loaded.main.CommandKeyA, 32767);
-  EXPECT_EQ(loaded.briefing.TobBriefing.ApproachVariant, " Nr.1");
+  EXPECT_EQ(loaded.flight.LandingBriefing.ApproachVariant, " Nr.1");
   EXPECT_EQ(loaded.files.RouteAirports[1].name, "～ソウル（仁川）～");
   EXPECT_EQ(loaded.files.MileageTotal, 987654.125);
 }

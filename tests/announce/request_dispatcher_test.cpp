@@ -63,8 +63,8 @@ TEST_P(RequestTableTest, RunsTheGroupAndMovesTheSteps) {
   e.BgmPlaylist.paths[0] = "/music/a.mid";
   p.music.lengthMs["/music/a.mid"] = 600000;
   StartBgmByMode(p.pro);
-  e.GroundStep = c.groundStep;
-  e.AirStep = c.airStep;
+  p.pro.flight.GroundStep = c.groundStep;
+  p.pro.flight.AirStep = c.airStep;
   p.WriteFlightData(c.heightFt);
   simlink::WriteLongToChannel(7, p.pro.sim.ChannelHandles.stab);
   ran.clear();
@@ -77,15 +77,15 @@ TEST_P(RequestTableTest, RunsTheGroupAndMovesTheSteps) {
   } else {
     EXPECT_TRUE(ran.empty());
   }
-  EXPECT_EQ(e.GroundStep, c.groundAfter);
-  EXPECT_EQ(e.AirStep, c.airAfter);
+  EXPECT_EQ(p.pro.flight.GroundStep, c.groundAfter);
+  EXPECT_EQ(p.pro.flight.AirStep, c.airAfter);
   EXPECT_EQ(p.dir.ReadBytes("FlightRestart.cfg") != "old" && p.Exists("\\FlightRestart.cfg"), c.saved);
   EXPECT_EQ(!p.Exists("\\FlightRestart.cfg"), c.resumeDeleted);
   EXPECT_EQ(!p.Exists("\\FlightRestart内容.cfg"), c.resumeDeleted);
   std::int32_t stab = 0;
   simlink::ReadLongFromChannel(stab, p.pro.sim.ChannelHandles.stab);
   EXPECT_EQ(stab, c.takeoff ? 1 : 7);
-  EXPECT_EQ(e.BgmPlaying, c.musicStopped ? 0 : -1);
+  EXPECT_EQ(p.pro.flight.BgmPlaying, c.musicStopped ? 0 : -1);
   EXPECT_EQ(e.AnnounceRequest, 0);
   EXPECT_EQ(e.DispatcherBusy, 0);
 }
@@ -139,14 +139,14 @@ TEST_F(DispatcherTest, TheLandingSignalRequestsArrivalOnTheGroundAndA5DuringACli
   ServiceAnnouncementRequest(p.pro);
   EXPECT_EQ(ran, std::vector<GroupId>{GroupId::A5});
   EXPECT_FALSE(p.Exists("\\vexlorLND.cfg"));
-  EXPECT_EQ(p.pro.engine.AirStep, 4);
+  EXPECT_EQ(p.pro.flight.AirStep, 4);
 
   p.WriteFlightData(0);
   p.File("\\vexlorLND.cfg");
   ServiceAnnouncementRequest(p.pro);
   ServiceAnnouncementRequest(p.pro);
   EXPECT_EQ(ran, (std::vector<GroupId>{GroupId::A5, GroupId::G5}));
-  EXPECT_EQ(p.pro.engine.GroundStep, 6);
+  EXPECT_EQ(p.pro.flight.GroundStep, 6);
 }
 
 TEST_F(DispatcherTest, ARequestWrittenDuringAGroupIsDroppedWithItsTick) {
@@ -155,10 +155,10 @@ TEST_F(DispatcherTest, ARequestWrittenDuringAGroupIsDroppedWithItsTick) {
   };
   p.pro.engine.AnnounceRequest = 11;
   ServiceAnnouncementRequest(p.pro);
-  EXPECT_EQ(p.pro.engine.GroundStep, 2);
+  EXPECT_EQ(p.pro.flight.GroundStep, 2);
   EXPECT_EQ(p.pro.engine.AnnounceRequest, 0);
   ServiceAnnouncementRequest(p.pro);
-  EXPECT_EQ(p.pro.engine.GroundStep, 2);
+  EXPECT_EQ(p.pro.flight.GroundStep, 2);
 }
 
 TEST_F(DispatcherTest, ABusyOrClosedDispatcherOnlyRefreshesTheProgressTextEveryOtherCall) {
@@ -205,11 +205,11 @@ TEST_F(DispatcherTest, GroundRequest12TakesTheDepartureClockAndJudgesTheDelay) {
 }
 
 TEST_F(DispatcherTest, Request19MarksTheDepartureDelayedAndKeepsTheStep) {
-  p.pro.engine.GroundStep = 5;
+  p.pro.flight.GroundStep = 5;
   p.pro.engine.AnnounceRequest = 19;
   ServiceAnnouncementRequest(p.pro);
   EXPECT_EQ(p.pro.engine.DepartureDelayed, 1);
-  EXPECT_EQ(p.pro.engine.GroundStep, 5);
+  EXPECT_EQ(p.pro.flight.GroundStep, 5);
 }
 
 struct DelayCase {

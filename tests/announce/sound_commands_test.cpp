@@ -33,7 +33,7 @@ class MusicTest : public testing::Test {
   void Heartbeats(std::chrono::milliseconds span) {
     for (auto t = 0ms; t < span; t += 490ms) {
       p.clock.Advance(490ms);
-      if (p.pro.engine.BgmEngine >= 1 && p.pro.engine.BgmPlaying == -1) PollBgmEnd(p.pro);
+      if (p.pro.engine.BgmEngine >= 1 && p.pro.flight.BgmPlaying == -1) PollBgmEnd(p.pro);
     }
   }
   std::vector<std::string> LoadedSegments() const {
@@ -56,8 +56,8 @@ TEST_F(MusicTest, SegmentsPlayInOrderFromTheSecondEntryAndFollowEachOther) {
   EXPECT_EQ(LoadedSegments(), std::vector<std::string>{"/music/t1.mid"});
   EXPECT_EQ(p.Box(FlightBox::tbxBGM番号), "No.2/3");
   EXPECT_EQ(p.Box(FlightBox::tbxBGM名), "Title 1");
-  EXPECT_EQ(p.pro.engine.BgmPlaying, -1);
-  EXPECT_EQ(p.pro.engine.BgmStarting, 0);
+  EXPECT_EQ(p.pro.flight.BgmPlaying, -1);
+  EXPECT_EQ(p.pro.flight.BgmStarting, 0);
   EXPECT_GE(p.pro.main.KeySequence.stampNanos.value_or(0), before);
   Heartbeats(9500ms);
   EXPECT_EQ(LoadedSegments().size(), 1u);  // not yet at its end
@@ -97,7 +97,7 @@ TEST_F(MusicTest, RandomAndRepeatModes) {
 TEST_F(MusicTest, LevelKeysStepByTwoAndWrap) {
   UsePlaylist(1, 2);
   RunSoundCommand(p.pro, 57);  // no music yet: nothing
-  EXPECT_EQ(p.pro.engine.BgmVolume, 10);
+  EXPECT_EQ(p.pro.flight.BgmVolume, 10);
   EXPECT_TRUE(MasterVolumes().empty());
   RunSoundCommand(p.pro, 50);
   std::vector<std::string> boxes;
@@ -109,9 +109,9 @@ TEST_F(MusicTest, LevelKeysStepByTwoAndWrap) {
   EXPECT_EQ(boxes, (std::vector<std::string>{"BGM音量 8", "BGM音量 6", "BGM音量 4", "BGM音量 2", "BGM音量 0",
                                              "BGM音量 10"}));
   RunSoundCommand(p.pro, 59);  // 10 -> 0
-  EXPECT_EQ(p.pro.engine.BgmVolume, 0);
+  EXPECT_EQ(p.pro.flight.BgmVolume, 0);
   RunSoundCommand(p.pro, 59);
-  EXPECT_EQ(p.pro.engine.BgmVolume, 2);
+  EXPECT_EQ(p.pro.flight.BgmVolume, 2);
   EXPECT_EQ(MasterVolumes().back(), -2400);
 }
 
@@ -123,22 +123,22 @@ TEST_F(MusicTest, Mp3LevelsAndStop) {
   EXPECT_EQ(p.mp3.volumeLeft, 80);
   EXPECT_EQ(p.mp3.volumeRight, 80);
   RunSoundCommand(p.pro, 58);
-  EXPECT_EQ(p.pro.engine.BgmPlaying, 0);
+  EXPECT_EQ(p.pro.flight.BgmPlaying, 0);
   EXPECT_EQ(p.mp3.State(), platform::kMp3Stopped);
   EXPECT_EQ(p.mp3.OpenFile(), "/music/t1.mp3");  // stays open
   EXPECT_EQ(p.Box(FlightBox::tbxBGM番号), "");
   EXPECT_EQ(p.Box(FlightBox::tbxBGM音量), "");
   RunSoundCommand(p.pro, 59);  // no music: nothing
-  EXPECT_EQ(p.pro.engine.BgmVolume, 8);
+  EXPECT_EQ(p.pro.flight.BgmVolume, 8);
   Heartbeats(20000ms);  // stopped music is not followed
   EXPECT_EQ(p.mp3.CallsOf(Mp3Op::Open).size(), 1u);
 }
 
 TEST_F(MusicTest, StartWaitsForATrackChangeUnderWay) {
   UsePlaylist(2, 2);
-  p.pro.engine.BgmStarting = 1;
+  p.pro.flight.BgmStarting = 1;
   const auto t0 = p.Now();
-  p.pump.After(700ms, [&] { p.pro.engine.BgmStarting = 0; });
+  p.pump.After(700ms, [&] { p.pro.flight.BgmStarting = 0; });
   RunSoundCommand(p.pro, 50);
   EXPECT_GE(p.Now() - t0, 700'000'000);
   EXPECT_EQ(p.mp3.CallsOf(Mp3Op::Open).size(), 1u);
@@ -152,7 +152,7 @@ TEST_F(MusicTest, DuckAndRestoreSegmentsWithAndWithoutQuietSound) {
   const auto before = MasterVolumes().size();
   auto t0 = p.Now();
   EXPECT_TRUE(DuckBgmForAnnouncement(p.pro));
-  EXPECT_EQ(p.pro.engine.BgmLowered, -1);
+  EXPECT_EQ(p.pro.flight.BgmLowered, -1);
   EXPECT_GE(p.Now() - t0, 1'000'000'000);
   EXPECT_FALSE(p.pro.sim.ProgressText.empty());  // the progress tick ran in the wait
   EXPECT_EQ(MasterVolumes().back(), -3000);
@@ -160,7 +160,7 @@ TEST_F(MusicTest, DuckAndRestoreSegmentsWithAndWithoutQuietSound) {
   EXPECT_TRUE(RestoreBgmAfterAnnouncement(p.pro));
   EXPECT_GE(p.Now() - t0, 1'000'000'000);
   EXPECT_EQ(MasterVolumes().back(), -1200);
-  EXPECT_EQ(p.pro.engine.BgmLowered, 0);
+  EXPECT_EQ(p.pro.flight.BgmLowered, 0);
 
   p.pro.engine.QuietSound = -1;
   DuckBgmForAnnouncement(p.pro);
@@ -193,16 +193,16 @@ TEST_F(MusicTest, ClosingTheFlightWindowDuringTheRestoreLeavesTheMusicLowered) {
   p.pump.After(400ms, [&] { p.pro.engine.FlightWindowClosed = 1; });
   const auto volumes = MasterVolumes().size();
   EXPECT_FALSE(RestoreBgmAfterAnnouncement(p.pro));
-  EXPECT_EQ(p.pro.engine.BgmLowered, -1);
+  EXPECT_EQ(p.pro.flight.BgmLowered, -1);
   EXPECT_EQ(MasterVolumes().size(), volumes);
 }
 
 TEST_F(MusicTest, WithoutMusicTheRestoreOnlyClearsTheMark) {
-  p.pro.engine.BgmLowered = -1;
+  p.pro.flight.BgmLowered = -1;
   const auto t0 = p.Now();
   EXPECT_TRUE(RestoreBgmAfterAnnouncement(p.pro));
   EXPECT_EQ(p.Now(), t0);
-  EXPECT_EQ(p.pro.engine.BgmLowered, 0);
+  EXPECT_EQ(p.pro.flight.BgmLowered, 0);
 }
 
 class LoopTest : public testing::Test {
@@ -237,8 +237,8 @@ TEST_F(LoopTest, WiperStartsThenLoopsAndEndsWithItsEndSound) {
   EXPECT_EQ(calls[1].pan, 0);
   EXPECT_GE(calls[1].atNanos - t0, 800'000'000);  // after the start sound
   EXPECT_LT(calls[1].atNanos - t0, 850'000'000);
-  EXPECT_EQ(p.pro.engine.WiperOn, -1);
-  EXPECT_EQ(p.pro.engine.CurrentVolumeIndex, kWiperVolumeIndex);
+  EXPECT_EQ(p.pro.flight.WiperOn, -1);
+  EXPECT_EQ(p.pro.flight.CurrentVolumeIndex, kWiperVolumeIndex);
 
   p.clock.Advance(30s);
   EXPECT_TRUE(p.sound.IsPlaying(p.pro.engine.SoundSlotBuffer[2]));
@@ -251,7 +251,7 @@ TEST_F(LoopTest, WiperStartsThenLoopsAndEndsWithItsEndSound) {
   EXPECT_EQ(calls[3].op, SoundOp::Stop);
   EXPECT_EQ(calls[3].label, "slot2");
   EXPECT_FALSE(p.sound.IsPlaying(p.pro.engine.SoundSlotBuffer[2]));
-  EXPECT_EQ(p.pro.engine.WiperOn, 0);
+  EXPECT_EQ(p.pro.flight.WiperOn, 0);
 }
 
 TEST_F(LoopTest, WiperStartCutByTheFlightWindowClosingLeavesNoLoop) {
@@ -266,10 +266,10 @@ TEST_F(LoopTest, AirconLoopsUntilSwitchedOff) {
   const auto buffer = p.pro.engine.SoundSlotBuffer[kAirconSlot];
   EXPECT_TRUE(p.sound.IsPlaying(buffer));
   EXPECT_EQ(p.sound.Find(buffer)->volume, -300);
-  EXPECT_EQ(p.pro.engine.CurrentVolumeIndex, kAirconVolumeIndex);
+  EXPECT_EQ(p.pro.flight.CurrentVolumeIndex, kAirconVolumeIndex);
   RunSoundCommand(p.pro, 56);
   EXPECT_FALSE(p.sound.IsPlaying(buffer));
-  EXPECT_EQ(p.pro.engine.AirconOn, 0);
+  EXPECT_EQ(p.pro.flight.AirconOn, 0);
 }
 
 TEST(WindowCommands, EachWindowIsMarkedRaisedAndShown) {
@@ -304,11 +304,11 @@ TEST(MusicAndTheFlightsEnd, AWaitForTheMp3PlayerOrAStartUnderWayEndsSilentlyWith
   RunSoundCommand(p.pro, 50);
   EXPECT_LT(p.Now() - t0, 1'000'000'000) << "not the whole 3 s";
   EXPECT_TRUE(p.boxes.shown.empty()) << "no open error after the flight";
-  EXPECT_EQ(e.BgmStarting, 0);
+  EXPECT_EQ(p.pro.flight.BgmStarting, 0);
 
   // A start waiting for a track change that never finishes ends with the flight too.
   e.FlightWindowClosed = 0;
-  e.BgmStarting = 1;
+  p.pro.flight.BgmStarting = 1;
   p.pump.After(std::chrono::milliseconds(300), [&] { e.FlightWindowClosed = 1; });
   RunSoundCommand(p.pro, 50);
   EXPECT_EQ(p.mp3.CallsOf(platform::RecordingMp3Player::Op::Open).size(), 1u);

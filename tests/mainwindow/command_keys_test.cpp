@@ -140,14 +140,14 @@ TEST_F(CommandKeysTest, EscClosesTheOpenDialogsInOrder) {
 
 TEST_F(CommandKeysTest, CancelCutsTheAnnouncementAndCallsOffTheCallOutProgram) {
   for (const char* f : {"vexlorPB.cfg", "EyeCheck.cfg", "EyeView.cfg", "EyeDoor.cfg"}) p.dir.WriteBytes(f, ";\r\n");
-  p.pro.engine.RotatingViewState = 1;
+  p.pro.flight.RotatingViewState = 1;
   p.TypeKeys({C, B});
   EXPECT_EQ(p.pro.engine.AnnounceAbort, 1);
   EXPECT_FALSE(p.paths.Exists("\\vexlorPB.cfg"));
   EXPECT_FALSE(p.paths.Exists("\\EyeCheck.cfg"));
   EXPECT_FALSE(p.paths.Exists("\\EyeView.cfg"));
   EXPECT_TRUE(p.paths.Exists("\\EyeDoor.cfg"));
-  EXPECT_EQ(p.pro.engine.RotatingViewState, 0);
+  EXPECT_EQ(p.pro.flight.RotatingViewState, 0);
   EXPECT_EQ(p.flightWindow.colours[FlightBox::tbxAA], std::make_pair(7, 8));
 
   // After the flight: no flight window to write into, and nothing is created.
@@ -160,22 +160,22 @@ TEST_F(CommandKeysTest, CancelCutsTheAnnouncementAndCallsOffTheCallOutProgram) {
 TEST_F(CommandKeysTest, RotatingViewStartsOnAAWithTheOptionOnAndStopsAfterBackspace) {
   p.pro.main.ViewSwitchOption = "OFF";
   p.TypeKeys({A, A});
-  EXPECT_EQ(p.pro.engine.RotatingViewState, 0);
+  EXPECT_EQ(p.pro.flight.RotatingViewState, 0);
   EXPECT_FALSE(p.paths.Exists("\\EyeView.cfg"));
 
   p.pro.main.ViewSwitchOption = "ON";
   p.TypeKeys({A, A});
-  EXPECT_EQ(p.pro.engine.RotatingViewState, 1);
+  EXPECT_EQ(p.pro.flight.RotatingViewState, 1);
   EXPECT_TRUE(p.paths.Exists("\\EyeView.cfg"));
   EXPECT_EQ(p.FlightText(FlightBox::tbx処理内容), "「A-A」 回転視点");
   EXPECT_EQ(p.flightWindow.colours[FlightBox::tbxAA], std::make_pair(9, 11));
 
   p.TypeKeys({X});  // before any Backspace: keeps running
-  EXPECT_EQ(p.pro.engine.RotatingViewState, 1);
+  EXPECT_EQ(p.pro.flight.RotatingViewState, 1);
   p.TypeKeys({8});
-  EXPECT_EQ(p.pro.engine.RotatingViewState, 2);
+  EXPECT_EQ(p.pro.flight.RotatingViewState, 2);
   p.TypeKeys({X});
-  EXPECT_EQ(p.pro.engine.RotatingViewState, 0);
+  EXPECT_EQ(p.pro.flight.RotatingViewState, 0);
   EXPECT_FALSE(p.paths.Exists("\\EyeView.cfg"));
   EXPECT_EQ(p.FlightText(FlightBox::tbx処理内容), "");
   EXPECT_EQ(p.flightWindow.colours[FlightBox::tbxAA], std::make_pair(7, 8));
@@ -191,11 +191,11 @@ TEST_F(CommandKeysTest, BBOpensTheBriefingSheetTheGateOrTheRestartNotice) {
   EXPECT_TRUE(tob.Topmost());
   EXPECT_FALSE(gate.Loaded());
 
-  p.pro.engine.FlightStage = 1;
+  p.pro.flight.FlightStage = 1;
   p.TypeKeys({B, B});
   EXPECT_TRUE(gate.Loaded() && gate.Visible() && gate.Topmost());
 
-  p.pro.engine.FlightStage = 2;
+  p.pro.flight.FlightStage = 2;
   gate.Unload();
   tob.Unload();
   p.ui.boxes.Expect("再出発", ui::Answer::Ok, "再スタートしてください");
@@ -205,7 +205,7 @@ TEST_F(CommandKeysTest, BBOpensTheBriefingSheetTheGateOrTheRestartNotice) {
 }
 
 TEST_F(CommandKeysTest, BAStartsOrStopsTheRadioChatter) {
-  auto& atc = p.pro.engine.AtcChatterState;
+  auto& atc = p.pro.flight.AtcChatterState;
   atc = 0;
   p.TypeKeys({B, A});
   EXPECT_EQ(atc, 3);
@@ -235,12 +235,12 @@ TEST_F(CommandKeysTest, KeysArrivingWhileTheHandlerPumpsAreIgnored) {
 TEST_F(CommandKeysTest, AfterTheFlightNoKeyBringsTheFlightWindowBack) {
   announce::FrmSound frmSound(p.ui.env, p.pro);  // the flight window, unloaded after its flight
   ASSERT_EQ(p.pro.engine.flightWindow, &frmSound);
-  p.pro.engine.RotatingViewState = 2;
+  p.pro.flight.RotatingViewState = 2;
   p.TypeKeys({X});  // stops the rotating view
   p.TypeKeys({C, B});
   p.TypeKeys({kSpace});
   EXPECT_FALSE(frmSound.Loaded());
-  EXPECT_EQ(p.pro.engine.RotatingViewState, 0);
+  EXPECT_EQ(p.pro.flight.RotatingViewState, 0);
   EXPECT_EQ(p.pro.engine.AnnounceAbort, 1);
 }
 
@@ -281,8 +281,8 @@ class QuietSoundTest : public CommandKeysTest {
     for (int i = 0; i <= 30; ++i) e.AnnounceVolumeTable[static_cast<std::size_t>(i)] = static_cast<std::int16_t>(-i);
     for (int s = 0; s < state::kSoundSlotCount; ++s) e.SoundSlotBuffer[static_cast<std::size_t>(s)] = 1000 + s;
     e.LastLoadedSlot = 36;
-    e.CurrentVolumeIndex = 5;
-    e.CurrentVolume = -3000;
+    p.pro.flight.CurrentVolumeIndex = 5;
+    p.pro.flight.CurrentVolume = -3000;
   }
   // The volume set on each slot by the last toggle.
   std::map<int, int> SlotVolumes(std::size_t fromCall) const {
@@ -307,7 +307,7 @@ TEST_F(QuietSoundTest, VolumeKeyTwiceQuietsThenRestoresEverySlotToItsTableVolume
   EXPECT_EQ(p.pro.engine.QuietSound, 0);
   EXPECT_EQ(test::ReadVolChannel(p.pro.svc.sharedMemoryPrefix).QuietSound, 0);
   EXPECT_EQ(p.FlightText(FlightBox::tbxKey), "音大");
-  EXPECT_EQ(p.pro.engine.CurrentVolume, -5);
+  EXPECT_EQ(p.pro.flight.CurrentVolume, -5);
   auto loud = SlotVolumes(before);
   ASSERT_EQ(loud.size(), 37u);
   for (const auto& [slot, volume] : loud) {
@@ -320,7 +320,7 @@ TEST_F(QuietSoundTest, VolumeKeyTwiceQuietsThenRestoresEverySlotToItsTableVolume
 
 TEST_F(QuietSoundTest, ApproachVolumeIndexLevelsItsOwnSlots) {
   p.pro.engine.QuietSound = 1;
-  p.pro.engine.CurrentVolumeIndex = 2;
+  p.pro.flight.CurrentVolumeIndex = 2;
   ToggleQuietSound(p.pro);
   auto v = SlotVolumes(0);
   for (int s : {7, 9, 10}) EXPECT_EQ(v[s], -20) << s;
@@ -330,12 +330,12 @@ TEST_F(QuietSoundTest, ApproachVolumeIndexLevelsItsOwnSlots) {
 
 TEST_F(QuietSoundTest, MusicIsLoweredOrPausedAndComesBackUnlessAnAnnouncementHoldsItDown) {
   auto& e = p.pro.engine;
-  e.BgmPlaying = -1;
+  p.pro.flight.BgmPlaying = -1;
   e.BgmEngine = 1;
-  e.BgmVolume = 6;
+  p.pro.flight.BgmVolume = 6;
   ToggleQuietSound(p.pro);
   ToggleQuietSound(p.pro);
-  e.BgmLowered = -1;
+  p.pro.flight.BgmLowered = -1;
   ToggleQuietSound(p.pro);
   ToggleQuietSound(p.pro);
   std::vector<int> master;
@@ -343,7 +343,7 @@ TEST_F(QuietSoundTest, MusicIsLoweredOrPausedAndComesBackUnlessAnAnnouncementHol
   EXPECT_EQ(master, (std::vector<int>{-3000, 6 * 300 - 3000, -3000, -3000}));
 
   e.BgmEngine = 2;
-  e.BgmLowered = 0;
+  p.pro.flight.BgmLowered = 0;
   p.mp3.Open("/m/a.mp3");
   p.mp3.Play();
   ToggleQuietSound(p.pro);  // pauses

@@ -161,30 +161,30 @@ TEST_F(RouteProgressTest, RemainingTimeAndLandingCallState) {
       {800, 0, "距離 800Km / あと 00：00：00", 0},    // no ground speed: no division
   };
   for (const Case& c : cases) {
-    pro.sim.LandingCallState = 0;
+    pro.flight.LandingCallState = 0;
     Tick(Airborne(c.km, c.groundSpeed));
     EXPECT_EQ(pro.sim.ProgressText, c.text) << c.km;
     EXPECT_EQ(pro.sim.ProgressColour, kProgressColourFlying);
-    EXPECT_EQ(pro.sim.LandingCallState, c.stateAfter) << c.km;
+    EXPECT_EQ(pro.flight.LandingCallState, c.stateAfter) << c.km;
   }
-  pro.sim.LandingCallState = 1;
+  pro.flight.LandingCallState = 1;
   Tick(Airborne(59.99));
-  EXPECT_EQ(pro.sim.LandingCallState, 2);
-  pro.sim.LandingCallState = 3;
+  EXPECT_EQ(pro.flight.LandingCallState, 2);
+  pro.flight.LandingCallState = 3;
   Tick(Airborne(500));
-  EXPECT_EQ(pro.sim.LandingCallState, 3);
+  EXPECT_EQ(pro.flight.LandingCallState, 3);
 }
 
 TEST_F(RouteProgressTest, OnTheGroundShowsTheScheduledTime) {
   pro.sim.ProgressColour = 7;
-  pro.sim.LandingCallState = 3;
+  pro.flight.LandingCallState = 3;
   state::FlightDataRecord r = Airborne(30.0012);
   r.heightAboveGroundFt = 200;  // 200 ft counts as the ground
   Tick(r);
   EXPECT_EQ(pro.sim.ProgressText, "距離 30Km / 出発 09：30：00");
   EXPECT_EQ(pro.sim.ProgressColour, 7);
-  EXPECT_EQ(pro.sim.LandingCallState, 0);
-  pro.engine.FlightStage = 1;
+  EXPECT_EQ(pro.flight.LandingCallState, 0);
+  pro.flight.FlightStage = 1;
   Tick(r);
   EXPECT_EQ(pro.sim.ProgressText, "距離 30Km / 到着 10：45：00");
 }

@@ -1,0 +1,61 @@
+#pragma once
+// What one flight of the main program holds. The flight window's load replaces it whole
+// before anything of the flight runs (a resumed flight then loads its saved values over
+// it); nothing else resets it.
+#include <array>
+#include <cstdint>
+#include <string>
+
+namespace vx::state {
+
+// The landing briefing, as the landing briefing window commits it.
+struct LandingBriefingValues {
+  // First digit, second digit and side word of the landing runway.
+  std::array<std::string, 3> LandingRunwayParts{"1", "6", "ライト(R)"};
+  std::string LandingRunway = "16R";
+  std::string ApproachType = "ビジュアル・アプローチ";
+  std::string ApproachVariant;
+  std::int16_t LandingFlap = 30;
+  std::int16_t GoAroundAltitude = 4500;  // feet
+  std::int16_t GoAroundFlap = 15;
+};
+
+struct FlightState {
+  // Flight steps: the group that "next" runs on the ground and in the air.
+  std::int16_t GroundStep = 0;
+  std::int16_t AirStep = 1;
+  std::int16_t FlightStage = 0;  // 0 up to departure, 1 after arrival, 2 after the final announcement
+  std::int16_t LandingCallState = 0;  // 0 not armed, 1 15 min or more, 2 under 15 min, 3 called
+
+  // The announcement volume in use.
+  std::int16_t CurrentVolumeIndex = 0;
+  std::int16_t CurrentVolume = 0;  // attenuation, -3000 while QuietSound is on
+
+  // Background music.
+  std::int16_t BgmPlaying = 0;   // -1 while music plays
+  std::int16_t BgmStarting = 0;  // 1 while a track change runs
+  std::int16_t BgmVolume = 10;   // 0 to 10 in steps of 2
+  std::int16_t BgmLowered = 0;   // -1 while an announcement holds the music down
+
+  // Sound loops switched by the command keys: -1 while they run.
+  std::int16_t WiperOn = 0;
+  std::int16_t AirconOn = 0;
+
+  // Radio chatter: 0 off, 1 on, 2 switching off, 3 switching on.
+  std::int16_t AtcChatterState = 2;
+  std::int16_t AtcChatterChannel = 0;  // 0 del, 1 gnd, 2 twr, 3 dep, 4 ctr, 5 apr
+  float AtcLastTime = 0;               // seconds since midnight it started or was last seen playing
+  std::int16_t AtcGapSeconds = 5;      // the pause before the next recording
+
+  // The rotating outside view (0 off) and the windows opened from the flight (-1 open).
+  std::int16_t RotatingViewState = 0;
+  std::int16_t HelpOpenFlag = 0;
+  std::int16_t PushbackFormOpenFlag = 0;
+  std::int16_t KeyFormOpenFlag = 0;
+  std::int16_t VoiceFormOpenFlag = 0;
+  std::int16_t TobOpenFlag = 0;
+
+  LandingBriefingValues LandingBriefing;
+};
+
+}  // namespace vx::state
