@@ -41,7 +41,7 @@ int main(int argc, char** argv) {
     QTimer::singleShot(static_cast<int>(seconds * 1000), Qt::PreciseTimer, &app, [] { QCoreApplication::exit(0); });
     app.exec();
     const vx::bench::CpuUse use{vx::bench::ProcessCpuSeconds() - cpu0, program.clock.MonotonicSeconds() - wall0};
-    if (program.pro.engine.FlightWindowClosed != 0 || !program.boxes.shown.empty() ||
+    if (program.pro.engine.FlightWindowClosed || !program.boxes.shown.empty() ||
         program.pro.flight.GroundStep != 8) {
       std::fprintf(stderr, "the heartbeat did not serve\n");
       exitCode = 1;

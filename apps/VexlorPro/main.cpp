@@ -29,7 +29,9 @@ int main(int argc, char** argv) {
   ui::QtMessageBoxes boxes{"VexlorPro"};
   ui::QtFileDialogs fileDialogs;
   ui::QtPopupMenus popups;
-  composition::SystemServices system{{.programName = "VexlorPro"}, boxes, fileDialogs, popups};
+  composition::SystemOptions options;
+  options.programName = "VexlorPro";
+  composition::SystemServices system{options, boxes, fileDialogs, popups};
   system.pump.AttachMainLoop();
   ui::UiEnv& env = system.env;
 

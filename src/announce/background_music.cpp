@@ -28,7 +28,7 @@ void StampKeySequenceTime(state::ProContext& pro) {
   pro.main.KeySequence.stampNanos = pro.svc.clock->MonotonicNanos();
 }
 
-bool MusicPlaying(const state::ProContext& pro) { return pro.flight.BgmPlaying == -1; }
+bool MusicPlaying(const state::ProContext& pro) { return pro.flight.BgmPlaying; }
 
 void StepBgmVolume(state::ProContext& pro, int step) {
   state::EngineState& e = pro.engine;
@@ -54,7 +54,7 @@ void StartBgmByMode(state::ProContext& pro) {
     StampKeySequenceTime(pro);
     PlayNextBgmSegment(pro);
   } else if (e.BgmEngine == state::kEngineMp3) {
-    while (pro.flight.BgmStarting != 0) {
+    while (pro.flight.BgmStarting) {
       if (state::FlightGone(e)) return;
       pro.svc.pump->Idle(std::chrono::milliseconds(10));
     }
@@ -68,12 +68,12 @@ void PlayNextBgmSegment(state::ProContext& pro) {
   state::EngineState& e = pro.engine;
   auto& music = *pro.svc.music;
   auto& pump = *pro.svc.pump;
-  if (pro.flight.BgmStarting == 1) return;
+  if (pro.flight.BgmStarting) return;
   const auto count = std::min<std::int16_t>(e.BgmPlaylist.count, state::kPlaylistCapacity);
   if (count <= 0) return;
   // The change flag is cleared however the change ends.
-  pro.flight.BgmStarting = 1;
-  const ui::ScopeGuard starting([&pro] { pro.flight.BgmStarting = 0; });
+  pro.flight.BgmStarting = true;
+  const ui::ScopeGuard starting([&pro] { pro.flight.BgmStarting = false; });
 
   if (MusicPlaying(pro)) {
     music.StopSegment(e.BgmSegment);
@@ -82,7 +82,7 @@ void PlayNextBgmSegment(state::ProContext& pro) {
   auto& list = e.BgmPlaylist;
   list.position = NextBgmPosition(list.position, count, e.BgmRepeatMode, *pro.svc.random);
   const auto position = static_cast<std::size_t>(list.position);
-  pro.flight.BgmPlaying = -1;
+  pro.flight.BgmPlaying = true;
   music.FreeSegment(e.BgmSegment);
   pump.Pump();
   e.BgmSegment = music.LoadSegment(runtime::Trim(list.paths[position]), kSegmentLoadFlags);
@@ -113,7 +113,7 @@ void RaiseBgmVolume(state::ProContext& pro) { StepBgmVolume(pro, +2); }
 void StopBgmPlayback(state::ProContext& pro) {
   state::EngineState& e = pro.engine;
   if (!MusicPlaying(pro)) return;
-  pro.flight.BgmPlaying = 0;
+  pro.flight.BgmPlaying = false;
   if (e.BgmEngine == state::kEngineSegments) {
     pro.svc.music->StopSegment(e.BgmSegment);
   } else if (e.BgmEngine == state::kEngineMp3) {
@@ -128,7 +128,7 @@ void StopBgmPlayback(state::ProContext& pro) {
 bool DuckBgmForAnnouncement(state::ProContext& pro) {
   state::EngineState& e = pro.engine;
   auto& pump = *pro.svc.pump;
-  pro.flight.BgmLowered = -1;
+  pro.flight.BgmLowered = true;
   if (e.BgmEngine == state::kEngineSegments && MusicPlaying(pro)) {
     pro.svc.music->SetMasterVolume(kQuietAttenuation);
   } else if (e.BgmEngine == state::kEngineMp3 && MusicPlaying(pro)) {
@@ -162,7 +162,7 @@ bool RestoreBgmAfterAnnouncement(state::ProContext& pro) {
       pump.Pump();
     }
   }
-  pro.flight.BgmLowered = 0;
+  pro.flight.BgmLowered = false;
   return true;
 }
 

@@ -28,7 +28,7 @@ void StopBgmPlayback(state::ProContext& pro);
 // The wait's result: false when the flight window closed meanwhile.
 bool DuckBgmForAnnouncement(state::ProContext& pro);
 // After an announcement: 1 s, then the music back at its level (or kept down under quiet
-// sound). False, with BgmLowered left at -1, when the flight window closed meanwhile.
+// sound). False, with BgmLowered left set, when the flight window closed meanwhile.
 bool RestoreBgmAfterAnnouncement(state::ProContext& pro);
 
 }  // namespace vx::announce

@@ -165,7 +165,7 @@ void RunBoardingPhase(state::ProContext& pro) {
   GroupRun g(pro, GroupId::G0);
   const bool viewSwitch = pro.main.ViewSwitchOption == kViewSwitchOn;
   const bool board = !viewSwitch && pro.briefing.TobBriefing.FlipBoardOn == 1;
-  const bool special = e.SpecialVoiceOn == 1;
+  const bool special = e.SpecialVoiceOn;
 
   pro.flight.FlightStage = 0;
   TakeDepartureClock(pro);

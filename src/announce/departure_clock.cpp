@@ -45,7 +45,7 @@ void JudgeDepartureDelay(state::ProContext& pro) {
   const state::BriefingEventTime& scheduled = times.events[kScheduledDeparture];
   const int late = FoldMinuteDifference((actual.gmtHour * 60 + actual.gmtMinute) -
                                         (scheduled.gmtHour * 60 + scheduled.gmtMinute));
-  pro.engine.DepartureDelayed = late > kLateAfterMinutes ? 1 : 0;
+  pro.engine.DepartureDelayed = late > kLateAfterMinutes;
 }
 
 void SetUpDepartureClock(state::ProContext& pro) {

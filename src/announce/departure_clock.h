@@ -13,7 +13,7 @@ namespace vx::announce {
 void TakeDepartureClock(state::ProContext& pro);
 // The five FlightMaxima back to 0.
 void ClearFlightMaxima(state::ProContext& pro);
-// DepartureDelayed := 1 when the actual departure GMT is more than 10 minutes after the
+// DepartureDelayed is set when the actual departure GMT is more than 10 minutes after the
 // scheduled departure GMT, else 0. The difference is folded into -720..+720 minutes, so a
 // departure just after midnight GMT counts from the evening before.
 void JudgeDepartureDelay(state::ProContext& pro);

@@ -19,14 +19,14 @@ std::int32_t Slot(const state::ProContext& pro, int slot) { return SlotBuffer(pr
 void ToggleWiperSound(state::ProContext& pro) {
   auto& sound = *pro.svc.sound;
   UseVolumeIndex(pro, kWiperVolumeIndex);
-  if (pro.flight.WiperOn != 0) {
-    pro.flight.WiperOn = 0;
+  if (pro.flight.WiperOn) {
+    pro.flight.WiperOn = false;
     sound.Play(Slot(pro, kWiperEndSlot), pro.flight.CurrentVolume, kCentre);
     pro.svc.pump->Pump();
     sound.Stop(Slot(pro, kWiperLoopSlot));
     return;
   }
-  pro.flight.WiperOn = -1;
+  pro.flight.WiperOn = true;
   sound.Play(Slot(pro, kWiperStartSlot), pro.flight.CurrentVolume, kCentre);
   pro.svc.pump->Pump();
   if (!WaitSoundEnd(pro, Slot(pro, kWiperStartSlot))) return;
@@ -35,12 +35,12 @@ void ToggleWiperSound(state::ProContext& pro) {
 
 void ToggleAirconSound(state::ProContext& pro) {
   auto& sound = *pro.svc.sound;
-  if (pro.flight.AirconOn != 0) {
-    pro.flight.AirconOn = 0;
+  if (pro.flight.AirconOn) {
+    pro.flight.AirconOn = false;
     sound.Stop(Slot(pro, kAirconSlot));
     return;
   }
-  pro.flight.AirconOn = -1;
+  pro.flight.AirconOn = true;
   UseVolumeIndex(pro, kAirconVolumeIndex);
   sound.PlayLooping(Slot(pro, kAirconSlot), pro.flight.CurrentVolume, kCentre);
 }

@@ -6,22 +6,22 @@
 namespace vx::announce {
 
 void OpenHelpForm(state::ProContext& pro) {
-  pro.main.HelpFromFlight = -1;
+  pro.main.HelpFromFlight = true;
   ShowFlightFormOnTop(pro, FlightForm::frmHelp);
 }
 
 void OpenPushbackForm(state::ProContext& pro) {
-  pro.briefing.PushbackFormFromFlight = -1;
+  pro.briefing.PushbackFormFromFlight = true;
   ShowFlightFormOnTop(pro, FlightForm::frmPB);
 }
 
 void OpenSoundSettingsForm(state::ProContext& pro) {
-  pro.briefing.VoiceFormFromFlight = -1;
+  pro.briefing.VoiceFormFromFlight = true;
   ShowFlightFormOnTop(pro, FlightForm::frm音声設定);
 }
 
 void OpenKeySettingsForm(state::ProContext& pro) {
-  pro.main.KeyFormFromFlight = -1;
+  pro.main.KeyFormFromFlight = true;
   ShowFlightFormOnTop(pro, FlightForm::frmキー設定);
 }
 

@@ -24,7 +24,7 @@ void BeginNewFlight(state::ProContext& pro) {
   state::EngineState& e = pro.engine;
   ++e.FlightId;
   if (e.FlightId == 0) ++e.FlightId;  // 0 means "no tick running"
-  e.DispatcherBusy = 0;
+  e.DispatcherBusy = false;
   e.groupOpen = false;
   pro.flight = state::FlightState{};
   e.BgmPlaylist.position = 0;
@@ -32,7 +32,7 @@ void BeginNewFlight(state::ProContext& pro) {
 
 void ResetAnnouncementState(state::ProContext& pro) {
   state::EngineState& e = pro.engine;
-  if (e.FlightWindowClosed == 1) return;
+  if (e.FlightWindowClosed) return;
   if (e.flightWindow) e.flightWindow->SetText(FlightBox::tbxKey, state::QuietSoundOn(e) ? "音小" : "音大");
   if (e.mainWindow) e.mainWindow->ClearKeySequence();
   e.AnnounceRequest = 0;
@@ -60,10 +60,10 @@ void EndFlight(state::ProContext& pro) {
   state::EngineState& e = pro.engine;
   auto& pump = *pro.svc.pump;
   pro.main.KeyInputMode = 0;
-  e.FlightWindowClosed = 1;
+  e.FlightWindowClosed = true;
 
-  if (pro.sim.AddonSessionOpen == 1) {
-    pro.sim.AddonSessionOpen = 0;
+  if (pro.sim.AddonSessionOpen) {
+    pro.sim.AddonSessionOpen = false;
     const std::int32_t result = pro.svc.addon->Session(0, platform::kAddonSessionVersion);
     if (result != platform::kAddonOk) simlink::LvldResultMessage(*pro.boxes, result);
     pump.Pump();
@@ -77,7 +77,7 @@ void EndFlight(state::ProContext& pro) {
     if (pro.svc.paths->DeleteIfExists(file)) pump.Pump();
   }
 
-  if (e.FlightWindowReady == -1) {
+  if (e.FlightWindowReady) {
     FreeAllSoundSlots(pro);
     if (e.BgmEngine == state::kEngineSegments) {
       pro.svc.music->FreeSegment(e.BgmSegment);
@@ -85,15 +85,15 @@ void EndFlight(state::ProContext& pro) {
       pump.Pump();
       pro.svc.music->Quit();
     } else if (e.BgmEngine == state::kEngineMp3) {
-      if (pro.sim.Mp3TrackOpen == 1) {
+      if (pro.sim.Mp3TrackOpen) {
         pro.svc.mp3->Stop();
         pro.svc.mp3->Close();
-        pro.sim.Mp3TrackOpen = 0;
+        pro.sim.Mp3TrackOpen = false;
         pump.Pump();
       }
       pro.svc.mp3->Free();
     }
-    pro.flight.BgmPlaying = 0;
+    pro.flight.BgmPlaying = false;
     e.BgmEngine = 0;
     pump.Pump();
     pro.svc.sound->Quit();

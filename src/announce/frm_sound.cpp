@@ -83,21 +83,21 @@ void FrmSound::SetColours(FlightBox box, int backPalette, int forePalette) {
 WindowTwips FrmSound::Place() const { return {Top(), Left(), Width()}; }
 
 void FrmSound::OpenFlightWindow() {
-  pro_.engine.FlightWindowClosed = 0;
+  pro_.engine.FlightWindowClosed = false;
   Load();
   if (!Loaded()) return;  // the start sequence has closed the window again
   SetWindowTopmost(pro_, Handle());
   Show();
   // Without a simulator the start sequence stopped early: the exit check closes the
   // window as soon as it is shown.
-  if (pro_.engine.FlightWindowReady == 0) {
+  if (!pro_.engine.FlightWindowReady) {
     buttonExitCheck.SetFocus();
     frmSound_buttonExitCheck_GotFocus();
   }
 }
 
 void FrmSound::frmSound_Timer2_Timer() {
-  if (pro_.engine.DispatcherBusy != 0) return;
+  if (pro_.engine.DispatcherBusy) return;
   ServiceAnnouncementRequest(pro_);
 }
 
@@ -109,13 +109,13 @@ void FrmSound::frmSound_buttonExit_Click() {
 }
 
 void FrmSound::frmSound_buttonExitCheck_GotFocus() {
-  if (pro_.engine.FlightWindowReady != 0 || !Loaded()) return;
+  if (pro_.engine.FlightWindowReady || !Loaded()) return;
   Unload();
   pro_.svc.pump->Pump();
 }
 
 void FrmSound::frmSound_buttonHelp_Click() {
-  pro_.main.HelpFromFlight = -1;
+  pro_.main.HelpFromFlight = true;
   buttonExitCheck.SetFocus();
   pro_.svc.pump->Pump();
   ShowFlightFormOnTop(pro_, FlightForm::frmHelp);

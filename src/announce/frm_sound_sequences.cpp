@@ -43,11 +43,11 @@ void FrmSound::frmSound_Form_Load() {
   state::EngineState& e = pro_.engine;
   auto& pump = *pro_.svc.pump;
   auto& boxes = *pro_.boxes;
-  if (e.FlightWindowClosed == 1) return;
+  if (e.FlightWindowClosed) return;
   BeginNewFlight(pro_);
 
   // The simulator is connected by the first flight window of a run only.
-  if (e.FlightWindowReady == 0 && !simlink::ConnectSimulator(pro_)) {
+  if (!e.FlightWindowReady && !simlink::ConnectSimulator(pro_)) {
     boxes.Show("ＦＳが実行されていません", ui::Buttons::Ok, ui::Icon::Exclamation, "VexlorPro");
     return;
   }
@@ -65,7 +65,7 @@ void FrmSound::frmSound_Form_Load() {
   e.SoundWindowPosition.expTop = e.SoundWindowPosition.top;
   e.SoundWindowPosition.expLeft = static_cast<std::int32_t>(Width() + Left());
 
-  e.FlightWindowReady = -1;
+  e.FlightWindowReady = true;
 
   // Without sound there is no flight: the window closes and nothing more is started.
   if (!pro_.svc.sound->Init()) {
@@ -84,7 +84,7 @@ void FrmSound::frmSound_Form_Load() {
       boxes.Show("DirectMusicの実行にはDirectX6.1以降のランタイムが必要です。", ui::Buttons::Ok, ui::Icon::None);
     pump.Pump();
   } else if (e.BgmMode == "MP3") {
-    pro_.sim.Mp3TrackOpen = 0;
+    pro_.sim.Mp3TrackOpen = false;
     e.BgmEngine = state::kEngineMp3;
     pro_.svc.mp3->Init();
     e.Mp3PlayerState = pro_.svc.mp3->State();
@@ -111,7 +111,7 @@ void FrmSound::frmSound_Form_Load() {
   pump.Pump();
 
   pro_.sim.AddonSessionOpen =
-      pro_.svc.addon->Session(1, platform::kAddonSessionVersion) == platform::kAddonOk ? 1 : 0;
+      pro_.svc.addon->Session(1, platform::kAddonSessionVersion) == platform::kAddonOk;
   pump.Pump();
 }
 
@@ -126,7 +126,7 @@ void FrmSound::StartCallOutProgram() {
 void FrmSound::StartFlightOrResume() {
   auto& tob = pro_.briefing.TobBriefing;
   // A snapshot that does not load leaves a fresh flight.
-  if (pro_.svc.paths->Exists("\\FlightRestart.cfg") && pro_.main.ResumeRequested == 1 &&
+  if (pro_.svc.paths->Exists("\\FlightRestart.cfg") && pro_.main.ResumeRequested &&
       announce::LoadFlightRestart(pro_))
     return;
   announce::TakeAircraftTypeCode(tob);

@@ -124,7 +124,7 @@ void CloseGroup(state::ProContext& pro) {
   e.groupOpen = false;
   WriteCaption(pro, "");
   StopAllAnnouncementSounds(pro);
-  if (pro.flight.BgmLowered == -1) RestoreBgmAfterAnnouncement(pro);
+  if (pro.flight.BgmLowered) RestoreBgmAfterAnnouncement(pro);
 }
 
 bool RunGroup(state::ProContext& pro, GroupId id) {

@@ -32,7 +32,7 @@ void ReportFailure(state::ProContext& pro, std::int32_t errorNumber, std::int16_
   if (e.Mp3OpenFailures >= limit) {
     // Every track has failed: the music stops instead of failing again on every tick.
     e.Mp3OpenFailures = 0;
-    pro.flight.BgmPlaying = 0;
+    pro.flight.BgmPlaying = false;
     SetBox(pro, FlightBox::tbxBGM番号, "");
     SetBox(pro, FlightBox::tbxBGM名, "");
     SetBox(pro, FlightBox::tbxBGM音量, "");
@@ -59,29 +59,29 @@ void PlayNextMp3Track(state::ProContext& pro) {
   auto& e = pro.engine;
   auto& mp3 = *pro.svc.mp3;
   auto& pump = *pro.svc.pump;
-  if (pro.flight.BgmStarting == 1) return;
+  if (pro.flight.BgmStarting) return;
   const auto count = std::min<std::int16_t>(e.BgmPlaylist.count, state::kPlaylistCapacity);
   if (count <= 0) return;
   // The change flag is cleared however the change ends.
-  pro.flight.BgmStarting = 1;
-  const ui::ScopeGuard starting([&pro] { pro.flight.BgmStarting = 0; });
+  pro.flight.BgmStarting = true;
+  const ui::ScopeGuard starting([&pro] { pro.flight.BgmStarting = false; });
 
-  if (pro.sim.Mp3TrackOpen == 1) {
+  if (pro.sim.Mp3TrackOpen) {
     mp3.Stop();
     mp3.Close();
-    pro.sim.Mp3TrackOpen = 0;
+    pro.sim.Mp3TrackOpen = false;
     pump.Pump();
   }
   auto& list = e.BgmPlaylist;
   list.position = NextBgmPosition(list.position, count, e.BgmRepeatMode, *pro.svc.random);
   const auto position = static_cast<std::size_t>(list.position);
-  pro.flight.BgmPlaying = -1;
+  pro.flight.BgmPlaying = true;
 
   if (!mp3.Open(runtime::Trim(list.paths[position]))) {
     ReportFailure(pro, mp3.LastErrorNo(), count);
     return;
   }
-  pro.sim.Mp3TrackOpen = 1;
+  pro.sim.Mp3TrackOpen = true;
   mp3.Play();
   const std::int64_t limit =
       pro.svc.clock->MonotonicNanos() + static_cast<std::int64_t>(kMp3StartLimitSeconds * 1e9);
@@ -96,7 +96,7 @@ void PlayNextMp3Track(state::ProContext& pro) {
     const std::int32_t error = mp3.LastErrorNo();
     mp3.Stop();
     mp3.Close();
-    pro.sim.Mp3TrackOpen = 0;
+    pro.sim.Mp3TrackOpen = false;
     ReportFailure(pro, error != platform::kMp3NoError ? error : platform::kMp3PlayFailed, count);
     return;
   }

@@ -37,15 +37,15 @@ constexpr std::string_view kLandedSignal = "\\vexlorLND.cfg";
 class TickScope {
  public:
   explicit TickScope(state::EngineState& e) : e_(e), flight_(e.FlightId), outer_(e.tickFlight) {
-    e_.DispatcherBusy = 1;
+    e_.DispatcherBusy = true;
     e_.tickFlight = flight_;
   }
   ~TickScope() {
     e_.tickFlight = outer_;
     if (e_.FlightId != flight_) return;
     e_.AnnounceRequest = 0;
-    e_.DispatcherBusy = 0;
-    e_.AnnounceAbort = 0;
+    e_.DispatcherBusy = false;
+    e_.AnnounceAbort = false;
   }
   TickScope(const TickScope&) = delete;
   TickScope& operator=(const TickScope&) = delete;
@@ -58,11 +58,11 @@ class TickScope {
 
 void RefreshProgressText(state::ProContext& pro) {
   state::EngineState& e = pro.engine;
-  if (e.ProgressRefreshToggle != 0) {
-    e.ProgressRefreshToggle = 0;
+  if (e.ProgressRefreshToggle) {
+    e.ProgressRefreshToggle = false;
     return;
   }
-  e.ProgressRefreshToggle = 1;
+  e.ProgressRefreshToggle = true;
   if (simlink::CabinStrip* strip = pro.sim.cabinStrip) {
     strip->SetForeColour(simlink::CabinBox::tbxDest, pro.sim.ProgressColour);
     strip->SetText(simlink::CabinBox::tbxDest, pro.sim.ProgressText);
@@ -78,7 +78,7 @@ void ServeGroupRequest(state::ProContext& pro, std::int16_t request) {
 
   if (row.stopMusicFirst) StopBgmPlayback(pro);
   if (row.departureClockFirst) SetUpDepartureClock(pro);
-  if (row.delayedFirst) e.DepartureDelayed = 1;
+  if (row.delayedFirst) e.DepartureDelayed = true;
   if (row.group) {
     RunGroup(pro, *row.group);
     if (state::FlightGone(e)) return;
@@ -125,14 +125,14 @@ void ServeAnnounceRequest(state::ProContext& pro) {
 void ServiceAnnouncementRequest(state::ProContext& pro) {
   state::EngineState& e = pro.engine;
   RefreshProgressText(pro);
-  if (e.FlightWindowClosed == 1 || e.DispatcherBusy == 1) return;
+  if (e.FlightWindowClosed || e.DispatcherBusy) return;
   {
     TickScope tick(e);
     try {
       simlink::UpdateRouteProgress(pro);
       StoreSoundWindowPosition(pro);
       CheckLandingSignalFile(pro);
-      if (e.BgmEngine >= 1 && pro.flight.BgmPlaying == -1) PollBgmEnd(pro);
+      if (e.BgmEngine >= 1 && pro.flight.BgmPlaying) PollBgmEnd(pro);
       PlayAtcChatter(pro);
       const auto& main = pro.main;
       if ((OptionOn(main.SpeedCallOption) || OptionOn(main.AltitudeCallOption)) &&

@@ -19,7 +19,7 @@ struct RequestRow {
   std::int16_t stepInternational = kStepUnchanged;
   bool stopMusicFirst = false;         // the background music stopped before the group
   bool departureClockFirst = false;    // SetUpDepartureClock before the group
-  bool delayedFirst = false;           // DepartureDelayed := 1 before the group
+  bool delayedFirst = false;           // DepartureDelayed set before the group
   bool takeoffTrigger = false;         // TakeoffStartedFlag := 1 into VEXLORPRO_STAB after it
   bool saveResume = false;             // the flight resume files written after it
   bool deleteResume = false;           // the flight resume files deleted after it

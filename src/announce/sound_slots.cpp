@@ -73,7 +73,7 @@ void LoadSlotRange(state::ProContext& pro, int first, int last) {
 }
 
 void LoadSpecialRecording(state::ProContext& pro, std::string_view literal) {
-  if (pro.engine.SpecialVoiceOn != 1) return;
+  if (!pro.engine.SpecialVoiceOn) return;
   StopSlot(pro, kSpecialSlot);
   FreeSlot(pro, kSpecialSlot);
   SetSlotFile(pro, kSpecialSlot, literal);
@@ -108,7 +108,7 @@ void StopAllAnnouncementSounds(state::ProContext& pro) {
   const state::EngineState& e = pro.engine;
   const int first = e.FirstLoadedSlot;
   const int last = e.LastLoadedSlot;
-  const bool special = e.SpecialVoiceOn == 1;
+  const bool special = e.SpecialVoiceOn;
   for (int slot = first; slot <= last; ++slot) StopSlot(pro, slot);
   if (special) StopSlot(pro, kSpecialSlot);
   pro.svc.pump->Pump();

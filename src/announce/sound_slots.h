@@ -36,7 +36,7 @@ void LoadSlot(state::ProContext& pro, int slot);
 // A loader's last step: FirstLoadedSlot := first, LastLoadedSlot := last, every slot of
 // the range loaded in order, then one pump.
 void LoadSlotRange(state::ProContext& pro, int first, int last);
-// A loader's first step: while SpecialVoiceOn is 1, slot 6 is stopped, freed and loaded
+// A loader's first step: while SpecialVoiceOn is set, slot 6 is stopped, freed and loaded
 // with the group's special recording.
 void LoadSpecialRecording(state::ProContext& pro, std::string_view literal);
 

@@ -57,7 +57,7 @@ void OpenBriefingOrGate(state::ProContext& pro) {
   state::MainState& m = pro.main;
   switch (pro.flight.FlightStage) {
     case 0:
-      m.TobFromFlight = -1;
+      m.TobFromFlight = true;
       if (m.keyWindows.frmTOB) ShowTopmost(pro, *m.keyWindows.frmTOB);
       break;
     case 1:
@@ -77,7 +77,7 @@ void OpenBriefingOrGate(state::ProContext& pro) {
 // C-B: the running announcement is cut and the call-out program's pushback, inspection
 // and rotating view are called off.
 void CancelAnnouncement(state::ProContext& pro) {
-  pro.engine.AnnounceAbort = 1;
+  pro.engine.AnnounceAbort = true;
   pro.svc.paths->DeleteIfExists("\\vexlorPB.cfg");
   pro.svc.paths->DeleteIfExists("\\EyeCheck.cfg");
   pro.svc.pump->Pump();
@@ -153,7 +153,7 @@ bool HandleDesktopKey(state::ProContext& pro, const platform::KeyEvent& key) {
   context.keyInputMode = m.KeyInputMode;
   context.typedInputOpen = std::any_of(m.keyWindows.typedInput.begin(), m.keyWindows.typedInput.end(),
                                        [](const ui::Form* f) { return f && f->Loaded(); });
-  context.handlerBusy = m.KeyHandlerBusy == 1;
+  context.handlerBusy = m.KeyHandlerBusy;
   context.rotatingViewState = pro.flight.RotatingViewState;
   context.keys = {m.VolumeKeyCode, m.CommandKeyA, m.CommandKeyB, m.CommandKeyC};
   const KeyDecision d = KeySequenceMachine(m.KeySequence).OnKey(key, context, *pro.svc.clock);
@@ -168,7 +168,7 @@ bool HandleDesktopKey(state::ProContext& pro, const platform::KeyEvent& key) {
   }
   if (!d.flightWork) return d.handled;
 
-  ui::BusyFlag<std::int16_t> busy(m.KeyHandlerBusy, 1);
+  ui::BusyFlag<bool> busy(m.KeyHandlerBusy, true);
   if (d.click) PlaySwitchClick(pro);
   RunFlightCommand(pro, d);
   pump.Pump();

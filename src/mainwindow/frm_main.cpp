@@ -147,7 +147,7 @@ void FrmMain::frmMain_Form_Load() {
   pro_.main.MainWindowHandle = static_cast<std::int32_t>(Handle());
 
   simlink::OpenMainChannels(pro_);
-  pro_.engine.FlightWindowReady = 0;
+  pro_.engine.FlightWindowReady = false;
   pro_.main.ApuSoundSettings = {{"右", "左"}, {"7", "10"}};
   auto& pushback = pro_.briefing.PushbackSettings;
   pushback.cockpitConversation = 1;
@@ -196,7 +196,7 @@ void FrmMain::AskResumeFlight() {
   const platform::Paths& paths = *pro_.svc.paths;
   auto& summary = pro_.main.RestartSummary;
   if (!paths.Exists("\\FlightRestart.cfg")) {
-    pro_.main.ResumeRequested = 0;
+    pro_.main.ResumeRequested = false;
     return;
   }
   if (paths.Exists("\\FlightRestart内容.cfg")) {
@@ -208,7 +208,7 @@ void FrmMain::AskResumeFlight() {
                            "\n使用機材 ： " + summary.aircraft + "\n出発空港 ： " + summary.departureAirport +
                            "\n到着空港 ： " + summary.arrivalAirport + "\n";
   const ui::Answer answer = pro_.boxes->Show(text, ui::Buttons::YesNo, ui::Icon::Question, "途中データ読込");
-  pro_.main.ResumeRequested = answer == ui::Answer::Yes ? 1 : 0;
+  pro_.main.ResumeRequested = answer == ui::Answer::Yes;
 }
 
 void FrmMain::frmMain_buttonStart_Click() {
@@ -233,7 +233,7 @@ void FrmMain::frmMain_buttonStart_Click() {
   }
   CopyOptionCombos();
 
-  pro_.engine.FlightWindowClosed = 0;
+  pro_.engine.FlightWindowClosed = false;
   SetWindowState(ui::WindowState::Minimized);
   pump.Pump();
   announce::LoadAirportTable(pro_);

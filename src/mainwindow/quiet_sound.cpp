@@ -64,7 +64,7 @@ void SetKeyBox(state::ProContext& pro, const char* text) {
 void ToggleQuietSound(state::ProContext& pro) {
   state::EngineState& e = pro.engine;
   auto& pump = *pro.svc.pump;
-  const bool playing = pro.flight.BgmPlaying == -1;
+  const bool playing = pro.flight.BgmPlaying;
   const bool segments = playing && e.BgmEngine == state::kEngineSegments && pro.svc.music;
   const bool mp3 = playing && e.BgmEngine == state::kEngineMp3 && pro.svc.mp3;
 
@@ -85,10 +85,10 @@ void ToggleQuietSound(state::ProContext& pro) {
   pro.flight.CurrentVolume = TableVolume(e, pro.flight.CurrentVolumeIndex);
   SetSlotVolumes(pro, false);
   if (segments) {
-    pro.svc.music->SetMasterVolume(pro.flight.BgmLowered == -1 ? kQuietSoundAttenuation : announce::SegmentVolume(pro.flight.BgmVolume));
+    pro.svc.music->SetMasterVolume(pro.flight.BgmLowered ? kQuietSoundAttenuation : announce::SegmentVolume(pro.flight.BgmVolume));
   }
   if (mp3) {
-    if (pro.flight.BgmLowered == -1) {
+    if (pro.flight.BgmLowered) {
       PauseMp3(pro);
     } else if (pro.svc.mp3->State() == platform::kMp3Paused) {
       pro.svc.mp3->Restart();

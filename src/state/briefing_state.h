@@ -116,8 +116,8 @@ struct BriefingState {
   std::int16_t LargeAircraftLanding = 0;
   std::int16_t VnavCallOn = 1;
   std::int16_t ClimbThrustCallOn = 1;
-  std::int16_t PushbackFormFromFlight = 0;  // -1 when frmPB was opened from the flight
-  std::int16_t VoiceFormFromFlight = 0;     // -1 when frm音声設定 was opened from the flight
+  bool PushbackFormFromFlight = false;  // frmPB was opened from the flight
+  bool VoiceFormFromFlight = false;     // frm音声設定 was opened from the flight
 };
 
 }  // namespace vx::state

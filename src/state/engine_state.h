@@ -57,21 +57,21 @@ inline constexpr const char* kBgmRandom = "ランダム";
 
 struct EngineState {
   std::int16_t AnnounceRequest = 0;
-  std::int16_t AnnounceAbort = 0;       // 1 cuts the running sequence and every wait in it
-  std::int16_t FlightWindowClosed = 0;  // 1 once the flight window has unloaded
+  bool AnnounceAbort = false;       // cuts the running sequence and every wait in it
+  bool FlightWindowClosed = false;  // once the flight window has unloaded
   WindowPosition SoundWindowPosition;
 
   // The flight window and its heartbeat.
-  std::int16_t FlightWindowReady = 0;  // -1 once a flight window of this run passed the simulator check
-  std::int16_t DispatcherBusy = 0;     // 1 while a heartbeat tick is being served
-  std::int16_t ProgressRefreshToggle = 0;
+  bool FlightWindowReady = false;  // once a flight window of this run passed the simulator check
+  bool DispatcherBusy = false;     // while a heartbeat tick is being served
+  bool ProgressRefreshToggle = false;
   // Each load of the flight window starts a new flight; `tickFlight` is the flight whose
   // heartbeat tick is running (0 outside a tick), so that code unwinding from an ended
   // flight never carries on inside the next one.
   std::uint32_t FlightId = 0;
   std::uint32_t tickFlight = 0;
 
-  std::int16_t DepartureDelayed = 0;  // 1 when the departure was more than 10 minutes late
+  bool DepartureDelayed = false;  // the departure was more than 10 minutes late
 
   // Sound slots: 0 to 6 the fixed effects, 7 to 50 the parts of the running group.
   std::array<std::string, kSoundSlotCount> SoundSlotFile;
@@ -79,7 +79,7 @@ struct EngineState {
   std::int16_t FirstLoadedSlot = 0;  // the range the last loader filled
   std::int16_t LastLoadedSlot = 0;
   std::array<std::int16_t, kVolumeIndexCount> AnnounceVolumeTable{};  // hundredths of a dB per index
-  std::int16_t SpecialVoiceOn = 0;  // 1: the hidden announcement set replaces the part sequences
+  bool SpecialVoiceOn = false;  // the hidden announcement set replaces the part sequences
   // The boarding group's spoken numbers: "1" for each digit place that is spoken
   // (flight number k h t o, departure minute tens and ones, gate h t o).
   std::string FlightDigitMask;
@@ -119,10 +119,10 @@ struct EngineState {
 // heartbeat tick of an earlier flight is still unwinding while a later flight runs.
 // Every wait of the main program, the music's track changes and the groups end on it.
 inline bool FlightGone(const EngineState& e) {
-  return e.FlightWindowClosed == 1 || (e.tickFlight != 0 && e.tickFlight != e.FlightId);
+  return e.FlightWindowClosed || (e.tickFlight != 0 && e.tickFlight != e.FlightId);
 }
 // The running announcement has been cut (the cancel keys, the help panel).
-inline bool AnnouncementCut(const EngineState& e) { return e.AnnounceAbort == 1; }
+inline bool AnnouncementCut(const EngineState& e) { return e.AnnounceAbort; }
 
 inline bool QuietSoundOn(const EngineState& e) { return e.QuietSound != 0; }
 

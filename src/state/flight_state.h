@@ -32,14 +32,14 @@ struct FlightState {
   std::int16_t CurrentVolume = 0;  // attenuation, -3000 while QuietSound is on
 
   // Background music.
-  std::int16_t BgmPlaying = 0;   // -1 while music plays
-  std::int16_t BgmStarting = 0;  // 1 while a track change runs
+  bool BgmPlaying = false;   // while music plays
+  bool BgmStarting = false;  // while a track change runs
   std::int16_t BgmVolume = 10;   // 0 to 10 in steps of 2
-  std::int16_t BgmLowered = 0;   // -1 while an announcement holds the music down
+  bool BgmLowered = false;   // while an announcement holds the music down
 
-  // Sound loops switched by the command keys: -1 while they run.
-  std::int16_t WiperOn = 0;
-  std::int16_t AirconOn = 0;
+  // Sound loops switched by the command keys, while they run.
+  bool WiperOn = false;
+  bool AirconOn = false;
 
   // Radio chatter: 0 off, 1 on, 2 switching off, 3 switching on.
   std::int16_t AtcChatterState = 2;
@@ -47,13 +47,13 @@ struct FlightState {
   float AtcLastTime = 0;               // seconds since midnight it started or was last seen playing
   std::int16_t AtcGapSeconds = 5;      // the pause before the next recording
 
-  // The rotating outside view (0 off) and the windows opened from the flight (-1 open).
+  // The rotating outside view (0 off) and the windows opened from the flight, while open.
   std::int16_t RotatingViewState = 0;
-  std::int16_t HelpOpenFlag = 0;
-  std::int16_t PushbackFormOpenFlag = 0;
-  std::int16_t KeyFormOpenFlag = 0;
-  std::int16_t VoiceFormOpenFlag = 0;
-  std::int16_t TobOpenFlag = 0;
+  bool HelpOpenFlag = false;
+  bool PushbackFormOpenFlag = false;
+  bool KeyFormOpenFlag = false;
+  bool VoiceFormOpenFlag = false;
+  bool TobOpenFlag = false;
 
   LandingBriefingValues LandingBriefing;
 };

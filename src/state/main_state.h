@@ -42,15 +42,15 @@ struct MainState {
   std::string TimeDiffCorrection = "OFF";
 
   ApuSoundValues ApuSoundSettings{{"右", "左"}, {"7", "10"}};
-  std::int16_t ResumeRequested = 0;
+  bool ResumeRequested = false;
   RestartSummaryTexts RestartSummary;
-  std::int16_t HelpFromFlight = 0;     // -1 when frmHelp was opened from the flight
-  std::int16_t KeyFormFromFlight = 0;  // -1 when frmキー設定 was opened from the flight
+  bool HelpFromFlight = false;     // frmHelp was opened from the flight
+  bool KeyFormFromFlight = false;  // frmキー設定 was opened from the flight
 
   // Key control.
   KeySequenceState KeySequence;
-  std::int16_t KeyHandlerBusy = 0;     // 1 while the flight part of the key handler runs
-  std::int16_t TobFromFlight = 0;      // -1 when the briefing sheet was opened from the flight
+  bool KeyHandlerBusy = false;     // while the flight part of the key handler runs
+  bool TobFromFlight = false;      // the briefing sheet was opened from the flight
   KeyWindows keyWindows;
   // The viewpoint program started from the main window, while it may run.
   std::optional<int> OcumoProcess;

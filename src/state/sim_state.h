@@ -62,8 +62,8 @@ struct SimState {
   std::int16_t EyeKeyCode = 0;
   std::int16_t TakeoffStartedFlag = 0;
 
-  std::int16_t AddonSessionOpen = 0;  // 1 when the aircraft add-on session was opened
-  std::int16_t Mp3TrackOpen = 0;      // 1 while an MP3 track is open
+  bool AddonSessionOpen = false;  // the aircraft add-on session was opened
+  bool Mp3TrackOpen = false;      // while an MP3 track is open
 
   // Windows this part shows or writes into (set by the main window; may be absent).
   simlink::AutoPauseNotice* autoPauseNotice = nullptr;

@@ -24,7 +24,6 @@ class AtcChatterTest : public ::testing::Test {
     p.Wav("\\atc\\twr\\only.wav", 2.0);
     p.StartFlight();
     mainwindow::BuildAtcFileLists(p.pro);
-    auto& e = p.pro.engine;
     p.pro.flight.AtcChatterChannel = 1;
     p.pro.flight.AtcGapSeconds = 5;
     p.pro.flight.AtcLastTime = static_cast<float>(p.clock.SecondsSinceMidnight());

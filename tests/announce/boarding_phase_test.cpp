@@ -190,10 +190,10 @@ class BoardingTest : public ::testing::Test {
   void ExpectGroupDone() const {
     const state::EngineState& e = p.pro.engine;
     EXPECT_EQ(p.pro.flight.GroundStep, 1);
-    EXPECT_EQ(e.DispatcherBusy, 0);
-    EXPECT_EQ(e.AnnounceAbort, 0);
+    EXPECT_FALSE(e.DispatcherBusy);
+    EXPECT_FALSE(e.AnnounceAbort);
     EXPECT_FALSE(e.groupOpen);
-    EXPECT_EQ(p.pro.flight.BgmLowered, 0);
+    EXPECT_FALSE(p.pro.flight.BgmLowered);
     for (int slot = 7; slot <= 25; ++slot) EXPECT_EQ(SlotBuffer(p.pro, slot), 0) << slot;
     EXPECT_FALSE(p.Exists("\\EyeCheck.cfg"));
     EXPECT_TRUE(p.boxes.shown.empty());
@@ -341,7 +341,7 @@ TEST_F(BoardingTest, NoChimeAtAllLeavesTheChimeSilentWithoutAMessage) {
 }
 
 TEST_F(BoardingTest, TheSpecialRecordingReplacesTheMurmurAndTheCall) {
-  p.pro.engine.SpecialVoiceOn = 1;
+  p.pro.engine.SpecialVoiceOn = true;
   p.Serve(10);
   // Slot 6 at full volume from 1 s for its 20 s; 10 s in place of the call, 3 s.
   test::ExpectTimeline(p.Timeline(), {{"\\Wav\\himitu\\nw057\\G0搭乗案内.wav", 1000, 21000, 0, 0, false}}, 20);
@@ -353,7 +353,7 @@ TEST_F(BoardingTest, TheSpecialRecordingReplacesTheMurmurAndTheCall) {
 TEST_F(BoardingTest, AnAbortInTheFirstChimeSkipsTheCallButStillEndsTheMurmurAndCleansUp) {
   MakeBoardProgram();
   p.pro.briefing.TobBriefing.FlipBoardOn = 1;
-  p.pump.At(p.origin + 1'500'000'000, [&] { p.pro.engine.AnnounceAbort = 1; });
+  p.pump.At(p.origin + 1'500'000'000, [&] { p.pro.engine.AnnounceAbort = true; });
   p.Serve(10);
   // Every wait after the cut ends at once: the board closed, the murmur's end started
   // and cut by the clean-up.

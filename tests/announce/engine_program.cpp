@@ -69,9 +69,9 @@ void EngineProgram::WriteFlightData(std::int32_t heightAboveGroundFt, std::int32
 }
 
 void EngineProgram::StartFlight() {
-  pro.engine.FlightWindowClosed = 0;
+  pro.engine.FlightWindowClosed = false;
   BeginNewFlight(pro);
-  pro.engine.FlightWindowReady = -1;
+  pro.engine.FlightWindowReady = true;
   pro.flight.AtcChatterState = 0;
   BuildVolumeTable(pro.engine, pro.briefing.VolumeSettings);
   LoadSoundEffects(pro);

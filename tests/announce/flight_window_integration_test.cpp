@@ -40,7 +40,7 @@ TEST(FlightWindowIntegration, AgainstTheStandInTheHeartbeatServesEachRequestOnIt
 
   program.window->OpenFlightWindow();
   ASSERT_TRUE(program.window->Loaded());
-  EXPECT_EQ(e.FlightWindowReady, -1);
+  EXPECT_TRUE(e.FlightWindowReady);
   EXPECT_EQ(pro.sim.SimWindow, standin.Pid());
   EXPECT_TRUE(program.window->Timer2.Running());
   EXPECT_TRUE(program.tob.Loaded()) << "the briefing sheet of a fresh flight";
@@ -78,7 +78,7 @@ TEST(FlightWindowIntegration, AgainstTheStandInTheHeartbeatServesEachRequestOnIt
   EXPECT_FALSE(program.window->Loaded());
   EXPECT_FALSE(std::filesystem::exists(base.Path() / "vexlorEXP.cfg"));
   EXPECT_FALSE(program.cabin.Loaded());
-  EXPECT_EQ(e.FlightWindowClosed, 1);
+  EXPECT_TRUE(e.FlightWindowClosed);
   EXPECT_TRUE(program.boxes.shown.empty());
 }
 

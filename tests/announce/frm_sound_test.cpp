@@ -63,13 +63,13 @@ class FrmSoundTest : public ::testing::Test {
 
 TEST_F(FrmSoundTest, TheFirstFlightConnectsAndStartsEverythingInOrder) {
   simlink::WriteLongToChannel(1, p.pro.sim.ChannelHandles.stab);
-  p.pro.engine.FlightWindowClosed = 1;  // the flight before
+  p.pro.engine.FlightWindowClosed = true;  // the flight before
   window.OpenFlightWindow();
   ASSERT_TRUE(window.Loaded());
   EXPECT_TRUE(window.Visible());
   EXPECT_TRUE(window.Topmost());
   auto& e = p.pro.engine;
-  EXPECT_EQ(e.FlightWindowReady, -1);
+  EXPECT_TRUE(e.FlightWindowReady);
   EXPECT_EQ(finder.lookups.size(), 2u);
   EXPECT_EQ(client.startedWindows, std::vector<std::int64_t>{4711});
   EXPECT_EQ(window.Top(), 1200);
@@ -98,7 +98,7 @@ TEST_F(FrmSoundTest, TheFirstFlightConnectsAndStartsEverythingInOrder) {
   EXPECT_EQ(window.Timer2.Interval(), 490);
   EXPECT_EQ(p.pro.flight.LandingBriefing.LandingRunway, "16R");
   EXPECT_EQ(p.pro.briefing.TobBriefing.AircraftTypeCode, 4);
-  EXPECT_EQ(p.pro.sim.AddonSessionOpen, 1);
+  EXPECT_TRUE(p.pro.sim.AddonSessionOpen);
   EXPECT_TRUE(p.boxes.shown.empty());
 }
 
@@ -106,7 +106,7 @@ TEST_F(FrmSoundTest, ALaterFlightOfTheRunDoesNotConnectAgainButStartsTheRest) {
   window.OpenFlightWindow();
   window.buttonExit.PerformClick();
   ASSERT_FALSE(window.Loaded());
-  EXPECT_EQ(p.pro.engine.FlightWindowClosed, 1);
+  EXPECT_TRUE(p.pro.engine.FlightWindowClosed);
   EXPECT_FALSE(p.Exists("\\vexlorEXP.cfg")) << "the call-out program is told to end";
   EXPECT_EQ(p.mainWindow.restored, 1);
 
@@ -125,7 +125,7 @@ TEST_F(FrmSoundTest, WithoutASimulatorNothingStartsAndTheWindowClosesItself) {
   window.OpenFlightWindow();
   EXPECT_EQ(p.boxes.shown.at(0).icon, ui::Icon::Exclamation);
   EXPECT_FALSE(window.Loaded());
-  EXPECT_EQ(p.pro.engine.FlightWindowReady, 0);
+  EXPECT_FALSE(p.pro.engine.FlightWindowReady);
   EXPECT_TRUE(p.processes.started.empty());
   EXPECT_EQ(p.sound.CallsOf({platform::RecordingSoundDevice::Op::Init}).size(), 1u) << "the fixture's own only";
   EXPECT_FALSE(window.Timer2.Running());
@@ -170,7 +170,7 @@ TEST_F(FrmSoundTest, AResumeDeclinedOpensTheBriefingSheetAndOneAcceptedLoadsTheS
   ASSERT_TRUE(announce::SaveFlightRestart(p.pro));
   p.pro.briefing.TobBriefing.AirlineName = "other";
   p.File("\\BEGIN.cfg");
-  p.pro.main.ResumeRequested = 0;
+  p.pro.main.ResumeRequested = false;
   window.OpenFlightWindow();
   EXPECT_EQ(p.forms.shown.back(), FF::frmTOB);
   EXPECT_EQ(p.pro.briefing.TobBriefing.AirlineName, "other");
@@ -178,7 +178,7 @@ TEST_F(FrmSoundTest, AResumeDeclinedOpensTheBriefingSheetAndOneAcceptedLoadsTheS
   window.Unload();
 
   p.forms.shown.clear();
-  p.pro.main.ResumeRequested = 1;
+  p.pro.main.ResumeRequested = true;
   window.OpenFlightWindow();
   EXPECT_EQ(p.forms.shown, std::vector<FF>{FF::frmCabin});
   EXPECT_EQ(p.pro.briefing.TobBriefing.AirlineName, "resumed airline");
@@ -229,19 +229,19 @@ TEST_F(FrmSoundTest, ClosingDuringAGroupSilencesItAndDeletesTheHandoverFilesButE
   EXPECT_LT(played[0].endMs, p.Ms(p.Now()));
   EXPECT_EQ(p.sound.LiveBuffers(), 0);
   EXPECT_FALSE(p.sound.Started());
-  EXPECT_EQ(p.pro.engine.DispatcherBusy, 0);
+  EXPECT_FALSE(p.pro.engine.DispatcherBusy);
   EXPECT_EQ(p.pro.main.KeyInputMode, 0);
   EXPECT_EQ(p.timers.Count(), 0u);
   EXPECT_EQ(p.forms.unloaded, std::vector<FF>{FF::frmCabin});
   EXPECT_EQ(p.mainWindow.restored, 1);
-  EXPECT_EQ(p.pro.sim.AddonSessionOpen, 0);
+  EXPECT_FALSE(p.pro.sim.AddonSessionOpen);
   EXPECT_EQ(p.addon.sessions.size(), 2u) << "opened and closed";
 }
 
 TEST_F(FrmSoundTest, HelpOpensTheCommandPanelOnTop) {
   window.OpenFlightWindow();
   window.buttonHelp.PerformClick();
-  EXPECT_EQ(p.pro.main.HelpFromFlight, -1);
+  EXPECT_TRUE(p.pro.main.HelpFromFlight);
   EXPECT_EQ(p.forms.shown.back(), FF::frmHelp);
   EXPECT_EQ(p.forms.asked.back(), FF::frmHelp);
 }

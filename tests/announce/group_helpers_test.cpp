@@ -202,7 +202,7 @@ TEST(SoundSlots, TheFixedEffectsAndTheSpecialRecording) {
 
   LoadSpecialRecording(p.pro, "\\Wav\\himitu\\nw057\\G3安全放送.wav");  // off: nothing
   EXPECT_EQ(p.Literal(p.pro.engine.SoundSlotFile[6]), "\\Wav\\himitu\\nw057\\G0搭乗案内.wav");
-  p.pro.engine.SpecialVoiceOn = 1;
+  p.pro.engine.SpecialVoiceOn = true;
   LoadSpecialRecording(p.pro, "\\Wav\\himitu\\nw057\\G3安全放送.wav");
   EXPECT_NE(p.pro.engine.SoundSlotBuffer[6], 0);
   LoadSlotRange(p.pro, 7, 7);
@@ -215,7 +215,7 @@ TEST(HandoverPolls, PollsSleepBetweenTestsEndOnTheFlightAndHeedTheCutOnlyWhenAsk
   test::EngineProgram p;
   p.StartFlight();
   p.File("\\vexlorPB.cfg");
-  p.pro.engine.AnnounceAbort = 1;  // the cancel keys: the pushback's poll goes on
+  p.pro.engine.AnnounceAbort = true;  // the cancel keys: the pushback's poll goes on
   p.pump.After(9s, [&] { p.paths.DeleteIfExists("\\vexlorPB.cfg"); });
   const auto t0 = p.Now();
   const auto rounds = p.sound.isPlayingQueries;
@@ -226,10 +226,10 @@ TEST(HandoverPolls, PollsSleepBetweenTestsEndOnTheFlightAndHeedTheCutOnlyWhenAsk
 
   p.File("\\EyeDoor.cfg");
   EXPECT_TRUE(PollUntilFileGone(p.pro, "\\EyeDoor.cfg", 1.0f, PollCut::Ends));  // the cut ends it
-  p.pro.engine.AnnounceAbort = 0;
+  p.pro.engine.AnnounceAbort = false;
   p.pump.After(2500ms, [&] { p.File("\\EyeCargo.cfg"); });
   EXPECT_TRUE(PollUntilFileExists(p.pro, "\\EyeCargo.cfg", 1.0f, PollCut::Ends));
-  p.pump.After(1500ms, [&] { p.pro.engine.FlightWindowClosed = 1; });
+  p.pump.After(1500ms, [&] { p.pro.engine.FlightWindowClosed = true; });
   EXPECT_FALSE(PollUntilFileGone(p.pro, "\\EyeCargo.cfg", 1.0f, PollCut::Ends));
 }
 

@@ -92,9 +92,9 @@ class GroupRunTest : public ::testing::Test {
     }
   }
   void ExpectTickEnded() const {
-    EXPECT_EQ(p.pro.engine.DispatcherBusy, 0);
+    EXPECT_FALSE(p.pro.engine.DispatcherBusy);
     EXPECT_EQ(p.pro.engine.AnnounceRequest, 0);
-    EXPECT_EQ(p.pro.engine.AnnounceAbort, 0);
+    EXPECT_FALSE(p.pro.engine.AnnounceAbort);
     EXPECT_FALSE(p.pro.engine.groupOpen);
   }
   int LiveGroupBuffers() const {
@@ -128,13 +128,13 @@ TEST_F(GroupRunTest, TheWholeGroupPlaysItsPartsBetweenTheMusicDuckAndRestore) {
   EXPECT_EQ(p.pro.flight.AtcChatterChannel, 4);
   EXPECT_EQ(p.pro.flight.CurrentVolumeIndex, 13);
   EXPECT_EQ(p.pro.flight.AirStep, 2);
-  EXPECT_EQ(p.pro.flight.BgmLowered, 0);
+  EXPECT_FALSE(p.pro.flight.BgmLowered);
   EXPECT_EQ(LiveGroupBuffers(), 0);
   ExpectTickEnded();
 }
 
 TEST_F(GroupRunTest, AnAbortInTheFirstPartSkipsTheRestAndStillCleansUp) {
-  p.pump.At(p.origin + 1'500'000'000, [&] { p.pro.engine.AnnounceAbort = 1; });
+  p.pump.At(p.origin + 1'500'000'000, [&] { p.pro.engine.AnnounceAbort = true; });
   p.Serve(13);
   test::ExpectTimeline(p.Timeline(), {{"\\Wav\\T\\one.wav", 1001, 1500, -900, 0, false}});
   ExpectMarks(p.Marks(), {{0, "Ａ３：サービス開始"}, {1500, ""}});
@@ -187,7 +187,7 @@ TEST_F(GroupRunTest, TheWindowClosingMidGroupEndsItAtOnceWithoutAnotherFileOrSte
   EXPECT_EQ(p.pro.flight.AirStep, 1);
   EXPECT_EQ(p.sound.LiveBuffers(), 0);
   EXPECT_EQ(p.mainWindow.restored, 1);
-  EXPECT_EQ(p.pro.engine.DispatcherBusy, 0);
+  EXPECT_FALSE(p.pro.engine.DispatcherBusy);
 }
 
 TEST_F(GroupRunTest, AGroupOfAnEndedFlightNeverRunsIntoTheNextFlight) {
@@ -195,7 +195,7 @@ TEST_F(GroupRunTest, AGroupOfAnEndedFlightNeverRunsIntoTheNextFlight) {
   // the first flight still waits for its part.
   p.pump.At(p.origin + 2'000'000'000, [&] {
     EndFlight(p.pro);
-    p.pro.engine.FlightWindowClosed = 0;
+    p.pro.engine.FlightWindowClosed = false;
     BeginNewFlight(p.pro);
     p.pro.engine.AnnounceRequest = 11;  // the new flight's pending request
   });
@@ -204,7 +204,7 @@ TEST_F(GroupRunTest, AGroupOfAnEndedFlightNeverRunsIntoTheNextFlight) {
   EXPECT_FALSE(p.Exists("\\EyeDoor.cfg"));
   EXPECT_EQ(p.pro.flight.AirStep, 1);
   EXPECT_EQ(p.pro.engine.AnnounceRequest, 11) << "the ended flight's tick leaves the new flight's request";
-  EXPECT_EQ(p.pro.engine.DispatcherBusy, 0);
+  EXPECT_FALSE(p.pro.engine.DispatcherBusy);
   EXPECT_EQ(p.pro.engine.tickFlight, 0u);
 }
 

@@ -43,9 +43,9 @@ TEST_F(Mp3TrackTest, InOrderTheNextTrackAfterTheLastIsTheFirst) {
   EXPECT_EQ(p.Box(FlightBox::tbxBGM番号), "No.1/3");
   EXPECT_EQ(p.Box(FlightBox::tbxBGM名), "track0");
   EXPECT_EQ(p.Box(FlightBox::tbxBGM音量), "BGM音量 8");
-  EXPECT_EQ(p.pro.flight.BgmPlaying, -1);
-  EXPECT_EQ(p.pro.flight.BgmStarting, 0);
-  EXPECT_EQ(p.pro.sim.Mp3TrackOpen, 1);
+  EXPECT_TRUE(p.pro.flight.BgmPlaying);
+  EXPECT_FALSE(p.pro.flight.BgmStarting);
+  EXPECT_TRUE(p.pro.sim.Mp3TrackOpen);
 
   PlayNextMp3Track(p.pro);  // closes the open track first
   EXPECT_EQ(Opened().back(), "/mp3/track1.mp3");
@@ -92,8 +92,8 @@ TEST_F(Mp3TrackTest, FailedTracksAreReportedUntilEveryTrackHasFailedThenTheMusic
   p.mp3.failOpen["/mp3/track2.mp3"] = platform::kMp3FileNotFound;
   p.boxes.Expect("VexlorPro", ui::Answer::Ok, "ErrNo : 3 Open Error");
   PlayNextMp3Track(p.pro);  // track 1 fails
-  EXPECT_EQ(p.pro.flight.BgmStarting, 0);
-  EXPECT_EQ(p.pro.flight.BgmPlaying, -1);
+  EXPECT_FALSE(p.pro.flight.BgmStarting);
+  EXPECT_TRUE(p.pro.flight.BgmPlaying);
   p.boxes.Expect("VexlorPro", ui::Answer::Ok, "ErrNo : 2 Open Error");
   PlayNextMp3Track(p.pro);  // track 2 fails
   PlayNextMp3Track(p.pro);  // track 0 plays: the count starts again
@@ -104,10 +104,10 @@ TEST_F(Mp3TrackTest, FailedTracksAreReportedUntilEveryTrackHasFailedThenTheMusic
   for (int i = 0; i < 3; ++i) p.boxes.Expect("VexlorPro", ui::Answer::Ok, "Open Error");
   for (int i = 0; i < 3; ++i) PlayNextMp3Track(p.pro);
   EXPECT_EQ(p.boxes.PendingExpectations(), 0u);
-  EXPECT_EQ(p.pro.flight.BgmPlaying, 0);  // stopped: the heartbeat no longer asks for tracks
+  EXPECT_FALSE(p.pro.flight.BgmPlaying);  // stopped: the heartbeat no longer asks for tracks
   EXPECT_EQ(p.Box(FlightBox::tbxBGM番号), "");
   EXPECT_EQ(p.Box(FlightBox::tbxBGM名), "");
-  EXPECT_EQ(p.pro.sim.Mp3TrackOpen, 0);
+  EXPECT_FALSE(p.pro.sim.Mp3TrackOpen);
 }
 
 TEST_F(Mp3TrackTest, ARepeatedTrackThatFailsStopsTheMusicAtOnce) {
@@ -115,7 +115,7 @@ TEST_F(Mp3TrackTest, ARepeatedTrackThatFailsStopsTheMusicAtOnce) {
   p.mp3.failOpen["/mp3/track0.mp3"] = platform::kMp3NotDecodable;
   p.boxes.Expect("VexlorPro", ui::Answer::Ok, "ErrNo : 3 Open Error");
   PlayNextMp3Track(p.pro);
-  EXPECT_EQ(p.pro.flight.BgmPlaying, 0);
+  EXPECT_FALSE(p.pro.flight.BgmPlaying);
 }
 
 TEST_F(Mp3TrackTest, APlayerThatNeverPlaysIsGivenUpAfterThreeSeconds) {
@@ -126,22 +126,22 @@ TEST_F(Mp3TrackTest, APlayerThatNeverPlaysIsGivenUpAfterThreeSeconds) {
   const auto waited = p.Now() - t0;
   EXPECT_GE(waited, 3'000'000'000);
   EXPECT_LT(waited, 3'100'000'000);
-  EXPECT_EQ(p.pro.sim.Mp3TrackOpen, 0);
+  EXPECT_FALSE(p.pro.sim.Mp3TrackOpen);
   EXPECT_EQ(p.mp3.OpenFile(), "");
-  EXPECT_EQ(p.pro.flight.BgmStarting, 0);
+  EXPECT_FALSE(p.pro.flight.BgmStarting);
 }
 
 TEST_F(Mp3TrackTest, AnEmptyListOrAChangeUnderWayDoesNothing) {
   auto& e = p.pro.engine;
-  p.pro.flight.BgmStarting = 1;
+  p.pro.flight.BgmStarting = true;
   PlayNextMp3Track(p.pro);
   EXPECT_TRUE(p.mp3.CallsOf(platform::RecordingMp3Player::Op::Open).empty());
-  EXPECT_EQ(p.pro.flight.BgmStarting, 1);
-  p.pro.flight.BgmStarting = 0;
+  EXPECT_TRUE(p.pro.flight.BgmStarting);
+  p.pro.flight.BgmStarting = false;
   e.BgmPlaylist.count = 0;
   PlayNextMp3Track(p.pro);
   EXPECT_TRUE(p.mp3.CallsOf(platform::RecordingMp3Player::Op::Open).empty());
-  EXPECT_EQ(p.pro.flight.BgmPlaying, 0);
+  EXPECT_FALSE(p.pro.flight.BgmPlaying);
   EXPECT_TRUE(p.boxes.shown.empty());
   EXPECT_TRUE(p.window.texts.empty());
 }

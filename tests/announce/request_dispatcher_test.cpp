@@ -85,9 +85,9 @@ TEST_P(RequestTableTest, RunsTheGroupAndMovesTheSteps) {
   std::int32_t stab = 0;
   simlink::ReadLongFromChannel(stab, p.pro.sim.ChannelHandles.stab);
   EXPECT_EQ(stab, c.takeoff ? 1 : 7);
-  EXPECT_EQ(p.pro.flight.BgmPlaying, c.musicStopped ? 0 : -1);
+  EXPECT_EQ(p.pro.flight.BgmPlaying, !c.musicStopped);
   EXPECT_EQ(e.AnnounceRequest, 0);
-  EXPECT_EQ(e.DispatcherBusy, 0);
+  EXPECT_FALSE(e.DispatcherBusy);
 }
 
 using G = GroupId;
@@ -164,7 +164,7 @@ TEST_F(DispatcherTest, ARequestWrittenDuringAGroupIsDroppedWithItsTick) {
 TEST_F(DispatcherTest, ABusyOrClosedDispatcherOnlyRefreshesTheProgressTextEveryOtherCall) {
   p.pro.sim.ProgressText = "距離 100Km";
   p.pro.sim.ProgressColour = 9;
-  p.pro.engine.DispatcherBusy = 1;
+  p.pro.engine.DispatcherBusy = true;
   p.pro.engine.AnnounceRequest = 11;
   ServiceAnnouncementRequest(p.pro);
   EXPECT_EQ(p.strip.Text(simlink::CabinBox::tbxDest), "距離 100Km");
@@ -175,8 +175,8 @@ TEST_F(DispatcherTest, ABusyOrClosedDispatcherOnlyRefreshesTheProgressTextEveryO
   EXPECT_TRUE(ran.empty());
   EXPECT_EQ(p.pro.engine.AnnounceRequest, 11) << "a busy dispatcher leaves the request";
 
-  p.pro.engine.DispatcherBusy = 0;
-  p.pro.engine.FlightWindowClosed = 1;
+  p.pro.engine.DispatcherBusy = false;
+  p.pro.engine.FlightWindowClosed = true;
   ServiceAnnouncementRequest(p.pro);
   EXPECT_TRUE(ran.empty());
 }
@@ -200,7 +200,7 @@ TEST_F(DispatcherTest, GroundRequest12TakesTheDepartureClockAndJudgesTheDelay) {
   EXPECT_EQ(times.events[2].localHour, 0);
   EXPECT_EQ(times.events[2].gmtMinute, 6);
   EXPECT_EQ(times.departureTimeDifference, -540);
-  EXPECT_EQ(p.pro.engine.DepartureDelayed, 1);
+  EXPECT_TRUE(p.pro.engine.DepartureDelayed);
   EXPECT_EQ(ran, std::vector<GroupId>{GroupId::G2});
 }
 
@@ -208,7 +208,7 @@ TEST_F(DispatcherTest, Request19MarksTheDepartureDelayedAndKeepsTheStep) {
   p.pro.flight.GroundStep = 5;
   p.pro.engine.AnnounceRequest = 19;
   ServiceAnnouncementRequest(p.pro);
-  EXPECT_EQ(p.pro.engine.DepartureDelayed, 1);
+  EXPECT_TRUE(p.pro.engine.DepartureDelayed);
   EXPECT_EQ(p.pro.flight.GroundStep, 5);
 }
 

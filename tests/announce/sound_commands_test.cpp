@@ -33,7 +33,7 @@ class MusicTest : public testing::Test {
   void Heartbeats(std::chrono::milliseconds span) {
     for (auto t = 0ms; t < span; t += 490ms) {
       p.clock.Advance(490ms);
-      if (p.pro.engine.BgmEngine >= 1 && p.pro.flight.BgmPlaying == -1) PollBgmEnd(p.pro);
+      if (p.pro.engine.BgmEngine >= 1 && p.pro.flight.BgmPlaying) PollBgmEnd(p.pro);
     }
   }
   std::vector<std::string> LoadedSegments() const {
@@ -56,8 +56,8 @@ TEST_F(MusicTest, SegmentsPlayInOrderFromTheSecondEntryAndFollowEachOther) {
   EXPECT_EQ(LoadedSegments(), std::vector<std::string>{"/music/t1.mid"});
   EXPECT_EQ(p.Box(FlightBox::tbxBGM番号), "No.2/3");
   EXPECT_EQ(p.Box(FlightBox::tbxBGM名), "Title 1");
-  EXPECT_EQ(p.pro.flight.BgmPlaying, -1);
-  EXPECT_EQ(p.pro.flight.BgmStarting, 0);
+  EXPECT_TRUE(p.pro.flight.BgmPlaying);
+  EXPECT_FALSE(p.pro.flight.BgmStarting);
   EXPECT_GE(p.pro.main.KeySequence.stampNanos.value_or(0), before);
   Heartbeats(9500ms);
   EXPECT_EQ(LoadedSegments().size(), 1u);  // not yet at its end
@@ -123,7 +123,7 @@ TEST_F(MusicTest, Mp3LevelsAndStop) {
   EXPECT_EQ(p.mp3.volumeLeft, 80);
   EXPECT_EQ(p.mp3.volumeRight, 80);
   RunSoundCommand(p.pro, 58);
-  EXPECT_EQ(p.pro.flight.BgmPlaying, 0);
+  EXPECT_FALSE(p.pro.flight.BgmPlaying);
   EXPECT_EQ(p.mp3.State(), platform::kMp3Stopped);
   EXPECT_EQ(p.mp3.OpenFile(), "/music/t1.mp3");  // stays open
   EXPECT_EQ(p.Box(FlightBox::tbxBGM番号), "");
@@ -136,9 +136,9 @@ TEST_F(MusicTest, Mp3LevelsAndStop) {
 
 TEST_F(MusicTest, StartWaitsForATrackChangeUnderWay) {
   UsePlaylist(2, 2);
-  p.pro.flight.BgmStarting = 1;
+  p.pro.flight.BgmStarting = true;
   const auto t0 = p.Now();
-  p.pump.After(700ms, [&] { p.pro.flight.BgmStarting = 0; });
+  p.pump.After(700ms, [&] { p.pro.flight.BgmStarting = false; });
   RunSoundCommand(p.pro, 50);
   EXPECT_GE(p.Now() - t0, 700'000'000);
   EXPECT_EQ(p.mp3.CallsOf(Mp3Op::Open).size(), 1u);
@@ -152,7 +152,7 @@ TEST_F(MusicTest, DuckAndRestoreSegmentsWithAndWithoutQuietSound) {
   const auto before = MasterVolumes().size();
   auto t0 = p.Now();
   EXPECT_TRUE(DuckBgmForAnnouncement(p.pro));
-  EXPECT_EQ(p.pro.flight.BgmLowered, -1);
+  EXPECT_TRUE(p.pro.flight.BgmLowered);
   EXPECT_GE(p.Now() - t0, 1'000'000'000);
   EXPECT_FALSE(p.pro.sim.ProgressText.empty());  // the progress tick ran in the wait
   EXPECT_EQ(MasterVolumes().back(), -3000);
@@ -160,7 +160,7 @@ TEST_F(MusicTest, DuckAndRestoreSegmentsWithAndWithoutQuietSound) {
   EXPECT_TRUE(RestoreBgmAfterAnnouncement(p.pro));
   EXPECT_GE(p.Now() - t0, 1'000'000'000);
   EXPECT_EQ(MasterVolumes().back(), -1200);
-  EXPECT_EQ(p.pro.flight.BgmLowered, 0);
+  EXPECT_FALSE(p.pro.flight.BgmLowered);
 
   p.pro.engine.QuietSound = -1;
   DuckBgmForAnnouncement(p.pro);
@@ -190,19 +190,19 @@ TEST_F(MusicTest, ClosingTheFlightWindowDuringTheRestoreLeavesTheMusicLowered) {
   UsePlaylist(1, 2);
   RunSoundCommand(p.pro, 50);
   DuckBgmForAnnouncement(p.pro);
-  p.pump.After(400ms, [&] { p.pro.engine.FlightWindowClosed = 1; });
+  p.pump.After(400ms, [&] { p.pro.engine.FlightWindowClosed = true; });
   const auto volumes = MasterVolumes().size();
   EXPECT_FALSE(RestoreBgmAfterAnnouncement(p.pro));
-  EXPECT_EQ(p.pro.flight.BgmLowered, -1);
+  EXPECT_TRUE(p.pro.flight.BgmLowered);
   EXPECT_EQ(MasterVolumes().size(), volumes);
 }
 
 TEST_F(MusicTest, WithoutMusicTheRestoreOnlyClearsTheMark) {
-  p.pro.flight.BgmLowered = -1;
+  p.pro.flight.BgmLowered = true;
   const auto t0 = p.Now();
   EXPECT_TRUE(RestoreBgmAfterAnnouncement(p.pro));
   EXPECT_EQ(p.Now(), t0);
-  EXPECT_EQ(p.pro.flight.BgmLowered, 0);
+  EXPECT_FALSE(p.pro.flight.BgmLowered);
 }
 
 class LoopTest : public testing::Test {
@@ -237,7 +237,7 @@ TEST_F(LoopTest, WiperStartsThenLoopsAndEndsWithItsEndSound) {
   EXPECT_EQ(calls[1].pan, 0);
   EXPECT_GE(calls[1].atNanos - t0, 800'000'000);  // after the start sound
   EXPECT_LT(calls[1].atNanos - t0, 850'000'000);
-  EXPECT_EQ(p.pro.flight.WiperOn, -1);
+  EXPECT_TRUE(p.pro.flight.WiperOn);
   EXPECT_EQ(p.pro.flight.CurrentVolumeIndex, kWiperVolumeIndex);
 
   p.clock.Advance(30s);
@@ -251,11 +251,11 @@ TEST_F(LoopTest, WiperStartsThenLoopsAndEndsWithItsEndSound) {
   EXPECT_EQ(calls[3].op, SoundOp::Stop);
   EXPECT_EQ(calls[3].label, "slot2");
   EXPECT_FALSE(p.sound.IsPlaying(p.pro.engine.SoundSlotBuffer[2]));
-  EXPECT_EQ(p.pro.flight.WiperOn, 0);
+  EXPECT_FALSE(p.pro.flight.WiperOn);
 }
 
 TEST_F(LoopTest, WiperStartCutByTheFlightWindowClosingLeavesNoLoop) {
-  p.pump.After(300ms, [&] { p.pro.engine.FlightWindowClosed = 1; });
+  p.pump.After(300ms, [&] { p.pro.engine.FlightWindowClosed = true; });
   RunSoundCommand(p.pro, 55);
   EXPECT_TRUE(p.sound.CallsOf({SoundOp::PlayLooping}).empty());
 }
@@ -269,7 +269,7 @@ TEST_F(LoopTest, AirconLoopsUntilSwitchedOff) {
   EXPECT_EQ(p.pro.flight.CurrentVolumeIndex, kAirconVolumeIndex);
   RunSoundCommand(p.pro, 56);
   EXPECT_FALSE(p.sound.IsPlaying(buffer));
-  EXPECT_EQ(p.pro.flight.AirconOn, 0);
+  EXPECT_FALSE(p.pro.flight.AirconOn);
 }
 
 TEST(WindowCommands, EachWindowIsMarkedRaisedAndShown) {
@@ -278,10 +278,10 @@ TEST(WindowCommands, EachWindowIsMarkedRaisedAndShown) {
   EXPECT_EQ(p.forms.shown, (std::vector<FlightForm>{FlightForm::frmHelp, FlightForm::frmPB, FlightForm::frm音声設定,
                                                     FlightForm::frmキー設定}));
   EXPECT_EQ(p.forms.asked, p.forms.shown);  // each raised by its handle before it shows
-  EXPECT_EQ(p.pro.main.HelpFromFlight, -1);
-  EXPECT_EQ(p.pro.briefing.PushbackFormFromFlight, -1);
-  EXPECT_EQ(p.pro.briefing.VoiceFormFromFlight, -1);
-  EXPECT_EQ(p.pro.main.KeyFormFromFlight, -1);
+  EXPECT_TRUE(p.pro.main.HelpFromFlight);
+  EXPECT_TRUE(p.pro.briefing.PushbackFormFromFlight);
+  EXPECT_TRUE(p.pro.briefing.VoiceFormFromFlight);
+  EXPECT_TRUE(p.pro.main.KeyFormFromFlight);
   EXPECT_FALSE(RunSoundCommand(p.pro, 49));
   EXPECT_FALSE(RunSoundCommand(p.pro, 60));
 }
@@ -300,16 +300,16 @@ TEST(MusicAndTheFlightsEnd, AWaitForTheMp3PlayerOrAStartUnderWayEndsSilentlyWith
   e.BgmPlaylist.paths[0] = "/music/a.mp3";
   p.mp3.startDelayMs = -1;  // the player never reports playing
   const auto t0 = p.Now();
-  p.pump.After(std::chrono::milliseconds(800), [&] { e.FlightWindowClosed = 1; });
+  p.pump.After(std::chrono::milliseconds(800), [&] { e.FlightWindowClosed = true; });
   RunSoundCommand(p.pro, 50);
   EXPECT_LT(p.Now() - t0, 1'000'000'000) << "not the whole 3 s";
   EXPECT_TRUE(p.boxes.shown.empty()) << "no open error after the flight";
-  EXPECT_EQ(p.pro.flight.BgmStarting, 0);
+  EXPECT_FALSE(p.pro.flight.BgmStarting);
 
   // A start waiting for a track change that never finishes ends with the flight too.
-  e.FlightWindowClosed = 0;
-  p.pro.flight.BgmStarting = 1;
-  p.pump.After(std::chrono::milliseconds(300), [&] { e.FlightWindowClosed = 1; });
+  e.FlightWindowClosed = false;
+  p.pro.flight.BgmStarting = true;
+  p.pump.After(std::chrono::milliseconds(300), [&] { e.FlightWindowClosed = true; });
   RunSoundCommand(p.pro, 50);
   EXPECT_EQ(p.mp3.CallsOf(platform::RecordingMp3Player::Op::Open).size(), 1u);
 }

@@ -60,7 +60,7 @@ TEST_F(CommandKeysTest, SequencesSetRequestsAndClickOnEveryCommandKey) {
   EXPECT_EQ(Clicks(), 7);
   // The hook never swallows a key of the flight.
   EXPECT_FALSE(p.hook.Send(KeyPress(C)));
-  EXPECT_EQ(p.pro.main.KeyHandlerBusy, 0);
+  EXPECT_FALSE(p.pro.main.KeyHandlerBusy);
 }
 
 TEST_F(CommandKeysTest, ViewStepGoesToTheCallOutProgramAndClearsTheRequest) {
@@ -142,7 +142,7 @@ TEST_F(CommandKeysTest, CancelCutsTheAnnouncementAndCallsOffTheCallOutProgram) {
   for (const char* f : {"vexlorPB.cfg", "EyeCheck.cfg", "EyeView.cfg", "EyeDoor.cfg"}) p.dir.WriteBytes(f, ";\r\n");
   p.pro.flight.RotatingViewState = 1;
   p.TypeKeys({C, B});
-  EXPECT_EQ(p.pro.engine.AnnounceAbort, 1);
+  EXPECT_TRUE(p.pro.engine.AnnounceAbort);
   EXPECT_FALSE(p.paths.Exists("\\vexlorPB.cfg"));
   EXPECT_FALSE(p.paths.Exists("\\EyeCheck.cfg"));
   EXPECT_FALSE(p.paths.Exists("\\EyeView.cfg"));
@@ -152,9 +152,9 @@ TEST_F(CommandKeysTest, CancelCutsTheAnnouncementAndCallsOffTheCallOutProgram) {
 
   // After the flight: no flight window to write into, and nothing is created.
   p.pro.engine.flightWindow = nullptr;
-  p.pro.engine.AnnounceAbort = 0;
+  p.pro.engine.AnnounceAbort = false;
   p.TypeKeys({C, B});
-  EXPECT_EQ(p.pro.engine.AnnounceAbort, 1);
+  EXPECT_TRUE(p.pro.engine.AnnounceAbort);
 }
 
 TEST_F(CommandKeysTest, RotatingViewStartsOnAAWithTheOptionOnAndStopsAfterBackspace) {
@@ -187,7 +187,7 @@ TEST_F(CommandKeysTest, BBOpensTheBriefingSheetTheGateOrTheRestartNotice) {
   p.pro.main.keyWindows.frmArvGate = &gate;
   p.TypeKeys({B, B});
   EXPECT_TRUE(tob.Loaded() && tob.Visible());
-  EXPECT_EQ(p.pro.main.TobFromFlight, -1);
+  EXPECT_TRUE(p.pro.main.TobFromFlight);
   EXPECT_TRUE(tob.Topmost());
   EXPECT_FALSE(gate.Loaded());
 
@@ -241,7 +241,7 @@ TEST_F(CommandKeysTest, AfterTheFlightNoKeyBringsTheFlightWindowBack) {
   p.TypeKeys({kSpace});
   EXPECT_FALSE(frmSound.Loaded());
   EXPECT_EQ(p.pro.flight.RotatingViewState, 0);
-  EXPECT_EQ(p.pro.engine.AnnounceAbort, 1);
+  EXPECT_TRUE(p.pro.engine.AnnounceAbort);
 }
 
 class ThrowingWindow final : public announce::FlightWindowView {
@@ -254,7 +254,7 @@ TEST_F(CommandKeysTest, BusyFlagIsReleasedWhenTheWorkFails) {
   ThrowingWindow window;
   p.pro.engine.flightWindow = &window;
   EXPECT_THROW(p.TypeKeys({A, A}), runtime::RuntimeError);
-  EXPECT_EQ(p.pro.main.KeyHandlerBusy, 0);
+  EXPECT_FALSE(p.pro.main.KeyHandlerBusy);
   p.pro.engine.flightWindow = &p.flightWindow;
   p.TypeKeys({C, C});
   EXPECT_EQ(p.pro.engine.AnnounceRequest, 20);
@@ -330,12 +330,12 @@ TEST_F(QuietSoundTest, ApproachVolumeIndexLevelsItsOwnSlots) {
 
 TEST_F(QuietSoundTest, MusicIsLoweredOrPausedAndComesBackUnlessAnAnnouncementHoldsItDown) {
   auto& e = p.pro.engine;
-  p.pro.flight.BgmPlaying = -1;
+  p.pro.flight.BgmPlaying = true;
   e.BgmEngine = 1;
   p.pro.flight.BgmVolume = 6;
   ToggleQuietSound(p.pro);
   ToggleQuietSound(p.pro);
-  p.pro.flight.BgmLowered = -1;
+  p.pro.flight.BgmLowered = true;
   ToggleQuietSound(p.pro);
   ToggleQuietSound(p.pro);
   std::vector<int> master;
@@ -343,7 +343,7 @@ TEST_F(QuietSoundTest, MusicIsLoweredOrPausedAndComesBackUnlessAnAnnouncementHol
   EXPECT_EQ(master, (std::vector<int>{-3000, 6 * 300 - 3000, -3000, -3000}));
 
   e.BgmEngine = 2;
-  p.pro.flight.BgmLowered = 0;
+  p.pro.flight.BgmLowered = false;
   p.mp3.Open("/m/a.mp3");
   p.mp3.Play();
   ToggleQuietSound(p.pro);  // pauses

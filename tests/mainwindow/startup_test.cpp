@@ -200,7 +200,7 @@ TEST_F(StartupTest, FromTheCaptainsNameThroughStartToTheSavingClose) {
     state::AirportTableArray saved;
     datafiles::LoadAirportTable(instPaths, saved);
     EXPECT_EQ(saved[199].ICAO, "RJCC");
-    EXPECT_EQ(p.pro.main.ResumeRequested, 0);
+    EXPECT_FALSE(p.pro.main.ResumeRequested);
     // Start again while the flight runs only raises the flight window.
     main.buttonStart.PerformClick();
     EXPECT_EQ(flight.opened, 1);
@@ -346,14 +346,14 @@ TEST_F(MainWindowTest, ResumeQuestionNamesTheInterruptedFlight) {
                            "前回フライトの途中データがあります。  読込みますか？\n\n航空会社 ： ｘｘｘ\n使用機材 ： ｘｘｘ\n"
                            "出発空港 ： ｘｘｘ\n到着空港 ： ｘｘｘ\n");
          windows.frmMain.buttonStart.PerformClick();
-         EXPECT_EQ(p.pro.main.ResumeRequested, 1);
+         EXPECT_TRUE(p.pro.main.ResumeRequested);
          EXPECT_EQ(flight.opened, 1);
          flight.form.Unload();
          state::RestartSummaryTexts summary{"JAL", "B767", "羽田", "千歳"};
          datafiles::WriteFlightRestartContentsFile(p.dir.Path() / "inst" / "FlightRestart内容.cfg", summary);
          p.ui.boxes.Expect("途中データ読込", ui::Answer::No, "航空会社 ： JAL\n使用機材 ： B767\n出発空港 ： 羽田\n到着空港 ： 千歳\n");
          windows.frmMain.buttonStart.PerformClick();
-         EXPECT_EQ(p.pro.main.ResumeRequested, 0);
+         EXPECT_FALSE(p.pro.main.ResumeRequested);
          flight.form.Unload();
          CloseAnswering(ui::Answer::No);
        }});
