@@ -20,36 +20,37 @@
 namespace vx::announce {
 namespace {
 
-enum Slot : int {
-  kFirstCall = 7,   // final boarding call, first part
-  kSecondCall = 8,
-  kThirdCall = 9,
-  kRepeat = 10,
-  kMurmur = 11,     // looped
-  kMurmurEnd = 12,
-  kChime = 13,
-  kAirline = 14,
-  kArrivalAirport = 15,
-  kFlightDigits = 16,  // to 19
-  kHour = 20,
-  kMinuteDigits = 21,  // and 22
-  kGateDigits = 23,    // to 25
-  kLastBoardingSlot = 25,
-};
+// G0's parts in the sound slots.
+namespace g0 {
+inline constexpr int kFirstCall = 7;  // final boarding call, first part
+inline constexpr int kSecondCall = 8;
+inline constexpr int kThirdCall = 9;
+inline constexpr int kRepeat = 10;
+inline constexpr int kMurmur = 11;  // looped
+inline constexpr int kMurmurEnd = 12;
+inline constexpr int kChime = 13;
+inline constexpr int kAirline = 14;
+inline constexpr int kArrivalAirport = 15;
+inline constexpr int kFlightDigits = 16;  // to 19
+inline constexpr int kHour = 20;
+inline constexpr int kMinuteDigits = 21;  // and 22
+inline constexpr int kGateDigits = 23;    // to 25
+inline constexpr int kLastSlot = 25;
+}  // namespace g0
 
 constexpr std::string_view kSpecialRecording = "\\Wav\\himitu\\nw057\\G0搭乗案内.wav";
 
-constexpr std::array<DigitForms, 4> kFlightPlaces = {{
-    {"\\Wav\\Lob\\NumJ\\lo_nk", "\\Wav\\Lob\\NumBin\\lo_bk"},
-    {"\\Wav\\Lob\\NumJ\\lo_nh", "\\Wav\\Lob\\NumBin\\lo_bh"},
-    {"\\Wav\\Lob\\NumJ\\lo_nj", "\\Wav\\Lob\\NumBin\\lo_bj"},
-    {"", "\\Wav\\Lob\\NumBin\\lo_bs"},
-}};
-constexpr std::array<DigitForms, 3> kGatePlaces = {{
-    {"\\Wav\\Lob\\NumJ\\lo_nh", "\\Wav\\Lob\\NumGate\\lo_gh"},
-    {"\\Wav\\Lob\\NumJ\\lo_nj", "\\Wav\\Lob\\NumGate\\lo_gj"},
-    {"", "\\Wav\\Lob\\NumGate\\lo_gs"},
-}};
+// Airline, hour, minute, flight number, destination, second part, gate, third part.
+constexpr GroupStep kDetails[] = {
+    PartStep(g0::kAirline, "Ｇ０：航空会社名"),
+    PartStep(g0::kHour),
+    DigitSteps(g0::kMinuteDigits, 2, &state::EngineState::MinuteDigitMask),
+    DigitSteps(g0::kFlightDigits, 4, &state::EngineState::FlightDigitMask),
+    PartStep(g0::kArrivalAirport, "Ｇ０：到着空港"),
+    PartStep(g0::kSecondCall, "Ｇ０：出発案内２"),
+    DigitSteps(g0::kGateDigits, 3, &state::EngineState::GateDigitMask),
+    PartStep(g0::kThirdCall, "Ｇ０：出発案内３"),
+};
 
 constexpr std::string_view kViewSwitchOn = "ON";
 constexpr std::string_view kEyeCheck = "\\EyeCheck.cfg";
@@ -67,16 +68,14 @@ void SetMinuteSlots(state::ProContext& pro, int minute) {
   const int tens = minute / 10;
   const int ones = minute % 10;
   if (ones != 0)
-    SetSlotFile(pro, kMinuteDigits, "\\Wav\\Lob\\NumJ\\lo_nj" + runtime::IntText(tens) + ".wav");
+    SetSlotFile(pro, g0::kMinuteDigits, "\\Wav\\Lob\\NumJ\\lo_nj" + runtime::IntText(tens) + ".wav");
   else
-    SetSlotFile(pro, kMinuteDigits, MinuteFile(tens * 10));
-  SetSlotFile(pro, kMinuteDigits + 1, MinuteFile(ones));
+    SetSlotFile(pro, g0::kMinuteDigits, MinuteFile(tens * 10));
+  SetSlotFile(pro, g0::kMinuteDigits + 1, MinuteFile(ones));
   std::string& mask = pro.engine.MinuteDigitMask;
   mask = tens != 0 ? "1" : "0";
   mask += (ones != 0 || tens == 0) ? "1" : "0";
 }
-
-bool Spoken(const std::string& mask, std::size_t place) { return place < mask.size() && mask[place] == '1'; }
 
 // The fuel of the left, right and centre tank groups and of all tanks as the last
 // simulator read left it: percent, pounds, gallons each.
@@ -96,67 +95,53 @@ void PrepareBoardingAnnouncement(state::ProContext& pro) {
   state::EngineState& e = pro.engine;
   LoadSpecialRecording(pro, kSpecialRecording);
 
-  SetSlotFile(pro, kFirstCall, "\\Wav\\Lob\\出発最終案内.wav");
-  SetSlotFile(pro, kSecondCall, "\\Wav\\Lob\\お客様は.wav");
-  SetSlotFile(pro, kThirdCall, "\\Wav\\Lob\\お急ぎ下さい.wav");
-  SetSlotFile(pro, kRepeat, "\\Wav\\Lob\\繰返しお知らせ.wav");
-  SetSlotFile(pro, kMurmur, "\\Wav\\Lob\\zawazawa_m.wav");
-  SetSlotFile(pro, kMurmurEnd, "\\Wav\\Lob\\zawazawa_e.wav");
+  SetSlotFile(pro, g0::kFirstCall, "\\Wav\\Lob\\出発最終案内.wav");
+  SetSlotFile(pro, g0::kSecondCall, "\\Wav\\Lob\\お客様は.wav");
+  SetSlotFile(pro, g0::kThirdCall, "\\Wav\\Lob\\お急ぎ下さい.wav");
+  SetSlotFile(pro, g0::kRepeat, "\\Wav\\Lob\\繰返しお知らせ.wav");
+  SetSlotFile(pro, g0::kMurmur, "\\Wav\\Lob\\zawazawa_m.wav");
+  SetSlotFile(pro, g0::kMurmurEnd, "\\Wav\\Lob\\zawazawa_e.wav");
 
   const std::string chime = LobbyChime(pro, DepartureAirportIndex(pro));
   if (chime.empty())
-    SetSlotSilent(pro, kChime);
+    SetSlotSilent(pro, g0::kChime);
   else
-    SetSlotFile(pro, kChime, chime);
+    SetSlotFile(pro, g0::kChime, chime);
 
   const RegionIndex airline = TableRegion(AirlineIndex(pro));
-  SetSlotFile(pro, kAirline, "\\Wav\\Lob\\Cmp" + std::string(airline.folder) + "\\LCOMP_" + airline.Number() + ".wav");
+  SetSlotFile(pro, g0::kAirline, "\\Wav\\Lob\\Cmp" + std::string(airline.folder) + "\\LCOMP_" + airline.Number() + ".wav");
   const RegionIndex arrival = TableRegion(ArrivalAirportIndex(pro));
-  SetSlotFile(pro, kArrivalAirport,
+  SetSlotFile(pro, g0::kArrivalAirport,
               "\\Wav\\Lob\\Apt0" + std::string(arrival.folder) + "\\LAPT_" + arrival.Number() + ".wav");
 
-  const SpokenNumber flight = BuildSpokenDigits(runtime::CInt(pro.briefing.TobBriefing.FlightNumber), kFlightPlaces);
-  SetSpokenDigitSlots(pro, kFlightDigits, flight);
+  const SpokenNumber flight = BuildSpokenDigits(runtime::CInt(pro.briefing.TobBriefing.FlightNumber), kLobbyFlightPlaces);
+  SetSpokenDigitSlots(pro, g0::kFlightDigits, flight);
   e.FlightDigitMask = flight.mask;
 
   const auto& departure = pro.briefing.BriefingTimes.events[0];
-  SetSlotFile(pro, kHour, "\\Wav\\Lob\\NumHour\\" + runtime::Format(departure.localHour, "00") + "時.wav");
+  SetSlotFile(pro, g0::kHour, "\\Wav\\Lob\\NumHour\\" + runtime::Format(departure.localHour, "00") + "時.wav");
   SetMinuteSlots(pro, departure.localMinute);
 
-  const SpokenNumber gate = BuildSpokenDigits(pro.briefing.TobBriefing.DepartureGate, kGatePlaces);
-  SetSpokenDigitSlots(pro, kGateDigits, gate);
+  const SpokenNumber gate = BuildSpokenDigits(pro.briefing.TobBriefing.DepartureGate, kLobbyGatePlaces);
+  SetSpokenDigitSlots(pro, g0::kGateDigits, gate);
   e.GateDigitMask = gate.mask;
 
-  LoadSlotRange(pro, kFirstCall, kLastBoardingSlot);
+  LoadSlotRange(pro, g0::kFirstCall, g0::kLastSlot);
 }
 
-void AnnounceBoardingDetails(state::ProContext& pro) {
-  GroupRun g(pro, GroupId::G0);
-  const state::EngineState& e = pro.engine;
-  g.Part(kAirline, "Ｇ０：航空会社名");
-  g.Part(kHour);
-  for (std::size_t place = 0; place < 2; ++place)
-    if (Spoken(e.MinuteDigitMask, place)) g.Part(kMinuteDigits + static_cast<int>(place));
-  for (std::size_t place = 0; place < 4; ++place)
-    if (Spoken(e.FlightDigitMask, place)) g.Part(kFlightDigits + static_cast<int>(place));
-  g.Part(kArrivalAirport, "Ｇ０：到着空港");
-  g.Part(kSecondCall, "Ｇ０：出発案内２");
-  for (std::size_t place = 0; place < 3; ++place)
-    if (Spoken(e.GateDigitMask, place)) g.Part(kGateDigits + static_cast<int>(place));
-  g.Part(kThirdCall, "Ｇ０：出発案内３");
-}
+void AnnounceBoardingDetails(state::ProContext& pro) { GroupRun(pro, GroupId::G0).Steps(kDetails); }
 
 void AnnounceBoardingCall(state::ProContext& pro) {
   GroupRun g(pro, GroupId::G0);
   UseVolumeIndex(pro, g.Spec().volumeIndex);
-  g.Part(kChime, "Ｇ０：チャイム");
-  g.Part(kFirstCall, "Ｇ０：出発案内１");
+  g.Part(g0::kChime, "Ｇ０：チャイム");
+  g.Part(g0::kFirstCall, "Ｇ０：出発案内１");
   AnnounceBoardingDetails(pro);
   g.Wait(kBetweenCallsSeconds);
-  g.Part(kRepeat, "Ｇ０：繰返し");
+  g.Part(g0::kRepeat, "Ｇ０：繰返し");
   AnnounceBoardingDetails(pro);
   if (g.Aborted()) return;
-  g.Part(kChime, "Ｇ０：チャイム");
+  g.Part(g0::kChime, "Ｇ０：チャイム");
 }
 
 void RunBoardingPhase(state::ProContext& pro) {
@@ -191,7 +176,7 @@ void RunBoardingPhase(state::ProContext& pro) {
   if (special)
     g.PlayAt(kSpecialSlot, 0);
   else
-    g.PlayLooping(kMurmur);
+    g.PlayLooping(g0::kMurmur);
   pump.Pump();
 
   if (viewSwitch) {
@@ -232,11 +217,11 @@ void RunBoardingPhase(state::ProContext& pro) {
   if (special) {
     g.WaitEnd(kSpecialSlot);
   } else {
-    g.Play(kMurmurEnd);
+    g.Play(g0::kMurmurEnd);
     pump.Pump();
-    g.Stop(kMurmur);
+    g.Stop(g0::kMurmur);
     pump.Pump();
-    g.WaitEnd(kMurmurEnd);
+    g.WaitEnd(g0::kMurmurEnd);
   }
   g.Close();
 }

@@ -6,6 +6,7 @@
 #include "announce/engine_waits.h"
 #include "announce/flight_window_view.h"
 #include "announce/sound_slots.h"
+#include "announce/spoken_digits.h"
 #include "platform/event_pump.h"
 #include "simlink/cabin_strip.h"
 #include "state/pro_context.h"
@@ -77,6 +78,26 @@ void GroupRun::SpecialPart() {
   PlaySlot(pro_, kSpecialSlot, 0);
   pro_.svc.pump->Pump();
   WaitEnd(kSpecialSlot);
+}
+
+void GroupRun::Steps(std::span<const GroupStep> steps) {
+  for (const GroupStep& step : steps) {
+    switch (step.kind) {
+      case GroupStep::Kind::Part:
+        Part(step.slot, step.caption);
+        break;
+      case GroupStep::Kind::FadingPart:
+        FadingPart(step.slot, step.caption);
+        break;
+      case GroupStep::Kind::Pause:
+        Wait(step.seconds);
+        break;
+      case GroupStep::Kind::Digits:
+        for (int place = 0; place < step.places; ++place)
+          if (DigitSpoken(pro_.engine.*step.mask, static_cast<std::size_t>(place))) Part(step.slot + place);
+        break;
+    }
+  }
 }
 
 void GroupRun::Play(int slot) { PlaySlot(pro_, slot, pro_.flight.CurrentVolume); }

@@ -16,12 +16,15 @@
 // group instead, the dispatcher still runs the clean-up (CloseGroup) and shows the error.
 #include <cstdint>
 #include <functional>
+#include <span>
+#include <string>
 #include <string_view>
 
 #include "announce/group_table.h"
 #include "announce/handover_polls.h"
 
 namespace vx::state {
+struct EngineState;
 struct ProContext;
 }
 
@@ -29,6 +32,33 @@ namespace vx::announce {
 
 // Thrown out of a group when the flight it serves is over.
 struct FlightEnded {};
+
+// One step of a group, or of a stretch of a group, that is a plain sequence of parts:
+//
+//   constexpr GroupStep kDetails[] = {PartStep(14, "Ｇ０：航空会社名"), PartStep(20),
+//                                     DigitSteps(16, 4, &state::EngineState::FlightDigitMask),
+//                                     PauseStep(2)};
+//   g.Steps(kDetails);
+struct GroupStep {
+  enum class Kind : std::uint8_t { Part, FadingPart, Pause, Digits };
+  Kind kind = Kind::Part;
+  int slot = 0;               // the part's slot; Digits: the first digit's slot
+  std::string_view caption;   // Part, FadingPart: written as the part starts
+  float seconds = 0;          // Pause
+  int places = 0;             // Digits: the slots from `slot` on, one per digit place
+  std::string state::EngineState::*mask = nullptr;  // Digits: "1" for each place spoken
+};
+
+constexpr GroupStep PartStep(int slot, std::string_view caption = {}) {
+  return {GroupStep::Kind::Part, slot, caption};
+}
+constexpr GroupStep FadingStep(int slot, std::string_view caption = {}) {
+  return {GroupStep::Kind::FadingPart, slot, caption};
+}
+constexpr GroupStep PauseStep(float seconds) { return {GroupStep::Kind::Pause, 0, {}, seconds}; }
+constexpr GroupStep DigitSteps(int firstSlot, int places, std::string state::EngineState::*mask) {
+  return {GroupStep::Kind::Digits, firstSlot, {}, 0, places, mask};
+}
 
 // A group's loader: fills its slot files and loads them (sound_slots.h).
 using GroupLoader = std::function<void(state::ProContext&)>;
@@ -60,6 +90,9 @@ class GroupRun {
   void FadingPart(int slot, std::string_view caption = {});
   // The special recording: slot 6 at full volume, waited for.
   void SpecialPart();
+  // The steps in order (each part as Part or FadingPart, each pause as Wait, each spoken
+  // digit as Part).
+  void Steps(std::span<const GroupStep> steps);
 
   // Starting and waiting separately (two sounds at once, loops); these do not test the cut.
   void Play(int slot);

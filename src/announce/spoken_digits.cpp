@@ -29,6 +29,8 @@ SpokenNumber BuildSpokenDigits(int value, std::span<const DigitForms> places) {
   return number;
 }
 
+bool DigitSpoken(std::string_view mask, std::size_t place) { return place < mask.size() && mask[place] == '1'; }
+
 void SetSpokenDigitSlots(state::ProContext& pro, int firstSlot, const SpokenNumber& number) {
   for (std::size_t i = 0; i < number.files.size(); ++i)
     SetSlotFile(pro, firstSlot + static_cast<int>(i), number.files[i]);

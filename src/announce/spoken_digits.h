@@ -2,6 +2,8 @@
 // Numbers spoken digit by digit (flight numbers, gates, weights): every spoken digit but
 // the last one in its running form, the last in its final form. A digit of 0 is not
 // spoken; the digit mask says which are.
+#include <array>
+#include <cstddef>
 #include <span>
 #include <string>
 #include <string_view>
@@ -33,5 +35,30 @@ SpokenNumber BuildSpokenDigits(int value, std::span<const DigitForms> places);
 
 // The files into the slots from `firstSlot` on.
 void SetSpokenDigitSlots(state::ProContext& pro, int firstSlot, const SpokenNumber& number);
+
+// Whether the digit of `place` (0 the highest) is spoken: its mask character is "1".
+bool DigitSpoken(std::string_view mask, std::size_t place);
+
+// The digit forms of the groups.
+// The lobby's flight number, four places (thousands to ones).
+inline constexpr std::array<DigitForms, 4> kLobbyFlightPlaces = {{
+    {"\\Wav\\Lob\\NumJ\\lo_nk", "\\Wav\\Lob\\NumBin\\lo_bk"},
+    {"\\Wav\\Lob\\NumJ\\lo_nh", "\\Wav\\Lob\\NumBin\\lo_bh"},
+    {"\\Wav\\Lob\\NumJ\\lo_nj", "\\Wav\\Lob\\NumBin\\lo_bj"},
+    {"", "\\Wav\\Lob\\NumBin\\lo_bs"},
+}};
+// The lobby's gate, three places (hundreds to ones).
+inline constexpr std::array<DigitForms, 3> kLobbyGatePlaces = {{
+    {"\\Wav\\Lob\\NumJ\\lo_nh", "\\Wav\\Lob\\NumGate\\lo_gh"},
+    {"\\Wav\\Lob\\NumJ\\lo_nj", "\\Wav\\Lob\\NumGate\\lo_gj"},
+    {"", "\\Wav\\Lob\\NumGate\\lo_gs"},
+}};
+// The cabin's flight number, four places, in the voice of the fourth cabin attendant.
+inline constexpr std::array<DigitForms, 4> kCabinFlightPlaces = {{
+    {"\\Wav\\CA4\\NumJ\\ca_nk", "\\Wav\\CA4\\NumBin\\ca_bk"},
+    {"\\Wav\\CA4\\NumJ\\ca_nh", "\\Wav\\CA4\\NumBin\\ca_bh"},
+    {"\\Wav\\CA4\\NumJ\\ca_nj", "\\Wav\\CA4\\NumBin\\ca_bj"},
+    {"", "\\Wav\\CA4\\NumBin\\ca_bs"},
+}};
 
 }  // namespace vx::announce

@@ -8,9 +8,8 @@
 #include <filesystem>
 #include <map>
 
-#include "announce/background_music.h"
 #include "announce/boarding_phase.h"
-#include "announce/engine_program.h"
+#include "announce/group_fixture.h"
 #include "announce/flight_lifecycle.h"
 #include "announce/request_dispatcher.h"
 #include "announce/sound_slots.h"
@@ -21,6 +20,7 @@
 namespace vx::announce {
 namespace {
 
+using test::ExpectMarks;
 using test::Mark;
 using test::Played;
 
@@ -49,14 +49,17 @@ class TimedLauncher final : public platform::ProcessLauncher {
 };
 
 // The recordings of the flight, and two that exist but the digit masks leave unspoken.
-const std::pair<const char*, double> kRecordings[] = {
-    {"\\Wav\\Lob\\haneda.wav", 2.0},
+constexpr char kChime[] = "\\Wav\\Lob\\haneda.wav";
+constexpr char kMurmur[] = "\\Wav\\Lob\\zawazawa_m.wav";
+constexpr char kMurmurEnd[] = "\\Wav\\Lob\\zawazawa_e.wav";
+const test::Recording kRecordings[] = {
+    {kChime, 2.0},
     {"\\Wav\\Lob\\出発最終案内.wav", 3.0},
     {"\\Wav\\Lob\\お客様は.wav", 1.5},
     {"\\Wav\\Lob\\お急ぎ下さい.wav", 2.5},
     {"\\Wav\\Lob\\繰返しお知らせ.wav", 2.0},
-    {"\\Wav\\Lob\\zawazawa_m.wav", 5.0},
-    {"\\Wav\\Lob\\zawazawa_e.wav", 4.0},
+    {kMurmur, 5.0},
+    {kMurmurEnd, 4.0},
     {"\\Wav\\Lob\\Cmp\\Japan\\LCOMP_03.wav", 1.0},
     {"\\Wav\\Lob\\Apt0\\Japan\\LAPT_05.wav", 1.0},
     {"\\Wav\\Lob\\NumHour\\09時.wav", 0.5},
@@ -70,58 +73,14 @@ const std::pair<const char*, double> kRecordings[] = {
     {"\\Wav\\Lob\\NumJ\\lo_nj0.wav", 0.5},  // the flight's tens place, 0: not spoken
     {"\\Wav\\Lob\\NumJ\\lo_nh0.wav", 0.5},  // the gate's hundreds place, 0: not spoken
     {"\\Wav\\himitu\\nw057\\G0搭乗案内.wav", 20.0},
+    {"\\Wav\\Lob\\Type_b.wav", 2.0},  // a chime to draw when the airport has none
 };
 
-// The call as it plays from `at`: chime, first part, details, 2 s, repeat, details,
-// chime; 31 s in all.
-std::vector<Played> Call(double at) {
-  auto details = [](double t) {
-    return std::vector<Played>{
-        {"\\Wav\\Lob\\Cmp\\Japan\\LCOMP_03.wav", t, t + 1000, kVolume, 0, false},
-        {"\\Wav\\Lob\\NumHour\\09時.wav", t + 1000, t + 1500, kVolume, 0, false},
-        {"\\Wav\\Lob\\NumJ\\lo_nj3.wav", t + 1500, t + 2000, kVolume, 0, false},
-        {"\\Wav\\Lob\\NumMinu\\05分発.wav", t + 2000, t + 2500, kVolume, 0, false},
-        {"\\Wav\\Lob\\NumJ\\lo_nk1.wav", t + 2500, t + 3000, kVolume, 0, false},
-        {"\\Wav\\Lob\\NumJ\\lo_nh2.wav", t + 3000, t + 3500, kVolume, 0, false},
-        {"\\Wav\\Lob\\NumBin\\lo_bs5.wav", t + 3500, t + 4000, kVolume, 0, false},
-        {"\\Wav\\Lob\\Apt0\\Japan\\LAPT_05.wav", t + 4000, t + 5000, kVolume, 0, false},
-        {"\\Wav\\Lob\\お客様は.wav", t + 5000, t + 6500, kVolume, 0, false},
-        {"\\Wav\\Lob\\NumJ\\lo_nj1.wav", t + 6500, t + 7000, kVolume, 0, false},
-        {"\\Wav\\Lob\\NumGate\\lo_gs2.wav", t + 7000, t + 7500, kVolume, 0, false},
-        {"\\Wav\\Lob\\お急ぎ下さい.wav", t + 7500, t + 10000, kVolume, 0, false},
-    };
-  };
-  std::vector<Played> out = {{"\\Wav\\Lob\\haneda.wav", at, at + 2000, kVolume, 0, false},
-                             {"\\Wav\\Lob\\出発最終案内.wav", at + 2000, at + 5000, kVolume, 0, false}};
-  for (const Played& p : details(at + 5000)) out.push_back(p);
-  out.push_back({"\\Wav\\Lob\\繰返しお知らせ.wav", at + 17000, at + 19000, kVolume, 0, false});
-  for (const Played& p : details(at + 19000)) out.push_back(p);
-  out.push_back({"\\Wav\\Lob\\haneda.wav", at + 29000, at + 31000, kVolume, 0, false});
-  return out;
-}
-
-std::vector<Mark> CallCaptions(double at) {
-  return {{at, "Ｇ０：チャイム"},          {at + 2000, "Ｇ０：出発案内１"},  {at + 5000, "Ｇ０：航空会社名"},
-          {at + 9000, "Ｇ０：到着空港"},   {at + 10000, "Ｇ０：出発案内２"}, {at + 12500, "Ｇ０：出発案内３"},
-          {at + 17000, "Ｇ０：繰返し"},     {at + 19000, "Ｇ０：航空会社名"}, {at + 23000, "Ｇ０：到着空港"},
-          {at + 24000, "Ｇ０：出発案内２"}, {at + 26500, "Ｇ０：出発案内３"}, {at + 29000, "Ｇ０：チャイム"}};
-}
-
-// The murmur loops from `from` to `to`; its end plays from `to` for 4 s.
-std::vector<Played> WithMurmur(double from, double to, std::vector<Played> call) {
-  std::vector<Played> out = {{"\\Wav\\Lob\\zawazawa_m.wav", from, to, kVolume, 0, true}};
-  out.insert(out.end(), call.begin(), call.end());
-  out.push_back({"\\Wav\\Lob\\zawazawa_e.wav", to, to + 4000, kVolume, 0, false});
-  return out;
-}
-
-class BoardingTest : public ::testing::Test {
+class BoardingTest : public test::GroupTest {
  protected:
-  BoardingTest() {
-    for (auto [literal, seconds] : kRecordings) p.Wav(literal, seconds);
+  BoardingTest() : GroupTest(kRecordings) {
     p.pro.svc.processes = &launcher;
-    p.pro.briefing.VolumeSettings[0] = 8;
-    p.StartFlight();
+    VolumeSetting(0, 8);
 
     auto& tob = p.pro.briefing.TobBriefing;
     tob.FlightNumber = "1205";
@@ -154,13 +113,7 @@ class BoardingTest : public ::testing::Test {
             .leftGallons = 2000, .rightGallons = 2010, .centreGallons = 2300, .totalGallons = 6310,
             .leftLbs = 13400, .rightLbs = 13467, .centreLbs = 15410, .FuelTotalLbs = 42277};
 
-    // Background music: one MIDI segment playing.
-    auto& e = p.pro.engine;
-    e.BgmEngine = 1;
-    e.BgmPlaylist.count = 1;
-    e.BgmPlaylist.paths[0] = "/music/a.mid";
-    p.music.lengthMs["/music/a.mid"] = 600000;
-    StartBgmByMode(p.pro);
+    MusicRunning();
     p.Watch({"\\EyeCheck.cfg"});
     p.SetOrigin();
   }
@@ -170,36 +123,38 @@ class BoardingTest : public ::testing::Test {
     p.File("\\vovu030\\Vovu", "#!/bin/sh\n");
   }
 
-
-  static void ExpectMarks(const std::vector<Mark>& actual, const std::vector<Mark>& expected, double tolerance = 5) {
-    ASSERT_EQ(actual.size(), expected.size());
-    for (std::size_t i = 0; i < expected.size(); ++i) {
-      EXPECT_EQ(actual[i].what, expected[i].what) << i;
-      EXPECT_NEAR(actual[i].atMs, expected[i].atMs, tolerance) << i << " " << expected[i].what;
-    }
+  // The call from `at`: chime, first part, details, 2 s, repeat, details, chime (31 s);
+  // without a chime when there is none to play.
+  test::ExpectedRun Call(double at, const char* chime = kChime) const {
+    auto details = Expect(0, kVolume);
+    details.Part("\\Wav\\Lob\\Cmp\\Japan\\LCOMP_03.wav", "Ｇ０：航空会社名")
+        .Parts({"\\Wav\\Lob\\NumHour\\09時.wav", "\\Wav\\Lob\\NumJ\\lo_nj3.wav", "\\Wav\\Lob\\NumMinu\\05分発.wav",
+                "\\Wav\\Lob\\NumJ\\lo_nk1.wav", "\\Wav\\Lob\\NumJ\\lo_nh2.wav", "\\Wav\\Lob\\NumBin\\lo_bs5.wav"})
+        .Part("\\Wav\\Lob\\Apt0\\Japan\\LAPT_05.wav", "Ｇ０：到着空港")
+        .Part("\\Wav\\Lob\\お客様は.wav", "Ｇ０：出発案内２")
+        .Parts({"\\Wav\\Lob\\NumJ\\lo_nj1.wav", "\\Wav\\Lob\\NumGate\\lo_gs2.wav"})
+        .Part("\\Wav\\Lob\\お急ぎ下さい.wav", "Ｇ０：出発案内３");
+    auto call = Expect(at, kVolume);
+    if (chime) call.Part(chime, "Ｇ０：チャイム");
+    call.Part("\\Wav\\Lob\\出発最終案内.wav", "Ｇ０：出発案内１").Then(details).Pause(2);
+    call.Part("\\Wav\\Lob\\繰返しお知らせ.wav", "Ｇ０：繰返し").Then(details);
+    if (chime) call.Part(chime, "Ｇ０：チャイム");
+    return call;
   }
 
-  // Captions: the group's, the call's, and the caption emptied at `end`.
-  static std::vector<Mark> Captions(double callAt, double end) {
-    std::vector<Mark> out = {{0, "Ｇ０：空港案内"}};
-    for (const Mark& m : CallCaptions(callAt)) out.push_back(m);
-    out.push_back({end, ""});
-    return out;
+  // The murmur loops from `from` to `to`; its end plays from `to` for 4 s.
+  static std::vector<Played> WithMurmur(double from, double to, std::vector<Played> call) {
+    call.insert(call.begin(), {kMurmur, from, to, kVolume, 0, true});
+    call.push_back({kMurmurEnd, to, to + 4000, kVolume, 0, false});
+    return call;
   }
 
   void ExpectGroupDone() const {
-    const state::EngineState& e = p.pro.engine;
     EXPECT_EQ(p.pro.flight.GroundStep, 1);
-    EXPECT_FALSE(e.DispatcherBusy);
-    EXPECT_FALSE(e.AnnounceAbort);
-    EXPECT_FALSE(e.groupOpen);
-    EXPECT_FALSE(p.pro.flight.BgmLowered);
-    for (int slot = 7; slot <= 25; ++slot) EXPECT_EQ(SlotBuffer(p.pro, slot), 0) << slot;
     EXPECT_FALSE(p.Exists("\\EyeCheck.cfg"));
-    EXPECT_TRUE(p.boxes.shown.empty());
+    GroupTest::ExpectGroupDone(7, 25);
   }
 
-  test::EngineProgram p;
   TimedLauncher launcher{p};
 };
 
@@ -207,8 +162,9 @@ TEST_F(BoardingTest, TheWholeCallWithoutViewSwitchOrBoard) {
   p.Serve(10);
   // Music down and 1 s; the murmur loops from 1 s; the call from 1 s to 32 s; 3 s; the
   // murmur's end for 4 s; the caption emptied at 39 s and the music back 1 s later.
-  test::ExpectTimeline(p.Timeline(), WithMurmur(1000, 35000, Call(1000)), 20);
-  ExpectMarks(p.Marks(), Captions(1000, 39000), 20);
+  const auto call = Call(1000);
+  test::ExpectTimeline(p.Timeline(), WithMurmur(1000, 35000, call.played), 20);
+  ExpectMarks(p.Marks(), call.Captions("Ｇ０：空港案内", 39000), 20);
   ASSERT_EQ(p.MusicLevels().size(), 2u);
   EXPECT_NEAR(p.MusicLevels()[1].first, 40000, 20);
   EXPECT_TRUE(launcher.marks.empty());
@@ -245,8 +201,8 @@ TEST_F(BoardingTest, WithTheViewSwitchTheInspectionViewRunsTenSecondsBeforeAndTe
   });
   p.Serve(10);
   // The call 10 s later; EyeCheck.cfg from the start to 3 s after the call; 7 s more.
-  test::ExpectTimeline(p.Timeline(), WithMurmur(1000, 52000, Call(11000)), 20);
-  std::vector<Mark> marks = Captions(11000, 56000);
+  test::ExpectTimeline(p.Timeline(), WithMurmur(1000, 52000, Call(11000).played), 20);
+  std::vector<Mark> marks = Call(11000).Captions("Ｇ０：空港案内", 56000);
   marks.insert(marks.begin() + 1, {0, "+\\EyeCheck.cfg"});
   marks.insert(marks.end() - 1, {45000, "-\\EyeCheck.cfg"});
   ExpectMarks(p.Marks(), marks, 20);
@@ -261,14 +217,11 @@ TEST_F(BoardingTest, WithTheBoardItShowsFromTheMurmurUntilASecondBeforeTheLastWa
   // No chime of the airport's own: a Type_ chime drawn first, then the board's draws.
   p.pro.files.AirportTable[1].チャイム = "";
   p.Wav("\\Wav\\Lob\\Type_a.wav", 2.0);
-  p.Wav("\\Wav\\Lob\\Type_b.wav", 2.0);
   p.random.Push(0.6);  // Type_b
   p.Serve(10);
-  std::vector<Played> call = Call(1000);
-  for (Played& played : call)
-    if (played.file == "\\Wav\\Lob\\haneda.wav") played.file = "\\Wav\\Lob\\Type_b.wav";
-  test::ExpectTimeline(p.Timeline(), WithMurmur(1000, 36000, call), 20);
-  ExpectMarks(p.Marks(), Captions(1000, 40000), 20);
+  const auto call = Call(1000, "\\Wav\\Lob\\Type_b.wav");
+  test::ExpectTimeline(p.Timeline(), WithMurmur(1000, 36000, call.played), 20);
+  ExpectMarks(p.Marks(), call.Captions("Ｇ０：空港案内", 40000), 20);
   ExpectMarks(launcher.marks, {{1000, "start 1000"}, {33000, "close 1000"}}, 20);
   const auto& started = launcher.inner.started.at(0);
   EXPECT_EQ(started.program, p.dir.Path() / "vovu030" / "Vovu");
@@ -287,9 +240,9 @@ TEST_F(BoardingTest, WithTheBoardItShowsFromTheMurmurUntilASecondBeforeTheLastWa
 TEST_F(BoardingTest, ABoardThatCannotBeShownIsReportedAndTheGroupGoesOnWithoutIt) {
   p.pro.briefing.TobBriefing.FlipBoardOn = 1;  // but no vovu030 folder
   p.Serve(10);
-  test::ExpectTimeline(p.Timeline(), WithMurmur(1000, 35000, Call(1000)), 20);
+  test::ExpectTimeline(p.Timeline(), WithMurmur(1000, 35000, Call(1000).played), 20);
   const std::string report = "Ｇ０：パタパタ表示なし（vovu030 フォルダがありません）";
-  std::vector<Mark> marks = Captions(1000, 39000);
+  std::vector<Mark> marks = Call(1000).Captions("Ｇ０：空港案内", 39000);
   marks.insert(marks.begin() + 1, {1000, report});
   marks.insert(marks.end() - 1, {32000, report});
   ExpectMarks(p.Marks(), marks, 20);
@@ -326,17 +279,11 @@ TEST_F(BoardingTest, AnInspectionViewWhoseFileCannotBeWrittenIsReportedAndTheGro
 
 TEST_F(BoardingTest, NoChimeAtAllLeavesTheChimeSilentWithoutAMessage) {
   p.pro.files.AirportTable[1].チャイム = "..\\Lob\\haneda.wav";  // leaves the lobby folder: missing
+  std::filesystem::remove(p.dir.Path() / "Wav/Lob/Type_b.wav");  // and no chime to draw
   p.Serve(10);
   EXPECT_EQ(p.pro.engine.SoundSlotFile[13], "");
-  std::vector<Played> call;
-  for (const Played& played : Call(1000))
-    if (played.file != "\\Wav\\Lob\\haneda.wav") call.push_back(played);
-  // The silent chimes take no time: every part after them comes 2 s earlier.
-  for (Played& played : call) {
-    played.startMs -= 2000;
-    played.endMs -= 2000;
-  }
-  test::ExpectTimeline(p.Timeline(), WithMurmur(1000, 31000, call), 20);
+  // The silent chimes take no time.
+  test::ExpectTimeline(p.Timeline(), WithMurmur(1000, 31000, Call(1000, nullptr).played), 20);
   ExpectGroupDone();
 }
 

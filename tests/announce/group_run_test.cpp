@@ -4,7 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "announce/background_music.h"
-#include "announce/engine_program.h"
+#include "announce/group_fixture.h"
 #include "announce/flight_lifecycle.h"
 #include "announce/group_run.h"
 #include "announce/handover_polls.h"
@@ -18,6 +18,7 @@ namespace vx::announce {
 namespace {
 
 using namespace std::chrono_literals;
+using test::ExpectMarks;
 using test::Mark;
 using test::Played;
 
@@ -82,13 +83,6 @@ class GroupRunTest : public ::testing::Test {
     for (std::size_t i = 0; i < expected.size(); ++i) {
       EXPECT_NEAR(actual[i].first, expected[i].first, 5) << i;
       EXPECT_EQ(actual[i].second, expected[i].second) << i;
-    }
-  }
-  static void ExpectMarks(const std::vector<Mark>& actual, const std::vector<Mark>& expected) {
-    ASSERT_EQ(actual.size(), expected.size());
-    for (std::size_t i = 0; i < expected.size(); ++i) {
-      EXPECT_EQ(actual[i].what, expected[i].what) << i;
-      EXPECT_NEAR(actual[i].atMs, expected[i].atMs, 5) << i << " " << expected[i].what;
     }
   }
   void ExpectTickEnded() const {

@@ -1,0 +1,93 @@
+#include "announce/group_fixture.h"
+
+#include "announce/background_music.h"
+#include "announce/sound_slots.h"
+#include "announce/volume_table.h"
+
+namespace vx::announce::test {
+
+double ExpectedRun::Seconds(std::string_view literal) const {
+  for (const Recording& r : recordings_)
+    if (literal == r.literal) return r.seconds;
+  ADD_FAILURE() << "no recording " << literal;
+  return 0;
+}
+
+ExpectedRun& ExpectedRun::Part(std::string_view literal, std::string_view caption) {
+  const double end = now_ + Seconds(literal) * 1000;
+  played.push_back({std::string(literal), now_, end, volume_, 0, false});
+  if (!caption.empty()) captions.push_back({now_, std::string(caption)});
+  now_ = end;
+  return *this;
+}
+
+ExpectedRun& ExpectedRun::Parts(std::initializer_list<std::string_view> literals) {
+  for (std::string_view literal : literals) Part(literal);
+  return *this;
+}
+
+ExpectedRun& ExpectedRun::Pause(double seconds) {
+  now_ += seconds * 1000;
+  return *this;
+}
+
+ExpectedRun& ExpectedRun::Then(const ExpectedRun& other) {
+  const double shift = now_ - other.played.front().startMs;
+  for (Played p : other.played) {
+    p.startMs += shift;
+    p.endMs += shift;
+    played.push_back(p);
+  }
+  for (Mark m : other.captions) {
+    m.atMs += shift;
+    captions.push_back(m);
+  }
+  now_ = other.now_ + shift;
+  return *this;
+}
+
+std::vector<Mark> ExpectedRun::Captions(std::string_view groupCaption, double endMs) const {
+  std::vector<Mark> out = {{0, std::string(groupCaption)}};
+  out.insert(out.end(), captions.begin(), captions.end());
+  out.push_back({endMs, ""});
+  return out;
+}
+
+GroupTest::GroupTest(std::span<const Recording> recordings) : recordings_(recordings) {
+  for (const Recording& r : recordings) p.Wav(r.literal, r.seconds);
+  p.StartFlight();
+}
+
+void GroupTest::MusicRunning() {
+  auto& e = p.pro.engine;
+  e.BgmEngine = 1;
+  e.BgmPlaylist.count = 1;
+  e.BgmPlaylist.paths[0] = "/music/a.mid";
+  p.music.lengthMs["/music/a.mid"] = 600000;
+  StartBgmByMode(p.pro);
+}
+
+void GroupTest::VolumeSetting(int index, int setting) {
+  p.pro.briefing.VolumeSettings[static_cast<std::size_t>(index)] = static_cast<std::int16_t>(setting);
+  BuildVolumeTable(p.pro.engine, p.pro.briefing.VolumeSettings);
+}
+
+void GroupTest::ExpectGroupDone(int firstSlot, int lastSlot) const {
+  const state::EngineState& e = p.pro.engine;
+  EXPECT_FALSE(e.DispatcherBusy);
+  EXPECT_FALSE(e.AnnounceAbort);
+  EXPECT_FALSE(e.groupOpen);
+  EXPECT_FALSE(p.pro.flight.BgmLowered);
+  for (int slot = firstSlot; slot <= lastSlot; ++slot) EXPECT_EQ(SlotBuffer(p.pro, slot), 0) << slot;
+  EXPECT_TRUE(p.boxes.shown.empty());
+}
+
+void ExpectMarks(const std::vector<Mark>& actual, const std::vector<Mark>& expected, double toleranceMs) {
+  ASSERT_EQ(actual.size(), expected.size());
+  for (std::size_t i = 0; i < expected.size(); ++i) {
+    EXPECT_EQ(actual[i].what, expected[i].what) << i;
+    EXPECT_NEAR(actual[i].atMs, expected[i].atMs, toleranceMs) << i << " " << expected[i].what;
+  }
+}
+
+}  // namespace vx::announce::test
