@@ -18,10 +18,6 @@
 namespace vx::announce {
 namespace {
 
-// Values 134 to 137 came later than the others: a file that ends before them gives
-// their defaults.
-constexpr int kFirstPresetValue = 134;
-constexpr int kLastPresetValue = 137;
 constexpr std::string_view kCfgRead = "CFG Read";
 
 StagedValue Convert(const SettingsRow& row, const std::string& text) {
@@ -119,8 +115,8 @@ std::vector<StagedValue> StageSettingsValues(const std::vector<std::string>& val
 
 void StoreStagedSettings(state::ProContext& ctx, const std::vector<StagedValue>& staged, bool takeMileage) {
   ctx.briefing.AutoPauseDistance = 0;
-  for (int i = kFirstPresetValue; i <= kLastPresetValue; ++i) {
-    const auto& row = kSettingsTable[static_cast<std::size_t>(i)];
+  for (const SettingsRow& row : kSettingsTable) {
+    if (!row.defaultWhenMissing) continue;
     if (row.rule == SettingsRule::DefaultFileOnly && !takeMileage) continue;
     StoreRow(ctx, row, Convert(row, std::string(row.defaultText)));
   }

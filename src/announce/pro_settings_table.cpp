@@ -14,6 +14,7 @@ constexpr auto kLong = SettingsKind::Long;
 constexpr auto kDouble = SettingsKind::Double;
 constexpr auto kNone = SettingsRule::None;
 constexpr std::nullopt_t kSame = std::nullopt;
+constexpr bool kDefaultWhenMissing = true;
 
 }  // namespace
 
@@ -192,10 +193,10 @@ constexpr std::array<SettingsRow, kSettingsValueCount> kSettingsTable = {{
     {132, "", kSame, kLong, "3500", kNone, VX_FIELD(briefing.TimingSettings.reduceSpeedAltitudes[4])},
     {133, "", kSame, kLong, "2500", kNone, VX_FIELD(briefing.TimingSettings.reduceSpeedAltitudes[5])},
     // Added settings.
-    {134, ";\n;●●　追加設定　●●\n;時差修正", kSame, kText, "OFF", kNone, VX_FIELD(main.TimeDiffCorrection), VX_CONTROL(combo時差修正)},
-    {135, ";\n;シップ", kSame, kText, "B747-400 ポケモンジェット", kNone, VX_FIELD(briefing.TobBriefing.ShipName)},
-    {136, ";\n;予定／現在時刻表示 0:OFF 1:ON", kSame, kInteger, "1", kNone, VX_FIELD(briefing.TimeDisplayOption)},
-    {137, ";\n;マイル", kSame, kDouble, "0", SettingsRule::DefaultFileOnly, VX_FIELD(files.MileageTotal)},
+    {134, ";\n;●●　追加設定　●●\n;時差修正", kSame, kText, "OFF", kNone, VX_FIELD(main.TimeDiffCorrection), VX_CONTROL(combo時差修正), kDefaultWhenMissing},
+    {135, ";\n;シップ", kSame, kText, "B747-400 ポケモンジェット", kNone, VX_FIELD(briefing.TobBriefing.ShipName), nullptr, kDefaultWhenMissing},
+    {136, ";\n;予定／現在時刻表示 0:OFF 1:ON", kSame, kInteger, "1", kNone, VX_FIELD(briefing.TimeDisplayOption), nullptr, kDefaultWhenMissing},
+    {137, ";\n;マイル", kSame, kDouble, "0", SettingsRule::DefaultFileOnly, VX_FIELD(files.MileageTotal), nullptr, kDefaultWhenMissing},
     // Times of the flight: actual departure local, then GMT of the scheduled and actual events.
     {138, ";\n;出発時刻途中経過", kSame, kInteger, "10", kNone, VX_FIELD(briefing.BriefingTimes.events[2].localHour)},
     {139, "", kSame, kInteger, "32", kNone, VX_FIELD(briefing.BriefingTimes.events[2].localMinute)},

@@ -58,6 +58,9 @@ struct SettingsRow {
   SettingsField (*field)(state::ProContext&) = nullptr;
   // The main window control that shows the value, where there is one.
   std::string* (*control)(state::MainWindowTexts&) = nullptr;
+  // A file that ends before the value gives its default (values added after the first
+  // files were written); otherwise the variable keeps what it held.
+  bool defaultWhenMissing = false;
 };
 
 extern const std::array<SettingsRow, kSettingsValueCount> kSettingsTable;

@@ -1,6 +1,8 @@
 // The flight resume snapshot: the settings file under "FlightRestart.cfg" with its summary.
 #include <gtest/gtest.h>
 
+#include "support/same_text.h"
+
 #include "announce/pro_flight_restart.h"
 #include "announce/settings_known_state.h"
 #include "datafiles/pro_fixture.h"
@@ -16,7 +18,7 @@ using FlightRestartTest = ProFixture;
 TEST_F(FlightRestartTest, TheSnapshotIsTheWholeSettingsFileFollowedByItsSummary) {
   SetKnownSettingsState(ctx);
   ASSERT_TRUE(SaveFlightRestart(ctx));
-  EXPECT_EQ(Bytes("FlightRestart.cfg"), SettingsGoldenBytes("settings_saved.cfg"));
+  EXPECT_TRUE(vx::test::SameFileBytes(Bytes("FlightRestart.cfg"), SettingsGoldenBytes("settings_saved.cfg")));
   const auto summary = platform::ReadTextLines(Base("FlightRestart内容.cfg"));
   EXPECT_NE(std::find(summary.begin(), summary.end(), "=ANA 全日空"), summary.end());
   EXPECT_NE(std::find(summary.begin(), summary.end(), "=ホノルル国際空港"), summary.end());

@@ -1,6 +1,8 @@
 // Every writer's file compared byte for byte with a golden file written by hand.
 #include <gtest/gtest.h>
 
+#include "support/same_text.h"
+
 #include "announce/pro_files.h"
 #include "datafiles/exp_settings_file.h"
 #include "datafiles/ocumo_files.h"
@@ -25,7 +27,7 @@ class GoldenTest : public ProFixture {
   void ExpectGolden(const std::string& file, const std::string& golden) {
     SCOPED_TRACE(file);
     ASSERT_TRUE(Exists(file));
-    EXPECT_EQ(Bytes(file), GoldenBytes(golden));
+    EXPECT_TRUE(vx::test::SameFileBytes(Bytes(file), GoldenBytes(golden)));
   }
 };
 

@@ -1,6 +1,8 @@
 // The main settings file as the save and the defaults writer lay it out, byte for byte.
 #include <gtest/gtest.h>
 
+#include "support/same_text.h"
+
 #include "announce/pro_settings_file.h"
 #include "announce/settings_known_state.h"
 #include "datafiles/ocumo_files.h"
@@ -16,7 +18,7 @@ using SettingsFileTest = ProFixture;
 
 TEST_F(SettingsFileTest, DefaultsFileOfAFreshProgramMatchesTheGolden) {
   WriteDefaultSettingsFile(ctx, "VexlorPro.cfg");
-  EXPECT_EQ(Bytes("VexlorPro.cfg"), SettingsGoldenBytes("settings_defaults.cfg"));
+  EXPECT_TRUE(vx::test::SameFileBytes(Bytes("VexlorPro.cfg"), SettingsGoldenBytes("settings_defaults.cfg")));
 }
 
 TEST_F(SettingsFileTest, DefaultsFileKeepsTheFileNameAndTheSpecialEngineSoundAndNothingElse) {
@@ -35,7 +37,7 @@ TEST_F(SettingsFileTest, DefaultsFileKeepsTheFileNameAndTheSpecialEngineSoundAnd
 TEST_F(SettingsFileTest, SaveOfAKnownStateMatchesTheGolden) {
   SetKnownSettingsState(ctx);
   ASSERT_TRUE(SaveSettingsFile(ctx, "MyFlight.cfg"));
-  EXPECT_EQ(Bytes("MyFlight.cfg"), SettingsGoldenBytes("settings_saved.cfg"));
+  EXPECT_TRUE(vx::test::SameFileBytes(Bytes("MyFlight.cfg"), SettingsGoldenBytes("settings_saved.cfg")));
   EXPECT_TRUE(boxes.shown.empty());
 }
 

@@ -2,6 +2,8 @@
 // conversion, and the round trip through the save.
 #include <gtest/gtest.h>
 
+#include "support/same_text.h"
+
 #include <limits>
 
 #include "announce/pro_settings_file.h"
@@ -92,7 +94,7 @@ TEST_F(SettingsLoaderTest, MissingFileIsCreatedWithTheDefaultsAndLoadedWithoutAM
   SetKnownSettingsState(ctx);
   ctx.briefing.SpecialEngineSoundOn = 0;
   ASSERT_TRUE(LoadSettingsFile(ctx, "Fresh.cfg"));
-  EXPECT_EQ(Bytes("Fresh.cfg"), SettingsGoldenBytes("settings_defaults.cfg"));
+  EXPECT_TRUE(vx::test::SameFileBytes(Bytes("Fresh.cfg"), SettingsGoldenBytes("settings_defaults.cfg")));
   EXPECT_EQ(ctx.files.SettingsFileName, "VexlorPro.cfg");
   EXPECT_EQ(ctx.main.MainWindow.tbxファイル名, "VexlorPro.cfg");
   EXPECT_EQ(ctx.briefing.TobBriefing.AirlineName, "JAL 日本航空");
@@ -108,7 +110,7 @@ TEST_F(SettingsLoaderTest, AnotherVersionOfVexlorProCfgIsReplacedByTheDefaults) 
     WriteValues("VexlorPro.cfg", GoldenValues(), first);
     ExpectCfgRead("バージョンが異なります\n選択されているファイルを削除し、デフォルトに戻します");
     ASSERT_TRUE(LoadSettingsFile(ctx, "VexlorPro.cfg")) << first;
-    EXPECT_EQ(Bytes("VexlorPro.cfg"), SettingsGoldenBytes("settings_defaults.cfg")) << first;
+    EXPECT_TRUE(vx::test::SameFileBytes(Bytes("VexlorPro.cfg"), SettingsGoldenBytes("settings_defaults.cfg"))) << first;
     EXPECT_EQ(ctx.files.MileageTotal, 0) << first;
     EXPECT_EQ(ctx.files.SettingsFileName, "VexlorPro.cfg");
     EXPECT_EQ(ctx.briefing.TobBriefing.ShipName, "B747-400 ポケモンジェット");
@@ -138,7 +140,7 @@ TEST_F(SettingsLoaderTest, EmptyFileCountsAsAnotherVersion) {
   dir.WriteBytes("VexlorPro.cfg", "");
   ExpectCfgRead("バージョンが異なります");
   ASSERT_TRUE(LoadSettingsFile(ctx, "VexlorPro.cfg"));
-  EXPECT_EQ(Bytes("VexlorPro.cfg"), SettingsGoldenBytes("settings_defaults.cfg"));
+  EXPECT_TRUE(vx::test::SameFileBytes(Bytes("VexlorPro.cfg"), SettingsGoldenBytes("settings_defaults.cfg")));
   EXPECT_EQ(boxes.PendingExpectations(), 0u);
 }
 

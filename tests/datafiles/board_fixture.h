@@ -4,6 +4,8 @@
 // files.
 #include <gtest/gtest.h>
 
+#include "support/same_text.h"
+
 #include <filesystem>
 #include <initializer_list>
 #include <string>
@@ -52,7 +54,7 @@ class BoardTest : public ProFixture {
 
   void ExpectGolden(const std::string& name) {
     SCOPED_TRACE(name);
-    EXPECT_EQ(Bytes("vovu030/" + name), Golden(name));
+    EXPECT_TRUE(vx::test::SameFileBytes(Bytes("vovu030/" + name), Golden(name)));
   }
 
   // A domestic departure: airline slot 3, flight 1205 at 9:35 from gate 12, slot 1 to 5.
