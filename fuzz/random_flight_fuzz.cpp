@@ -14,7 +14,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const RandomFlight f = ParseRandomFlight(text);
     // What passes the checks is safe to store.
     if (f.departureHour < 0 || f.departureHour > 23 || f.departureMinute < 0 || f.departureMinute > 59) std::abort();
-    if (f.airlineSlot < 0 || f.airlineSlot >= kTableSlots) std::abort();
+    if (f.airlineSlot < 0 || f.airlineSlot >= vx::state::kTableSlots) std::abort();
   } catch (const RandomFlightError&) {
   }
   return 0;

@@ -17,7 +17,7 @@ namespace {
 
 using vx::announce::SettingsForm;
 
-std::vector<std::string> Snapshot(state::ProContext& ctx) {
+std::vector<std::string> Snapshot(vx::state::ProContext& ctx) {
   std::vector<std::string> texts;
   for (const auto& row : vx::announce::kSettingsTable) texts.push_back(SettingsValueText(row, ctx, SettingsForm::Save));
   return texts;
@@ -32,6 +32,7 @@ std::string Joined(const std::vector<std::string>& lines) {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  using namespace vx::announce;
   using namespace vx::datafiles;
   const std::string text = vx::runtime::Cp932ToUtf8(std::string(reinterpret_cast<const char*>(data), size));
   std::vector<StagedValue> staged;
@@ -42,13 +43,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   }
   if (staged.size() > static_cast<std::size_t>(kSettingsValueCount)) std::abort();
 
-  state::ProContext ctx;
+  vx::state::ProContext ctx;
   StoreStagedSettings(ctx, staged, true);
   if (!IsBareSettingsFileName(ctx.files.SettingsFileName)) std::abort();
 
   const auto saved = SettingsFileLines(ctx, SettingsForm::Save);
   if (saved.size() != 345) std::abort();
-  state::ProContext back;
+  vx::state::ProContext back;
   try {
     StoreStagedSettings(back, StageSettingsValues(ExtractValues(Joined(saved)), true), true);
   } catch (const SettingsValueError&) {

@@ -43,7 +43,7 @@ void Check(const std::string& text, Parse parse, Lines lines) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   using namespace vx::datafiles;
   const std::string text = vx::runtime::Cp932ToUtf8(std::string(reinterpret_cast<const char*>(data), size));
-  Check<AirportTableArray>(text, ParseAirportTable, AirportTableLines);
-  Check<AirlineTableArray>(text, ParseAirlineTable, AirlineTableLines);
+  Check<vx::state::AirportTableArray>(text, ParseAirportTable, AirportTableLines);
+  Check<vx::state::AirlineTableArray>(text, ParseAirlineTable, AirlineTableLines);
   return 0;
 }
