@@ -13,6 +13,8 @@
 #include <QCheckBox>
 #include <QPushButton>
 
+#include <stdexcept>
+
 #include "runtime/runtime_error.h"
 #include "support/temp_dir.h"
 #include "ui/check_box.h"
@@ -20,6 +22,7 @@
 #include "ui/command_button.h"
 #include "ui/control_array.h"
 #include "ui/form.h"
+#include "ui/form_layout.h"
 #include "ui/frame.h"
 #include "ui/image.h"
 #include "ui/label.h"
@@ -77,20 +80,39 @@ class ChoiceForm : public Form {
 
  protected:
   void Design() override {
-    Frame7.SetCaption("CA さん選択");
-    Frame7.Move(120, 120, 3000, 2000);
-    radioPBON.Move(3300, 120, 1200, 300);
-    radioPBOFF.Move(3300, 480, 1200, 300);
+    ApplyLayout(*this, kRows);
     radioPBON.SetValue(true);
-    selectCA0.SetCaption("ランダム");
-    selectCA1.SetCaption("CAさん1");
-    selectCA2.SetCaption("CAさん2");
-    selectCA0.Move(120, 300, 1500, 300);
-    selectCA1.Move(120, 660, 1500, 300);
-    selectCA2.Move(120, 1020, 1500, 300);
     selectCA0.SetValue(true);
   }
+  static constexpr ControlRow kRows[] = {
+      {"Frame7", ControlKind::Frame, 120, 120, 3000, 2000, "CA さん選択"},
+      {"radioPBON", ControlKind::OptionButton, 3300, 120, 1200, 300},
+      {"radioPBOFF", ControlKind::OptionButton, 3300, 480, 1200, 300},
+      {"selectCA0", ControlKind::OptionButton, 120, 300, 1500, 300, "ランダム"},
+      {"selectCA1", ControlKind::OptionButton, 120, 660, 1500, 300, "CAさん1", 11, true},
+      {"selectCA2", ControlKind::OptionButton, 120, 1020, 1500, 300, "CAさん2"},
+  };
 };
+
+// A layout table places controls at any depth of frames; a row that does not match its
+// form is refused at the first load.
+TEST(Layouts, RowsPlaceControlsInFramesAndMismatchedRowsAreRefused) {
+  UiTestEnv t;
+  ChoiceForm form(t.env);
+  form.Load();
+  EXPECT_EQ(form.selectCA1.Top(), 660);
+  EXPECT_EQ(form.selectCA1.Caption(), "CAさん1");
+  EXPECT_EQ(form.selectCA1.FontSize(), 11);
+  EXPECT_TRUE(form.selectCA1.FontBold());
+  EXPECT_EQ(form.Frame7.Caption(), "CA さん選択");
+  EXPECT_EQ(FindControl(form, "selectCA2"), &form.selectCA2);
+  EXPECT_EQ(FindControl(form, "selectCA3"), nullptr);
+
+  constexpr ControlRow kWrongKind[] = {{"Frame7", ControlKind::Label, 0, 0, 10, 10}};
+  constexpr ControlRow kNoSuch[] = {{"selectCA3", ControlKind::OptionButton, 0, 0, 10, 10}};
+  EXPECT_THROW(ApplyLayout(form, kWrongKind), std::logic_error);
+  EXPECT_THROW(ApplyLayout(form, kNoSuch), std::logic_error);
+}
 
 TEST(OptionButtons, OnlyOneIsSelectedPerContainer) {
   UiTestEnv t;
