@@ -135,16 +135,25 @@ shot 02-main-window
 xdotool mousemove --window "$MAIN" 212 276 click 1
 
 # The flight window has loaded its sounds: its keys are live once the take-off briefing
-# sheet, which takes typed input, is closed.
+# sheet, which takes typed input, is signed.
 await '"kind":"load".*-ss1\.wav' 30 || { echo "flight-demo: the flight window did not open" >&2; shot 99-failed; exit 1; }
 # With no window manager every window opens at the top left: the call-out program's window
 # is moved aside, so that the flight window shows.
 EXP=$(window '^VexlorEXP$') && xdotool windowmove "$EXP" 640 560
-TOB=$(window '^TOB$')
+TOB=$(window '^Takeoff Briefing$')
 sleep 0.5
 shot 03-flight-window
+# "Captain Signature", then Yes to "ＴＯＢ確定" and OK to the time prompt (both the
+# default button of their box).
 xdotool windowraise "$TOB"
-xdotool mousemove --window "$TOB" 192 54 click 1
+xdotool mousemove --window "$TOB" 746 574 click 1
+for title in 'ＴＯＢ確定' '時刻設定'; do
+  BOX=$(window "^$title\$" 10) || { echo "flight-demo: no box $title" >&2; shot 99-failed; exit 1; }
+  xdotool windowfocus --sync "$BOX"
+  sleep 0.2
+  xdotool key Return
+  sleep 0.3
+done
 sleep 0.5
 
 # Another program has the focus, as the simulator would; C, A, 0 typed there.

@@ -197,7 +197,7 @@ constexpr ui::ControlRow kRows[] = {
     {"buttonOK", K::CommandButton, 10000, 8400, 2400, 420, "Captain Signature"},
 };
 
-constexpr ui::FormLayout kLayout{"frmTOB", 13620, 9300, kRows};
+constexpr ui::FormLayout kLayout{"frmTOB", 13620, 9720, kRows};
 
 constexpr std::int32_t kGroundHeight = 200;
 constexpr const char* kVoiceListTitle = "音声リスト";
