@@ -106,6 +106,48 @@ TEST_F(FrmTobTest, DialogButtonsOpenTheirWindowsAfterACommit) {
 }
 
 
+// The weather at the aircraft in words; the wind against the runway the combos show, kept
+// as it was when the wind lies on the heading or the runway is no number.
+TEST_F(FrmTobTest, WeatherBoxesAndTheWindAgainstTheShownRunway) {
+  form.Show();
+  state::SimState& sim = pro.sim;
+  sim.WindAtAircraft = {205, 9};
+  sim.OutsideTemperature = -3;
+  sim.WindTurbulence = 65;
+  sim.QnhInHg = 2992;
+  sim.SimRawValues.Set(state::SimVar::Qnh, 1013 * 16 + 3);
+  sim.PrecipitationType = 1;
+  sim.PrecipitationRate = 0;
+  sim.CloudLayers.low = {12000, 3500, 2};
+  sim.CloudLayers.high = {28000, 25000, 3};
+  form.ShowTobWeather();
+  EXPECT_EQ(form.tbx風向.Text(), "205");
+  EXPECT_EQ(form.tbx風速.Text(), "9");
+  EXPECT_EQ(form.tbx気温.Text(), "-3");
+  EXPECT_EQ(form.tbxWindTurbulenceA.Text(), "弱");
+  EXPECT_EQ(form.tbxQNH1.Text(), "2992");
+  EXPECT_EQ(form.tbxQNH2.Text(), "1013");
+  EXPECT_EQ(form.tbxRainType.Text(), "雨");
+  EXPECT_EQ(form.tbxRainRate.Text(), "--");
+  EXPECT_EQ(form.tbx天候.Text(), "雨");
+  EXPECT_EQ(form.tbx低雲上限.Text(), "12,000");
+  EXPECT_EQ(form.tbx低雲量.Text(), "2/8");
+  EXPECT_EQ(form.tbxWindInfoG.Text(), "ライトクロス");
+  EXPECT_EQ(form.tbxWindInfoDoG.Text(), "+45");
+
+  sim.WindAtAircraft.direction = 160;
+  sim.PrecipitationType = 0;
+  form.ShowTobWeather();
+  EXPECT_EQ(form.tbx天候.Text(), "曇り");
+  EXPECT_EQ(form.tbxWindInfoG.Text(), "ライトクロス") << "wind on the heading";
+  form.comboRWY1.SetText("");
+  form.comboRWY2.SetText("");
+  sim.WindAtAircraft.direction = 20;
+  form.ShowTobWeather();
+  EXPECT_EQ(form.tbx風向.Text(), "020");
+  EXPECT_EQ(form.tbxWindInfoDoG.Text(), "+45") << "no runway number";
+}
+
 // "Captain Signature" on the ground: asked and answered Yes, the time prompt names the
 // departure and ten minutes before it, the call-out settings are written and the sheet
 // closes.
