@@ -555,8 +555,15 @@ void FrmTOB::frmTOB_Form_Load() {
     checkHimituON.SetVisible(false);
     b.SpecialEngineSoundOn = 0;
   }
-  simlink::ReadSimulatorState(pro_);
-  FillTakeoffBriefingForm();
+  // A fill that fails (an add-on speed beyond 16 bits) is reported once; the sheet still
+  // opens with its timer, whose ticks then report the same failure no more.
+  try {
+    simlink::ReadSimulatorState(pro_);
+    FillTakeoffBriefingForm();
+  } catch (const std::exception&) {
+    tickErrorReported_ = true;
+    ui::ReportHandlerError(Env(), std::current_exception());
+  }
   pro_.svc.pump->Pump();
   pro_.flight.TobOpenFlag = true;
   Timer1.SetInterval(2000);

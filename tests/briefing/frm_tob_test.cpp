@@ -275,6 +275,34 @@ TEST_F(FrmTobTest, TicksFollowTheAddonAndReportAFailureOnce) {
   EXPECT_TRUE(form.Loaded());
 }
 
+// A fill that fails at loading is reported once; the sheet opens all the same and its
+// ticks do not report the failure again.
+TEST_F(FrmTobTest, AFailingFillAtLoadingIsReportedOnceAndTheSheetOpens) {
+  pro.sim.AddonSessionOpen = true;
+  pro.briefing.TobBriefing.AircraftTypeCode = 0;
+  platform::AddonDataRecord record;
+  record.Set(platform::AddonDataRecord::kV1, 40000);
+  addon.QueueRead(platform::kAddonOk, record);
+  ui.boxes.Expect("VexlorPro", Answer::Ok, runtime::ErrorText(runtime::kOverflow));
+  form.Show();
+  ui.pump.RunFor(std::chrono::milliseconds(4100));
+  EXPECT_EQ(ui.boxes.shown.size(), 1u);
+  EXPECT_TRUE(form.Loaded());
+  EXPECT_TRUE(pro.flight.TobOpenFlag);
+  EXPECT_TRUE(form.Timer1.Running());
+}
+
+// Route and airline slots outside the tables never index them: the boxes keep their texts.
+TEST_F(FrmTobTest, SlotsOutsideTheTablesLeaveTheirBoxes) {
+  pro.files.RouteAirports[1].slot = "250";
+  pro.briefing.SelectedAirlineIndex = "-1";
+  form.Show();
+  EXPECT_EQ(form.tbxICAO(0).Text(), "RJTT");
+  EXPECT_EQ(form.tbxICAO(1).Text(), "RJCC") << "the design's text";
+  EXPECT_EQ(form.tbx航空会社.Text(), "JAL 日本航空") << "the design's text";
+  EXPECT_EQ(form.tbxHour(0).Text(), "10") << "the rest of the route is filled";
+}
+
 // The V-speed buttons: type 0 answers with its box and leaves the sheet as typed; type 1
 // takes table A at the simulator's gross weight and refills the sheet.
 TEST_F(FrmTobTest, VSpeedButtons) {
