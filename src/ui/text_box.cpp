@@ -69,6 +69,14 @@ void TextBox::TextEdited(std::string text) {
   RaiseFromUser(onChange);
 }
 
+void TextBox::SelectAll() {
+  if (auto* edit = qobject_cast<QPlainTextEdit*>(widget_)) {
+    edit->selectAll();
+  } else if (auto* line = qobject_cast<QLineEdit*>(widget_)) {
+    line->selectAll();
+  }
+}
+
 void TextBox::PushText() {
   if (!widget_) return;
   const QSignalBlocker block(widget_);

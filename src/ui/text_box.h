@@ -15,6 +15,8 @@ class TextBox final : public Control {
   // Several lines use CR LF in the text.
   const std::string& Text() const { return text_; }
   void SetText(std::string text);
+  // Selects the whole text (start 0, length of the text), so typing replaces it.
+  void SelectAll();
   // A locked box shows its text but takes no typing.
   bool Locked() const { return locked_; }
   void SetLocked(bool locked);
