@@ -279,6 +279,55 @@ class MainWindowTest : public StartupTest {
   }
 };
 
+// Runs whose settings were never loaded leave the user's VexlorPro.cfg as it was, or say
+// where its copy went.
+enum class SpoiledSettings { BadValue, ReadOnly, BeginCfgFolder };
+
+class SpoiledSettingsTest : public MainWindowTest, public ::testing::WithParamInterface<SpoiledSettings> {};
+
+TEST_P(SpoiledSettingsTest, TheUsersFileSurvivesTheExitByteForByte) {
+  const auto inst = p.dir.Path() / "inst";
+  using Boxes = std::vector<std::pair<std::string, std::string>>;  // title, text part
+  Boxes beforeExit, atExit;
+  bool keptAside = false;
+  switch (GetParam()) {
+    case SpoiledSettings::BadValue: {
+      std::string text = platform::ReadBinaryFile(inst / "VexlorPro.cfg");
+      const auto second = text.find("\r\n=", text.find("\r\n=") + 1) + 3;
+      text.replace(second, text.find("\r\n", second) - second, "abc");
+      p.dir.WriteBytes("inst/VexlorPro.cfg", text);
+      beforeExit = {{"CFG Read", "「 VexlorPro.cfg.読込失敗 」に残しました"}};
+      keptAside = true;
+      break;
+    }
+    case SpoiledSettings::ReadOnly:
+      std::filesystem::permissions(inst / "VexlorPro.cfg", std::filesystem::perms::owner_read);
+      atExit = {{"設定値の保存", "「 VexlorPro.cfg 」を保存できませんでした"}};
+      break;
+    case SpoiledSettings::BeginCfgFolder:  // as a full disk: the load stops before the settings
+      std::filesystem::remove(inst / "BEGIN.cfg");
+      std::filesystem::create_directory(inst / "BEGIN.cfg");
+      beforeExit = {{p.ui.boxes.programName, ""}};
+      break;
+  }
+  const std::string before = platform::ReadBinaryFile(inst / "VexlorPro.cfg");
+  const auto modeBefore = std::filesystem::status(inst / "VexlorPro.cfg").permissions();
+  for (const auto& [title, text] : beforeExit) p.ui.boxes.Expect(title, ui::Answer::Ok, text);
+  p.ui.boxes.Expect("設定値の保存", ui::Answer::No);
+  for (const auto& [title, text] : atExit) p.ui.boxes.Expect(title, ui::Answer::Ok, text);
+  Run({[&] { windows.frmMain.buttonExit.PerformClick(); }});
+  EXPECT_EQ(p.ui.boxes.PendingExpectations(), 0u);
+  EXPECT_EQ(p.ui.boxes.shown.size(), beforeExit.size() + 1 + atExit.size());
+  EXPECT_EQ(platform::ReadBinaryFile(inst / "VexlorPro.cfg"), before);
+  EXPECT_EQ(std::filesystem::status(inst / "VexlorPro.cfg").permissions(), modeBefore);
+  EXPECT_EQ(Exists("VexlorPro.cfg.読込失敗"), keptAside);
+  if (keptAside) EXPECT_EQ(platform::ReadBinaryFile(inst / "VexlorPro.cfg.読込失敗"), before);
+}
+
+INSTANTIATE_TEST_SUITE_P(Runs, SpoiledSettingsTest,
+                         ::testing::Values(SpoiledSettings::BadValue, SpoiledSettings::ReadOnly,
+                                           SpoiledSettings::BeginCfgFolder));
+
 TEST_F(MainWindowTest, ViewpointButtonStartsOneViewpointProgramAndRoutesItsKeys) {
   Run({[&] {
          windows.frmMain.buttonOcumo.PerformClick();
