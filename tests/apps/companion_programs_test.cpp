@@ -11,6 +11,8 @@
 
 #include "datafiles/ocumo_files.h"
 #include "platform/process.h"
+#include "support/environment_override.h"
+#include "support/standin_process.h"
 #include "support/temp_dir.h"
 
 namespace vx {
@@ -38,13 +40,24 @@ bool EndsWithin(platform::ProcessLauncher& launcher, int pid, std::chrono::milli
   return false;
 }
 
-TEST(CompanionPrograms, CallOutProgramWritesItsDefaultsAndEndsWhenTheFileIsDeleted) {
+// The call-out program finds the stand-in where the programs look for the simulator
+// ($XDG_RUNTIME_DIR, here a folder of the test's own) and plays sound on no device.
+struct CallOutRun {
+  CallOutRun() : standin(runtime.Path() / "vexlor-sim", "", {}) {}
   test::TempDir base;
-  const fs::path program = Install(base, "VexlorEXP");
+  test::TempDir runtime;
+  test::EnvironmentOverride xdg{"XDG_RUNTIME_DIR", runtime.Path().string()};
+  test::EnvironmentOverride audio{"SDL_AUDIODRIVER", "dummy"};
+  test::StandinProcess standin;
+};
+
+TEST(CompanionPrograms, CallOutProgramWritesItsDefaultsAndEndsWhenTheFileIsDeleted) {
+  CallOutRun run;
+  const fs::path program = Install(run.base, "VexlorEXP");
   platform::PosixProcessLauncher launcher;
   const auto pid = launcher.Start(program, {}, false);
   ASSERT_TRUE(pid);
-  const fs::path settings = base.Path() / "vexlorEXP.cfg";
+  const fs::path settings = run.base.Path() / "vexlorEXP.cfg";
   for (int i = 0; i < 250 && !fs::exists(settings); ++i) std::this_thread::sleep_for(20ms);
   ASSERT_TRUE(fs::exists(settings)) << "the defaults are written when the file is missing";
   EXPECT_FALSE(EndsWithin(launcher, *pid, 1500ms)) << "runs while its settings file exists";
