@@ -43,7 +43,7 @@ bool InProcessStandin::Client::SendRequest() {
 }
 
 std::int64_t InProcessStandin::Finder::FindTopLevelWindow(std::string_view className) {
-  return className == owner_.simulator.WindowClass() ? owner_.windowHandle : 0;
+  return owner_.running && className == owner_.simulator.WindowClass() ? owner_.windowHandle : 0;
 }
 
 void InProcessStandin::Keys::KeyDown(int virtualKey) {

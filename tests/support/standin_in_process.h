@@ -59,8 +59,9 @@ class InProcessStandin {
   Client client{*this};
   Finder windows{*this};
   Keys keys{*this};
-  // The simulator's window handle as the finder gives it.
+  // The simulator's window handle as the finder gives it; false: no simulator running.
   std::int64_t windowHandle = 4242;
+  bool running = true;
 
  private:
   platform::VirtualClock& clock_;
