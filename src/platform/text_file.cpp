@@ -65,6 +65,14 @@ fs::path TemporaryNameFor(const fs::path& path) {
 
 void WriteBytesAtomic(const fs::path& path, std::string_view bytes) {
   if (path.filename().empty()) ThrowFileError(EISDIR, path);
+  // A file marked read-only (nobody may write it) is kept, even for a user whom the
+  // system would let replace it.
+  std::error_code ec;
+  const fs::file_status status = fs::status(path, ec);
+  constexpr fs::perms kAnyWrite = fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write;
+  if (!ec && fs::is_regular_file(status) && (status.permissions() & kAnyWrite) == fs::perms::none) {
+    ThrowFileError(EROFS, path);
+  }
   fs::path tmp;
   int fd = -1;
   for (int attempt = 0; attempt < 100 && fd < 0; ++attempt) {
