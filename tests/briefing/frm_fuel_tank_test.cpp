@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <QWidget>
+
 #include "platform/key_injector.h"
 #include "platform/sim_ipc_client.h"
 #include "simlink/simulator_link.h"
@@ -63,6 +65,18 @@ TEST_F(FrmFuelTankTest, OpensFilledWithEmptyTanksDisabledAndNoMessage) {
   }
   EXPECT_EQ(form.tbxGallMax(11).ForeColor(), ui::Colour::Rgb(0, 0, 255));
   EXPECT_TRUE(ui.boxes.shown.empty());
+  form.Unload();
+}
+
+TEST_F(FrmFuelTankTest, TabRunsThroughThePercentsThenPoundsAndGallonsWithOkAfterRow7) {
+  form.Show();
+  const auto next = [](ui::Control& c) { return c.Widget()->nextInFocusChain(); };
+  EXPECT_EQ(next(form.tbxPer(0)), form.tbxPer(1).Widget());
+  EXPECT_EQ(next(form.tbxPer(10)), form.tbxLbs(0).Widget());
+  EXPECT_EQ(next(form.tbxLbs(0)), form.tbxGall(0).Widget());
+  EXPECT_EQ(next(form.tbxGall(0)), form.tbxLbs(1).Widget());
+  EXPECT_EQ(next(form.tbxGall(7)), form.buttonOK.Widget());
+  EXPECT_EQ(next(form.buttonOK), form.tbxLbs(8).Widget());
   form.Unload();
 }
 
