@@ -7,7 +7,11 @@
 
 #include "announce/flight_form_set.h"
 #include "announce/frm_sound.h"
+#include "briefing/frm_fuel_tank.h"
+#include "briefing/frm_picker.h"
+#include "briefing/sheet_calls.h"
 #include "composition/pro_context_wiring.h"
+#include "mainwindow/frm_prompts.h"
 #include "mainwindow/vexlor_pro.h"
 #include "platform/addon_link.h"
 #include "platform/forwarded_key_inbox.h"
@@ -74,8 +78,10 @@ int main(int argc, char** argv) {
   announce::StandInForm voice{env, "frm音声設定", "音声設定"};
   announce::StandInForm keySettings{env, "frmキー設定", "キー設定"};
   briefing::FrmTOB& tob = windows.frmTOB;
-  announce::StandInForm arrivalGate{env, "frmArvGate", "到着ゲート"};
-  announce::StandInAutoPauseNotice autoPause{env, pro};
+  mainwindow::FrmArvGate arrivalGate{env, pro};
+  mainwindow::FrmAutoPause autoPause{env, pro};
+  mainwindow::FrmCPAnounce captainGreeting{env, pro};
+  mainwindow::FrmMileage mileage{env, pro};
   announce::FlightFormSet flightForms;
   flightForms.Set(FlightForm::frmHelp, help);
   flightForms.Set(FlightForm::frmPB, pushback);
@@ -83,23 +89,26 @@ int main(int argc, char** argv) {
   flightForms.Set(FlightForm::frmキー設定, keySettings);
   flightForms.Set(FlightForm::frmCabin, windows.frmCabin);
   flightForms.Set(FlightForm::frmTOB, tob);
+  flightForms.Set(FlightForm::frmCPAnounce, captainGreeting);
+  flightForms.Set(FlightForm::frmマイル達成, mileage);
   pro.engine.flightForms = &flightForms;
   pro.sim.autoPauseNotice = &autoPause;
 
-  // The windows the briefing sheet's buttons open; those not built yet are stand-ins.
+  // The windows the briefing sheet's buttons open (the timing window is a stand-in until
+  // it is built); the fuel window and the pickers refresh the sheet when they close.
   announce::StandInForm timing{env, "frmTSet", "タイミング設定"};
-  announce::StandInForm fuel{env, "frmFuelTank", "給油"};
-  announce::StandInForm airlinesDomestic{env, "frm会社国内線", "航空会社（国内）"};
-  announce::StandInForm airlinesInternational{env, "frm会社国際線", "航空会社（国際）"};
-  announce::StandInForm airportsDomestic{env, "frm国内線", "空港（国内）"};
-  announce::StandInForm airportsInternational{env, "frm国際線", "空港（国際）"};
+  const briefing::TobSheetCalls sheetCalls{[&tob] { tob.ShowTobFuel(); },
+                                           [&tob](int withRunway) { tob.FillTobRoute(withRunway); },
+                                           [&tob] { tob.FillTobHeader(); }};
+  briefing::FrmFuelTank fuel{env, pro, sheetCalls};
+  briefing::PickerSet pickers{env, pro, sheetCalls};
   tob.dialogs.frmPB = &pushback;
   tob.dialogs.frmTSet = &timing;
   tob.dialogs.frmFuelTank = &fuel;
-  tob.dialogs.frm会社国内線 = &airlinesDomestic;
-  tob.dialogs.frm会社国際線 = &airlinesInternational;
-  tob.dialogs.frm国内線 = &airportsDomestic;
-  tob.dialogs.frm国際線 = &airportsInternational;
+  tob.dialogs.frm会社国内線 = &pickers.frm会社国内線;
+  tob.dialogs.frm会社国際線 = &pickers.frm会社国際線;
+  tob.dialogs.openDomesticAirports = [&pickers](int side) { pickers.frm国内線.OpenFromSheet(side); };
+  tob.dialogs.openInternationalAirports = [&pickers](int side) { pickers.frm国際線.OpenFromSheet(side); };
 
   // What the key handler works on: the windows Esc closes, the windows of B-B, and the
   // windows that take typed input.
@@ -107,7 +116,7 @@ int main(int argc, char** argv) {
   keyWindows.frmTOB = &tob;
   keyWindows.frmArvGate = &arrivalGate;
   keyWindows.closedByEsc = {&help, &pushback, &keySettings, &voice, &tob};
-  keyWindows.typedInput = {&keySettings, &voice, &tob, &arrivalGate};
+  keyWindows.typedInput = {&keySettings, &voice, &tob, &fuel, &arrivalGate, &captainGreeting};
 
   return mainwindow::RunVexlorPro(env, windows);
 }

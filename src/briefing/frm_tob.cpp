@@ -622,13 +622,21 @@ void FrmTOB::frmTOB_button会社国際_Click() {
 }
 void FrmTOB::frmTOB_button国内_Click(int index) {
   if (!CommitTobForm()) return;
-  pro_.briefing.AirportSide = static_cast<std::int16_t>(index);
-  OpenDialog(dialogs.frm国内線);
+  pro_.briefing.Pickers.AirportSide = static_cast<std::int16_t>(index);
+  if (dialogs.openDomesticAirports) {
+    dialogs.openDomesticAirports(index);
+  } else {
+    OpenDialog(dialogs.frm国内線);
+  }
 }
 void FrmTOB::frmTOB_button国際_Click(int index) {
   if (!CommitTobForm()) return;
-  pro_.briefing.AirportSide = static_cast<std::int16_t>(index);
-  OpenDialog(dialogs.frm国際線);
+  pro_.briefing.Pickers.AirportSide = static_cast<std::int16_t>(index);
+  if (dialogs.openInternationalAirports) {
+    dialogs.openInternationalAirports(index);
+  } else {
+    OpenDialog(dialogs.frm国際線);
+  }
 }
 
 void FrmTOB::frmTOB_button音声リスト_Click() {

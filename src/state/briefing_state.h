@@ -4,6 +4,8 @@
 #include <cstdint>
 #include <string>
 
+#include "state/picker_state.h"
+
 namespace vx::state {
 
 // Values committed from the take-off briefing sheet.
@@ -121,6 +123,7 @@ struct TimingValues {
 
 struct BriefingState {
   std::int16_t CabinAttendantChoice = 0;  // 0 random, 1 to 4 a fixed voice
+  PickerState Pickers;
   TobBriefingValues TobBriefing;
   BriefingTimesValues BriefingTimes;
   FlightTime PlannedFlightTime;
@@ -136,8 +139,6 @@ struct BriefingState {
   // 1 when the special engine recording "\Wav\himitu\ravikGE.wav" exists (set by each
   // loading of the briefing sheet).
   std::int16_t SpecialEngineSoundAvailable = 0;
-  // Which route entry an airport picker opened from the sheet sets: 0 departure, 1 arrival.
-  std::int16_t AirportSide = 0;
   // -1 while the briefing sheet is loading or open, 0 when it has closed.
   std::int16_t DialogOpenFlag = 0;
   PushbackValues PushbackSettings;

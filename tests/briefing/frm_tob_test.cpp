@@ -71,7 +71,7 @@ class FrmTobTest : public ::testing::Test {
 // briefing values and marks it open.
 TEST_F(FrmTobTest, LoadsItsDesignAndFillsFromTheBriefing) {
   form.Show();
-  const ui::FormLayout& layout = FrmTobLayout();
+  const ui::FormLayout& layout = FrmTOB::Layout();
   for (const ui::ControlRow& row : layout.rows) {
     EXPECT_NE(ui::FindControl(form, row.name, row.index), nullptr) << row.name;
   }
@@ -101,7 +101,7 @@ TEST_F(FrmTobTest, DialogButtonsOpenTheirWindowsAfterACommit) {
   EXPECT_TRUE(fuel.Loaded());
   form.button国際.onClick(1);
   EXPECT_TRUE(airports.Loaded());
-  EXPECT_EQ(pro.briefing.AirportSide, 1);
+  EXPECT_EQ(pro.briefing.Pickers.AirportSide, 1);
   form.buttonTiming.onClick();  // no window put in: nothing opens
 }
 
