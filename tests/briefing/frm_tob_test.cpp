@@ -103,6 +103,11 @@ TEST_F(FrmTobTest, DialogButtonsOpenTheirWindowsAfterACommit) {
   EXPECT_TRUE(airports.Loaded());
   EXPECT_EQ(pro.briefing.Pickers.AirportSide, 1);
   form.buttonTiming.onClick();  // no window put in: nothing opens
+  int openedFor = -1;
+  form.dialogs.openDomesticAirports = [&](int side) { openedFor = side; };
+  form.button国内.onClick(0);
+  EXPECT_EQ(openedFor, 0) << "a picker with its own way of opening";
+  EXPECT_EQ(pro.briefing.Pickers.AirportSide, 0);
 }
 
 
