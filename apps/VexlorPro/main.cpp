@@ -75,6 +75,7 @@ int main(int argc, char** argv) {
   announce::StandInForm keySettings{env, "frmキー設定", "キー設定"};
   announce::StandInForm tob{env, "frmTOB", "TOB"};
   announce::StandInForm arrivalGate{env, "frmArvGate", "到着ゲート"};
+  announce::StandInForm mileage{env, "frmマイル達成", "マイル達成"};
   announce::StandInAutoPauseNotice autoPause{env, pro};
   announce::FlightFormSet flightForms;
   flightForms.Set(FlightForm::frmHelp, help);
@@ -83,6 +84,7 @@ int main(int argc, char** argv) {
   flightForms.Set(FlightForm::frmキー設定, keySettings);
   flightForms.Set(FlightForm::frmCabin, windows.frmCabin);
   flightForms.Set(FlightForm::frmTOB, tob);
+  flightForms.Set(FlightForm::frmマイル達成, mileage);
   pro.engine.flightForms = &flightForms;
   pro.sim.autoPauseNotice = &autoPause;
 

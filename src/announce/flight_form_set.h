@@ -27,7 +27,7 @@ class FlightFormSet final : public FlightForms {
   void Unload(FlightForm form) override;
 
  private:
-  std::array<ui::Form*, 6> forms_{};
+  std::array<ui::Form*, 7> forms_{};
 };
 
 // A window whose own issue has not been built: its caption and a line saying so.

@@ -33,7 +33,7 @@ class FlightWindowView {
 
 // The windows the flight opens: the setting windows of requests 51 to 54, the cabin
 // status strip and the take-off briefing sheet.
-enum class FlightForm { frmHelp, frmPB, frm音声設定, frmキー設定, frmCabin, frmTOB };
+enum class FlightForm { frmHelp, frmPB, frm音声設定, frmキー設定, frmCabin, frmTOB, frmマイル達成 };
 
 class FlightForms {
  public:
