@@ -73,9 +73,9 @@ std::string RateWord(std::uint8_t rate) {
 }
 
 // The briefing's weather word, with its rate word after `joint` for rain and snow.
-std::string BriefingWeatherWord(const BriefingWeatherTexts& w, std::string_view joint) {
-  if (w.weather == "雨" || w.weather == "雪") return w.weather + std::string(joint) + w.rainRate;
-  return w.weather;
+std::string BriefingWeatherWord(const state::TobBriefingValues& w, std::string_view joint) {
+  if (w.WeatherWordText == "雨" || w.WeatherWordText == "雪") return w.WeatherWordText + std::string(joint) + w.RainRateText;
+  return w.WeatherWordText;
 }
 
 // Percent, pounds, gallons of one tank group.
@@ -201,7 +201,7 @@ std::vector<std::string> FlightReportLines(const FlightReportInputs& in, const p
   const auto& ev = in.times.events;
   const auto& dep = in.route[0];
   const auto& arr = in.route[1];
-  const auto& w = in.briefingWeather;
+  const auto& w = in.tob;
   const FlightDurations d = FlightDurationsOf(in.times, in.timeDiffCorrection);
   const std::string sky = Spaces(10) + "気象情報";
   const std::string skyRule = Spaces(8) + Repeat("~", 12);
@@ -247,10 +247,10 @@ std::vector<std::string> FlightReportLines(const FlightReportInputs& in, const p
   l.push_back(kR64);
   l.push_back(sky);
   l.push_back(skyRule);
-  l.push_back(Label(14, "天候・雲量", 3) + BriefingWeatherWord(w, " / ") + "    低 = " + w.lowCloud + "    高 = " +
-              w.highCloud);
+  l.push_back(Label(14, "天候・雲量", 3) + BriefingWeatherWord(w, " / ") + "    低 = " + w.LowCloudCoverText + "    高 = " +
+              w.HighCloudCoverText);
   l.push_back(kR60);
-  l.push_back(Label(14, "気温・風", 5) + w.temperature + " ℃    " + w.windDirection + " / " + w.windSpeed);
+  l.push_back(Label(14, "気温・風", 5) + w.TemperatureText + " ℃    " + w.WindDirectionText + " / " + w.WindSpeedText);
   l.push_back(kR60);
   l.push_back(fuel);
   l.push_back(fuelRule);
@@ -311,7 +311,7 @@ std::vector<std::string> FlightReportLines(const FlightReportInputs& in, const p
 std::vector<std::string> FlightReportValuesLines(const FlightReportInputs& in, const platform::LocalDateTime& now) {
   const auto& tob = in.tob;
   const auto& ev = in.times.events;
-  const auto& w = in.briefingWeather;
+  const auto& w = in.tob;
   const FlightDurations d = FlightDurationsOf(in.times, in.timeDiffCorrection);
   const auto dep = DepartureTriples(in);
   const auto live = LiveTriples(in);
@@ -383,11 +383,11 @@ std::vector<std::string> FlightReportValuesLines(const FlightReportInputs& in, c
       ";天候",
       v(BriefingWeatherWord(w, "/")),
       ";風",
-      v(w.windDirection + "/" + w.windSpeed),
+      v(w.WindDirectionText + "/" + w.WindSpeedText),
       ";雲量",
-      v(w.lowCloud + " " + w.highCloud),
+      v(w.LowCloudCoverText + " " + w.HighCloudCoverText),
       ";気温",
-      v(w.temperature),
+      v(w.TemperatureText),
       ";燃料 ポンド",
       v(IntText(dep[3].pounds)),
       ";燃料 ％",
@@ -423,7 +423,7 @@ std::string FlightCsvHeader() {
 std::string FlightCsvRecord(const FlightReportInputs& in, const platform::LocalDateTime& now) {
   const auto& tob = in.tob;
   const auto& ev = in.times.events;
-  const auto& w = in.briefingWeather;
+  const auto& w = in.tob;
   const FlightDurations d = FlightDurationsOf(in.times, in.timeDiffCorrection);
   std::vector<std::string> f;
   f.reserve(kCsvHeader.size());
@@ -442,11 +442,11 @@ std::string FlightCsvRecord(const FlightReportInputs& in, const platform::LocalD
   f.push_back(GmtText(ev[2], kColon));
   f.push_back(RunwayText(tob.TakeoffRunway));
   f.push_back(BriefingWeatherWord(w, " / "));
-  f.push_back("低 " + w.lowCloud);
-  f.push_back("高 " + w.highCloud);
-  f.push_back(w.temperature);
-  f.push_back(w.windDirection);
-  f.push_back(w.windSpeed);
+  f.push_back("低 " + w.LowCloudCoverText);
+  f.push_back("高 " + w.HighCloudCoverText);
+  f.push_back(w.TemperatureText);
+  f.push_back(w.WindDirectionText);
+  f.push_back(w.WindSpeedText);
   auto addFuel = [&](const std::array<FuelTriple, 4>& fuel) {
     for (const FuelTriple& t : fuel) {
       f.push_back(Format(t.percent, "0"));

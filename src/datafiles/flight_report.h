@@ -23,23 +23,12 @@ struct LocalDateTime;
 
 namespace vx::datafiles {
 
-// The briefing sheet's weather boxes as they were committed (tbx天候, tbxRainRate,
-// tbx低雲量, tbx高雲量, tbx気温, tbx風向, tbx風速).
-struct BriefingWeatherTexts {
-  std::string weather;  // "晴", "雨", "雪" ...
-  std::string rainRate;
-  std::string lowCloud;   // such as "3/8"
-  std::string highCloud;
-  std::string temperature;
-  std::string windDirection;
-  std::string windSpeed;
-};
-
 // Everything the three records print, as the flight's end has it.
 struct FlightReportInputs {
   std::string captainName;
-  state::TobBriefingValues tob;  // FS date, ship, airline, flight number, cruise altitude, take-off runway
-  BriefingWeatherTexts briefingWeather;
+  // FS date, ship, airline, flight number, cruise altitude, take-off runway, and the
+  // weather texts the briefing sheet committed.
+  state::TobBriefingValues tob;
   state::BriefingTimesValues times;
   state::RouteAirportsArray route;
   double routeDistanceKm = 0;

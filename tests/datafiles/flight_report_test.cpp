@@ -30,7 +30,13 @@ FlightReportInputs KnownFlight() {
   in.tob.FlightNumber = "1234";
   in.tob.CruiseAltitude = 28000;
   in.tob.TakeoffRunway = " 16N ";
-  in.briefingWeather = {"雨", "強", "3/8", "7/8", "15", "340", "12"};
+  in.tob.WeatherWordText = "雨";
+  in.tob.RainRateText = "強";
+  in.tob.LowCloudCoverText = "3/8";
+  in.tob.HighCloudCoverText = "7/8";
+  in.tob.TemperatureText = "15";
+  in.tob.WindDirectionText = "340";
+  in.tob.WindSpeedText = "12";
   in.times.events[0] = {10, 30, 1, 30};
   in.times.events[1] = {12, 10, 3, 10};
   in.times.events[2] = {10, 35, 1, 35};
