@@ -355,6 +355,27 @@ TEST_F(ArrivalTest, AnAbortInTheGuidanceStillEndsTheMurmurAndTakesTheBoardDown) 
   GroupTest::ExpectGroupDone(7, 27);
 }
 
+TEST_F(ArrivalTest, ABoardOrViewFileThatCannotBeHadIsReportedInTheCaptionAndTheGroupGoesOn) {
+  std::filesystem::remove_all(p.dir.Path() / "vovu030");
+  std::filesystem::create_directories(p.dir.Path() / "EyeDoor.cfg");  // a folder in the file's place
+  CallOutProgramTakesViews();
+  p.Serve(16);
+  std::vector<std::string> captions;
+  for (const Mark& m : p.Marks()) captions.push_back(m.what);
+  const auto has = [&](const std::string& text) {
+    return std::find(captions.begin(), captions.end(), text) != captions.end();
+  };
+  EXPECT_TRUE(has("Ｇ６：パタパタ表示なし（vovu030 フォルダがありません）"));
+  bool viewReported = false;
+  for (const std::string& c : captions) viewReported = viewReported || c.rfind("Ｇ６：視点切替なし（", 0) == 0;
+  EXPECT_TRUE(viewReported);
+  EXPECT_TRUE(has("+\\EyeCargo.cfg")) << "the cargo view still runs";
+  EXPECT_TRUE(launcher.marks.empty());
+  EXPECT_EQ(viewer.shown.size(), 1u);
+  EXPECT_TRUE(p.Exists("\\VexlorPro.cfg"));
+  GroupTest::ExpectGroupDone(7, 27);
+}
+
 TEST_F(ArrivalTest, G5SpeaksTheArrivalAirportAndTheAirline) {
   p.Serve(15);
   auto run = Expect(1000, kVolume);
