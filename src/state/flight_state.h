@@ -56,6 +56,14 @@ struct FlightState {
   bool TobOpenFlag = false;
 
   LandingBriefingValues LandingBriefing;
+
+  // The captain's announcement: the destination's weather (0 fine, 1 sunny with clouds,
+  // 2 cloudy, 3 cloudy with rain, 4 rain, 5 storm, 6 snow) and temperature (degrees
+  // Celsius), and the language set of the greeting (1 to 5; 1 and 2 speak the newer
+  // Japanese recordings of altitude and speed).
+  std::int16_t DestinationWeather = 0;
+  std::int16_t DestinationTemperature = 20;
+  std::int16_t CaptainAnnounceLanguage = 1;
 };
 
 }  // namespace vx::state
