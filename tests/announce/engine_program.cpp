@@ -112,8 +112,13 @@ std::vector<Played> EngineProgram::Timeline() const {
     const double endMs = end == INT64_MAX ? -1 : Ms(end);
     out.push_back({Literal(b->label), Ms(c.atNanos), endMs, c.volume, c.pan, loop});
   }
-  // Effects of slots 0 to 4 are not part of a group's timeline.
-  std::erase_if(out, [](const Played& p) { return p.file.find("\\Wav\\Etc\\") == 0; });
+  // Effects of slots 0 to 4 are not part of a group's timeline (the engines and the
+  // pushback's words, also under "\Wav\Etc", are).
+  std::erase_if(out, [](const Played& p) {
+    for (std::string_view folder : {"\\Wav\\Etc\\スイッチ音\\", "\\Wav\\Etc\\ワイパー音\\", "\\Wav\\Etc\\エアコン\\"})
+      if (p.file.rfind(folder, 0) == 0) return true;
+    return false;
+  });
   return out;
 }
 
