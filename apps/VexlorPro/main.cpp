@@ -73,7 +73,7 @@ int main(int argc, char** argv) {
   announce::StandInForm pushback{env, "frmPB", "Push Back"};
   announce::StandInForm voice{env, "frm音声設定", "音声設定"};
   announce::StandInForm keySettings{env, "frmキー設定", "キー設定"};
-  announce::StandInForm tob{env, "frmTOB", "TOB"};
+  briefing::FrmTOB& tob = windows.frmTOB;
   announce::StandInForm arrivalGate{env, "frmArvGate", "到着ゲート"};
   announce::StandInAutoPauseNotice autoPause{env, pro};
   announce::FlightFormSet flightForms;
@@ -85,6 +85,21 @@ int main(int argc, char** argv) {
   flightForms.Set(FlightForm::frmTOB, tob);
   pro.engine.flightForms = &flightForms;
   pro.sim.autoPauseNotice = &autoPause;
+
+  // The windows the briefing sheet's buttons open; those not built yet are stand-ins.
+  announce::StandInForm timing{env, "frmTSet", "タイミング設定"};
+  announce::StandInForm fuel{env, "frmFuelTank", "給油"};
+  announce::StandInForm airlinesDomestic{env, "frm会社国内線", "航空会社（国内）"};
+  announce::StandInForm airlinesInternational{env, "frm会社国際線", "航空会社（国際）"};
+  announce::StandInForm airportsDomestic{env, "frm国内線", "空港（国内）"};
+  announce::StandInForm airportsInternational{env, "frm国際線", "空港（国際）"};
+  tob.dialogs.frmPB = &pushback;
+  tob.dialogs.frmTSet = &timing;
+  tob.dialogs.frmFuelTank = &fuel;
+  tob.dialogs.frm会社国内線 = &airlinesDomestic;
+  tob.dialogs.frm会社国際線 = &airlinesInternational;
+  tob.dialogs.frm国内線 = &airportsDomestic;
+  tob.dialogs.frm国際線 = &airportsInternational;
 
   // What the key handler works on: the windows Esc closes, the windows of B-B, and the
   // windows that take typed input.
