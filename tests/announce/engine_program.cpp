@@ -30,6 +30,7 @@ EngineProgram::EngineProgram() {
   pro.svc.sharedMemoryPrefix = vx::test::UniqueName("vxeng");
   pro.sim.cabinStrip = &strip;
   pro.engine.mainWindow = &mainWindow;
+  pro.engine.briefingCard = &card;
   simlink::OpenMainChannels(pro);
   pump.SetExtraPump([this] {
     if (alsoOnPump) alsoOnPump();
@@ -127,6 +128,7 @@ std::vector<Mark> EngineProgram::Marks() const {
   for (const auto& w : window.history)
     if (w.box == FlightBox::tbx処理内容) out.push_back({Ms(w.atNanos), w.text});
   out.insert(out.end(), fileMarks_.begin(), fileMarks_.end());
+  out.insert(out.end(), card.moves.begin(), card.moves.end());
   std::stable_sort(out.begin(), out.end(), [](const Mark& a, const Mark& b) { return a.atMs < b.atMs; });
   return out;
 }
