@@ -7,6 +7,7 @@
 
 #include "announce/flight_form_set.h"
 #include "announce/frm_sound.h"
+#include "briefing/frm_tob2.h"
 #include "composition/pro_context_wiring.h"
 #include "mainwindow/vexlor_pro.h"
 #include "platform/addon_link.h"
@@ -84,6 +85,8 @@ int main(int argc, char** argv) {
   flightForms.Set(FlightForm::frmCabin, windows.frmCabin);
   flightForms.Set(FlightForm::frmTOB, tob);
   pro.engine.flightForms = &flightForms;
+  briefing::FrmTOB2 briefingCard{env, pro};
+  pro.engine.briefingCard = &briefingCard;
   pro.sim.autoPauseNotice = &autoPause;
 
   // The windows the briefing sheet's buttons open; those not built yet are stand-ins.
