@@ -9,9 +9,11 @@
 #include "briefing/tob_vspeeds.h"
 #include "briefing/tob_words.h"
 #include "datafiles/route_airports.h"
+#include "datafiles/voice_list.h"
 #include "platform/addon_link.h"
 #include "platform/event_pump.h"
 #include "platform/paths.h"
+#include "platform/text_viewer.h"
 #include "runtime/numbers.h"
 #include "runtime/runtime_error.h"
 #include "runtime/text_rules.h"
@@ -198,6 +200,7 @@ constexpr ui::ControlRow kRows[] = {
 constexpr ui::FormLayout kLayout{"frmTOB", 13620, 9300, kRows};
 
 constexpr std::int32_t kGroundHeight = 200;
+constexpr const char* kVoiceListTitle = "音声リスト";
 
 std::string Digits(std::int64_t value) { return runtime::IntText(value); }
 
@@ -623,6 +626,24 @@ void FrmTOB::frmTOB_button国際_Click(int index) {
 
 void FrmTOB::frmTOB_button音声リスト_Click() {
   if (!CommitTobForm()) return;
+  auto& pump = *pro_.svc.pump;
+  const ui::Answer answer = pro_.boxes->Show(
+      "空港、航空会社など音声の有無を調査し\nTab 区切りの txt ファイルとして\n作成および表示します\n\nよろしいですか？",
+      ui::Buttons::OkCancel, ui::Icon::Question, kVoiceListTitle);
+  if (answer != ui::Answer::Ok) return;
+  std::filesystem::path file;
+  try {
+    file = datafiles::WriteVoiceList(*pro_.svc.paths, pro_.files.AirlineTable, pro_.files.AirportTable);
+  } catch (const std::exception&) {
+    // A list that cannot be written is reported with its file, and nothing is shown.
+    pro_.boxes->Show("音声リストを作成できません\n" + pro_.svc.paths->Under(datafiles::kVoiceListFile).string() +
+                         "\n\n" + ui::ErrorMessage(std::current_exception()),
+                     ui::Buttons::Ok, ui::Icon::Critical, kVoiceListTitle);
+    return;
+  }
+  pump.Pump();
+  if (pro_.svc.textViewer) pro_.svc.textViewer->Show(file, true);
+  pump.Pump();
 }
 
 void FrmTOB::frmTOB_buttonV計算_Click() {
