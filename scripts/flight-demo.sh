@@ -6,6 +6,7 @@
 #   scripts/flight-demo.sh --auto OUT      takes the person's steps itself through XTEST
 #                                          (meant for a virtual display: scripts/run.sh)
 #
+# After the boarding guidance the take-off briefing (C A 1) and the pushback (C A 2) follow.
 # OUT receives the stand-in's log (fs-standin.log), the played timeline (timeline.jsonl)
 # and the departure board's log (board.log); with --auto also the screenshots, the sound as
 # it was played (played.wav) and a readable summary of the timeline (timeline.txt).
@@ -31,12 +32,14 @@ fi
 STANDIN_PID=""
 PRO_PID=""
 SIM_WINDOW_PID=""
+PUSHBACK_PID=""
 
 # Ends the programs this run started, each by its process id: the stand-in, VexlorPro,
 # and whatever VexlorPro started from the installation (the call-out program, the board).
 cleanup() {
   [ -n "$PRO_PID" ] && kill "$PRO_PID" 2>/dev/null || true
   [ -n "$SIM_WINDOW_PID" ] && kill "$SIM_WINDOW_PID" 2>/dev/null || true
+  [ -n "$PUSHBACK_PID" ] && kill "$PUSHBACK_PID" 2>/dev/null || true
   for exe in /proc/[0-9]*/exe; do
     target=$(readlink "$exe" 2>/dev/null) || continue
     case "$target" in
@@ -71,8 +74,10 @@ if [ "$AUTO" = 0 ]; then
 VexlorPro is running on the sample installation ($BASE); the aircraft stands at a gate at
 Tokyo Haneda. Type the captain's name and press START, then press Start in the main window.
 Sign the briefing sheet ("Takeoff Briefing": Captain Signature, Yes, OK); then type C A 0
-anywhere on the desktop:
-the boarding guidance plays.
+anywhere on the desktop: the boarding guidance plays. After it, C A 1: the take-off
+briefing, read from its card; then C A 2: the pushback with the engine start and the
+welcome (the call-out program does not push back yet: delete sample/vexlorPB.cfg to end
+the pushback).
 The same keys can come from the simulator stand-in:  $STANDIN ctl key C A 0
 Close VexlorPro's main window to end; the stand-in stops with it.
   stand-in log:      $OUT/fs-standin.log
@@ -93,6 +98,17 @@ await() {
   local pattern=$1 seconds=$2
   for _ in $(seq $((seconds * 10))); do
     grep -qE "$pattern" "$VX_TIMELINE" 2>/dev/null && return 0
+    sleep 0.1
+  done
+  return 1
+}
+# Waits until the group that wrote the caption $1 has emptied the caption box again (at
+# most $2 s).
+awaitGroupEnd() {
+  local started
+  started=$(grep -n "\"text\":\"$1\"" "$VX_TIMELINE" | tail -n 1 | cut -d: -f1)
+  for _ in $(seq $(($2 * 10))); do
+    tail -n +"$started" "$VX_TIMELINE" | grep -q '"kind":"caption","text":""' && return 0
     sleep 0.1
   done
   return 1
@@ -158,14 +174,43 @@ for attempt in 1 2; do
   [ "$attempt" = 2 ] && { echo "flight-demo: the boarding guidance did not start" >&2; shot 99-failed; exit 1; }
 done
 await '"text":"Ｇ０：出発案内１"' 30 && shot 04-boarding-call
-# The group ends by emptying the caption box.
-started=$(grep -n '"text":"Ｇ０：空港案内"' "$VX_TIMELINE" | head -n 1 | cut -d: -f1)
-for _ in $(seq 900); do
-  tail -n +"$started" "$VX_TIMELINE" | grep -q '"kind":"caption","text":""' && break
-  sleep 0.1
-done
+awaitGroupEnd "Ｇ０：空港案内" 90
 sleep 0.5
 shot 05-after-boarding
+
+# The take-off briefing (C, A, 1): the card shows while the crew read it row by row.
+xdotool windowfocus --sync "$SIM"
+for attempt in 1 2; do
+  xdotool type --delay 150 "ca1"
+  await '"text":"Ｇ１：ＴＯＢ１１"' 8 && break
+  [ "$attempt" = 2 ] && { echo "flight-demo: the take-off briefing did not start" >&2; shot 99-failed; exit 1; }
+done
+await '"text":"Ｇ１：ＴＯＢ１－０３"' 60 && shot 06-briefing-card-weather
+await '"text":"Ｇ１：ＴＯＢ１－０９"' 180 && shot 07-briefing-card-speeds
+await '"text":"Ｇ１：ＴＯＢ１－１３"' 180 && sleep 4 && shot 08-briefing-card-done
+awaitGroupEnd "Ｇ１：ＴＯＢ１１" 120
+sleep 0.5
+
+# The pushback (C, A, 2). The call-out program does not push back yet: in its place the
+# hand-over file vexlorPB.cfg is deleted 20 s after it appears, as the pushback's end.
+(
+  for _ in $(seq 1200); do
+    if [ -f "$BASE/vexlorPB.cfg" ]; then sleep 20; rm -f "$BASE/vexlorPB.cfg"; exit 0; fi
+    sleep 0.25
+  done
+) &
+PUSHBACK_PID=$!
+xdotool windowfocus --sync "$SIM"
+for attempt in 1 2; do
+  xdotool type --delay 150 "ca2"
+  await '"text":"Ｇ２：プッシュバック"' 8 && break
+  [ "$attempt" = 2 ] && { echo "flight-demo: the pushback did not start" >&2; shot 99-failed; exit 1; }
+done
+await '"text":"Ｇ２：挨拶１"' 120 && shot 09-welcome
+awaitGroupEnd "Ｇ２：プッシュバック" 300
+kill "$PUSHBACK_PID" 2>/dev/null || true
+sleep 0.5
+shot 10-after-pushback
 
 kill "$PRO_PID" 2>/dev/null || true
 wait "$PRO_PID" 2>/dev/null || true
