@@ -156,11 +156,24 @@ await '"kind":"load".*-ss1\.wav' 30 || { echo "flight-demo: the flight window di
 # With no window manager every window opens at the top left: the call-out program's window
 # is moved aside, so that the flight window shows.
 EXP=$(window '^VexlorEXP$') && xdotool windowmove "$EXP" 640 560
-TOB=$(window '^TOB$')
+TOB=$(window '^Takeoff Briefing$')
 sleep 0.5
 shot 03-flight-window
-xdotool windowraise "$TOB"
-xdotool mousemove --window "$TOB" 192 54 click 1
+# The captain signs the sheet: Captain Signature, Yes to "ＴＯＢ確定", OK to "時刻設定".
+for _ in 1 2 3; do
+  xdotool windowraise "$TOB"
+  xdotool mousemove --window "$TOB" 746 574 click 1
+  for title in 'ＴＯＢ確定' '時刻設定'; do
+    BOX=$(window "^$title\$" 5 2>/dev/null) || break
+    xdotool windowfocus "$BOX"
+    sleep 0.15
+    xdotool key Return
+    sleep 0.3
+  done
+  sleep 0.5
+  xdotool search --onlyvisible --name '^Takeoff Briefing$' >/dev/null 2>&1 || break
+  TOB=$(window '^Takeoff Briefing$' 2)
+done
 sleep 0.5
 
 # Another program has the focus, as the simulator would; C, A, 0 typed there.

@@ -24,7 +24,7 @@ namespace {
 
 using K = ui::ControlKind;
 
-constexpr double kFormWidth = 9900;
+constexpr double kFormWidth = 10200;
 constexpr double kFormHeight = 7700;
 constexpr std::string_view kBlank = "--";
 
@@ -34,8 +34,8 @@ constexpr ui::ControlRow kLabelRows[] = {
     // Header and route.
     {"tbx航空会社", K::Label, 780, 420, 2600, 270, kBlank},
     {"tbx便名", K::Label, 3500, 420, 800, 270, kBlank},
-    {"tbxシップ", K::Label, 4400, 420, 1200, 270, kBlank},
-    {"tbx機種", K::Label, 5700, 420, 3300, 270, kBlank},
+    {"tbxシップ", K::Label, 4400, 420, 1700, 270, kBlank},
+    {"tbx機種", K::Label, 6200, 420, 3600, 270, kBlank},
     {"tbxICAO", K::Label, 780, 780, 700, 270, kBlank, 0, false, 0},
     {"tbx空港名", K::Label, 1550, 780, 2200, 270, kBlank, 0, false, 0},
     {"tbxICAO", K::Label, 4800, 780, 700, 270, kBlank, 0, false, 1},
@@ -84,7 +84,7 @@ constexpr ui::ControlRow kLabelRows[] = {
     {"tbx嵐量", K::Label, 3900, 4200, 600, 270, kBlank},
     {"lblCard", K::Label, 780, 4800, 1200, 270, "MINIMUM", 0, true, 11},
     {"tbxMinimum", K::Label, 2100, 4800, 800, 270, kBlank},
-    {"lblCard", K::Label, 780, 5100, 1200, 270, "APR MINIMUM", 0, true, 12},
+    {"lblCard", K::Label, 780, 5100, 1200, 270, "APR MIN", 0, true, 12},
     {"tbxAprMinimum", K::Label, 2100, 5100, 800, 270, kBlank},
     // Right column: fuel, weights and the take-off data.
     {"lblCard", K::Label, 5400, 1500, 1300, 270, "FUEL TOTAL", 0, true, 13},
@@ -103,7 +103,7 @@ constexpr ui::ControlRow kLabelRows[] = {
     {"tbx中割合", K::Label, 6800, 2400, 500, 270, kBlank},
     {"tbx中ポンド", K::Label, 7400, 2400, 1000, 270, kBlank},
     {"tbx中ガロン", K::Label, 8500, 2400, 900, 270, kBlank},
-    {"lblCard", K::Label, 5400, 2700, 1300, 270, "ZFW / GROSS", 0, true, 17},
+    {"lblCard", K::Label, 5400, 2700, 1300, 270, "WEIGHT", 0, true, 17},
     {"tbxゼロフューエル", K::Label, 6800, 2700, 1000, 270, kBlank},
     {"tbxグロス", K::Label, 7900, 2700, 1000, 270, kBlank},
     {"tbxバランス", K::Label, 9000, 2700, 500, 270, kBlank},
@@ -114,7 +114,7 @@ constexpr ui::ControlRow kLabelRows[] = {
     {"tbxスラスト2", K::Label, 7800, 3300, 900, 270, kBlank},
     {"lblCard", K::Label, 5400, 3600, 1300, 270, "CLIMB", 0, true, 20},
     {"tbx上昇", K::Label, 6800, 3600, 1500, 270, kBlank},
-    {"lblCard", K::Label, 5400, 3900, 1300, 270, "ENG OUT ACC", 0, true, 21},
+    {"lblCard", K::Label, 5400, 3900, 1300, 270, "EO ACCEL", 0, true, 21},
     {"tbxエンジンアウト", K::Label, 6800, 3900, 800, 270, kBlank},
     {"lblCard", K::Label, 5400, 4200, 1300, 270, "ACCEL", 0, true, 22},
     {"tbxアクセラ", K::Label, 6800, 4200, 800, 270, kBlank},
@@ -134,8 +134,8 @@ constexpr ui::ControlRow kLabelRows[] = {
     {"tbxAftV1", K::Label, 6800, 6300, 2800, 270, kBlank},
     {"tbxAftV1高度", K::Label, 6800, 6600, 800, 270, kBlank},
     {"lblCard", K::Label, 5400, 6900, 1300, 270, "RETURN", 0, true, 30},
-    {"tbx方式1", K::Label, 6800, 6900, 1400, 270, kBlank},
-    {"tbx方式2", K::Label, 8300, 6900, 1400, 270, kBlank},
+    {"tbx方式1", K::Label, 6800, 6900, 1550, 270, kBlank},
+    {"tbx方式2", K::Label, 8400, 6900, 1600, 270, kBlank},
 };
 
 // Where each row's tick sits (its left and top) and the line under it (from, to).

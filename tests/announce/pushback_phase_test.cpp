@@ -187,8 +187,9 @@ TEST_P(EngineTimingTest, TheEngineStartBeforeDuringOrAfterThePushback) {
   ExpectGroupDone();
 }
 
-TEST_F(PushbackTest, TheThirdEngineOfATrijetStartsCentredAt99Seconds) {
+TEST_F(PushbackTest, TheThirdEngineOfATrijetStartsCentredAt99SecondsAtFullVolumeEvenWhenQuiet) {
   p.pro.briefing.TobBriefing.AircraftTypeCode = 6;
+  p.pro.engine.QuietSound = 1;
   p.Serve(12);
   std::vector<Played> engines;
   for (const Played& played : p.Timeline())
@@ -198,6 +199,28 @@ TEST_F(PushbackTest, TheThirdEngineOfATrijetStartsCentredAt99Seconds) {
                                  {kEngineL, 100000, 120000, 0, 0, false}},
                        20);
   ExpectGroupDone();
+}
+
+// Without the engine-start sound only the talk plays, and the group waits for the later of
+// its end and the first start time.
+TEST_F(PushbackTest, WithoutTheEngineSoundOnlyTheTalkPlays) {
+  p.pro.briefing.PushbackSettings.engineStartSound = 0;
+  p.Serve(12);
+  for (const Played& played : p.Timeline()) EXPECT_EQ(played.file.find("767E"), std::string::npos) << played.file;
+  ExpectGroupDone();
+}
+
+// A cut during the call-outs skips the rest (the part playing plays out), but the hand-over
+// is still written and its 17 s still pass; the wait for the pushback's end and everything later are skipped.
+TEST_F(PushbackTest, ACutDuringTheCallOutsStillHandsThePushbackOver) {
+  p.pro.briefing.PushbackSettings.cockpitConversation = 0;
+  p.pump.At(p.origin + 1'500'000'000, [&] { p.pro.engine.AnnounceAbort = true; });
+  p.Serve(12);
+  test::ExpectTimeline(p.Timeline(), {{kLoop, 1000, 18500, kPrevious, 0, true},
+                                      {"\\Wav\\Etc\\プッシュバック\\g_pb_1_.wav", 1000, 2000, kGroup, 0, false}},
+                       20);
+  ExpectMarks(p.Marks(), {{0, "Ｇ２：プッシュバック"}, {1500, "+\\vexlorPB.cfg"}, {18500, ""}}, 20);
+  EXPECT_TRUE(p.Exists("\\vexlorPB.cfg")) << "the call-out program's to delete";
 }
 
 TEST_F(PushbackTest, WithTheAirportAddOnThereIsNoPushbackAndTheClosingTalkIsItsOwn) {
