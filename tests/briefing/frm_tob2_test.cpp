@@ -5,6 +5,9 @@
 
 #include <gtest/gtest.h>
 
+#include <QFontMetrics>
+#include <QWidget>
+
 #include "platform/addon_link.h"
 #include "runtime/numbers.h"
 #include "state/pro_context.h"
@@ -132,6 +135,34 @@ TEST_F(FrmTob2Test, TheLayoutTableNamesEveryControlOfTheCard) {
   for (const ui::ControlRow& row : layout.rows) markers += row.name == "Image1" || row.name == "Line1";
   EXPECT_EQ(markers, 62);
   EXPECT_EQ(card.Line1(28).BorderWidth(), 2);
+  card.Unload();
+}
+
+// No heading or value is clipped at the system's fonts, with the longest texts the sheet
+// commits.
+TEST_F(FrmTob2Test, NoTextIsClipped) {
+  auto& t = pro.briefing.TobBriefing;
+  t.AirlineName = "CPA キャセイパシフィック航空";
+  t.ShipName = "B747-400 ボーイング";
+  t.AircraftTypeText = "04 B75/76 2 Engines";
+  t.TakeoffRunwaySide = "センター(C)";
+  t.WindWordText = "やや右よりの風";
+  t.ReturnPattern = "ショートパターン";
+  t.ReturnApproach = "レーダーベクター";
+  t.AfterV1Action = "ＳＩＤフォロー／リターン";
+  t.ClimbMode = "SPD/HDG/ALT";
+  pro.files.RouteAirports[1].name = "ジョン・F・ケネディ国際空港";
+  pro.sim.FuelTotals.FuelTotalLbs = 380000;
+  FrmTOB2 card(ui.env, pro);
+  card.ShowTopmost();
+  for (const ui::ControlRow& row : FrmTob2Layout().rows) {
+    if (row.kind != ui::ControlKind::Label) continue;
+    const auto* label = dynamic_cast<ui::Label*>(ui::FindControl(card, row.name, row.index));
+    ASSERT_NE(label, nullptr) << row.name;
+    const QWidget* w = label->Widget();
+    const int needed = w->fontMetrics().horizontalAdvance(QString::fromStdString(label->Caption()));
+    EXPECT_LE(needed, w->width()) << row.name << "(" << row.index << ") " << label->Caption();
+  }
   card.Unload();
 }
 
