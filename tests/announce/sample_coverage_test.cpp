@@ -167,6 +167,14 @@ TEST_F(SampleCoverageTest, TheLoadersOfTheBuiltGroupsNameOnlyRecordingsOfTheSamp
       }
     }
   }
+  // The pushback's cockpit recordings of every aircraft type, in both voice sets.
+  for (int type = -1; type <= 10; ++type) {
+    p.pro.briefing.TobBriefing.AircraftTypeCode = static_cast<std::int16_t>(type);
+    for (int voiceFiles : {0, 1}) {
+      p.pro.briefing.PushbackSettings.voiceFileSet = static_cast<std::int16_t>(voiceFiles);
+      Run("type " + std::to_string(type) + " G2", PreparePushbackAnnouncement);
+    }
+  }
   // The value phrases over their whole ranges.
   for (int language = 1; language <= 5; ++language) {
     p.pro.flight.CaptainAnnounceLanguage = static_cast<std::int16_t>(language);
