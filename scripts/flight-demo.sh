@@ -54,6 +54,9 @@ cleanup() {
 }
 trap cleanup EXIT
 
+# Each run flies a fresh flight: the resume point an earlier run's pushback saved is dropped.
+rm -f "$BASE/FlightRestart.cfg" "$BASE/FlightRestart内容.cfg"
+
 # The simulator's clock: today, 25 minutes before the sample flight's departure (10:30).
 "$STANDIN" --start "$(date +%F) 10:05:00" --script "$BASE/flight/parked-at-gate.txt" \
   --log "$OUT/fs-standin.log" >/dev/null &
