@@ -34,8 +34,8 @@ constexpr ui::ControlRow kLabelRows[] = {
     // Header and route.
     {"tbx航空会社", K::Label, 780, 420, 2600, 270, kBlank},
     {"tbx便名", K::Label, 3500, 420, 800, 270, kBlank},
-    {"tbxシップ", K::Label, 4400, 420, 2000, 270, kBlank},
-    {"tbx機種", K::Label, 6500, 420, 3500, 270, kBlank},
+    {"tbxシップ", K::Label, 4400, 420, 3000, 270, kBlank},
+    {"tbx機種", K::Label, 7500, 420, 2600, 270, kBlank},
     {"tbxICAO", K::Label, 780, 780, 700, 270, kBlank, 0, false, 0},
     {"tbx空港名", K::Label, 1550, 780, 2200, 270, kBlank, 0, false, 0},
     {"tbxICAO", K::Label, 4800, 780, 700, 270, kBlank, 0, false, 1},

@@ -143,7 +143,7 @@ TEST_F(FrmTob2Test, TheLayoutTableNamesEveryControlOfTheCard) {
 TEST_F(FrmTob2Test, NoTextIsClipped) {
   auto& t = pro.briefing.TobBriefing;
   t.AirlineName = "CPA キャセイパシフィック航空";
-  t.ShipName = "B747-400 ボーイング";
+  t.ShipName = "B747-400 ポケモンジェット";  // the settings file's own
   t.AircraftTypeText = "04 B75/76 2 Engines";
   t.TakeoffRunwaySide = "センター(C)";
   t.WindWordText = "やや右よりの風";
