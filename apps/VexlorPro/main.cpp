@@ -74,7 +74,7 @@ int main(int argc, char** argv) {
   announce::StandInForm pushback{env, "frmPB", "Push Back"};
   announce::StandInForm voice{env, "frm音声設定", "音声設定"};
   announce::StandInForm keySettings{env, "frmキー設定", "キー設定"};
-  announce::StandInForm tob{env, "frmTOB", "TOB"};
+  briefing::FrmTOB& tob = windows.frmTOB;
   mainwindow::FrmArvGate arrivalGate{env, pro};
   mainwindow::FrmAutoPause autoPause{env, pro};
   mainwindow::FrmCPAnounce captainGreeting{env, pro};
@@ -91,13 +91,21 @@ int main(int argc, char** argv) {
   pro.engine.flightForms = &flightForms;
   pro.sim.autoPauseNotice = &autoPause;
 
+  // The windows the briefing sheet's buttons open; those not built yet are stand-ins.
+  announce::StandInForm timing{env, "frmTSet", "タイミング設定"};
+  tob.dialogs.frmPB = &pushback;
+  tob.dialogs.frmTSet = &timing;
+
   // What the key handler works on: the windows Esc closes, the windows of B-B, and the
   // windows that take typed input.
   state::KeyWindows& keyWindows = pro.main.keyWindows;
   keyWindows.frmTOB = &tob;
   keyWindows.frmArvGate = &arrivalGate;
   keyWindows.closedByEsc = {&help, &pushback, &keySettings, &voice, &tob};
-  keyWindows.typedInput = {&keySettings, &voice, &tob, &arrivalGate, &captainGreeting};
+  briefing::SetupWindows& setup = windows.setupWindows;
+  keyWindows.typedInput = {&keySettings, &voice, &tob, &arrivalGate, &captainGreeting, &setup.frmFuelTank,
+                           setup.pickers.frm国内線.AirportEditor(), setup.pickers.frm国際線.AirportEditor(),
+                           setup.pickers.frm会社国内線.AirlineEditor(), setup.pickers.frm会社国際線.AirlineEditor()};
 
   return mainwindow::RunVexlorPro(env, windows);
 }
