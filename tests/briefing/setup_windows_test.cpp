@@ -118,5 +118,28 @@ TEST_F(SetupWindowsTest, AnAirportChosenShowsOnTheSheetAndLeavesItsRunwayAlone) 
   sheet.Unload();
 }
 
+// Every row of each window's design names one of its controls and lies inside the window.
+TEST_F(SetupWindowsTest, EveryDesignRowNamesAControlInsideItsWindow) {
+  PickerSet& p = windows.pickers;
+  const std::pair<ui::Form*, const ui::FormLayout*> forms[] = {
+      {&windows.frmFuelTank, &FrmFuelTank::Layout()},
+      {&p.frm国内線, &FrmPicker::Layout(PickerKind::DomesticAirports)},
+      {&p.frm国際線, &FrmPicker::Layout(PickerKind::InternationalAirports)},
+      {&p.frm会社国内線, &FrmPicker::Layout(PickerKind::DomesticAirlines)},
+      {&p.frm会社国際線, &FrmPicker::Layout(PickerKind::InternationalAirlines)},
+      {p.frm国内線.AirportEditor(), &Frm空港登録::Layout()},
+      {p.frm会社国内線.AirlineEditor(), &Frm会社登録::Layout()},
+  };
+  for (const auto& [form, layout] : forms) {
+    SCOPED_TRACE(std::string(layout->form));
+    EXPECT_EQ(form->Name(), layout->form);
+    for (const ui::ControlRow& row : layout->rows) {
+      EXPECT_NE(ui::FindControl(*form, row.name, row.index), nullptr) << row.name << " " << row.index;
+      EXPECT_LE(row.left + row.width, layout->width) << row.name << " " << row.index;
+      EXPECT_LE(row.top + row.height, layout->height) << row.name << " " << row.index;
+    }
+  }
+}
+
 }  // namespace
 }  // namespace vx::briefing
