@@ -171,15 +171,12 @@ void FrmPicker::Design() {
 }
 
 void FrmPicker::OpenFromSheet(int airportSide) {
-  if (ForAirports()) pro_.briefing.AirportSide = static_cast<std::int16_t>(airportSide);
+  if (ForAirports()) pro_.briefing.Pickers.AirportSide = static_cast<std::int16_t>(airportSide);
+  const bool wasLoaded = Loaded();
   SetTopmost(true);
   Show();
-  ShowAirportSide();
+  if (wasLoaded && ForAirports()) ApplyTitle();
   pro_.svc.pump->Pump();
-}
-
-void FrmPicker::ShowAirportSide() {
-  if (Loaded() && ForAirports()) ApplyTitle();
 }
 
 // frm国内線_Form_Load and its twins. The changed flag is left as it is: only a successful
@@ -191,7 +188,7 @@ void FrmPicker::Form_Load() {
 
 void FrmPicker::ApplyTitle() {
   const PickerConfig& c = Config(kind_);
-  const bool departure = pro_.briefing.AirportSide == 0;
+  const bool departure = pro_.briefing.Pickers.AirportSide == 0;
   title_->SetBackColor(departure ? kDepartureTitle : kArrivalTitle);
   title_->SetCaption(std::string(departure ? c.departureTitle : c.arrivalTitle));
   pro_.svc.pump->Pump();
@@ -237,7 +234,7 @@ void FrmPicker::Button_Click(int index) {
   pro_.briefing.Pickers.PickerSlot = static_cast<std::int16_t>(s);
   if (!Registered(s)) return;
   if (ForAirports()) {
-    const int side = pro_.briefing.AirportSide == 0 ? 0 : 1;
+    const int side = pro_.briefing.Pickers.AirportSide == 0 ? 0 : 1;
     pro_.files.RouteAirports[side].slot = runtime::IntText(s);
   } else {
     pro_.briefing.SelectedAirlineIndex = runtime::IntText(s);

@@ -44,8 +44,6 @@ class FrmPicker final : public ui::Form {
   // How the sheet opens the picker: airport pickers take the end of the route first. A
   // picker that is already open shows the title of that end again.
   void OpenFromSheet(int airportSide = 0);
-  // An airport picker shows the end of the route it fills now (title and its colour).
-  void ShowAirportSide();
 
   ui::CommandButton& Button(int k) const { return buttons_(k); }
   ui::ControlArray<ui::CommandButton>& Buttons() { return buttons_; }

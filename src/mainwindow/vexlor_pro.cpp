@@ -11,8 +11,7 @@ VexlorProWindows::VexlorProWindows(ui::UiEnv& env, state::ProContext& pro, annou
       frmPass(env, pro, frmMain, instanceLock, programFolder),
       frmCabin(env, pro),
       frmCA(env, pro),
-      frmTOB(env, pro),
-      setupWindows(env, pro, frmTOB) {
+      frmTOB(env, pro) {
   if (!pro.ui) pro.ui = &env;
   frmTOB.dialogs.frmCA = &frmCA;
   pro.sim.cabinStrip = &frmCabin;

@@ -7,7 +7,6 @@
 
 #include "briefing/frm_ca.h"
 #include "briefing/frm_tob.h"
-#include "briefing/setup_windows.h"
 #include "mainwindow/frm_cabin.h"
 #include "mainwindow/frm_main.h"
 #include "mainwindow/frm_pass.h"
@@ -35,8 +34,6 @@ struct VexlorProWindows {
   // The take-off briefing sheet; its cabin attendant button opens frmCA, the program puts
   // its other windows into frmTOB.dialogs.
   briefing::FrmTOB frmTOB;
-  // The fuel window and the airport and airline pickers, put into frmTOB.dialogs.
-  briefing::SetupWindows setupWindows;
 };
 
 // Shows the start-up window and runs the program's events until it ends; the exit code.

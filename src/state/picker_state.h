@@ -1,6 +1,5 @@
 #pragma once
-// Module-level state of the airport and airline pickers and their registration editors
-// (the end of the route an airport picker fills is `AirportSide` of the briefing state).
+// Module-level state of the airport and airline pickers and their registration editors.
 #include <cstdint>
 
 #include "state/tables.h"
@@ -8,6 +7,7 @@
 namespace vx::state {
 
 struct PickerState {
+  std::int16_t AirportSide = 0;  // the end of the route an airport picker fills: 0 departure, 1 arrival
   std::int16_t PickerSlot = 0;   // table slot of the button last pressed in any picker
   // -1 once a record of the table was changed or deleted and not yet saved.
   std::int16_t AirportTableChanged = 0;

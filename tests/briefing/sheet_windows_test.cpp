@@ -1,4 +1,6 @@
-#include "briefing/setup_windows.h"
+#include "briefing/frm_fuel_tank.h"
+#include "briefing/frm_picker.h"
+#include "briefing/frm_tob.h"
 
 #include <gtest/gtest.h>
 
@@ -19,9 +21,9 @@ using Write = platform::InProcessSimIpcClient::Write;
 
 // The sheet with its fuel, airline and airport windows, on a simulator whose left main
 // tank holds 1,500 of 3,000 gallons.
-class SetupWindowsTest : public ::testing::Test {
+class SheetWindowsTest : public ::testing::Test {
  protected:
-  SetupWindowsTest() {
+  SheetWindowsTest() {
     pro.svc.clock = &ui.clock;
     pro.svc.pump = &ui.pump;
     pro.svc.timers = &ui.timers;
@@ -55,7 +57,25 @@ class SetupWindowsTest : public ::testing::Test {
     area.Set(0x0B7C, 4, 4194304);
     area.Set(0x0B80, 4, 3000);
     simlink::ReadSimulatorState(pro);
+    // As the program puts them into the sheet.
+    sheet.dialogs.frmFuelTank = &windows.frmFuelTank;
+    sheet.dialogs.frm会社国内線 = &windows.pickers.frm会社国内線;
+    sheet.dialogs.frm会社国際線 = &windows.pickers.frm会社国際線;
+    sheet.dialogs.openDomesticAirports = [this](int side) { windows.pickers.frm国内線.OpenFromSheet(side); };
+    sheet.dialogs.openInternationalAirports = [this](int side) { windows.pickers.frm国際線.OpenFromSheet(side); };
   }
+
+  // The fuel window and the pickers behind the sheet's buttons.
+  struct SheetWindows {
+    SheetWindows(ui::UiEnv& env, state::ProContext& pro, FrmTOB& sheet)
+        : calls{[&sheet] { sheet.ShowTobFuel(); }, [&sheet](int withRunway) { sheet.FillTobRoute(withRunway); },
+                [&sheet] { sheet.FillTobHeader(); }},
+          frmFuelTank(env, pro, calls),
+          pickers(env, pro, calls) {}
+    TobSheetCalls calls;
+    FrmFuelTank frmFuelTank;
+    PickerSet pickers;
+  };
 
   ui::test::UiTestEnv ui;
   vx::test::TempDir dir;
@@ -67,10 +87,10 @@ class SetupWindowsTest : public ::testing::Test {
   platform::RecordingKeyInjector keys;
   state::ProContext pro;
   FrmTOB sheet{ui.env, pro};
-  SetupWindows windows{ui.env, pro, sheet};
+  SheetWindows windows{ui.env, pro, sheet};
 };
 
-TEST_F(SetupWindowsTest, FuelSetInTheWindowReachesTheSimulatorAndTheSheet) {
+TEST_F(SheetWindowsTest, FuelSetInTheWindowReachesTheSimulatorAndTheSheet) {
   sheet.Show();
   EXPECT_EQ(sheet.tbx合計ガロン.Text(), "1,500");
   sheet.button給油.onClick();
@@ -85,7 +105,7 @@ TEST_F(SetupWindowsTest, FuelSetInTheWindowReachesTheSimulatorAndTheSheet) {
   sheet.Unload();
 }
 
-TEST_F(SetupWindowsTest, FuelClosedAfterTheSheetWritesButReopensNothing) {
+TEST_F(SheetWindowsTest, FuelClosedAfterTheSheetWritesButReopensNothing) {
   sheet.Show();
   sheet.button給油.onClick();
   sheet.Unload();
@@ -97,7 +117,7 @@ TEST_F(SetupWindowsTest, FuelClosedAfterTheSheetWritesButReopensNothing) {
   EXPECT_TRUE(keys.events.empty());
 }
 
-TEST_F(SetupWindowsTest, AnAirportChosenShowsOnTheSheetAndLeavesItsRunwayAlone) {
+TEST_F(SheetWindowsTest, AnAirportChosenShowsOnTheSheetAndLeavesItsRunwayAlone) {
   sheet.Show();
   sheet.comboRWY1.SetText("34");
   sheet.button国際.onClick(1);
@@ -119,7 +139,7 @@ TEST_F(SetupWindowsTest, AnAirportChosenShowsOnTheSheetAndLeavesItsRunwayAlone) 
 }
 
 // Every row of each window's design names one of its controls and lies inside the window.
-TEST_F(SetupWindowsTest, EveryDesignRowNamesAControlInsideItsWindow) {
+TEST_F(SheetWindowsTest, EveryDesignRowNamesAControlInsideItsWindow) {
   PickerSet& p = windows.pickers;
   const std::pair<ui::Form*, const ui::FormLayout*> forms[] = {
       {&windows.frmFuelTank, &FrmFuelTank::Layout()},
