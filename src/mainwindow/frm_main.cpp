@@ -252,11 +252,16 @@ void FrmMain::frmMain_buttonStart_Click() {
 }
 
 void FrmMain::frmMain_buttonOcumo_Click() {
-  SetKeyInputMode(pro_, kKeyModeViewpoint);
+  EnterViewpointMode(pro_);
   if (!ViewpointProgramRunning(pro_)) {
     announce::WriteOcumoCfg(pro_);
-    pro_.main.OcumoProcess = pro_.svc.processes->Start(pro_.svc.paths->Under("\\ExePro\\Ocumo"), {}, false);
-    if (!pro_.main.OcumoProcess) SetKeyInputMode(pro_, kKeyModeNone);
+    const auto program = pro_.svc.paths->Under("\\ExePro\\Ocumo");
+    pro_.main.OcumoProcess = pro_.svc.processes->Start(program, {}, false);
+    if (!pro_.main.OcumoProcess) {
+      LeaveViewpointMode(pro_);
+      pro_.boxes->Show("視点設定プログラム「 " + program.string() + " 」を起動できません。\nVexlorPro と同じフォルダ（ExePro）にあるか確かめてください。",
+                       ui::Buttons::Ok, ui::Icon::Exclamation, "視点設定");
+    }
   }
   pro_.svc.pump->Pump();
 }

@@ -25,6 +25,7 @@ struct MainWindowTexts {
 struct MainState {
   std::string CaptainName;
   std::int16_t KeyInputMode = 0;  // 0 main window only, 1 viewpoint set-up, 2 flight window up
+  std::int16_t KeyModeBeforeViewpoint = 0;  // the mode the viewpoint set-up returns to
   std::int32_t MainWindowHandle = 0;  // frmMain's window handle, handed to the viewpoint program
   MainWindowTexts MainWindow;
 

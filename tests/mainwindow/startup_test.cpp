@@ -21,6 +21,7 @@
 #include "datafiles/airport_airline_tables.h"
 #include "datafiles/restart_summary.h"
 #include "mainwindow/key_mode.h"
+#include "mainwindow/key_sequence.h"
 #include "mainwindow/pro_program.h"
 #include "platform/instance_lock.h"
 #include "platform/sim_ipc_client.h"
@@ -410,6 +411,40 @@ TEST_F(MainWindowTest, ViewpointButtonStartsOneViewpointProgramAndRoutesItsKeys)
          windows.frmMain.buttonOcumo.PerformClick();
          EXPECT_EQ(p.processes.started.size(), 2u);
          p.processes.started[1].running = false;
+         CloseAnswering(ui::Answer::No);
+       }});
+}
+
+TEST_F(MainWindowTest, ViewpointSetUpDuringAFlightReturnsToTheFlightsKeyMode) {
+  Run({[&] {
+         SetKeyInputMode(p.pro, kKeyModeFlight);  // as the flight window does
+         windows.frmMain.buttonOcumo.PerformClick();
+         EXPECT_EQ(p.pro.main.KeyInputMode, kKeyModeViewpoint);
+         p.processes.started[0].running = false;
+       },
+       [] {}, [] {}, [] {}, [] {}, [] {}, [] {},  // the watch looks every half second
+       [&] {
+         EXPECT_EQ(p.pro.main.KeyInputMode, kKeyModeFlight);
+         EXPECT_TRUE(p.hook.swallowCandidates.empty());
+         // C, A, 0 with the keys the settings chose for C and A.
+         for (const int key : {int{p.pro.main.CommandKeyC}, int{p.pro.main.CommandKeyA}, int{'0'}}) {
+           p.hook.Send(platform::KeyPress(key));
+           p.hook.Send(platform::KeyRelease(key));
+         }
+         EXPECT_EQ(p.pro.engine.AnnounceRequest, 10);
+         SetKeyInputMode(p.pro, kKeyModeNone);
+         CloseAnswering(ui::Answer::No);
+       }});
+}
+
+TEST_F(MainWindowTest, AMissingViewpointProgramIsNamedInABox) {
+  p.processes.failStart = true;
+  p.ui.boxes.Expect("視点設定", ui::Answer::Ok, "「 " + (p.dir.Path() / "inst" / "ExePro" / "Ocumo").string() + " 」を起動できません");
+  Run({[&] {
+         windows.frmMain.buttonOcumo.PerformClick();
+         EXPECT_EQ(p.pro.main.KeyInputMode, kKeyModeNone);
+         EXPECT_TRUE(p.hook.swallowCandidates.empty());
+         EXPECT_EQ(p.ui.boxes.PendingExpectations(), 0u);
          CloseAnswering(ui::Answer::No);
        }});
 }
