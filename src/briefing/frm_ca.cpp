@@ -33,7 +33,7 @@ void FrmCA::Design() {
     options[i]->Move(240, 360 + 420.0 * i, 1935, 300);
     options[i]->SetCaption(captions[i]);
   }
-  PictureDisplay.Move(2700, 120, 4800, 3600);
+  PictureDisplay.Move(2700, 120, 3480, 3480);  // square, as the pictures are
   PictureDisplay.SetStretch(true);
   ui::Image* holders[] = {&PictureCA1, &PictureCA2, &PictureCA3, &PictureCA4, &PictureCA5, &PictureCAALL};
   for (int i = 0; i < 6; ++i) {
