@@ -110,6 +110,19 @@ TEST(TextFile, AReplacedFileKeepsItsModeAndAReadOnlyFileIsNotReplaced) {
   EXPECT_EQ(Entries(dir.Path()), (std::vector<std::string>{"VexlorPro.cfg"}));
 }
 
+TEST(TextFile, AReadOnlyFileIsKeptUntilItMayBeWrittenAgain) {
+  test::TempDir dir;
+  const auto file = dir.Path() / "空港db.csv";
+  WriteTextFileAtomic(file, "old\r\n");
+  fs::permissions(file, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+  EXPECT_EQ(ErrorOf([&] { WriteTextFileAtomic(file, "new\r\n"); }), runtime::kPermissionDenied);
+  EXPECT_EQ(ReadTextFile(file), "old\r\n");
+  EXPECT_EQ(Entries(dir.Path()), (std::vector<std::string>{"空港db.csv"}));
+  fs::permissions(file, fs::perms::owner_write, fs::perm_options::add);
+  WriteTextFileAtomic(file, "new\r\n");
+  EXPECT_EQ(ReadTextFile(file), "new\r\n");
+}
+
 TEST(TextFile, FailedWriteLeavesNothingBehind) {
   test::TempDir dir;
   fs::create_directory(dir.Path() / "folder");
