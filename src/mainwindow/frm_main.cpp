@@ -59,7 +59,10 @@ FrmMain::FrmMain(ui::UiEnv& env, state::ProContext& pro, announce::FlightWindowO
   buttonStart.onClick = [this] { frmMain_buttonStart_Click(); };
   buttonExit.onClick = [this] { frmMain_buttonExit_Click(); };
   buttonOcumo.onClick = [this] { frmMain_buttonOcumo_Click(); };
-  TimerOcumo.onTimer = [this] { EndViewpointModeWhenDone(pro_); };
+  TimerOcumo.onTimer = [this] {
+    EndViewpointModeWhenDone(pro_);
+    RefreshSettingsTexts();
+  };
 }
 
 namespace {
@@ -127,8 +130,13 @@ bool FrmMain::frmMain_Nyankoro1_KeyHook(const platform::KeyEvent& key) {
   return swallowed;
 }
 
+void FrmMain::RefreshSettingsTexts() {
+  if (Loaded() && shownLoads_ != pro_.main.MainWindow.loads) ShowSettingsTexts();
+}
+
 void FrmMain::ShowSettingsTexts() {
   const state::MainWindowTexts& t = pro_.main.MainWindow;
+  shownLoads_ = t.loads;
   tbxファイル名.SetText(t.tbxファイル名);
   ShowComboText(combo速度コール, t.combo速度コール);
   ShowComboText(combo高度コール, t.combo高度コール);
@@ -139,6 +147,7 @@ void FrmMain::ShowSettingsTexts() {
 }
 
 void FrmMain::CopyOptionCombos() {
+  RefreshSettingsTexts();  // values loaded since (a resumed flight's) win over the old texts
   state::MainWindowTexts& t = pro_.main.MainWindow;
   t.combo速度コール = combo速度コール.Text();
   t.combo高度コール = combo高度コール.Text();

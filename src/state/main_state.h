@@ -20,6 +20,7 @@ struct MainWindowTexts {
   std::string combo時差修正 = "ON";
   std::string comboBGM = "MP3";
   std::string comboBGM繰返 = "ランダム";
+  std::uint32_t loads = 0;  // counts the settings loads that set these texts
 };
 
 struct MainState {

@@ -520,6 +520,29 @@ TEST_F(MainWindowTest, StartTakesBackTheViewpointValuesAndWithoutTablesOpensNoFl
        }});
 }
 
+// Values loaded while the main window shows (a resumed flight's) reach its option boxes,
+// so the Start or the exit does not copy the old texts back over them.
+TEST_F(MainWindowTest, OptionBoxesShowValuesLoadedLater) {
+  state::ProContext seed;
+  seed.svc = p.pro.svc;
+  seed.boxes = &p.ui.boxes;
+  announce::ApplyDefaultSettings(seed);
+  seed.engine.BgmMode = "MIDI";
+  seed.main.SpeedCallOption = "OFF";
+  ASSERT_TRUE(announce::SaveSettingsFile(seed, "Resumed.cfg"));
+  Run({[&] {
+         windows.frmMain.comboBGM.SetText("MP3");
+         ASSERT_TRUE(announce::LoadSettingsFile(p.pro, "Resumed.cfg"));
+       },
+       [] {}, [] {}, [] {}, [] {}, [] {},  // the window's half-second timer shows them
+       [&] {
+         EXPECT_EQ(windows.frmMain.comboBGM.Text(), "MIDI");
+         CloseAnswering(ui::Answer::No);
+       }});
+  EXPECT_EQ(p.pro.engine.BgmMode, "MIDI");
+  EXPECT_EQ(p.pro.main.SpeedCallOption, "OFF");
+}
+
 TEST_F(MainWindowTest, ReportAdviceOnlyBeyondOneHundredAndOneFiles) {
   for (int i = 0; i < 101; ++i) p.dir.WriteBytes("inst/FlightReport/Report_" + std::to_string(i) + ".txt", "");
   Run({[&] { CloseAnswering(ui::Answer::No); }});
