@@ -15,6 +15,7 @@
 #include "platform/paths.h"
 #include "platform/sound_device.h"
 #include "simlink/addon_messages.h"
+#include "simlink/key_input_mode.h"
 #include "simlink/main_channels.h"
 #include "state/pro_context.h"
 
@@ -59,7 +60,12 @@ void StoreSoundWindowPosition(state::ProContext& pro) {
 void EndFlight(state::ProContext& pro) {
   state::EngineState& e = pro.engine;
   auto& pump = *pro.svc.pump;
-  pro.main.KeyInputMode = 0;
+  // A viewpoint set-up still running returns to the main window's mode when it ends.
+  if (pro.main.KeyInputMode == simlink::kKeyModeViewpoint) {
+    pro.main.KeyModeBeforeViewpoint = simlink::kKeyModeNone;
+  } else {
+    simlink::SetKeyInputMode(pro, simlink::kKeyModeNone);
+  }
   e.FlightWindowClosed = true;
 
   if (pro.sim.AddonSessionOpen) {

@@ -18,6 +18,7 @@
 #include "platform/process.h"
 #include "platform/sound_device.h"
 #include "runtime/runtime_error.h"
+#include "simlink/key_input_mode.h"
 #include "simlink/simulator_link.h"
 #include "state/pro_context.h"
 #include "ui/message_box.h"
@@ -55,7 +56,7 @@ void FrmSound::frmSound_Form_Load() {
 
   ShowFlightFormOnTop(pro_, FlightForm::frmCabin);
   pump.Pump();
-  pro_.main.KeyInputMode = 2;
+  simlink::SetKeyInputMode(pro_, simlink::kKeyModeFlight);
   pump.Pump();
   pro_.svc.paths->DeleteIfExists("\\Ocumo.cfg");
   pump.Pump();

@@ -40,7 +40,13 @@ void GroupRun::Begin() {
 
 void GroupRun::Load(const GroupLoader& loader) {
   Check();
-  if (loader) loader(pro_);
+  if (loader) {
+    // Nothing of this group is loaded yet: a loader that fails before its range is set
+    // leaves nothing for the clean-up to free.
+    pro_.engine.FirstLoadedSlot = kFirstGroupSlot;
+    pro_.engine.LastLoadedSlot = kFirstGroupSlot - 1;
+    loader(pro_);
+  }
   Check();
   if (spec_.ducksMusic) DuckBgmForAnnouncement(pro_);
   Check();

@@ -136,6 +136,7 @@ void StoreStagedSettings(state::ProContext& ctx, const std::vector<StagedValue>&
     StoreRow(ctx, row, Convert(row, std::string(row.defaultText)));
   }
   for (std::size_t i = 0; i < staged.size() && i < kSettingsTable.size(); ++i) StoreRow(ctx, kSettingsTable[i], staged[i]);
+  ++ctx.main.MainWindow.loads;
 }
 
 bool LoadSettingsFile(state::ProContext& ctx, std::string_view name) {

@@ -1,5 +1,7 @@
 #include "announce/sound_slots.h"
 
+#include <algorithm>
+
 #include <array>
 #include <string>
 
@@ -106,7 +108,8 @@ void FreeSlot(state::ProContext& pro, int slot) {
 
 void StopAllAnnouncementSounds(state::ProContext& pro) {
   const state::EngineState& e = pro.engine;
-  const int first = e.FirstLoadedSlot;
+  // The fixed effects below the groups' slots stay for the whole flight.
+  const int first = std::max<int>(e.FirstLoadedSlot, kFirstGroupSlot);
   const int last = e.LastLoadedSlot;
   const bool special = e.SpecialVoiceOn;
   for (int slot = first; slot <= last; ++slot) StopSlot(pro, slot);

@@ -31,7 +31,7 @@ constexpr ui::ControlRow kRows[] = {
     {"selectCA2", K::OptionButton, 240, 1200, 1935, 300, "CAさん2"},
     {"selectCA3", K::OptionButton, 240, 1620, 1935, 300, "CAさん3"},
     {"selectCA4", K::OptionButton, 240, 2040, 1935, 300, "CAさん4"},
-    {"PictureDisplay", K::Image, 2700, 120, 4800, 3600},
+    {"PictureDisplay", K::Image, 2700, 120, 3480, 3480},  // square, as the pictures are
     {"PictureCA1", K::Image, 120, 4680, 375, 375},
     {"PictureCA2", K::Image, 520, 4680, 375, 375},
     {"PictureCA3", K::Image, 920, 4680, 375, 375},

@@ -59,7 +59,10 @@ FrmMain::FrmMain(ui::UiEnv& env, state::ProContext& pro, announce::FlightWindowO
   buttonStart.onClick = [this] { frmMain_buttonStart_Click(); };
   buttonExit.onClick = [this] { frmMain_buttonExit_Click(); };
   buttonOcumo.onClick = [this] { frmMain_buttonOcumo_Click(); };
-  TimerOcumo.onTimer = [this] { EndViewpointModeWhenDone(pro_); };
+  TimerOcumo.onTimer = [this] {
+    EndViewpointModeWhenDone(pro_);
+    RefreshSettingsTexts();
+  };
 }
 
 namespace {
@@ -127,8 +130,13 @@ bool FrmMain::frmMain_Nyankoro1_KeyHook(const platform::KeyEvent& key) {
   return swallowed;
 }
 
+void FrmMain::RefreshSettingsTexts() {
+  if (Loaded() && shownLoads_ != pro_.main.MainWindow.loads) ShowSettingsTexts();
+}
+
 void FrmMain::ShowSettingsTexts() {
   const state::MainWindowTexts& t = pro_.main.MainWindow;
+  shownLoads_ = t.loads;
   tbxファイル名.SetText(t.tbxファイル名);
   ShowComboText(combo速度コール, t.combo速度コール);
   ShowComboText(combo高度コール, t.combo高度コール);
@@ -139,6 +147,7 @@ void FrmMain::ShowSettingsTexts() {
 }
 
 void FrmMain::CopyOptionCombos() {
+  RefreshSettingsTexts();  // values loaded since (a resumed flight's) win over the old texts
   state::MainWindowTexts& t = pro_.main.MainWindow;
   t.combo速度コール = combo速度コール.Text();
   t.combo高度コール = combo高度コール.Text();
@@ -263,11 +272,16 @@ void FrmMain::frmMain_buttonStart_Click() {
 }
 
 void FrmMain::frmMain_buttonOcumo_Click() {
-  SetKeyInputMode(pro_, kKeyModeViewpoint);
+  EnterViewpointMode(pro_);
   if (!ViewpointProgramRunning(pro_)) {
     announce::WriteOcumoCfg(pro_);
-    pro_.main.OcumoProcess = pro_.svc.processes->Start(pro_.svc.paths->Under("\\ExePro\\Ocumo"), {}, false);
-    if (!pro_.main.OcumoProcess) SetKeyInputMode(pro_, kKeyModeNone);
+    const auto program = pro_.svc.paths->Under("\\ExePro\\Ocumo");
+    pro_.main.OcumoProcess = pro_.svc.processes->Start(program, {}, false);
+    if (!pro_.main.OcumoProcess) {
+      LeaveViewpointMode(pro_);
+      pro_.boxes->Show("視点設定プログラム「 " + program.string() + " 」を起動できません。\nVexlorPro と同じフォルダ（ExePro）にあるか確かめてください。",
+                       ui::Buttons::Ok, ui::Icon::Exclamation, "視点設定");
+    }
   }
   pro_.svc.pump->Pump();
 }

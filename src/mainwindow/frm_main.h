@@ -64,6 +64,8 @@ class FrmMain final : public ui::Form, public announce::MainWindowLink {
 
   // Copies the option texts that the settings loader set into the window's controls.
   void ShowSettingsTexts();
+  // Shows the texts again when settings were loaded since they were last shown.
+  void RefreshSettingsTexts();
 
   // MainWindowLink: the end of a flight brings the window back and forgets a half-typed
   // key sequence.
@@ -91,6 +93,7 @@ class FrmMain final : public ui::Form, public announce::MainWindowLink {
 
   state::ProContext& pro_;
   announce::FlightWindowOpener& flightWindow_;
+  std::uint32_t shownLoads_ = 0;  // MainWindow.loads when the texts were last shown
 };
 
 }  // namespace vx::mainwindow

@@ -9,15 +9,14 @@
 
 namespace vx::mainwindow {
 
-void SetKeyInputMode(state::ProContext& pro, std::int16_t mode) {
-  pro.main.KeyInputMode = mode;
-  if (!pro.svc.keyHook) return;
-  std::vector<int> keys;
-  if (mode == kKeyModeViewpoint) {
-    keys = {vk::kEsc, vk::kTab};
-    for (int k = vk::kKeypad0; k <= vk::kKeypad9; ++k) keys.push_back(k);
-  }
-  pro.svc.keyHook->SetSwallowCandidates(keys);
+void EnterViewpointMode(state::ProContext& pro) {
+  if (pro.main.KeyInputMode != kKeyModeViewpoint) pro.main.KeyModeBeforeViewpoint = pro.main.KeyInputMode;
+  SetKeyInputMode(pro, kKeyModeViewpoint);
+}
+
+void LeaveViewpointMode(state::ProContext& pro) {
+  if (pro.main.KeyInputMode != kKeyModeViewpoint) return;
+  SetKeyInputMode(pro, pro.main.KeyModeBeforeViewpoint);
 }
 
 bool ViewpointProgramRunning(state::ProContext& pro) {
@@ -29,7 +28,7 @@ bool ViewpointProgramRunning(state::ProContext& pro) {
 
 bool EndViewpointModeWhenDone(state::ProContext& pro) {
   if (pro.main.KeyInputMode != kKeyModeViewpoint || ViewpointProgramRunning(pro)) return false;
-  SetKeyInputMode(pro, kKeyModeNone);
+  LeaveViewpointMode(pro);
   return true;
 }
 

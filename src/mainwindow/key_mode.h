@@ -2,21 +2,27 @@
 // The key mode of the main program and the viewpoint program that mode 1 serves.
 #include <cstdint>
 
+#include "simlink/key_input_mode.h"
+
 namespace vx::state {
 struct ProContext;
 }
 
 namespace vx::mainwindow {
 
-// Sets KeyInputMode and tells the key hook which keys it may have to swallow: Esc, Tab
-// and the keypad digits in mode 1, none otherwise.
-void SetKeyInputMode(state::ProContext& pro, std::int16_t mode);
+using simlink::SetKeyInputMode;
+
+// Enters the viewpoint mode from whatever mode the program is in (the main window's or a
+// flight's), remembering it for LeaveViewpointMode.
+void EnterViewpointMode(state::ProContext& pro);
+// Back to the mode the program was in before the viewpoint mode.
+void LeaveViewpointMode(state::ProContext& pro);
 
 // Whether the viewpoint program started from the main window still runs.
 bool ViewpointProgramRunning(state::ProContext& pro);
 
 // The viewpoint mode does not outlive the viewpoint program: once it has ended the mode
-// returns to 0. True when it did now.
+// returns to the one before it. True when it did now.
 bool EndViewpointModeWhenDone(state::ProContext& pro);
 
 }  // namespace vx::mainwindow

@@ -9,6 +9,7 @@
 
 #include "platform/clock.h"
 #include "platform/key_event.h"
+#include "simlink/key_input_mode.h"
 #include "state/key_windows.h"
 
 namespace vx::mainwindow {
@@ -46,9 +47,9 @@ struct CommandKeyCodes {
 };
 
 // Key modes: 0 main window only, 1 viewpoint program being set up, 2 flight window up.
-inline constexpr int kKeyModeNone = 0;
-inline constexpr int kKeyModeViewpoint = 1;
-inline constexpr int kKeyModeFlight = 2;
+using simlink::kKeyModeFlight;
+using simlink::kKeyModeNone;
+using simlink::kKeyModeViewpoint;
 
 // What the key handler knows besides the key.
 struct KeyContext {

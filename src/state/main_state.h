@@ -20,11 +20,13 @@ struct MainWindowTexts {
   std::string combo時差修正 = "ON";
   std::string comboBGM = "MP3";
   std::string comboBGM繰返 = "ランダム";
+  std::uint32_t loads = 0;  // counts the settings loads that set these texts
 };
 
 struct MainState {
   std::string CaptainName;
   std::int16_t KeyInputMode = 0;  // 0 main window only, 1 viewpoint set-up, 2 flight window up
+  std::int16_t KeyModeBeforeViewpoint = 0;  // the mode the viewpoint set-up returns to
   std::int32_t MainWindowHandle = 0;  // frmMain's window handle, handed to the viewpoint program
   MainWindowTexts MainWindow;
 

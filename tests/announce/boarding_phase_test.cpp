@@ -330,6 +330,26 @@ TEST_F(BoardingTest, TheWindowClosingWhileTheBoardShowsEndsTheGroupAndTheBoard) 
   EXPECT_EQ(p.sound.LiveBuffers(), 0);
 }
 
+TEST_F(BoardingTest, ALoaderErrorLeavesTheFlightsFixedEffectsLoaded) {
+  for (const char* effect : {"\\Wav\\Etc\\スイッチ音\\-ss1.wav", "\\Wav\\Etc\\ワイパー音\\wip_s.wav",
+                             "\\Wav\\Etc\\ワイパー音\\wip_m.wav", "\\Wav\\Etc\\ワイパー音\\wip_e.wav",
+                             "\\Wav\\Etc\\エアコン\\aircon.wav"})
+    p.Wav(effect, 1.0);
+  LoadSoundEffects(p.pro);
+  std::array<std::int32_t, 7> effects{};
+  for (int slot = 0; slot <= 6; ++slot) effects[static_cast<std::size_t>(slot)] = SlotBuffer(p.pro, slot);
+  p.pro.briefing.TobBriefing.FlightNumber = "12A";  // not a number: the loader fails
+  p.boxes.Expect("VexlorPro", ui::Answer::Ok, "型が一致しません");
+  p.Serve(10);
+  EXPECT_EQ(p.boxes.PendingExpectations(), 0u);
+  for (int slot = 0; slot <= 6; ++slot) {
+    EXPECT_NE(SlotBuffer(p.pro, slot), 0) << slot;
+    EXPECT_EQ(SlotBuffer(p.pro, slot), effects[static_cast<std::size_t>(slot)]) << slot;
+  }
+  PlaySlot(p.pro, kSwitchClickSlot, 0);
+  EXPECT_TRUE(p.sound.IsPlaying(SlotBuffer(p.pro, kSwitchClickSlot)));
+}
+
 TEST_F(BoardingTest, TheLoaderNamesTheSlotsOfAnyFlight) {
   struct Case {
     const char* flight;

@@ -52,6 +52,11 @@ TEST_F(FrmCATest, ShowsTheStoredChoiceWithItsPicture) {
   EXPECT_NEAR(RedOf(form.PictureCA5.Picture()), 200, 4);
 }
 
+TEST_F(FrmCATest, ThePictureBoxIsSquareSoPicturesAreNotStretched) {
+  form.Show();
+  EXPECT_EQ(form.PictureDisplay.Width(), form.PictureDisplay.Height());
+}
+
 TEST_F(FrmCATest, AChoiceOutOfRangeOpensOnRandomAndBecomesZero) {
   for (int n = 1; n <= 5; ++n) WritePicture(n, 40 * n);
   pro.briefing.CabinAttendantChoice = 7;

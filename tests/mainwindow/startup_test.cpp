@@ -21,6 +21,7 @@
 #include "datafiles/airport_airline_tables.h"
 #include "datafiles/restart_summary.h"
 #include "mainwindow/key_mode.h"
+#include "mainwindow/key_sequence.h"
 #include "mainwindow/pro_program.h"
 #include "platform/instance_lock.h"
 #include "platform/sim_ipc_client.h"
@@ -414,6 +415,40 @@ TEST_F(MainWindowTest, ViewpointButtonStartsOneViewpointProgramAndRoutesItsKeys)
        }});
 }
 
+TEST_F(MainWindowTest, ViewpointSetUpDuringAFlightReturnsToTheFlightsKeyMode) {
+  Run({[&] {
+         SetKeyInputMode(p.pro, kKeyModeFlight);  // as the flight window does
+         windows.frmMain.buttonOcumo.PerformClick();
+         EXPECT_EQ(p.pro.main.KeyInputMode, kKeyModeViewpoint);
+         p.processes.started[0].running = false;
+       },
+       [] {}, [] {}, [] {}, [] {}, [] {}, [] {},  // the watch looks every half second
+       [&] {
+         EXPECT_EQ(p.pro.main.KeyInputMode, kKeyModeFlight);
+         EXPECT_TRUE(p.hook.swallowCandidates.empty());
+         // C, A, 0 with the keys the settings chose for C and A.
+         for (const int key : {int{p.pro.main.CommandKeyC}, int{p.pro.main.CommandKeyA}, int{'0'}}) {
+           p.hook.Send(platform::KeyPress(key));
+           p.hook.Send(platform::KeyRelease(key));
+         }
+         EXPECT_EQ(p.pro.engine.AnnounceRequest, 10);
+         SetKeyInputMode(p.pro, kKeyModeNone);
+         CloseAnswering(ui::Answer::No);
+       }});
+}
+
+TEST_F(MainWindowTest, AMissingViewpointProgramIsNamedInABox) {
+  p.processes.failStart = true;
+  p.ui.boxes.Expect("視点設定", ui::Answer::Ok, "「 " + (p.dir.Path() / "inst" / "ExePro" / "Ocumo").string() + " 」を起動できません");
+  Run({[&] {
+         windows.frmMain.buttonOcumo.PerformClick();
+         EXPECT_EQ(p.pro.main.KeyInputMode, kKeyModeNone);
+         EXPECT_TRUE(p.hook.swallowCandidates.empty());
+         EXPECT_EQ(p.ui.boxes.PendingExpectations(), 0u);
+         CloseAnswering(ui::Answer::No);
+       }});
+}
+
 TEST_F(MainWindowTest, ClosingEndsTheViewpointProgramFirstAndKeepsItsReturnedValues) {
   Run({[&] { windows.frmMain.buttonOcumo.PerformClick(); },
        [&] {
@@ -483,6 +518,29 @@ TEST_F(MainWindowTest, StartTakesBackTheViewpointValuesAndWithoutTablesOpensNoFl
          EXPECT_EQ(windows.frmMain.State(), ui::WindowState::Normal);
          CloseAnswering(ui::Answer::No);
        }});
+}
+
+// Values loaded while the main window shows (a resumed flight's) reach its option boxes,
+// so the Start or the exit does not copy the old texts back over them.
+TEST_F(MainWindowTest, OptionBoxesShowValuesLoadedLater) {
+  state::ProContext seed;
+  seed.svc = p.pro.svc;
+  seed.boxes = &p.ui.boxes;
+  announce::ApplyDefaultSettings(seed);
+  seed.engine.BgmMode = "MIDI";
+  seed.main.SpeedCallOption = "OFF";
+  ASSERT_TRUE(announce::SaveSettingsFile(seed, "Resumed.cfg"));
+  Run({[&] {
+         windows.frmMain.comboBGM.SetText("MP3");
+         ASSERT_TRUE(announce::LoadSettingsFile(p.pro, "Resumed.cfg"));
+       },
+       [] {}, [] {}, [] {}, [] {}, [] {},  // the window's half-second timer shows them
+       [&] {
+         EXPECT_EQ(windows.frmMain.comboBGM.Text(), "MIDI");
+         CloseAnswering(ui::Answer::No);
+       }});
+  EXPECT_EQ(p.pro.engine.BgmMode, "MIDI");
+  EXPECT_EQ(p.pro.main.SpeedCallOption, "OFF");
 }
 
 TEST_F(MainWindowTest, ReportAdviceOnlyBeyondOneHundredAndOneFiles) {

@@ -1,0 +1,29 @@
+#include "simlink/key_input_mode.h"
+
+#include <vector>
+
+#include "platform/key_hook.h"
+#include "state/pro_context.h"
+
+namespace vx::simlink {
+namespace {
+
+constexpr int kVkTab = 9;
+constexpr int kVkEsc = 27;
+constexpr int kVkKeypad0 = 96;
+constexpr int kVkKeypad9 = 105;
+
+}  // namespace
+
+void SetKeyInputMode(state::ProContext& pro, std::int16_t mode) {
+  pro.main.KeyInputMode = mode;
+  if (!pro.svc.keyHook) return;
+  std::vector<int> keys;
+  if (mode == kKeyModeViewpoint) {
+    keys = {kVkEsc, kVkTab};
+    for (int k = kVkKeypad0; k <= kVkKeypad9; ++k) keys.push_back(k);
+  }
+  pro.svc.keyHook->SetSwallowCandidates(keys);
+}
+
+}  // namespace vx::simlink
