@@ -20,6 +20,7 @@ class AddonLink;
 class SimIpcClient;
 class SimWindowFinder;
 class KeyHook;
+class SimFocus;
 
 struct Services {
   Clock* clock = nullptr;
@@ -37,6 +38,7 @@ struct Services {
   SimIpcClient* sim = nullptr;
   SimWindowFinder* simWindows = nullptr;
   KeyHook* keyHook = nullptr;
+  SimFocus* simFocus = nullptr;  // is the simulator's window in front
   // Prefix of the named shared memories ("" in the programs; unique per test).
   std::string sharedMemoryPrefix;
 };
