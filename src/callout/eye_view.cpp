@@ -214,6 +214,14 @@ void ReadAircraftPositionBlock(EyeView& v) {
 
 void PlaceEyePoint(EyeView& v, std::int32_t height, double distance, double angle, std::int16_t zoom) {
   ReadAircraftPositionBlock(v);
+  PlaceEyePointAtLastPosition(v, height, distance, angle, zoom);
+}
+
+std::int16_t ZoomValue(double percent) {
+  return static_cast<std::int16_t>(std::clamp(std::nearbyint(percent * 64.0 / 100.0), -32768.0, 32767.0));
+}
+
+void PlaceEyePointAtLastPosition(EyeView& v, std::int32_t height, double distance, double angle, std::int16_t zoom) {
   auto& s = v.state;
   auto& eye = s.TowerEyePoint;
   const std::int64_t altitude = std::int64_t{height} + s.GroundElevationM;
@@ -230,7 +238,7 @@ void PlaceEyePoint(EyeView& v, std::int32_t height, double distance, double angl
   eye.latitudeLow = lat.low;
   eye.longitudeHigh = lon.high;
   eye.longitudeLow = lon.low;
-  eye.zoom = static_cast<std::int16_t>(std::nearbyint(zoom * 64.0 / 100.0));
+  eye.zoom = ZoomValue(zoom);
 }
 
 void WriteEyePoint(EyeView& v, std::int16_t& mode) {

@@ -80,6 +80,11 @@ void ReadAircraftPositionBlock(EyeView& v);
 // Computes the tower eye point `distance` metres from the aircraft at `angle` degrees off
 // its heading, `height` metres above the ground, at `zoom` percent; writes nothing.
 void PlaceEyePoint(EyeView& v, std::int32_t height, double distance, double angle, std::int16_t zoom);
+// The same from the aircraft's position as last read (the viewpoint program refreshes it
+// itself, on a change of preset).
+void PlaceEyePointAtLastPosition(EyeView& v, std::int32_t height, double distance, double angle, std::int16_t zoom);
+// Zoom percent as the view variables take it: x 64 / 100, nearest, halves to even.
+std::int16_t ZoomValue(double percent);
 // Writes the tower eye point. `mode` 1 also switches to the tower view; when the simulator
 // is in view mode 1, the mode becomes 2 and the view is switched by keys instead.
 void WriteEyePoint(EyeView& v, std::int16_t& mode);

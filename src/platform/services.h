@@ -21,6 +21,7 @@ class SimIpcClient;
 class SimWindowFinder;
 class KeyHook;
 class SimFocus;
+class ForeignWindows;
 
 struct Services {
   Clock* clock = nullptr;
@@ -39,6 +40,7 @@ struct Services {
   SimWindowFinder* simWindows = nullptr;
   KeyHook* keyHook = nullptr;
   SimFocus* simFocus = nullptr;  // is the simulator's window in front
+  ForeignWindows* foreignWindows = nullptr;  // other programs' windows
   // Prefix of the named shared memories ("" in the programs; unique per test).
   std::string sharedMemoryPrefix;
 };
