@@ -194,6 +194,20 @@ TEST_F(EyeViewTest, TowerEyePointEastOfTheAircraft) {
   EXPECT_NEAR(Decode(eye.longitudeLow, eye.longitudeHigh) * simlink::kLongitudeDegreesPerUnit, -20.0, 1e-9);
 }
 
+TEST_F(EyeViewTest, PlacingAtTheLastPositionReadsNothing) {
+  PlaceAircraft(35.0, 139.0, 0.0, 10);
+  ReadAircraftPositionBlock(view);
+  PlaceAircraft(36.0, 140.0, 90.0, 50);  // moved since the read
+  const int batches = sim.batches;
+  PlaceEyePointAtLastPosition(view, 20, 0.0, 0.0, 80);
+  EXPECT_EQ(sim.batches, batches);
+  EXPECT_EQ(state.TowerEyePoint.altitudeM, 30);
+  EXPECT_NEAR(Decode(state.TowerEyePoint.latitudeLow, state.TowerEyePoint.latitudeHigh) *
+                  simlink::kLatitudeDegreesPerUnit, 35.0, 1e-9);
+  const std::pair<double, int> zooms[] = {{80, 51}, {100, 64}, {50, 32}, {5, 3}, {12.5, 8}};
+  for (const auto& [percent, value] : zooms) EXPECT_EQ(ZoomValue(percent), value) << percent;
+}
+
 TEST_F(EyeViewTest, WriteEyePointByMode) {
   state.TowerEyePoint = {-5, -6, 7, 8, 30, 64};
   area.Set(eyevar::kViewMode, 1, 4);
