@@ -8,6 +8,7 @@
 #include "announce/flight_form_set.h"
 #include "announce/frm_sound.h"
 #include "composition/pro_context_wiring.h"
+#include "mainwindow/frm_prompts.h"
 #include "mainwindow/vexlor_pro.h"
 #include "platform/addon_link.h"
 #include "platform/forwarded_key_inbox.h"
@@ -74,8 +75,10 @@ int main(int argc, char** argv) {
   announce::StandInForm voice{env, "frm音声設定", "音声設定"};
   announce::StandInForm keySettings{env, "frmキー設定", "キー設定"};
   announce::StandInForm tob{env, "frmTOB", "TOB"};
-  announce::StandInForm arrivalGate{env, "frmArvGate", "到着ゲート"};
-  announce::StandInAutoPauseNotice autoPause{env, pro};
+  mainwindow::FrmArvGate arrivalGate{env, pro};
+  mainwindow::FrmAutoPause autoPause{env, pro};
+  mainwindow::FrmCPAnounce captainGreeting{env, pro};
+  mainwindow::FrmMileage mileage{env, pro};
   announce::FlightFormSet flightForms;
   flightForms.Set(FlightForm::frmHelp, help);
   flightForms.Set(FlightForm::frmPB, pushback);
@@ -83,6 +86,8 @@ int main(int argc, char** argv) {
   flightForms.Set(FlightForm::frmキー設定, keySettings);
   flightForms.Set(FlightForm::frmCabin, windows.frmCabin);
   flightForms.Set(FlightForm::frmTOB, tob);
+  flightForms.Set(FlightForm::frmCPAnounce, captainGreeting);
+  flightForms.Set(FlightForm::frmマイル達成, mileage);
   pro.engine.flightForms = &flightForms;
   pro.sim.autoPauseNotice = &autoPause;
 
@@ -92,7 +97,7 @@ int main(int argc, char** argv) {
   keyWindows.frmTOB = &tob;
   keyWindows.frmArvGate = &arrivalGate;
   keyWindows.closedByEsc = {&help, &pushback, &keySettings, &voice, &tob};
-  keyWindows.typedInput = {&keySettings, &voice, &tob, &arrivalGate};
+  keyWindows.typedInput = {&keySettings, &voice, &tob, &arrivalGate, &captainGreeting};
 
   return mainwindow::RunVexlorPro(env, windows);
 }

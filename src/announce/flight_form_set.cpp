@@ -1,7 +1,6 @@
 #include "announce/flight_form_set.h"
 
 #include "platform/event_pump.h"
-#include "simlink/simulator_link.h"
 #include "state/pro_context.h"
 #include "ui/ui_env.h"
 
@@ -30,39 +29,25 @@ StandInForm::StandInForm(ui::UiEnv& env, std::string name, std::string caption)
   };
 }
 
+namespace {
+
+using K = ui::ControlKind;
+constexpr double kStandInWidth = 3600, kStandInHeight = 1200;
+constexpr ui::ControlRow kStandInRows[] = {
+    {"Label1", K::Label, 120, 120, 3300, 420},
+    {"buttonClose", K::CommandButton, 2280, 600, 1200, 420, "閉じる"},
+};
+
+}  // namespace
+
+ui::FormLayout StandInForm::Layout() { return {"stand-in", kStandInWidth, kStandInHeight, kStandInRows}; }
+
 void StandInForm::Design() {
   SetCaption(caption_);
   SetBorderStyle(ui::BorderStyle::FixedToolWindow);
-  Move(0, 0, 3600, 1200);
-  Label1.Move(120, 120, 3300, 420);
+  Move(0, 0, kStandInWidth, kStandInHeight);
+  ui::ApplyLayout(*this, kStandInRows);
   Label1.SetCaption(caption_ + "（準備中）");
-  buttonClose.Move(2280, 600, 1200, 420);
-  buttonClose.SetCaption("閉じる");
-}
-
-StandInAutoPauseNotice::StandInAutoPauseNotice(ui::UiEnv& env, state::ProContext& pro)
-    : Form(env, "frmAutoPause"), pro_(pro) {
-  buttonOK.onClick = [this] {
-    Unload();
-    pro_.svc.pump->Pump();
-    simlink::ResumeSimulator(pro_);
-  };
-}
-
-void StandInAutoPauseNotice::ShowTopmost() {
-  Load();
-  SetTopmost(true);
-  Show();
-}
-
-void StandInAutoPauseNotice::Design() {
-  SetCaption("Auto Pause");
-  SetBorderStyle(ui::BorderStyle::FixedDialog);
-  Move(0, 0, 3600, 1500);
-  Label1.Move(120, 120, 3300, 600);
-  Label1.SetCaption("オートポーズ");
-  buttonOK.Move(1200, 840, 1200, 400);
-  buttonOK.SetCaption("OK");
 }
 
 }  // namespace vx::announce
