@@ -8,7 +8,8 @@
 #
 # OUT receives the stand-in's log (fs-standin.log), the played timeline (timeline.jsonl)
 # and the departure board's log (board.log); with --auto also the screenshots, the sound as
-# it was played (played.wav) and a readable summary of the timeline (timeline.txt).
+# it was played (played.wav), a readable summary of the timeline (timeline.txt) and the
+# flight's report files (FlightReport/).
 # Expects a build in build/ and the installation in sample/ (scripts/run.sh makes both).
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -70,8 +71,11 @@ if [ "$AUTO" = 0 ]; then
   cat <<EOF
 VexlorPro is running on the sample installation ($BASE); the aircraft stands at a gate at
 Tokyo Haneda. Type the captain's name and press START, then press Start in the main window.
-Close the briefing sheet (TOB, its 閉じる button); then type C A 0 anywhere on the desktop:
-the boarding guidance plays.
+Sign the briefing sheet ("Takeoff Briefing": Captain Signature, Yes, OK); then type C A 0
+anywhere on the desktop:
+the boarding guidance plays. C A 5 plays the arrival announcement and C A 6 ends the
+flight: the lobby's arrival guidance, the final announcements and the flight report
+(written into $BASE/FlightReport/).
 The same keys can come from the simulator stand-in:  $STANDIN ctl key C A 0
 Close VexlorPro's main window to end; the stand-in stops with it.
   stand-in log:      $OUT/fs-standin.log
@@ -134,17 +138,28 @@ shot 02-main-window
 xdotool mousemove --window "$MAIN" 212 276 click 1
 
 # The flight window has loaded its sounds: its keys are live once the take-off briefing
-# sheet, which takes typed input, is closed.
+# sheet, which takes typed input, is signed.
 await '"kind":"load".*-ss1\.wav' 30 || { echo "flight-demo: the flight window did not open" >&2; shot 99-failed; exit 1; }
 # With no window manager every window opens at the top left: the call-out program's window
 # is moved aside, so that the flight window shows.
 EXP=$(window '^VexlorEXP$') && xdotool windowmove "$EXP" 640 560
-TOB=$(window '^TOB$')
+TOB=$(window '^Takeoff Briefing$')
 sleep 0.5
 shot 03-flight-window
-xdotool windowraise "$TOB"
-xdotool mousemove --window "$TOB" 192 54 click 1
-sleep 0.5
+# The captain signs the sheet: Captain Signature, Yes to "ＴＯＢ確定", OK to the time prompt.
+for _ in 1 2 3; do
+  xdotool windowraise "$TOB"
+  xdotool mousemove --window "$TOB" 746 574 click 1
+  for title in 'ＴＯＢ確定' '時刻設定'; do
+    box=$(window "^$title\$" 5 2>/dev/null) || break
+    xdotool windowfocus "$box"
+    sleep 0.15
+    xdotool key Return
+    sleep 0.3
+  done
+  sleep 0.5
+  xdotool search --onlyvisible --name '^Takeoff Briefing$' >/dev/null 2>&1 || break
+done
 
 # Another program has the focus, as the simulator would; C, A, 0 typed there.
 xmessage -geometry 420x120+760+560 -title "Simulator" "The simulator's window has the focus." &
@@ -165,6 +180,34 @@ for _ in $(seq 900); do
 done
 sleep 0.5
 shot 05-after-boarding
+
+# Typed keys, and the group's run until it empties its caption box; false after $3 s.
+run_group() {
+  local keys=$1 caption=$2 seconds=$3 started
+  for attempt in 1 2; do
+    xdotool windowfocus --sync "$SIM"
+    xdotool type --delay 150 "$keys"
+    await "\"text\":\"$caption\"" 8 && break
+    [ "$attempt" = 2 ] && return 1
+  done
+  started=$(grep -n "\"text\":\"$caption\"" "$VX_TIMELINE" | tail -n 1 | cut -d: -f1)
+  for _ in $(seq $((seconds * 10))); do
+    tail -n +"$started" "$VX_TIMELINE" | grep -q '"kind":"caption","text":""' && return 0
+    sleep 0.1
+  done
+  return 1
+}
+
+# At the arrival gate (the flight stays at the stand): the cabin's arrival announcement,
+# then the end of the flight: the lobby's arrival guidance and the final announcements;
+# the report is shown, the mileage credited and the settings saved.
+run_group ca5 'Ｇ５：到着放送１' 60 || { echo "flight-demo: the arrival announcement did not run" >&2; shot 99-failed; exit 1; }
+shot 06-after-arrival
+run_group ca6 'Ｇ６：最終放送１' 240 || { echo "flight-demo: the final announcements did not run" >&2; shot 99-failed; exit 1; }
+sleep 2
+shot 07-report
+mkdir -p "$OUT/FlightReport"
+cp -p "$BASE"/FlightReport/* "$OUT/FlightReport/" 2>/dev/null || true
 
 kill "$PRO_PID" 2>/dev/null || true
 wait "$PRO_PID" 2>/dev/null || true

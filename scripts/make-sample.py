@@ -15,9 +15,11 @@
 Files that exist are kept (a second run only copies programs that changed), so a
 settings file the program has rewritten stays as it is.
 
-  scripts/make-sample.py [--build BUILD_DIR] [--data-only] [BASE]   (defaults: build, sample)
+  scripts/make-sample.py [--build BUILD_DIR] [--data-only] [--list] [--tables-only] [BASE]   (defaults: build, sample)
 
---data-only leaves out the programs.
+--data-only leaves out the programs; --list only prints the data files' paths and
+--tables-only writes only the two table files (the tests check with both that every
+recording a group can name is in the sample).
 """
 
 import argparse
@@ -94,7 +96,12 @@ MINUTES = {0: "はつ", 1: "いっぷん はつ", 2: "にふん はつ", 3: "さ
            6: "ろっぷん はつ", 7: "ななふん はつ", 8: "はっぷん はつ", 9: "きゅうふん はつ", 10: "じゅっぷん はつ",
            20: "にじゅっぷん はつ", 30: "さんじゅっぷん はつ", 40: "よんじゅっぷん はつ", 50: "ごじゅっぷん はつ"}
 
+# The lobby's delay words of the arrival guidance, by minutes late.
+DELAYS = {0: "ていこく どおり", 10: "じゅっぷん おくれで", 20: "にじゅっぷん おくれで", 30: "さんじゅっぷん おくれで",
+          40: "よんじゅっぷん おくれで", 50: "ごじゅっぷん おくれで", 60: "ろくじゅっぷん いじょう おくれで"}
+
 LOBBY_VOICE = "ja+f2"
+CAPTAIN_VOICE = "ja+m3"
 CABIN_VOICES = ["ja+f1", "ja+f3", "ja+f4", "ja+f5"]
 
 
@@ -122,12 +129,29 @@ def lobby_voices():
     for m, text in MINUTES.items():
         v[f"Wav/Lob/NumMinu/{m:02d}分発.wav"] = text
     for slot, *_rest in AIRLINES:
-        region, number = ("Japan", slot) if slot < 100 else ("World", slot - 100)
+        region, number = region_of(slot)
         v[f"Wav/Lob/Cmp/{region}/LCOMP_{number:02d}.wav"] = _rest[-1]
     for slot, *rest in AIRPORTS:
-        region, number = ("Japan", slot) if slot < 100 else ("World", slot - 100)
+        region, number = region_of(slot)
         v[f"Wav/Lob/Apt0/{region}/LAPT_{number:02d}.wav"] = rest[-1]
+        v[f"Wav/Lob/Apt1/{region}/LAPT_{number:02d}.wav"] = spoken_airport(rest[-1]) + " から とうちゃくの びんわ"
+    # The arrival guidance.
+    v["Wav/Lob/到着便のお知らせ.wav"] = "とうちゃくびんの おしらせを いたします"
+    v["Wav/Lob/到着しました.wav"] = "ゲートに ただいま とうちゃく いたしました"
+    v["Wav/Lob/繰返しご案内.wav"] = "くりかえし ごあんない いたします"
+    for minutes, text in DELAYS.items():
+        v[f"Wav/Lob/NumDelay/{minutes:02d}分遅れ.wav"] = text
     return {path: (LOBBY_VOICE, text) for path, text in v.items()}
+
+
+def region_of(slot):
+    """The region folder and number of a table slot."""
+    return ("Japan", slot) if slot < 100 else ("World", slot - 100)
+
+
+def spoken_airport(bound):
+    """An airport's spoken name without its "bound" ("ふくおか ゆき" -> "ふくおか")."""
+    return bound[:-len(" ゆき")] if bound.endswith(" ゆき") else bound
 
 
 def cabin_voices():
@@ -136,6 +160,24 @@ def cabin_voices():
         v[f"Wav/CA{n}/15分前.wav"] = (voice, "みなさま、このひこうきわ あと じゅうごふんで ちゃくりく いたします")
     v["Wav/himitu/nw057/G0搭乗案内.wav"] = (
         "ja+f4", "とうじょう あんないです。 ごとうじょうの おきゃくさまわ ゲートえ おいそぎ ください")
+    # The arrival announcements: G5's parts around the airport's and the airline's names,
+    # G6's final announcement around the airline's name.
+    for n, voice in enumerate(CABIN_VOICES, start=1):
+        v[f"Wav/CA{n}/G5_1.wav"] = (voice, "みなさま、このひこうきわ ただいま")
+        v[f"Wav/CA{n}/G5_2.wav"] = (voice, "に とうちゃく いたしました。 ほんじつも")
+        v[f"Wav/CA{n}/G5_3.wav"] = (voice, "を ごりよう いただき まことに ありがとう ございました")
+        v[f"Wav/CA{n}/G6_1.wav"] = (voice, "みなさま、ほんじつも")
+        v[f"Wav/CA{n}/G6_2.wav"] = (voice, "を ごりよう いただき ありがとう ございました。 またの ごりようを おまちして おります")
+        for slot, *rest in AIRLINES:
+            region, number = region_of(slot)
+            v[f"Wav/CA{n}/Cmp/{region}/SCOMP_{number:02d}.wav"] = (voice, rest[-1])
+        for slot, *rest in AIRPORTS:
+            region, number = region_of(slot)
+            v[f"Wav/CA{n}/Apt/{region}/SAPT_{number:02d}.wav"] = (voice, spoken_airport(rest[-1]) + " くうこう")
+    v["Wav/CP/G6_0.wav"] = (CAPTAIN_VOICE, "キャプテンより ひとこと もうしあげます")
+    v["Wav/CP/G6_3.wav"] = (CAPTAIN_VOICE, "おつかれさまでした。 またの ごとうじょうを おまちして おります")
+    v["Wav/himitu/nw057/G5到着アナウンス.wav"] = (
+        "ja+f4", "とうちゃく あんないです。 みなさま、ながらくの ごとうじょう おつかれさまでした")
     return v
 
 
@@ -391,8 +433,8 @@ def effect(out, args):
 
 
 def silent_copy(out, start):
-    """A silent recording exactly as long as `start`."""
-    replace_into(out, lambda tmp: run(["sox", str(start), str(tmp), "vol", "0"]))
+    """A silent recording exactly as long as `start` (a file of the same folder)."""
+    replace_into(out, lambda tmp: run(["sox", str(out.parent / Path(start).name), str(tmp), "vol", "0"]))
 
 
 def midi_file(program, bpm, roots):
@@ -460,14 +502,52 @@ def copy_if_changed(src, dst):
     return True
 
 
+def data_files():
+    """Every data file of the installation: (relative path, maker, maker's arguments)."""
+    files = [
+        ("空港db.csv", lambda out: write_cp932_lines(out, airport_lines())),
+        ("会社db.csv", lambda out: write_cp932_lines(out, airline_lines())),
+        ("VexlorPro.cfg", lambda out: write_cp932_lines(out, settings_lines())),
+        ("flight/parked-at-gate.txt",
+         lambda out: replace_into(out, lambda tmp: tmp.write_text(parked_script(), encoding="utf-8"))),
+    ]
+    for relative, (voice, text) in {**lobby_voices(), **cabin_voices(), **callout_voices()}.items():
+        files.append((relative, speak, voice, text))
+    for relative, args_text in {**EFFECTS, **CALLOUT_EFFECTS}.items():
+        files.append((relative, effect, args_text))
+    for channel, texts in ATC.items():
+        for i, text in enumerate(texts, start=1):
+            files.append((f"atc/{channel}/{channel}{i:02d}.wav", radio, text))
+    for name, (program, bpm, roots) in MIDI_SONGS.items():
+        data = midi_file(program, bpm, roots)
+        files.append((f"midi/{name}", lambda out, d=data: replace_into(out, lambda tmp: tmp.write_bytes(d))))
+    for name, roots in MP3_TRACKS.items():
+        files.append((f"mp3/{name}", mp3_track, roots))
+    # Last: made once their start sounds are there.
+    for relative, start in CALLOUT_SILENT_COPIES.items():
+        files.append((relative, silent_copy, start))
+    return files
+
+
 def main():
     parser = argparse.ArgumentParser(description="Makes the sample installation.")
     parser.add_argument("--build", default="build", help="build folder holding bin/ (default: build)")
     parser.add_argument("--data-only", action="store_true", help="everything but the programs")
+    parser.add_argument("--list", action="store_true",
+                        help="only print the data files' paths under the installation folder, one a line")
+    parser.add_argument("--tables-only", action="store_true", help="only the airport and airline tables")
     parser.add_argument("base", nargs="?", default="sample", help="installation folder (default: sample)")
     args = parser.parse_args()
     base = Path(args.base).resolve()
     bindir = Path(args.build).resolve() / "bin"
+
+    if args.list:
+        sys.stdout.buffer.write("".join(f"{relative}\n" for relative, *_ in data_files()).encode("utf-8"))
+        return
+    if args.tables_only:
+        for relative, make, *make_args in data_files()[:2]:
+            make(base / relative, *make_args)
+        return
 
     for tool in ("espeak-ng", "sox", "lame"):
         if not shutil.which(tool):
@@ -484,29 +564,8 @@ def main():
     if not args.data_only and board.exists() and copy_if_changed(board, base / "vovu030" / "Vovu"):
         copied.append("vovu030/Vovu")
 
-    jobs = []
-    def todo(relative, make, *make_args):
-        out = base / relative
-        if not out.exists():
-            jobs.append((make, out, make_args))
-
-    todo("空港db.csv", lambda out: write_cp932_lines(out, airport_lines()))
-    todo("会社db.csv", lambda out: write_cp932_lines(out, airline_lines()))
-    todo("VexlorPro.cfg", lambda out: write_cp932_lines(out, settings_lines()))
-    todo("flight/parked-at-gate.txt",
-         lambda out: replace_into(out, lambda tmp: tmp.write_text(parked_script(), encoding="utf-8")))
-    for relative, (voice, text) in {**lobby_voices(), **cabin_voices(), **callout_voices()}.items():
-        todo(relative, speak, voice, text)
-    for relative, args_text in {**EFFECTS, **CALLOUT_EFFECTS}.items():
-        todo(relative, effect, args_text)
-    for channel, texts in ATC.items():
-        for i, text in enumerate(texts, start=1):
-            todo(f"atc/{channel}/{channel}{i:02d}.wav", radio, text)
-    for name, (program, bpm, roots) in MIDI_SONGS.items():
-        data = midi_file(program, bpm, roots)
-        todo(f"midi/{name}", lambda out, d=data: replace_into(out, lambda tmp: tmp.write_bytes(d)))
-    for name, roots in MP3_TRACKS.items():
-        todo(f"mp3/{name}", mp3_track, roots)
+    jobs = [(make, base / relative, make_args) for relative, make, *make_args in data_files()
+            if not (base / relative).exists()]
     (base / "FlightReport").mkdir(parents=True, exist_ok=True)
 
     failures = []
@@ -519,12 +578,9 @@ def main():
                 except subprocess.CalledProcessError as e:
                     failures.append(
                         f"{futures[future]}: {' '.join(e.cmd[:2])} failed: {e.stderr.decode(errors='replace')}")
-    make_all(jobs)
-    # The silent copies, once their start sounds are there.
-    first = len(jobs)
-    for relative, start in CALLOUT_SILENT_COPIES.items():
-        todo(relative, silent_copy, base / start)
-    make_all(jobs[first:])
+    # The silent copies after their start sounds.
+    make_all([job for job in jobs if job[0] is not silent_copy])
+    make_all([job for job in jobs if job[0] is silent_copy])
     if failures:
         sys.exit(f"make-sample: {len(failures)} files failed, the first:\n" + "\n".join(failures[:3]))
     print(f"make-sample: {base} ({len(jobs)} files made" + (f", {', '.join(copied)} copied" if copied else "") + ")")

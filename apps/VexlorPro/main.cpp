@@ -7,6 +7,9 @@
 
 #include "announce/flight_form_set.h"
 #include "announce/frm_sound.h"
+#include "briefing/frm_fuel_tank.h"
+#include "briefing/frm_picker.h"
+#include "briefing/sheet_calls.h"
 #include "composition/pro_context_wiring.h"
 #include "mainwindow/frm_prompts.h"
 #include "mainwindow/vexlor_pro.h"
@@ -74,7 +77,7 @@ int main(int argc, char** argv) {
   announce::StandInForm pushback{env, "frmPB", "Push Back"};
   announce::StandInForm voice{env, "frm音声設定", "音声設定"};
   announce::StandInForm keySettings{env, "frmキー設定", "キー設定"};
-  announce::StandInForm tob{env, "frmTOB", "TOB"};
+  briefing::FrmTOB& tob = windows.frmTOB;
   mainwindow::FrmArvGate arrivalGate{env, pro};
   mainwindow::FrmAutoPause autoPause{env, pro};
   mainwindow::FrmCPAnounce captainGreeting{env, pro};
@@ -91,13 +94,29 @@ int main(int argc, char** argv) {
   pro.engine.flightForms = &flightForms;
   pro.sim.autoPauseNotice = &autoPause;
 
+  // The windows the briefing sheet's buttons open (the timing window is a stand-in until
+  // it is built); the fuel window and the pickers refresh the sheet when they close.
+  announce::StandInForm timing{env, "frmTSet", "タイミング設定"};
+  const briefing::TobSheetCalls sheetCalls{[&tob] { tob.ShowTobFuel(); },
+                                           [&tob](int withRunway) { tob.FillTobRoute(withRunway); },
+                                           [&tob] { tob.FillTobHeader(); }};
+  briefing::FrmFuelTank fuel{env, pro, sheetCalls};
+  briefing::PickerSet pickers{env, pro, sheetCalls};
+  tob.dialogs.frmPB = &pushback;
+  tob.dialogs.frmTSet = &timing;
+  tob.dialogs.frmFuelTank = &fuel;
+  tob.dialogs.frm会社国内線 = &pickers.frm会社国内線;
+  tob.dialogs.frm会社国際線 = &pickers.frm会社国際線;
+  tob.dialogs.openDomesticAirports = [&pickers](int side) { pickers.frm国内線.OpenFromSheet(side); };
+  tob.dialogs.openInternationalAirports = [&pickers](int side) { pickers.frm国際線.OpenFromSheet(side); };
+
   // What the key handler works on: the windows Esc closes, the windows of B-B, and the
   // windows that take typed input.
   state::KeyWindows& keyWindows = pro.main.keyWindows;
   keyWindows.frmTOB = &tob;
   keyWindows.frmArvGate = &arrivalGate;
   keyWindows.closedByEsc = {&help, &pushback, &keySettings, &voice, &tob};
-  keyWindows.typedInput = {&keySettings, &voice, &tob, &arrivalGate, &captainGreeting};
+  keyWindows.typedInput = {&keySettings, &voice, &tob, &fuel, &arrivalGate, &captainGreeting};
 
   return mainwindow::RunVexlorPro(env, windows);
 }

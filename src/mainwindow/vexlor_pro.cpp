@@ -10,8 +10,10 @@ VexlorProWindows::VexlorProWindows(ui::UiEnv& env, state::ProContext& pro, annou
     : frmMain(env, pro, flightWindow),
       frmPass(env, pro, frmMain, instanceLock, programFolder),
       frmCabin(env, pro),
-      frmCA(env, pro) {
+      frmCA(env, pro),
+      frmTOB(env, pro) {
   if (!pro.ui) pro.ui = &env;
+  frmTOB.dialogs.frmCA = &frmCA;
   pro.sim.cabinStrip = &frmCabin;
 }
 

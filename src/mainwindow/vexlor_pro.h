@@ -1,11 +1,12 @@
 #pragma once
 // The windows of the main program and how they hang together: the start-up window shows
 // the main window; the cabin strip is the progress tick's strip; the cabin attendant
-// window serves the briefing sheet. RunVexlorPro runs the program from its start-up
+// window and the briefing sheet serve the flight's set-up. RunVexlorPro runs the program from its start-up
 // window to its end.
 #include <filesystem>
 
 #include "briefing/frm_ca.h"
+#include "briefing/frm_tob.h"
 #include "mainwindow/frm_cabin.h"
 #include "mainwindow/frm_main.h"
 #include "mainwindow/frm_pass.h"
@@ -30,6 +31,9 @@ struct VexlorProWindows {
   FrmPass frmPass;
   FrmCabin frmCabin;
   briefing::FrmCA frmCA;
+  // The take-off briefing sheet; its cabin attendant button opens frmCA, the program puts
+  // its other windows into frmTOB.dialogs.
+  briefing::FrmTOB frmTOB;
 };
 
 // Shows the start-up window and runs the program's events until it ends; the exit code.

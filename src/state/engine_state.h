@@ -85,6 +85,8 @@ struct EngineState {
   std::string FlightDigitMask;
   std::string MinuteDigitMask;
   std::string GateDigitMask;
+  // The arrival guidance's flight number (k h t o); its gate goes into GateDigitMask.
+  std::string FlightNumberDigitMask;
   // The running group: opened by its common run, closed by its clean-up; read when an
   // error ends the group so that its clean-up still runs.
   bool groupOpen = false;

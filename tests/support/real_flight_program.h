@@ -1,14 +1,16 @@
 #pragma once
 // The main program's flight as it runs for real: the machine's clock, the Qt event pump,
 // SDL sound, the process launcher, the simulator link to a running fs-standin, the flight
-// window and stand-ins for the windows of the flight; its base folder holds a call-out
-// program that ends at once. For the integration tests and the CPU measurement.
+// window, the briefing sheet and stand-ins for the other windows of the flight; its base
+// folder holds a call-out program that ends at once. For the integration tests and the CPU
+// measurement.
 #include <chrono>
 #include <filesystem>
 #include <functional>
 #include <memory>
 
 #include "announce/flight_form_set.h"
+#include "briefing/frm_tob.h"
 #include "announce/frm_sound.h"
 #include "composition/system_services.h"
 #include "composition/system_sound.h"
@@ -44,7 +46,7 @@ struct RealFlightProgram {
   state::ProContext pro;
   announce::FlightFormSet forms;
   announce::StandInForm cabin{env, "frmCabin", "Cabin"};
-  announce::StandInForm tob{env, "frmTOB", "TOB"};
+  briefing::FrmTOB tob{env, pro};
   announce::StandInForm help{env, "frmHelp", "Help"};
   std::unique_ptr<announce::FrmSound> window;
 };
