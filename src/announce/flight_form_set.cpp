@@ -30,14 +30,30 @@ StandInForm::StandInForm(ui::UiEnv& env, std::string name, std::string caption)
   };
 }
 
+namespace {
+
+using K = ui::ControlKind;
+constexpr double kStandInWidth = 3600, kStandInHeight = 1200;
+constexpr ui::ControlRow kStandInRows[] = {
+    {"Label1", K::Label, 120, 120, 3300, 420},
+    {"buttonClose", K::CommandButton, 2280, 600, 1200, 420, "閉じる"},
+};
+constexpr double kNoticeWidth = 3600, kNoticeHeight = 1500;
+constexpr ui::ControlRow kNoticeRows[] = {
+    {"Label1", K::Label, 120, 120, 3300, 600, "オートポーズ"},
+    {"buttonOK", K::CommandButton, 1200, 840, 1200, 400, "OK"},
+};
+
+}  // namespace
+
+ui::FormLayout StandInForm::Layout() { return {"stand-in", kStandInWidth, kStandInHeight, kStandInRows}; }
+
 void StandInForm::Design() {
   SetCaption(caption_);
   SetBorderStyle(ui::BorderStyle::FixedToolWindow);
-  Move(0, 0, 3600, 1200);
-  Label1.Move(120, 120, 3300, 420);
+  Move(0, 0, kStandInWidth, kStandInHeight);
+  ui::ApplyLayout(*this, kStandInRows);
   Label1.SetCaption(caption_ + "（準備中）");
-  buttonClose.Move(2280, 600, 1200, 420);
-  buttonClose.SetCaption("閉じる");
 }
 
 StandInAutoPauseNotice::StandInAutoPauseNotice(ui::UiEnv& env, state::ProContext& pro)
@@ -55,14 +71,13 @@ void StandInAutoPauseNotice::ShowTopmost() {
   Show();
 }
 
+ui::FormLayout StandInAutoPauseNotice::Layout() { return {"frmAutoPause", kNoticeWidth, kNoticeHeight, kNoticeRows}; }
+
 void StandInAutoPauseNotice::Design() {
   SetCaption("Auto Pause");
   SetBorderStyle(ui::BorderStyle::FixedDialog);
-  Move(0, 0, 3600, 1500);
-  Label1.Move(120, 120, 3300, 600);
-  Label1.SetCaption("オートポーズ");
-  buttonOK.Move(1200, 840, 1200, 400);
-  buttonOK.SetCaption("OK");
+  Move(0, 0, kNoticeWidth, kNoticeHeight);
+  ui::ApplyLayout(*this, kNoticeRows);
 }
 
 }  // namespace vx::announce

@@ -9,6 +9,7 @@
 #include "simlink/auto_pause_notice.h"
 #include "ui/command_button.h"
 #include "ui/form.h"
+#include "ui/form_layout.h"
 #include "ui/label.h"
 
 namespace vx::state {
@@ -38,6 +39,9 @@ class StandInForm final : public ui::Form {
   // Closes the window, as its own commit or close button will.
   ui::CommandButton buttonClose{*this, "buttonClose"};
 
+ // The window's controls as designed, for checks over every form.
+  static ui::FormLayout Layout();
+
  protected:
   void Design() override;
 
@@ -53,6 +57,9 @@ class StandInAutoPauseNotice final : public ui::Form, public simlink::AutoPauseN
   void ShowTopmost() override;
   ui::Label Label1{*this, "Label1"};
   ui::CommandButton buttonOK{*this, "buttonOK"};
+
+ // The window's controls as designed, for checks over every form.
+  static ui::FormLayout Layout();
 
  protected:
   void Design() override;

@@ -34,28 +34,35 @@ FrmSound::~FrmSound() {
   if (pro_.engine.flightWindow == this) pro_.engine.flightWindow = nullptr;
 }
 
+namespace {
+
+using K = ui::ControlKind;
+constexpr double kFormWidth = 4560, kFormHeight = 1020;
+constexpr ui::ControlRow kRows[] = {
+    {"Image1", K::Image, 0, 0, 300, 1020},
+    {"tbx処理内容", K::TextBox, 330, 0, 3120, 330, "音　　　声"},
+    {"tbxBGM番号", K::TextBox, 330, 345, 900, 315},
+    {"tbxBGM名", K::TextBox, 1245, 345, 2205, 315},
+    {"tbxBGM音量", K::TextBox, 330, 675, 1200, 315},
+    {"tbxKey", K::TextBox, 1545, 675, 600, 315, "音大"},
+    {"tbxAA", K::TextBox, 2160, 675, 600, 315, "A-A"},
+    {"buttonHelp", K::CommandButton, 3480, 0, 660, 330, "Help"},
+    {"buttonExit", K::CommandButton, 4170, 0, 360, 330, "×"},
+    {"buttonExitCheck", K::CommandButton, 4170, 675, 360, 315},
+    {"キャレット消用", K::CommandButton, 2790, 675, 360, 315},
+};
+
+}  // namespace
+
+ui::FormLayout FrmSound::Layout() { return {"frmSound", kFormWidth, kFormHeight, kRows}; }
+
 void FrmSound::Design() {
   SetBorderStyle(ui::BorderStyle::None);
-  Move(0, 0, 4560, 1020);
-  Image1.Move(0, 0, 300, 1020);
-  tbx処理内容.Move(330, 0, 3120, 330);
-  tbx処理内容.SetText("音　　　声");
-  tbxBGM番号.Move(330, 345, 900, 315);
-  tbxBGM名.Move(1245, 345, 2205, 315);
-  tbxBGM音量.Move(330, 675, 1200, 315);
-  tbxKey.Move(1545, 675, 600, 315);
-  tbxKey.SetText("音大");
-  tbxAA.Move(2160, 675, 600, 315);
-  tbxAA.SetText("A-A");
+  Move(0, 0, kFormWidth, kFormHeight);
+  ui::ApplyLayout(*this, kRows);
   tbxAA.SetBackColor(ui::Colour::Palette(7));
   tbxAA.SetForeColor(ui::Colour::Palette(8));
   for (ui::TextBox* box : {&tbx処理内容, &tbxBGM番号, &tbxBGM名, &tbxBGM音量, &tbxKey, &tbxAA}) box->SetLocked(true);
-  buttonHelp.Move(3480, 0, 660, 330);
-  buttonHelp.SetCaption("Help");
-  buttonExit.Move(4170, 0, 360, 330);
-  buttonExit.SetCaption("×");
-  buttonExitCheck.Move(4170, 675, 360, 315);
-  キャレット消用.Move(2790, 675, 360, 315);
   Timer2.SetEnabled(false);
   Timer2.SetInterval(0);
 }

@@ -7,6 +7,7 @@
 #include "announce/flight_window_view.h"
 #include "ui/command_button.h"
 #include "ui/form.h"
+#include "ui/form_layout.h"
 #include "ui/image.h"
 #include "ui/text_box.h"
 #include "ui/timer_control.h"
@@ -53,6 +54,9 @@ class FrmSound final : public ui::Form, public FlightWindowView, public FlightWi
   void frmSound_buttonExit_Click();
   void frmSound_buttonExitCheck_GotFocus();
   void frmSound_buttonHelp_Click();
+
+ // The window's controls as designed, for checks over every form.
+  static ui::FormLayout Layout();
 
  protected:
   void Design() override;

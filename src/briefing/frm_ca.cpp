@@ -20,35 +20,47 @@ FrmCA::FrmCA(ui::UiEnv& env, state::ProContext& pro) : Form(env, "frmCA"), pro_(
   };
 }
 
+namespace {
+
+using K = ui::ControlKind;
+constexpr double kFormWidth = 7740, kFormHeight = 5400;
+constexpr ui::ControlRow kRows[] = {
+    {"Frame7", K::Frame, 120, 120, 2415, 2535, "CA さん選択"},
+    {"selectCA0", K::OptionButton, 240, 360, 1935, 300, "ランダム"},
+    {"selectCA1", K::OptionButton, 240, 780, 1935, 300, "CAさん1"},
+    {"selectCA2", K::OptionButton, 240, 1200, 1935, 300, "CAさん2"},
+    {"selectCA3", K::OptionButton, 240, 1620, 1935, 300, "CAさん3"},
+    {"selectCA4", K::OptionButton, 240, 2040, 1935, 300, "CAさん4"},
+    {"PictureDisplay", K::Image, 2700, 120, 4800, 3600},
+    {"PictureCA1", K::Image, 120, 4680, 375, 375},
+    {"PictureCA2", K::Image, 520, 4680, 375, 375},
+    {"PictureCA3", K::Image, 920, 4680, 375, 375},
+    {"PictureCA4", K::Image, 1320, 4680, 375, 375},
+    {"PictureCA5", K::Image, 1720, 4680, 375, 375},
+    {"PictureCAALL", K::Image, 2120, 4680, 375, 375},
+    {"Label1", K::Label, 120, 2760, 2415, 840,
+     "ランダムを選択すると、アナウンス時に ４人のうちのだれかが（ランダムで）アナウンスを行います"},
+    {"Label2", K::Label, 120, 3720, 4800, 420,
+     "ＣＡさん１～４を選択すると、アナウンス時にここで選択されたＣＡさんがアナウンスします"},
+    {"Label3", K::Label, 120, 4200, 4800, 420,
+     "もし選択されたＣＡさんの音声が無い場合は他のＣＡさんがアナウンスを行います"},
+    {"buttonOK", K::CommandButton, 6120, 4320, 1335, 495, "OK"},
+};
+
+}  // namespace
+
+ui::FormLayout FrmCA::Layout() { return {"frmCA", kFormWidth, kFormHeight, kRows}; }
+
 void FrmCA::Design() {
   SetCaption("CAさん選択");
   SetBorderStyle(ui::BorderStyle::FixedDialog);
-  Move(0, 0, 7740, 5400);
-
-  Frame7.Move(120, 120, 2415, 2535);
-  Frame7.SetCaption("CA さん選択");
-  const char* captions[] = {"ランダム", "CAさん1", "CAさん2", "CAさん3", "CAさん4"};
-  ui::OptionButton* options[] = {&selectCA0, &selectCA1, &selectCA2, &selectCA3, &selectCA4};
-  for (int i = 0; i < 5; ++i) {
-    options[i]->Move(240, 360 + 420.0 * i, 1935, 300);
-    options[i]->SetCaption(captions[i]);
-  }
-  PictureDisplay.Move(2700, 120, 4800, 3600);
+  Move(0, 0, kFormWidth, kFormHeight);
+  ui::ApplyLayout(*this, kRows);
   PictureDisplay.SetStretch(true);
-  ui::Image* holders[] = {&PictureCA1, &PictureCA2, &PictureCA3, &PictureCA4, &PictureCA5, &PictureCAALL};
-  for (int i = 0; i < 6; ++i) {
-    holders[i]->Move(120 + 400.0 * i, 4680, 375, 375);
-    holders[i]->SetStretch(true);
-    holders[i]->SetVisible(false);
+  for (ui::Image* holder : {&PictureCA1, &PictureCA2, &PictureCA3, &PictureCA4, &PictureCA5, &PictureCAALL}) {
+    holder->SetStretch(true);
+    holder->SetVisible(false);
   }
-  Label1.Move(120, 2760, 2415, 840);
-  Label1.SetCaption("ランダムを選択すると、アナウンス時に ４人のうちのだれかが（ランダムで）アナウンスを行います");
-  Label2.Move(120, 3720, 4800, 420);
-  Label2.SetCaption("ＣＡさん１～４を選択すると、アナウンス時にここで選択されたＣＡさんがアナウンスします");
-  Label3.Move(120, 4200, 4800, 420);
-  Label3.SetCaption("もし選択されたＣＡさんの音声が無い場合は他のＣＡさんがアナウンスを行います");
-  buttonOK.Move(6120, 4320, 1335, 495);
-  buttonOK.SetCaption("OK");
 }
 
 void FrmCA::frmCA_Form_Load() {

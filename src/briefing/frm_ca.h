@@ -5,6 +5,7 @@
 // unloads, however it is closed.
 #include "ui/command_button.h"
 #include "ui/form.h"
+#include "ui/form_layout.h"
 #include "ui/frame.h"
 #include "ui/image.h"
 #include "ui/label.h"
@@ -38,6 +39,9 @@ class FrmCA final : public ui::Form {
   ui::Label Label2{*this, "Label2"};
   ui::Label Label3{*this, "Label3"};
   ui::CommandButton buttonOK{*this, "buttonOK"};
+
+ // The window's controls as designed, for checks over every form.
+  static ui::FormLayout Layout();
 
  protected:
   void Design() override;

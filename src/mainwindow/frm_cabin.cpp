@@ -44,49 +44,47 @@ FrmCabin::FrmCabin(ui::UiEnv& env, state::ProContext& pro) : Form(env, "frmCabin
   }
 }
 
+namespace {
+
+using K = ui::ControlKind;
+constexpr ui::ControlRow kRows[] = {
+    {"Image1", K::Image, 0, 0, 315, 315},
+    {"tbxCockpit", K::TextBox, 360, 0, 735, kRowHeight, "Cockpit"},
+    {"tbxATC", K::TextBox, 1560, 0, 435, kRowHeight, "ATC"},
+    {"tbxDest", K::TextBox, 2040, 0, 2835, kRowHeight, "距離 123456Km / 時計 12：34：56"},
+    {"tbx現在地時計", K::TextBox, 5460, 0, 975, kRowHeight, "12：34：56"},
+    {"tbx出発地時計", K::TextBox, 7020, 0, 975, kRowHeight, "12：34：56"},
+    {"tbxTime差", K::TextBox, 8040, 0, 1275, kRowHeight, "差 -12：34：56"},
+    {"tbxTime", K::TextBox, 9300, 0, 3255, kRowHeight, "[GMT] 予定 12：34：56 / 現在 12：34：56"},
+    {"tbxICAO出発", K::TextBox, 12960, 0, 615, kRowHeight, "RJTT"},
+    {"tbxICAO到着", K::TextBox, 13980, 0, 615, kRowHeight, "RJTT"},
+    {"button切替", K::CommandButton, 1140, 0, 375, kRowHeight, "替"},
+    {"Label2", K::Label, 5460, kLabelTop, 2535, kLabelHeight, "現在地　　　 　　　　　出発地", 7},
+    {"Label1", K::Label, 12960, kLabelTop, 1635, kLabelHeight, "出発           到着", 7},
+    {"キャレット消用", K::CommandButton, 0, 0, 255, 255, "Command1"},
+};
+
+}  // namespace
+
+ui::FormLayout FrmCabin::Layout() { return {"frmCabin", kCabinStripTwipsNarrow, kLabelTop + kLabelHeight, kRows}; }
+
 void FrmCabin::Design() {
   SetBorderStyle(ui::BorderStyle::None);
   SetCaption("");
   SetBackColor(ui::Colour::Palette(0));
   Form::Move(0, 0, kCabinStripTwipsNarrow, kLabelTop + kLabelHeight);
+  ui::ApplyLayout(*this, kRows);
 
-  Image1.Move(0, 0, 315, 315);
   Image1.SetStretch(true);
   Image1.SetPicture(DragHandlePicture());
-  struct Place {
-    ui::TextBox* box;
-    double left, width;
-    const char* text;
-  };
-  const Place places[] = {
-      {&tbxCockpit, 360, 735, "Cockpit"},
-      {&tbxATC, 1560, 435, "ATC"},
-      {&tbxDest, 2040, 2835, "距離 123456Km / 時計 12：34：56"},
-      {&tbx現在地時計, 5460, 975, "12：34：56"},
-      {&tbx出発地時計, 7020, 975, "12：34：56"},
-      {&tbxTime差, 8040, 1275, "差 -12：34：56"},
-      {&tbxTime, 9300, 3255, "[GMT] 予定 12：34：56 / 現在 12：34：56"},
-      {&tbxICAO出発, 12960, 615, "RJTT"},
-      {&tbxICAO到着, 13980, 615, "RJTT"},
-  };
-  for (const Place& p : places) {
-    p.box->Move(p.left, 0, p.width, kRowHeight);
-    p.box->SetText(p.text);
-    p.box->SetLocked(true);
+  for (ui::TextBox* box : {&tbxCockpit, &tbxATC, &tbxDest, &tbx現在地時計, &tbx出発地時計, &tbxTime差, &tbxTime,
+                           &tbxICAO出発, &tbxICAO到着}) {
+    box->SetLocked(true);
   }
-  button切替.Move(1140, 0, 375, kRowHeight);
-  button切替.SetCaption("替");
-  Label2.Move(5460, kLabelTop, 2535, kLabelHeight);
-  Label2.SetCaption("現在地　　　 　　　　　出発地");
-  Label1.Move(12960, kLabelTop, 1635, kLabelHeight);
-  Label1.SetCaption("出発           到着");
   for (ui::Label* l : {&Label1, &Label2}) {
     l->SetForeColor(ui::Colour::Palette(15));
     l->SetBackColor(ui::Colour::Palette(0));
-    l->SetFontSize(7);
   }
-  キャレット消用.Move(0, 0, 255, 255);
-  キャレット消用.SetCaption("Command1");
 }
 
 void FrmCabin::frmCabin_Form_Load() {

@@ -9,6 +9,7 @@
 #include "simlink/cabin_strip.h"
 #include "ui/command_button.h"
 #include "ui/form.h"
+#include "ui/form_layout.h"
 #include "ui/image.h"
 #include "ui/label.h"
 #include "ui/text_box.h"
@@ -53,6 +54,9 @@ class FrmCabin final : public ui::Form, public simlink::CabinStrip {
   void SetTop(int twips) override { Form::SetTop(twips); }
   void SetLeft(int twips) override { Form::SetLeft(twips); }
   int ScreenWidth() const override;
+
+ // The window's controls as designed, for checks over every form.
+  static ui::FormLayout Layout();
 
  protected:
   void Design() override;

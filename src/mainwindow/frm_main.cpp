@@ -25,6 +25,7 @@
 #include "simlink/simulator_link.h"
 #include "state/pro_context.h"
 #include "ui/event_boundary.h"
+#include "ui/form_layout.h"
 #include "ui/message_box.h"
 
 namespace vx::mainwindow {
@@ -59,52 +60,62 @@ FrmMain::FrmMain(ui::UiEnv& env, state::ProContext& pro, announce::FlightWindowO
   TimerOcumo.onTimer = [this] { EndViewpointModeWhenDone(pro_); };
 }
 
+namespace {
+
+using K = ui::ControlKind;
+constexpr double kFormWidth = 6360, kFormHeight = 5040;
+constexpr ui::ControlRow kRows[] = {
+    {"Label1", K::Label, 240, 120, 5760, 480, "VexlorPro 3", 18, true},
+    {"Image1", K::Image, 240, 720, 2400, 2400},
+    {"tbxファイル名", K::TextBox, 240, 3300, 5280, 330},
+    {"buttonFile", K::CommandButton, 5580, 3300, 420, 330, "F"},
+    {"label速度コール", K::Label, 2880, 780, 1560, 300, "速度コール"},
+    {"combo速度コール", K::ComboBox, 4500, 720, 1500, 330},
+    {"label高度コール", K::Label, 2880, 1200, 1560, 300, "高度コール"},
+    {"combo高度コール", K::ComboBox, 4500, 1140, 1500, 330},
+    {"label視点切替", K::Label, 2880, 1620, 1560, 300, "TOB 視点切替"},
+    {"combo視点切替", K::ComboBox, 4500, 1560, 1500, 330},
+    {"label時差修正", K::Label, 2880, 2040, 1560, 300, "時差修正"},
+    {"combo時差修正", K::ComboBox, 4500, 1980, 1500, 330},
+    {"labelBGM", K::Label, 2880, 2460, 1560, 300, "BGM"},
+    {"comboBGM", K::ComboBox, 4500, 2400, 1500, 330},
+    {"labelBGM繰返", K::Label, 2880, 2880, 1560, 300, "BGM 繰返"},
+    {"comboBGM繰返", K::ComboBox, 4500, 2820, 1500, 330},
+    {"buttonOcumo", K::CommandButton, 240, 3900, 1800, 495, "視点設定"},
+    {"buttonStart", K::CommandButton, 2280, 3900, 1800, 495, "Start"},
+    {"buttonExit", K::CommandButton, 4200, 3900, 1800, 495, "Exit"},
+};
+
+}  // namespace
+
+ui::FormLayout FrmMain::Layout() { return {"frmMain", kFormWidth, kFormHeight, kRows}; }
+
 void FrmMain::Design() {
   SetCaption("VEXLOR-PRO  v3.02");
   SetBorderStyle(ui::BorderStyle::FixedSingle);
-  Move(0, 0, 6360, 5040);
-  Label1.Move(240, 120, 5760, 480);
-  Label1.SetCaption("VexlorPro 3");
-  Label1.SetFontSize(18);
-  Label1.SetFontBold(true);
-  Image1.Move(240, 720, 2400, 2400);
+  Move(0, 0, kFormWidth, kFormHeight);
+  ui::ApplyLayout(*this, kRows);
   Image1.SetStretch(true);
-  tbxファイル名.Move(240, 3300, 5280, 330);
   tbxファイル名.SetLocked(true);
-  buttonFile.Move(5580, 3300, 420, 330);
-  buttonFile.SetCaption("F");
 
   struct Option {
-    ui::Label* label;
     ui::ComboBox* combo;
-    const char* caption;
     std::initializer_list<const char*> items;
     const char* text;
   };
   const Option options[] = {
-      {&label速度コール, &combo速度コール, "速度コール", {"ON", "OFF"}, "ON"},
-      {&label高度コール, &combo高度コール, "高度コール", {"ON", "OFF"}, "ON"},
-      {&label視点切替, &combo視点切替, "TOB 視点切替", {"ON", "OFF"}, "ON"},
-      {&label時差修正, &combo時差修正, "時差修正", {"ON", "OFF"}, "ON"},
-      {&labelBGM, &comboBGM, "BGM", {"MP3", "MIDI", "OFF"}, "MP3"},
-      {&labelBGM繰返, &comboBGM繰返, "BGM 繰返", {"順次", "繰返", "ランダム"}, "ランダム"},
+      {&combo速度コール, {"ON", "OFF"}, "ON"},
+      {&combo高度コール, {"ON", "OFF"}, "ON"},
+      {&combo視点切替, {"ON", "OFF"}, "ON"},
+      {&combo時差修正, {"ON", "OFF"}, "ON"},
+      {&comboBGM, {"MP3", "MIDI", "OFF"}, "MP3"},
+      {&comboBGM繰返, {"順次", "繰返", "ランダム"}, "ランダム"},
   };
-  double top = 720;
   for (const Option& o : options) {
-    o.label->Move(2880, top + 60, 1560, 300);
-    o.label->SetCaption(o.caption);
     o.combo->SetStyle(ui::ComboStyle::ListOnly);
-    o.combo->Move(4500, top, 1500, 330);
     for (const char* item : o.items) o.combo->AddItem(item);
     o.combo->SetText(o.text);
-    top += 420;
   }
-  buttonOcumo.Move(240, 3900, 1800, 495);
-  buttonOcumo.SetCaption("視点設定");
-  buttonStart.Move(2280, 3900, 1800, 495);
-  buttonStart.SetCaption("Start");
-  buttonExit.Move(4200, 3900, 1800, 495);
-  buttonExit.SetCaption("Exit");
   TimerOcumo.SetInterval(500);
 }
 

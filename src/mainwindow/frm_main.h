@@ -9,6 +9,7 @@
 #include "ui/combo_box.h"
 #include "ui/command_button.h"
 #include "ui/form.h"
+#include "ui/form_layout.h"
 #include "ui/image.h"
 #include "ui/label.h"
 #include "ui/text_box.h"
@@ -68,6 +69,9 @@ class FrmMain final : public ui::Form, public announce::MainWindowLink {
   // key sequence.
   void RestoreWindowState() override { SetWindowState(ui::WindowState::Normal); }
   void ClearKeySequence() override;
+
+ // The window's controls as designed, for checks over every form.
+  static ui::FormLayout Layout();
 
  protected:
   void Design() override;

@@ -25,20 +25,27 @@ FrmPass::FrmPass(ui::UiEnv& env, state::ProContext& pro, ui::Form& next, platfor
   onMouseDown = [this](const ui::MouseArgs&) { StartWindowDrag(); };
 }
 
+namespace {
+
+using K = ui::ControlKind;
+constexpr double kFormWidth = 4800, kFormHeight = 2400;
+constexpr ui::ControlRow kRows[] = {
+    {"Label3", K::Label, 240, 360, 900, 300, "機長名"},
+    {"tbxUserName", K::TextBox, 1200, 300, 3120, 360, kDefaultCaptainName},
+    {"Label4", K::Label, 240, 1560, 900, 300, "v3.02"},
+    {"buttonStart", K::CommandButton, 1200, 960, 1455, 495, "START"},
+    {"buttonExit", K::CommandButton, 2865, 960, 1455, 495, "Exit"},
+};
+
+}  // namespace
+
+ui::FormLayout FrmPass::Layout() { return {"frmPass", kFormWidth, kFormHeight, kRows}; }
+
 void FrmPass::Design() {
   SetCaption("VexlorPro");
   SetBorderStyle(ui::BorderStyle::FixedDialog);
-  Move(0, 0, 4800, 2400);
-  Label3.Move(240, 360, 900, 300);
-  Label3.SetCaption("機長名");
-  tbxUserName.Move(1200, 300, 3120, 360);
-  tbxUserName.SetText(kDefaultCaptainName);
-  Label4.Move(240, 1560, 900, 300);
-  Label4.SetCaption("v3.02");
-  buttonStart.Move(1200, 960, 1455, 495);
-  buttonStart.SetCaption("START");
-  buttonExit.Move(2865, 960, 1455, 495);
-  buttonExit.SetCaption("Exit");
+  Move(0, 0, kFormWidth, kFormHeight);
+  ui::ApplyLayout(*this, kRows);
 }
 
 void FrmPass::frmPass_Form_Load() {

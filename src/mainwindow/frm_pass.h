@@ -6,6 +6,7 @@
 
 #include "ui/command_button.h"
 #include "ui/form.h"
+#include "ui/form_layout.h"
 #include "ui/label.h"
 #include "ui/text_box.h"
 
@@ -33,6 +34,9 @@ class FrmPass final : public ui::Form {
   ui::Label Label4{*this, "Label4"};
   ui::CommandButton buttonStart{*this, "buttonStart"};
   ui::CommandButton buttonExit{*this, "buttonExit"};
+
+ // The window's controls as designed, for checks over every form.
+  static ui::FormLayout Layout();
 
  protected:
   void Design() override;
