@@ -67,32 +67,22 @@ int main(int argc, char** argv) {
   mainwindow::VexlorProWindows windows{env, pro, frmSound, instanceLock,
                                        QCoreApplication::applicationDirPath().toStdString()};
 
-  // The windows of the flight; those not built yet are stand-ins.
+  // The windows of the flight beside the program's own; those not built yet are stand-ins.
   using announce::FlightForm;
-  announce::StandInForm help{env, "frmHelp", "Help"};
-  announce::StandInForm pushback{env, "frmPB", "Push Back"};
-  announce::StandInForm voice{env, "frm音声設定", "音声設定"};
-  announce::StandInForm keySettings{env, "frmキー設定", "キー設定"};
   announce::StandInForm tob{env, "frmTOB", "TOB"};
   announce::StandInForm arrivalGate{env, "frmArvGate", "到着ゲート"};
   announce::StandInAutoPauseNotice autoPause{env, pro};
-  announce::FlightFormSet flightForms;
-  flightForms.Set(FlightForm::frmHelp, help);
-  flightForms.Set(FlightForm::frmPB, pushback);
-  flightForms.Set(FlightForm::frm音声設定, voice);
-  flightForms.Set(FlightForm::frmキー設定, keySettings);
-  flightForms.Set(FlightForm::frmCabin, windows.frmCabin);
-  flightForms.Set(FlightForm::frmTOB, tob);
-  pro.engine.flightForms = &flightForms;
+  windows.flightForms.Set(FlightForm::frmTOB, tob);
   pro.sim.autoPauseNotice = &autoPause;
 
-  // What the key handler works on: the windows Esc closes, the windows of B-B, and the
-  // windows that take typed input.
+  // What the key handler works on besides the program's own windows: the windows of B-B,
+  // closed by Esc last and taking typed input.
   state::KeyWindows& keyWindows = pro.main.keyWindows;
   keyWindows.frmTOB = &tob;
   keyWindows.frmArvGate = &arrivalGate;
-  keyWindows.closedByEsc = {&help, &pushback, &keySettings, &voice, &tob};
-  keyWindows.typedInput = {&keySettings, &voice, &tob, &arrivalGate};
+  keyWindows.closedByEsc.push_back(&tob);
+  keyWindows.typedInput.push_back(&tob);
+  keyWindows.typedInput.push_back(&arrivalGate);
 
   return mainwindow::RunVexlorPro(env, windows);
 }

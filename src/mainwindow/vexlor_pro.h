@@ -2,13 +2,21 @@
 // The windows of the main program and how they hang together: the start-up window shows
 // the main window; the cabin strip is the progress tick's strip; the cabin attendant
 // window serves the briefing sheet. RunVexlorPro runs the program from its start-up
-// window to its end.
+// window to its end. The settings windows and the help panel are the flight's windows of
+// requests 51 to 54 as well as the main window's; the program adds the briefing sheet.
 #include <filesystem>
 
+#include "announce/flight_form_set.h"
 #include "briefing/frm_ca.h"
+#include "briefing/frm_pb.h"
+#include "briefing/frm_tset.h"
+#include "briefing/frm_voice_settings.h"
 #include "mainwindow/frm_cabin.h"
+#include "mainwindow/frm_help.h"
+#include "mainwindow/frm_key_settings.h"
 #include "mainwindow/frm_main.h"
 #include "mainwindow/frm_pass.h"
+#include "mainwindow/frm_ver.h"
 
 namespace vx::platform {
 class InstanceLock;
@@ -26,10 +34,18 @@ struct VexlorProWindows {
   VexlorProWindows(const VexlorProWindows&) = delete;
   VexlorProWindows& operator=(const VexlorProWindows&) = delete;
 
+  FrmVer frmVer;
   FrmMain frmMain;
   FrmPass frmPass;
   FrmCabin frmCabin;
   briefing::FrmCA frmCA;
+  FrmHelp frmHelp;
+  Frmキー設定 frmキー設定;
+  briefing::FrmPB frmPB;
+  briefing::Frm音声設定 frm音声設定;
+  briefing::FrmTSet frmTSet;
+  // The windows the flight and the main window open by name (pro.engine.flightForms).
+  announce::FlightFormSet flightForms;
 };
 
 // Shows the start-up window and runs the program's events until it ends; the exit code.

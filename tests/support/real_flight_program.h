@@ -1,8 +1,9 @@
 #pragma once
 // The main program's flight as it runs for real: the machine's clock, the Qt event pump,
 // SDL sound, the process launcher, the simulator link to a running fs-standin, the flight
-// window and stand-ins for the windows of the flight; its base folder holds a call-out
-// program that ends at once. For the integration tests and the CPU measurement.
+// window, the help panel and stand-ins for the other windows of the flight; its base
+// folder holds a call-out program that ends at once. For the integration tests and the
+// CPU measurement.
 #include <chrono>
 #include <filesystem>
 #include <functional>
@@ -12,6 +13,7 @@
 #include "announce/frm_sound.h"
 #include "composition/system_services.h"
 #include "composition/system_sound.h"
+#include "mainwindow/frm_help.h"
 #include "platform/addon_link.h"
 #include "platform/qt_event_pump.h"
 #include "state/pro_context.h"
@@ -45,7 +47,7 @@ struct RealFlightProgram {
   announce::FlightFormSet forms;
   announce::StandInForm cabin{env, "frmCabin", "Cabin"};
   announce::StandInForm tob{env, "frmTOB", "TOB"};
-  announce::StandInForm help{env, "frmHelp", "Help"};
+  mainwindow::FrmHelp help{env, pro};
   std::unique_ptr<announce::FrmSound> window;
 };
 
