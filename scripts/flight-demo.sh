@@ -70,7 +70,8 @@ if [ "$AUTO" = 0 ]; then
   cat <<EOF
 VexlorPro is running on the sample installation ($BASE); the aircraft stands at a gate at
 Tokyo Haneda. Type the captain's name and press START, then press Start in the main window.
-Close the briefing sheet (TOB, its 閉じる button); then type C A 0 anywhere on the desktop:
+Sign the briefing sheet ("Takeoff Briefing": Captain Signature, Yes, OK); then type C A 0
+anywhere on the desktop:
 the boarding guidance plays.
 The same keys can come from the simulator stand-in:  $STANDIN ctl key C A 0
 Close VexlorPro's main window to end; the stand-in stops with it.

@@ -67,21 +67,26 @@ int main(int argc, char** argv) {
   mainwindow::VexlorProWindows windows{env, pro, frmSound, instanceLock,
                                        QCoreApplication::applicationDirPath().toStdString()};
 
-  // The windows of the flight beside the program's own; those not built yet are stand-ins.
-  using announce::FlightForm;
-  announce::StandInForm tob{env, "frmTOB", "TOB"};
+  // The windows of the flight and of the briefing sheet that are not built yet: stand-ins.
   announce::StandInForm arrivalGate{env, "frmArvGate", "到着ゲート"};
   announce::StandInAutoPauseNotice autoPause{env, pro};
-  windows.flightForms.Set(FlightForm::frmTOB, tob);
   pro.sim.autoPauseNotice = &autoPause;
+  announce::StandInForm fuel{env, "frmFuelTank", "給油"};
+  announce::StandInForm airlinesDomestic{env, "frm会社国内線", "航空会社（国内）"};
+  announce::StandInForm airlinesInternational{env, "frm会社国際線", "航空会社（国際）"};
+  announce::StandInForm airportsDomestic{env, "frm国内線", "空港（国内）"};
+  announce::StandInForm airportsInternational{env, "frm国際線", "空港（国際）"};
+  briefing::TobDialogs& tobDialogs = windows.frmTOB.dialogs;
+  tobDialogs.frmFuelTank = &fuel;
+  tobDialogs.frm会社国内線 = &airlinesDomestic;
+  tobDialogs.frm会社国際線 = &airlinesInternational;
+  tobDialogs.frm国内線 = &airportsDomestic;
+  tobDialogs.frm国際線 = &airportsInternational;
 
-  // What the key handler works on besides the program's own windows: the windows of B-B,
-  // closed by Esc last and taking typed input.
+  // What the key handler works on besides the program's own windows: the arrival gate
+  // prompt of B-B, which takes typed input.
   state::KeyWindows& keyWindows = pro.main.keyWindows;
-  keyWindows.frmTOB = &tob;
   keyWindows.frmArvGate = &arrivalGate;
-  keyWindows.closedByEsc.push_back(&tob);
-  keyWindows.typedInput.push_back(&tob);
   keyWindows.typedInput.push_back(&arrivalGate);
 
   return mainwindow::RunVexlorPro(env, windows);

@@ -1,14 +1,15 @@
 #pragma once
 // The windows of the main program and how they hang together: the start-up window shows
 // the main window; the cabin strip is the progress tick's strip; the cabin attendant
-// window serves the briefing sheet. RunVexlorPro runs the program from its start-up
-// window to its end. The settings windows and the help panel are the flight's windows of
-// requests 51 to 54 as well as the main window's; the program adds the briefing sheet.
+// window and the briefing sheet serve the flight's set-up. The settings windows and the help
+// panel are the flight's windows of requests 51 to 54 as well as the main window's.
+// RunVexlorPro runs the program from its start-up window to its end.
 #include <filesystem>
 
 #include "announce/flight_form_set.h"
 #include "briefing/frm_ca.h"
 #include "briefing/frm_pb.h"
+#include "briefing/frm_tob.h"
 #include "briefing/frm_tset.h"
 #include "briefing/frm_voice_settings.h"
 #include "mainwindow/frm_cabin.h"
@@ -39,6 +40,9 @@ struct VexlorProWindows {
   FrmPass frmPass;
   FrmCabin frmCabin;
   briefing::FrmCA frmCA;
+  // The take-off briefing sheet; its cabin attendant button opens frmCA, the program puts
+  // its other windows into frmTOB.dialogs.
+  briefing::FrmTOB frmTOB;
   FrmHelp frmHelp;
   Frmキー設定 frmキー設定;
   briefing::FrmPB frmPB;

@@ -16,7 +16,35 @@ struct TobBriefingValues {
   std::string AircraftTypeText;        // such as "04 B75/76 2 Engines"
   std::int16_t AircraftTypeCode = 0;   // 0 the add-on 767, 1 to 9 the other types
   std::string FlightNumber;
+  // The take-off runway as chosen on the sheet: first digit "0" to "3", second digit "0"
+  // to "9", side word ("ライト(R)", "レフト(L)", "センター(C)" or another text); set by
+  // the sheet's commit.
+  std::string TakeoffRunwayDigit1;
+  std::string TakeoffRunwayDigit2;
+  std::string TakeoffRunwaySide;
   std::string TakeoffRunway;  // two digits and "L", "R", "C" or "N", such as "16R"
+  // The weather at the aircraft as the sheet showed it when committed (texts as shown).
+  std::string WindDirectionText;   // "000" to "360"
+  std::string WindSpeedText;       // knots
+  std::string TemperatureText;     // degrees, may be negative
+  std::string DewPointText;
+  std::string TurbulenceText;      // "--", "時々", "弱", "中", "強", "最悪"
+  std::string QnhInHgText;         // inches of mercury x 100, four digits
+  std::string QnhHpaText;          // hPa, four digits
+  std::string WeatherWordText;     // "快晴", "晴", "曇り", "雨", "雪"
+  std::string RainTypeText;        // "雨", "雪", "--"
+  std::string RainRateText;        // "--", "微", "小", "中", "強", "暴"
+  std::string LowCloudTopText;     // feet, "#,##0"
+  std::string LowCloudBaseText;
+  std::string LowCloudCoverText;   // eighths, such as "3/8"
+  std::string HighCloudTopText;
+  std::string HighCloudBaseText;
+  std::string HighCloudCoverText;
+  std::string StormTopText;
+  std::string StormBaseText;
+  std::string StormCoverText;
+  std::string WindAngleText;       // wind to the runway in signed degrees, such as "+12"
+  std::string WindWordText;        // such as "やや右よりの風", "ライトクロス"
   std::int16_t FlipBoardOn = 0;        // 1: show the split-flap departure board
   std::int16_t DepartureGate = 0;
   std::int16_t DepartureAesFlag = 0;
@@ -40,7 +68,6 @@ struct TobBriefingValues {
   std::int16_t MinimumAltitude = 0;
   std::int16_t ApproachingMinimumAltitude = 0;
   std::int16_t AircraftHeight = 0;  // height above ground when the briefing was signed
-
 };
 
 // Local and GMT clock of one briefing event: 0 scheduled departure, 1 scheduled
@@ -106,6 +133,13 @@ struct BriefingState {
   std::array<std::int32_t, 12> DepartureFuel{};
   std::string SelectedAirlineIndex = "0";  // `AirlineTable` slot as decimal text
   std::int16_t SpecialEngineSoundOn = 0;
+  // 1 when the special engine recording "\Wav\himitu\ravikGE.wav" exists (set by each
+  // loading of the briefing sheet).
+  std::int16_t SpecialEngineSoundAvailable = 0;
+  // Which route entry an airport picker opened from the sheet sets: 0 departure, 1 arrival.
+  std::int16_t AirportSide = 0;
+  // -1 while the briefing sheet is loading or open, 0 when it has closed.
+  std::int16_t DialogOpenFlag = 0;
   PushbackValues PushbackSettings;
   TimingValues TimingSettings;
   std::array<std::int16_t, 31> VolumeSettings{10, 10, 10, 10, 10, 10, 10, 10, 10, 10, 10,

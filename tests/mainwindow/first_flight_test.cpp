@@ -44,7 +44,7 @@ using namespace std::chrono_literals;
 // Where the windows' controls are, in pixels from the window's top left (15 twips each).
 constexpr int kNameBoxX = 184, kNameBoxY = 32;      // frmPass.tbxUserName
 constexpr int kStartX = 212, kStartY = 276;         // frmMain.buttonStart
-constexpr int kCloseX = 192, kCloseY = 54;          // the stand-in windows' buttonClose
+constexpr int kSignX = 746, kSignY = 574;           // frmTOB.buttonOK, "Captain Signature"
 
 struct TimelineEntry {
   double t = 0;
@@ -288,15 +288,24 @@ TEST_F(FirstFlightTest, TheCaptainStartsTheFlightAndCA0PlaysTheBoardingGuidance)
   }
   ASSERT_TRUE(flightWindow) << "the flight window did not open";
 
-  // The briefing sheet takes typed input: the flight's keys work once it is closed.
+  // The briefing sheet takes typed input: the flight's keys work once the captain has
+  // signed it (Yes to "ＴＯＢ確定", OK to the time prompt on the ground).
   for (int attempt = 0; attempt < 3; ++attempt) {
-    const auto tob = desktop->WaitForWindow("TOB", 10s);
+    const auto tob = desktop->WaitForWindow("Takeoff Briefing", 10s);
     if (!tob) break;
     desktop->Raise(tob);
-    desktop->Click(tob, kCloseX, kCloseY);
-    Await([&] { return desktop->FindWindow("TOB") == 0; }, 3s);
+    desktop->Click(tob, kSignX, kSignY);
+    for (const char* title : {"ＴＯＢ確定", "時刻設定"}) {
+      const auto box = desktop->WaitForWindow(title, 5s);
+      if (!box) break;
+      desktop->Focus(box);
+      std::this_thread::sleep_for(150ms);
+      desktop->Type(XK_Return);
+      Await([&] { return desktop->FindWindow(title) == 0; }, 3s);
+    }
+    Await([&] { return desktop->FindWindow("Takeoff Briefing") == 0; }, 3s);
   }
-  ASSERT_EQ(desktop->FindWindow("TOB"), 0u) << "the briefing sheet stayed open";
+  ASSERT_EQ(desktop->FindWindow("Takeoff Briefing"), 0u) << "the briefing sheet stayed open";
 
   // C, A, 0 typed while another program's window has the focus.
   auto typist = test::X11Typist::Open();

@@ -1,9 +1,9 @@
 #pragma once
 // The main program's flight as it runs for real: the machine's clock, the Qt event pump,
 // SDL sound, the process launcher, the simulator link to a running fs-standin, the flight
-// window, the help panel and stand-ins for the other windows of the flight; its base
-// folder holds a call-out program that ends at once. For the integration tests and the
-// CPU measurement.
+// window, the briefing sheet, the help panel and stand-ins for the other windows of the
+// flight; its base folder holds a call-out program that ends at once. For the integration
+// tests and the CPU measurement.
 #include <chrono>
 #include <filesystem>
 #include <functional>
@@ -11,6 +11,7 @@
 
 #include "announce/flight_form_set.h"
 #include "announce/frm_sound.h"
+#include "briefing/frm_tob.h"
 #include "composition/system_services.h"
 #include "composition/system_sound.h"
 #include "mainwindow/frm_help.h"
@@ -46,7 +47,7 @@ struct RealFlightProgram {
   state::ProContext pro;
   announce::FlightFormSet forms;
   announce::StandInForm cabin{env, "frmCabin", "Cabin"};
-  announce::StandInForm tob{env, "frmTOB", "TOB"};
+  briefing::FrmTOB tob{env, pro};
   mainwindow::FrmHelp help{env, pro};
   std::unique_ptr<announce::FrmSound> window;
 };
