@@ -7,6 +7,7 @@
 #include "platform/event_pump.h"
 #include "runtime/numbers.h"
 #include "state/pro_context.h"
+#include "ui/scope_guard.h"
 
 namespace vx::briefing {
 namespace {
@@ -107,6 +108,7 @@ void FrmPB::Design() {
 }
 
 void FrmPB::frmPB_Form_Load() {
+  pro_.flight.PushbackFormOpenFlag = true;
   state::PushbackValues& pb = pro_.briefing.PushbackSettings;
   if (pro_.briefing.TobBriefing.DepartureAesFlag == 1) {
     pb.pushbackOn = 0;
@@ -204,6 +206,7 @@ void FrmPB::frmPB_buttonOK_Click() {
 }
 
 void FrmPB::frmPB_Form_Unload() {
+  ui::ScopeGuard clearFlag([this] { pro_.flight.PushbackFormOpenFlag = false; });
   if (pro_.briefing.PushbackFormFromFlight) announce::BringSimulatorToFront(pro_);
   state::PushbackValues& pb = pro_.briefing.PushbackSettings;
   pb.cockpitConversation = radioCockpitON.Value() ? 1 : 0;

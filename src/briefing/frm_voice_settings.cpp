@@ -10,6 +10,7 @@
 #include "platform/event_pump.h"
 #include "runtime/numbers.h"
 #include "state/pro_context.h"
+#include "ui/scope_guard.h"
 
 namespace vx::briefing {
 namespace {
@@ -162,6 +163,8 @@ void Frm音声設定::Design() {
 }
 
 void Frm音声設定::frm音声設定_Form_Load() {
+  pro_.briefing.DialogOpenFlag = -1;
+  pro_.flight.VoiceFormOpenFlag = true;
   const state::BriefingState& b = pro_.briefing;
   for (const VolumeControl& v : kVolumeControls) VolumeCombo(v).SetText(LevelText(b.VolumeSettings[v.index]));
   tbx風切音IAS.SetText(runtime::IntText(b.GearWindIas));
@@ -184,6 +187,11 @@ void Frm音声設定::frm音声設定_buttonDefault_Click() {
 void Frm音声設定::frm音声設定_buttonOK_Click() { Unload(); }
 
 void Frm音声設定::frm音声設定_Form_Unload() {
+  // Both flags are cleared however the unload ends.
+  ui::ScopeGuard clearFlags([this] {
+    pro_.flight.VoiceFormOpenFlag = false;
+    pro_.briefing.DialogOpenFlag = 0;
+  });
   auto& pump = *pro_.svc.pump;
   if (pro_.briefing.VoiceFormFromFlight) announce::BringSimulatorToFront(pro_);
   state::BriefingState& b = pro_.briefing;

@@ -132,12 +132,14 @@ void FrmHelp::Design() {
 
 void FrmHelp::frmHelp_Form_Load() {
   flightAtLoad_ = pro_.engine.FlightId;
+  pro_.flight.HelpOpenFlag = true;
   pro_.engine.AnnounceAbort = false;
   pro_.svc.pump->Pump();
 }
 
 void FrmHelp::frmHelp_Form_Unload() {
   if (pro_.main.HelpFromFlight) announce::BringSimulatorToFront(pro_);
+  pro_.flight.HelpOpenFlag = false;
   pro_.svc.pump->Pump();
 }
 

@@ -5,6 +5,7 @@
 #include "platform/event_pump.h"
 #include "runtime/numbers.h"
 #include "state/pro_context.h"
+#include "ui/scope_guard.h"
 
 namespace vx::mainwindow {
 namespace {
@@ -67,6 +68,8 @@ void Frmキー設定::Design() {
 }
 
 void Frmキー設定::frmキー設定_Form_Load() {
+  pro_.briefing.DialogOpenFlag = -1;
+  pro_.flight.KeyFormOpenFlag = true;
   const state::MainState& m = pro_.main;
   tbxSpace.SetText(runtime::IntText(m.VolumeKeyCode));
   tbxA.SetText(runtime::IntText(m.CommandKeyA));
@@ -101,6 +104,11 @@ void Frmキー設定::frmキー設定_buttonOK_Click() {
 }
 
 void Frmキー設定::frmキー設定_Form_Unload() {
+  // Both flags are cleared however the unload ends.
+  ui::ScopeGuard clearFlags([this] {
+    pro_.flight.KeyFormOpenFlag = false;
+    pro_.briefing.DialogOpenFlag = 0;
+  });
   if (pro_.main.KeyFormFromFlight) announce::BringSimulatorToFront(pro_);
   state::MainState& m = pro_.main;
   briefing::TypedNumbers typed(Caption());

@@ -274,6 +274,8 @@ TEST_F(MenusTest, KeySettingsKeepCodesThatAreNotWholeNumbersFrom1To254) {
       form.Unload(ui::UnloadMode::ControlMenu);
     }
     EXPECT_FALSE(form.Loaded());
+    EXPECT_EQ(p.pro.briefing.DialogOpenFlag, 0);
+    EXPECT_FALSE(p.pro.flight.KeyFormOpenFlag);
     EXPECT_EQ(p.pro.main.CommandKeyA, r.keyA);
     EXPECT_EQ(p.pro.main.CommandKeyB, r.keyB);
     EXPECT_EQ(p.ui.boxes.PendingExpectations(), 0u);
@@ -286,6 +288,8 @@ TEST_F(MenusTest, TheKeyHookIgnoresEveryKeyWhileTheKeySettingsAreOpen) {
   p.TypeKeys({C, A, D(2), kEsc});
   EXPECT_EQ(p.pro.engine.AnnounceRequest, 0);
   ASSERT_TRUE(windows.frmキー設定.Loaded());
+  EXPECT_EQ(p.pro.briefing.DialogOpenFlag, -1);
+  EXPECT_TRUE(p.pro.flight.KeyFormOpenFlag);
   windows.frmキー設定.buttonOK.PerformClick();
   p.TypeKeys({C, A, D(2)});
   EXPECT_EQ(p.pro.engine.AnnounceRequest, 12);
