@@ -1,22 +1,57 @@
-// The call-out program as far as it is built: its window, its settings file written
-// with the defaults when missing, and its end when the main program deletes that file.
+// VexlorEXP: the call-out program, on the machine's own services.
 #include <QApplication>
-#include <QTimer>
 #include <QWidget>
+#include <cstdlib>
+#include <string>
 
-#include "companion/companion_window.h"
-#include "datafiles/exp_settings_file.h"
-#include "platform/paths.h"
+#include "callout/frm_exp.h"
+#include "composition/system_services.h"
+#include "composition/system_sound.h"
+#include "platform/instance_lock.h"
+#include "state/exp_context.h"
+#include "ui/program_loop.h"
+#include "ui/qt_file_dialogs.h"
+#include "ui/qt_message_boxes.h"
+#include "ui/qt_popup_menus.h"
+
+using namespace vx;
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
-  const vx::platform::Paths paths(vx::companion::ProgramBaseFolder());
-  const auto settings = paths.Under("\\vexlorEXP.cfg");
-  if (!vx::platform::FileExists(settings)) vx::datafiles::WriteDefaultVexlorExpCfgFile(settings);
 
-  QWidget window;
-  window.setWindowTitle("VexlorEXP");
-  QTimer poll;
-  vx::companion::RunUntilControlFileGone(window, settings, 1007, nullptr, poll);
-  return app.exec();
+  ui::QtMessageBoxes boxes{"VexlorEXP"};
+  ui::QtFileDialogs fileDialogs;
+  ui::QtPopupMenus popups;
+  composition::SystemOptions options;
+  options.programName = "VexlorEXP";
+  composition::SystemServices system{options, boxes, fileDialogs, popups};
+  system.pump.AttachMainLoop();
+
+  // The played timeline of the run, for checking what the program did: $VX_EXP_TIMELINE
+  // names its file.
+  const char* timelineFile = std::getenv("VX_EXP_TIMELINE");
+  composition::SystemSound sound{system.clock, {}, timelineFile ? timelineFile : ""};
+
+  state::ExpContext exp;
+  system.Fill(exp.svc);
+  sound.Fill(exp.svc);
+  exp.boxes = &boxes;
+  exp.ui = &system.env;
+
+  platform::FileInstanceLock instanceLock{platform::DefaultInstanceLockFile("VexlorEXP")};
+  callout::FrmExp frmExp{system.env, exp, instanceLock, QCoreApplication::applicationDirPath().toStdString()};
+
+  // Started by the main program without the focus, the window does not take it.
+  const char* noFocus = std::getenv("VX_NO_FOCUS");
+  const bool keepFocus = noFocus && std::string(noFocus) == "1";
+  return ui::RunProgram(system.env, [&] {
+    if (keepFocus) {
+      frmExp.Load();
+      if (QWidget* window = frmExp.Window()) {
+        window->setAttribute(Qt::WA_ShowWithoutActivating);
+        window->setWindowFlag(Qt::WindowDoesNotAcceptFocus);
+      }
+    }
+    frmExp.Start();
+  });
 }

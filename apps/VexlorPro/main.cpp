@@ -8,6 +8,7 @@
 #include "announce/flight_form_set.h"
 #include "announce/frm_sound.h"
 #include "composition/pro_context_wiring.h"
+#include "mainwindow/frm_prompts.h"
 #include "mainwindow/vexlor_pro.h"
 #include "platform/addon_link.h"
 #include "platform/forwarded_key_inbox.h"
@@ -67,10 +68,16 @@ int main(int argc, char** argv) {
   mainwindow::VexlorProWindows windows{env, pro, frmSound, instanceLock,
                                        QCoreApplication::applicationDirPath().toStdString()};
 
-  // The windows of the flight and of the briefing sheet that are not built yet: stand-ins.
-  announce::StandInForm arrivalGate{env, "frmArvGate", "到着ゲート"};
-  announce::StandInAutoPauseNotice autoPause{env, pro};
+  // The windows of the flight that the main program's window set does not hold.
+  using announce::FlightForm;
+  mainwindow::FrmArvGate arrivalGate{env, pro};
+  mainwindow::FrmAutoPause autoPause{env, pro};
+  mainwindow::FrmCPAnounce captainGreeting{env, pro};
+  mainwindow::FrmMileage mileage{env, pro};
+  windows.flightForms.Set(FlightForm::frmCPAnounce, captainGreeting);
+  windows.flightForms.Set(FlightForm::frmマイル達成, mileage);
   pro.sim.autoPauseNotice = &autoPause;
+  // The briefing sheet's windows that are not put in yet: stand-ins.
   announce::StandInForm fuel{env, "frmFuelTank", "給油"};
   announce::StandInForm airlinesDomestic{env, "frm会社国内線", "航空会社（国内）"};
   announce::StandInForm airlinesInternational{env, "frm会社国際線", "航空会社（国際）"};
@@ -84,10 +91,11 @@ int main(int argc, char** argv) {
   tobDialogs.frm国際線 = &airportsInternational;
 
   // What the key handler works on besides the program's own windows: the arrival gate
-  // prompt of B-B, which takes typed input.
+  // prompt of B-B and the captain's greeting prompt, which take typed input.
   state::KeyWindows& keyWindows = pro.main.keyWindows;
   keyWindows.frmArvGate = &arrivalGate;
   keyWindows.typedInput.push_back(&arrivalGate);
+  keyWindows.typedInput.push_back(&captainGreeting);
 
   return mainwindow::RunVexlorPro(env, windows);
 }

@@ -4,6 +4,7 @@
 #include <cerrno>
 #include <cstdlib>
 #include <fstream>
+#include <limits>
 #include <sstream>
 
 #include "platform/sim_variable_area.h"
@@ -43,6 +44,15 @@ bool ParseDouble(const std::string& s, double& out) {
   out = std::strtod(s.c_str(), &end);
   return *end == 0;
 }
+
+// The values a variable of `size` bytes holds: unsigned or signed, as either is written.
+bool FitsSize(long long value, long long size) {
+  const long long low = -(1LL << (8 * size - 1));
+  const long long high = (1LL << (8 * size)) - 1;
+  return value >= low && value <= high;
+}
+
+bool IsVariableSize(long long size) { return size == 1 || size == 2 || size == 4; }
 
 const char* StatusText(std::uint8_t status) {
   switch (static_cast<platform::SimEntryStatus>(status)) {
@@ -90,6 +100,12 @@ class Ctl {
             " scale FACTOR | advance SECONDS | key KEY... | stop\n";
     return 2;
   }
+  // An offset the wire can carry; anything else is outside the area by far.
+  bool Addressable(long long offset) {
+    if (offset >= 0 && offset <= std::numeric_limits<std::int32_t>::max()) return true;
+    err_ << "fs-standin ctl: " << StatusText(static_cast<std::uint8_t>(platform::SimEntryStatus::OutsideArea)) << "\n";
+    return false;
+  }
   int Get(long long offset, long long size);
   int Set(long long offset, long long size, long long value);
   int Log();
@@ -134,6 +150,11 @@ int Ctl::Run(const std::vector<std::string>& args) {
 }
 
 int Ctl::Get(long long offset, long long size) {
+  if (!IsVariableSize(size)) {
+    err_ << "fs-standin ctl: get reads a variable of 1, 2 or 4 bytes, not " << size << "\n";
+    return 2;
+  }
+  if (!Addressable(offset)) return 1;
   simwire::Writer w = Begin(Type::Batch);
   w.U32(1);
   w.U8(simwire::kRead);
@@ -156,6 +177,16 @@ int Ctl::Get(long long offset, long long size) {
 }
 
 int Ctl::Set(long long offset, long long size, long long value) {
+  if (!IsVariableSize(size)) {
+    err_ << "fs-standin ctl: set writes a variable of 1, 2 or 4 bytes, not " << size << "\n";
+    return 2;
+  }
+  if (!FitsSize(value, size)) {
+    err_ << "fs-standin ctl: " << value << " does not fit in " << size << (size == 1 ? " byte" : " bytes")
+         << " (" << -(1LL << (8 * size - 1)) << " to " << (1LL << (8 * size)) - 1 << ")\n";
+    return 2;
+  }
+  if (!Addressable(offset)) return 1;
   simwire::Writer w = Begin(Type::Batch);
   w.U32(1);
   w.U8(simwire::kWrite);

@@ -6,6 +6,8 @@
 #include <cstdlib>
 #include <sstream>
 
+#include "sim_clock.h"
+
 namespace vx::standin {
 namespace {
 
@@ -42,6 +44,7 @@ bool ParseScriptTime(std::string_view text, double& seconds) {
     if (colon == std::string_view::npos) break;
     text.remove_prefix(colon + 1);
   }
+  if (total > kMaxAdvanceSeconds) return false;
   seconds = total;
   return true;
 }
@@ -93,6 +96,11 @@ bool FlightScript::Parse(std::string_view text, FlightScript& out, std::string& 
       if (!field) return fail("unknown value \"" + name + "\"");
       double value;
       if (!ParseNumber(valueText, value)) return fail("bad number \"" + valueText + "\" for " + name);
+      if (value < field->lowest || value > field->highest) {
+        std::ostringstream range;
+        range << name << " takes " << field->lowest << " to " << field->highest << ", not " << valueText;
+        return fail(range.str());
+      }
       for (Track& t : s.tracks_) {
         if (t.field == field) t.points.push_back({time, value});
       }

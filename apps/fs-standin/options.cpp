@@ -84,8 +84,8 @@ bool ParseOptions(const std::vector<std::string>& args, const CivilTime& now, Op
       }
       o.sim.gmtMinusLocalMinutes = static_cast<int>(n);
     } else if (a == "--time-scale") {
-      if (!ToDouble(v, d) || d < 0) {
-        error = "--time-scale takes a number of 0 or more";
+      if (!ToDouble(v, d) || !(d >= 0 && d <= kMaxTimeScale)) {
+        error = "--time-scale takes a number from 0 to 1000";
         return false;
       }
       o.sim.timeScale = d;

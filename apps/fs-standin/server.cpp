@@ -237,11 +237,10 @@ bool Server::Handle(Connection& c, const std::uint8_t* data, std::size_t size) {
       const double value = r.F64();
       if (!r.Ok()) return false;
       sim_.Update(RealSeconds());
-      const bool ok = std::isfinite(value) && value >= 0 && what <= 1;
-      if (ok && what == 0) sim_.SetTimeScale(value);
-      if (ok && what == 1) sim_.AdvanceTime(value);
+      std::string message = "unknown time command";
+      const bool ok = (what == 0 && sim_.SetTimeScale(value, message)) || (what == 1 && sim_.AdvanceTime(value, message));
       w.U8(ok ? 1 : 0);
-      w.Str(ok ? "" : "a time value is a number of 0 or more");
+      w.Str(ok ? "" : message);
       break;
     }
     case Type::Stop:

@@ -20,6 +20,11 @@ bool ParseCivilTime(std::string_view text, CivilTime& out);
 std::int64_t CivilToSeconds(const CivilTime& t);
 CivilTime SecondsToCivil(std::int64_t seconds);
 
+// Beyond these the clock's seconds would leave the range its variables and logs are
+// written from: a thousand times real time, one jump or script time of at most a year.
+inline constexpr double kMaxTimeScale = 1000;
+inline constexpr double kMaxAdvanceSeconds = 366.0 * 86400;
+
 class SimClock {
  public:
   SimClock(CivilTime localStart, int gmtMinusLocalMinutes, double scale)

@@ -69,8 +69,10 @@ void ApplyCloudCover(FieldTarget& t, double eighths) {
 }
 
 void ApplyLatitude(FieldTarget& t, double deg) { SetInt64(t.area, 0x0560, deg / kLatitudeDegreesPerUnit * kTwo32); }
+// The full circle spans the 64-bit value, so 180 east is 180 west.
 void ApplyLongitude(FieldTarget& t, double deg) {
-  SetInt64(t.area, 0x0568, deg / kLongitudeDegreesPerUnit * kTwo32);
+  const double wrapped = Wrap360(deg + 180.0) - 180.0;
+  SetInt64(t.area, 0x0568, wrapped / kLongitudeDegreesPerUnit * kTwo32);
 }
 void ApplyAltitude(FieldTarget& t, double feet) { SetInt64(t.area, 0x0570, feet / kFeetPerMetre * kTwo32); }
 void ApplyHeightAboveGround(FieldTarget& t, double feet) {
@@ -113,9 +115,9 @@ void ApplyAllTanks(FieldTarget& t, double pct) {
 void ApplyFuelWeight(FieldTarget& t, double lbsPerGallon) { t.area.Set(0x0AF4, 2, Round(lbsPerGallon * 256)); }
 
 constexpr SimField kFields[] = {
-    {"lat", FieldKind::Linear, ApplyLatitude},
-    {"lon", FieldKind::Linear, ApplyLongitude},
-    {"alt", FieldKind::Linear, ApplyAltitude},
+    {"lat", FieldKind::Linear, ApplyLatitude, -90, 90},
+    {"lon", FieldKind::Linear, ApplyLongitude, -180, 180},
+    {"alt", FieldKind::Linear, ApplyAltitude, -2000, 200000},
     {"agl", FieldKind::Linear, ApplyHeightAboveGround},
     {"hdg", FieldKind::Angle, ApplyHeading},
     {"magvar", FieldKind::Linear, ApplyMagneticVariation},

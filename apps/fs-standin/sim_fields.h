@@ -47,6 +47,9 @@ struct SimField {
   std::string_view name;
   FieldKind kind;
   void (*apply)(FieldTarget&, double value);
+  // The values a script may give; every conversion into the area stays in range within them.
+  double lowest = -1e9;
+  double highest = 1e9;
 };
 
 // Every field, in the order they are applied (the height above ground after the altitude).

@@ -113,20 +113,31 @@ bool Simulator::LoadScript(std::string_view name, std::string_view text, std::st
   return true;
 }
 
-void Simulator::SetTimeScale(double scale) {
+bool Simulator::SetTimeScale(double scale, std::string& message) {
+  if (!(scale >= 0 && scale <= kMaxTimeScale)) {
+    message = "the time scale is a number from 0 to " + std::to_string(static_cast<int>(kMaxTimeScale));
+    return false;
+  }
   clock_.SetScale(scale);
   char buf[32];
   std::snprintf(buf, sizeof buf, "%g", clock_.Scale());
   Log("time", std::string("\"scale\":") + buf);
+  return true;
 }
 
-void Simulator::AdvanceTime(double seconds) {
+bool Simulator::AdvanceTime(double seconds, std::string& message) {
+  if (!(seconds >= 0 && seconds <= kMaxAdvanceSeconds)) {
+    message = "the clock moves on by 0 to " + std::to_string(static_cast<long>(kMaxAdvanceSeconds)) +
+              " seconds (one year) at a time";
+    return false;
+  }
   clock_.Advance(seconds);
   clock_.WriteTo(area_);
   ApplyScript();
   char buf[32];
   std::snprintf(buf, sizeof buf, "%.3f", seconds);
   Log("time", std::string("\"advance\":") + buf);
+  return true;
 }
 
 void Simulator::Log(std::string_view kind, const std::string& fields) {

@@ -47,8 +47,10 @@ class Simulator {
 
   // Replaces the flight script; its time 0 is now. False with a message on a bad script.
   bool LoadScript(std::string_view name, std::string_view text, std::string& message);
-  void SetTimeScale(double scale);
-  void AdvanceTime(double seconds);
+  // The clock's scale and a jump of its time, each within kMaxTimeScale and
+  // kMaxAdvanceSeconds; false with a message, and nothing changed, beyond them.
+  bool SetTimeScale(double scale, std::string& message);
+  bool AdvanceTime(double seconds, std::string& message);
 
   const std::string& WindowClass() const { return settings_.windowClass; }
   bool RefusesStart() const { return settings_.refuseStart; }

@@ -1,7 +1,6 @@
 #include "announce/flight_form_set.h"
 
 #include "platform/event_pump.h"
-#include "simlink/simulator_link.h"
 #include "state/pro_context.h"
 #include "ui/ui_env.h"
 
@@ -38,11 +37,6 @@ constexpr ui::ControlRow kStandInRows[] = {
     {"Label1", K::Label, 120, 120, 3300, 420},
     {"buttonClose", K::CommandButton, 2280, 600, 1200, 420, "閉じる"},
 };
-constexpr double kNoticeWidth = 3600, kNoticeHeight = 1500;
-constexpr ui::ControlRow kNoticeRows[] = {
-    {"Label1", K::Label, 120, 120, 3300, 600, "オートポーズ"},
-    {"buttonOK", K::CommandButton, 1200, 840, 1200, 400, "OK"},
-};
 
 }  // namespace
 
@@ -54,30 +48,6 @@ void StandInForm::Design() {
   Move(0, 0, kStandInWidth, kStandInHeight);
   ui::ApplyLayout(*this, kStandInRows);
   Label1.SetCaption(caption_ + "（準備中）");
-}
-
-StandInAutoPauseNotice::StandInAutoPauseNotice(ui::UiEnv& env, state::ProContext& pro)
-    : Form(env, "frmAutoPause"), pro_(pro) {
-  buttonOK.onClick = [this] {
-    Unload();
-    pro_.svc.pump->Pump();
-    simlink::ResumeSimulator(pro_);
-  };
-}
-
-void StandInAutoPauseNotice::ShowTopmost() {
-  Load();
-  SetTopmost(true);
-  Show();
-}
-
-ui::FormLayout StandInAutoPauseNotice::Layout() { return {"frmAutoPause", kNoticeWidth, kNoticeHeight, kNoticeRows}; }
-
-void StandInAutoPauseNotice::Design() {
-  SetCaption("Auto Pause");
-  SetBorderStyle(ui::BorderStyle::FixedDialog);
-  Move(0, 0, kNoticeWidth, kNoticeHeight);
-  ui::ApplyLayout(*this, kNoticeRows);
 }
 
 }  // namespace vx::announce

@@ -6,7 +6,6 @@
 #include <string>
 
 #include "announce/flight_window_view.h"
-#include "simlink/auto_pause_notice.h"
 #include "ui/command_button.h"
 #include "ui/form.h"
 #include "ui/form_layout.h"
@@ -28,10 +27,10 @@ class FlightFormSet final : public FlightForms {
   void Unload(FlightForm form) override;
 
  private:
-  std::array<ui::Form*, 6> forms_{};
+  std::array<ui::Form*, kFlightFormCount> forms_{};
 };
 
-// A window whose own issue has not been built: its caption and a line saying so.
+// A window that is not built yet: its caption and a line saying so.
 class StandInForm final : public ui::Form {
  public:
   StandInForm(ui::UiEnv& env, std::string name, std::string caption);
@@ -39,7 +38,7 @@ class StandInForm final : public ui::Form {
   // Closes the window, as its own commit or close button will.
   ui::CommandButton buttonClose{*this, "buttonClose"};
 
- // The window's controls as designed, for checks over every form.
+  // The window's controls as designed, for checks over every form.
   static ui::FormLayout Layout();
 
  protected:
@@ -47,25 +46,6 @@ class StandInForm final : public ui::Form {
 
  private:
   std::string caption_;
-};
-
-// The automatic-pause notice until its own window is built: a small window whose OK
-// button closes it and resumes the simulator.
-class StandInAutoPauseNotice final : public ui::Form, public simlink::AutoPauseNotice {
- public:
-  StandInAutoPauseNotice(ui::UiEnv& env, state::ProContext& pro);
-  void ShowTopmost() override;
-  ui::Label Label1{*this, "Label1"};
-  ui::CommandButton buttonOK{*this, "buttonOK"};
-
- // The window's controls as designed, for checks over every form.
-  static ui::FormLayout Layout();
-
- protected:
-  void Design() override;
-
- private:
-  state::ProContext& pro_;
 };
 
 }  // namespace vx::announce

@@ -32,8 +32,10 @@ class FlightWindowView {
 };
 
 // The windows the flight opens: the setting windows of requests 51 to 54, the cabin
-// status strip and the take-off briefing sheet.
-enum class FlightForm { frmHelp, frmPB, frm音声設定, frmキー設定, frmCabin, frmTOB };
+// status strip, the take-off briefing sheet, the captain's greeting prompt and the mileage
+// window.
+enum class FlightForm { frmHelp, frmPB, frm音声設定, frmキー設定, frmCabin, frmTOB, frmCPAnounce, frmマイル達成 };
+inline constexpr int kFlightFormCount = 8;
 
 class FlightForms {
  public:

@@ -55,7 +55,7 @@ class FrmSound final : public ui::Form, public FlightWindowView, public FlightWi
   void frmSound_buttonExitCheck_GotFocus();
   void frmSound_buttonHelp_Click();
 
- // The window's controls as designed, for checks over every form.
+  // The window's controls as designed, for checks over every form.
   static ui::FormLayout Layout();
 
  protected:

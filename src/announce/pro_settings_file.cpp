@@ -1,5 +1,6 @@
 #include "announce/pro_settings_file.h"
 
+#include <cctype>
 #include <cmath>
 
 #include "announce/pro_files.h"
@@ -100,6 +101,31 @@ std::string SettingsFileNameForOpen(const std::filesystem::path& chosen, const p
   return SettingsFileInBaseFolder(chosen, paths) ? BareSettingsFileName(chosen.filename().string()) : std::string(kDefaultSettingsFileName);
 }
 
+namespace {
+
+std::string InHandKey(std::string_view name) {
+  std::string key = BareSettingsFileName(name);
+  for (char& c : key) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  return key;
+}
+
+}  // namespace
+
+bool SameSettingsFileName(std::string_view a, std::string_view b) { return InHandKey(a) == InHandKey(b); }
+
+bool SettingsFileInHand(const state::ProContext& ctx, std::string_view name) {
+  return ctx.files.SettingsFilesInHand.contains(InHandKey(name));
+}
+
+void MarkSettingsFileInHand(state::ProContext& ctx, std::string_view name) {
+  ctx.files.SettingsFilesInHand.insert(InHandKey(name));
+}
+
+bool SaveVexlorProCfgAtExit(state::ProContext& ctx) {
+  if (!SettingsFileInHand(ctx, kDefaultSettingsFileName)) return true;
+  return SaveSettingsFile(ctx, kDefaultSettingsFileName);
+}
+
 bool SaveSettingsFile(state::ProContext& ctx, std::string_view name) {
   const std::string file = BareSettingsFileName(name);
   try {
@@ -110,6 +136,7 @@ bool SaveSettingsFile(state::ProContext& ctx, std::string_view name) {
     ReportFailedSave(ctx, file, e.Text());
     return false;
   }
+  MarkSettingsFileInHand(ctx, file);
   ctx.svc.pump->Pump();
   return true;
 }
@@ -117,6 +144,7 @@ bool SaveSettingsFile(state::ProContext& ctx, std::string_view name) {
 void WriteDefaultSettingsFile(state::ProContext& ctx, std::string_view name) {
   platform::WriteTextLinesAtomic(SettingsPath(ctx, BareSettingsFileName(name)),
                                  SettingsFileLines(ctx, SettingsForm::Defaults));
+  MarkSettingsFileInHand(ctx, name);
   ctx.svc.pump->Pump();
 }
 

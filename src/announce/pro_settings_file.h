@@ -39,10 +39,20 @@ bool SettingsFileInBaseFolder(const std::filesystem::path& chosen, const platfor
 // `BaseFolder`, else "VexlorPro.cfg".
 std::string SettingsFileNameForOpen(const std::filesystem::path& chosen, const platform::Paths& paths);
 
+// Whether this run loaded the settings file, created it from the defaults or saved it;
+// names compare as the file system's case-insensitive paths do.
+bool SameSettingsFileName(std::string_view a, std::string_view b);
+bool SettingsFileInHand(const state::ProContext& ctx, std::string_view name);
+void MarkSettingsFileInHand(state::ProContext& ctx, std::string_view name);
+
+// The exit's save of "VexlorPro.cfg": written only when the file is in hand, so a file
+// this run could not load stays as the user left it. True when nothing failed.
+bool SaveVexlorProCfgAtExit(state::ProContext& ctx);
+
 // Takes back "EyeRet.cfg" when present (viewpoints and APU sounds, then deletes it) and
 // writes the current values under the name (a name that is not bare becomes
 // "VexlorPro.cfg"). A failure keeps the old file, shows "設定値の保存" with the reason
-// and returns false.
+// and returns false. A written file is in hand.
 bool SaveSettingsFile(state::ProContext& ctx, std::string_view name);
 // Writes the defaults under the name; value 0 is the current `SettingsFileName` and
 // value 164 the current `SpecialEngineSoundOn`. File errors reach the caller.

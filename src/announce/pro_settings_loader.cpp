@@ -62,14 +62,29 @@ void ShowCfgRead(state::ProContext& ctx, const std::string& text) {
   ctx.boxes->Show(text, ui::Buttons::Ok, ui::Icon::Exclamation, kCfgRead);
 }
 
+// A file that did not load is copied byte for byte beside itself (one copy, the latest),
+// so that no later save can lose what the user had in it. The sentence for the box.
+std::string KeepAside(state::ProContext& ctx, const std::string& file) {
+  const std::string copy = file + std::string(kUnreadableCopySuffix);
+  std::error_code ec;
+  const auto from = ctx.svc.paths->Under("\\" + file);
+  if (!std::filesystem::is_regular_file(from, ec)) return {};
+  std::filesystem::copy_file(from, ctx.svc.paths->Under("\\" + copy), std::filesystem::copy_options::overwrite_existing,
+                             ec);
+  if (ec) return "\n元のファイルを控えに残せませんでした。終了時にも上書きしません。";
+  return "\n元のファイルは「 " + copy + " 」に残しました。";
+}
+
 void ReportUnreadableFile(state::ProContext& ctx, const std::string& file, const std::string& reason) {
+  const std::string kept = KeepAside(ctx, file);
   ShowCfgRead(ctx, "設定ファイル「 " + file + " 」を読み込めません。\n" + reason +
-                       "\n\n設定値は読み込む前のままです。");
+                       "\n\n設定値は読み込む前のままです。" + kept);
 }
 
 void ReportBadValue(state::ProContext& ctx, const std::string& file, const SettingsValueError& e) {
+  const std::string kept = KeepAside(ctx, file);
   ShowCfgRead(ctx, "設定ファイル「 " + file + " 」の設定値 " + std::to_string(e.Index()) + " を読み込めません。\n" +
-                       e.Reason() + "\n設定値：「" + e.ValueText() + "」\n\n設定値は読み込む前のままです。");
+                       e.Reason() + "\n設定値：「" + e.ValueText() + "」\n\n設定値は読み込む前のままです。" + kept);
 }
 
 void ReportUnwritableDefaults(state::ProContext& ctx, const std::string& file, const std::string& reason) {
@@ -187,6 +202,7 @@ bool LoadSettingsFile(state::ProContext& ctx, std::string_view name) {
     return false;
   }
   StoreStagedSettings(ctx, staged, defaultFile);
+  MarkSettingsFileInHand(ctx, file);
   FinishLoad(ctx);
   return true;
 }
@@ -201,7 +217,9 @@ void LoadSettingsAtStartup(state::ProContext& ctx) {
   const bool loaded = LoadSettingsFile(ctx, kDefaultSettingsFileName);
   ctx.main.MainWindow.tbxファイル名 = ctx.files.SettingsFileName;
   ctx.svc.pump->Pump();
-  if (loaded) LoadSettingsFile(ctx, std::string(ctx.files.SettingsFileName));
+  // A file that names itself is not read twice (twice its box when it cannot be read).
+  const std::string named = ctx.files.SettingsFileName;
+  if (loaded && !SameSettingsFileName(named, kDefaultSettingsFileName)) LoadSettingsFile(ctx, named);
 }
 
 }  // namespace vx::announce

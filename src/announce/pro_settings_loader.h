@@ -45,11 +45,15 @@ std::vector<StagedValue> StageSettingsValues(const std::vector<std::string>& val
 // that is not bare becomes "VexlorPro.cfg".
 void StoreStagedSettings(state::ProContext& ctx, const std::vector<StagedValue>& staged, bool takeMileage);
 
+// Where a settings file that did not load is kept aside: its name and this suffix.
+inline constexpr std::string_view kUnreadableCopySuffix = ".読込失敗";
+
 // Loads `BaseFolder` & "\" & name (a name that is not bare loads "VexlorPro.cfg") and
 // rebuilds the volume table. `MileageTotal` is taken only from "VexlorPro.cfg". A file
 // that cannot be read or holds a value that does not convert is reported in a
 // "CFG Read" box naming the file, the value number and its text; the program then keeps
-// every value it had, and the result is false.
+// every value it had, the file is copied aside (kUnreadableCopySuffix; the box says where)
+// and the result is false.
 bool LoadSettingsFile(state::ProContext& ctx, std::string_view name);
 
 // The defaults of the table stored as if a defaults file had been loaded, without a

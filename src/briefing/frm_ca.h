@@ -40,7 +40,7 @@ class FrmCA final : public ui::Form {
   ui::Label Label3{*this, "Label3"};
   ui::CommandButton buttonOK{*this, "buttonOK"};
 
- // The window's controls as designed, for checks over every form.
+  // The window's controls as designed, for checks over every form.
   static ui::FormLayout Layout();
 
  protected:

@@ -82,8 +82,8 @@ void StoreVexlorExpCfgValues(const std::vector<std::string>& values, VexlorExpCf
   StoreValues<R>(kLayout, values, record);
 }
 
-void ReadVexlorExpCfgFile(const std::filesystem::path& path, VexlorExpCfg& record) {
-  ReadLayout<R>(path, kLayout, record);
+void ReadVexlorExpCfgFile(const std::filesystem::path& path, VexlorExpCfg& record, BadValue bad) {
+  ReadLayout<R>(path, kLayout, record, bad);
 }
 
 }  // namespace vx::datafiles

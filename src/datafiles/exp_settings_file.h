@@ -7,6 +7,7 @@
 #include <string_view>
 #include <vector>
 
+#include "datafiles/file_layout.h"
 #include "state/view_settings.h"
 
 namespace vx::datafiles {
@@ -28,6 +29,6 @@ void WriteVexlorExpCfgFile(const std::filesystem::path& path, const VexlorExpCfg
 void WriteDefaultVexlorExpCfgFile(const std::filesystem::path& path);
 VexlorExpCfg DefaultVexlorExpCfg();
 void StoreVexlorExpCfgValues(const std::vector<std::string>& values, VexlorExpCfg& record);
-void ReadVexlorExpCfgFile(const std::filesystem::path& path, VexlorExpCfg& record);
+void ReadVexlorExpCfgFile(const std::filesystem::path& path, VexlorExpCfg& record, BadValue bad = BadValue::Raise);
 
 }  // namespace vx::datafiles

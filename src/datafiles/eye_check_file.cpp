@@ -55,8 +55,8 @@ void StoreEyeCheckCfgValues(const std::vector<std::string>& values, EyeCheckCfg&
   StoreValues<R>(kLayout, values, record);
 }
 
-void ReadEyeCheckCfgFile(const std::filesystem::path& path, EyeCheckCfg& record) {
-  ReadLayout<R>(path, kLayout, record);
+void ReadEyeCheckCfgFile(const std::filesystem::path& path, EyeCheckCfg& record, BadValue bad) {
+  ReadLayout<R>(path, kLayout, record, bad);
 }
 
 }  // namespace vx::datafiles

@@ -2,6 +2,7 @@
 
 #include "platform/text_file.h"
 #include "runtime/numbers.h"
+#include "runtime/runtime_error.h"
 
 namespace vx::datafiles {
 
@@ -24,6 +25,15 @@ void StoreValue(const ValueRef& field, const std::string& value) {
     void operator()(const IntegerTextRef& r) const { *r.text = runtime::IntText(runtime::CInt(value)); }
   };
   std::visit(Store{value}, field);
+}
+
+bool StoreValueKept(const ValueRef& field, const std::string& value) {
+  try {
+    StoreValue(field, value);
+    return true;
+  } catch (const runtime::RuntimeError&) {
+    return false;
+  }
 }
 
 void WriteLines(const std::filesystem::path& path, const std::vector<std::string>& lines) {

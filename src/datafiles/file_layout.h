@@ -103,6 +103,8 @@ std::string ValueLine(const ValueRef& field);
 // Stores one read value into the field, converting it to the field's width
 // (RuntimeError 13 when not a number, 6 when out of range).
 void StoreValue(const ValueRef& field, const std::string& value);
+// The same, but a value that does not convert leaves the field as it was; false then.
+bool StoreValueKept(const ValueRef& field, const std::string& value);
 
 template <class Record>
 std::vector<std::string> RenderLines(std::span<const LayoutLine<Record>> layout, const Record& record) {
@@ -113,15 +115,25 @@ std::vector<std::string> RenderLines(std::span<const LayoutLine<Record>> layout,
   return lines;
 }
 
+// What a reader does with a value that is not a number or does not fit its field.
+enum class BadValue {
+  Raise,  // the conversion error stops the read there; earlier values stay stored
+  Keep,   // the field keeps what it held and the read goes on
+};
+
 // Values beyond the layout's value lines are ignored; fields whose value is missing
-// keep what they held. A conversion error stops at that value; earlier values stay stored.
+// keep what they held.
 template <class Record>
-void StoreValues(std::span<const LayoutLine<Record>> layout, const std::vector<std::string>& values, Record& record) {
+void StoreValues(std::span<const LayoutLine<Record>> layout, const std::vector<std::string>& values, Record& record,
+                 BadValue bad = BadValue::Raise) {
   std::size_t n = 0;
   for (const auto& line : layout) {
     if (!line.value) continue;
     if (n >= values.size()) return;
-    StoreValue(line.value(record), values[n++]);
+    const ValueRef field = line.value(record);
+    const std::string& value = values[n++];
+    if (bad == BadValue::Keep && !StoreValueKept(field, value)) continue;
+    if (bad == BadValue::Raise) StoreValue(field, value);
   }
 }
 
@@ -134,8 +146,9 @@ void WriteLayout(const std::filesystem::path& path, std::span<const LayoutLine<R
 }
 
 template <class Record>
-void ReadLayout(const std::filesystem::path& path, std::span<const LayoutLine<Record>> layout, Record& record) {
-  StoreValues(layout, ReadPositionalFile(path), record);
+void ReadLayout(const std::filesystem::path& path, std::span<const LayoutLine<Record>> layout, Record& record,
+                BadValue bad = BadValue::Raise) {
+  StoreValues(layout, ReadPositionalFile(path), record, bad);
 }
 
 }  // namespace vx::datafiles

@@ -51,8 +51,8 @@ void StoreVexlorPbCfgValues(const std::vector<std::string>& values, VexlorPbCfg&
   StoreValues<R>(kLayout, values, record);
 }
 
-void ReadVexlorPbCfgFile(const std::filesystem::path& path, VexlorPbCfg& record) {
-  ReadLayout<R>(path, kLayout, record);
+void ReadVexlorPbCfgFile(const std::filesystem::path& path, VexlorPbCfg& record, BadValue bad) {
+  ReadLayout<R>(path, kLayout, record, bad);
 }
 
 }  // namespace vx::datafiles

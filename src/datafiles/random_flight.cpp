@@ -1,5 +1,7 @@
 #include "datafiles/random_flight.h"
 
+#include <optional>
+#include <string_view>
 #include <vector>
 
 #include "datafiles/positional_text.h"
@@ -36,7 +38,25 @@ class Items {
   std::vector<std::string> items_;
 };
 
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+// The digits of a departure time, ASCII or full-width ("０９３０"), as the runtime's number
+// conversion reads both; nothing when the text holds anything else.
+std::optional<std::vector<int>> TimeDigits(std::string_view text) {
+  static constexpr std::string_view kFullWidthZero = "\xEF\xBC\x90";  // U+FF10
+  std::vector<int> digits;
+  for (std::size_t i = 0; i < text.size();) {
+    if (text[i] >= '0' && text[i] <= '9') {
+      digits.push_back(text[i] - '0');
+      ++i;
+    } else if (text.substr(i, 2) == kFullWidthZero.substr(0, 2) && i + 2 < text.size() &&
+               static_cast<unsigned char>(text[i + 2]) >= 0x90 && static_cast<unsigned char>(text[i + 2]) <= 0x99) {
+      digits.push_back(static_cast<unsigned char>(text[i + 2]) - 0x90);
+      i += 3;
+    } else {
+      return std::nullopt;
+    }
+  }
+  return digits;
+}
 
 RandomFlightAirport ParseAirport(const Items& items, int first, const char* latitudeLabel,
                                  const char* longitudeLabel, const char* elevationLabel) {
@@ -64,12 +84,11 @@ RandomFlight ParseRandomFlight(std::string_view text) {
   f.day = items.Integer(10, "日が");
 
   // Four digits, hour then minute.
-  const std::string time = items.Text(11);
-  if (time.size() != 4 || !IsDigit(time[0]) || !IsDigit(time[1]) || !IsDigit(time[2]) || !IsDigit(time[3])) {
-    throw RandomFlightError("", "出発時刻が");
-  }
-  f.departureHour = static_cast<std::int16_t>((time[0] - '0') * 10 + (time[1] - '0'));
-  f.departureMinute = static_cast<std::int16_t>((time[2] - '0') * 10 + (time[3] - '0'));
+  const auto time = TimeDigits(items.Text(11));
+  if (!time || time->size() != 4) throw RandomFlightError("", "出発時刻が");
+  const auto& d = *time;
+  f.departureHour = static_cast<std::int16_t>(d[0] * 10 + d[1]);
+  f.departureMinute = static_cast<std::int16_t>(d[2] * 10 + d[3]);
   if (f.departureHour > 23 || f.departureMinute > 59) throw RandomFlightError("", "出発時刻が");
 
   f.airlineSlot = items.Integer(12, "航空会社番号が");

@@ -139,11 +139,11 @@ void StoreVexlorSdCfgValues(const std::vector<std::string>& values, VexlorSdCfg&
   StoreValues<R>(kLayout, values, record);
 }
 
-void ReadVexlorSdCfgFile(const std::filesystem::path& path, VexlorSdCfg& record) {
-  ReadLayout<R>(path, kLayout, record);
+void ReadVexlorSdCfgFile(const std::filesystem::path& path, VexlorSdCfg& record, BadValue bad) {
+  ReadLayout<R>(path, kLayout, record, bad);
 }
 
-bool TakeVexlorSdCfgFile(const std::filesystem::path& path, VexlorSdCfg& record) {
+bool TakeVexlorSdCfgFile(const std::filesystem::path& path, VexlorSdCfg& record, BadValue bad) {
   const auto taken = path.parent_path() / ("." + path.filename().string() + ".taken-" + std::to_string(::getpid()));
   if (std::rename(path.c_str(), taken.c_str()) != 0) {
     if (errno == ENOENT) return false;
@@ -153,7 +153,7 @@ bool TakeVexlorSdCfgFile(const std::filesystem::path& path, VexlorSdCfg& record)
     const std::filesystem::path& file;
     ~RemoveTaken() { std::remove(file.c_str()); }
   } removeTaken{taken};
-  ReadVexlorSdCfgFile(taken, record);
+  ReadVexlorSdCfgFile(taken, record, bad);
   return true;
 }
 

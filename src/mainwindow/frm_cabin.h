@@ -55,7 +55,7 @@ class FrmCabin final : public ui::Form, public simlink::CabinStrip {
   void SetLeft(int twips) override { Form::SetLeft(twips); }
   int ScreenWidth() const override;
 
- // The window's controls as designed, for checks over every form.
+  // The window's controls as designed, for checks over every form.
   static ui::FormLayout Layout();
 
  protected:

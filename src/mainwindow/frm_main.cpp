@@ -1,6 +1,7 @@
 #include "mainwindow/frm_main.h"
 
 #include <chrono>
+#include <exception>
 #include <filesystem>
 #include <initializer_list>
 #include <optional>
@@ -24,6 +25,7 @@
 #include "platform/process.h"
 #include "platform/random.h"
 #include "platform/sim_ipc_client.h"
+#include "runtime/runtime_error.h"
 #include "simlink/main_channels.h"
 #include "simlink/simulator_link.h"
 #include "state/pro_context.h"
@@ -307,29 +309,63 @@ void FrmMain::EndViewpointProgram() {
   SetKeyInputMode(pro_, kKeyModeNone);
 }
 
+namespace {
+
+// The steps of the exit: each runs whatever an earlier one met, and what failed is told
+// once at the end, so the program always ends and frees its single-instance lock.
+class ExitSteps {
+ public:
+  template <class Step>
+  void Run(std::string_view what, Step step) {
+    try {
+      step();
+    } catch (const runtime::RuntimeError& e) {
+      failures_ += std::string(what) + "：" + e.Text() + "\n";
+    } catch (const std::exception& e) {
+      failures_ += std::string(what) + "：" + e.what() + "\n";
+    }
+  }
+  void Report(ui::MessageBoxes& boxes) const {
+    if (failures_.empty()) return;
+    boxes.Show("終了処理の一部ができませんでした。\n\n" + failures_, ui::Buttons::Ok, ui::Icon::Exclamation,
+               "VexlorPro 終了");
+  }
+
+ private:
+  std::string failures_;
+};
+
+}  // namespace
+
 void FrmMain::frmMain_Form_Unload() {
   auto& pump = *pro_.svc.pump;
   const platform::Paths& paths = *pro_.svc.paths;
-  EndViewpointProgram();
+  ExitSteps steps;
+  steps.Run("視点設定の終了", [&] { EndViewpointProgram(); });
   CopyOptionCombos();
 
-  const std::string& name = pro_.files.SettingsFileName;
+  const std::string name = pro_.files.SettingsFileName;
   const ui::Answer answer = pro_.boxes->Show(
       "VexlorPro を終了します。\n\n設定ファイル「 " + name + " 」を上書き保存しますか？", ui::Buttons::YesNo,
       ui::Icon::Question, "設定値の保存");
+  bool namedSaveFailed = false;
   if (answer == ui::Answer::Yes) {
-    announce::SaveSettingsFile(pro_, std::string(name));
+    namedSaveFailed = !announce::SaveSettingsFile(pro_, name);
     pump.Pump();
-    paths.DeleteIfExists("\\RandomFlight.cfg");
+    steps.Run("RandomFlight.cfg の削除", [&] { paths.DeleteIfExists("\\RandomFlight.cfg"); });
   }
-  simlink::CloseMainChannels(pro_);
-  announce::SaveSettingsFile(pro_, announce::kDefaultSettingsFileName);
+  steps.Run("共有メモリの解放", [&] { simlink::CloseMainChannels(pro_); });
+  // A failed save of the same file has said so already.
+  if (!(namedSaveFailed && announce::SameSettingsFileName(name, announce::kDefaultSettingsFileName))) {
+    announce::SaveVexlorProCfgAtExit(pro_);
+  }
   pump.Pump();
   for (std::string_view file : announce::kHandOverFiles) {
-    paths.DeleteIfExists(file);
+    steps.Run(std::string(file.substr(1)) + " の削除", [&] { paths.DeleteIfExists(file); });
     pump.Pump();
   }
-  simlink::DisableNyankoro1(pro_);
+  steps.Run("キー入力の解放", [&] { simlink::DisableNyankoro1(pro_); });
+  steps.Report(*pro_.boxes);
   pump.EndProgram();
 }
 

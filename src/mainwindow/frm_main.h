@@ -88,7 +88,7 @@ class FrmMain final : public ui::Form, public announce::MainWindowLink {
   void RestoreWindowState() override { SetWindowState(ui::WindowState::Normal); }
   void ClearKeySequence() override;
 
- // The window's controls as designed, for checks over every form.
+  // The window's controls as designed, for checks over every form.
   static ui::FormLayout Layout();
 
  protected:

@@ -35,7 +35,7 @@ class FrmPass final : public ui::Form {
   ui::CommandButton buttonStart{*this, "buttonStart"};
   ui::CommandButton buttonExit{*this, "buttonExit"};
 
- // The window's controls as designed, for checks over every form.
+  // The window's controls as designed, for checks over every form.
   static ui::FormLayout Layout();
 
  protected:

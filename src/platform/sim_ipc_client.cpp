@@ -49,6 +49,7 @@ bool InProcessSimIpcClient::SendRequest() {
   batch.swap(pending_);
   if (dead || !started_) return false;
   ++batches;
+  sentBatches.push_back(batch);
   if (onSend) onSend();
   for (const SimBatchEntry& e : batch) {
     if (e.write && CheckSimEntry(e.offset, e.size) == SimEntryStatus::Ok && e.size > 0) {

@@ -83,6 +83,7 @@ class InProcessSimIpcClient final : public SimIpcClient {
   std::function<void()> onSend;
 
   std::vector<Write> writes;          // every accepted write, in order
+  std::vector<std::vector<SimBatchEntry>> sentBatches;  // every performed batch's entries
   std::vector<std::int64_t> startedWindows;
   int batches = 0;
   int stops = 0;

@@ -65,6 +65,11 @@ fs::path TemporaryNameFor(const fs::path& path) {
 
 void WriteBytesAtomic(const fs::path& path, std::string_view bytes) {
   if (path.filename().empty()) ThrowFileError(EISDIR, path);
+  // A file made read-only is not replaced (the rename would do it regardless); a file
+  // that is replaced keeps its mode.
+  struct stat old{};
+  const bool replacing = ::stat(path.c_str(), &old) == 0 && S_ISREG(old.st_mode);
+  if (replacing && ((old.st_mode & 0222) == 0 || ::access(path.c_str(), W_OK) != 0)) ThrowFileError(EACCES, path);
   fs::path tmp;
   int fd = -1;
   for (int attempt = 0; attempt < 100 && fd < 0; ++attempt) {
@@ -74,7 +79,8 @@ void WriteBytesAtomic(const fs::path& path, std::string_view bytes) {
   }
   if (fd < 0) ThrowFileError(EEXIST, path);
   Fd file(fd);
-  int err = WriteAll(file.Get(), bytes);
+  int err = replacing && ::fchmod(file.Get(), old.st_mode & 07777) != 0 ? errno : 0;
+  if (!err) err = WriteAll(file.Get(), bytes);
   if (!err && ::fsync(file.Get()) != 0 && errno != EINVAL) err = errno;
   const int closeErr = file.Close();
   if (!err) err = closeErr;

@@ -2,7 +2,8 @@
 // Text files as the programs keep them: CP932 bytes, CR LF line ends.
 // Texts inside the programs are UTF-8. Decoding never fails (bad bytes become U+FFFD);
 // writes go to a temporary name in the same folder and are renamed into place, so
-// another process never sees a half-written file. File errors raise the runtime's errors.
+// another process never sees a half-written file; a file marked read-only (no write
+// permission for anyone) is not replaced (error 70). File errors raise the runtime's errors.
 #include <filesystem>
 #include <string>
 #include <string_view>

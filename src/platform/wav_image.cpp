@@ -50,6 +50,17 @@ void Upsample2(std::ptrdiff_t n, At at, Put put) {
   for (std::ptrdiff_t i = last; i < n; ++i) edge(i);
 }
 
+// Fields within what any sound card plays; beyond them the file is damaged or hostile,
+// and the products of rate, channels and sample size must stay far from int's range.
+constexpr int kMaxChannels = 8;
+constexpr int kMaxSampleRate = 384000;
+constexpr int kMaxBitsPerSample = 64;
+
+bool SaneFormat(const WavFormat& f) {
+  return f.channels > 0 && f.channels <= kMaxChannels && f.sampleRate > 0 && f.sampleRate <= kMaxSampleRate &&
+         f.bitsPerSample >= 0 && f.bitsPerSample <= kMaxBitsPerSample && f.blockAlign > 0;
+}
+
 }  // namespace
 
 std::optional<WavFormat> ParseWav(std::span<const std::uint8_t> image) {
@@ -80,7 +91,7 @@ std::optional<WavFormat> ParseWav(std::span<const std::uint8_t> image) {
     if (size > available) break;
     pos = body + size + (size & 1);
   }
-  if (!haveFmt || !haveData || f.channels <= 0 || f.sampleRate <= 0 || f.blockAlign <= 0) return std::nullopt;
+  if (!haveFmt || !haveData || !SaneFormat(f)) return std::nullopt;
   return f;
 }
 

@@ -29,7 +29,8 @@ struct WavFormat {
 };
 
 // The format and data chunks of a RIFF WAVE image; nothing when the image is not one
-// (no RIFF/WAVE tags, no fmt or data chunk, a zero rate, channel count or block size).
+// (no RIFF/WAVE tags, no fmt or data chunk, a zero rate, channel count or block size),
+// or when its rate, channel count or sample size is beyond what a sound card plays.
 std::optional<WavFormat> ParseWav(std::span<const std::uint8_t> image);
 
 // Half-band interpolator that doubles a rate: the new sample between x[n] and x[n+1]

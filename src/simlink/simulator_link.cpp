@@ -140,6 +140,10 @@ void PauseSimulator(state::ProContext& pro) {
 void ResumeSimulator(state::ProContext& pro) { WritePause(pro, 0); }
 
 void WriteSimVars(state::ProContext& pro, std::initializer_list<state::SimVar> vars) {
+  WriteSimVars(pro, std::span<const state::SimVar>(vars.begin(), vars.size()));
+}
+
+void WriteSimVars(state::ProContext& pro, std::span<const state::SimVar> vars) {
   platform::SimIpcClient* sim = pro.svc.sim;
   if (!sim) return;
   sim->BeginRequest();

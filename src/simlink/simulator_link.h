@@ -4,6 +4,7 @@
 // write, and the key-hook guard around every batched read.
 #include <cstdint>
 #include <initializer_list>
+#include <span>
 
 #include "state/sim_var_table.h"
 
@@ -32,6 +33,7 @@ void ResumeSimulator(state::ProContext& pro);
 // Writes the raw values of the given variables to the simulator in one batch, through
 // SimVarTable (the fuel-tank dialog writes the changed tank levels this way).
 void WriteSimVars(state::ProContext& pro, std::initializer_list<state::SimVar> vars);
+void WriteSimVars(state::ProContext& pro, std::span<const state::SimVar> vars);
 
 // Suspend and re-arm the key hook of the main window.
 void DisableNyankoro1(state::ProContext& pro);

@@ -4,6 +4,8 @@
 #include <cstdint>
 #include <string>
 
+#include "state/picker_state.h"
+
 namespace vx::state {
 
 // Values committed from the take-off briefing sheet.
@@ -121,6 +123,7 @@ struct TimingValues {
 
 struct BriefingState {
   std::int16_t CabinAttendantChoice = 0;  // 0 random, 1 to 4 a fixed voice
+  PickerState Pickers;
   TobBriefingValues TobBriefing;
   BriefingTimesValues BriefingTimes;
   FlightTime PlannedFlightTime;

@@ -1,6 +1,7 @@
 #pragma once
 // Module-level state of the settings and data files (settings file name, tables, route).
 #include <cstdint>
+#include <set>
 #include <string>
 
 #include "state/route_records.h"
@@ -11,6 +12,10 @@ namespace vx::state {
 
 struct FilesState {
   std::string SettingsFileName = "VexlorPro.cfg";
+  // Settings files this run loaded, created from the defaults or saved at the user's word
+  // (lower case): only these are written without asking, so a file that failed to load
+  // keeps the user's values.
+  std::set<std::string> SettingsFilesInHand;
   ViewTableArray ViewTable;
   RouteAirportsArray RouteAirports;
   double RouteDistance = 0.0;  // kilometres

@@ -56,6 +56,16 @@ struct FlightState {
   bool TobOpenFlag = false;
 
   LandingBriefingValues LandingBriefing;
+
+  // The captain's greeting as its prompt (frmCPAnounce) answered: 0 while asked,
+  // 1 confirmed, 2 cancelled; the language 1 to 5, the destination's weather 0 to 6 and
+  // temperature in degrees Celsius.
+  std::int16_t CaptainAnnounceState = 0;
+  std::int16_t CaptainAnnounceLanguage = 1;
+  std::int16_t DestinationWeather = 0;
+  std::int16_t DestinationTemperature = 20;
+  // The mileage milestone the last arrival passed (0: none), for the mileage window.
+  std::int32_t MileageMilestone = 0;
 };
 
 }  // namespace vx::state

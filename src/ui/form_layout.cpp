@@ -4,6 +4,8 @@
 #include <string>
 #include <utility>
 
+#include <QWidget>
+
 #include "ui/check_box.h"
 #include "ui/combo_box.h"
 #include "ui/command_button.h"
@@ -100,6 +102,14 @@ void ApplyLayout(Form& form, std::span<const ControlRow> rows) {
                              (row.index >= 0 ? "(" + std::to_string(row.index) + ")" : std::string()));
     }
     ApplyRow(*c, row);
+  }
+}
+
+void SetTabOrder(std::span<Control* const> order) {
+  for (std::size_t i = 1; i < order.size(); ++i) {
+    QWidget* before = order[i - 1]->Widget();
+    QWidget* after = order[i]->Widget();
+    if (before && after) QWidget::setTabOrder(before, after);
   }
 }
 

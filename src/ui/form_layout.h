@@ -60,4 +60,8 @@ Control* FindControl(Form& form, std::string_view name, int index = -1);
 // std::logic_error: a layout table that does not match its form is a programming fault.
 void ApplyLayout(Form& form, std::span<const ControlRow> rows);
 
+// The order in which Tab moves the focus through these controls (while the form is loaded;
+// run it from the load handler).
+void SetTabOrder(std::span<Control* const> order);
+
 }  // namespace vx::ui

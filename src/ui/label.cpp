@@ -23,7 +23,8 @@ QWidget* Label::CreateWidget(QWidget* parent) {
 void Label::Push() {
   auto* label = qobject_cast<QLabel*>(widget_);
   if (!label) return;
-  label->setText(QString::fromStdString(caption_));
+  // Captions break their lines with CR LF, as the system's texts do.
+  label->setText(QString::fromStdString(caption_).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
   Qt::Alignment a = Qt::AlignTop;
   switch (alignment_) {
     case Alignment::Left: a |= Qt::AlignLeft; break;

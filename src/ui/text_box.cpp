@@ -3,6 +3,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QSignalBlocker>
+#include <QTextCursor>
 
 namespace vx::ui {
 namespace {
@@ -69,6 +70,14 @@ void TextBox::TextEdited(std::string text) {
   RaiseFromUser(onChange);
 }
 
+void TextBox::SelectAll() {
+  if (auto* edit = qobject_cast<QPlainTextEdit*>(widget_)) {
+    edit->selectAll();
+  } else if (auto* line = qobject_cast<QLineEdit*>(widget_)) {
+    line->selectAll();
+  }
+}
+
 void TextBox::PushText() {
   if (!widget_) return;
   const QSignalBlocker block(widget_);
@@ -96,6 +105,42 @@ void TextBox::SetText(std::string text) {
   text_ = std::move(text);
   PushText();
   RaiseFromCode(onChange);
+}
+
+void TextBox::SetSelection(int start, int length) {
+  if (auto* line = qobject_cast<QLineEdit*>(widget_)) {
+    line->setSelection(start, length);
+    if (length == 0) line->setCursorPosition(start);
+  } else if (auto* edit = qobject_cast<QPlainTextEdit*>(widget_)) {
+    QTextCursor c = edit->textCursor();
+    c.setPosition(start);
+    c.setPosition(start + length, QTextCursor::KeepAnchor);
+    edit->setTextCursor(c);
+  }
+}
+
+void TextBox::CaretToEnd() {
+  if (auto* line = qobject_cast<QLineEdit*>(widget_)) {
+    line->setCursorPosition(static_cast<int>(line->text().size()));
+  } else if (auto* edit = qobject_cast<QPlainTextEdit*>(widget_)) {
+    edit->moveCursor(QTextCursor::End);
+  }
+}
+
+int TextBox::SelStart() const {
+  if (auto* line = qobject_cast<QLineEdit*>(widget_)) {
+    return line->hasSelectedText() ? line->selectionStart() : line->cursorPosition();
+  }
+  if (auto* edit = qobject_cast<QPlainTextEdit*>(widget_)) return edit->textCursor().selectionStart();
+  return 0;
+}
+
+int TextBox::SelLength() const {
+  if (auto* line = qobject_cast<QLineEdit*>(widget_)) return static_cast<int>(line->selectedText().size());
+  if (auto* edit = qobject_cast<QPlainTextEdit*>(widget_)) {
+    return edit->textCursor().selectionEnd() - edit->textCursor().selectionStart();
+  }
+  return 0;
 }
 
 void TextBox::SetLocked(bool locked) {

@@ -15,6 +15,16 @@ class TextBox final : public Control {
   // Several lines use CR LF in the text.
   const std::string& Text() const { return text_; }
   void SetText(std::string text);
+  // Selects the whole text (start 0, length of the text), so typing replaces it.
+  void SelectAll();
+  // Selects `length` characters from `start` (0 = before the first); the caret stands at
+  // the selection's end. Nothing while the form is not loaded.
+  void SetSelection(int start, int length);
+  // Puts the caret after the last character.
+  void CaretToEnd();
+  // The selection while loaded (start, length), else (0, 0).
+  int SelStart() const;
+  int SelLength() const;
   // A locked box shows its text but takes no typing.
   bool Locked() const { return locked_; }
   void SetLocked(bool locked);

@@ -312,5 +312,48 @@ TEST_F(SettingsLoaderTest, DefaultsThatCannotBeWrittenAreUsedFromMemory) {
   EXPECT_EQ(boxes.PendingExpectations(), 0u);
 }
 
+TEST_F(SettingsLoaderTest, AFileThatDoesNotLoadIsKeptAsideAndNotWrittenOverAtExit) {
+  auto values = GoldenValues();
+  values[80] = "13a";
+  WriteValues("VexlorPro.cfg", values);
+  const std::string userBytes = dir.ReadBytes("VexlorPro.cfg");
+  ExpectCfgRead("元のファイルは「 VexlorPro.cfg.読込失敗 」に残しました。");
+  LoadSettingsAtStartup(ctx);
+  EXPECT_EQ(dir.ReadBytes("VexlorPro.cfg.読込失敗"), userBytes);
+  EXPECT_FALSE(SettingsFileInHand(ctx, "VexlorPro.cfg"));
+
+  ASSERT_TRUE(SaveVexlorProCfgAtExit(ctx));
+  EXPECT_EQ(dir.ReadBytes("VexlorPro.cfg"), userBytes);
+  // Saved at the user's word, it is written; the copy stays.
+  ASSERT_TRUE(SaveSettingsFile(ctx, "vexlorpro.CFG"));
+  EXPECT_NE(dir.ReadBytes("VexlorPro.cfg"), userBytes);
+  EXPECT_EQ(dir.ReadBytes("VexlorPro.cfg.読込失敗"), userBytes);
+  EXPECT_TRUE(SettingsFileInHand(ctx, "VexlorPro.cfg"));
+  EXPECT_EQ(boxes.PendingExpectations(), 0u);
+}
+
+TEST_F(SettingsLoaderTest, LoadedOrCreatedFilesAreWrittenAtExit) {
+  LoadSettingsAtStartup(ctx);  // none there: created from the defaults
+  EXPECT_TRUE(SettingsFileInHand(ctx, "VexlorPro.cfg"));
+  ctx.files.MileageTotal = 77;
+  ASSERT_TRUE(SaveVexlorProCfgAtExit(ctx));
+  state::ProContext loaded;
+  loaded.svc = ctx.svc;
+  loaded.boxes = ctx.boxes;
+  ASSERT_TRUE(LoadSettingsFile(loaded, "VexlorPro.cfg"));
+  EXPECT_EQ(loaded.files.MileageTotal, 77);
+  EXPECT_TRUE(boxes.shown.empty());
+}
+
+TEST_F(SettingsLoaderTest, AFolderNamedVexlorProCfgIsReportedOnceAtStartUp) {
+  std::filesystem::create_directories(Base("VexlorPro.cfg"));
+  ExpectCfgRead("を作成できません");
+  LoadSettingsAtStartup(ctx);
+  EXPECT_EQ(boxes.shown.size(), 1u);
+  EXPECT_FALSE(SettingsFileInHand(ctx, "VexlorPro.cfg"));
+  EXPECT_TRUE(SaveVexlorProCfgAtExit(ctx));
+  EXPECT_EQ(boxes.shown.size(), 1u);
+}
+
 }  // namespace
 }  // namespace vx::announce::test

@@ -30,5 +30,27 @@ TEST(ParseRandomFlight, ItemsAfterTheThirtySecondAndCommaItemsCount) {
   EXPECT_THROW(ParseRandomFlight(";Random,Flight\n" + text.substr(text.find('\n') + 1)), RandomFlightError);
 }
 
+TEST(ParseRandomFlight, DepartureTimeTakesAsciiAndFullWidthDigits) {
+  struct Case {
+    const char* item;
+    int hour, minute;  // -1: refused
+  };
+  const Case cases[] = {{"=0930", 9, 30}, {"=０９３０", 9, 30}, {"=2３5９", 23, 59},
+                        {"=2400", -1, -1}, {"=093", -1, -1}, {"=09:3", -1, -1}, {"=０９３", -1, -1}};
+  for (const auto& c : cases) {
+    auto items = SampleItems();
+    items[10] = c.item;
+    std::string text;
+    for (const auto& item : items) text += item + "\n";
+    if (c.hour < 0) {
+      EXPECT_THROW(ParseRandomFlight(text), RandomFlightError) << c.item;
+      continue;
+    }
+    const RandomFlight f = ParseRandomFlight(text);
+    EXPECT_EQ(f.departureHour, c.hour) << c.item;
+    EXPECT_EQ(f.departureMinute, c.minute) << c.item;
+  }
+}
+
 }  // namespace
 }  // namespace vx::datafiles::test

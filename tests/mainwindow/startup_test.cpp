@@ -5,7 +5,12 @@
 
 #include "support/same_text.h"
 
+#include <sched.h>
+#include <sys/mount.h>
+#include <unistd.h>
+
 #include <cstdlib>
+#include <optional>
 #include <fstream>
 #include <iterator>
 
@@ -278,6 +283,105 @@ class MainWindowTest : public StartupTest {
     windows.frmMain.buttonExit.PerformClick();
   }
 };
+
+// Runs whose settings were never loaded leave the user's VexlorPro.cfg as it was, or say
+// where its copy went.
+enum class SpoiledSettings { BadValue, ReadOnly, BeginCfgFolder };
+
+class SpoiledSettingsTest : public MainWindowTest, public ::testing::WithParamInterface<SpoiledSettings> {};
+
+TEST_P(SpoiledSettingsTest, TheUsersFileSurvivesTheExitByteForByte) {
+  const auto inst = p.dir.Path() / "inst";
+  using Boxes = std::vector<std::pair<std::string, std::string>>;  // title, text part
+  Boxes beforeExit, atExit;
+  bool keptAside = false;
+  switch (GetParam()) {
+    case SpoiledSettings::BadValue: {
+      std::string text = platform::ReadBinaryFile(inst / "VexlorPro.cfg");
+      const auto second = text.find("\r\n=", text.find("\r\n=") + 1) + 3;
+      text.replace(second, text.find("\r\n", second) - second, "abc");
+      p.dir.WriteBytes("inst/VexlorPro.cfg", text);
+      beforeExit = {{"CFG Read", "「 VexlorPro.cfg.読込失敗 」に残しました"}};
+      keptAside = true;
+      break;
+    }
+    case SpoiledSettings::ReadOnly:
+      std::filesystem::permissions(inst / "VexlorPro.cfg", std::filesystem::perms::owner_read);
+      atExit = {{"設定値の保存", "「 VexlorPro.cfg 」を保存できませんでした"}};
+      break;
+    case SpoiledSettings::BeginCfgFolder:  // as a full disk: the load stops before the settings
+      std::filesystem::remove(inst / "BEGIN.cfg");
+      std::filesystem::create_directory(inst / "BEGIN.cfg");
+      beforeExit = {{p.ui.boxes.programName, ""}};
+      break;
+  }
+  const std::string before = platform::ReadBinaryFile(inst / "VexlorPro.cfg");
+  const auto modeBefore = std::filesystem::status(inst / "VexlorPro.cfg").permissions();
+  for (const auto& [title, text] : beforeExit) p.ui.boxes.Expect(title, ui::Answer::Ok, text);
+  p.ui.boxes.Expect("設定値の保存", ui::Answer::No);
+  for (const auto& [title, text] : atExit) p.ui.boxes.Expect(title, ui::Answer::Ok, text);
+  Run({[&] { windows.frmMain.buttonExit.PerformClick(); }});
+  EXPECT_EQ(p.ui.boxes.PendingExpectations(), 0u);
+  EXPECT_EQ(p.ui.boxes.shown.size(), beforeExit.size() + 1 + atExit.size());
+  EXPECT_EQ(platform::ReadBinaryFile(inst / "VexlorPro.cfg"), before);
+  EXPECT_EQ(std::filesystem::status(inst / "VexlorPro.cfg").permissions(), modeBefore);
+  EXPECT_EQ(Exists("VexlorPro.cfg.読込失敗"), keptAside);
+  if (keptAside) EXPECT_EQ(platform::ReadBinaryFile(inst / "VexlorPro.cfg.読込失敗"), before);
+}
+
+INSTANTIATE_TEST_SUITE_P(Runs, SpoiledSettingsTest,
+                         ::testing::Values(SpoiledSettings::BadValue, SpoiledSettings::ReadOnly,
+                                           SpoiledSettings::BeginCfgFolder));
+
+// A folder that refuses every change while it lives, to root too: a read-only bind mount
+// of itself in a mount namespace of this test process where mounting is allowed, else
+// mode 0555. Empty when neither can be had.
+class ReadOnlyFolder {
+ public:
+  explicit ReadOnlyFolder(std::filesystem::path folder) : folder_(std::move(folder)) {
+    if (::geteuid() != 0) {
+      std::filesystem::permissions(folder_, std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec);
+      ok_ = true;
+      return;
+    }
+    static const bool ownNamespace = ::unshare(CLONE_NEWNS) == 0 &&
+                                     ::mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) == 0;
+    mounted_ = ownNamespace && ::mount(folder_.c_str(), folder_.c_str(), nullptr, MS_BIND, nullptr) == 0;
+    ok_ = mounted_ &&
+          ::mount(nullptr, folder_.c_str(), nullptr, MS_REMOUNT | MS_BIND | MS_RDONLY, nullptr) == 0;
+  }
+  ~ReadOnlyFolder() {
+    if (mounted_) ::umount2(folder_.c_str(), MNT_DETACH);
+    if (::geteuid() != 0) std::filesystem::permissions(folder_, std::filesystem::perms::owner_all);
+  }
+  bool Ok() const { return ok_; }
+
+ private:
+  std::filesystem::path folder_;
+  bool mounted_ = false;
+  bool ok_ = false;
+};
+
+TEST_F(MainWindowTest, ExitFromAReadOnlyFolderRunsEveryStepAndEnds) {
+  std::optional<ReadOnlyFolder> readOnly;
+  p.ui.boxes.Expect("設定値の保存", ui::Answer::No);
+  p.ui.boxes.Expect("設定値の保存", ui::Answer::Ok, "を保存できませんでした");
+  p.ui.boxes.Expect("VexlorPro 終了", ui::Answer::Ok, "EyeCheck.cfg の削除");
+  Run({[&] {
+         p.dir.WriteBytes("inst/EyeCheck.cfg", "written by a group\r\n");
+         readOnly.emplace(p.dir.Path() / "inst");
+         if (!readOnly->Ok()) GTEST_SKIP() << "no read-only folder can be made here";
+       },
+       [&] { windows.frmMain.buttonExit.PerformClick(); }});
+  if (!readOnly->Ok()) return;
+  EXPECT_TRUE(p.ui.pump.Ended());
+  EXPECT_EQ(p.ui.boxes.PendingExpectations(), 0u);
+  EXPECT_EQ(p.ui.boxes.shown.size(), 3u);
+  EXPECT_FALSE(p.pro.sim.ChannelHandles.eye.IsOpen());
+  EXPECT_EQ(p.hook.calls.back(), "Disable");
+  readOnly.reset();
+  EXPECT_TRUE(Exists("EyeCheck.cfg"));
+}
 
 TEST_F(MainWindowTest, ViewpointButtonStartsOneViewpointProgramAndRoutesItsKeys) {
   Run({[&] {

@@ -92,6 +92,37 @@ TEST(TextFile, AtomicReplaceLeavesNoTemporaryFilesAndKeepsReadersOnTheOldText) {
   EXPECT_EQ(Entries(dir.Path()), (std::vector<std::string>{"VexlorPro.cfg"}));
 }
 
+TEST(TextFile, AReplacedFileKeepsItsModeAndAReadOnlyFileIsNotReplaced) {
+  test::TempDir dir;
+  const auto file = dir.Path() / "VexlorPro.cfg";
+  WriteTextFileAtomic(file, "old\r\n");
+  ::chmod(file.c_str(), 0640);
+  WriteTextFileAtomic(file, "new\r\n");
+  struct stat st{};
+  ASSERT_EQ(::stat(file.c_str(), &st), 0);
+  EXPECT_EQ(st.st_mode & 07777, 0640u);
+
+  ::chmod(file.c_str(), 0444);
+  EXPECT_EQ(ErrorOf([&] { WriteTextFileAtomic(file, "lost\r\n"); }), runtime::kPermissionDenied);
+  EXPECT_EQ(ReadBinaryFile(file), "new\r\n");
+  ASSERT_EQ(::stat(file.c_str(), &st), 0);
+  EXPECT_EQ(st.st_mode & 07777, 0444u);
+  EXPECT_EQ(Entries(dir.Path()), (std::vector<std::string>{"VexlorPro.cfg"}));
+}
+
+TEST(TextFile, AReadOnlyFileIsKeptUntilItMayBeWrittenAgain) {
+  test::TempDir dir;
+  const auto file = dir.Path() / "空港db.csv";
+  WriteTextFileAtomic(file, "old\r\n");
+  fs::permissions(file, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+  EXPECT_EQ(ErrorOf([&] { WriteTextFileAtomic(file, "new\r\n"); }), runtime::kPermissionDenied);
+  EXPECT_EQ(ReadTextFile(file), "old\r\n");
+  EXPECT_EQ(Entries(dir.Path()), (std::vector<std::string>{"空港db.csv"}));
+  fs::permissions(file, fs::perms::owner_write, fs::perm_options::add);
+  WriteTextFileAtomic(file, "new\r\n");
+  EXPECT_EQ(ReadTextFile(file), "new\r\n");
+}
+
 TEST(TextFile, FailedWriteLeavesNothingBehind) {
   test::TempDir dir;
   fs::create_directory(dir.Path() / "folder");

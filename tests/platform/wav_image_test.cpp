@@ -48,6 +48,29 @@ TEST(ParseWav, RefusesWhatIsNoWav) {
   EXPECT_FALSE(ParseWav(noData));
 }
 
+// A damaged or hostile header: fields far beyond any sound card are refused, so no
+// product of rate, channels and sample size can leave int's range.
+TEST(ParseWav, RefusesFieldsBeyondAnySoundCard) {
+  struct Case {
+    std::size_t offset;  // of the little-endian field in the canonical 44-byte header
+    std::uint32_t value;
+    int bytes;
+  };
+  const Case cases[] = {
+      {22, 0xFFFF, 2},        // channels
+      {24, 0x7FFFFFFF, 4},    // sample rate
+      {24, 0xFFFFFFFF, 4},    // sample rate read as negative
+      {34, 0xFFFF, 2},        // bits per sample
+  };
+  for (const auto& c : cases) {
+    auto image = MakeToneWav({.seconds = 0.1});
+    for (int b = 0; b < c.bytes; ++b) image[c.offset + static_cast<std::size_t>(b)] = static_cast<std::uint8_t>(c.value >> (8 * b));
+    EXPECT_FALSE(ParseWav(image)) << "field at " << c.offset;
+  }
+  auto fine = MakeToneWav({.sampleRate = 48000, .channels = 2, .seconds = 0.1});
+  EXPECT_TRUE(ParseWav(fine));
+}
+
 // Largest difference between the converted left channel and the ideal tone at the
 // device rate, away from the edges, relative to the amplitude.
 double ConversionError(const ToneSpec& spec, int deviceRate) {

@@ -40,6 +40,10 @@ TEST(FlightScriptTest, BadScriptsNameTheirLine) {
       {"at 0 0x2F80=1\n", "line 1: expected 0xOFFSET:SIZE=VALUE, got \"0x2F80=1\""},
       {"at 0 0xFFFF:2=1\n", "line 1: variable 0xFFFF:2 is outside the area or not 1, 2 or 4 bytes"},
       {"at 0 0x0100:3=1\n", "line 1: variable 0x0100:3 is outside the area or not 1, 2 or 4 bytes"},
+      {"at 0 lat=1e20\n", "line 1: lat takes -90 to 90, not 1e20"},
+      {"at 0 alt=-1e300\n", "line 1: alt takes -2000 to 200000, not -1e300"},
+      {"at 0 gs=1e19\n", "line 1: gs takes -1e+09 to 1e+09, not 1e19"},
+      {"at 1e300 alt=1\n", "line 1: bad time \"1e300\""},
   };
   for (const Case& c : cases) {
     FlightScript s;
@@ -91,6 +95,13 @@ TEST_F(ScriptSampleTest, StepValuesHoldUntilTheNextKeyframe) {
   At(60);
   EXPECT_EQ(area.GetSigned(0x0366, 2), 0);
   EXPECT_EQ(area.GetUnsigned(0x0EA6, 2), 0xFFFFu);
+}
+
+TEST_F(ScriptSampleTest, LongitudeOneEightyIsTheDateLine) {
+  Load("at 0 lon=180\n");
+  At(0);
+  const double lonUnits = static_cast<double>(area.GetSigned(0x056C, 4)) + area.GetUnsigned(0x0568, 4) / 4294967296.0;
+  EXPECT_NEAR(lonUnits * 8.381903171539e-8, -180, 1e-9);
 }
 
 TEST_F(ScriptSampleTest, PositionAndAltitudeInSimulatorUnits) {

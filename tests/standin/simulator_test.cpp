@@ -72,12 +72,29 @@ TEST(SimulatorClockTest, PauseFreezesClockAndScript) {
 TEST(SimulatorClockTest, AdvanceAndScaleFromControl) {
   Simulator sim(Settings({2024, 5, 1, 9, 30, 0}));
   sim.Update(0.0);
-  sim.AdvanceTime(90);
+  std::string message;
+  EXPECT_TRUE(sim.AdvanceTime(90, message));
   EXPECT_EQ(ReadClock(sim).localMinute, 31);
   EXPECT_EQ(ReadClock(sim).second, 30);
-  sim.SetTimeScale(0);
+  EXPECT_TRUE(sim.SetTimeScale(0, message));
   sim.Update(1000.0);
   EXPECT_EQ(ReadClock(sim).second, 30);
+}
+
+TEST(SimulatorClockTest, ScaleAndAdvanceBeyondTheirRangeAreRefusedAndTheLogStaysJson) {
+  Simulator sim(Settings({2024, 5, 1, 9, 30, 0}));
+  sim.Update(0.0);
+  std::string message;
+  EXPECT_FALSE(sim.AdvanceTime(1e300, message));
+  EXPECT_EQ(message, "the clock moves on by 0 to 31622400 seconds (one year) at a time");
+  EXPECT_FALSE(sim.AdvanceTime(-1, message));
+  EXPECT_FALSE(sim.AdvanceTime(std::nan(""), message));
+  EXPECT_FALSE(sim.SetTimeScale(1e300, message));
+  EXPECT_EQ(message, "the time scale is a number from 0 to 1000");
+  EXPECT_EQ(ReadClock(sim).localMinute, 30);
+  EXPECT_TRUE(sim.AdvanceTime(31622400, message));
+  EXPECT_EQ(ReadClock(sim).year, 2025);
+  for (const auto& line : sim.LogLines()) EXPECT_EQ(line.back(), '}') << line;
 }
 
 TEST(SimulatorWriteTest, TankLevelWrittenWhileTheScriptBurnsFuel) {

@@ -1,0 +1,258 @@
+#include <gtest/gtest.h>
+
+#include <QCoreApplication>
+#include <QMouseEvent>
+#include <QWidget>
+
+#include <chrono>
+#include <filesystem>
+
+#include "briefing/frm_picker.h"
+#include "briefing/registration_editors.h"
+#include "datafiles/airport_airline_tables.h"
+#include "platform/paths.h"
+#include "platform/text_file.h"
+#include "state/pro_context.h"
+#include "support/temp_dir.h"
+#include "ui/ui_test_env.h"
+
+namespace vx::briefing {
+namespace {
+
+namespace fs = std::filesystem;
+using namespace std::chrono_literals;
+
+void RightPress(ui::Control& c) {
+  QWidget* w = c.Widget();
+  ASSERT_NE(w, nullptr);
+  const QPoint at(2, 2);
+  QMouseEvent press(QEvent::MouseButtonPress, at, w->mapToGlobal(at), Qt::RightButton, Qt::RightButton,
+                    Qt::NoModifier);
+  QCoreApplication::sendEvent(w, &press);
+  QMouseEvent release(QEvent::MouseButtonRelease, at, w->mapToGlobal(at), Qt::RightButton, Qt::NoButton,
+                      Qt::NoModifier);
+  QCoreApplication::sendEvent(w, &release);
+}
+
+// Haneda in slot 0 with its voices, Sapporo in slot 1, Honolulu in slot 105; JAL in
+// airline slot 0 with its voices.
+class PickersTest : public ::testing::Test {
+ protected:
+  PickersTest() {
+    pro.svc.clock = &ui.clock;
+    pro.svc.pump = &ui.pump;
+    pro.svc.paths = &paths;
+    pro.boxes = &ui.boxes;
+    state::AirportTableArray& a = pro.files.AirportTable;
+    a[0] = {1, "", "RJTT", "羽田", "東　京　 羽田", "東京国際空港", 3945000, 1667000000, 21, -540, -540};
+    a[1] = {0, "", "RJCC", "新千歳", "札　 幌　 新千歳", "札幌　新千歳国際空港", 4770000, 1686000000, 82, -540, -540};
+    a[105] = {0, "", "PHNL", "ホノルル", "ホノルル", "ホノルル国際空港", 2369000, -1889000000, 13, 600, 600};
+    pro.files.AirlineTable[0] = {1, "JAL", "日本航空", ""};
+    sheet.FillTobRoute = [this](int arg) { routeFills.push_back(arg); };
+    sheet.FillTobHeader = [this] { ++headerFills; };
+  }
+  std::string AirportFile() const { return (dir.Path() / "空港db.csv").string(); }
+  std::vector<std::string> AirportFileLines() const { return platform::ReadTextLines(dir.Path() / "空港db.csv"); }
+  // Chooses the popup's entry on button k and answers the box that follows.
+  void Popup(FrmPicker& p, int k, const char* entry, ui::Answer answer = ui::Answer::Yes) {
+    ui.popups.Expect("mnuPopup", entry);
+    ui.boxes.Expect(std::string(p.BoxTitle()), answer);
+    RightPress(p.Button(k));
+  }
+
+  ui::test::UiTestEnv ui;
+  vx::test::TempDir dir;
+  platform::Paths paths{dir.Path()};
+  state::ProContext pro;
+  TobSheetCalls sheet;
+  std::vector<int> routeFills;
+  int headerFills = 0;
+  PickerSet pickers{ui.env, pro, sheet};
+};
+
+TEST_F(PickersTest, CaptionsTooltipsTitlesAndRowLabels) {
+  FrmPicker& dom = pickers.frm国内線;
+  dom.OpenFromSheet(0);
+  EXPECT_EQ(dom.Caption(), "空港選択　国内線");
+  EXPECT_EQ(dom.Button(0).Caption(), "+ RJTT   羽田");
+  EXPECT_EQ(dom.Button(1).Caption(), "  RJCC   新千歳");
+  EXPECT_EQ(dom.Button(2).Caption(), "     ");
+  EXPECT_EQ(dom.Button(0).ToolTipText(), "RJTT 東京国際空港");
+  EXPECT_EQ(dom.TitleLabel().Caption(), "出発　空港選択　国内線");
+  EXPECT_EQ(dom.TitleLabel().BackColor(), ui::Colour::Palette(9));
+  EXPECT_EQ(dom.RowLabel(9).Caption(), "北海道（２）");
+  EXPECT_EQ(dom.Label登録.Caption(), "ボタンを右クリックで変更ができます。");
+  // Shown again for the arrival while still open: the title follows.
+  dom.OpenFromSheet(1);
+  EXPECT_EQ(dom.TitleLabel().Caption(), "到着　空港選択　国内線");
+  EXPECT_EQ(dom.TitleLabel().BackColor(), ui::Colour::Palette(13));
+
+  FrmPicker& intl = pickers.frm国際線;
+  intl.OpenFromSheet(0);
+  EXPECT_EQ(intl.RowLabel(9).Caption(), "帰国便");
+  EXPECT_EQ(intl.mnuPopup削除.Caption(), "登録を削除");
+  EXPECT_EQ(intl.TitleLabel().Caption(), "出発　空港選択　国際線");
+
+  FrmPicker& airlines = pickers.frm会社国内線;
+  airlines.OpenFromSheet();
+  EXPECT_EQ(airlines.Button(0).Caption(), "+ JAL");
+  EXPECT_EQ(airlines.Button(1).Caption(), "");
+  EXPECT_EQ(airlines.Button(0).ToolTipText(), "日本航空");
+  EXPECT_EQ(airlines.TitleLabel().Name(), "Label11");
+  EXPECT_EQ(airlines.TitleLabel().Caption(), "航空会社選択　国内線");
+  EXPECT_EQ(airlines.Buttons().Count(), 50);
+}
+
+TEST_F(PickersTest, ChoosingHandsTheSlotBackAsTextAndRefillsTheSheet) {
+  FrmPicker& intl = pickers.frm国際線;
+  intl.OpenFromSheet(1);
+  intl.Button(5).PerformClick();
+  EXPECT_FALSE(intl.Loaded());
+  EXPECT_EQ(pro.files.RouteAirports[1].slot, "105");
+  EXPECT_EQ(routeFills, (std::vector<int>{0}));
+  EXPECT_FALSE(fs::exists(AirportFile()));  // nothing changed: no write
+
+  // The same airport may be both ends.
+  intl.OpenFromSheet(0);
+  intl.Button(5).PerformClick();
+  EXPECT_EQ(pro.files.RouteAirports[0].slot, "105");
+
+  FrmPicker& airlines = pickers.frm会社国内線;
+  airlines.OpenFromSheet();
+  airlines.Button(0).PerformClick();
+  EXPECT_EQ(pro.briefing.SelectedAirlineIndex, "0");
+  EXPECT_EQ(headerFills, 1);
+}
+
+TEST_F(PickersTest, AClickOnAnEmptySlotOnlyMovesPickerSlot) {
+  FrmPicker& dom = pickers.frm国内線;
+  dom.OpenFromSheet(0);
+  pro.files.RouteAirports[0].slot = "1";
+  dom.Button(7).PerformClick();
+  EXPECT_TRUE(dom.Loaded());
+  EXPECT_EQ(pro.briefing.Pickers.PickerSlot, 7);
+  EXPECT_EQ(pro.files.RouteAirports[0].slot, "1");
+  EXPECT_TRUE(routeFills.empty());
+}
+
+TEST_F(PickersTest, ANewSlotIsRegisteredThroughTheEditorAndSavedAtClose) {
+  FrmPicker& dom = pickers.frm国内線;
+  dom.OpenFromSheet(0);
+  Frm空港登録& editor = *dom.AirportEditor();
+  bool modalWhileOpen = false;
+  ui.pump.After(5ms, [&] {
+    ASSERT_TRUE(editor.Loaded());
+    EXPECT_EQ(editor.tbxLatHi.Text(), "0");
+    EXPECT_EQ(editor.tbx時差.Text(), "0");
+    // The picker takes no command meanwhile.
+    dom.Button(0).PerformClick();
+    dom.buttonExit.PerformClick();
+    modalWhileOpen = dom.Loaded() && pro.files.RouteAirports[0].slot.empty();
+    editor.tbxICAO.SetText("RJOO");
+    editor.tbxボタン.SetText("伊丹 ");
+    editor.tbxパタパタ.SetText("大　 阪　 伊丹");
+    editor.tbx詳細名.SetText("大阪国際空港");
+    editor.buttonOK.PerformClick();
+  });
+  ui.boxes.Expect("国内空港登録", ui::Answer::Yes, "新規登録を行います");
+  ui.popups.Expect("mnuPopup", "mnuPopup変更");
+  RightPress(dom.Button(3));
+  EXPECT_EQ(ui.boxes.shown.back().icon, ui::Icon::Information);
+  EXPECT_TRUE(modalWhileOpen);
+  EXPECT_FALSE(editor.Loaded());
+  EXPECT_EQ(pro.briefing.Pickers.AirportEditSlot, state::kNoSlot);
+  EXPECT_EQ(pro.files.AirportTable[3].選択ボタン, "伊丹 ");
+  EXPECT_EQ(dom.Button(3).Caption(), "  RJOO   伊丹 ");
+  EXPECT_EQ(pro.briefing.Pickers.AirportTableChanged, -1);
+
+  dom.buttonExit.PerformClick();
+  EXPECT_FALSE(dom.Loaded());
+  EXPECT_EQ(pro.briefing.Pickers.AirportTableChanged, 0);
+  const auto lines = AirportFileLines();
+  ASSERT_GE(lines.size(), 5u);
+  EXPECT_EQ(lines[4], "3,0,,RJOO,伊丹,大　 阪　 伊丹,大阪国際空港,0,0,0,0,0");
+}
+
+TEST_F(PickersTest, AnEditorClosedByItsFrameEndsTheWaitAndTheTableIsStillSaved) {
+  FrmPicker& airlines = pickers.frm会社国内線;
+  airlines.OpenFromSheet();
+  Frm会社登録& editor = *airlines.AirlineEditor();
+  ui.pump.After(5ms, [&] {
+    editor.tbx詳細名.SetText("変えたが取り消す");
+    editor.Unload(ui::UnloadMode::ControlMenu);
+  });
+  ui.popups.Expect("mnuPopup", "mnuPopup変更");
+  ui.boxes.Expect("国内会社登録", ui::Answer::Yes, "音声付きのデフォルト航空会社です\r\n\r\nそれでも変更しますか？");
+  RightPress(airlines.Button(0));
+  EXPECT_EQ(ui.boxes.shown.back().icon, ui::Icon::Exclamation);
+  EXPECT_FALSE(airlines.Editing());
+  EXPECT_EQ(pro.files.AirlineTable[0].会社名詳細, "日本航空");
+  airlines.buttonExit.PerformClick();
+  const auto lines = platform::ReadTextLines(dir.Path() / "会社db.csv");
+  ASSERT_GE(lines.size(), 2u);
+  EXPECT_EQ(lines[1], "0,1,JAL,日本航空,");
+}
+
+TEST_F(PickersTest, ChangingThenCancellingStillSavesAndNoAnswerChangesNothing) {
+  FrmPicker& dom = pickers.frm国内線;
+  dom.OpenFromSheet(0);
+  Popup(dom, 1, "mnuPopup変更", ui::Answer::No);
+  EXPECT_EQ(pro.briefing.Pickers.AirportTableChanged, 0);
+  EXPECT_EQ(ui.boxes.shown.back().text, "このボタンはすでに登録されています\r\n\r\n登録を変更しますか？");
+
+  ui.pump.After(5ms, [&] {
+    dom.AirportEditor()->tbxICAO.SetText("XXXX");
+    dom.AirportEditor()->buttonCancel.PerformClick();
+  });
+  Popup(dom, 1, "mnuPopup変更");
+  EXPECT_EQ(pro.files.AirportTable[1].ICAO, "RJCC");
+  dom.buttonExit.PerformClick();
+  EXPECT_TRUE(fs::exists(AirportFile()));
+}
+
+TEST_F(PickersTest, DeletingClearsTheRecordItsMarkAndIsKeptAcrossTheOtherPickerOfTheTable) {
+  FrmPicker& dom = pickers.frm国内線;
+  dom.OpenFromSheet(0);
+  Popup(dom, 0, "mnuPopup削除");
+  EXPECT_EQ(pro.files.AirportTable[0], state::AirportRecord{});
+  EXPECT_EQ(dom.Button(0).Caption(), "     ");
+  // A deletion on an empty slot asks nothing.
+  ui.popups.Expect("mnuPopup", "mnuPopup削除");
+  RightPress(dom.Button(2));
+
+  // The other picker of the same table opens and closes without a change: the edit stays
+  // marked and is saved.
+  FrmPicker& intl = pickers.frm国際線;
+  intl.OpenFromSheet(1);
+  EXPECT_EQ(pro.briefing.Pickers.AirportTableChanged, -1);
+  intl.buttonExit.PerformClick();
+  EXPECT_EQ(pro.briefing.Pickers.AirportTableChanged, 0);
+  ASSERT_TRUE(fs::exists(AirportFile()));
+  EXPECT_EQ(AirportFileLines()[1], "0,0,,,,,,0,0,0,0,0");
+  dom.Unload(ui::UnloadMode::ControlMenu);
+  EXPECT_EQ(routeFills, (std::vector<int>{0, 0}));
+}
+
+TEST_F(PickersTest, AReadOnlyTableFileIsReportedAndSavedAtTheNextClose) {
+  datafiles::SaveAirportTable(paths, pro.files.AirportTable);
+  fs::permissions(AirportFile(), fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+  FrmPicker& dom = pickers.frm国内線;
+  dom.OpenFromSheet(0);
+  Popup(dom, 1, "mnuPopup削除");
+  ui.boxes.Expect("国内空港登録", ui::Answer::Ok, "空港db.csv");
+  dom.buttonExit.PerformClick();
+  EXPECT_FALSE(dom.Loaded());
+  EXPECT_EQ(ui.boxes.PendingExpectations(), 0u);
+  EXPECT_EQ(pro.briefing.Pickers.AirportTableChanged, -1);
+  EXPECT_EQ(pro.files.AirportTable[1], state::AirportRecord{});
+  EXPECT_EQ(AirportFileLines()[2].substr(0, 9), "1,0,,RJCC");
+
+  fs::permissions(AirportFile(), fs::perms::owner_write, fs::perm_options::add);
+  dom.OpenFromSheet(0);
+  dom.buttonExit.PerformClick();
+  EXPECT_EQ(pro.briefing.Pickers.AirportTableChanged, 0);
+  EXPECT_EQ(AirportFileLines()[2], "1,0,,,,,,0,0,0,0,0");
+}
+
+}  // namespace
+}  // namespace vx::briefing

@@ -1,0 +1,198 @@
+// The call-out program's window: start-up, file poll, read tick and end, on the
+// stand-in's simulator in this process and virtual time.
+#include "callout/frm_exp.h"
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <filesystem>
+
+#include "callout/exp_sounds.h"
+#include "platform/instance_lock.h"
+#include "platform/paths.h"
+#include "platform/recording_sound_device.h"
+#include "state/exp_context.h"
+#include "support/standin_in_process.h"
+#include "support/temp_dir.h"
+#include "ui/form_layout.h"
+#include "ui/ui_test_env.h"
+
+namespace vx::callout {
+namespace {
+
+namespace fs = std::filesystem;
+using namespace std::chrono_literals;
+using Op = platform::RecordingSoundDevice::Op;
+
+class FrmExpTest : public ::testing::Test {
+ protected:
+  FrmExpTest() {
+    ui.env.programName = "VexlorEXP";
+    ui.boxes.programName = "VexlorEXP";
+    exp.svc.clock = &ui.clock;
+    exp.svc.pump = &ui.pump;
+    exp.svc.timers = &ui.timers;
+    exp.svc.paths = &paths;
+    exp.svc.sim = &standin.client;
+    exp.svc.simWindows = &standin.windows;
+    exp.svc.keys = &standin.keys;
+    exp.svc.sound = &sound;
+    exp.svc.sharedMemoryPrefix = test::UniqueName("exp") + "_";
+    exp.boxes = &ui.boxes;
+    exp.ui = &ui.env;
+    exp.engine.InitCallOutWindow = [this] { ++initCalls; };
+    exp.engine.ResetCallOutState = [this] { ++resetCalls; };
+    fs::create_directories(base.Path() / "ExePro");
+  }
+  bool Exists(const char* name) const { return fs::exists(base.Path() / name); }
+  void Touch(const char* name) { base.WriteBytes(name, ";\r\n"); }
+  bool RunUntilEnded(std::chrono::milliseconds limit) {
+    return ui.pump.RunUntil([this] { return !form.Loaded() || ui.pump.Ended(); }, limit);
+  }
+
+  ui::test::UiTestEnv ui;
+  test::TempDir base;
+  platform::Paths paths;
+  platform::RecordingSoundDevice sound{ui.clock};
+  test::InProcessStandin standin{ui.clock};
+  platform::ScriptedInstanceLock lock;
+  state::ExpContext exp;
+  FrmExp form{ui.env, exp, lock, (base.Path() / "ExePro").string()};
+  int initCalls = 0;
+  int resetCalls = 0;
+};
+
+TEST_F(FrmExpTest, StartsReadsAndEndsWhenItsSettingsFileGoes) {
+  form.Start();
+  ASSERT_TRUE(form.Loaded());
+  EXPECT_EQ(exp.frame.BaseFolder, base.Str());
+  EXPECT_EQ(exp.frame.SimConnected, -1);
+  EXPECT_TRUE(Exists("vexlorEXP.cfg")) << "the defaults, written when missing";
+  EXPECT_EQ(form.キャレット消用.Left(), -2000);
+  EXPECT_EQ(resetCalls, 1);
+  EXPECT_EQ(initCalls, 1);
+  EXPECT_EQ(exp.frame.EyeCheckArmed, 1);
+  EXPECT_EQ(sound.CallsOf({Op::SetGlobalFocus}).size(), 75u);
+  EXPECT_TRUE(form.Timer1.Running());
+  EXPECT_EQ(form.Timer1.Interval(), 1007);
+  EXPECT_EQ(form.Timer2.Interval(), 307);
+
+  const int before = standin.client.batches;
+  ui.pump.RunFor(3100ms);
+  EXPECT_GE(standin.client.batches - before, 10) << "one read each 307 ms";
+  EXPECT_EQ(form.tbx3.Text().rfind("GS：", 0), 0u);
+  EXPECT_EQ(form.tbxAltWind.Text().find("℃ 風："), 2u) << "the full read of the tenth tick";
+
+  Touch("vexlorPB.cfg");
+  Touch("vexlorSD.cfg");
+  fs::remove(base.Path() / "vexlorEXP.cfg");
+  const auto gone = ui.clock.MonotonicNanos();
+  ASSERT_TRUE(RunUntilEnded(2s));
+  EXPECT_LE(ui.clock.MonotonicNanos() - gone, 1'400'000'000) << "within a poll and a tick";
+  EXPECT_FALSE(Exists("vexlorPB.cfg"));
+  EXPECT_FALSE(Exists("vexlorSD.cfg"));
+  EXPECT_EQ(sound.CallsOf({Op::Quit}).size(), 1u);
+  EXPECT_FALSE(exp.sim.data.IsOpen());
+}
+
+TEST_F(FrmExpTest, WithoutASimulatorItSaysSoAndEnds) {
+  standin.running = false;
+  ui.boxes.Expect("VEXLOR-EXP", ui::Answer::Ok, "ＦＳが実行されていません");
+  form.Start();
+  EXPECT_FALSE(form.Loaded());
+  EXPECT_EQ(ui.boxes.shown.at(0).icon, ui::Icon::Exclamation);
+  EXPECT_FALSE(Exists("vexlorEXP.cfg"));
+  EXPECT_EQ(initCalls, 0);
+  EXPECT_TRUE(sound.CallsOf({Op::Init, Op::Quit}).empty());
+}
+
+TEST_F(FrmExpTest, WithoutSoundItSaysSoAndEnds) {
+  sound.failInit = true;
+  Touch("vexlorSD.cfg");
+  ui.boxes.Expect("VexlorEXP", ui::Answer::Ok, "DirectSoundは使えません。");
+  form.Start();
+  EXPECT_FALSE(form.Loaded());
+  EXPECT_FALSE(Exists("vexlorSD.cfg")) << "the unload cleans up";
+  EXPECT_EQ(initCalls, 0);
+}
+
+TEST_F(FrmExpTest, ASecondCopyEndsAndLeavesTheFilesOfTheFirst) {
+  lock.anotherRunning = true;
+  Touch("vexlorPB.cfg");
+  Touch("vexlorSD.cfg");
+  EXPECT_THROW(form.Load(), platform::ProgramEnding);
+  EXPECT_TRUE(ui.pump.Ended());
+  EXPECT_TRUE(Exists("vexlorPB.cfg"));
+  EXPECT_TRUE(Exists("vexlorSD.cfg"));
+  EXPECT_EQ(standin.client.batches, 0);
+}
+
+TEST_F(FrmExpTest, TheFilePollSetsThePresenceFlags) {
+  form.Start();
+  ASSERT_TRUE(form.Loaded());
+  exp.frame.EyeCheckArmed = 0;
+  Touch("EyeView.cfg");
+  Touch("EyeCheck.cfg");
+  Touch("EyeDoor.cfg");
+  Touch("BEGIN.cfg");
+  ui.pump.RunFor(1100ms);
+  EXPECT_EQ(exp.frame.EyeViewPresent, -1);
+  EXPECT_EQ(exp.frame.EyeViewArmed, 1);
+  EXPECT_EQ(exp.frame.EyeCheckArmed, 1);
+  EXPECT_EQ(exp.frame.EyeDoorPresent, -1);
+  EXPECT_EQ(exp.frame.EyeCargoPresent, 0);
+  EXPECT_EQ(exp.frame.BeginFilePresent, -1);
+  exp.frame.EyeViewArmed = 0;
+  ui.pump.RunFor(1100ms);
+  EXPECT_EQ(exp.frame.EyeViewArmed, 0) << "armed only when the file newly appears";
+  fs::remove(base.Path() / "EyeView.cfg");
+  ui.pump.RunFor(1100ms);
+  EXPECT_EQ(exp.frame.EyeViewPresent, 0);
+}
+
+TEST_F(FrmExpTest, TheExitButtonEndsTheProgram) {
+  form.Start();
+  ASSERT_TRUE(form.Loaded());
+  form.buttonExit.PerformClick();
+  ui::test::Settle();
+  EXPECT_FALSE(form.Loaded());
+}
+
+TEST(ExpSounds, VolumeGroupsAndFiles) {
+  state::ExpContext exp;
+  exp.sd.CallVolumeLevels = {10, 0, 1, 2, 3, 4, 5};
+  BuildExpVolumeTable(exp);
+  const auto& t = exp.sound.CallVolumeTable;
+  EXPECT_EQ(t[23], 0) << "level 10 is full volume";
+  EXPECT_EQ(t[40], 0);
+  EXPECT_EQ(t[27], -3000);
+  EXPECT_EQ(t[34], -2700);
+  EXPECT_EQ(t[38], -2400);
+  EXPECT_EQ(t[39], -2100);
+  EXPECT_EQ(t[54], -1800);
+  EXPECT_EQ(t[63], -1500);
+  EXPECT_EQ(t[74], -1500);
+  for (int i = 64; i <= 70; ++i) EXPECT_EQ(t[static_cast<std::size_t>(i)], 0) << i;
+
+  const auto& paths = CallSoundPaths();
+  EXPECT_EQ(paths[0], "\\Wav\\Etc\\速度読上\\Oh006.wav");
+  EXPECT_EQ(paths[10], "\\Wav\\Etc\\高度読上\\-1000.wav");
+  EXPECT_EQ(paths[52], "\\Wav\\CP\\Flap\\CP_着陸Flap2.wav");
+  EXPECT_EQ(paths[70], "\\Wav\\himitu\\ravikGE.wav");
+  EXPECT_EQ(paths[74], "\\Wav\\CP\\ChkList\\CP_LndLightOFF.wav");
+}
+
+TEST_F(FrmExpTest, TheLayoutTableIsTheLoadedWindow) {
+  const ui::FormLayout layout = FrmExpLayout();
+  EXPECT_EQ(layout.form, "frmExp");
+  form.Start();
+  for (const ui::ControlRow& row : layout.rows) {
+    ui::Control* c = ui::FindControl(form, row.name);
+    ASSERT_NE(c, nullptr) << row.name;
+    if (row.name != "キャレット消用") EXPECT_EQ(c->Left(), row.left) << row.name;
+    EXPECT_EQ(c->Width(), row.width) << row.name;
+  }
+}
+
+}  // namespace
+}  // namespace vx::callout
