@@ -7,6 +7,10 @@
 
 #include "announce/flight_form_set.h"
 #include "announce/frm_sound.h"
+#include "briefing/frm_fuel_tank.h"
+#include "briefing/frm_picker.h"
+#include "briefing/sheet_calls.h"
+#include "briefing/frm_tob2.h"
 #include "composition/pro_context_wiring.h"
 #include "mainwindow/frm_prompts.h"
 #include "mainwindow/vexlor_pro.h"
@@ -70,30 +74,36 @@ int main(int argc, char** argv) {
 
   // The windows of the flight that the main program's window set does not hold.
   using announce::FlightForm;
+  briefing::FrmTOB& tob = windows.frmTOB;
   mainwindow::FrmArvGate arrivalGate{env, pro};
   mainwindow::FrmAutoPause autoPause{env, pro};
   mainwindow::FrmCPAnounce captainGreeting{env, pro};
   mainwindow::FrmMileage mileage{env, pro};
   windows.flightForms.Set(FlightForm::frmCPAnounce, captainGreeting);
   windows.flightForms.Set(FlightForm::frmマイル達成, mileage);
+  briefing::FrmTOB2 briefingCard{env, pro};
+  pro.engine.briefingCard = &briefingCard;
   pro.sim.autoPauseNotice = &autoPause;
-  // The briefing sheet's windows that are not put in yet: stand-ins.
-  announce::StandInForm fuel{env, "frmFuelTank", "給油"};
-  announce::StandInForm airlinesDomestic{env, "frm会社国内線", "航空会社（国内）"};
-  announce::StandInForm airlinesInternational{env, "frm会社国際線", "航空会社（国際）"};
-  announce::StandInForm airportsDomestic{env, "frm国内線", "空港（国内）"};
-  announce::StandInForm airportsInternational{env, "frm国際線", "空港（国際）"};
-  briefing::TobDialogs& tobDialogs = windows.frmTOB.dialogs;
-  tobDialogs.frmFuelTank = &fuel;
-  tobDialogs.frm会社国内線 = &airlinesDomestic;
-  tobDialogs.frm会社国際線 = &airlinesInternational;
-  tobDialogs.frm国内線 = &airportsDomestic;
-  tobDialogs.frm国際線 = &airportsInternational;
+
+  // The windows the briefing sheet's buttons open besides the program's own (pushback,
+  // timing); the fuel window and the pickers refresh the sheet when they close.
+  const briefing::TobSheetCalls sheetCalls{[&tob] { tob.ShowTobFuel(); },
+                                           [&tob](int withRunway) { tob.FillTobRoute(withRunway); },
+                                           [&tob] { tob.FillTobHeader(); }};
+  briefing::FrmFuelTank fuel{env, pro, sheetCalls};
+  briefing::PickerSet pickers{env, pro, sheetCalls};
+  tob.dialogs.frmFuelTank = &fuel;
+  tob.dialogs.frm会社国内線 = &pickers.frm会社国内線;
+  tob.dialogs.frm会社国際線 = &pickers.frm会社国際線;
+  tob.dialogs.openDomesticAirports = [&pickers](int side) { pickers.frm国内線.OpenFromSheet(side); };
+  tob.dialogs.openInternationalAirports = [&pickers](int side) { pickers.frm国際線.OpenFromSheet(side); };
 
   // What the key handler works on besides the program's own windows: the arrival gate
-  // prompt of B-B and the captain's greeting prompt, which take typed input.
+  // prompt of B-B; the fuel window, the gate and the captain's greeting prompt take typed
+  // input.
   state::KeyWindows& keyWindows = pro.main.keyWindows;
   keyWindows.frmArvGate = &arrivalGate;
+  keyWindows.typedInput.push_back(&fuel);
   keyWindows.typedInput.push_back(&arrivalGate);
   keyWindows.typedInput.push_back(&captainGreeting);
 

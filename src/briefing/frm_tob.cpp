@@ -9,9 +9,11 @@
 #include "briefing/tob_vspeeds.h"
 #include "briefing/tob_words.h"
 #include "datafiles/route_airports.h"
+#include "datafiles/voice_list.h"
 #include "platform/addon_link.h"
 #include "platform/event_pump.h"
 #include "platform/paths.h"
+#include "platform/text_viewer.h"
 #include "runtime/numbers.h"
 #include "runtime/runtime_error.h"
 #include "runtime/text_rules.h"
@@ -195,9 +197,10 @@ constexpr ui::ControlRow kRows[] = {
     {"buttonOK", K::CommandButton, 10000, 8400, 2400, 420, "Captain Signature"},
 };
 
-constexpr ui::FormLayout kLayout{"frmTOB", 13620, 9300, kRows};
+constexpr ui::FormLayout kLayout{"frmTOB", 13620, 9720, kRows};
 
 constexpr std::int32_t kGroundHeight = 200;
+constexpr const char* kVoiceListTitle = "音声リスト";
 
 std::string Digits(std::int64_t value) { return runtime::IntText(value); }
 
@@ -552,8 +555,15 @@ void FrmTOB::frmTOB_Form_Load() {
     checkHimituON.SetVisible(false);
     b.SpecialEngineSoundOn = 0;
   }
-  simlink::ReadSimulatorState(pro_);
-  FillTakeoffBriefingForm();
+  // A fill that fails (an add-on speed beyond 16 bits) is reported once; the sheet still
+  // opens with its timer, whose ticks then report the same failure no more.
+  try {
+    simlink::ReadSimulatorState(pro_);
+    FillTakeoffBriefingForm();
+  } catch (const std::exception&) {
+    tickErrorReported_ = true;
+    ui::ReportHandlerError(Env(), std::current_exception());
+  }
   pro_.svc.pump->Pump();
   pro_.flight.TobOpenFlag = true;
   Timer1.SetInterval(2000);
@@ -612,17 +622,43 @@ void FrmTOB::frmTOB_button会社国際_Click() {
 }
 void FrmTOB::frmTOB_button国内_Click(int index) {
   if (!CommitTobForm()) return;
-  pro_.briefing.AirportSide = static_cast<std::int16_t>(index);
-  OpenDialog(dialogs.frm国内線);
+  pro_.briefing.Pickers.AirportSide = static_cast<std::int16_t>(index);
+  if (dialogs.openDomesticAirports) {
+    dialogs.openDomesticAirports(index);
+  } else {
+    OpenDialog(dialogs.frm国内線);
+  }
 }
 void FrmTOB::frmTOB_button国際_Click(int index) {
   if (!CommitTobForm()) return;
-  pro_.briefing.AirportSide = static_cast<std::int16_t>(index);
-  OpenDialog(dialogs.frm国際線);
+  pro_.briefing.Pickers.AirportSide = static_cast<std::int16_t>(index);
+  if (dialogs.openInternationalAirports) {
+    dialogs.openInternationalAirports(index);
+  } else {
+    OpenDialog(dialogs.frm国際線);
+  }
 }
 
 void FrmTOB::frmTOB_button音声リスト_Click() {
   if (!CommitTobForm()) return;
+  auto& pump = *pro_.svc.pump;
+  const ui::Answer answer = pro_.boxes->Show(
+      "空港、航空会社など音声の有無を調査し\nTab 区切りの txt ファイルとして\n作成および表示します\n\nよろしいですか？",
+      ui::Buttons::OkCancel, ui::Icon::Question, kVoiceListTitle);
+  if (answer != ui::Answer::Ok) return;
+  std::filesystem::path file;
+  try {
+    file = datafiles::WriteVoiceList(*pro_.svc.paths, pro_.files.AirlineTable, pro_.files.AirportTable);
+  } catch (const std::exception&) {
+    // A list that cannot be written is reported with its file, and nothing is shown.
+    pro_.boxes->Show("音声リストを作成できません\n" + pro_.svc.paths->Under(datafiles::kVoiceListFile).string() +
+                         "\n\n" + ui::ErrorMessage(std::current_exception()),
+                     ui::Buttons::Ok, ui::Icon::Critical, kVoiceListTitle);
+    return;
+  }
+  pump.Pump();
+  if (pro_.svc.textViewer) pro_.svc.textViewer->Show(file, true);
+  pump.Pump();
 }
 
 void FrmTOB::frmTOB_buttonV計算_Click() {

@@ -30,7 +30,8 @@ struct ProContext;
 namespace vx::briefing {
 
 // The windows the sheet's buttons open (each commits the sheet first). A null entry
-// opens nothing. The program puts its windows in; the pickers read `AirportSide`.
+// opens nothing. The program puts its windows in; the airport pickers read
+// `Pickers.AirportSide`.
 struct TobDialogs {
   ui::Form* frmCA = nullptr;          // buttonCA
   ui::Form* frmPB = nullptr;          // buttonPB設定
@@ -40,6 +41,10 @@ struct TobDialogs {
   ui::Form* frm会社国際線 = nullptr;  // button会社国際
   ui::Form* frm国内線 = nullptr;      // button国内(i), after AirportSide := i
   ui::Form* frm国際線 = nullptr;      // button国際(i), after AirportSide := i
+  // Airport pickers that open in their own way with the end of the route (0 departure,
+  // 1 arrival): when set, these are called in place of showing frm国内線 or frm国際線.
+  std::function<void(int side)> openDomesticAirports;
+  std::function<void(int side)> openInternationalAirports;
 };
 
 // The sheet's design: one row per control.
@@ -48,6 +53,9 @@ const ui::FormLayout& FrmTobLayout();
 class FrmTOB final : public ui::Form {
  public:
   FrmTOB(ui::UiEnv& env, state::ProContext& pro);
+
+  // The sheet's design (as FrmTobLayout()).
+  static const ui::FormLayout& Layout() { return FrmTobLayout(); }
 
   TobDialogs dialogs;
 

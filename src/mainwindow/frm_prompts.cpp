@@ -251,7 +251,7 @@ void FrmMileage::Design() {
 
 void FrmMileage::frmマイル達成_Form_Load() {
   Label1.SetCaption(pro_.main.CaptainName + "　殿");
-  Label2.SetCaption(runtime::Format(pro_.flight.MileageMilestone, "0,000"));
+  Label2.SetCaption(runtime::Format(pro_.files.MileageMilestone, "0,000"));
   Pump(pro_);
 }
 

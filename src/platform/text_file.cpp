@@ -69,7 +69,9 @@ void WriteBytesAtomic(const fs::path& path, std::string_view bytes) {
   // that is replaced keeps its mode.
   struct stat old{};
   const bool replacing = ::stat(path.c_str(), &old) == 0 && S_ISREG(old.st_mode);
-  if (replacing && ((old.st_mode & 0222) == 0 || ::access(path.c_str(), W_OK) != 0)) ThrowFileError(EACCES, path);
+  if (replacing && (old.st_mode & 0222) == 0) ThrowFileError(EACCES, path);
+  // Another program may take the file away meanwhile: then there is nothing to keep.
+  if (replacing && ::access(path.c_str(), W_OK) != 0 && errno != ENOENT) ThrowFileError(EACCES, path);
   fs::path tmp;
   int fd = -1;
   for (int attempt = 0; attempt < 100 && fd < 0; ++attempt) {

@@ -22,6 +22,9 @@ struct FilesState {
   AirportTableArray AirportTable;
   AirlineTableArray AirlineTable;
   double MileageTotal = 0.0;  // nautical miles flown, kept only in "VexlorPro.cfg"
+  // The last mileage milestone the total passed at a flight's end (0 none), for the
+  // mileage window.
+  std::int32_t MileageMilestone = 0;
   // -1 early, 0 on time, 10 to 60 late by band (ClassifyArrivalDelay).
   std::int16_t ArrivalDelayClass = 0;
   // The split-flap board: the names the boarding and arrival groups set for it, and the

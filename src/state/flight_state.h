@@ -64,8 +64,6 @@ struct FlightState {
   std::int16_t CaptainAnnounceLanguage = 1;
   std::int16_t DestinationWeather = 0;
   std::int16_t DestinationTemperature = 20;
-  // The mileage milestone the last arrival passed (0: none), for the mileage window.
-  std::int32_t MileageMilestone = 0;
 };
 
 }  // namespace vx::state

@@ -114,7 +114,7 @@ TEST_F(PromptsTest, MileageWindowNamesTheCaptainAndTheMilestone) {
   FrmMileage mileage{p.ui.env, p.pro};
   p.pro.main.CaptainName = "山田";
   for (const auto& [milestone, text] : {std::pair{25000, "25,000"}, {5000, "5,000"}, {500, "0,500"}}) {
-    p.pro.flight.MileageMilestone = milestone;
+    p.pro.files.MileageMilestone = milestone;
     mileage.Show();
     EXPECT_EQ(mileage.Label1.Caption(), "山田　殿");
     EXPECT_EQ(mileage.Label2.Caption(), text);

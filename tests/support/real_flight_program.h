@@ -12,6 +12,7 @@
 #include "announce/flight_form_set.h"
 #include "announce/frm_sound.h"
 #include "briefing/frm_tob.h"
+#include "briefing/frm_tob2.h"
 #include "composition/system_services.h"
 #include "composition/system_sound.h"
 #include "mainwindow/frm_help.h"
@@ -48,6 +49,7 @@ struct RealFlightProgram {
   announce::FlightFormSet forms;
   announce::StandInForm cabin{env, "frmCabin", "Cabin"};
   briefing::FrmTOB tob{env, pro};
+  briefing::FrmTOB2 card{env, pro};
   mainwindow::FrmHelp help{env, pro};
   std::unique_ptr<announce::FrmSound> window;
 };
