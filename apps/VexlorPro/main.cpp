@@ -72,54 +72,40 @@ int main(int argc, char** argv) {
   mainwindow::VexlorProWindows windows{env, pro, frmSound, instanceLock,
                                        QCoreApplication::applicationDirPath().toStdString()};
 
-  // The windows of the flight; those not built yet are stand-ins.
+  // The windows of the flight that the main program's window set does not hold.
   using announce::FlightForm;
-  announce::StandInForm help{env, "frmHelp", "Help"};
-  announce::StandInForm pushback{env, "frmPB", "Push Back"};
-  announce::StandInForm voice{env, "frm音声設定", "音声設定"};
-  announce::StandInForm keySettings{env, "frmキー設定", "キー設定"};
   briefing::FrmTOB& tob = windows.frmTOB;
   mainwindow::FrmArvGate arrivalGate{env, pro};
   mainwindow::FrmAutoPause autoPause{env, pro};
   mainwindow::FrmCPAnounce captainGreeting{env, pro};
   mainwindow::FrmMileage mileage{env, pro};
-  announce::FlightFormSet flightForms;
-  flightForms.Set(FlightForm::frmHelp, help);
-  flightForms.Set(FlightForm::frmPB, pushback);
-  flightForms.Set(FlightForm::frm音声設定, voice);
-  flightForms.Set(FlightForm::frmキー設定, keySettings);
-  flightForms.Set(FlightForm::frmCabin, windows.frmCabin);
-  flightForms.Set(FlightForm::frmTOB, tob);
-  flightForms.Set(FlightForm::frmCPAnounce, captainGreeting);
-  flightForms.Set(FlightForm::frmマイル達成, mileage);
-  pro.engine.flightForms = &flightForms;
+  windows.flightForms.Set(FlightForm::frmCPAnounce, captainGreeting);
+  windows.flightForms.Set(FlightForm::frmマイル達成, mileage);
   briefing::FrmTOB2 briefingCard{env, pro};
   pro.engine.briefingCard = &briefingCard;
   pro.sim.autoPauseNotice = &autoPause;
 
-  // The windows the briefing sheet's buttons open (the timing window is a stand-in until
-  // it is built); the fuel window and the pickers refresh the sheet when they close.
-  announce::StandInForm timing{env, "frmTSet", "タイミング設定"};
+  // The windows the briefing sheet's buttons open besides the program's own (pushback,
+  // timing); the fuel window and the pickers refresh the sheet when they close.
   const briefing::TobSheetCalls sheetCalls{[&tob] { tob.ShowTobFuel(); },
                                            [&tob](int withRunway) { tob.FillTobRoute(withRunway); },
                                            [&tob] { tob.FillTobHeader(); }};
   briefing::FrmFuelTank fuel{env, pro, sheetCalls};
   briefing::PickerSet pickers{env, pro, sheetCalls};
-  tob.dialogs.frmPB = &pushback;
-  tob.dialogs.frmTSet = &timing;
   tob.dialogs.frmFuelTank = &fuel;
   tob.dialogs.frm会社国内線 = &pickers.frm会社国内線;
   tob.dialogs.frm会社国際線 = &pickers.frm会社国際線;
   tob.dialogs.openDomesticAirports = [&pickers](int side) { pickers.frm国内線.OpenFromSheet(side); };
   tob.dialogs.openInternationalAirports = [&pickers](int side) { pickers.frm国際線.OpenFromSheet(side); };
 
-  // What the key handler works on: the windows Esc closes, the windows of B-B, and the
-  // windows that take typed input.
+  // What the key handler works on besides the program's own windows: the arrival gate
+  // prompt of B-B; the fuel window, the gate and the captain's greeting prompt take typed
+  // input.
   state::KeyWindows& keyWindows = pro.main.keyWindows;
-  keyWindows.frmTOB = &tob;
   keyWindows.frmArvGate = &arrivalGate;
-  keyWindows.closedByEsc = {&help, &pushback, &keySettings, &voice, &tob};
-  keyWindows.typedInput = {&keySettings, &voice, &tob, &fuel, &arrivalGate, &captainGreeting};
+  keyWindows.typedInput.push_back(&fuel);
+  keyWindows.typedInput.push_back(&arrivalGate);
+  keyWindows.typedInput.push_back(&captainGreeting);
 
   return mainwindow::RunVexlorPro(env, windows);
 }

@@ -11,6 +11,12 @@ void SetWindowTopmost(state::ProContext& pro, std::int64_t windowHandle) {
   pro.svc.pump->Pump();
 }
 
+void BringSimulatorToFront(state::ProContext& pro) {
+  if (pro.sim.SimWindow == 0) return;
+  if (pro.ui) ui::ActivateWindow(*pro.ui, static_cast<ui::WindowHandle>(pro.sim.SimWindow));
+  pro.svc.pump->Pump();
+}
+
 void ShowFlightFormOnTop(state::ProContext& pro, FlightForm form) {
   FlightForms* forms = pro.engine.flightForms;
   SetWindowTopmost(pro, forms ? forms->Handle(form) : 0);

@@ -91,11 +91,14 @@ std::string BareSettingsFileName(std::string_view name) {
   return IsBareSettingsFileName(name) ? std::string(name) : std::string(kDefaultSettingsFileName);
 }
 
-std::string SettingsFileNameForOpen(const std::filesystem::path& chosen, const platform::Paths& paths) {
+bool SettingsFileInBaseFolder(const std::filesystem::path& chosen, const platform::Paths& paths) {
   std::error_code ec;
   const auto folder = chosen.parent_path();
-  const bool inBase = !folder.empty() && std::filesystem::equivalent(folder, paths.BaseFolder(), ec) && !ec;
-  return inBase ? BareSettingsFileName(chosen.filename().string()) : std::string(kDefaultSettingsFileName);
+  return !folder.empty() && std::filesystem::equivalent(folder, paths.BaseFolder(), ec) && !ec;
+}
+
+std::string SettingsFileNameForOpen(const std::filesystem::path& chosen, const platform::Paths& paths) {
+  return SettingsFileInBaseFolder(chosen, paths) ? BareSettingsFileName(chosen.filename().string()) : std::string(kDefaultSettingsFileName);
 }
 
 namespace {

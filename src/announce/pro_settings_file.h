@@ -33,6 +33,8 @@ std::vector<std::string> SettingsFileLines(state::ProContext& ctx, SettingsForm 
 bool IsBareSettingsFileName(std::string_view name);
 // The name when it is bare, else "VexlorPro.cfg".
 std::string BareSettingsFileName(std::string_view name);
+// The chosen file lies in `BaseFolder` itself (not in a folder below or elsewhere).
+bool SettingsFileInBaseFolder(const std::filesystem::path& chosen, const platform::Paths& paths);
 // The name File > Open takes from the chosen file: its bare name when it lies in
 // `BaseFolder`, else "VexlorPro.cfg".
 std::string SettingsFileNameForOpen(const std::filesystem::path& chosen, const platform::Paths& paths);

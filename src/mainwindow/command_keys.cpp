@@ -74,16 +74,6 @@ void OpenBriefingOrGate(state::ProContext& pro) {
   }
 }
 
-// C-B: the running announcement is cut and the call-out program's pushback, inspection
-// and rotating view are called off.
-void CancelAnnouncement(state::ProContext& pro) {
-  pro.engine.AnnounceAbort = true;
-  pro.svc.paths->DeleteIfExists("\\vexlorPB.cfg");
-  pro.svc.paths->DeleteIfExists("\\EyeCheck.cfg");
-  pro.svc.pump->Pump();
-  StopRotatingView(pro);
-}
-
 void RunFlightCommand(state::ProContext& pro, const KeyDecision& d) {
   state::EngineState& e = pro.engine;
   switch (d.command) {
@@ -133,6 +123,14 @@ void StopRotatingView(state::ProContext& pro) {
   SetFlightColours(pro, FlightBox::tbxAA, 7, 8);
   pro.svc.paths->DeleteIfExists("\\EyeView.cfg");
   pro.svc.pump->Pump();
+}
+
+void CancelAnnouncement(state::ProContext& pro) {
+  pro.engine.AnnounceAbort = true;
+  pro.svc.paths->DeleteIfExists("\\vexlorPB.cfg");
+  pro.svc.paths->DeleteIfExists("\\EyeCheck.cfg");
+  pro.svc.pump->Pump();
+  StopRotatingView(pro);
 }
 
 void CloseOpenDialogs(state::ProContext& pro) {

@@ -20,6 +20,10 @@ bool HandleDesktopKey(state::ProContext& pro, const platform::KeyEvent& key);
 // Esc: closes the open ones of the windows Esc closes, in their order.
 void CloseOpenDialogs(state::ProContext& pro);
 
+// C-B (and the help panel's "C - B"): the running announcement is cut and the call-out
+// program's pushback, inspection and rotating view are called off.
+void CancelAnnouncement(state::ProContext& pro);
+
 // Ends the rotating outside view: status text cleared, its box back to grey, EyeView.cfg
 // deleted.
 void StopRotatingView(state::ProContext& pro);

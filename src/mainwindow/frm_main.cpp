@@ -2,9 +2,12 @@
 
 #include <chrono>
 #include <exception>
+#include <filesystem>
 #include <initializer_list>
+#include <optional>
 
 #include "announce/flight_window_opener.h"
+#include "announce/flight_windows.h"
 #include "announce/pro_files.h"
 #include "announce/pro_random_flight.h"
 #include "announce/pro_settings_file.h"
@@ -27,6 +30,8 @@
 #include "simlink/simulator_link.h"
 #include "state/pro_context.h"
 #include "ui/event_boundary.h"
+#include "ui/file_dialog.h"
+#include "ui/ui_env.h"
 #include "ui/form_layout.h"
 #include "ui/message_box.h"
 
@@ -34,6 +39,7 @@ namespace vx::mainwindow {
 namespace {
 
 constexpr const char* kNoSummary = "ｘｘｘ";
+constexpr const char* kSettingsFileFilter = "VexlorPro ファイル (*.cfg)|*.cfg";
 
 // The combo shows the text: one of its items, or the text added as an item of its own,
 // so that a value the settings file holds goes back unchanged.
@@ -50,8 +56,9 @@ void ShowComboText(ui::ComboBox& combo, const std::string& text) {
 
 }  // namespace
 
-FrmMain::FrmMain(ui::UiEnv& env, state::ProContext& pro, announce::FlightWindowOpener& flightWindow)
-    : Form(env, "frmMain"), pro_(pro), flightWindow_(flightWindow) {
+FrmMain::FrmMain(ui::UiEnv& env, state::ProContext& pro, announce::FlightWindowOpener& flightWindow,
+                 ui::Form& versionWindow)
+    : Form(env, "frmMain"), pro_(pro), flightWindow_(flightWindow), versionWindow_(versionWindow) {
   pro_.engine.mainWindow = this;
   onLoad = [this] { frmMain_Form_Load(); };
   onQueryUnload = [this](bool& cancel, ui::UnloadMode) { frmMain_Form_QueryUnload(cancel); };
@@ -59,6 +66,16 @@ FrmMain::FrmMain(ui::UiEnv& env, state::ProContext& pro, announce::FlightWindowO
   buttonStart.onClick = [this] { frmMain_buttonStart_Click(); };
   buttonExit.onClick = [this] { frmMain_buttonExit_Click(); };
   buttonOcumo.onClick = [this] { frmMain_buttonOcumo_Click(); };
+  buttonFile.onClick = [this] { frmMain_mnuFileOpen_Click(); };
+  mnuFileOpen.onClick = [this] { frmMain_mnuFileOpen_Click(); };
+  mnuFileSave.onClick = [this] { frmMain_mnuFileSave_Click(); };
+  mnuFileSaveAs.onClick = [this] { frmMain_mnuFileSaveAs_Click(); };
+  mnuFileExit.onClick = [this] { frmMain_mnuFileExit_Click(); };
+  mnuSetPB.onClick = [this] { frmMain_mnuSetPB_Click(); };
+  mnuSetSound.onClick = [this] { frmMain_mnuSetSound_Click(); };
+  mnuSetKey.onClick = [this] { frmMain_mnuSetKey_Click(); };
+  mnuHelpDisp.onClick = [this] { frmMain_mnuHelpDisp_Click(); };
+  mnuHelpVer.onClick = [this] { frmMain_mnuHelpVer_Click(); };
   TimerOcumo.onTimer = [this] {
     EndViewpointModeWhenDone(pro_);
     RefreshSettingsTexts();
@@ -68,7 +85,7 @@ FrmMain::FrmMain(ui::UiEnv& env, state::ProContext& pro, announce::FlightWindowO
 namespace {
 
 using K = ui::ControlKind;
-constexpr double kFormWidth = 6360, kFormHeight = 5040;
+constexpr double kFormWidth = 6360, kFormHeight = 5400;  // the menu bar included
 constexpr ui::ControlRow kRows[] = {
     {"Label1", K::Label, 240, 120, 5760, 480, "VexlorPro 3", 18, true},
     {"Image1", K::Image, 240, 720, 2400, 2400},
@@ -367,6 +384,99 @@ void FrmMain::frmMain_Form_Unload() {
 }
 
 void FrmMain::frmMain_buttonExit_Click() { Unload(); }
+
+std::string FrmMain::SettingsFileChosenInBase(const std::string& chosen, const char* title) {
+  const platform::Paths& paths = *pro_.svc.paths;
+  const std::filesystem::path file(chosen);
+  const std::string name = file.filename().string();
+  if (announce::SettingsFileInBaseFolder(file, paths) && announce::IsBareSettingsFileName(name)) return name;
+  pro_.boxes->Show("設定ファイルは VexlorPro のフォルダーにあるものだけを使えます。\n\n" + chosen +
+                       "\n\nVexlorPro のフォルダー：\n" + paths.BaseFolder().string(),
+                   ui::Buttons::Ok, ui::Icon::Exclamation, title);
+  return {};
+}
+
+void FrmMain::frmMain_mnuFileOpen_Click() {
+  const platform::Paths& paths = *pro_.svc.paths;
+  const std::optional<std::string> chosen =
+      Env().fileDialogs.Open({"開く", kSettingsFileFilter, paths.BaseFolder().string(), ""});
+  if (!chosen || chosen->empty()) return;
+  const std::string name = SettingsFileChosenInBase(*chosen, "開く");
+  if (name.empty()) return;
+  // A load that fails has said why in its own box and kept every value.
+  if (!announce::LoadSettingsFile(pro_, name)) return;
+  pro_.files.SettingsFileName = name;
+  pro_.main.MainWindow.tbxファイル名 = name;
+  ShowSettingsTexts();
+  pro_.boxes->Show(name + " を読み込みました", ui::Buttons::Ok, ui::Icon::Information, "開く");
+  tbxファイル名.SetText(name);
+  pro_.svc.pump->Pump();
+}
+
+void FrmMain::frmMain_mnuFileSave_Click() {
+  std::string& name = pro_.files.SettingsFileName;
+  if (tbxファイル名.Text().empty()) {
+    name = std::string(announce::kDefaultSettingsFileName);
+    tbxファイル名.SetText(name);
+    pro_.svc.pump->Pump();
+  }
+  // A save that fails has said why in its own box.
+  if (!announce::SaveSettingsFile(pro_, name)) return;
+  pro_.boxes->Show(name + " に上書き保存しました", ui::Buttons::Ok, ui::Icon::Information, "上書き保存");
+}
+
+void FrmMain::frmMain_mnuFileSaveAs_Click() {
+  const platform::Paths& paths = *pro_.svc.paths;
+  const std::optional<std::string> chosen =
+      Env().fileDialogs.Save({"保存", kSettingsFileFilter, paths.BaseFolder().string(), ""});
+  if (!chosen || chosen->empty()) return;
+  const std::string name = SettingsFileChosenInBase(*chosen, "保存");
+  if (name.empty()) return;
+  // The file names itself in its first value, so the name is current while it is written.
+  const std::string previous = pro_.files.SettingsFileName;
+  pro_.files.SettingsFileName = name;
+  if (!announce::SaveSettingsFile(pro_, name)) {
+    pro_.files.SettingsFileName = previous;
+    return;
+  }
+  pro_.main.MainWindow.tbxファイル名 = name;
+  pro_.boxes->Show(name + " に保存しました", ui::Buttons::Ok, ui::Icon::Information, "保存");
+  tbxファイル名.SetText(name);
+  pro_.svc.pump->Pump();
+}
+
+void FrmMain::frmMain_mnuFileExit_Click() { frmMain_buttonExit_Click(); }
+
+void FrmMain::frmMain_mnuSetPB_Click() {
+  pro_.briefing.PushbackFormFromFlight = false;
+  announce::ShowFlightFormOnTop(pro_, announce::FlightForm::frmPB);
+  pro_.svc.pump->Pump();
+}
+
+void FrmMain::frmMain_mnuSetSound_Click() {
+  pro_.briefing.VoiceFormFromFlight = false;
+  announce::ShowFlightFormOnTop(pro_, announce::FlightForm::frm音声設定);
+  pro_.svc.pump->Pump();
+}
+
+void FrmMain::frmMain_mnuSetKey_Click() {
+  pro_.main.KeyFormFromFlight = false;
+  announce::ShowFlightFormOnTop(pro_, announce::FlightForm::frmキー設定);
+  pro_.svc.pump->Pump();
+}
+
+void FrmMain::frmMain_mnuHelpDisp_Click() {
+  pro_.main.HelpFromFlight = false;
+  announce::ShowFlightFormOnTop(pro_, announce::FlightForm::frmHelp);
+  pro_.svc.pump->Pump();
+}
+
+void FrmMain::frmMain_mnuHelpVer_Click() {
+  versionWindow_.Load();
+  announce::SetWindowTopmost(pro_, versionWindow_.Handle());
+  versionWindow_.Show();
+  pro_.svc.pump->Pump();
+}
 
 void FrmMain::ClearKeySequence() { pro_.main.KeySequence.step = 0; }
 

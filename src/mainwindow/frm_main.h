@@ -12,6 +12,7 @@
 #include "ui/form_layout.h"
 #include "ui/image.h"
 #include "ui/label.h"
+#include "ui/menu.h"
 #include "ui/text_box.h"
 #include "ui/timer_control.h"
 
@@ -35,7 +36,9 @@ inline constexpr int kViewpointReturnWaitMs = 3000;
 class FrmMain final : public ui::Form, public announce::MainWindowLink {
  public:
   // Becomes the engine's link to the main window.
-  FrmMain(ui::UiEnv& env, state::ProContext& pro, announce::FlightWindowOpener& flightWindow);
+  // `versionWindow` is what Help > バージョン情報 shows.
+  FrmMain(ui::UiEnv& env, state::ProContext& pro, announce::FlightWindowOpener& flightWindow,
+          ui::Form& versionWindow);
 
   ui::Label Label1{*this, "Label1"};
   ui::Image Image1{*this, "Image1"};
@@ -56,6 +59,21 @@ class FrmMain final : public ui::Form, public announce::MainWindowLink {
   ui::CommandButton buttonOcumo{*this, "buttonOcumo"};
   ui::CommandButton buttonStart{*this, "buttonStart"};
   ui::CommandButton buttonExit{*this, "buttonExit"};
+  ui::Menu mnuFile{*this, "mnuFile", "ファイル"};
+  ui::Menu mnuFileOpen{mnuFile, "mnuFileOpen", "開く"};
+  ui::Menu mnuFileBar1{mnuFile, "mnuFileBar1", "-"};
+  ui::Menu mnuFileSave{mnuFile, "mnuFileSave", "上書き保存"};
+  ui::Menu mnuFileSaveAs{mnuFile, "mnuFileSaveAs", "名前を付けて保存"};
+  ui::Menu mnuFileBar2{mnuFile, "mnuFileBar2", "-"};
+  ui::Menu mnuFileExit{mnuFile, "mnuFileExit", "終了"};
+  ui::Menu mnuSet{*this, "mnuSet", "設定"};
+  ui::Menu mnuSetPB{mnuSet, "mnuSetPB", "プッシュバック設定"};
+  ui::Menu mnuSetSound{mnuSet, "mnuSetSound", "音声設定"};
+  ui::Menu mnuSetKey{mnuSet, "mnuSetKey", "キー設定"};
+  ui::Menu mnuHelp{*this, "mnuHelp", "Help"};
+  ui::Menu mnuHelpDisp{mnuHelp, "mnuHelpDisp", "Help 表示"};
+  ui::Menu mnuHelpBar{mnuHelp, "mnuHelpBar", "-"};
+  ui::Menu mnuHelpVer{mnuHelp, "mnuHelpVer", "バージョン情報"};
   // Watches the viewpoint program, so that its key mode ends with it.
   ui::Timer TimerOcumo{*this, "TimerOcumo"};
 
@@ -85,6 +103,18 @@ class FrmMain final : public ui::Form, public announce::MainWindowLink {
   void frmMain_Form_Unload();
   void frmMain_buttonExit_Click();
   void frmMain_buttonOcumo_Click();
+  void frmMain_mnuFileOpen_Click();
+  void frmMain_mnuFileSave_Click();
+  void frmMain_mnuFileSaveAs_Click();
+  void frmMain_mnuFileExit_Click();
+  void frmMain_mnuSetPB_Click();
+  void frmMain_mnuSetSound_Click();
+  void frmMain_mnuSetKey_Click();
+  void frmMain_mnuHelpDisp_Click();
+  void frmMain_mnuHelpVer_Click();
+  // The chosen settings file when it lies in `BaseFolder`; else a box titled `title`
+  // says so and the result is empty.
+  std::string SettingsFileChosenInBase(const std::string& chosen, const char* title);
 
   void CopyOptionCombos();
   void ShowCabinAttendantPicture();
@@ -94,6 +124,7 @@ class FrmMain final : public ui::Form, public announce::MainWindowLink {
   state::ProContext& pro_;
   announce::FlightWindowOpener& flightWindow_;
   std::uint32_t shownLoads_ = 0;  // MainWindow.loads when the texts were last shown
+  ui::Form& versionWindow_;
 };
 
 }  // namespace vx::mainwindow

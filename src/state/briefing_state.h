@@ -139,7 +139,10 @@ struct BriefingState {
   // 1 when the special engine recording "\Wav\himitu\ravikGE.wav" exists (set by each
   // loading of the briefing sheet).
   std::int16_t SpecialEngineSoundAvailable = 0;
-  // -1 while the briefing sheet is loading or open, 0 when it has closed.
+  // Which route entry an airport picker opened from the sheet sets: 0 departure, 1 arrival.
+  std::int16_t AirportSide = 0;
+  // -1 while a window that takes typed input is loading or open (the briefing sheet, the
+  // key and voice settings), 0 when it has closed.
   std::int16_t DialogOpenFlag = 0;
   PushbackValues PushbackSettings;
   TimingValues TimingSettings;

@@ -43,7 +43,7 @@ using namespace std::chrono_literals;
 
 // Where the windows' controls are, in pixels from the window's top left (15 twips each).
 constexpr int kNameBoxX = 184, kNameBoxY = 32;      // frmPass.tbxUserName
-constexpr int kStartX = 212, kStartY = 276;         // frmMain.buttonStart
+constexpr int kStartX = 212, kStartY = 300;         // frmMain.buttonStart, below the menu bar
 constexpr int kSignX = 746, kSignY = 574;           // frmTOB.buttonOK, "Captain Signature"
 
 struct TimelineEntry {

@@ -1,20 +1,21 @@
 #pragma once
 // The main program's flight as it runs for real: the machine's clock, the Qt event pump,
 // SDL sound, the process launcher, the simulator link to a running fs-standin, the flight
-// window, the briefing sheet and stand-ins for the other windows of the flight; its base
-// folder holds a call-out program that ends at once. For the integration tests and the CPU
-// measurement.
+// window, the briefing sheet, the help panel and stand-ins for the other windows of the
+// flight; its base folder holds a call-out program that ends at once. For the integration
+// tests and the CPU measurement.
 #include <chrono>
 #include <filesystem>
 #include <functional>
 #include <memory>
 
 #include "announce/flight_form_set.h"
+#include "announce/frm_sound.h"
 #include "briefing/frm_tob.h"
 #include "briefing/frm_tob2.h"
-#include "announce/frm_sound.h"
 #include "composition/system_services.h"
 #include "composition/system_sound.h"
+#include "mainwindow/frm_help.h"
 #include "platform/addon_link.h"
 #include "platform/qt_event_pump.h"
 #include "state/pro_context.h"
@@ -49,7 +50,7 @@ struct RealFlightProgram {
   announce::StandInForm cabin{env, "frmCabin", "Cabin"};
   briefing::FrmTOB tob{env, pro};
   briefing::FrmTOB2 card{env, pro};
-  announce::StandInForm help{env, "frmHelp", "Help"};
+  mainwindow::FrmHelp help{env, pro};
   std::unique_ptr<announce::FrmSound> window;
 };
 
