@@ -539,7 +539,8 @@ def main():
     bindir = Path(args.build).resolve() / "bin"
 
     if args.list:
-        sys.stdout.buffer.write("".join(f"{relative}\n" for relative, *_ in data_files()).encode("utf-8"))
+        relatives = [relative for relative, *_ in data_files()] + list(CALLOUT_SILENT_COPIES)
+        sys.stdout.buffer.write("".join(f"{relative}\n" for relative in relatives).encode("utf-8"))
         return
     if args.tables_only:
         for relative, make, *make_args in data_files()[:2]:
@@ -579,7 +580,8 @@ def main():
     # The silent copies, once their start sounds are there.
     first = len(jobs)
     for relative, start in CALLOUT_SILENT_COPIES.items():
-        todo(relative, silent_copy, base / start)
+        if not (base / relative).exists():
+            jobs.append((silent_copy, base / relative, (base / start,)))
     make_all(jobs[first:])
     if failures:
         sys.exit(f"make-sample: {len(failures)} files failed, the first:\n" + "\n".join(failures[:3]))
