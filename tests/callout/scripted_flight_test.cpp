@@ -2,6 +2,7 @@
 // the virtual clock, the tick runs every 307 ms, and the calls are read off the sound log.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <set>
@@ -185,6 +186,76 @@ TEST(ScriptedFlightTest, WholeFlightFromTaxiOutToTaxiIn) {
   std::vector<int> loops;
   for (const auto& c : f.sound.CallsOf({Op::PlayLooping})) loops.push_back(f.IndexOf(c.buffer));
   EXPECT_EQ(loops, (std::vector<int>{31, 31, 37}));
+}
+
+}  // namespace
+}  // namespace vx::test
+
+namespace vx::test {
+namespace {
+
+std::size_t Count(const std::vector<int>& v, int n) { return static_cast<std::size_t>(std::count(v.begin(), v.end(), n)); }
+
+TEST(ScriptedFlightTest, SpecialEngineSoundFromTakeOffToTouchdown) {
+  Flight f("tests/callout/flights/whole-flight.txt");
+  f.exp.sd.SpecialEngineSoundSwitch = 1;
+  f.FlyUntil(1100);
+  std::vector<int> special;
+  double takeoff = -1, wind = -1;
+  for (const auto& p : f.Plays(true)) {
+    if (p.n < 64) continue;
+    special.push_back(p.n);
+    if (p.n == 64) takeoff = p.at;
+  }
+  EXPECT_EQ(special, (std::vector<int>{64, 68, 67, 70}));
+  std::vector<int> loops;
+  for (const auto& c : f.sound.CallsOf({Op::PlayLooping})) {
+    const int n = f.IndexOf(c.buffer);
+    if (n < 64) continue;
+    loops.push_back(n);
+    if (n == 66) wind = static_cast<double>(c.atNanos - f.startNanos) / 1e9;
+  }
+  EXPECT_EQ(loops, (std::vector<int>{66, 69}));
+  // The take-off part lasts 76 s on the monotonic clock.
+  EXPECT_NEAR(wind - takeoff, 76.0, 0.4);
+  EXPECT_EQ(f.Calls().back(), 41);
+}
+
+TEST(ScriptedFlightTest, RejectedTakeOffRearmsTheRollCalls) {
+  Flight f("tests/callout/flights/rejected-takeoff.txt");
+  f.FlyUntil(170);
+  EXPECT_EQ(f.Calls(), (std::vector<int>{0, 1, 2, 0, 1, 2}));
+  EXPECT_GT(f.FirstAt(0, 60), 100.0);
+}
+
+TEST(ScriptedFlightTest, GoAroundDownwindAndSecondApproach) {
+  Flight f("tests/callout/flights/go-around.txt");
+  f.FlyUntil(640);
+  EXPECT_EQ(f.phases, (std::vector<int>{0, 1, 2, 3, 4, 5, 6, 7, 8, 5}));
+  const double goAround = f.FirstAt(71);
+  ASSERT_GT(goAround, 300);
+  EXPECT_NEAR(f.FirstAt(45, goAround) - goAround, 4.0, 0.05);
+  EXPECT_NEAR(f.FirstAt(72) - goAround, 11.0, 0.05);
+  // The climb-out's flaps-up call comes without the after-take-off checklist.
+  EXPECT_GT(f.FirstAt(41), goAround);
+  EXPECT_LT(f.FirstAt(53), 0);
+  // Flap, gear and height calls again on the second approach.
+  std::vector<int> second;
+  for (const auto& p : f.Plays(false))
+    if (p.at > 440) second.push_back(p.n);
+  for (int n : {42, 43, 45, 49, 50, 47, 48, 51, 52, 10, 11, 15, 20}) EXPECT_EQ(Count(second, n) >= 1, true) << n;
+}
+
+TEST(ScriptedFlightTest, TouchAndGoGivesOneTouchdownAndNoTakeOffCalls) {
+  Flight f("tests/callout/flights/touch-and-go.txt");
+  f.exp.callout.TakeoffCallFlags.fill(-1);  // armed, as after a taxi out
+  f.FlyUntil(210);
+  EXPECT_EQ(Count(f.Calls(), 34), 1u);
+  std::vector<int> climbOut;
+  for (const auto& p : f.Plays(false))
+    if (p.at > 121) climbOut.push_back(p.n);
+  for (int n = 0; n <= 7; ++n) EXPECT_EQ(Count(climbOut, n), 0u) << n;
+  EXPECT_EQ(f.exp.callout.LandedOnce, -1);
 }
 
 }  // namespace
