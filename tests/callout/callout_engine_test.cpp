@@ -2,6 +2,8 @@
 // time, with every buffer a tone of a set length.
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <stdexcept>
 #include <vector>
 
 #include "callout/callout_tick.h"
@@ -323,14 +325,126 @@ TEST(EffectLoopsTest, ReverseLoopAndItsCancelInTheStartSound) {
   EXPECT_TRUE(cancel.Looped().empty());
 }
 
+// A sound device whose plays fail.
+class FailingSound final : public platform::SoundDevice {
+ public:
+  bool Init() override { return true; }
+  void Quit() override {}
+  std::int32_t CreateBuffer(std::span<const std::uint8_t>, std::int32_t, std::string_view) override { return 1; }
+  void Play(std::int32_t, int, int) override {
+    ++plays;
+    throw std::runtime_error("device lost");
+  }
+  void PlayLooping(std::int32_t, int, int) override {}
+  bool IsPlaying(std::int32_t) override { return false; }
+  void Stop(std::int32_t) override {}
+  void Free(std::int32_t) override {}
+  void SetVolume(std::int32_t, int) override {}
+  int plays = 0;
+};
+
 TEST(CallOutTickTest, AnErrorInsideATickLeavesTheNextTickFree) {
   Engine e;
+  FailingSound failing;
+  e.exp.svc.sound = &failing;
   e.exp.settings.SpeedCallOn = -1;
-  e.exp.sim.GroundSpeedKmh = 10;
+  e.exp.callout.TakeoffCallFlags.fill(-1);
+  e.exp.sim.GroundSpeedKmh = 100;
+  e.exp.sim.PrevIasKt = 45;
+  e.exp.sim.IasKt = 46;
+  callout::RunCallOutTick(e.exp);
+  EXPECT_EQ(failing.plays, 1);
+  EXPECT_EQ(e.exp.frame.TickBusy, 0);
+  EXPECT_TRUE(e.exp.callout.errorReported);
   callout::RunCallOutTick(e.exp);
   EXPECT_EQ(e.exp.frame.TickBusy, 0);
-  EXPECT_EQ(e.exp.frame.TickCount, 1);
-  EXPECT_EQ(e.exp.callout.TakeoffCallFlags[2], -1);
+}
+
+}  // namespace
+}  // namespace vx::test
+
+namespace vx::test {
+namespace {
+
+// vexlorSD.cfg with all 49 values, the take-off calls' volume level and the window's place.
+void WriteSoundSettings(ExpProgram& p, int takeoffLevel, int top, int left) {
+  std::string text = ";\r\n";
+  for (int i = 0; i < 49; ++i) {
+    int v = i < 7 ? 5 : i + 1;
+    if (i == 4) v = takeoffLevel;
+    if (i == 11) v = top;
+    if (i == 12) v = left;
+    if (i == 45) v = 36;
+    text += "=" + std::to_string(v) + "\r\n";
+  }
+  p.base.WriteBytes("vexlorSD.cfg", text);
+}
+
+TEST(SoundSettingsPollTest, ARewriteInFlightMovesTheWindowAndTheNextCallHasItsVolume) {
+  Engine e;
+  std::vector<std::pair<int, int>> moves;
+  e.exp.engine.MoveWindow = [&moves](std::int32_t top, std::int32_t left) { moves.emplace_back(top, left); };
+  callout::PollSoundSettingsFile(e.exp);
+  EXPECT_TRUE(moves.empty()) << "no file, nothing";
+
+  WriteSoundSettings(e, 8, 1500, 300);
+  callout::PollSoundSettingsFile(e.exp);
+  EXPECT_FALSE(std::filesystem::exists(e.base.Path() / "vexlorSD.cfg"));
+  callout::CallSound(e.exp, 2);
+  WriteSoundSettings(e, 3, 2000, 600);
+  callout::PollSoundSettingsFile(e.exp);
+  callout::CallSound(e.exp, 2);
+
+  EXPECT_EQ(moves, (std::vector<std::pair<int, int>>{{1500, 300}, {2000, 600}}));
+  const auto plays = e.sound.CallsOf({Op::Play});
+  ASSERT_EQ(plays.size(), 2u);
+  EXPECT_EQ(plays[0].volume, 8 * 300 - 3000);
+  EXPECT_EQ(plays[1].volume, 3 * 300 - 3000);
+}
+
+TEST(ApproachCallsTest, LandingFlaps25GiveTheChallengeWithFlaps25) {
+  Engine e;
+  auto& s = e.exp.sim;
+  e.exp.sd.ApproachFlapSpeeds = {220, 200, 180, 170, 160, 0};
+  e.exp.callout.ApproachCallFlags = {0, 0, 0, 0, 0, -1, -1, 0, 0};
+  s.IasKt = 155;
+  const auto start = e.clock.MonotonicNanos();
+  callout::CheckApproachFlapGearCalls(e.exp);
+  EXPECT_EQ(e.Played(), (std::vector<int>{47, 51, 47, 52}));
+  const auto plays = e.sound.CallsOf({Op::Play});
+  EXPECT_NEAR((plays[1].atNanos - start) / 1e9, 2.0, 0.05);  // flaps 25 (1 s), 1 s, part 1
+}
+
+TEST(ApproachCallsTest, GearDownOnlyWithin20000m) {
+  Engine e;
+  auto& s = e.exp.sim;
+  auto& c = e.exp.callout;
+  e.exp.sd.ApproachFlapSpeeds = {220, 200, 180, 170, 160, 150};
+  c.ApproachCallFlags = {0, 0, 0, 0, -1, -1, -1, -1, -1};
+  s.IasKt = 165;
+  c.TargetDistanceM = 20001;
+  callout::CheckApproachFlapGearCalls(e.exp);
+  e.After(2);
+  c.TargetDistanceM = 20000;
+  callout::CheckApproachFlapGearCalls(e.exp);
+  EXPECT_EQ(e.Played(), (std::vector<int>{46, 49}));
+}
+
+TEST(ApproachCallsTest, NeedleBytesThatCountAsAlive) {
+  struct Case {
+    int localiser;
+    bool alive;
+  };
+  for (const Case& k : std::vector<Case>{{0, false}, {1, true}, {99, true}, {100, false}, {155, false},
+                                         {156, true}, {255, true}}) {
+    Engine e;
+    e.exp.callout.LocaliserCallArmed = -1;
+    e.exp.callout.TargetTrend = 1;
+    e.exp.sim.NavFlagsWord = 0x40;
+    e.exp.sim.LocaliserByte = static_cast<std::uint8_t>(k.localiser);
+    callout::CheckIlsAliveCalls(e.exp);
+    EXPECT_EQ(e.Played(), k.alive ? std::vector<int>{62} : std::vector<int>{}) << k.localiser;
+  }
 }
 
 }  // namespace
