@@ -433,8 +433,8 @@ def effect(out, args):
 
 
 def silent_copy(out, start):
-    """A silent recording exactly as long as `start`."""
-    replace_into(out, lambda tmp: run(["sox", str(start), str(tmp), "vol", "0"]))
+    """A silent recording exactly as long as `start` (a file of the same folder)."""
+    replace_into(out, lambda tmp: run(["sox", str(out.parent / Path(start).name), str(tmp), "vol", "0"]))
 
 
 def midi_file(program, bpm, roots):
@@ -523,6 +523,9 @@ def data_files():
         files.append((f"midi/{name}", lambda out, d=data: replace_into(out, lambda tmp: tmp.write_bytes(d))))
     for name, roots in MP3_TRACKS.items():
         files.append((f"mp3/{name}", mp3_track, roots))
+    # Last: made once their start sounds are there.
+    for relative, start in CALLOUT_SILENT_COPIES.items():
+        files.append((relative, silent_copy, start))
     return files
 
 
@@ -576,6 +579,7 @@ def main():
                 except subprocess.CalledProcessError as e:
                     failures.append(
                         f"{futures[future]}: {' '.join(e.cmd[:2])} failed: {e.stderr.decode(errors='replace')}")
+<<<<<<< HEAD
     make_all(jobs)
     # The silent copies, once their start sounds are there.
     first = len(jobs)
@@ -583,6 +587,11 @@ def main():
         if not (base / relative).exists():
             jobs.append((silent_copy, base / relative, (base / start,)))
     make_all(jobs[first:])
+=======
+    # The silent copies after their start sounds.
+    make_all([job for job in jobs if job[0] is not silent_copy])
+    make_all([job for job in jobs if job[0] is silent_copy])
+>>>>>>> exp
     if failures:
         sys.exit(f"make-sample: {len(failures)} files failed, the first:\n" + "\n".join(failures[:3]))
     print(f"make-sample: {base} ({len(jobs)} files made" + (f", {', '.join(copied)} copied" if copied else "") + ")")
