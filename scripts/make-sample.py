@@ -542,8 +542,7 @@ def main():
     bindir = Path(args.build).resolve() / "bin"
 
     if args.list:
-        relatives = [relative for relative, *_ in data_files()] + list(CALLOUT_SILENT_COPIES)
-        sys.stdout.buffer.write("".join(f"{relative}\n" for relative in relatives).encode("utf-8"))
+        sys.stdout.buffer.write("".join(f"{relative}\n" for relative, *_ in data_files()).encode("utf-8"))
         return
     if args.tables_only:
         for relative, make, *make_args in data_files()[:2]:
@@ -579,19 +578,9 @@ def main():
                 except subprocess.CalledProcessError as e:
                     failures.append(
                         f"{futures[future]}: {' '.join(e.cmd[:2])} failed: {e.stderr.decode(errors='replace')}")
-<<<<<<< HEAD
-    make_all(jobs)
-    # The silent copies, once their start sounds are there.
-    first = len(jobs)
-    for relative, start in CALLOUT_SILENT_COPIES.items():
-        if not (base / relative).exists():
-            jobs.append((silent_copy, base / relative, (base / start,)))
-    make_all(jobs[first:])
-=======
     # The silent copies after their start sounds.
     make_all([job for job in jobs if job[0] is not silent_copy])
     make_all([job for job in jobs if job[0] is silent_copy])
->>>>>>> exp
     if failures:
         sys.exit(f"make-sample: {len(failures)} files failed, the first:\n" + "\n".join(failures[:3]))
     print(f"make-sample: {base} ({len(jobs)} files made" + (f", {', '.join(copied)} copied" if copied else "") + ")")
