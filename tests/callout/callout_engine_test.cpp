@@ -380,6 +380,27 @@ void WriteSoundSettings(ExpProgram& p, int takeoffLevel, int top, int left) {
   p.base.WriteBytes("vexlorSD.cfg", text);
 }
 
+TEST(CallOutTickTest, SwitchesOffOrSlewModeLeaveOnlyTheReads) {
+  struct Case {
+    std::int16_t speed, altitude, slew;
+    bool checks;
+  };
+  for (const Case& k : std::vector<Case>{{0, 0, 0, false}, {-1, 0, 1, false}, {0, -1, 0, true}, {-1, -1, 0, true}}) {
+    Engine e;
+    e.exp.settings.SpeedCallOn = k.speed;
+    e.exp.settings.AltitudeCallOn = k.altitude;
+    e.exp.sim.SlewModeWord = k.slew;
+    e.exp.callout.TouchdownLatched = 0;
+    e.exp.sim.OnGroundWord = 1;
+    e.exp.sim.GroundSpeedKmh = 10;
+    e.exp.callout.FlightPhase = 3;
+    callout::RunCallOutTick(e.exp);
+    EXPECT_EQ(e.Played(), k.checks ? std::vector<int>{33} : std::vector<int>{}) << k.speed << k.altitude << k.slew;
+    EXPECT_EQ(e.exp.callout.FlightPhase, k.checks ? 0 : 3);
+    EXPECT_EQ(e.exp.frame.TickCount, 1) << "the read runs in every case";
+  }
+}
+
 TEST(SoundSettingsPollTest, ARewriteInFlightMovesTheWindowAndTheNextCallHasItsVolume) {
   Engine e;
   std::vector<std::pair<int, int>> moves;
