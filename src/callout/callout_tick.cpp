@@ -126,13 +126,15 @@ void TickBody(ExpContext& exp) {
       if (f.BeginFilePresent == 0) CheckLandingCalls(exp);
       if (exp.sd.SpecialEngineSoundSwitch == 1) RunSpecialEngineSound(exp);
       HandleStabTrigger(exp);
+      if (f.PushbackFilePresent == -1) RunPushbackMove(exp);
       if (f.BeginFilePresent == 0) DetectTouchdown(exp);
       UpdateReverseNoise(exp, 0);
       UpdateGearWindNoise(exp);
       RunFlightPhaseMachine(exp);
+    } else if (f.PushbackFilePresent == -1) {
+      // The pushback follows its own file, also with both call switches off.
+      RunPushbackMove(exp);
     }
-    // The pushback follows its own file, whichever call switches are on.
-    if (f.PushbackFilePresent == -1) RunPushbackMove(exp);
     if (f.EyeViewPresent == -1) RunExternalViewCycle(exp);
     if (f.EyeDoorPresent == -1) RunDoorViewSequence(exp);
     if (f.EyeCargoPresent == -1) RunCargoViewSequence(exp);
