@@ -6,6 +6,7 @@
 #include <cstdlib>
 #include <string>
 
+#include "callout/callout_tick.h"
 #include "callout/frm_exp.h"
 #include "composition/system_services.h"
 #include "composition/system_sound.h"
@@ -43,6 +44,7 @@ int main(int argc, char** argv) {
   sound.Fill(exp.svc);
   exp.boxes = &boxes;
   exp.ui = &system.env;
+  callout::InstallCallOutEngine(exp);
 
   platform::FileInstanceLock instanceLock{platform::DefaultInstanceLockFile("VexlorEXP")};
   callout::FrmExp frmExp{system.env, exp, instanceLock, QCoreApplication::applicationDirPath().toStdString()};

@@ -148,6 +148,13 @@ std::string PrecipitationWord(std::int32_t code) {
   }
 }
 
+// True heading less the magnetic variation, whole degrees 0 to 360.
+std::int16_t MagneticHeading(const state::ExpContext& exp) {
+  double heading = Raw(exp, ExpVar::Heading) / kTwoTo32 * 360.0 - Raw(exp, ExpVar::MagneticVariation) * 360.0 / 65536.0;
+  if (heading < 0) heading += 360;
+  return WholePart<std::int16_t>(heading + 0.5);
+}
+
 bool TurnsRight(const state::ExpContext& exp) { return exp.pushback.PushbackSide == "右"; }
 
 }  // namespace
@@ -193,12 +200,14 @@ void ReadFlightStateFast(state::ExpContext& exp) {
                   ExpVar::Gear1,         ExpVar::Gear2,         ExpVar::Gear3,          ExpVar::OnGround,
                   ExpVar::EngineThrust,  ExpVar::Throttle,      ExpVar::EngineValue,    ExpVar::SlewModeRead,
                   ExpVar::Localiser,     ExpVar::Glideslope,    ExpVar::NavFlags,       ExpVar::LatitudeLow,
-                  ExpVar::LatitudeHigh,  ExpVar::LongitudeLow,  ExpVar::LongitudeHigh});
+                  ExpVar::LatitudeHigh,  ExpVar::LongitudeLow,  ExpVar::LongitudeHigh, ExpVar::Heading,
+                  ExpVar::MagneticVariation});
 
   s.LatitudeDeg = JoinSimHalves(Raw(exp, ExpVar::LatitudeHigh), s.Raw.GetUnsigned(ExpVar::LatitudeLow)) *
                   simlink::kLatitudeDegreesPerUnit;
   s.LongitudeDeg = JoinSimHalves(Raw(exp, ExpVar::LongitudeHigh), s.Raw.GetUnsigned(ExpVar::LongitudeLow)) *
                    simlink::kLongitudeDegreesPerUnit;
+  s.SectorHeadingDeg = MagneticHeading(exp);
   DeriveHeights(exp);
   s.VerticalSpeedFpm = -std::trunc(Raw(exp, ExpVar::VerticalSpeed) * kVerticalFeetPerMetre);
   s.MachX100 = Nearest<std::int16_t>(Raw(exp, ExpVar::Mach) * 100.0 / 20480.0);
@@ -281,9 +290,7 @@ void ReadHeadingAndPosition(state::ExpContext& exp) {
                   simlink::kLatitudeDegreesPerUnit;
   s.LongitudeDeg = JoinSimHalves(Raw(exp, ExpVar::LongitudeHigh), s.Raw.GetUnsigned(ExpVar::LongitudeLow)) *
                    simlink::kLongitudeDegreesPerUnit;
-  double heading = Raw(exp, ExpVar::Heading) / kTwoTo32 * 360.0 - Raw(exp, ExpVar::MagneticVariation) * 360.0 / 65536.0;
-  if (heading < 0) heading += 360;
-  s.HeadingDeg = WholePart<std::int16_t>(heading + 0.5);
+  s.HeadingDeg = MagneticHeading(exp);
 }
 
 void ComputePushbackTurnTarget(state::ExpContext& exp) {

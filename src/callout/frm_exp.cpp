@@ -67,6 +67,11 @@ FrmExp::FrmExp(ui::UiEnv& env, state::ExpContext& exp, platform::InstanceLock& i
   Timer2.onTimer = [this] { frmExp_Timer2_Timer(); };
   buttonExit.onClick = [this] { frmExp_buttonExit_Click(); };
   buttonExitCheck.onGotFocus = [this] { frmExp_buttonExitCheck_GotFocus(); };
+  // What the call-out engine asks of the window: its end, and its place from vexlorSD.cfg.
+  exp_.engine.UnloadWindow = [this] { Unload(); };
+  exp_.engine.MoveWindow = [this](std::int32_t top, std::int32_t left) {
+    if (Top() != top || Left() != left) Form::Move(left, top);
+  };
   // The boxes show no caret and take no typing; pressing on them drags the window.
   for (ui::TextBox* box : {&tbx1, &tbx2, &tbx3, &tbxAltWind, &tbxGroundWind}) {
     box->onGotFocus = [this] { キャレット消用.SetFocus(); };
@@ -198,10 +203,10 @@ void FrmExp::frmExp_Timer1_Timer() {
 }
 
 void FrmExp::frmExp_Timer2_Timer() {
-  if (exp_.frame.TickBusy != 0) return;
+  // The engine's tick serves the mute and view words also while a previous tick waits.
   if (exp_.engine.RunCallOutTick) {
     exp_.engine.RunCallOutTick();
-  } else {
+  } else if (exp_.frame.TickBusy == 0) {
     RunReadTick();
   }
 }

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "platform/services.h"
+#include "state/callout_state.h"
 #include "state/channel_records.h"
 #include "state/exp_handover_values.h"
 #include "state/exp_var_table.h"
@@ -68,6 +69,8 @@ struct ExpSimState {
   double LatitudeDeg = 0;
   double LongitudeDeg = 0;
   std::int16_t HeadingDeg = 0;  // magnetic, whole degrees
+  // Magnetic heading of every fast read, for the landing-course sector test.
+  std::int16_t SectorHeadingDeg = 0;
   std::int16_t SlewModeWord = 0;
   std::int16_t GearLeverDown = 0;
   std::int16_t GearExtensionPct = 0;
@@ -117,6 +120,8 @@ struct ExpEngineHooks {
   std::function<void()> RunCallOutTick;         // the 307 ms tick
   std::function<void()> PollSoundSettingsFile;  // the 1007 ms poll's last step
   std::function<void()> UpdateTargetTrend;      // after every fast read
+  std::function<void()> UnloadWindow;           // ends the program from inside a tick
+  std::function<void(std::int32_t top, std::int32_t left)> MoveWindow;  // twips
 };
 
 struct ExpContext {
@@ -134,6 +139,7 @@ struct ExpContext {
   ExpInspectionValues inspection;  // EyeCheck.cfg
   AirportTableArray airports;  // for the departure board
   ExpSoundState sound;
+  CallOutState callout;
   ExpEngineHooks engine;
 };
 

@@ -60,7 +60,8 @@ TEST_F(ExpLinkTest, FastReadAsksItsVariablesInOneBatchInOrder) {
             (std::vector<std::int32_t>{0x0238, 0x0239, 0x023A, 0x023B, 0x023C, 0x0246, 0x0BD0, 0x0574,
                                        0x0570, 0x0B4C, 0x0842, 0x11C6, 0x02B4, 0x02B8, 0x02BC, 0x0BE8,
                                        0x0BEC, 0x0BF0, 0x0BF4, 0x0366, 0x080C, 0x088C, 0x0898, 0x05DC,
-                                       0x0C48, 0x0C49, 0x3300, 0x0560, 0x0564, 0x0568, 0x056C}));
+                                       0x0C48, 0x0C49, 0x3300, 0x0560, 0x0564, 0x0568, 0x056C, 0x0580,
+                                       0x02A0}));
   ReadFlightStateFull(exp);
   EXPECT_EQ(Offsets(client.sentBatches[1]),
             (std::vector<std::int32_t>{0x0BD0, 0x0574, 0x0570, 0x0B4C, 0x05DC, 0x02B4, 0x02B8, 0x02BC,
@@ -213,6 +214,12 @@ TEST_F(ExpLinkTest, HeadingIsMagneticAndRoundsUpTo360) {
     area.Set(0x02A0, 2, static_cast<std::int64_t>(c.variationDeg * 65536 / 360));
     ReadHeadingAndPosition(exp);
     EXPECT_EQ(exp.sim.HeadingDeg, c.want) << c.trueDeg;
+    // The fast read keeps the same heading for the landing-course sectors, and leaves
+    // the pushback's heading alone.
+    exp.sim.HeadingDeg = -1;
+    ReadFlightStateFast(exp);
+    EXPECT_EQ(exp.sim.SectorHeadingDeg, c.want) << c.trueDeg;
+    EXPECT_EQ(exp.sim.HeadingDeg, -1);
   }
 }
 
