@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 namespace vx::standin {
 namespace {
@@ -15,7 +16,12 @@ std::int64_t Round(double v) { return static_cast<std::int64_t>(std::llround(v))
 
 // A 64-bit position value as its low and high 32-bit halves.
 void SetInt64(platform::SimVariableArea& a, std::int32_t lowOffset, double value) {
-  const auto v = static_cast<std::int64_t>(std::floor(value));
+  // The halves hold no more than 64 bits: the date line's -180 degrees lands on the lowest.
+  constexpr double kTwo63 = 9223372036854775808.0;
+  const double f = std::floor(value);
+  const std::int64_t v = f >= kTwo63    ? std::numeric_limits<std::int64_t>::max()
+                         : f <= -kTwo63 ? std::numeric_limits<std::int64_t>::min()
+                                        : static_cast<std::int64_t>(f);
   a.Set(lowOffset, 4, v & 0xFFFFFFFF);
   a.Set(lowOffset + 4, 4, v >> 32);
 }
