@@ -69,7 +69,7 @@ for _ in $(seq 100); do
 done
 "$STANDIN" ctl get 0x0238 1 >/dev/null || { echo "flight-demo: fs-standin did not start" >&2; exit 1; }
 
-export VX_TIMELINE=$OUT/timeline.jsonl VOVU_STANDIN_LOG=$OUT/board.log
+export VX_TIMELINE=$OUT/timeline.jsonl VX_EXP_TIMELINE=$OUT/exp-timeline.jsonl VOVU_STANDIN_LOG=$OUT/board.log
 export QT_QPA_PLATFORM=xcb QT_ENABLE_HIGHDPI_SCALING=0 QT_SCALE_FACTOR=1
 
 if [ "$AUTO" = 0 ]; then
@@ -263,7 +263,7 @@ cp -p "$BASE"/FlightReport/* "$OUT/FlightReport/" 2>/dev/null || true
 kill "$PRO_PID" 2>/dev/null || true
 wait "$PRO_PID" 2>/dev/null || true
 PRO_PID=""
-sox -q -t raw -r 44100 -e signed -b 16 -c 2 "$OUT/played.raw" "$OUT/played.wav" 2>/dev/null && rm -f "$OUT/played.raw"
+sox -q -t raw -r 44100 -e signed -b 16 -c 2 "$OUT/played.raw" "$OUT/played.wav" 2>/dev/null && rm -f "$OUT/played.raw" "$OUT/played.raw.exp"
 python3 - "$VX_TIMELINE" "$OUT/timeline.txt" <<'EOF'
 import json, sys
 lines = []

@@ -353,6 +353,92 @@ def welcome_voices():
         v[f"Wav/CA4/NumBin/ca_bs{d}.wav"] = (ca4, DIGIT[d] + "びん")
     return v
 
+# The call-out program's recordings: the first officer's and the captain's calls, the
+# altitude read-out, and the special voice set.
+FIRST_OFFICER_VOICE = "ja+m3"
+CALLOUT_CAPTAIN_VOICE = "ja+m1"
+
+
+def callout_voices():
+    fo = {
+        "Wav/Etc/速度読上/Oh006.wav": "えいてぃー",
+        "Wav/FO/to_1.wav": "ぶい わん",
+        "Wav/FO/to_2.wav": "ろーてーと",
+        "Wav/FO/to_3.wav": "ぶい つー",
+        "Wav/FO/to_4.wav": "ぽじてぃぶ くらいむ",
+        "Wav/FO/to_5.wav": "ぶいなぶ",
+        "Wav/FO/to_6.wav": "くらいむ すらすと",
+        "Wav/FO/to_7.wav": "ふらっぷす あっぷ",
+        "Wav/FO/ld_1.wav": "あぷろーちんぐ みにまむ",
+        "Wav/FO/ld_2.wav": "みにまむ",
+        "Wav/FO/ld_3.wav": "りばーさー のーまる",
+        "Wav/FO/ld_4.wav": "しっくすてぃ のっと",
+    }
+    for feet, text in [(1000, "せん"), (500, "ごひゃく"), (400, "よんひゃく"), (300, "さんびゃく"), (200, "にひゃく"),
+                       (100, "ひゃく"), (50, "ごじゅう"), (40, "よんじゅう"), (30, "さんじゅう"), (20, "にじゅう"),
+                       (10, "じゅう")]:
+        fo[f"Wav/Etc/高度読上/-{feet}.wav"] = text
+    cp = {
+        "Wav/CP/ChkList/cp_SetAP.wav": "おーとぱいろっと せっと",
+        "Wav/CP/Flap/CP_GearDown.wav": "ぎあ だうん",
+        "Wav/CP/Flap/CP_GearGreen.wav": "ぎあ ぐりーん",
+        "Wav/CP/Flap/CP_着陸Flap1.wav": "ふらっぷ にじゅうご",
+        "Wav/CP/Flap/CP_着陸Flap2.wav": "ふらっぷ さんじゅう",
+        "Wav/CP/ChkList/CP_ATOChk.wav": "あふたー ていくおふ ちぇっくりすと",
+        "Wav/CP/ChkList/CP_AprChk.wav": "あぷろーち ちぇっくりすと",
+        "Wav/CP/ChkList/CP_LndChk.wav": "らんでぃんぐ ちぇっくりすと",
+        "Wav/CP/ChkList/CP_ILS_LC.wav": "ろーかないざー いんたーせぷと",
+        "Wav/CP/ChkList/CP_ILS_GL.wav": "ぐらいど すろーぷ",
+        "Wav/CP/Ga/GoAround.wav": "ごー あらうんど",
+        "Wav/CP/Ga/GearUp.wav": "ぎあ あっぷ",
+        "Wav/CP/ChkList/CP_LndLightON.wav": "らんでぃんぐ らいと おん",
+        "Wav/CP/ChkList/CP_LndLightOFF.wav": "らんでぃんぐ らいと おふ",
+    }
+    for flap, text in [(0, "ぜろ"), (1, "わん"), (5, "ふぁいぶ"), (10, "てん"), (15, "ふぃふてぃーん"),
+                       (20, "とぅえんてぃ"), (25, "とぅえんてぃふぁいぶ"), (30, "さーてぃ")]:
+        cp[f"Wav/CP/Flap/CP_Flap{flap}.wav"] = "ふらっぷす " + text
+    for knots, text in [(250, "にひゃくごじゅう"), (230, "にひゃくさんじゅう"), (210, "にひゃくじゅう"),
+                        (190, "ひゃくきゅうじゅう"), (170, "ひゃくななじゅう"), (150, "ひゃくごじゅう")]:
+        cp[f"Wav/CP/ReSpd/CP_ReSpd{knots}.wav"] = "すぴーど " + text
+    special = {
+        "Wav/himitu/ravikTO.wav": "ていくおふ",
+        "Wav/himitu/ravikWS.wav": "ういんど しあー",
+        "Wav/himitu/ravikWR.wav": "ういんど しあー りかばりー",
+        "Wav/himitu/ravikWE.wav": "くりあー おぶ ういんど しあー",
+        "Wav/himitu/ravikGS.wav": "ぐらんど すぴーど",
+        "Wav/himitu/ravikGR.wav": "ぐらんど りかばりー",
+        "Wav/himitu/ravikGE.wav": "ぐらんど くりあー",
+    }
+    return {**{k: (FIRST_OFFICER_VOICE, t) for k, t in fo.items()},
+            **{k: (CALLOUT_CAPTAIN_VOICE, t) for k, t in cp.items()},
+            **{k: ("ja+f4", t) for k, t in special.items()}}
+
+
+# The call-out program's effect loops: start, middle (looped) and end of each; "x" files
+# are silent copies of their start sound, as long as it.
+CALLOUT_EFFECTS = {
+    "Wav/Etc/Tcar音/tcar_s.wav": "synth 1.2 brownnoise lowpass 400 tremolo 8 40 fade 0.8 1.2 0 gain -8",
+    "Wav/Etc/Tcar音/tcar_m.wav": "synth 2 brownnoise lowpass 400 tremolo 8 40 gain -8",
+    "Wav/Etc/Tcar音/tcar_e.wav": "synth 1.2 brownnoise lowpass 400 tremolo 8 40 fade 0 1.2 1.1 gain -8",
+    "Wav/Etc/ギア風切音/gear_s1.wav": "synth 1.5 pinknoise highpass 300 fade 1.2 1.5 0 gain -12",
+    "Wav/Etc/ギア風切音/gear_s2.wav": "synth 1 pinknoise highpass 300 fade 0.8 1 0 gain -12",
+    "Wav/Etc/ギア風切音/gear_m.wav": "synth 2 pinknoise highpass 300 gain -12",
+    "Wav/Etc/ギア風切音/gear_e.wav": "synth 1.5 pinknoise highpass 300 fade 0 1.5 1.4 gain -12",
+    "Wav/Etc/着地音/land0.wav": "synth 0.4 brownnoise lowpass 200 fade 0 0.4 0.35 gain -2",
+    "Wav/Etc/着地音/land1.wav": "synth 0.6 brownnoise lowpass 150 fade 0 0.6 0.55 gain 0",
+    "Wav/Etc/リバース音/rev_s.wav": "synth 2 brownnoise lowpass 900 fade 1.5 2 0 gain -6",
+    "Wav/Etc/リバース音/rev_m.wav": "synth 2 brownnoise lowpass 900 gain -6",
+    "Wav/Etc/リバース音/rev_e.wav": "synth 2.5 brownnoise lowpass 900 fade 0 2.5 2.4 gain -6",
+    "Wav/Etc/APU音/apu.wav": "synth 3 sine 400 sine 800 pinknoise lowpass 1500 gain -14",
+}
+CALLOUT_SILENT_COPIES = {
+    "Wav/Etc/Tcar音/tcar_sx.wav": "Wav/Etc/Tcar音/tcar_s.wav",
+    "Wav/Etc/ギア風切音/gear_s1x.wav": "Wav/Etc/ギア風切音/gear_s1.wav",
+    "Wav/Etc/ギア風切音/gear_s2x.wav": "Wav/Etc/ギア風切音/gear_s2.wav",
+    "Wav/Etc/リバース音/rev_sx.wav": "Wav/Etc/リバース音/rev_s.wav",
+}
+
+
 # Radio chatter: English phraseology, band-limited with a squelch tail.
 ATC = {
     "del": ["Japan Air one two three four, cleared to New Chitose airport, flight planned route, "
@@ -530,6 +616,11 @@ def effect(out, args):
     replace_into(out, lambda tmp: run(["sox", "-n", "-r", str(RATE), "-c", "1", "-b", "16", str(tmp)] + args.split()))
 
 
+def silent_copy(out, start):
+    """A silent recording exactly as long as `start`."""
+    replace_into(out, lambda tmp: run(["sox", str(start), str(tmp), "vol", "0"]))
+
+
 def midi_file(program, bpm, roots):
     """A format-0 MIDI file: an arpeggio over each chord root, then the chord held."""
     division = 480
@@ -604,9 +695,10 @@ def data_files():
         ("flight/parked-at-gate.txt",
          lambda out: replace_into(out, lambda tmp: tmp.write_text(parked_script(), encoding="utf-8"))),
     ]
-    for relative, (voice, text) in {**lobby_voices(), **cabin_voices(), **cockpit_voices(), **welcome_voices()}.items():
+    for relative, (voice, text) in {**lobby_voices(), **cabin_voices(), **cockpit_voices(), **welcome_voices(),
+                                  **callout_voices()}.items():
         files.append((relative, speak, voice, text))
-    for relative, args_text in EFFECTS.items():
+    for relative, args_text in {**EFFECTS, **CALLOUT_EFFECTS}.items():
         files.append((relative, effect, args_text))
     for channel, texts in ATC.items():
         for i, text in enumerate(texts, start=1):
@@ -632,7 +724,7 @@ def main():
     bindir = Path(args.build).resolve() / "bin"
 
     if args.list:
-        sys.stdout.buffer.write("".join(f"{relative}\n" for relative, *_ in data_files()).encode("utf-8"))
+        sys.stdout.buffer.write("".join(f"{relative}\n" for relative in [r for r, *_ in data_files()] + list(CALLOUT_SILENT_COPIES)).encode("utf-8"))
         return
     if args.tables_only:
         for relative, make, *make_args in data_files()[:2]:
@@ -656,16 +748,28 @@ def main():
 
     jobs = [(make, base / relative, make_args) for relative, make, *make_args in data_files()
             if not (base / relative).exists()]
+    def todo(relative, make, *make_args):
+        out = base / relative
+        if not out.exists():
+            jobs.append((make, out, make_args))
     (base / "FlightReport").mkdir(parents=True, exist_ok=True)
 
     failures = []
-    with concurrent.futures.ThreadPoolExecutor(max_workers=os.cpu_count() or 2) as pool:
-        futures = {pool.submit(make, out, *make_args): out for make, out, make_args in jobs}
-        for future in concurrent.futures.as_completed(futures):
-            try:
-                future.result()
-            except subprocess.CalledProcessError as e:
-                failures.append(f"{futures[future]}: {' '.join(e.cmd[:2])} failed: {e.stderr.decode(errors='replace')}")
+    def make_all(batch):
+        with concurrent.futures.ThreadPoolExecutor(max_workers=os.cpu_count() or 2) as pool:
+            futures = {pool.submit(make, out, *make_args): out for make, out, make_args in batch}
+            for future in concurrent.futures.as_completed(futures):
+                try:
+                    future.result()
+                except subprocess.CalledProcessError as e:
+                    failures.append(
+                        f"{futures[future]}: {' '.join(e.cmd[:2])} failed: {e.stderr.decode(errors='replace')}")
+    make_all(jobs)
+    # The silent copies, once their start sounds are there.
+    first = len(jobs)
+    for relative, start in CALLOUT_SILENT_COPIES.items():
+        todo(relative, silent_copy, base / start)
+    make_all(jobs[first:])
     if failures:
         sys.exit(f"make-sample: {len(failures)} files failed, the first:\n" + "\n".join(failures[:3]))
     print(f"make-sample: {base} ({len(jobs)} files made" + (f", {', '.join(copied)} copied" if copied else "") + ")")

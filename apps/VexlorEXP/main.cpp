@@ -1,6 +1,8 @@
 // VexlorEXP: the call-out program, on the machine's own services.
 #include <QApplication>
 #include <QWidget>
+#include <stdlib.h>
+
 #include <cstdlib>
 #include <string>
 
@@ -30,6 +32,10 @@ int main(int argc, char** argv) {
   // The played timeline of the run, for checking what the program did: $VX_EXP_TIMELINE
   // names its file.
   const char* timelineFile = std::getenv("VX_EXP_TIMELINE");
+  // Sound written to a file (SDL's disk driver) goes beside the main program's, not over it.
+  if (const char* disk = std::getenv("SDL_DISKAUDIOFILE"); disk && *disk) {
+    ::setenv("SDL_DISKAUDIOFILE", (std::string(disk) + ".exp").c_str(), 1);
+  }
   composition::SystemSound sound{system.clock, {}, timelineFile ? timelineFile : ""};
 
   state::ExpContext exp;
