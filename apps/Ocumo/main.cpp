@@ -1,39 +1,55 @@
-// The viewpoint program as far as it is built: its window, its control file read (or
-// written with the defaults when missing), and at its end, when the main program deletes
-// that file, the values handed back in EyeRet.cfg.
+// Ocumo: the viewpoint program, on the machine's own services.
 #include <QApplication>
-#include <QTimer>
 #include <QWidget>
+#include <cstdlib>
+#include <string>
 
-#include "companion/companion_window.h"
-#include "datafiles/ocumo_files.h"
-#include "platform/paths.h"
-#include "runtime/runtime_error.h"
+#include "composition/system_services.h"
+#include "platform/instance_lock.h"
+#include "platform/x11_foreign_windows.h"
+#include "state/ocumo_context.h"
+#include "ui/program_loop.h"
+#include "ui/qt_file_dialogs.h"
+#include "ui/qt_message_boxes.h"
+#include "ui/qt_popup_menus.h"
+#include "viewpoint/frm_ocumo.h"
+#include "viewpoint/ocumo_program.h"
+
+using namespace vx;
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
-  const vx::platform::Paths paths(vx::companion::ProgramBaseFolder());
-  const auto control = paths.Under("\\Ocumo.cfg");
-  vx::datafiles::OcumoCfg values = vx::datafiles::DefaultOcumoCfg();
-  if (!vx::platform::FileExists(control)) {
-    vx::datafiles::WriteOcumoCfgFile(control, values);
-  } else {
-    try {
-      vx::datafiles::ReadOcumoCfgFile(control, values);
-    } catch (const vx::runtime::RuntimeError&) {
-      values = vx::datafiles::DefaultOcumoCfg();
-    }
-  }
 
-  QWidget window;
-  window.setWindowTitle("Ocumo");
-  QTimer poll;
-  vx::companion::RunUntilControlFileGone(
-      window, control, 50,
-      [&] {
-        vx::datafiles::EyeRetCfg back{values.ViewPresets, values.ApuSoundSettings};
-        vx::datafiles::WriteEyeRetCfgFile(paths.Under("\\EyeRet.cfg"), back);
-      },
-      poll);
-  return app.exec();
+  ui::QtMessageBoxes boxes{"Ocumo"};
+  ui::QtFileDialogs fileDialogs;
+  ui::QtPopupMenus popups;
+  composition::SystemOptions options;
+  options.programName = "Ocumo";
+  composition::SystemServices system{options, boxes, fileDialogs, popups};
+  system.pump.AttachMainLoop();
+  platform::X11ForeignWindows foreignWindows;
+
+  state::OcumoContext ctx;
+  system.Fill(ctx.svc);
+  ctx.svc.foreignWindows = &foreignWindows;
+  ctx.boxes = &boxes;
+  ctx.ui = &system.env;
+
+  platform::FileInstanceLock instanceLock{platform::DefaultInstanceLockFile("Ocumo")};
+  viewpoint::FrmOcumo frmOcumo{system.env, ctx};
+
+  // Started by the main program without the focus, the window does not take it.
+  const char* noFocus = std::getenv("VX_NO_FOCUS");
+  const bool keepFocus = noFocus && std::string(noFocus) == "1";
+  if (keepFocus) {
+    frmOcumo.onWindowLoaded = [&frmOcumo] {
+      if (QWidget* window = frmOcumo.Window()) {
+        window->setAttribute(Qt::WA_ShowWithoutActivating);
+        window->setWindowFlag(Qt::WindowDoesNotAcceptFocus);
+      }
+    };
+  }
+  return ui::RunProgram(system.env, [&] {
+    viewpoint::OcumoStartup(ctx, frmOcumo, instanceLock, QCoreApplication::applicationDirPath().toStdString());
+  });
 }

@@ -16,6 +16,7 @@ void SystemServices::Fill(platform::Services& svc) {
   svc.paths = &paths;
   svc.processes = &processes;
   svc.keys = &keys;
+  svc.simFocus = &simFocus;
   svc.textViewer = &textViewer;
   svc.sim = &sim;
   svc.simWindows = &simWindows;

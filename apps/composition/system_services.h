@@ -49,6 +49,7 @@ class SystemServices {
   platform::StandinWindowFinder simWindows;
   platform::StandinSimIpcClient sim{simWindows};
   platform::StandinKeyInjector keys{sim};
+  platform::StandinSimFocus simFocus{sim};
   ui::QtTextViewer textViewer;
   ui::UiEnv env;
 };

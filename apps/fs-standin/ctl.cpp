@@ -97,7 +97,7 @@ class Ctl {
   }
   int Usage() {
     err_ << "usage: fs-standin [options] ctl get OFFSET SIZE | set OFFSET SIZE VALUE | log | script FILE |"
-            " scale FACTOR | advance SECONDS | key KEY... | stop\n";
+            " scale FACTOR | advance SECONDS | key KEY... | focus [on|off] | eye | stop\n";
     return 2;
   }
   // An offset the wire can carry; anything else is outside the area by far.
@@ -112,6 +112,8 @@ class Ctl {
   int Script(const std::string& file);
   int Time(std::uint8_t what, double value);
   int HookKey(const std::vector<long long>& keys);
+  int Focus(std::uint8_t what);
+  int Eye();
   bool SendHookKey(long long key, bool down);
 
   std::filesystem::path path_;
@@ -142,6 +144,11 @@ int Ctl::Run(const std::vector<std::string>& args) {
     }
     return HookKey(keys);
   }
+  if (cmd == "focus" && args.size() == 2 && (args[1] == "on" || args[1] == "off")) {
+    return Focus(args[1] == "on" ? simwire::kFocusToFront : simwire::kFocusToBack);
+  }
+  if (cmd == "focus" && args.size() == 1) return Focus(simwire::kFocusAsk);
+  if (cmd == "eye" && args.size() == 1) return Eye();
   if (cmd == "stop" && args.size() == 1) {
     Begin(Type::Stop);
     return Exchange(request_, reply_) ? 0 : 1;
@@ -256,6 +263,29 @@ int Ctl::Time(std::uint8_t what, double value) {
     err_ << "fs-standin ctl: " << message << "\n";
     return 1;
   }
+  return 0;
+}
+
+int Ctl::Focus(std::uint8_t what) {
+  simwire::Writer w = Begin(Type::Focus);
+  w.U8(what);
+  if (!Exchange(request_, reply_)) return 1;
+  simwire::Reader r(reply_);
+  r.SkipHeader();
+  const bool inFront = r.U8() != 0;
+  if (!r.Ok()) return 1;
+  out_ << (inFront ? "on" : "off") << "\n";
+  return 0;
+}
+
+int Ctl::Eye() {
+  Begin(Type::Eye);
+  if (!Exchange(request_, reply_)) return 1;
+  simwire::Reader r(reply_);
+  r.SkipHeader();
+  const std::string text = r.Str();
+  if (!r.Ok()) return 1;
+  out_ << text << "\n";
   return 0;
 }
 

@@ -8,6 +8,9 @@
 //   advance SECONDS          moves the simulator clock on at once
 //   key KEY...               types keys into the main program's key hook (a letter or digit,
 //                            or a virtual-key code)
+//   focus [on|off]           prints whether the simulator's window is in front; on brings
+//                            it to the front, off sends it to the back (keys then do nothing)
+//   eye                      prints the view mode, the preset view and the tower eye point
 //   stop                     ends the stand-in
 #include <filesystem>
 #include <ostream>

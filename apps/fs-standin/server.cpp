@@ -187,6 +187,19 @@ bool Server::Handle(Connection& c, const std::uint8_t* data, std::size_t size) {
     }
     case Type::Batch:
       if (!HandleBatch(c, r, w)) return false;
+      sim_.NoteViewChange();
+      break;
+    case Type::Focus: {
+      const std::uint8_t what = r.U8();
+      if (!r.Ok() || what > simwire::kFocusToBack) return false;
+      sim_.Update(RealSeconds());
+      if (what != simwire::kFocusAsk) sim_.SetInFront(c.Name(), what == simwire::kFocusToFront);
+      w.U8(sim_.InFront() ? 1 : 0);
+      break;
+    }
+    case Type::Eye:
+      sim_.Update(RealSeconds());
+      w.Str("{" + sim_.EyeFields() + "}");
       break;
     case Type::Key: {
       const std::int32_t vk = r.I32();

@@ -20,18 +20,50 @@ std::string EntryFields(std::string_view from, std::int32_t offset, std::int32_t
   return "\"from\":" + JsonString(from) + ",\"offset\":\"" + Hex(offset) + "\",\"size\":" + std::to_string(size);
 }
 
+// The view variables: the mode byte, the preset view and tower zoom block, the tower eye point.
+struct ViewRange {
+  std::int32_t offset, size;
+};
+constexpr ViewRange kViewRanges[] = {{0x8320, 1}, {0x8330, 0x1C}, {0x0D50, 0x18}};
+constexpr std::int32_t kViewMode = 0x8320;
+constexpr std::int32_t kPresetAngle = 0x833C;
+constexpr int kVkBackspace = 8, kVkShift = 16, kVkCtrl = 17, kVkAlt = 18;
+constexpr int kVkC = 67, kVkM = 77, kVkS = 83, kVkV = 86;
+
+std::vector<std::uint8_t> ViewBytes(const platform::SimVariableArea& area) {
+  std::vector<std::uint8_t> out;
+  for (const ViewRange& r : kViewRanges) out.insert(out.end(), area.Data() + r.offset, area.Data() + r.offset + r.size);
+  return out;
+}
+
+std::string Number(const char* format, double v) {
+  char buf[64];
+  std::snprintf(buf, sizeof buf, format, v);
+  return buf;
+}
+
+// Degrees of a 64-bit position (high half signed, low half unsigned).
+double Degrees(const platform::SimVariableArea& area, std::int32_t lowOffset, double degreesPerUnit) {
+  const double high = static_cast<double>(area.GetSigned(lowOffset + 4, 4));
+  const double low = static_cast<double>(area.GetUnsigned(lowOffset, 4));
+  return (high + low / 4294967296.0) * degreesPerUnit;
+}
+
 }  // namespace
 
 Simulator::Simulator(const SimulatorSettings& settings)
     : settings_(settings), clock_(settings.localStart, settings.gmtMinusLocalMinutes, settings.timeScale) {
   WriteDefaultState(area_);
   clock_.WriteTo(area_);
+  area_.Set(kViewMode, 1, 1);
+  lastView_ = ViewBytes(area_);
 }
 
 void Simulator::Update(double realSeconds) {
   clock_.RunTo(realSeconds, Paused());
   clock_.WriteTo(area_);
   ApplyScript();
+  NoteViewChange();
 }
 
 void Simulator::ApplyScript() {
@@ -84,6 +116,53 @@ platform::SimEntryStatus Simulator::Write(std::string_view from, std::int32_t of
 void Simulator::Key(std::string_view from, int virtualKey, bool down) {
   Log("key", "\"from\":" + JsonString(from) + ",\"vk\":" + std::to_string(virtualKey) +
                  ",\"down\":" + (down ? "true" : "false"));
+  switch (virtualKey) {
+    case kVkShift: shift_ = down; return;
+    case kVkCtrl: ctrl_ = down; return;
+    case kVkAlt: alt_ = down; return;
+    default: break;
+  }
+  if (!down || !inFront_) return;
+  const auto mode = static_cast<int>(area_.GetUnsigned(kViewMode, 1));
+  const int menu = viewMenu_;
+  viewMenu_ = 0;
+  if (virtualKey == kVkS && !ctrl_ && !alt_) {
+    const int next = shift_ ? (mode >= 2 && mode <= 4 ? mode - 1 : 4) : (mode >= 1 && mode <= 3 ? mode + 1 : 1);
+    area_.Set(kViewMode, 1, next);
+  } else if (virtualKey == kVkV && alt_ && !shift_ && !ctrl_) {
+    viewMenu_ = 1;
+  } else if (virtualKey == kVkM && menu == 1) {
+    viewMenu_ = 2;
+  } else if (virtualKey == kVkC && menu == 2) {
+    area_.Set(kViewMode, 1, 1);
+  } else if (virtualKey == kVkBackspace && shift_ && ctrl_ && !alt_ && mode == 4) {
+    area_.Set(kPresetAngle, 2, static_cast<std::int64_t>((area_.GetUnsigned(kPresetAngle, 2) + kWalkaroundStep) & 0xFFFF));
+  }
+  NoteViewChange();
+}
+
+void Simulator::SetInFront(std::string_view from, bool inFront) {
+  inFront_ = inFront;
+  Log("focus", "\"from\":" + JsonString(from) + ",\"front\":" + (inFront ? "true" : "false"));
+}
+
+void Simulator::NoteViewChange() {
+  auto now = ViewBytes(area_);
+  if (now == lastView_) return;
+  lastView_ = std::move(now);
+  Log("eye", EyeFields());
+}
+
+std::string Simulator::EyeFields() const {
+  const auto& a = area_;
+  return "\"mode\":" + std::to_string(a.GetUnsigned(kViewMode, 1)) +
+         ",\"preset\":{\"altitude\":" + Number("%g", static_cast<double>(a.GetSigned(0x8348, 4)) / 256.0) +
+         ",\"distance\":" + Number("%g", static_cast<double>(a.GetSigned(0x8340, 4)) / 256.0) +
+         ",\"zoom\":" + std::to_string(a.GetSigned(0x8334, 2)) + ",\"angle\":" + std::to_string(a.GetUnsigned(kPresetAngle, 2)) +
+         ",\"code\":" + std::to_string(a.GetUnsigned(0x8345, 1)) + "},\"tower\":{\"lat\":" +
+         Number("%.7f", Degrees(a, 0x0D50, 8.9984275577e-6)) + ",\"lon\":" +
+         Number("%.7f", Degrees(a, 0x0D58, 8.381903171539e-8)) + ",\"alt\":" + std::to_string(a.GetSigned(0x0D64, 4)) +
+         ",\"zoom\":" + std::to_string(a.GetSigned(0x8330, 2)) + "}";
 }
 
 void Simulator::HookKey(std::string_view from, int virtualKey, bool down, bool delivered) {
@@ -134,6 +213,7 @@ bool Simulator::AdvanceTime(double seconds, std::string& message) {
   clock_.Advance(seconds);
   clock_.WriteTo(area_);
   ApplyScript();
+  NoteViewChange();
   char buf[32];
   std::snprintf(buf, sizeof buf, "%.3f", seconds);
   Log("time", std::string("\"advance\":") + buf);

@@ -26,6 +26,9 @@ struct SimulatorSettings {
   double timeScale = 1.0;
 };
 
+// The turn of the preset view (0x833C, full circle 65536) on one Shift+Ctrl+Backspace.
+inline constexpr int kWalkaroundStep = 2048;
+
 class Simulator {
  public:
   explicit Simulator(const SimulatorSettings& settings);
@@ -39,7 +42,18 @@ class Simulator {
   // A write whose data is not `size` bytes long is rejected as a bad size.
   platform::SimEntryStatus Write(std::string_view from, std::int32_t offset, std::int32_t size,
                                  std::span<const std::uint8_t> data);
+  // A key pressed into the simulator. Keys act only while its window is in front: S steps
+  // the view mode 1, 2, 3, 4, 1; Shift+S steps it back; Alt+V, M, C sets mode 1;
+  // Shift+Ctrl+Backspace in mode 4 turns the preset view by kWalkaroundStep.
   void Key(std::string_view from, int virtualKey, bool down);
+  // Whether the simulator's window is in front (on at start); every change is logged.
+  bool InFront() const { return inFront_; }
+  void SetInFront(std::string_view from, bool inFront);
+  // Logs an `eye` line when the view or tower eye variables changed since the last one.
+  // Called after every batch, key and clock step.
+  void NoteViewChange();
+  // The fields of an `eye` line: the view mode, the preset view and the tower eye point.
+  std::string EyeFields() const;
   // A key handed on to the main program's key hook, and whether it got there.
   void HookKey(std::string_view from, int virtualKey, bool down, bool delivered);
   // A client's link start; false when the stand-in refuses it.
@@ -72,10 +86,11 @@ class Simulator {
   double scriptStart_ = 0;
   std::array<std::int64_t, 11> tankLevelShift_{};
   std::vector<std::string> log_;
+  bool inFront_ = true;
+  bool shift_ = false, ctrl_ = false, alt_ = false;
+  int viewMenu_ = 0;  // 1 after Alt+V, 2 after M
+  std::vector<std::uint8_t> lastView_;
   std::function<void(const std::string&)> sink_;
 };
-
-// A JSON string literal of the text.
-
 
 }  // namespace vx::standin

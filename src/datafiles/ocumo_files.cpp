@@ -83,8 +83,8 @@ void StoreOcumoCfgValues(const std::vector<std::string>& values, OcumoCfg& recor
   StoreValues<OcumoCfg>(kOcumoLayout, values, record);
 }
 
-void ReadOcumoCfgFile(const std::filesystem::path& path, OcumoCfg& record) {
-  ReadLayout<OcumoCfg>(path, kOcumoLayout, record);
+void ReadOcumoCfgFile(const std::filesystem::path& path, OcumoCfg& record, BadValue bad) {
+  ReadLayout<OcumoCfg>(path, kOcumoLayout, record, bad);
 }
 
 void WriteEyeRetCfgFile(const std::filesystem::path& path, const EyeRetCfg& values) {

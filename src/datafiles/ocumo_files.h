@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "datafiles/file_layout.h"
 #include "state/view_settings.h"
 
 namespace vx::datafiles {
@@ -26,7 +27,7 @@ void WriteOcumoCfgFile(const std::filesystem::path& path, const OcumoCfg& values
 // The values of the file that the viewpoint program writes when it finds none.
 OcumoCfg DefaultOcumoCfg();
 void StoreOcumoCfgValues(const std::vector<std::string>& values, OcumoCfg& record);
-void ReadOcumoCfgFile(const std::filesystem::path& path, OcumoCfg& record);
+void ReadOcumoCfgFile(const std::filesystem::path& path, OcumoCfg& record, BadValue bad = BadValue::Raise);
 
 void WriteEyeRetCfgFile(const std::filesystem::path& path, const EyeRetCfg& values);
 void StoreEyeRetCfgValues(const std::vector<std::string>& values, EyeRetCfg& record);

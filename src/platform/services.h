@@ -20,6 +20,8 @@ class AddonLink;
 class SimIpcClient;
 class SimWindowFinder;
 class KeyHook;
+class SimFocus;
+class ForeignWindows;
 
 struct Services {
   Clock* clock = nullptr;
@@ -37,6 +39,8 @@ struct Services {
   SimIpcClient* sim = nullptr;
   SimWindowFinder* simWindows = nullptr;
   KeyHook* keyHook = nullptr;
+  SimFocus* simFocus = nullptr;  // is the simulator's window in front
+  ForeignWindows* foreignWindows = nullptr;  // other programs' windows
   // Prefix of the named shared memories ("" in the programs; unique per test).
   std::string sharedMemoryPrefix;
 };

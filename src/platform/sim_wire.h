@@ -12,6 +12,9 @@
 //   Key    'K'  virtual key (i32), down (u8) -> nothing
 //   HookKey 'k' virtual key (i32), down (u8) -> delivered (u8); a key the stand-in hands
 //               on to the main program's key hook (platform/forwarded_keys.h)
+//   Focus  'F'  what (u8: 0 ask, 1 to the front, 2 to the back) -> in front (u8); whether
+//               the simulator's window is the foreground window (the one the keys reach)
+//   Eye    'E'  -> text (str): the view mode and the view and tower eye variables
 //   Log    'L'  first line (u32) -> next line (u32), total lines (u32), text (str)
 //   Script 'P'  name (str), text (str) -> ok (u8), message (str)
 //   Time   'T'  what (u8: 0 scale, 1 advance seconds), value (f64) -> ok (u8), message (str)
@@ -32,6 +35,8 @@ enum class Type : std::uint8_t {
   Batch = 'B',
   Key = 'K',
   HookKey = 'k',
+  Focus = 'F',
+  Eye = 'E',
   Log = 'L',
   Script = 'P',
   Time = 'T',
@@ -40,6 +45,10 @@ enum class Type : std::uint8_t {
 
 inline constexpr std::uint8_t kRead = 'R';
 inline constexpr std::uint8_t kWrite = 'W';
+// What a Focus message asks.
+inline constexpr std::uint8_t kFocusAsk = 0;
+inline constexpr std::uint8_t kFocusToFront = 1;
+inline constexpr std::uint8_t kFocusToBack = 2;
 // Largest message either side sends or accepts.
 inline constexpr std::size_t kMaxMessage = 128 * 1024;
 

@@ -144,6 +144,7 @@ std::filesystem::path StandinWindowFinder::SocketOf(std::int64_t window) const {
 
 std::int16_t StandinSimIpcClient::Start(std::int64_t window, std::int32_t size, std::int32_t timeoutMs) {
   link_.Close();
+  window_ = 0;
   timeoutMs_ = timeoutMs > 0 ? timeoutMs : 2000;
   const auto path = finder_.SocketOf(window);
   if (window == 0 || path.empty()) return 0;
@@ -163,10 +164,12 @@ std::int16_t StandinSimIpcClient::Start(std::int64_t window, std::int32_t size, 
     link_.Close();
     return 0;
   }
+  window_ = window;
   return 1;
 }
 
 void StandinSimIpcClient::Stop() {
+  window_ = 0;
   link_.Close();
   pending_.clear();
 }
@@ -235,6 +238,27 @@ bool StandinSimIpcClient::SendKey(int virtualKey, bool down) {
   w.I32(virtualKey);
   w.U8(down ? 1 : 0);
   return link_.Transact(request, reply, timeoutMs_);
+}
+
+bool StandinSimIpcClient::SendFocus(std::uint8_t what) {
+  if (!link_.Connected()) return false;
+  std::vector<std::uint8_t> request, reply;
+  simwire::Writer w(request);
+  w.Header(simwire::Type::Focus, link_.NextSeq());
+  w.U8(what);
+  if (!link_.Transact(request, reply, timeoutMs_)) return false;
+  simwire::Reader r(reply);
+  r.SkipHeader();
+  const bool inFront = r.U8() != 0;
+  return r.Ok() && inFront;
+}
+
+bool StandinSimFocus::SimulatorInFront(std::int64_t simWindow) {
+  return simWindow != 0 && simWindow == client_.Window() && client_.SendFocus(simwire::kFocusAsk);
+}
+
+void StandinSimFocus::BringSimulatorToFront(std::int64_t simWindow) {
+  if (simWindow != 0 && simWindow == client_.Window()) client_.SendFocus(simwire::kFocusToFront);
 }
 
 }  // namespace vx::platform

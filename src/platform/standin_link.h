@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "platform/key_injector.h"
+#include "platform/sim_focus.h"
 #include "platform/sim_ipc_client.h"
 
 namespace vx::platform {
@@ -76,13 +77,19 @@ class StandinSimIpcClient final : public SimIpcClient {
 
   // A key press or release sent to the simulator over the link.
   bool SendKey(int virtualKey, bool down);
+  // A Focus message (simwire::kFocusAsk, kFocusToFront, kFocusToBack); whether the
+  // simulator's window is in front afterwards. False without a link.
+  bool SendFocus(std::uint8_t what);
   bool Connected() const { return link_.Connected(); }
+  // The window whose simulator the link was started for; 0 while it is down.
+  std::int64_t Window() const { return link_.Connected() ? window_ : 0; }
   StandinConnection& Link() { return link_; }
 
  private:
   const StandinWindowFinder& finder_;
   StandinConnection link_;
   int timeoutMs_ = 2000;
+  std::int64_t window_ = 0;
   std::vector<std::uint8_t> request_;
   std::vector<std::uint8_t> reply_;
 };
@@ -93,6 +100,18 @@ class StandinKeyInjector final : public KeyInjector {
   explicit StandinKeyInjector(StandinSimIpcClient& client) : client_(client) {}
   void KeyDown(int virtualKey) override { client_.SendKey(virtualKey, true); }
   void KeyUp(int virtualKey) override { client_.SendKey(virtualKey, false); }
+
+ private:
+  StandinSimIpcClient& client_;
+};
+
+// Foreground questions answered by the stand-in: its window is in front while its focus
+// flag is on. Other windows are never in front.
+class StandinSimFocus final : public SimFocus {
+ public:
+  explicit StandinSimFocus(StandinSimIpcClient& client) : client_(client) {}
+  bool SimulatorInFront(std::int64_t simWindow) override;
+  void BringSimulatorToFront(std::int64_t simWindow) override;
 
  private:
   StandinSimIpcClient& client_;

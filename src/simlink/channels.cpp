@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <atomic>
 #include <vector>
 
 namespace vx::simlink {
@@ -101,6 +102,15 @@ bool CloseSharedMapping(state::Channel& channel) {
   const bool wasOpen = channel.IsOpen();
   channel.mapping.reset();
   return wasOpen;
+}
+
+bool CompareAndSwapLong(std::int32_t expected, std::int32_t desired, state::Channel& channel) {
+  if (!channel.IsOpen() || channel.mapping->Size() < 4) return false;
+  // The mapping starts on a page boundary, so its first word is aligned.
+  std::atomic_ref<std::int32_t> word(*reinterpret_cast<std::int32_t*>(channel.mapping->Data()));
+  if (!word.compare_exchange_strong(expected, desired)) return false;
+  channel.mapping->Flush();
+  return true;
 }
 
 }  // namespace vx::simlink

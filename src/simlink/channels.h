@@ -34,6 +34,10 @@ bool WriteVolChannel(const state::VolChannelRecord& record, state::Channel& chan
 // One 16-bit word of the VOL record alone (kVolQuietWordOffset, kVolCommandWordOffset).
 bool WriteVolWord(std::size_t byteOffset, std::int16_t value, state::Channel& channel);
 bool WriteLongToChannel(std::int32_t value, state::Channel& channel);
+// Replaces the 32-bit word with `desired` only while it still holds `expected`, in one
+// atomic step against the other programs' writes, and flushes; false when the channel is
+// closed or the word held something else (it is left as it is).
+bool CompareAndSwapLong(std::int32_t expected, std::int32_t desired, state::Channel& channel);
 
 // Unmaps the view and lets go of the channel; true when something was open.
 bool CloseSharedMapping(state::Channel& channel);

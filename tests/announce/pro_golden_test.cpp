@@ -33,7 +33,7 @@ class GoldenTest : public ProFixture {
 
 TEST(GoldenFiles, HoldOnlyCharactersOfTheCodePage) {
   for (const char* name : {"BEGIN.cfg", "EyeView.cfg", "EyeDoor.cfg", "EyeCargo.cfg", "vexlorLND.cfg",
-                           "FlightRestart内容.cfg", "Ocumo.cfg", "Ocumo.default.cfg", "EyeRet.cfg", "vexlorEXP.cfg",
+                           "FlightRestart内容.cfg", "Ocumo.cfg", "Ocumo.default.cfg", "EyeRet.cfg", "EyeRet.session.cfg", "vexlorEXP.cfg",
                            "vexlorEXP.default.cfg", "EyeCheck.cfg", "vexlorPB.cfg", "vexlorSD.cfg"}) {
     SCOPED_TRACE(name);
     const std::string text = GoldenText(name);

@@ -10,11 +10,15 @@
 #include <fstream>
 #include <sstream>
 #include <thread>
+#include <vector>
 
 #include <X11/keysym.h>
 
 #include "datafiles/ocumo_files.h"
 #include "platform/process.h"
+#include "simlink/channels.h"
+#include "simlink/main_channels.h"
+#include "state/pro_context.h"
 #include "runtime/cp932.h"
 #include "support/environment_override.h"
 #include "support/standin_process.h"
@@ -138,25 +142,132 @@ TEST(CompanionPrograms, CallOutProgramWithoutASimulatorSaysSoAndEnds) {
 }
 
 TEST(CompanionPrograms, ViewpointProgramHandsItsValuesBackWhenOcumoCfgIsDeleted) {
-  test::TempDir base;
-  const fs::path program = Install(base, "Ocumo");
+  CallOutRun run;
+  const fs::path program = Install(run.base, "Ocumo");
   datafiles::OcumoCfg sent = datafiles::DefaultOcumoCfg();
-  sent.ProWindowHandle = 1234;
   sent.ViewPresets[2][1] = "77";
   sent.ApuSoundSettings.volumes[1] = "8";
-  datafiles::WriteOcumoCfgFile(base.Path() / "Ocumo.cfg", sent);
+  datafiles::WriteOcumoCfgFile(run.base.Path() / "Ocumo.cfg", sent);
 
   platform::PosixProcessLauncher launcher;
   const auto pid = launcher.Start(program, {}, false);
   ASSERT_TRUE(pid);
   EXPECT_FALSE(EndsWithin(launcher, *pid, 1000ms));
-  fs::remove(base.Path() / "Ocumo.cfg");
+  fs::remove(run.base.Path() / "Ocumo.cfg");
   ASSERT_TRUE(EndsWithin(launcher, *pid, 5s));
 
   datafiles::EyeRetCfg back;
-  datafiles::ReadEyeRetCfgFile(base.Path() / "EyeRet.cfg", back);
+  datafiles::ReadEyeRetCfgFile(run.base.Path() / "EyeRet.cfg", back);
   EXPECT_EQ(back.ViewPresets, sent.ViewPresets);
   EXPECT_EQ(back.ApuSoundSettings.volumes[1], "8");
+  launcher.Close(*pid);
+}
+
+// The `eye` lines of the stand-in's log so far.
+std::vector<std::string> EyeLines(const test::StandinProcess& standin) {
+  std::vector<std::string> out;
+  std::istringstream log(standin.Ctl({"log"}).out);
+  for (std::string line; std::getline(log, line);) {
+    const auto at = line.find("\"kind\":\"eye\",");
+    if (at != std::string::npos) out.push_back(line.substr(at + 13, line.size() - at - 14));
+  }
+  return out;
+}
+
+// Waits until the stand-in's last eye line holds `part`.
+bool EyeShows(const test::StandinProcess& standin, const std::string& part, std::chrono::milliseconds limit) {
+  const auto end = std::chrono::steady_clock::now() + limit;
+  do {
+    const auto lines = EyeLines(standin);
+    if (!lines.empty() && lines.back().find(part) != std::string::npos) return true;
+    std::this_thread::sleep_for(20ms);
+  } while (std::chrono::steady_clock::now() < end);
+  return false;
+}
+
+// Keys the main program forwards move the stand-in's eye; Esc hands the values back.
+TEST(CompanionPrograms, OcumoKeysMoveTheStandinsEyePoint) {
+  CallOutRun run;
+  const fs::path program = Install(run.base, "Ocumo");
+  platform::PosixProcessLauncher launcher;
+  const auto pid = launcher.Start(program, {}, false);
+  ASSERT_TRUE(pid);
+  const fs::path control = run.base.Path() / "Ocumo.cfg";
+  for (int i = 0; i < 250 && !fs::exists(control); ++i) std::this_thread::sleep_for(20ms);
+  ASSERT_TRUE(fs::exists(control));
+  EXPECT_TRUE(test::SameFileBytes(run.base.ReadBytes("Ocumo.cfg"), Golden("Ocumo.default.cfg")));
+  // Preset 0 of the defaults, switched to by Shift+S from the stand-in's mode 1.
+  ASSERT_TRUE(EyeShows(run.standin, "\"mode\":4,\"preset\":{\"altitude\":0,\"distance\":40,\"zoom\":51,\"angle\":34588",
+                       10s));
+
+  state::ProContext pro;
+  ASSERT_TRUE(simlink::OpenEyeChannel("", pro.sim.ChannelHandles.eye));
+  auto send = [&](std::int16_t code, const std::string& shows) {
+    SCOPED_TRACE(code);
+    ASSERT_TRUE(simlink::SendEyeKey(pro, code));
+    std::int32_t word = 0;
+    for (int i = 0; i < 100 && word != 88; ++i) {
+      std::this_thread::sleep_for(10ms);
+      simlink::ReadLongFromChannel(word, pro.sim.ChannelHandles.eye);
+    }
+    EXPECT_EQ(word, 88);
+    if (!shows.empty()) {
+      EXPECT_TRUE(EyeShows(run.standin, shows, 2s)) << EyeLines(run.standin).back();
+    }
+  };
+  send(9, "\"preset\":{\"altitude\":0,\"distance\":30,\"zoom\":32,\"angle\":61895,\"code\":1}");  // Tab: preset 1
+  send(104, "\"distance\":29,");                                                                // 8: forward
+  send(105, "\"zoom\":33,");                                                                    // 9: zoom in
+  send(27, "");                                                                                  // Esc
+  ASSERT_TRUE(EndsWithin(launcher, *pid, 5s));
+  EXPECT_FALSE(fs::exists(control));
+  EXPECT_TRUE(test::SameFileBytes(run.base.ReadBytes("EyeRet.cfg"), Golden("EyeRet.session.cfg")));
+  simlink::CloseSharedMapping(pro.sim.ChannelHandles.eye);
+  launcher.Close(*pid);
+}
+
+TEST(CompanionPrograms, OcumoEndsWithinAPollWhenItsFileGoesAndASecondCopyLeavesTheFirst) {
+  CallOutRun run;
+  const fs::path program = Install(run.base, "Ocumo");
+  platform::PosixProcessLauncher launcher;
+  const auto first = launcher.Start(program, {}, false);
+  ASSERT_TRUE(first);
+  const fs::path control = run.base.Path() / "Ocumo.cfg";
+  ASSERT_TRUE(EyeShows(run.standin, "\"mode\":4", 10s));
+  const auto second = launcher.Start(program, {}, false);
+  ASSERT_TRUE(second);
+  EXPECT_TRUE(EndsWithin(launcher, *second, 5s));
+  EXPECT_TRUE(fs::exists(control));
+  EXPECT_FALSE(fs::exists(run.base.Path() / "EyeRet.cfg"));
+  EXPECT_FALSE(EndsWithin(launcher, *first, 100ms));
+  fs::remove(control);
+  const auto gone = std::chrono::steady_clock::now();
+  for (int i = 0; i < 500 && !fs::exists(run.base.Path() / "EyeRet.cfg"); ++i) std::this_thread::sleep_for(2ms);
+  EXPECT_LT(std::chrono::steady_clock::now() - gone, 150ms) << "a 50 ms poll";
+  EXPECT_TRUE(EndsWithin(launcher, *first, 5s));
+  launcher.Close(*first);
+  launcher.Close(*second);
+}
+
+TEST(CompanionPrograms, OcumoWithoutASimulatorSaysSoAndWritesNothing) {
+  test::KeepDisplayOpen();
+  auto desktop = test::X11Desktop::Open();
+  if (!desktop) GTEST_SKIP() << "needs an X display with XTEST";
+  test::TempDir base;
+  test::TempDir runtime;
+  test::EnvironmentOverride xdg{"XDG_RUNTIME_DIR", runtime.Path().string()};
+  test::EnvironmentOverride qpa{"QT_QPA_PLATFORM", "xcb"};
+  const fs::path program = Install(base, "Ocumo");
+  platform::PosixProcessLauncher launcher;
+  const auto pid = launcher.Start(program, {}, false);
+  ASSERT_TRUE(pid);
+  const auto box = desktop->WaitForWindow("Ocumo", 10s);
+  ASSERT_NE(box, 0u) << "the message box";
+  desktop->Focus(box);
+  desktop->Type(XK_Return);
+  EXPECT_TRUE(EndsWithin(launcher, *pid, 5s));
+  EXPECT_FALSE(fs::exists(base.Path() / "Ocumo.cfg"));
+  EXPECT_FALSE(fs::exists(base.Path() / "EyeRet.cfg"));
   launcher.Close(*pid);
 }
 

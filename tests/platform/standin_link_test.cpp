@@ -108,6 +108,30 @@ TEST(StandinLinkTest, KeysAreLogged) {
   EXPECT_LT(sUp, shiftUp);
 }
 
+TEST(StandinLinkTest, FocusAskedAndSetOverTheLink) {
+  StandinProcess standin;
+  Link link(standin);
+  StandinSimFocus focus(link.client);
+  const std::int64_t window = link.finder.FindTopLevelWindow("FS98MAIN");
+  EXPECT_FALSE(focus.SimulatorInFront(window));  // no link yet
+  ASSERT_NE(link.client.Start(window, 65536, 2000), 0);
+  EXPECT_TRUE(focus.SimulatorInFront(window));  // in front at start
+  EXPECT_FALSE(focus.SimulatorInFront(window + 1));
+  EXPECT_EQ(standin.Ctl({"focus", "off"}).out, "off\n");
+  EXPECT_FALSE(focus.SimulatorInFront(window));
+  focus.BringSimulatorToFront(window);
+  EXPECT_TRUE(focus.SimulatorInFront(window));
+  EXPECT_EQ(standin.Ctl({"focus"}).out, "on\n");
+  const std::string log = standin.Ctl({"log"}).out;
+  const auto off = log.find("\"kind\":\"focus\",\"from\":\"ctl ");
+  const auto on = log.find("\"kind\":\"focus\",\"from\":\"client ");
+  ASSERT_NE(off, std::string::npos) << log;
+  EXPECT_NE(log.find("\"front\":false", off), std::string::npos);
+  ASSERT_NE(on, std::string::npos) << log;
+  EXPECT_LT(off, on);
+  EXPECT_NE(log.find("\"front\":true", on), std::string::npos);
+}
+
 TEST(StandinLinkTest, KilledSimulatorAnswersAtOnceAndChangesNothing) {
   StandinProcess standin;
   Link link(standin);

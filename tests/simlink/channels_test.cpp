@@ -195,6 +195,24 @@ TEST_F(MainChannelsTest, EyeKeyAndTakeoffTriggerAsLongs) {
   EXPECT_EQ(pro.sim.TakeoffStartedFlag, 1);
 }
 
+// The viewpoint program's acknowledgement: 88 replaces the key only while the key is still
+// there, so a key written after the read is kept for the next poll.
+TEST_F(MainChannelsTest, AcknowledgementOnlyReplacesTheKeyThatWasRead) {
+  state::Channel viewpoint;
+  ASSERT_TRUE(OpenEyeChannel(prefix, viewpoint));
+  EXPECT_TRUE(SendEyeKey(pro, 9));
+  std::int32_t value = 0;
+  EXPECT_TRUE(SendEyeKey(pro, 104));  // written between the read of 9 and its answer
+  EXPECT_FALSE(CompareAndSwapLong(9, kChannelTaken, viewpoint));
+  EXPECT_EQ(ReadLongFromChannel(value, pro.sim.ChannelHandles.eye), 4);
+  EXPECT_EQ(value, 104);
+  EXPECT_TRUE(CompareAndSwapLong(104, kChannelTaken, viewpoint));
+  EXPECT_EQ(ReadLongFromChannel(value, pro.sim.ChannelHandles.eye), 4);
+  EXPECT_EQ(value, 88);
+  state::Channel closed;
+  EXPECT_FALSE(CompareAndSwapLong(88, 0, closed));
+}
+
 // The view-step command is sent once: a later quiet toggle does not send it again.
 TEST_F(MainChannelsTest, QuietToggleDoesNotRepeatAnAnsweredViewStep) {
   state::Channel callout;

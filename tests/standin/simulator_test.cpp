@@ -171,6 +171,107 @@ TEST(SimulatorWriteTest, RefusedStart) {
   EXPECT_FALSE(sim.StartLink("client 1", 65536));
 }
 
+// Keys typed into the simulator: "S" a press of S, "+S" Shift+S, "A-V" Alt+V, "SCB"
+// Shift+Ctrl+Backspace; each changes the view mode or angle as given.
+void Type(Simulator& sim, const std::vector<int>& modifiers, int key) {
+  for (int m : modifiers) sim.Key("client 1", m, true);
+  sim.Key("client 1", key, true);
+  sim.Key("client 1", key, false);
+  for (auto it = modifiers.rbegin(); it != modifiers.rend(); ++it) sim.Key("client 1", *it, false);
+}
+
+TEST(SimulatorViewTest, KeysMoveTheViewModeAndAngle) {
+  Simulator sim(Settings({2024, 5, 1, 9, 30, 0}));
+  auto mode = [&] { return static_cast<int>(sim.Area().GetUnsigned(0x8320, 1)); };
+  auto angle = [&] { return static_cast<int>(sim.Area().GetUnsigned(0x833C, 2)); };
+  EXPECT_EQ(mode(), 1);
+  struct Step {
+    std::vector<int> modifiers;
+    int key;
+    int mode, angle;
+  };
+  const Step steps[] = {
+      {{}, 83, 2, 0},        {{}, 83, 3, 0},        {{}, 83, 4, 0},      {{16, 17}, 8, 4, 2048},
+      {{16, 17}, 8, 4, 4096}, {{}, 83, 1, 4096},    {{16}, 83, 4, 4096}, {{16}, 83, 3, 4096},
+      {{16, 17}, 8, 3, 4096}, {{18}, 86, 3, 4096},  {{}, 77, 3, 4096},   {{}, 67, 1, 4096},
+      {{}, 77, 1, 4096},      {{}, 67, 1, 4096},    {{16}, 83, 4, 4096}, {{18}, 86, 4, 4096},
+      {{}, 65, 4, 4096},      {{}, 77, 4, 4096},    {{}, 67, 4, 4096},   {{17}, 83, 4, 4096},
+  };
+  int i = 0;
+  for (const Step& step : steps) {
+    Type(sim, step.modifiers, step.key);
+    EXPECT_EQ(mode(), step.mode) << "step " << i;
+    EXPECT_EQ(angle(), step.angle) << "step " << i;
+    ++i;
+  }
+  // The angle wraps at a full circle.
+  sim.Area().Set(0x833C, 2, 65536 - 1024);
+  Type(sim, {16, 17}, 8);
+  EXPECT_EQ(angle(), 1024);
+}
+
+TEST(SimulatorViewTest, KeysDoNothingWhileTheWindowIsNotInFront) {
+  Simulator sim(Settings({2024, 5, 1, 9, 30, 0}));
+  EXPECT_TRUE(sim.InFront());
+  sim.SetInFront("ctl 1", false);
+  sim.Key("client 1", 16, true);  // modifiers are tracked all the same
+  Type(sim, {}, 83);
+  EXPECT_EQ(sim.Area().GetUnsigned(0x8320, 1), 1u);
+  sim.SetInFront("client 1", true);
+  Type(sim, {}, 83);  // Shift is still down
+  EXPECT_EQ(sim.Area().GetUnsigned(0x8320, 1), 4u);
+  const auto& log = sim.LogLines();
+  EXPECT_NE(log[0].find("\"kind\":\"focus\",\"from\":\"ctl 1\",\"front\":false"), std::string::npos) << log[0];
+}
+
+TEST(SimulatorViewTest, EyeLineAfterEachChangeOfTheView) {
+  Simulator sim(Settings({2024, 5, 1, 9, 30, 0}));
+  auto write = [&](std::int32_t offset, std::int32_t size, std::int32_t value) {
+    const auto b = Bytes(value);
+    sim.Write("client 1", offset, size, std::span(b.data(), static_cast<std::size_t>(size)));
+  };
+  auto eyeLines = [&] {
+    std::vector<std::string> out;
+    for (const auto& line : sim.LogLines()) {
+      const auto at = line.find("\"kind\":\"eye\",");
+      if (at != std::string::npos) out.push_back(line.substr(at + 13, line.size() - at - 14));
+    }
+    return out;
+  };
+  // One batch: the preset view and the mode; one line after it.
+  write(0x8334, 2, 51);
+  write(0x833C, 2, 34588);
+  write(0x8340, 4, 20 * 256);
+  write(0x8348, 4, 3 * 256 + 128);
+  write(0x8345, 1, 1);
+  write(0x8320, 1, 4);
+  sim.NoteViewChange();
+  sim.NoteViewChange();  // nothing changed since
+  // The tower eye point at 35.5 N, 139.75 E (low halves above 2^31), south of the equator after.
+  const auto lat = std::llround(35.5 / 8.9984275577e-6 * 4294967296.0);
+  const auto lon = std::llround(139.75 / 8.381903171539e-8 * 4294967296.0);
+  write(0x0D50, 4, static_cast<std::int32_t>(lat & 0xFFFFFFFF));
+  write(0x0D54, 4, static_cast<std::int32_t>(lat >> 32));
+  write(0x0D58, 4, static_cast<std::int32_t>(lon & 0xFFFFFFFF));
+  write(0x0D5C, 4, static_cast<std::int32_t>(lon >> 32));
+  write(0x0D64, 4, 30);
+  write(0x8330, 2, 64);
+  write(0x8320, 1, 3);
+  sim.NoteViewChange();
+  Type(sim, {}, 83);  // 3 -> 4
+  Type(sim, {}, 65);  // no change, no line
+  EXPECT_EQ(eyeLines(),
+            (std::vector<std::string>{
+                "\"mode\":4,\"preset\":{\"altitude\":3.5,\"distance\":20,\"zoom\":51,\"angle\":34588,\"code\":1},"
+                "\"tower\":{\"lat\":0.0000000,\"lon\":0.0000000,\"alt\":0,\"zoom\":0}",
+                "\"mode\":3,\"preset\":{\"altitude\":3.5,\"distance\":20,\"zoom\":51,\"angle\":34588,\"code\":1},"
+                "\"tower\":{\"lat\":35.5000000,\"lon\":139.7500000,\"alt\":30,\"zoom\":64}",
+                "\"mode\":4,\"preset\":{\"altitude\":3.5,\"distance\":20,\"zoom\":51,\"angle\":34588,\"code\":1},"
+                "\"tower\":{\"lat\":35.5000000,\"lon\":139.7500000,\"alt\":30,\"zoom\":64}",
+            }));
+  EXPECT_EQ("{" + sim.EyeFields() + "}", "{" + eyeLines().back() + "}");
+}
+
 TEST(StandinOptionsTest, DefaultsAndChoices) {
   Options o;
   std::string error;

@@ -39,6 +39,7 @@ bool InProcessStandin::Client::SendRequest() {
       }
     }
   }
+  owner_.simulator.NoteViewChange();
   return true;
 }
 
@@ -54,6 +55,16 @@ void InProcessStandin::Keys::KeyDown(int virtualKey) {
 void InProcessStandin::Keys::KeyUp(int virtualKey) {
   owner_.Catch();
   owner_.simulator.Key(kFrom, virtualKey, false);
+}
+
+bool InProcessStandin::Focus::SimulatorInFront(std::int64_t simWindow) {
+  return owner_.running && simWindow == owner_.windowHandle && owner_.simulator.InFront();
+}
+
+void InProcessStandin::Focus::BringSimulatorToFront(std::int64_t simWindow) {
+  if (!owner_.running || simWindow != owner_.windowHandle) return;
+  owner_.Catch();
+  owner_.simulator.SetInFront(kFrom, true);
 }
 
 }  // namespace vx::test

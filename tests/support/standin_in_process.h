@@ -1,6 +1,6 @@
 #pragma once
 // The stand-in's simulator inside the test process: a simulator IPC client, a window
-// finder and a key injector over one standin::Simulator, whose clock and flight script run
+// finder, a key injector and the foreground question over one standin::Simulator, whose clock and flight script run
 // on the test's virtual clock (each batch and each key first brings the simulator to the
 // clock's present).
 #include <cstdint>
@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "platform/key_injector.h"
+#include "platform/sim_focus.h"
 #include "platform/sim_ipc_client.h"
 #include "platform/virtual_time.h"
 #include "simulator.h"
@@ -56,9 +57,21 @@ class InProcessStandin {
     InProcessStandin& owner_;
   };
 
+  // The simulator's window is in front while the simulator's focus flag is on.
+  class Focus final : public platform::SimFocus {
+   public:
+    explicit Focus(InProcessStandin& owner) : owner_(owner) {}
+    bool SimulatorInFront(std::int64_t simWindow) override;
+    void BringSimulatorToFront(std::int64_t simWindow) override;
+
+   private:
+    InProcessStandin& owner_;
+  };
+
   Client client{*this};
   Finder windows{*this};
   Keys keys{*this};
+  Focus focus{*this};
   // The simulator's window handle as the finder gives it; false: no simulator running.
   std::int64_t windowHandle = 4242;
   bool running = true;
