@@ -62,8 +62,22 @@ Simulator::Simulator(const SimulatorSettings& settings)
 void Simulator::Update(double realSeconds) {
   clock_.RunTo(realSeconds, Paused());
   clock_.WriteTo(area_);
-  ApplyScript();
+  StepWorld();
   NoteViewChange();
+}
+
+void Simulator::StepWorld() {
+  ApplyScript();
+  const double now = clock_.SimSeconds();
+  const bool wasMoving = motion_.Moving();
+  motion_.Apply(area_);
+  motion_.Run(area_, now - motionSeconds_);
+  motion_.Apply(area_);
+  motionSeconds_ = now;
+  if (motion_.Moving() != wasMoving) {
+    Log("motion", Number("\"north\":%.2f", motion_.NorthMetres()) + Number(",\"east\":%.2f", motion_.EastMetres()) +
+                      Number(",\"turn\":%.2f", motion_.TurnDegrees()) + ",\"moving\":" + (motion_.Moving() ? "true" : "false"));
+  }
 }
 
 void Simulator::ApplyScript() {
@@ -186,6 +200,7 @@ bool Simulator::LoadScript(std::string_view name, std::string_view text, std::st
   script_ = std::move(parsed);
   scriptStart_ = clock_.SimSeconds();
   tankLevelShift_ = {};
+  motion_.Reset();
   ApplyScript();
   message = std::to_string(script_.KeyframeCount()) + " keyframes, " + std::to_string(script_.Duration()) + " s";
   Log("script", "\"name\":" + JsonString(name) + ",\"keyframes\":" + std::to_string(script_.KeyframeCount()));
@@ -212,7 +227,7 @@ bool Simulator::AdvanceTime(double seconds, std::string& message) {
   }
   clock_.Advance(seconds);
   clock_.WriteTo(area_);
-  ApplyScript();
+  StepWorld();
   NoteViewChange();
   char buf[32];
   std::snprintf(buf, sizeof buf, "%.3f", seconds);

@@ -9,6 +9,7 @@
 #include <string_view>
 #include <vector>
 
+#include "aircraft_motion.h"
 #include "flight_script.h"
 #include "platform/json_text.h"
 #include "platform/sim_variable_area.h"
@@ -76,6 +77,8 @@ class Simulator {
 
  private:
   void ApplyScript();
+  // The script step, then the aircraft's own motion since the last step.
+  void StepWorld();
   void Log(std::string_view kind, const std::string& fields);
   bool Paused() const { return area_.GetSigned(kPauseOffset, 2) != 0; }
 
@@ -85,6 +88,8 @@ class Simulator {
   FlightScript script_;
   double scriptStart_ = 0;
   std::array<std::int64_t, 11> tankLevelShift_{};
+  AircraftMotion motion_;
+  double motionSeconds_ = 0;  // simulator time the motion has run to
   std::vector<std::string> log_;
   bool inFront_ = true;
   bool shift_ = false, ctrl_ = false, alt_ = false;
