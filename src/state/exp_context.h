@@ -108,6 +108,7 @@ struct ExpSoundState {
   std::array<std::int32_t, kCallSoundCount> CallSoundBuffer{};
   std::array<std::int16_t, kCallSoundCount> CallVolumeTable{};  // hundredths of a decibel
   std::array<std::int16_t, kCallSoundCount> CallVolumes{};      // used when a buffer plays
+  std::int16_t MuteApplied = 0;  // -1 while the quiet word holds every buffer at -3000
 };
 
 // The call-out engine's procedures that the frame and the link run; empty ones are skipped.
