@@ -1,10 +1,14 @@
 #include "callout/channel_commands.h"
 
+#include <cmath>
 #include <cstdint>
 
 #include "callout/exp_link.h"
+#include "callout/eye_view.h"
+#include "callout/exp_view.h"
 #include "platform/event_pump.h"
 #include "platform/sound_device.h"
+#include "simlink/channel_layout.h"
 #include "simlink/channels.h"
 #include "state/exp_context.h"
 
@@ -36,6 +40,37 @@ void ApplyMuteWord(state::ExpContext& exp) {
       if (exp.svc.sound) exp.svc.sound->SetVolume(snd.CallSoundBuffer[i], snd.CallVolumes[i]);
       Pump(exp);
     }
+  }
+}
+
+void HandleViewCommand(state::ExpContext& exp) {
+  auto& vol = exp.sim.VolRecord;
+  if (vol.VolCommandCode != kViewStepCommand) return;
+  vol.VolCommandCode = kViewStepTaken;
+  simlink::WriteVolWord(simlink::kVolCommandWordOffset, kViewStepTaken, exp.sim.vol);
+  auto view = ExpEyeView(exp);
+  if (!view) return;
+  auto& eye = exp.view.eye;
+  std::int16_t mode = 1;
+  if (exp.sim.HeightAglFt < 1001) {
+    eye.CurrentViewPreset = static_cast<std::int16_t>(eye.CurrentViewPreset + 1);
+    if (eye.CurrentViewPreset > 5) eye.CurrentViewPreset = 0;
+    if (eye.CurrentViewPreset == 4 || eye.CurrentViewPreset == 5) {
+      eye.TowerEyePoint = exp.view.PresetEyePoints[static_cast<std::size_t>(eye.CurrentViewPreset)];
+      WriteEyePoint(*view, mode);
+    } else {
+      ApplyViewPreset(*view, eye.CurrentViewPreset, mode, 1);
+    }
+    return;
+  }
+  if (eye.CurrentViewPreset == 3) {
+    eye.CurrentViewPreset = 4;
+    const auto height = static_cast<std::int32_t>(std::lround(exp.sim.HeightAglFt / 3.28084));
+    PlaceEyePoint(*view, height, 1500.0, 0.0, 70);
+    WriteEyePoint(*view, mode);
+  } else {
+    eye.CurrentViewPreset = eye.CurrentViewPreset == 2 ? 3 : 2;
+    ApplyViewPreset(*view, eye.CurrentViewPreset, mode, 0);
   }
 }
 

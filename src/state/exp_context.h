@@ -11,6 +11,7 @@
 #include "state/channel_records.h"
 #include "state/exp_handover_values.h"
 #include "state/exp_var_table.h"
+#include "state/exp_view_state.h"
 #include "state/tables.h"
 #include "state/view_settings.h"
 
@@ -135,6 +136,7 @@ struct ExpContext {
   ExpInspectionValues inspection;  // EyeCheck.cfg
   AirportTableArray airports;  // for the departure board
   ExpSoundState sound;
+  ExpViewState view;
   ExpEngineHooks engine;
 };
 
