@@ -11,6 +11,7 @@ namespace vx::state {
 struct ExpViewState {
   EyeViewState eye;
   std::array<TowerEyePointRecord, 6> PresetEyePoints{};
+  int BoardTaskId = 0;  // the departure board of the inspection while it runs
 };
 
 }  // namespace vx::state
