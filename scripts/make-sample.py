@@ -617,8 +617,8 @@ def effect(out, args):
 
 
 def silent_copy(out, start):
-    """A silent recording exactly as long as `start`."""
-    replace_into(out, lambda tmp: run(["sox", str(start), str(tmp), "vol", "0"]))
+    """A silent recording exactly as long as `start` (a file of the same folder)."""
+    replace_into(out, lambda tmp: run(["sox", str(out.parent / Path(start).name), str(tmp), "vol", "0"]))
 
 
 def midi_file(program, bpm, roots):
@@ -708,6 +708,9 @@ def data_files():
         files.append((f"midi/{name}", lambda out, d=data: replace_into(out, lambda tmp: tmp.write_bytes(d))))
     for name, roots in MP3_TRACKS.items():
         files.append((f"mp3/{name}", mp3_track, roots))
+    # Last: made once their start sounds are there.
+    for relative, start in CALLOUT_SILENT_COPIES.items():
+        files.append((relative, silent_copy, start))
     return files
 
 
@@ -724,7 +727,7 @@ def main():
     bindir = Path(args.build).resolve() / "bin"
 
     if args.list:
-        sys.stdout.buffer.write("".join(f"{relative}\n" for relative in [r for r, *_ in data_files()] + list(CALLOUT_SILENT_COPIES)).encode("utf-8"))
+        sys.stdout.buffer.write("".join(f"{relative}\n" for relative, *_ in data_files()).encode("utf-8"))
         return
     if args.tables_only:
         for relative, make, *make_args in data_files()[:2]:
@@ -748,10 +751,6 @@ def main():
 
     jobs = [(make, base / relative, make_args) for relative, make, *make_args in data_files()
             if not (base / relative).exists()]
-    def todo(relative, make, *make_args):
-        out = base / relative
-        if not out.exists():
-            jobs.append((make, out, make_args))
     (base / "FlightReport").mkdir(parents=True, exist_ok=True)
 
     failures = []
@@ -764,12 +763,9 @@ def main():
                 except subprocess.CalledProcessError as e:
                     failures.append(
                         f"{futures[future]}: {' '.join(e.cmd[:2])} failed: {e.stderr.decode(errors='replace')}")
-    make_all(jobs)
-    # The silent copies, once their start sounds are there.
-    first = len(jobs)
-    for relative, start in CALLOUT_SILENT_COPIES.items():
-        todo(relative, silent_copy, base / start)
-    make_all(jobs[first:])
+    # The silent copies after their start sounds.
+    make_all([job for job in jobs if job[0] is not silent_copy])
+    make_all([job for job in jobs if job[0] is silent_copy])
     if failures:
         sys.exit(f"make-sample: {len(failures)} files failed, the first:\n" + "\n".join(failures[:3]))
     print(f"make-sample: {base} ({len(jobs)} files made" + (f", {', '.join(copied)} copied" if copied else "") + ")")
