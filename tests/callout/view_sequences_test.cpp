@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <filesystem>
 #include <fstream>
 #include <string>
 #include <vector>
@@ -11,6 +12,8 @@
 #include "callout/view_sequences.h"
 #include "datafiles/eye_check_file.h"
 #include "exp_fixture.h"
+#include "platform/process.h"
+#include "platform/random.h"
 #include "platform/timer_scheduler.h"
 #include "support/sound_files.h"
 #include "support/standin_in_process.h"
@@ -192,6 +195,40 @@ TEST_F(ViewSequencesTest, InspectionOpensTheDoorsAndHoldsUntilTheFileGoes) {
   EXPECT_GE(Seconds(), 60 + 10);
   EXPECT_LE(Seconds(), 60 + 10 + 1.5);
   EXPECT_EQ(exp.frame.EyeCheckArmed, 2);
+  EXPECT_EQ(ViewMode(), 1);
+}
+
+}  // namespace
+}  // namespace vx::callout
+
+namespace vx::callout {
+namespace {
+
+TEST_F(ViewSequencesTest, InspectionShowsTheBoardAndClosesItByItsProcess) {
+  platform::RecordingProcessLauncher processes;
+  platform::ScriptedRandom random;
+  exp.svc.processes = &processes;
+  exp.svc.random = &random;
+  std::filesystem::create_directories(base.Path() / "vovu030");
+  Write("\\vovu030\\Vovu", "#!/bin/sh\n");
+  state::ExpInspectionValues check;
+  check.InspectionDoorSwitch = "OFF";
+  check.InspectionBoardFlag = 1;
+  check.gate = 12;
+  check.airlineSlot = "1";
+  check.flightNumber = "123";
+  check.hour = 10;
+  check.minute = 5;
+  check.departureSlot = "1";
+  check.arrivalSlot = "2";
+  datafiles::WriteEyeCheckCfgFile(paths.Under("\\EyeCheck.cfg"), check);
+  exp.frame.EyeCheckArmed = 1;
+  exp.frame.EyeCheckPresent = -1;
+  RemoveAfter(50, exp.frame.EyeCheckPresent, "\\EyeCheck.cfg");
+  RunInspectionViewSequence(exp);
+  ASSERT_EQ(processes.started.size(), 1u);
+  EXPECT_EQ(processes.closed, std::vector<int>{processes.started[0].pid}) << "closed by its own id";
+  EXPECT_EQ(exp.view.BoardTaskId, 0);
   EXPECT_EQ(ViewMode(), 1);
 }
 
