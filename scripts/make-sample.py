@@ -357,7 +357,7 @@ def welcome_voices():
 # The call-out program's recordings: the first officer's and the captain's calls, the
 # altitude read-out, and the special voice set.
 FIRST_OFFICER_VOICE = "ja+m3"
-CAPTAIN_VOICE = "ja+m1"
+CALLOUT_CAPTAIN_VOICE = "ja+m1"
 
 
 def callout_voices():
@@ -411,7 +411,7 @@ def callout_voices():
         "Wav/himitu/ravikGE.wav": "ぐらんど くりあー",
     }
     return {**{k: (FIRST_OFFICER_VOICE, t) for k, t in fo.items()},
-            **{k: (CAPTAIN_VOICE, t) for k, t in cp.items()},
+            **{k: (CALLOUT_CAPTAIN_VOICE, t) for k, t in cp.items()},
             **{k: ("ja+f4", t) for k, t in special.items()}}
 
 

@@ -62,8 +62,22 @@ Simulator::Simulator(const SimulatorSettings& settings)
 void Simulator::Update(double realSeconds) {
   clock_.RunTo(realSeconds, Paused());
   clock_.WriteTo(area_);
-  ApplyScript();
+  StepWorld();
   NoteViewChange();
+}
+
+void Simulator::StepWorld() {
+  ApplyScript();
+  const double now = clock_.SimSeconds();
+  const bool wasMoving = motion_.Moving();
+  motion_.Apply(area_);
+  motion_.Run(area_, now - motionSeconds_);
+  motion_.Apply(area_);
+  motionSeconds_ = now;
+  if (motion_.Moving() != wasMoving) {
+    Log("motion", Number("\"north\":%.2f", motion_.NorthMetres()) + Number(",\"east\":%.2f", motion_.EastMetres()) +
+                      Number(",\"turn\":%.2f", motion_.TurnDegrees()) + ",\"moving\":" + (motion_.Moving() ? "true" : "false"));
+  }
 }
 
 void Simulator::ApplyScript() {
@@ -123,6 +137,7 @@ void Simulator::Key(std::string_view from, int virtualKey, bool down) {
     default: break;
   }
   if (!down || !inFront_) return;
+  if (DoorKey(virtualKey)) return;
   const auto mode = static_cast<int>(area_.GetUnsigned(kViewMode, 1));
   const int menu = viewMenu_;
   viewMenu_ = 0;
@@ -139,6 +154,32 @@ void Simulator::Key(std::string_view from, int virtualKey, bool down) {
     area_.Set(kPresetAngle, 2, static_cast<std::int64_t>((area_.GetUnsigned(kPresetAngle, 2) + kWalkaroundStep) & 0xFFFF));
   }
   NoteViewChange();
+}
+
+bool Simulator::DoorKey(int virtualKey) {
+  constexpr int kVkW = 87, kVkF6 = 117, kVk0 = 48, kVk9 = 57;
+  const double now = clock_.SimSeconds();
+  if (shift_ || ctrl_ || alt_) {
+    chordPending_ = true;
+    chordAt_ = now;
+    jetwayChord_ = virtualKey == kVkW && shift_ && ctrl_ && !alt_;
+    return false;
+  }
+  const bool inTime = chordPending_ && now - chordAt_ <= kDoorKeySeconds;
+  chordPending_ = false;
+  if (!inTime) return false;
+  if (virtualKey >= kVk0 && virtualKey <= kVk9) {
+    const int door = virtualKey - kVk0;
+    doorOpen_[static_cast<std::size_t>(door)] = !doorOpen_[static_cast<std::size_t>(door)];
+    Log("door", "\"door\":" + std::to_string(door) + ",\"open\":" + (doorOpen_[static_cast<std::size_t>(door)] ? "true" : "false"));
+    return true;
+  }
+  if (virtualKey == kVkF6 && jetwayChord_) {
+    jetwayAttached_ = !jetwayAttached_;
+    Log("jetway", std::string("\"attached\":") + (jetwayAttached_ ? "true" : "false"));
+    return true;
+  }
+  return false;
 }
 
 void Simulator::SetInFront(std::string_view from, bool inFront) {
@@ -186,6 +227,7 @@ bool Simulator::LoadScript(std::string_view name, std::string_view text, std::st
   script_ = std::move(parsed);
   scriptStart_ = clock_.SimSeconds();
   tankLevelShift_ = {};
+  motion_.Reset();
   ApplyScript();
   message = std::to_string(script_.KeyframeCount()) + " keyframes, " + std::to_string(script_.Duration()) + " s";
   Log("script", "\"name\":" + JsonString(name) + ",\"keyframes\":" + std::to_string(script_.KeyframeCount()));
@@ -212,7 +254,7 @@ bool Simulator::AdvanceTime(double seconds, std::string& message) {
   }
   clock_.Advance(seconds);
   clock_.WriteTo(area_);
-  ApplyScript();
+  StepWorld();
   NoteViewChange();
   char buf[32];
   std::snprintf(buf, sizeof buf, "%.3f", seconds);

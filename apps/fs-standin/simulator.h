@@ -9,6 +9,7 @@
 #include <string_view>
 #include <vector>
 
+#include "aircraft_motion.h"
 #include "flight_script.h"
 #include "platform/json_text.h"
 #include "platform/sim_variable_area.h"
@@ -28,6 +29,8 @@ struct SimulatorSettings {
 
 // The turn of the preset view (0x833C, full circle 65536) on one Shift+Ctrl+Backspace.
 inline constexpr int kWalkaroundStep = 2048;
+// How long after a door or jetway chord its second key counts.
+inline constexpr double kDoorKeySeconds = 1.0;
 
 class Simulator {
  public:
@@ -44,7 +47,9 @@ class Simulator {
                                  std::span<const std::uint8_t> data);
   // A key pressed into the simulator. Keys act only while its window is in front: S steps
   // the view mode 1, 2, 3, 4, 1; Shift+S steps it back; Alt+V, M, C sets mode 1;
-  // Shift+Ctrl+Backspace in mode 4 turns the preset view by kWalkaroundStep.
+  // Shift+Ctrl+Backspace in mode 4 turns the preset view by kWalkaroundStep. A chord with
+  // Shift, Ctrl or Alt followed within kDoorKeySeconds of simulator time by digit n toggles
+  // door n; Ctrl+Shift+W followed as soon by F6 toggles the jetway.
   void Key(std::string_view from, int virtualKey, bool down);
   // Whether the simulator's window is in front (on at start); every change is logged.
   bool InFront() const { return inFront_; }
@@ -76,6 +81,10 @@ class Simulator {
 
  private:
   void ApplyScript();
+  // The door and jetway keys: true when the key was one of their second keys.
+  bool DoorKey(int virtualKey);
+  // The script step, then the aircraft's own motion since the last step.
+  void StepWorld();
   void Log(std::string_view kind, const std::string& fields);
   bool Paused() const { return area_.GetSigned(kPauseOffset, 2) != 0; }
 
@@ -85,10 +94,18 @@ class Simulator {
   FlightScript script_;
   double scriptStart_ = 0;
   std::array<std::int64_t, 11> tankLevelShift_{};
+  AircraftMotion motion_;
+  double motionSeconds_ = 0;  // simulator time the motion has run to
   std::vector<std::string> log_;
   bool inFront_ = true;
   bool shift_ = false, ctrl_ = false, alt_ = false;
   int viewMenu_ = 0;  // 1 after Alt+V, 2 after M
+  // The last chord with a modifier: when (simulator seconds) and whether it was Ctrl+Shift+W.
+  double chordAt_ = -1e9;
+  bool jetwayChord_ = false;
+  bool chordPending_ = false;
+  std::array<bool, 10> doorOpen_{};
+  bool jetwayAttached_ = true;  // the aircraft starts at its gate
   std::vector<std::uint8_t> lastView_;
   std::function<void(const std::string&)> sink_;
 };

@@ -212,7 +212,7 @@ void InitCallOutWindow(ExpContext& exp) {
   PumpEvents(exp);
   exp.callout.FlightPhase = 0;
   exp.callout.ApproachCallsArmedOnce = 0;
-  exp.callout.CurrentViewPreset = 1;
+  exp.view.eye.CurrentViewPreset = 1;
 }
 
 void PollSoundSettingsFile(ExpContext& exp) {

@@ -24,8 +24,6 @@ struct CallOutState {
   std::int16_t TouchdownLatched = -1;
   std::int16_t LandedOnce = 0;
   std::int16_t LastSoundIndex = 0;
-  std::array<EyePoint, 6> PresetEyePoints{};
-  std::int16_t CurrentViewPreset = 0;
   bool errorReported = false;  // an error inside a tick is reported once
 
   // Take-off and climb.

@@ -12,6 +12,7 @@
 #include "state/channel_records.h"
 #include "state/exp_handover_values.h"
 #include "state/exp_var_table.h"
+#include "state/exp_view_state.h"
 #include "state/tables.h"
 #include "state/view_settings.h"
 
@@ -111,6 +112,7 @@ struct ExpSoundState {
   std::array<std::int32_t, kCallSoundCount> CallSoundBuffer{};
   std::array<std::int16_t, kCallSoundCount> CallVolumeTable{};  // hundredths of a decibel
   std::array<std::int16_t, kCallSoundCount> CallVolumes{};      // used when a buffer plays
+  std::int16_t MuteApplied = 0;  // -1 while the quiet word holds every buffer at -3000
 };
 
 // The call-out engine's procedures that the frame and the link run; empty ones are skipped.
@@ -140,6 +142,7 @@ struct ExpContext {
   AirportTableArray airports;  // for the departure board
   ExpSoundState sound;
   CallOutState callout;
+  ExpViewState view;
   ExpEngineHooks engine;
 };
 
