@@ -6,6 +6,7 @@
 #   scripts/flight-demo.sh --auto OUT      takes the person's steps itself through XTEST
 #                                          (meant for a virtual display: scripts/run.sh)
 #
+# After the boarding guidance the take-off briefing (C A 1) and the pushback (C A 2) follow.
 # OUT receives the stand-in's log (fs-standin.log), the played timeline (timeline.jsonl)
 # and the departure board's log (board.log); with --auto also the screenshots, the sound as
 # it was played (played.wav), a readable summary of the timeline (timeline.txt) and the
@@ -32,12 +33,14 @@ fi
 STANDIN_PID=""
 PRO_PID=""
 SIM_WINDOW_PID=""
+PUSHBACK_PID=""
 
 # Ends the programs this run started, each by its process id: the stand-in, VexlorPro,
 # and whatever VexlorPro started from the installation (the call-out program, the board).
 cleanup() {
   [ -n "$PRO_PID" ] && kill "$PRO_PID" 2>/dev/null || true
   [ -n "$SIM_WINDOW_PID" ] && kill "$SIM_WINDOW_PID" 2>/dev/null || true
+  [ -n "$PUSHBACK_PID" ] && kill "$PUSHBACK_PID" 2>/dev/null || true
   for exe in /proc/[0-9]*/exe; do
     target=$(readlink "$exe" 2>/dev/null) || continue
     case "$target" in
@@ -51,6 +54,9 @@ cleanup() {
   if [ "$AUTO" = 1 ]; then rm -rf "$XDG_RUNTIME_DIR"; fi
 }
 trap cleanup EXIT
+
+# Each run flies a fresh flight: the resume point an earlier run's pushback saved is dropped.
+rm -f "$BASE/FlightRestart.cfg" "$BASE/FlightRestart内容.cfg"
 
 # The simulator's clock: today, 25 minutes before the sample flight's departure (10:30).
 "$STANDIN" --start "$(date +%F) 10:05:00" --script "$BASE/flight/parked-at-gate.txt" \
@@ -72,10 +78,12 @@ if [ "$AUTO" = 0 ]; then
 VexlorPro is running on the sample installation ($BASE); the aircraft stands at a gate at
 Tokyo Haneda. Type the captain's name and press START, then press Start in the main window.
 Sign the briefing sheet ("Takeoff Briefing": Captain Signature, Yes, OK); then type C A 0
-anywhere on the desktop:
-the boarding guidance plays. C A 5 plays the arrival announcement and C A 6 ends the
-flight: the lobby's arrival guidance, the final announcements and the flight report
-(written into $BASE/FlightReport/).
+anywhere on the desktop: the boarding guidance plays. After it, C A 1: the take-off
+briefing, read from its card; then C A 2: the pushback with the engine start and the
+welcome (the call-out program does not push back yet: delete sample/vexlorPB.cfg to end
+the pushback). C A 5 plays the arrival announcement and C A 6 ends the flight: the
+lobby's arrival guidance, the final announcements and the flight report (written into
+$BASE/FlightReport/).
 The same keys can come from the simulator stand-in:  $STANDIN ctl key C A 0
 Close VexlorPro's main window to end; the stand-in stops with it.
   stand-in log:      $OUT/fs-standin.log
@@ -96,6 +104,17 @@ await() {
   local pattern=$1 seconds=$2
   for _ in $(seq $((seconds * 10))); do
     grep -qE "$pattern" "$VX_TIMELINE" 2>/dev/null && return 0
+    sleep 0.1
+  done
+  return 1
+}
+# Waits until the group that wrote the caption $1 has emptied the caption box again (at
+# most $2 s).
+awaitGroupEnd() {
+  local started
+  started=$(grep -n "\"text\":\"$1\"" "$VX_TIMELINE" | tail -n 1 | cut -d: -f1)
+  for _ in $(seq $(($2 * 10))); do
+    tail -n +"$started" "$VX_TIMELINE" | grep -q '"kind":"caption","text":""' && return 0
     sleep 0.1
   done
   return 1
@@ -159,7 +178,9 @@ for _ in 1 2 3; do
   done
   sleep 0.5
   xdotool search --onlyvisible --name '^Takeoff Briefing$' >/dev/null 2>&1 || break
+  TOB=$(window '^Takeoff Briefing$' 2)
 done
+sleep 0.5
 
 # Another program has the focus, as the simulator would; C, A, 0 typed there.
 xmessage -geometry 420x120+760+560 -title "Simulator" "The simulator's window has the focus." &
@@ -172,12 +193,7 @@ for attempt in 1 2; do
   [ "$attempt" = 2 ] && { echo "flight-demo: the boarding guidance did not start" >&2; shot 99-failed; exit 1; }
 done
 await '"text":"Ｇ０：出発案内１"' 30 && shot 04-boarding-call
-# The group ends by emptying the caption box.
-started=$(grep -n '"text":"Ｇ０：空港案内"' "$VX_TIMELINE" | head -n 1 | cut -d: -f1)
-for _ in $(seq 900); do
-  tail -n +"$started" "$VX_TIMELINE" | grep -q '"kind":"caption","text":""' && break
-  sleep 0.1
-done
+awaitGroupEnd "Ｇ０：空港案内" 90
 sleep 0.5
 shot 05-after-boarding
 
@@ -198,14 +214,48 @@ run_group() {
   return 1
 }
 
+# The take-off briefing (C, A, 1): the card shows while the crew read it row by row.
+xdotool windowfocus --sync "$SIM"
+for attempt in 1 2; do
+  xdotool type --delay 150 "ca1"
+  await '"text":"Ｇ１：ＴＯＢ１１"' 8 && break
+  [ "$attempt" = 2 ] && { echo "flight-demo: the take-off briefing did not start" >&2; shot 99-failed; exit 1; }
+done
+await '"text":"Ｇ１：ＴＯＢ１－０３"' 60 && shot 06-briefing-card-weather
+await '"text":"Ｇ１：ＴＯＢ１－０９"' 180 && shot 07-briefing-card-speeds
+await '"text":"Ｇ１：ＴＯＢ１－１３"' 180 && sleep 4 && shot 08-briefing-card-done
+awaitGroupEnd "Ｇ１：ＴＯＢ１１" 120
+sleep 0.5
+
+# The pushback (C, A, 2). The call-out program does not push back yet: in its place the
+# hand-over file vexlorPB.cfg is deleted 20 s after it appears, as the pushback's end.
+(
+  for _ in $(seq 1200); do
+    if [ -f "$BASE/vexlorPB.cfg" ]; then sleep 20; rm -f "$BASE/vexlorPB.cfg"; exit 0; fi
+    sleep 0.25
+  done
+) &
+PUSHBACK_PID=$!
+xdotool windowfocus --sync "$SIM"
+for attempt in 1 2; do
+  xdotool type --delay 150 "ca2"
+  await '"text":"Ｇ２：プッシュバック"' 8 && break
+  [ "$attempt" = 2 ] && { echo "flight-demo: the pushback did not start" >&2; shot 99-failed; exit 1; }
+done
+await '"text":"Ｇ２：挨拶１"' 120 && shot 09-welcome
+awaitGroupEnd "Ｇ２：プッシュバック" 300
+kill "$PUSHBACK_PID" 2>/dev/null || true
+sleep 0.5
+shot 10-after-pushback
+
 # At the arrival gate (the flight stays at the stand): the cabin's arrival announcement,
 # then the end of the flight: the lobby's arrival guidance and the final announcements;
 # the report is shown, the mileage credited and the settings saved.
 run_group ca5 'Ｇ５：到着放送１' 60 || { echo "flight-demo: the arrival announcement did not run" >&2; shot 99-failed; exit 1; }
-shot 06-after-arrival
+shot 11-after-arrival
 run_group ca6 'Ｇ６：最終放送１' 240 || { echo "flight-demo: the final announcements did not run" >&2; shot 99-failed; exit 1; }
 sleep 2
-shot 07-report
+shot 12-report
 mkdir -p "$OUT/FlightReport"
 cp -p "$BASE"/FlightReport/* "$OUT/FlightReport/" 2>/dev/null || true
 

@@ -181,6 +181,178 @@ def cabin_voices():
     return v
 
 
+
+COCKPIT_VOICE = "ja+m3"
+COPILOT_VOICE = "ja+m1"
+ENGLISH_VOICE = "en-us+m3"
+DIGIT_E = ["zero", "one", "two", "three", "four", "five", "six", "seven", "eight", "niner"]
+# What the captain reads from the take-off briefing card, part by part.
+TOB_PARTS = {
+    1: "テイクオフ ブリーフィングを はじめます。 ランウェイ",
+    2: "ウィンド",
+    3: "きおん",
+    4: "ろてん",
+    5: "キューエヌエイチ",
+    6: "いじょう ウェザー かくにん しました",
+    7: "フューエル",
+    8: "テイクオフ ウェイト",
+    9: "ブイワン",
+    10: "クルーズ オルティチュード",
+    11: "ブイワン いぜんの トラブルわ リジェクト テイクオフ、 ブイワン いごわ テイクオフを けいぞく します",
+    12: "リターン パターンわ",
+    13: "ドア クローズ かくにん しました",
+    14: "クリアランスわ",
+    15: "よろしく おねがい します",
+}
+CP_WORDS = {
+    "cp_rwr": "ライト", "cp_rwl": "レフト",
+    "cp_wrc": "みぎ うしろから", "cp_wlc": "ひだり うしろから",
+    "cp_wry": "やや みぎよりの かぜ", "cp_wly": "やや ひだりよりの かぜ",
+    "cp_minas": "マイナス", "cp_flap": "フラップ",
+    "cp_t1c1": "テイクワン クライムワン", "cp_t1c2": "テイクワン クライムツー",
+    "cp_t2c1": "テイクツー クライムワン", "cp_t2c2": "テイクツー クライムツー",
+    "cp_tocb": "ティーオー シービー", "cp_up": "クライム",
+    "cp_upnav": "エルナブ ブイナブ", "cp_upspd": "スピード ヘディング",
+    "cp_efacc": "エンジンアウト アクセラレーション", "cp_acc": "アクセラレーション",
+    "cp_treduc": "スラスト リダクション",
+    "cp_pwr": "ワイドパターン レーダーベクター", "cp_pwv": "ワイドパターン ビジュアル",
+    "cp_psr": "ショートパターン レーダーベクター", "cp_psv": "ショートパターン ビジュアル",
+}
+# Aircraft type numbers of the cockpit's pushback recordings (type 00 has no new set).
+COCKPIT_TYPES = ["00", "01", "02", "03", "04", "05", "06"]
+WEATHER_WORDS = {"fine": ("はれ", "fine"), "sunycloud": ("はれ ときどき くもり", "partly cloudy"),
+                 "cloud": ("くもり", "cloudy"), "cloudrain": ("くもり ときどき あめ", "cloudy with some rain"),
+                 "rain": ("あめ", "rain"), "storm": ("あらし", "stormy"), "snow": ("ゆき", "snow")}
+
+
+def japanese_number(n):
+    """A whole number below 100000 in kana."""
+    if n == 0:
+        return "ゼロ"
+    parts = []
+    man, rest = divmod(n, 10000)
+    if man:
+        parts.append(japanese_number(man) + "まん")
+    for unit, names in ((1000, THOUSANDS), (100, HUNDREDS), (10, TENS)):
+        d, rest = divmod(rest, unit)
+        if d:
+            parts.append(names[d])
+    if rest:
+        parts.append(DIGIT[rest])
+    return " ".join(parts)
+
+
+def cockpit_voices():
+    """The briefing card, the cockpit's numbers and words, and the value phrases."""
+    v = {}
+    for n, text in TOB_PARTS.items():
+        v[f"Wav/TOB/ca1g{n:02d}.wav"] = (COCKPIT_VOICE, text)
+    for d in range(10):
+        v[f"Wav/CP/NumE/cp_cm{d}.wav"] = (ENGLISH_VOICE, DIGIT_E[d])
+        v[f"Wav/CP/NumE/cp_ce{d}.wav"] = (ENGLISH_VOICE, DIGIT_E[d] + ".")
+        v[f"Wav/CP/NumJ/cp_nh{d}.wav"] = (COCKPIT_VOICE, HUNDREDS[d])
+        v[f"Wav/CP/NumJ/cp_nj{d}.wav"] = (COCKPIT_VOICE, TENS[d])
+        v[f"Wav/CP/NumJ/cp_ns{d}.wav"] = (COCKPIT_VOICE, DIGIT[d] + " ど")
+        v[f"Wav/CP/NumJ/cp_nk{d}.wav"] = (COCKPIT_VOICE, THOUSANDS[d])
+        v[f"Wav/CP/NumJ/cp_nm{d}.wav"] = (COCKPIT_VOICE, DIGIT[d] + "まん")
+        v[f"Wav/CP/NumJ/cp_ng{d}.wav"] = (COCKPIT_VOICE, TENS[d] + "まん")
+        v[f"Wav/CP/NumKnot/cp_kj{d}.wav"] = (COCKPIT_VOICE, TENS[d] + " ノット")
+        v[f"Wav/CP/NumKnot/cp_ks{d}.wav"] = (COCKPIT_VOICE, DIGIT[d] + " ノット")
+        v[f"Wav/CP/NumDo/cp_dj{d}.wav"] = (COCKPIT_VOICE, TENS[d] + " ど")
+        v[f"Wav/CP/NumDo/cp_ds{d}.wav"] = (COCKPIT_VOICE, DIGIT[d] + " ど")
+        v[f"Wav/CP/NumFeet/cp_fm{d}.wav"] = (COCKPIT_VOICE, DIGIT[d] + "まん フィート")
+        v[f"Wav/CP/NumFeet/cp_fk{d}.wav"] = (COCKPIT_VOICE, THOUSANDS[d] + " フィート")
+        v[f"Wav/CP/NumLbs/cp_pg{d}.wav"] = (COCKPIT_VOICE, TENS[d] + "まん ポンド")
+        v[f"Wav/CP/NumLbs/cp_pm{d}.wav"] = (COCKPIT_VOICE, DIGIT[d] + "まん ポンド")
+        v[f"Wav/CP/NumLbs/cp_pk{d}.wav"] = (COCKPIT_VOICE, THOUSANDS[d] + " ポンド")
+    for name, text in CP_WORDS.items():
+        v[f"Wav/CP/Etc/{name}.wav"] = (COCKPIT_VOICE, text)
+    # The pushback: the cockpit's talk per aircraft type, the four calls of the add-on
+    # 767's engine start, and the ground crew's words.
+    for t in COCKPIT_TYPES:
+        sets = [""] if t == "00" else ["", "_new"]
+        for suffix in sets:
+            v[f"Wav/CP/G2_{t}_1{suffix}.wav"] = (
+                COPILOT_VOICE, "エンジン スタート します。 スタート ナンバーツー。 エヌツー、 フューエル オン")
+            v[f"Wav/CP/G2_{t}_2{suffix}.wav"] = (COCKPIT_VOICE, "アフター スタート チェックリスト コンプリート")
+    v["Wav/CP/G2_00_2AES.wav"] = (COCKPIT_VOICE, "ドア クローズ。 タキシーの じゅんびが できました")
+    v["Wav/CP/G2_00_N2.wav"] = (COPILOT_VOICE, "エヌツー さんじゅっパーセント")
+    v["Wav/CP/G2_00_SC.wav"] = (COPILOT_VOICE, "スタート コンプリート")
+    v["Wav/CP/G2_00_E1.wav"] = (COPILOT_VOICE, "スタート ナンバーワン")
+    v["Wav/CP/G2_00_ASC.wav"] = (COCKPIT_VOICE, "アフター スタート チェック")
+    pb = "Wav/Etc/プッシュバック"
+    for d in range(4):
+        v[f"{pb}/g_pb_{d}_.wav"] = (LOBBY_VOICE, "プッシュバック かいし します。 ランウェイ " + DIGIT[d])
+    for d in range(10):
+        v[f"{pb}/g_pb_z_{d}.wav"] = (LOBBY_VOICE, DIGIT[d])
+    v[f"{pb}/g_pb_z_r.wav"] = (LOBBY_VOICE, "ライト です")
+    v[f"{pb}/g_pb_z_l.wav"] = (LOBBY_VOICE, "レフト です")
+    v[f"{pb}/g_pb_z_e.wav"] = (LOBBY_VOICE, "です")
+    v[f"{pb}/g_pb_ps.wav"] = (LOBBY_VOICE, "プッシュバック しゅうりょう。 パーキング ブレーキ セット ねがいます")
+    # The captain's value phrases: altitude, speed, weather, temperature.
+    alt = "Wav/CP/Alt"
+    for ft in range(10000, 42000, 1000):
+        v[f"{alt}/{ft}ftE.wav"] = (ENGLISH_VOICE, f"{ft} feet")
+    v[f"{alt}/40000moreftE.wav"] = (ENGLISH_VOICE, "more than forty thousand feet")
+    for m in range(3000, 14000, 1000):
+        v[f"{alt}/{m}mJ.wav"] = (COCKPIT_VOICE, japanese_number(m) + " メートル")
+        v[f"{alt}/{m}mE.wav"] = (ENGLISH_VOICE, f"{m} meters")
+    for n in (4, 6, 8, 9, 10, 11, 12, 16):
+        v[f"{alt}/ALT_{n:02d}.wav"] = (COCKPIT_VOICE, "やく " + japanese_number(n * 1000) + " メートル")
+    spd = "Wav/CP/Spd"
+    for k in range(400, 1300, 100):
+        v[f"{spd}/{k}kmhJ.wav"] = (COCKPIT_VOICE, "じそく " + japanese_number(k) + " キロ")
+        v[f"{spd}/{k}kmhE.wav"] = (ENGLISH_VOICE, f"{k} kilometers per hour")
+    v[f"{spd}/morekmhE.wav"] = (ENGLISH_VOICE, "more than twelve hundred kilometers per hour")
+    for n in (4, 5, 6, 7, 8, 9, 10, 12, 20):
+        v[f"{spd}/SPD_{n:02d}.wav"] = (COCKPIT_VOICE, "じそく やく " + japanese_number(n * 100) + " キロ")
+    for word, (ja, en) in WEATHER_WORDS.items():
+        v[f"Wav/CP/Weather/{word}J.wav"] = (COCKPIT_VOICE, ja)
+        v[f"Wav/CP/Weather/{word}E.wav"] = (ENGLISH_VOICE, en)
+    keys = [f"-{t:02d}" for t in range(1, 21)] + [f"{t:02d}" for t in range(50)] + ["50more"]
+    for key in keys:
+        t = 50 if key == "50more" else int(key)
+        ja = ("マイナス " if t < 0 else "") + japanese_number(abs(t)) + " ど" + (" いじょう" if key == "50more" else "")
+        en = ("minus " if t < 0 else "") + f"{abs(t)} degrees" + (" or more" if key == "50more" else "")
+        v[f"Wav/CP/Tmp/{key}doJ.wav"] = (COCKPIT_VOICE, ja)
+        v[f"Wav/CP/Tmp/{key}doE.wav"] = (ENGLISH_VOICE, en)
+    v["Wav/himitu/nw057/G1最初の挨拶.wav"] = ("ja+f4", "みなさま、 ほんじつわ ごとうじょう ありがとう ございます")
+    v["Wav/himitu/nw057/G2プッシュバック開始.wav"] = ("ja+f4", "ただいまより プッシュバック いたします")
+    return v
+
+
+def welcome_voices():
+    """The cabin attendants' welcome: voices 1 to 3 short, voice 4 long."""
+    v = {}
+    for n, voice in enumerate(CABIN_VOICES, start=1):
+        for slot, *rest in AIRLINES:
+            region, number = ("Japan", slot) if slot < 100 else ("World", slot - 100)
+            v[f"Wav/CA{n}/Cmp/{region}/SCOMP_{number:02d}.wav"] = (voice, rest[-1])
+        if n <= 3:
+            v[f"Wav/CA{n}/G1_1.wav"] = (voice, "みなさま、 ほんじつも")
+            v[f"Wav/CA{n}/G1_2.wav"] = (voice, "を ごりよう いただきまして ありがとう ございます")
+    ca4 = CABIN_VOICES[3]
+    v["Wav/CA4/G1_1_1.wav"] = (ca4, "みなさま、 こんにちわ")
+    v["Wav/CA4/G1_1_2.wav"] = (ca4, "みなさま、 こんばんわ")
+    v["Wav/CA4/G1_1_3.wav"] = (ca4, "みなさま、 おはよう ございます")
+    v["Wav/CA4/G1_2.wav"] = (ca4, "ほんじつも")
+    v["Wav/CA4/G1_3.wav"] = (ca4, "を ごりよう いただきまして ありがとう ございます。 この ひこうきわ")
+    v["Wav/CA4/G1_4_dom.wav"] = (ca4, "ゆき です")
+    v["Wav/CA4/G1_4_int.wav"] = (ca4, "ゆき こくさいせん です")
+    v["Wav/CA4/G1_5.wav"] = (ca4, "まもなく しゅっぱつ いたします")
+    for slot, *rest in AIRPORTS:
+        region, number = ("Japan", slot) if slot < 100 else ("World", slot - 100)
+        v[f"Wav/CA4/Apt/{region}/SAPT_{number:02d}.wav"] = (ca4, rest[-1])
+    for d in range(10):
+        v[f"Wav/CA4/NumJ/ca_nk{d}.wav"] = (ca4, THOUSANDS[d])
+        v[f"Wav/CA4/NumJ/ca_nh{d}.wav"] = (ca4, HUNDREDS[d])
+        v[f"Wav/CA4/NumJ/ca_nj{d}.wav"] = (ca4, TENS[d])
+        v[f"Wav/CA4/NumBin/ca_bk{d}.wav"] = (ca4, THOUSANDS[d] + "びん")
+        v[f"Wav/CA4/NumBin/ca_bh{d}.wav"] = (ca4, HUNDREDS[d] + "びん")
+        v[f"Wav/CA4/NumBin/ca_bj{d}.wav"] = (ca4, TENS[d] + "びん")
+        v[f"Wav/CA4/NumBin/ca_bs{d}.wav"] = (ca4, DIGIT[d] + "びん")
+    return v
+
 # Radio chatter: English phraseology, band-limited with a squelch tail.
 ATC = {
     "del": ["Japan Air one two three four, cleared to New Chitose airport, flight planned route, "
@@ -222,7 +394,19 @@ EFFECTS = {
     "Wav/Lob/Type_2.wav": ("synth 0.4 sine C5 fade 0 0.4 0.3 : synth 0.4 sine E5 fade 0 0.4 0.3 : "
                           "synth 0.9 sine G5 fade 0 0.9 0.8 gain -4"),
     "Wav/Lob/Type_3.wav": "synth 0.5 pluck A4 fade 0 0.5 0.4 : synth 0.9 pluck F4 fade 0 0.9 0.8 gain -3",
+    # Engines spooling up (the add-on 767's in four stages) and the cockpit's background.
+    "Wav/Etc/エンジン始動音/767E_R.wav": "synth 20 sine 60-900 brownnoise mix fade 2 20 3 gain -8",
+    "Wav/Etc/エンジン始動音/767E_L.wav": "synth 20 sine 55-850 brownnoise mix fade 2 20 3 gain -8",
+    "Wav/Etc/エンジン始動音/lds767E_R.wav": "synth 12 sine 300-1100 brownnoise mix fade 1 12 2 gain -8",
+    "Wav/Etc/エンジン始動音/lds767E_L.wav": "synth 12 sine 280-1050 brownnoise mix fade 1 12 2 gain -8",
+    "Wav/Etc/エンジン始動音/lds767E01.wav": "synth 6 sine 40-200 brownnoise mix fade 1 6 1 gain -10",
+    "Wav/Etc/エンジン始動音/lds767E02.wav": "synth 6 sine 200-300 brownnoise mix fade 0.5 6 1 gain -10",
+    "Wav/Etc/エンジン始動音/lds767E03.wav": "synth 8 sine 100-300 brownnoise mix fade 1 8 1 gain -9",
+    "Wav/Etc/エンジン始動音/lds767E04.wav": "synth 6 sine 300-350 brownnoise mix fade 0.5 6 2 gain -9",
 }
+# The cockpit's background loop of each aircraft type.
+for _t in ("00", "01", "02", "03", "04", "05", "06"):
+    EFFECTS[f"Wav/CP/G2_{_t}_i.wav"] = "synth 4 brownnoise lowpass 400 tremolo 0.5 10 gain -14"
 
 # Background music. MIDI: name -> (General MIDI program, tempo in bpm, chord roots);
 # MP3: name -> chord roots played as plucked chords.
@@ -420,7 +604,7 @@ def data_files():
         ("flight/parked-at-gate.txt",
          lambda out: replace_into(out, lambda tmp: tmp.write_text(parked_script(), encoding="utf-8"))),
     ]
-    for relative, (voice, text) in {**lobby_voices(), **cabin_voices()}.items():
+    for relative, (voice, text) in {**lobby_voices(), **cabin_voices(), **cockpit_voices(), **welcome_voices()}.items():
         files.append((relative, speak, voice, text))
     for relative, args_text in EFFECTS.items():
         files.append((relative, effect, args_text))

@@ -10,6 +10,7 @@
 #include "briefing/frm_fuel_tank.h"
 #include "briefing/frm_picker.h"
 #include "briefing/sheet_calls.h"
+#include "briefing/frm_tob2.h"
 #include "composition/pro_context_wiring.h"
 #include "mainwindow/frm_prompts.h"
 #include "mainwindow/vexlor_pro.h"
@@ -92,6 +93,8 @@ int main(int argc, char** argv) {
   flightForms.Set(FlightForm::frmCPAnounce, captainGreeting);
   flightForms.Set(FlightForm::frmマイル達成, mileage);
   pro.engine.flightForms = &flightForms;
+  briefing::FrmTOB2 briefingCard{env, pro};
+  pro.engine.briefingCard = &briefingCard;
   pro.sim.autoPauseNotice = &autoPause;
 
   // The windows the briefing sheet's buttons open (the timing window is a stand-in until

@@ -31,7 +31,7 @@ int ChooseCabinAttendant(state::ProContext& pro, const std::function<bool(int)>&
       const int n = Draw(pro, voices);
       if (has(n)) return n;
     }
-    return 1;
+    return draw.afterDraws;
   }
   // Each voice once: a drawn voice already tried gives way to the next untried one.
   std::vector<bool> tried(static_cast<std::size_t>(voices) + 1, false);

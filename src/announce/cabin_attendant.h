@@ -17,7 +17,8 @@ std::string CabinAttendantFolder(int n);
 
 // How far the draw goes when no voice has the recordings.
 enum class VoiceDrawLimit {
-  // After 21 draws without success, voice 1 is taken without a test.
+  // After 21 draws without success, voice `afterDraws` (1 unless the group says) is
+  // taken without a test.
   VoiceOneAfter21Draws,
   // Every voice is tried once at most; 0 (no voice) when none has the recordings.
   EachVoiceOnce,
@@ -26,6 +27,7 @@ enum class VoiceDrawLimit {
 struct VoiceDraw {
   int voices = 4;  // the draw is Int(random × voices) + 1
   VoiceDrawLimit limit = VoiceDrawLimit::VoiceOneAfter21Draws;
+  int afterDraws = 1;  // the voice taken after 21 draws
 };
 
 // CabinAttendantChoice when it is not 0 and `has` holds for it; otherwise the first drawn

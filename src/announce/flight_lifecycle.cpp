@@ -69,6 +69,8 @@ void EndFlight(state::ProContext& pro) {
     pump.Pump();
   }
   if (e.flightForms) e.flightForms->Unload(FlightForm::frmCabin);
+  // The briefing card does not outlive its flight.
+  if (e.briefingCard) e.briefingCard->Unload();
 
   // A board the flight showed does not outlive it.
   announce::CloseDepartureBoardNow(pro);

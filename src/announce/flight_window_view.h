@@ -48,6 +48,24 @@ class FlightForms {
   virtual void Unload(FlightForm form) = 0;
 };
 
+// The take-off briefing card (frmTOB2) as the take-off briefing group moves it: 31 rows,
+// each with a marker line (Line1) and a picture (Image1).
+class BriefingCard {
+ public:
+  virtual ~BriefingCard() = default;
+  // Creates the card when there is none (its load hides every marker and fills the
+  // values), places it above all windows and shows it without waiting.
+  virtual void ShowTopmost() = 0;
+  // Hides the card and shows it again (while the cargo door closes).
+  virtual void SetVisible(bool visible) = 0;
+  // Line1(row) shown or hidden.
+  virtual void Mark(int row, bool on) = 0;
+  // Image1(row) shown.
+  virtual void Reveal(int row) = 0;
+  // Unloads the card when there is one; the next ShowTopmost creates it anew.
+  virtual void Unload() = 0;
+};
+
 // The main window (frmMain) and its key handler, as the flight window needs them.
 class MainWindowLink {
  public:

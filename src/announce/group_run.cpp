@@ -116,6 +116,12 @@ void GroupRun::WaitFading(int slot) {
 
 void GroupRun::Wait(float seconds) { Require(EngineWaitSeconds(pro_, seconds)); }
 
+void GroupRun::Pause(float seconds) {
+  simlink::WaitHooks hooks = EngineWaitHooks(pro_);
+  hooks.aborted = nullptr;
+  Require(simlink::WaitSeconds(hooks, seconds));
+}
+
 void GroupRun::WaitForFile(std::string_view literal, float everySeconds, PollCut cut) {
   Require(PollUntilFileExists(pro_, literal, everySeconds, cut));
 }

@@ -102,6 +102,9 @@ class GroupRun {
   void WaitEnd(int slot);
   void WaitFading(int slot);
   void Wait(float seconds);
+  // A timed pause that a cut does not shorten (the card of the take-off briefing goes on
+  // through its rows, the pushback hand-over keeps its time).
+  void Pause(float seconds);
   // The hand-over file polls (handover_polls.h).
   void WaitForFile(std::string_view literal, float everySeconds, PollCut cut);
   void WaitForFileGone(std::string_view literal, float everySeconds, PollCut cut);

@@ -2,7 +2,10 @@
 
 #include "announce/arrival_phase.h"
 #include "announce/boarding_phase.h"
+#include "announce/engine_start.h"
 #include "announce/landing_call.h"
+#include "announce/pushback_phase.h"
+#include "announce/takeoff_briefing.h"
 #include "state/pro_context.h"
 
 namespace vx::announce {
@@ -12,10 +15,10 @@ namespace {
 // with the row's caption, volume index, channel and ducking.
 constexpr GroupTable kGroups = {{
     {GroupId::G0, "Ｇ０：空港案内", 0, kRadioUnchanged, true, RunBoardingPhase},
-    {GroupId::G1, "Ｇ１：ＴＯＢ１１", 1, kRadioUnchanged, true, nullptr},            // RunTakeoffBriefing
-    {GroupId::G2, "Ｇ２：プッシュバック", 2, 1, true, nullptr},                      // RunPushbackPhase
-    {GroupId::G2Welcome, "Ｇ２：挨拶１", 20, kRadioUnchanged, false, nullptr},       // within G2
-    {GroupId::EngineStart, "", 22, kRadioUnchanged, false, nullptr},                // within G2
+    {GroupId::G1, "Ｇ１：ＴＯＢ１１", 1, kRadioUnchanged, true, RunTakeoffBriefing},
+    {GroupId::G2, "Ｇ２：プッシュバック", 2, 1, true, RunPushbackPhase},
+    {GroupId::G2Welcome, "Ｇ２：挨拶１", 20, kRadioUnchanged, false, AnnounceWelcome},     // within G2
+    {GroupId::EngineStart, "", 22, kRadioUnchanged, false, RunEngineStart},         // within G2
     {GroupId::G3, "Ｇ３：Ｔａｘｉ", 3, 2, true, nullptr},                            // RunTaxiPhase
     {GroupId::G4, "Ｇ４：離陸", 4, 3, false, nullptr},                               // RunTakeoffPhase
     {GroupId::G5, "Ｇ５：到着放送１", 5, 1, true, AnnounceArrival},

@@ -9,6 +9,7 @@
 namespace vx::announce {
 class FlightWindowView;
 class FlightForms;
+class BriefingCard;
 class MainWindowLink;
 struct GroupSpec;
 }  // namespace vx::state
@@ -87,6 +88,25 @@ struct EngineState {
   std::string GateDigitMask;
   // The arrival guidance's flight number (k h t o); its gate goes into GateDigitMask.
   std::string FlightNumberDigitMask;
+  // The take-off briefing's spoken numbers, "1" for each place spoken: wind direction
+  // (h t o), wind speed (t o), temperature and dew point (below zero, t, o), fuel and
+  // take-off weight (hundred-thousands, ten-thousands, thousands), cruise altitude
+  // (ten-thousands, thousands) and the four heights (thousands, hundreds).
+  std::string WindDirMask;
+  std::string WindSpeedMask;
+  std::string TempMask;
+  std::string DewPointMask;
+  std::string FuelMask;
+  std::string WeightMask;
+  std::string CruiseAltMask;
+  std::string EngineOutAltMask;
+  std::string AccelAltMask;
+  std::string ReductionAltMask;
+  std::string AfterV1AltMask;
+  // The pushback group: the cabin attendant of the welcome (1 to 3 the short welcome of
+  // that voice, 4 the long welcome) and the spoken places of the flight number (k h t o).
+  std::int16_t WelcomeVoiceSet = 0;
+  std::string FlightNumberMask;
   // The running group: opened by its common run, closed by its clean-up; read when an
   // error ends the group so that its clean-up still runs.
   bool groupOpen = false;
@@ -112,6 +132,7 @@ struct EngineState {
   // window; may be absent).
   announce::FlightWindowView* flightWindow = nullptr;
   announce::FlightForms* flightForms = nullptr;
+  announce::BriefingCard* briefingCard = nullptr;  // frmTOB2
   announce::MainWindowLink* mainWindow = nullptr;
   // The announcement groups the dispatcher runs; null: the program's own table.
   const announce::GroupSpec* groupTable = nullptr;  // its rows, indexed by GroupId

@@ -30,6 +30,7 @@ EngineProgram::EngineProgram() {
   pro.svc.sharedMemoryPrefix = vx::test::UniqueName("vxeng");
   pro.sim.cabinStrip = &strip;
   pro.engine.mainWindow = &mainWindow;
+  pro.engine.briefingCard = &card;
   simlink::OpenMainChannels(pro);
   pump.SetExtraPump([this] {
     if (alsoOnPump) alsoOnPump();
@@ -112,8 +113,13 @@ std::vector<Played> EngineProgram::Timeline() const {
     const double endMs = end == INT64_MAX ? -1 : Ms(end);
     out.push_back({Literal(b->label), Ms(c.atNanos), endMs, c.volume, c.pan, loop});
   }
-  // Effects of slots 0 to 4 are not part of a group's timeline.
-  std::erase_if(out, [](const Played& p) { return p.file.find("\\Wav\\Etc\\") == 0; });
+  // Effects of slots 0 to 4 are not part of a group's timeline (the engines and the
+  // pushback's words, also under "\Wav\Etc", are).
+  std::erase_if(out, [](const Played& p) {
+    for (std::string_view folder : {"\\Wav\\Etc\\スイッチ音\\", "\\Wav\\Etc\\ワイパー音\\", "\\Wav\\Etc\\エアコン\\"})
+      if (p.file.rfind(folder, 0) == 0) return true;
+    return false;
+  });
   return out;
 }
 
@@ -122,6 +128,7 @@ std::vector<Mark> EngineProgram::Marks() const {
   for (const auto& w : window.history)
     if (w.box == FlightBox::tbx処理内容) out.push_back({Ms(w.atNanos), w.text});
   out.insert(out.end(), fileMarks_.begin(), fileMarks_.end());
+  out.insert(out.end(), card.moves.begin(), card.moves.end());
   std::stable_sort(out.begin(), out.end(), [](const Mark& a, const Mark& b) { return a.atMs < b.atMs; });
   return out;
 }

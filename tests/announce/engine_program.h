@@ -84,11 +84,44 @@ struct Played {
   bool loop = false;
 };
 
+
 // A text written to the flight window's caption box, or a hand-over file appearing
-// ("+name") or going ("-name"), at a time.
+// ("+name") or going ("-name"), at a time; a move of the briefing card.
 struct Mark {
   double atMs = 0;
   std::string what;
+};
+
+// The take-off briefing card: its moves as they happen ("show", "hidden", "visible",
+// "mark 3", "unmark 3", "reveal 3", "unload"), while it is loaded.
+class RecordingBriefingCard final : public BriefingCard {
+ public:
+  explicit RecordingBriefingCard(std::function<double()> nowMs) : nowMs_(std::move(nowMs)) {}
+  void ShowTopmost() override {
+    loaded = true;
+    Note("show");
+  }
+  void SetVisible(bool visible) override {
+    if (loaded) Note(visible ? "visible" : "hidden");
+  }
+  void Mark(int row, bool on) override {
+    if (loaded) Note((on ? "mark " : "unmark ") + std::to_string(row));
+  }
+  void Reveal(int row) override {
+    if (loaded) Note("reveal " + std::to_string(row));
+  }
+  void Unload() override {
+    if (!loaded) return;
+    loaded = false;
+    Note("unload");
+  }
+
+  bool loaded = false;
+  std::vector<test::Mark> moves;
+
+ private:
+  void Note(std::string what) { moves.push_back({nowMs_(), std::move(what)}); }
+  std::function<double()> nowMs_;
 };
 
 struct EngineProgram : vx::test::SoundProgram {
@@ -113,7 +146,8 @@ struct EngineProgram : vx::test::SoundProgram {
   void SetOrigin() { origin = clock.MonotonicNanos(); }
   // Every sound started from slot 7 up and the radio slot, in order of starting.
   std::vector<Played> Timeline() const;
-  // Captions written and hand-over files seen, in order.
+  // Captions written, hand-over files seen and the briefing card's moves, in order of time
+  // (at one time: captions, then files, then card moves).
   std::vector<Mark> Marks() const;
   // The music's master volume changes after the origin: (ms, volume).
   std::vector<std::pair<double, int>> MusicLevels() const;
@@ -128,6 +162,7 @@ struct EngineProgram : vx::test::SoundProgram {
   RecordingMainWindow mainWindow;
   platform::RecordingProcessLauncher processes;
   platform::ScriptedAddonLink addon;
+  RecordingBriefingCard card{[this] { return Ms(clock.MonotonicNanos()); }};
   std::int64_t origin = 0;
   // More work of every pump (a test with windows lets the window system run).
   std::function<void()> alsoOnPump;

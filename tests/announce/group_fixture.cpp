@@ -31,6 +31,11 @@ ExpectedRun& ExpectedRun::Pause(double seconds) {
   return *this;
 }
 
+ExpectedRun& ExpectedRun::Note(std::string_view what) {
+  captions.push_back({now_, std::string(what)});
+  return *this;
+}
+
 ExpectedRun& ExpectedRun::Then(const ExpectedRun& other) {
   const double shift = now_ - other.played.front().startMs;
   for (Played p : other.played) {

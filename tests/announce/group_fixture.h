@@ -41,6 +41,8 @@ class ExpectedRun {
   // Several parts without captions.
   ExpectedRun& Parts(std::initializer_list<std::string_view> literals);
   ExpectedRun& Pause(double seconds);
+  // Something else that happens now (a card move, a hand-over file) among the captions.
+  ExpectedRun& Note(std::string_view what);
   // Everything of `other` from now on (a stretch that repeats).
   ExpectedRun& Then(const ExpectedRun& other);
   double Now() const { return now_; }

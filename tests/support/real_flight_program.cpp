@@ -30,6 +30,7 @@ RealFlightProgram::RealFlightProgram(const StandinProcess& standin, const std::f
   forms.Set(announce::FlightForm::frmTOB, tob);
   forms.Set(announce::FlightForm::frmHelp, help);
   pro.engine.flightForms = &forms;
+  pro.engine.briefingCard = &card;
   simlink::OpenMainChannels(pro);
   window = std::make_unique<announce::FrmSound>(env, pro);
 }

@@ -11,6 +11,7 @@
 
 #include "announce/flight_form_set.h"
 #include "briefing/frm_tob.h"
+#include "briefing/frm_tob2.h"
 #include "announce/frm_sound.h"
 #include "composition/system_services.h"
 #include "composition/system_sound.h"
@@ -47,6 +48,7 @@ struct RealFlightProgram {
   announce::FlightFormSet forms;
   announce::StandInForm cabin{env, "frmCabin", "Cabin"};
   briefing::FrmTOB tob{env, pro};
+  briefing::FrmTOB2 card{env, pro};
   announce::StandInForm help{env, "frmHelp", "Help"};
   std::unique_ptr<announce::FrmSound> window;
 };
