@@ -5,6 +5,7 @@
 #include "announce/engine_start.h"
 #include "announce/landing_call.h"
 #include "announce/pushback_phase.h"
+#include "announce/taxi_phase.h"
 #include "announce/takeoff_briefing.h"
 #include "state/pro_context.h"
 
@@ -19,12 +20,12 @@ constexpr GroupTable kGroups = {{
     {GroupId::G2, "Ｇ２：プッシュバック", 2, 1, true, RunPushbackPhase},
     {GroupId::G2Welcome, "Ｇ２：挨拶１", 20, kRadioUnchanged, false, AnnounceWelcome},     // within G2
     {GroupId::EngineStart, "", 22, kRadioUnchanged, false, RunEngineStart},         // within G2
-    {GroupId::G3, "Ｇ３：Ｔａｘｉ", 3, 2, true, nullptr},                            // RunTaxiPhase
-    {GroupId::G4, "Ｇ４：離陸", 4, 3, false, nullptr},                               // RunTakeoffPhase
+    {GroupId::G3, "Ｇ３：Ｔａｘｉ", 3, 2, true, RunTaxiPhase},
+    {GroupId::G4, "Ｇ４：離陸", 4, 3, false, RunTakeoffPhase},
     {GroupId::G5, "Ｇ５：到着放送１", 5, 1, true, AnnounceArrival},
     {GroupId::G6, "Ｇ６：最終放送１", 6, 1, true, RunArrivalFinal},
     {GroupId::G6Guidance, "Ｇ６：チャイム", 6, kRadioUnchanged, false, AnnounceArrivalGuidance},  // within G6
-    {GroupId::G9, "Ｇ９：離陸待ち", 9, 2, true, nullptr},                            // AnnounceTakeoffWait
+    {GroupId::G9, "Ｇ９：離陸待ち", 9, 2, true, AnnounceTakeoffWait},
     {GroupId::A1, "Ａ１：ベルトＯＦＦ", 11, 4, true, nullptr},                       // AnnounceBeltSignOff
     {GroupId::A2, "Ａ２：機長挨拶１", 12, 4, true, nullptr},                         // RunCaptainGreeting
     {GroupId::A3, "Ａ３：サービス開始", 13, 4, true, nullptr},                       // AnnounceServiceStart

@@ -23,6 +23,7 @@
 #include "announce/sound_slots.h"
 #include "announce/spoken_digits.h"
 #include "announce/takeoff_briefing.h"
+#include "announce/taxi_phase.h"
 #include "announce/value_phrases.h"
 
 namespace vx::announce {
@@ -76,6 +77,8 @@ class SampleCoverageTest : public ::testing::Test {
     auto& tob = p.pro.briefing.TobBriefing;
     tob.FlightNumber = "1234";
     tob.DepartureGate = 5;
+    tob.TakeoffRunwayDigit1 = "3";
+    tob.TakeoffRunwayDigit2 = "4";
     p.pro.main.ArrivalGate = 105;
     p.pro.briefing.SelectedAirlineIndex = std::to_string(airlines[0]);
     p.pro.files.RouteAirports[0].slot = std::to_string(airports[0]);
@@ -107,7 +110,8 @@ class SampleCoverageTest : public ::testing::Test {
 };
 
 TEST_F(SampleCoverageTest, EveryRecordingTheBuiltGroupsCanNameIsInTheSample) {
-  const auto loaders = {PrepareBoardingAnnouncement, PrepareArrivalAnnouncement, PrepareFinalAnnouncement};
+  const auto loaders = {PrepareBoardingAnnouncement, PrepareArrivalAnnouncement, PrepareFinalAnnouncement,
+                        PrepareSafetyAnnouncement, PrepareTakeoffAnnouncement, PrepareTakeoffWaitAnnouncement};
   for (int airline : airlines) {
     p.pro.briefing.SelectedAirlineIndex = std::to_string(airline);
     LoadEach(loaders);
@@ -135,7 +139,22 @@ TEST_F(SampleCoverageTest, EveryRecordingTheBuiltGroupsCanNameIsInTheSample) {
   p.pro.engine.SpecialVoiceOn = true;
   Load(PrepareBoardingAnnouncement);
   Load(PrepareArrivalAnnouncement);
+  Load(PrepareSafetyAnnouncement);
   p.pro.engine.SpecialVoiceOn = false;
+  // The taxi's runway digits, sides and flaps.
+  auto& tob = p.pro.briefing.TobBriefing;
+  for (int digit = 0; digit <= 9; ++digit) {
+    tob.TakeoffRunwayDigit1 = tob.TakeoffRunwayDigit2 = std::to_string(digit);
+    Load(PrepareSafetyAnnouncement);
+  }
+  for (const char* side : {"レフト(L)", "ライト(R)", "センター(C)"}) {
+    tob.TakeoffRunwaySide = side;
+    Load(PrepareSafetyAnnouncement);
+  }
+  for (int flap : {0, 5, 10, 15, 20, 25, 30}) {
+    tob.TakeoffFlap = static_cast<std::int16_t>(flap);
+    Load(PrepareSafetyAnnouncement);
+  }
   // Flight numbers and gates the briefing sheet allows, in the forms of the lobby.
   for (int number = 0; number <= 9999; ++number)
     for (const std::string& file : BuildSpokenDigits(number, kLobbyFlightPlaces).files) Note(file);
@@ -294,6 +313,9 @@ TEST_F(SampleFlightCoverageTest, TheLoadersOfTheBuiltGroupsNameOnlyRecordingsOfT
         Run(what + " G1 second half", PrepareWelcomeAnnouncement);
         Run(what + " G2", PreparePushbackAnnouncement);
         Run(what + " 15 minutes", PrepareFifteenMinuteAnnouncement);
+        Run(what + " G3", PrepareSafetyAnnouncement);
+        Run(what + " G4", PrepareTakeoffAnnouncement);
+        Run(what + " G9", PrepareTakeoffWaitAnnouncement);
       }
     }
   }
