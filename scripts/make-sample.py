@@ -355,6 +355,38 @@ def ground_voices():
     return v
 
 
+def inflight_voices():
+    """The in-flight groups: the attendants' announcements (domestic and international),
+    the airport names of the one-hour announcement, the captain's parts and the hidden
+    set's recordings."""
+    v = {}
+    texts = {
+        "A1": "みなさま、 ただいま シートベルト着用の サインが きえました",
+        "A3": "みなさま、 これより おのみものの サービスを いたします",
+        "A3int": "みなさま、 これより おのみものと めんぜいひんの はんばいを いたします",
+        "A5_1": "みなさま、 この ひこうきわ あと いちじかんで",
+        "A5_1int": "みなさま、 この ひこうきわ あと いちじかんで こくさいせんの",
+        "A5_2": "に とうちゃく いたします",
+        "A5_2int": "に とうちゃく いたします。 にゅうこく しょるいを ごじゅんび ください",
+        "A6": "みなさま、 サービスを しゅうりょう いたします",
+        "A7": "みなさま、 この ひこうきわ あと にじゅっぷんで とうちゃく いたします",
+        "A8": "みなさま、 まもなく ちゃくりく いたします",
+        "A9": "みなさま、 きりゅうの わるい ところを つうか します。 シートベルトを おしめ ください",
+    }
+    for n, voice in enumerate(CABIN_VOICES, start=1):
+        for name, text in texts.items():
+            v[f"Wav/CA{n}/{name}.wav"] = (voice, text)
+    v["Wav/CP/A5_0.wav"] = (COCKPIT_VOICE, "キャプテンです。 とうちゃく まで あと いちじかん です")
+    v["Wav/CP/A9_0.wav"] = (COCKPIT_VOICE, "キャプテンです。 この さき きりゅうの わるい ところが あります")
+    hidden = "Wav/himitu/nw057"
+    v[f"{hidden}/A1上昇中アナウンス.wav"] = ("ja+f4", "ただいま じょうしょう ちゅう です")
+    v[f"{hidden}/A3免税品販売.wav"] = ("ja+f4", "めんぜいひんの はんばいを いたします")
+    v[f"{hidden}/A5映画.wav"] = ("ja+f4", "えいがの ごあんない です")
+    v[f"{hidden}/A7到着２０分前アナウンス.wav"] = ("ja+f4", "とうちゃく にじゅっぷん まえ です")
+    v[f"{hidden}/A8最終着陸態勢.wav"] = ("ja+f4", "さいしゅう ちゃくりく たいせい に はいりました")
+    return v
+
+
 def welcome_voices():
     """The cabin attendants' welcome: voices 1 to 3 short, voice 4 long."""
     v = {}
@@ -638,7 +670,7 @@ def data_files():
         ("flight/parked-at-gate.txt",
          lambda out: replace_into(out, lambda tmp: tmp.write_text(parked_script(), encoding="utf-8"))),
     ]
-    for relative, (voice, text) in {**lobby_voices(), **cabin_voices(), **cockpit_voices(), **welcome_voices(), **ground_voices()}.items():
+    for relative, (voice, text) in {**lobby_voices(), **cabin_voices(), **cockpit_voices(), **welcome_voices(), **ground_voices(), **inflight_voices()}.items():
         files.append((relative, speak, voice, text))
     for relative, args_text in EFFECTS.items():
         files.append((relative, effect, args_text))

@@ -3,6 +3,7 @@
 #include "announce/arrival_phase.h"
 #include "announce/boarding_phase.h"
 #include "announce/engine_start.h"
+#include "announce/inflight_groups.h"
 #include "announce/landing_call.h"
 #include "announce/pushback_phase.h"
 #include "announce/taxi_phase.h"
@@ -26,15 +27,15 @@ constexpr GroupTable kGroups = {{
     {GroupId::G6, "Ｇ６：最終放送１", 6, 1, true, RunArrivalFinal},
     {GroupId::G6Guidance, "Ｇ６：チャイム", 6, kRadioUnchanged, false, AnnounceArrivalGuidance},  // within G6
     {GroupId::G9, "Ｇ９：離陸待ち", 9, 2, true, AnnounceTakeoffWait},
-    {GroupId::A1, "Ａ１：ベルトＯＦＦ", 11, 4, true, nullptr},                       // AnnounceBeltSignOff
+    {GroupId::A1, "Ａ１：ベルトＯＦＦ", 11, 4, true, AnnounceBeltSignOff},
     {GroupId::A2, "Ａ２：機長挨拶１", 12, 4, true, nullptr},                         // RunCaptainGreeting
-    {GroupId::A3, "Ａ３：サービス開始", 13, 4, true, nullptr},                       // AnnounceServiceStart
+    {GroupId::A3, "Ａ３：サービス開始", 13, 4, true, AnnounceServiceStart},
     {GroupId::A4, "Ａ４：ＬＤＢ－１", 14, 5, true, nullptr},                         // AnnounceLdb
-    {GroupId::A5, "Ａ５：１時間前放送１", 15, 4, true, nullptr},                     // AnnounceOneHourToArrival
-    {GroupId::A6, "Ａ６：サービス終了", 16, 4, true, nullptr},                       // AnnounceServiceEnd
-    {GroupId::A7, "Ａ７：アプローチ", 17, 5, true, nullptr},                         // AnnounceApproach
-    {GroupId::A8, "Ａ８：最終着陸態勢", 18, 2, false, nullptr},                      // AnnounceFinalLanding
-    {GroupId::A9, "Ａ９：気流注意", 19, kRadioUnchanged, true, nullptr},             // AnnounceTurbulence
+    {GroupId::A5, "Ａ５：１時間前放送１", 15, 4, true, AnnounceOneHourToArrival},
+    {GroupId::A6, "Ａ６：サービス終了", 16, 4, true, AnnounceServiceEnd},
+    {GroupId::A7, "Ａ７：アプローチ", 17, 5, true, AnnounceApproach},
+    {GroupId::A8, "Ａ８：最終着陸態勢", 18, 2, false, AnnounceFinalLanding},
+    {GroupId::A9, "Ａ９：気流注意", 19, kRadioUnchanged, true, AnnounceTurbulence},
     {GroupId::LandingIn15Min, "着陸１５分前", 23, kRadioUnchanged, true, AnnounceLandingIn15Min},
     {GroupId::Wiper, "", 29, kRadioUnchanged, false, nullptr},                      // a sound command
     {GroupId::Aircon, "", 30, kRadioUnchanged, false, nullptr},                     // a sound command

@@ -16,6 +16,7 @@
 #include "announce/arrival_phase.h"
 #include "announce/boarding_phase.h"
 #include "announce/engine_program.h"
+#include "announce/inflight_groups.h"
 #include "announce/landing_call.h"
 #include "announce/lobby_chime.h"
 #include "announce/pro_tables.h"
@@ -111,7 +112,10 @@ class SampleCoverageTest : public ::testing::Test {
 
 TEST_F(SampleCoverageTest, EveryRecordingTheBuiltGroupsCanNameIsInTheSample) {
   const auto loaders = {PrepareBoardingAnnouncement, PrepareArrivalAnnouncement, PrepareFinalAnnouncement,
-                        PrepareSafetyAnnouncement, PrepareTakeoffAnnouncement, PrepareTakeoffWaitAnnouncement};
+                        PrepareSafetyAnnouncement, PrepareTakeoffAnnouncement, PrepareTakeoffWaitAnnouncement,
+                        PrepareSeatbeltOffAnnouncement, PrepareServiceStartAnnouncement,
+                        PrepareOneHourAnnouncement, PrepareServiceEndAnnouncement, PrepareApproachAnnouncement,
+                        PrepareLandingAnnouncement, PrepareTurbulenceAnnouncement};
   for (int airline : airlines) {
     p.pro.briefing.SelectedAirlineIndex = std::to_string(airline);
     LoadEach(loaders);
@@ -140,6 +144,9 @@ TEST_F(SampleCoverageTest, EveryRecordingTheBuiltGroupsCanNameIsInTheSample) {
   Load(PrepareBoardingAnnouncement);
   Load(PrepareArrivalAnnouncement);
   Load(PrepareSafetyAnnouncement);
+  for (auto loader : {PrepareSeatbeltOffAnnouncement, PrepareServiceStartAnnouncement, PrepareOneHourAnnouncement,
+                      PrepareApproachAnnouncement, PrepareLandingAnnouncement})
+    Load(loader);
   p.pro.engine.SpecialVoiceOn = false;
   // The taxi's runway digits, sides and flaps.
   auto& tob = p.pro.briefing.TobBriefing;
@@ -316,6 +323,13 @@ TEST_F(SampleFlightCoverageTest, TheLoadersOfTheBuiltGroupsNameOnlyRecordingsOfT
         Run(what + " G3", PrepareSafetyAnnouncement);
         Run(what + " G4", PrepareTakeoffAnnouncement);
         Run(what + " G9", PrepareTakeoffWaitAnnouncement);
+        Run(what + " A1", PrepareSeatbeltOffAnnouncement);
+        Run(what + " A3", PrepareServiceStartAnnouncement);
+        Run(what + " A5", PrepareOneHourAnnouncement);
+        Run(what + " A6", PrepareServiceEndAnnouncement);
+        Run(what + " A7", PrepareApproachAnnouncement);
+        Run(what + " A8", PrepareLandingAnnouncement);
+        Run(what + " A9", PrepareTurbulenceAnnouncement);
       }
     }
   }
