@@ -69,7 +69,7 @@ DEPARTURE_GATE = (35.5489, 139.7840, 180)  # a stand at its Terminal 1: latitude
 
 # Airlines: slot, voice flag, button, detail name, safety announcement file, spoken name.
 AIRLINES = [
-    (0, 1, "JAL", "JAL 日本航空", "", "にほん こうくう"),
+    (0, 1, "JAL", "JAL 日本航空", "JAL.wav", "にほん こうくう"),
     (1, 1, "ANA", "ANA 全日本空輸", "", "ぜんにっくう"),
     (2, 1, "SKY", "SKY スカイマーク", "", "スカイマーク"),
     (3, 1, "ADO", "ADO エア・ドゥ", "", "エア ドゥ"),
@@ -318,6 +318,72 @@ def cockpit_voices():
         v[f"Wav/CP/Tmp/{key}doE.wav"] = (ENGLISH_VOICE, en)
     v["Wav/himitu/nw057/G1最初の挨拶.wav"] = ("ja+f4", "みなさま、 ほんじつわ ごとうじょう ありがとう ございます")
     v["Wav/himitu/nw057/G2プッシュバック開始.wav"] = ("ja+f4", "ただいまより プッシュバック いたします")
+    return v
+
+
+def ground_voices():
+    """The taxi, take-off and hold groups: the attendants' safety and take-off
+    announcements, the airline's own safety announcement, the cockpit's taxi talk,
+    read-backs, flaps and checks."""
+    v = {}
+    for n, voice in enumerate(CABIN_VOICES, start=1):
+        v[f"Wav/CA{n}/G3.wav"] = (voice, "ただいまより きないの あんぜん せつびに ついて ごあんない いたします")
+        v[f"Wav/CA{n}/G3_1.wav"] = (voice, "みなさま、 ただいまより あんぜんの ための ビデオを ごらん いただきます")
+        v[f"Wav/CA{n}/G3_2.wav"] = (voice, "シートベルトを しっかりと おしめ ください")
+        v[f"Wav/CA{n}/G4.wav"] = (voice, "みなさま、 まもなく りりく いたします。 シートベルトを おたしかめ ください")
+    for _slot, _voice, code, _detail, safety, _spoken in AIRLINES:
+        if safety:
+            v[f"Wav/Etc/安全放送/{safety}"] = (CABIN_VOICES[0], code + " の あんぜん せつびの ごあんない です")
+    v["Wav/CP/G3_Taxi1.wav"] = (COCKPIT_VOICE, "タキシー します。 ランウェイ")
+    v["Wav/CP/G3_Taxi2.wav"] = (COPILOT_VOICE, "ラジャー。 ランウェイ")
+    v["Wav/CP/G3_Taxi3.wav"] = (COCKPIT_VOICE, "フラップ")
+    v["Wav/CP/G3_Taxi4.wav"] = (COPILOT_VOICE, "フラップ セット かくにん")
+    v["Wav/CP/G3_CntChk.wav"] = (COCKPIT_VOICE, "キャビン レディ かくにん")
+    v["Wav/CP/G3_BTOchk1.wav"] = (COPILOT_VOICE, "ビフォア テイクオフ チェックリスト。 フラップ")
+    v["Wav/CP/G3_BTOchk2.wav"] = (COCKPIT_VOICE, "ビフォア テイクオフ チェックリスト コンプリート")
+    for flap in (5, 10, 15, 20, 25, 30):
+        v[f"Wav/CP/Flap/CP_Flap{flap}.wav"] = (COCKPIT_VOICE, japanese_number(flap))
+    for d in range(10):
+        v[f"Wav/FO/NumE/fo_cm{d}.wav"] = (ENGLISH_VOICE, DIGIT_E[d])
+        v[f"Wav/FO/NumE/fo_ce{d}.wav"] = (ENGLISH_VOICE, DIGIT_E[d] + ".")
+    v["Wav/FO/Etc/fo_rwr.wav"] = (COPILOT_VOICE, "ライト")
+    v["Wav/FO/Etc/fo_rwl.wav"] = (COPILOT_VOICE, "レフト")
+    v["Wav/CP/G4_CTO.wav"] = (COCKPIT_VOICE, "クリアード フォー テイクオフ")
+    v["Wav/CP/G9_1.wav"] = (COCKPIT_VOICE, "みなさま、 キャプテンです。 ただいま りりくの じゅんばんを まって おります")
+    v["Wav/CP/G9_2.wav"] = (COCKPIT_VOICE, "いましばらく おまち ください")
+    v["Wav/himitu/nw057/G3安全放送.wav"] = ("ja+f4", "あんぜん せつびの ごあんない です")
+    return v
+
+
+def inflight_voices():
+    """The in-flight groups: the attendants' announcements (domestic and international),
+    the airport names of the one-hour announcement, the captain's parts and the hidden
+    set's recordings."""
+    v = {}
+    texts = {
+        "A1": "みなさま、 ただいま シートベルト着用の サインが きえました",
+        "A3": "みなさま、 これより おのみものの サービスを いたします",
+        "A3int": "みなさま、 これより おのみものと めんぜいひんの はんばいを いたします",
+        "A5_1": "みなさま、 この ひこうきわ あと いちじかんで",
+        "A5_1int": "みなさま、 この ひこうきわ あと いちじかんで こくさいせんの",
+        "A5_2": "に とうちゃく いたします",
+        "A5_2int": "に とうちゃく いたします。 にゅうこく しょるいを ごじゅんび ください",
+        "A6": "みなさま、 サービスを しゅうりょう いたします",
+        "A7": "みなさま、 この ひこうきわ あと にじゅっぷんで とうちゃく いたします",
+        "A8": "みなさま、 まもなく ちゃくりく いたします",
+        "A9": "みなさま、 きりゅうの わるい ところを つうか します。 シートベルトを おしめ ください",
+    }
+    for n, voice in enumerate(CABIN_VOICES, start=1):
+        for name, text in texts.items():
+            v[f"Wav/CA{n}/{name}.wav"] = (voice, text)
+    v["Wav/CP/A5_0.wav"] = (COCKPIT_VOICE, "キャプテンです。 とうちゃく まで あと いちじかん です")
+    v["Wav/CP/A9_0.wav"] = (COCKPIT_VOICE, "キャプテンです。 この さき きりゅうの わるい ところが あります")
+    hidden = "Wav/himitu/nw057"
+    v[f"{hidden}/A1上昇中アナウンス.wav"] = ("ja+f4", "ただいま じょうしょう ちゅう です")
+    v[f"{hidden}/A3免税品販売.wav"] = ("ja+f4", "めんぜいひんの はんばいを いたします")
+    v[f"{hidden}/A5映画.wav"] = ("ja+f4", "えいがの ごあんない です")
+    v[f"{hidden}/A7到着２０分前アナウンス.wav"] = ("ja+f4", "とうちゃく にじゅっぷん まえ です")
+    v[f"{hidden}/A8最終着陸態勢.wav"] = ("ja+f4", "さいしゅう ちゃくりく たいせい に はいりました")
     return v
 
 
@@ -697,7 +763,7 @@ def data_files():
          lambda out: replace_into(out, lambda tmp: tmp.write_text(parked_script(), encoding="utf-8"))),
     ]
     for relative, (voice, text) in {**lobby_voices(), **cabin_voices(), **cockpit_voices(), **welcome_voices(),
-                                    **callout_voices()}.items():
+                                    **ground_voices(), **inflight_voices(), **callout_voices()}.items():
         files.append((relative, speak, voice, text))
     for relative, args_text in {**EFFECTS, **CALLOUT_EFFECTS}.items():
         files.append((relative, effect, args_text))

@@ -3,8 +3,10 @@
 #include "announce/arrival_phase.h"
 #include "announce/boarding_phase.h"
 #include "announce/engine_start.h"
+#include "announce/inflight_groups.h"
 #include "announce/landing_call.h"
 #include "announce/pushback_phase.h"
+#include "announce/taxi_phase.h"
 #include "announce/takeoff_briefing.h"
 #include "state/pro_context.h"
 
@@ -19,21 +21,21 @@ constexpr GroupTable kGroups = {{
     {GroupId::G2, "Ｇ２：プッシュバック", 2, 1, true, RunPushbackPhase},
     {GroupId::G2Welcome, "Ｇ２：挨拶１", 20, kRadioUnchanged, false, AnnounceWelcome},     // within G2
     {GroupId::EngineStart, "", 22, kRadioUnchanged, false, RunEngineStart},         // within G2
-    {GroupId::G3, "Ｇ３：Ｔａｘｉ", 3, 2, true, nullptr},                            // RunTaxiPhase
-    {GroupId::G4, "Ｇ４：離陸", 4, 3, false, nullptr},                               // RunTakeoffPhase
+    {GroupId::G3, "Ｇ３：Ｔａｘｉ", 3, 2, true, RunTaxiPhase},
+    {GroupId::G4, "Ｇ４：離陸", 4, 3, false, RunTakeoffPhase},
     {GroupId::G5, "Ｇ５：到着放送１", 5, 1, true, AnnounceArrival},
     {GroupId::G6, "Ｇ６：最終放送１", 6, 1, true, RunArrivalFinal},
     {GroupId::G6Guidance, "Ｇ６：チャイム", 6, kRadioUnchanged, false, AnnounceArrivalGuidance},  // within G6
-    {GroupId::G9, "Ｇ９：離陸待ち", 9, 2, true, nullptr},                            // AnnounceTakeoffWait
-    {GroupId::A1, "Ａ１：ベルトＯＦＦ", 11, 4, true, nullptr},                       // AnnounceBeltSignOff
+    {GroupId::G9, "Ｇ９：離陸待ち", 9, 2, true, AnnounceTakeoffWait},
+    {GroupId::A1, "Ａ１：ベルトＯＦＦ", 11, 4, true, AnnounceBeltSignOff},
     {GroupId::A2, "Ａ２：機長挨拶１", 12, 4, true, nullptr},                         // RunCaptainGreeting
-    {GroupId::A3, "Ａ３：サービス開始", 13, 4, true, nullptr},                       // AnnounceServiceStart
+    {GroupId::A3, "Ａ３：サービス開始", 13, 4, true, AnnounceServiceStart},
     {GroupId::A4, "Ａ４：ＬＤＢ－１", 14, 5, true, nullptr},                         // AnnounceLdb
-    {GroupId::A5, "Ａ５：１時間前放送１", 15, 4, true, nullptr},                     // AnnounceOneHourToArrival
-    {GroupId::A6, "Ａ６：サービス終了", 16, 4, true, nullptr},                       // AnnounceServiceEnd
-    {GroupId::A7, "Ａ７：アプローチ", 17, 5, true, nullptr},                         // AnnounceApproach
-    {GroupId::A8, "Ａ８：最終着陸態勢", 18, 2, false, nullptr},                      // AnnounceFinalLanding
-    {GroupId::A9, "Ａ９：気流注意", 19, kRadioUnchanged, true, nullptr},             // AnnounceTurbulence
+    {GroupId::A5, "Ａ５：１時間前放送１", 15, 4, true, AnnounceOneHourToArrival},
+    {GroupId::A6, "Ａ６：サービス終了", 16, 4, true, AnnounceServiceEnd},
+    {GroupId::A7, "Ａ７：アプローチ", 17, 5, true, AnnounceApproach},
+    {GroupId::A8, "Ａ８：最終着陸態勢", 18, 2, false, AnnounceFinalLanding},
+    {GroupId::A9, "Ａ９：気流注意", 19, kRadioUnchanged, true, AnnounceTurbulence},
     {GroupId::LandingIn15Min, "着陸１５分前", 23, kRadioUnchanged, true, AnnounceLandingIn15Min},
     {GroupId::Wiper, "", 29, kRadioUnchanged, false, nullptr},                      // a sound command
     {GroupId::Aircon, "", 30, kRadioUnchanged, false, nullptr},                     // a sound command

@@ -107,6 +107,8 @@ struct EngineState {
   // that voice, 4 the long welcome) and the spoken places of the flight number (k h t o).
   std::int16_t WelcomeVoiceSet = 0;
   std::string FlightNumberMask;
+  // G3: 1 when slot 7 holds the airline's own safety announcement, set by its loader.
+  std::int16_t AirlineSafetyFileUsed = 0;
   // The running group: opened by its common run, closed by its clean-up; read when an
   // error ends the group so that its clean-up still runs.
   bool groupOpen = false;

@@ -1,25 +1,183 @@
-// Every recording a built group's loader can name is in the sample installation: the
-// loaders run over a table of flights on the sample's tables, and every slot they fill
-// names a file that scripts/make-sample.py makes (slots left silent aside).
+// Every recording a built group's loader can name is in the sample installation
+// (scripts/make-sample.py). One check runs the loaders over the sample's airport and airline
+// tables, every cabin attendant voice, every delay class, every flight number and gate, every
+// departure hour and minute, and the hidden set; another over a table of flights at the
+// edges of the spoken numbers. Each file they put into a sound slot must be one the script
+// makes (slots left silent aside).
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cctype>
+#include <cstdio>
+#include <cstdlib>
 #include <fstream>
 #include <functional>
 #include <set>
 #include <string>
 
+#include "announce/arrival_phase.h"
 #include "announce/boarding_phase.h"
 #include "announce/engine_program.h"
+#include "announce/inflight_groups.h"
 #include "announce/landing_call.h"
+#include "announce/lobby_chime.h"
+#include "announce/pro_tables.h"
 #include "announce/pushback_phase.h"
 #include "announce/sound_slots.h"
+#include "announce/spoken_digits.h"
 #include "announce/takeoff_briefing.h"
+#include "announce/taxi_phase.h"
 #include "announce/value_phrases.h"
 
 namespace vx::announce {
 namespace {
+
+std::string SourceDir() {
+  const char* dir = std::getenv("VX_SOURCE_DIR");
+  return dir ? dir : ".";
+}
+
+// The output of a command; empty when it fails.
+std::string CommandOutput(const std::string& command) {
+  std::string out;
+  FILE* pipe = ::popen(command.c_str(), "r");
+  if (!pipe) return out;
+  char buffer[4096];
+  for (std::size_t n; (n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;) out.append(buffer, n);
+  return ::pclose(pipe) == 0 ? out : std::string();
+}
+
+// A literal under the base folder as the script lists it ("Wav/Lob/x.wav").
+std::string Listed(std::string literal) {
+  std::replace(literal.begin(), literal.end(), '\\', '/');
+  if (!literal.empty() && literal.front() == '/') literal.erase(0, 1);
+  return literal;
+}
+
+class SampleCoverageTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    const std::string script = SourceDir() + "/scripts/make-sample.py";
+    const std::string listing = CommandOutput("python3 '" + script + "' --list");
+    ASSERT_FALSE(listing.empty()) << "make-sample.py --list failed";
+    for (std::size_t at = 0, end; (end = listing.find('\n', at)) != std::string::npos; at = end + 1)
+      sample.insert(listing.substr(at, end - at));
+    ASSERT_FALSE(CommandOutput("python3 '" + script + "' --tables-only '" + p.dir.Path().string() + "' && echo ok").empty());
+
+    // The sample's recordings there (short tones), so that the loaders' choices see them.
+    for (const std::string& file : sample)
+      if (file.size() > 4 && file.compare(file.size() - 4, 4, ".wav") == 0) p.Wav("\\" + file, 0.05);
+    p.StartFlight();
+    LoadAirportTable(p.pro);
+    LoadAirlineTable(p.pro);
+    for (int i = 0; i < state::kTableSlots; ++i) {
+      if (!p.pro.files.AirportTable[static_cast<std::size_t>(i)].選択ボタン.empty()) airports.push_back(i);
+      if (!p.pro.files.AirlineTable[static_cast<std::size_t>(i)].選択ボタン.empty()) airlines.push_back(i);
+    }
+    ASSERT_FALSE(airports.empty());
+    ASSERT_FALSE(airlines.empty());
+
+    auto& tob = p.pro.briefing.TobBriefing;
+    tob.FlightNumber = "1234";
+    tob.DepartureGate = 5;
+    tob.TakeoffRunwayDigit1 = "3";
+    tob.TakeoffRunwayDigit2 = "4";
+    p.pro.main.ArrivalGate = 105;
+    p.pro.briefing.SelectedAirlineIndex = std::to_string(airlines[0]);
+    p.pro.files.RouteAirports[0].slot = std::to_string(airports[0]);
+    p.pro.files.RouteAirports[1].slot = std::to_string(airports[0]);
+  }
+
+  // Runs the loader and notes every file it named (the special recording's slot too).
+  void Load(void (*loader)(state::ProContext&)) {
+    loader(p.pro);
+    for (int slot = kSpecialSlot; slot <= kLastSlot; ++slot) Note(p.Literal(p.pro.engine.SoundSlotFile[slot]));
+    StopAllAnnouncementSounds(p.pro);
+    for (int slot = kFirstGroupSlot; slot <= kLastSlot; ++slot) p.pro.engine.SoundSlotFile[slot].clear();
+  }
+  void Note(const std::string& literal) {
+    if (!literal.empty()) named.insert(Listed(literal));
+  }
+  // Each loader for each voice.
+  void LoadEach(std::initializer_list<void (*)(state::ProContext&)> loaders) {
+    for (int voice = 1; voice <= 4; ++voice) {
+      p.pro.briefing.CabinAttendantChoice = static_cast<std::int16_t>(voice);
+      for (auto loader : loaders) Load(loader);
+    }
+  }
+
+  test::EngineProgram p;
+  std::set<std::string> sample;
+  std::set<std::string> named;
+  std::vector<int> airports, airlines;
+};
+
+TEST_F(SampleCoverageTest, EveryRecordingTheBuiltGroupsCanNameIsInTheSample) {
+  const auto loaders = {PrepareBoardingAnnouncement, PrepareArrivalAnnouncement, PrepareFinalAnnouncement,
+                        PrepareSafetyAnnouncement, PrepareTakeoffAnnouncement, PrepareTakeoffWaitAnnouncement,
+                        PrepareSeatbeltOffAnnouncement, PrepareServiceStartAnnouncement,
+                        PrepareOneHourAnnouncement, PrepareServiceEndAnnouncement, PrepareApproachAnnouncement,
+                        PrepareLandingAnnouncement, PrepareTurbulenceAnnouncement};
+  for (int airline : airlines) {
+    p.pro.briefing.SelectedAirlineIndex = std::to_string(airline);
+    LoadEach(loaders);
+  }
+  p.pro.briefing.SelectedAirlineIndex = std::to_string(airlines[0]);
+  for (int airport : airports) {
+    p.pro.files.RouteAirports[0].slot = std::to_string(airport);
+    p.pro.files.RouteAirports[1].slot = std::to_string(airport);
+    LoadEach(loaders);
+    Note(LobbyChime(p.pro, airport));
+  }
+  for (int delayClass : {-1, 0, 10, 20, 30, 40, 50, 60}) {
+    p.pro.files.ArrivalDelayClass = static_cast<std::int16_t>(delayClass);
+    Load(PrepareFinalAnnouncement);
+  }
+  auto& departure = p.pro.briefing.BriefingTimes.events[0];
+  for (int hour = 0; hour < 24; ++hour) {
+    departure.localHour = static_cast<std::int16_t>(hour);
+    Load(PrepareBoardingAnnouncement);
+  }
+  for (int minute = 0; minute < 60; ++minute) {
+    departure.localMinute = static_cast<std::int16_t>(minute);
+    Load(PrepareBoardingAnnouncement);
+  }
+  p.pro.engine.SpecialVoiceOn = true;
+  Load(PrepareBoardingAnnouncement);
+  Load(PrepareArrivalAnnouncement);
+  Load(PrepareSafetyAnnouncement);
+  for (auto loader : {PrepareSeatbeltOffAnnouncement, PrepareServiceStartAnnouncement, PrepareOneHourAnnouncement,
+                      PrepareApproachAnnouncement, PrepareLandingAnnouncement})
+    Load(loader);
+  p.pro.engine.SpecialVoiceOn = false;
+  // The taxi's runway digits, sides and flaps.
+  auto& tob = p.pro.briefing.TobBriefing;
+  for (int digit = 0; digit <= 9; ++digit) {
+    tob.TakeoffRunwayDigit1 = tob.TakeoffRunwayDigit2 = std::to_string(digit);
+    Load(PrepareSafetyAnnouncement);
+  }
+  for (const char* side : {"レフト(L)", "ライト(R)", "センター(C)"}) {
+    tob.TakeoffRunwaySide = side;
+    Load(PrepareSafetyAnnouncement);
+  }
+  for (int flap : {0, 5, 10, 15, 20, 25, 30}) {
+    tob.TakeoffFlap = static_cast<std::int16_t>(flap);
+    Load(PrepareSafetyAnnouncement);
+  }
+  // Flight numbers and gates the briefing sheet allows, in the forms of the lobby.
+  for (int number = 0; number <= 9999; ++number)
+    for (const std::string& file : BuildSpokenDigits(number, kLobbyFlightPlaces).files) Note(file);
+  for (int gate = 0; gate <= 999; ++gate)
+    for (const std::string& file : BuildSpokenDigits(gate, kLobbyGatePlaces).files) Note(file);
+
+  std::vector<std::string> missing;
+  for (const std::string& file : named)
+    if (!sample.count(file)) missing.push_back(file);
+  EXPECT_TRUE(missing.empty()) << missing.size() << " not in the sample, the first: " << missing.front();
+  EXPECT_GT(named.size(), 200u);
+}
+
+
 
 // A path as the sample lists it: "/" between folders, no leading one, lower case
 // (recordings are found ignoring case).
@@ -74,9 +232,9 @@ const SampleFlight kFlights[] = {
      "Take9", "Climb9", "", 125, 130, 135, 5000, 2500, 1000, 900, 1900, "", "", 99000, 200000, 9, 3, 23},
 };
 
-class SampleCoverageTest : public ::testing::Test {
+class SampleFlightCoverageTest : public ::testing::Test {
  protected:
-  SampleCoverageTest() {
+  SampleFlightCoverageTest() {
     std::ifstream in(VX_SAMPLE_LIST);
     for (std::string line; std::getline(in, line);) {
       if (line.empty()) continue;
@@ -109,7 +267,7 @@ class SampleCoverageTest : public ::testing::Test {
   std::set<std::string> missing;
 };
 
-TEST_F(SampleCoverageTest, TheLoadersOfTheBuiltGroupsNameOnlyRecordingsOfTheSample) {
+TEST_F(SampleFlightCoverageTest, TheLoadersOfTheBuiltGroupsNameOnlyRecordingsOfTheSample) {
   ASSERT_GT(listed.size(), 100u) << "the list of " VX_SAMPLE_LIST;
   Check("fixed effects");
   for (const SampleFlight& f : kFlights) {
@@ -164,6 +322,16 @@ TEST_F(SampleCoverageTest, TheLoadersOfTheBuiltGroupsNameOnlyRecordingsOfTheSamp
         Run(what + " G1 second half", PrepareWelcomeAnnouncement);
         Run(what + " G2", PreparePushbackAnnouncement);
         Run(what + " 15 minutes", PrepareFifteenMinuteAnnouncement);
+        Run(what + " G3", PrepareSafetyAnnouncement);
+        Run(what + " G4", PrepareTakeoffAnnouncement);
+        Run(what + " G9", PrepareTakeoffWaitAnnouncement);
+        Run(what + " A1", PrepareSeatbeltOffAnnouncement);
+        Run(what + " A3", PrepareServiceStartAnnouncement);
+        Run(what + " A5", PrepareOneHourAnnouncement);
+        Run(what + " A6", PrepareServiceEndAnnouncement);
+        Run(what + " A7", PrepareApproachAnnouncement);
+        Run(what + " A8", PrepareLandingAnnouncement);
+        Run(what + " A9", PrepareTurbulenceAnnouncement);
       }
     }
   }
