@@ -155,7 +155,7 @@ done
 # frmMain: Start.
 sleep 0.5
 shot 02-main-window
-xdotool mousemove --window "$MAIN" 212 276 click 1
+xdotool mousemove --window "$MAIN" 212 300 click 1
 
 # The flight window has loaded its sounds: its keys are live once the take-off briefing
 # sheet, which takes typed input, is signed.
