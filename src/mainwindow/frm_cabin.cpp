@@ -4,6 +4,7 @@
 #include <QImage>
 #include <QPainter>
 
+#include "announce/flight_windows.h"
 #include "platform/event_pump.h"
 #include "state/pro_context.h"
 #include "ui/colour.h"
@@ -100,12 +101,8 @@ void FrmCabin::frmCabin_Form_Load() {
 
 void FrmCabin::frmCabin_button切替_Click() {
   tbxCockpit.SetText(tbxCockpit.Text() != "Cockpit" ? "Cockpit" : "Cabin");
-  auto& pump = *pro_.svc.pump;
-  pump.Pump();
-  if (pro_.sim.SimWindow != 0) {
-    ui::ActivateWindow(Env(), static_cast<ui::WindowHandle>(pro_.sim.SimWindow));
-    pump.Pump();
-  }
+  pro_.svc.pump->Pump();
+  announce::BringSimulatorToFront(pro_);
 }
 
 ui::TextBox& FrmCabin::Box(simlink::CabinBox box) {

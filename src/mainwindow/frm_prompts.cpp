@@ -9,7 +9,6 @@
 #include "state/pro_context.h"
 #include "ui/input_check.h"
 #include "ui/message_box.h"
-#include "ui/window_handles.h"
 
 namespace vx::mainwindow {
 
@@ -19,13 +18,6 @@ using K = ui::ControlKind;
 
 void Pump(state::ProContext& pro) {
   if (pro.svc.pump) pro.svc.pump->Pump();
-}
-
-// A prompt's unload hands the keyboard back to the simulator.
-void SimulatorToFront(state::ProContext& pro, ui::UiEnv& env) {
-  if (pro.sim.SimWindow == 0) return;
-  ui::ActivateWindow(env, static_cast<ui::WindowHandle>(pro.sim.SimWindow));
-  Pump(pro);
 }
 
 constexpr double kGateWidth = 5880, kGateHeight = 2400;
@@ -103,7 +95,7 @@ void FrmArvGate::frmArvGate_Form_Load() {
   Pump(pro_);
 }
 
-void FrmArvGate::frmArvGate_Form_Unload() { SimulatorToFront(pro_, Env()); }
+void FrmArvGate::frmArvGate_Form_Unload() { announce::BringSimulatorToFront(pro_); }
 
 bool FrmArvGate::ReadArrivalGate() {
   const auto gate = ui::ReadTypedInt16(pro_.boxes, tbx到着Gate.Text(), "到着ゲート番号が", "到着ゲート 確定");
@@ -176,7 +168,7 @@ void FrmCPAnounce::frmCPAnounce_Form_QueryUnload(bool& /*cancel*/, ui::UnloadMod
   }
 }
 
-void FrmCPAnounce::frmCPAnounce_Form_Unload() { SimulatorToFront(pro_, Env()); }
+void FrmCPAnounce::frmCPAnounce_Form_Unload() { announce::BringSimulatorToFront(pro_); }
 
 bool FrmCPAnounce::ReadCaptainAnnounceOptions() {
   state::FlightState& f = pro_.flight;
