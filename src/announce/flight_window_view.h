@@ -32,10 +32,10 @@ class FlightWindowView {
 };
 
 // The windows the flight opens: the setting windows of requests 51 to 54, the cabin
-// status strip, the take-off briefing sheet, the captain's greeting prompt and the mileage
-// window.
-enum class FlightForm { frmHelp, frmPB, frm音声設定, frmキー設定, frmCabin, frmTOB, frmCPAnounce, frmマイル達成 };
-inline constexpr int kFlightFormCount = 8;
+// status strip, the take-off briefing sheet, the captain's greeting prompt, the mileage
+// window and the landing briefing prompt.
+enum class FlightForm { frmHelp, frmPB, frm音声設定, frmキー設定, frmCabin, frmTOB, frmCPAnounce, frmマイル達成, frmLDB };
+inline constexpr int kFlightFormCount = 9;
 
 class FlightForms {
  public:

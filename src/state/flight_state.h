@@ -56,6 +56,9 @@ struct FlightState {
   bool TobOpenFlag = false;
 
   LandingBriefingValues LandingBriefing;
+  // The landing briefing as its prompt (frmLDB) answered: 0 while asked, 1 confirmed,
+  // 2 cancelled.
+  std::int16_t LandingBriefingState = 0;
 
   // The captain's greeting as its prompt (frmCPAnounce) answered: 0 while asked,
   // 1 confirmed, 2 cancelled; the language 1 to 5, the destination's weather 0 to 6 and
