@@ -7,7 +7,9 @@
 #include <vector>
 
 #include "callout/callout_tick.h"
+#include "callout/exp_link.h"
 #include "callout/exp_sounds.h"
+#include "datafiles/pushback_file.h"
 #include "exp_fixture.h"
 #include "support/sound_files.h"
 
@@ -352,12 +354,46 @@ TEST(CallOutTickTest, AnErrorInsideATickLeavesTheNextTickFree) {
   e.exp.sim.GroundSpeedKmh = 100;
   e.exp.sim.PrevIasKt = 45;
   e.exp.sim.IasKt = 46;
+  ::testing::internal::CaptureStderr();
   callout::RunCallOutTick(e.exp);
   EXPECT_EQ(failing.plays, 1);
   EXPECT_EQ(e.exp.frame.TickBusy, 0);
   EXPECT_TRUE(e.exp.callout.errorReported);
+  e.exp.callout.TakeoffCallFlags.fill(-1);
   callout::RunCallOutTick(e.exp);
+  const std::string reported = ::testing::internal::GetCapturedStderr();
+  EXPECT_EQ(failing.plays, 2) << "the next tick ran its checks";
   EXPECT_EQ(e.exp.frame.TickBusy, 0);
+  EXPECT_EQ(e.exp.frame.QuitRequested, 0);
+  EXPECT_FALSE(e.pump.Ended()) << "the program goes on";
+  std::size_t lines = 0;
+  for (char c : reported) lines += c == '\n';
+  EXPECT_EQ(lines, 1u) << "reported once: " << reported;
+}
+
+TEST(CallOutTickTest, APushRunsWithBothCallSwitchesOffButNotInSlewMode) {
+  for (const std::int16_t slew : {0, 1}) {
+    Engine e;
+    e.exp.settings.SpeedCallOn = e.exp.settings.AltitudeCallOn = 0;
+    e.exp.sim.SlewModeWord = slew;
+    e.finder.windows["FS98MAIN"] = 77;
+    ASSERT_TRUE(callout::ConnectSimulatorExp(e.exp));
+    state::ExpPushbackValues pb;
+    pb.pushbackOn = 1;
+    pb.PushbackMode = 1;
+    pb.PushbackDistance = 10;
+    pb.PushbackSide = "右";
+    pb.PushbackTurnMode = 1;
+    pb.PushbackTurnAngle = 90;
+    pb.PushbackCompassWord = "北";
+    datafiles::WriteVexlorPbCfgFile(e.paths.Under("\\vexlorPB.cfg"), pb);
+    e.exp.frame.PushbackFilePresent = -1;
+    callout::RunCallOutTick(e.exp);
+    EXPECT_EQ(std::filesystem::exists(e.base.Path() / "vexlorPB.cfg"), slew != 0) << slew;
+    // The simulator's pushback stopped at the end of the push (the aircraft here never
+    // turns: the turn ends at its deadline).
+    EXPECT_EQ(e.area.GetSigned(0x31F4, 4), slew ? 0 : 3) << slew;
+  }
 }
 
 }  // namespace

@@ -109,6 +109,22 @@ TEST_F(ViewSequencesTest, RotatingViewRotatesAndPausesByTheDigit) {
   EXPECT_EQ(ViewMode(), 1) << "back in the cockpit";
 }
 
+TEST_F(ViewSequencesTest, RotationAndPauseKeepTheirLengthsAcrossMidnightAndAClockChange) {
+  exp.frame.EyeViewArmed = 1;
+  exp.frame.EyeViewPresent = -1;
+  clock.SetWallClock({2026, 12, 10, 23, 59, 55, 0});
+  pump.After(std::chrono::seconds(15), [this] { clock.SetWallClock({2026, 12, 11, 7, 0, 0, 0}); });
+  RemoveAfter(100, exp.frame.EyeViewPresent, "\\EyeView.cfg");
+  RunExternalViewCycle(exp);
+  const auto chords = Chords();
+  ASSERT_GE(chords.size(), 100u);
+  std::size_t i = 1;
+  while (i < chords.size() && chords[i] - chords[i - 1] < 1.0) ++i;
+  EXPECT_NEAR(chords[i - 1] - chords[0], 20.0, 0.5);
+  ASSERT_LT(i, chords.size());
+  EXPECT_NEAR(chords[i] - chords[i - 1], 45.0, 1.0);
+}
+
 TEST_F(ViewSequencesTest, RemovingTheFileInAPauseEndsWithinASecond) {
   exp.settings.ViewPresets[3][4] = "1";
   exp.frame.EyeViewArmed = 1;
