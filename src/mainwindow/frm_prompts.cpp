@@ -71,6 +71,8 @@ constexpr ui::ControlRow kMileageRows[] = {
     {"buttonExit", K::CommandButton, 4440, 2880, 1320, 495, "Exit"},
 };
 
+// Each box lies in the blank run of its label's text, between the field's name and its
+// unit ("feet", "度"); the places follow the widths of the system's font.
 constexpr double kLandingWidth = 7800, kLandingHeight = 7440;
 constexpr ui::ControlRow kLandingRows[] = {
     {"Label1", K::Label, 120, 120, 7440, 420, "ランディング・ブリーフィング", 14, true},
@@ -82,20 +84,20 @@ constexpr ui::ControlRow kLandingRows[] = {
     {"comboアプローチ方式1", K::ComboBox, 3360, 1260, 2880, 360, "ビジュアル・アプローチ"},
     {"comboアプローチ方式2", K::ComboBox, 6300, 1260, 1260, 360},
     {"Label_ブリーフィング", K::Label, 120, 1860, 4800, 300, "  ３．ランディング・フラップ       　  度", 0, false, 2},
-    {"combo着陸Flap", K::ComboBox, 3360, 1800, 780, 360, "30"},
+    {"combo着陸Flap", K::ComboBox, 2730, 1800, 780, 360, "30"},
     {"Label_ブリーフィング", K::Label, 120, 2400, 3120, 300, "  ４．ゴーアラウンド", 0, false, 3},
     {"Label_ブリーフィング", K::Label, 600, 2880, 4800, 300, "ゴーアラウンド・高度　             feet", 0, false, 6},
-    {"tbxGA高度", K::TextBox, 3360, 2820, 900, 360, "4500"},
+    {"tbxGA高度", K::TextBox, 2460, 2820, 780, 360, "4500"},
     {"Label_ブリーフィング", K::Label, 600, 3360, 4800, 300, "ゴーアラウンド・フラップ　　　  　　度", 0, false, 7},
-    {"comboGAFlap", K::ComboBox, 3360, 3300, 780, 360, "15"},
+    {"comboGAFlap", K::ComboBox, 2880, 3300, 780, 360, "15"},
     {"Label_ブリーフィング", K::Label, 120, 3900, 3120, 300, "  ５．アプローチ高度", 0, false, 4},
     {"Label_ブリーフィング", K::Label, 600, 4380, 4800, 300, "ミニマム（決心高度）               feet", 0, false, 8},
-    {"tbxMinimum", K::TextBox, 3360, 4320, 900, 360, "200"},
+    {"tbxMinimum", K::TextBox, 2460, 4320, 720, 360, "200"},
     {"Label_ブリーフィング", K::Label, 600, 4860, 4800, 300, "アプローチング・ミニマム           feet", 0, false, 9},
-    {"tbxAprMinimum", K::TextBox, 3360, 4800, 900, 360, "350"},
+    {"tbxAprMinimum", K::TextBox, 2850, 4800, 780, 360, "350"},
     {"Label_ブリーフィング", K::Label, 120, 5400, 3120, 300, "  ６．最終進入速度", 0, false, 5},
     {"Label_ブリーフィング", K::Label, 600, 5880, 6960, 300, "Vref30           Level-D767 使用時のみ自動表示", 0, false, 10},
-    {"tbxVref30", K::TextBox, 1560, 5820, 900, 360, "170"},
+    {"tbxVref30", K::TextBox, 1260, 5820, 540, 360, "170"},
     {"buttonOK", K::CommandButton, 3720, 6360, 1680, 495, "OK"},
     {"buttonCancel", K::CommandButton, 5640, 6360, 1680, 495, "Cancel"},
 };

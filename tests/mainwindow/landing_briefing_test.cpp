@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <QFontMetrics>
+#include <QWidget>
 #include <fstream>
 #include <sstream>
 
@@ -294,6 +296,45 @@ TEST_F(LandingBriefingTest, TheEndOfTheFlightClosesThePromptsStillAsking) {
   EXPECT_FALSE(landingPrompt.Loaded());
   EXPECT_FALSE(greetingPrompt.Loaded());
   EXPECT_TRUE(SoundSettingsLines().empty());
+}
+
+// At the system's font every text fits its label, every control lies inside the window,
+// and each box lies in the blank run of its label, between the field's name and its unit.
+TEST_F(LandingBriefingTest, EachBoxLiesInTheBlankOfItsLabel) {
+  FrmLDB form{p.ui.env, p.pro};
+  form.Show();
+  for (const ui::ControlRow& row : FrmLDB::Layout().rows) {
+    const QWidget* w = ui::FindControl(form, row.name, row.index)->Widget();
+    EXPECT_TRUE(w->parentWidget()->rect().contains(w->geometry())) << row.name << "(" << row.index << ")";
+    if (row.kind == ui::ControlKind::Label) {
+      const int needed = w->fontMetrics().horizontalAdvance(QString::fromUtf8(row.caption.data(), row.caption.size()));
+      EXPECT_LE(needed, w->width()) << row.name << "(" << row.index << ")";
+    }
+  }
+  const std::pair<int, ui::Control*> boxes[] = {{2, &form.combo着陸Flap}, {6, &form.tbxGA高度},
+                                                {7, &form.comboGAFlap},   {8, &form.tbxMinimum},
+                                                {9, &form.tbxAprMinimum}, {10, &form.tbxVref30}};
+  for (const auto& [index, box] : boxes) {
+    const QWidget* label = form.Label_ブリーフィング(index).Widget();
+    const QString text = QString::fromStdString(form.Label_ブリーフィング(index).Caption());
+    // The longest run of blanks (ASCII or ideographic).
+    int start = 0, length = 0;
+    for (int i = 0; i < text.size();) {
+      int j = i;
+      while (j < text.size() && (text[j] == u' ' || text[j] == QChar(0x3000))) ++j;
+      if (j - i > length) start = i, length = j - i;
+      i = j + 1;
+    }
+    const QFontMetrics metrics = label->fontMetrics();
+    const int from = label->x() + metrics.horizontalAdvance(text.left(start));
+    const int to = label->x() + metrics.horizontalAdvance(text.left(start + length));
+    const QWidget* b = box->Widget();
+    SCOPED_TRACE(box->Name());
+    EXPECT_GE(b->x(), from);
+    EXPECT_LE(b->x() + b->width(), to);
+    EXPECT_LE(b->y(), label->y() + label->height() / 2);
+    EXPECT_GE(b->y() + b->height(), label->y() + label->height() / 2);
+  }
 }
 
 }  // namespace
