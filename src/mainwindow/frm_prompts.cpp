@@ -106,10 +106,10 @@ constexpr const char* kApproachTypes[] = {
     "ビジュアル・アプローチ", "コンタクト・アプローチ", "LLZ", "ILS", "ILS/DME", "VOR", "VOR/ILS",
     "VOR/LLZ", "VOR/DME", "VOR/DME/ILS", "VOR/DME/LLZ", "VORTAC", "VORTAC/ILS", "ADF",
     "ADF/ILS", "ADF/LLZ", "ADF/DME", "ADF/VOR", "ADF/VOR/DME", "ADF/LLZ/DME"};
-constexpr const char* kApproachVariants[] = {"",       " A",      " B",      " C",      " D",      " E",
-                                             " F",     " Nr.1",   " Nr.2",   " Nr.3",   " Nr.4",   " Nr.5",
-                                             " Nr.6",  " A Nr.1", " A Nr.2", " A Nr.3", " １",     " ２",
-                                             " ３",    " ４",     " ５"};
+// An empty entry, then each variant with one leading blank (the last five in full-width digits).
+constexpr const char* kApproachVariants[] = {"",        " A",      " B",      " C",      " D",    " E",    " F",
+                                             " Nr.1",   " Nr.2",   " Nr.3",   " Nr.4",   " Nr.5", " Nr.6", " A Nr.1",
+                                             " A Nr.2", " A Nr.3", " １",     " ２",     " ３",   " ４",   " ５"};
 
 // The runway side as the side combo words it, and back.
 std::string SideWord(const std::string& letter) {

@@ -10,6 +10,7 @@
 #include <QWidget>
 #include <fstream>
 #include <sstream>
+#include <tuple>
 
 #include "announce/flight_form_set.h"
 #include "announce/flight_lifecycle.h"
@@ -88,16 +89,30 @@ TEST_F(LandingBriefingTest, OpensOnTheStoredBriefing) {
 
 // The runway digits are chosen from their lists: a typed text is refused, so that the
 // call-out program always gets a number.
-TEST_F(LandingBriefingTest, RunwayDigitsAreOnlyChosen) {
+TEST_F(LandingBriefingTest, RunwayDigitsAreOnlyChosenFromTheirLists) {
   FrmLDB form{p.ui.env, p.pro};
   form.Show();
   for (ui::ComboBox* digit : {&form.comboRWY1, &form.comboRWY2}) {
     EXPECT_EQ(digit->Style(), ui::ComboStyle::ListOnly);
     EXPECT_THROW(digit->SetText("X"), runtime::RuntimeError);
   }
-  EXPECT_EQ(form.comboRWY1.ListCount(), 4);
-  EXPECT_EQ(form.comboRWY2.ListCount(), 10);
   EXPECT_EQ(form.comboRWY3.Style(), ui::ComboStyle::Editable);
+  // The lists: count, first and last item.
+  const std::tuple<ui::ComboBox*, int, const char*, const char*> lists[] = {
+      {&form.comboRWY1, 4, "0", "3"},
+      {&form.comboRWY2, 10, "0", "9"},
+      {&form.comboRWY3, 4, "", "センター(C)"},
+      {&form.comboアプローチ方式1, 20, "ビジュアル・アプローチ", "ADF/LLZ/DME"},
+      {&form.comboアプローチ方式2, 21, "", " ５"},
+      {&form.combo着陸Flap, 2, "25", "30"},
+      {&form.comboGAFlap, 7, "1", "30"},
+  };
+  for (const auto& [combo, count, first, last] : lists) {
+    SCOPED_TRACE(combo->Name());
+    ASSERT_EQ(combo->ListCount(), count);
+    EXPECT_EQ(combo->List(0), first);
+    EXPECT_EQ(combo->List(count - 1), last);
+  }
 }
 
 TEST_F(LandingBriefingTest, AddonAircraftShowsItsVref30) {
