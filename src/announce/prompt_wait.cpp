@@ -14,7 +14,11 @@ constexpr float kPollSeconds = 0.5f;
 
 bool AskPrompt(state::ProContext& pro, FlightForm form, std::int16_t& answer) {
   answer = kPromptAsked;
-  if (pro.engine.flightForms) pro.engine.flightForms->ShowModeless(form);
+  // Loads the prompt when it is not loaded. A program without the prompt has nobody to
+  // answer: the group ends as if cancelled instead of waiting for the end of the flight.
+  FlightForms* forms = pro.engine.flightForms;
+  if (!forms || forms->Handle(form) == 0) return false;
+  forms->ShowModeless(form);
   pro.svc.pump->Pump();
   // Without the cut among the hooks: a cut wait returns at once, and the poll would
   // spin through the events until the user answers.

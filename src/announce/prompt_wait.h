@@ -18,8 +18,9 @@ inline constexpr std::int16_t kPromptCancelled = 2;
 
 // Sets `answer` to kPromptAsked, shows `form` without waiting for it, pumps, and polls
 // every 0.5 s until the prompt stores its answer (1 or more). True when confirmed, false
-// when cancelled (2). The flight ending meanwhile throws FlightEnded. A cut announcement
-// does not shorten the polls: the prompt is still open and its answer still to come.
+// when cancelled (2), and also when the program has no such prompt. The flight ending
+// meanwhile throws FlightEnded. A cut announcement does not shorten the polls: the prompt
+// is still open and its answer still to come.
 bool AskPrompt(state::ProContext& pro, FlightForm form, std::int16_t& answer);
 
 }  // namespace vx::announce

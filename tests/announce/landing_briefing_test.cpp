@@ -1,7 +1,7 @@
 // The landing briefing (A4) on virtual time with scripted answers of its prompt: confirmed
 // briefings over the runway sides, the go-around altitude's places and the flaps' digits;
-// the silent endings (Cancel, the close box, both call-out options off); a cut while the
-// prompt is open; the flight ending while it is open.
+// the silent endings (Cancel, the close box, both call-out options off, no prompt); a cut
+// while the prompt is open; the flight ending while it is open.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -78,6 +78,7 @@ struct SpokenCase {
   std::vector<const char*> runway;    // after A4_1
   std::vector<const char*> altitude;  // after A4_2
   std::vector<const char*> flaps;     // after A4_3
+  bool inCabin = false;               // the listening position changes nothing
 };
 
 std::ostream& operator<<(std::ostream& os, const SpokenCase& c) { return os << c.name; }
@@ -91,10 +92,11 @@ const SpokenCase kSpoken[] = {
      {"\\Wav\\CP\\NumE\\cp_cm3.wav", "\\Wav\\CP\\NumE\\cp_ce4.wav", "\\Wav\\CP\\Etc\\cp_rwl.wav"},
      {"\\Wav\\CP\\NumJ\\cp_nk3.wav"},
      {"\\Wav\\CP\\NumE\\cp_cm2.wav", "\\Wav\\CP\\NumE\\cp_ce0.wav"}},
-    {"Centre800Flaps5", {"0", "9", "センター(C)", 800, 5},
+    {"Centre800Flaps5InTheCabin", {"0", "9", "センター(C)", 800, 5},
      {"\\Wav\\CP\\NumE\\cp_cm0.wav", "\\Wav\\CP\\NumE\\cp_ce9.wav"},
      {"\\Wav\\CP\\NumJ\\cp_nh8.wav"},
-     {"\\Wav\\CP\\NumE\\cp_cm0.wav", "\\Wav\\CP\\NumE\\cp_ce5.wav"}},
+     {"\\Wav\\CP\\NumE\\cp_cm0.wav", "\\Wav\\CP\\NumE\\cp_ce5.wav"},
+     true},
     {"NoSide1500Flaps25", {"2", "2", "", 1500, 25},
      {"\\Wav\\CP\\NumE\\cp_cm2.wav", "\\Wav\\CP\\NumE\\cp_ce2.wav"},
      {"\\Wav\\CP\\NumJ\\cp_nk1.wav", "\\Wav\\CP\\NumJ\\cp_nh5.wav"},
@@ -106,6 +108,7 @@ class SpokenBriefingTest : public LandingBriefingTest, public ::testing::WithPar
 // Answered 1.2 s after the prompt showed: the next half-second poll (1.5 s) starts the group.
 TEST_P(SpokenBriefingTest, SaysTheBriefingInOrderAfterTheNextPoll) {
   const SpokenCase& c = GetParam();
+  if (c.inCabin) p.strip.texts[simlink::CabinBox::tbxCockpit] = "Cabin";
   Answers(1200ms, kPromptConfirmed, c.briefing);
   p.Serve(14);
 
@@ -187,6 +190,17 @@ TEST_F(LandingBriefingTest, CutWhileAskedSaysNothingAndStillWritesTheCaptions) {
                           {at, "Ａ４：ＬＤＢ－４"}, {at, ""}}, 20);
   EXPECT_LT(pumpsAt29 - pumpsAt1s, 600) << "the poll kept its pace under the cut";
   ExpectGroupDone(7, 17);
+}
+
+// A program without the landing briefing prompt ends the group as if cancelled.
+TEST_F(LandingBriefingTest, WithoutThePromptNothingIsAskedOrSaid) {
+  prompts.Missing(FlightForm::frmLDB);
+  p.Serve(14);
+  EXPECT_TRUE(prompts.shown.empty());
+  EXPECT_TRUE(p.Timeline().empty());
+  EXPECT_TRUE(p.Marks().empty());
+  EXPECT_EQ(p.pro.flight.AirStep, 7);
+  EXPECT_LT(p.Ms(p.clock.MonotonicNanos()), 100);
 }
 
 TEST_F(LandingBriefingTest, FlightEndingWhileAskedEndsTheGroupAtOnce) {

@@ -21,7 +21,14 @@ class ScriptedPrompts final : public FlightForms {
     answers_[form] = {delay, std::move(answer)};
   }
 
-  std::int64_t Handle(FlightForm form) override { return 200 + static_cast<int>(form); }
+  // A program without the prompt: no window to load.
+  void Missing(FlightForm form) { missing_.push_back(form); }
+
+  std::int64_t Handle(FlightForm form) override {
+    for (FlightForm m : missing_)
+      if (m == form) return 0;
+    return 200 + static_cast<int>(form);
+  }
   void ShowModeless(FlightForm form) override {
     shown.push_back(form);
     auto it = answers_.find(form);
@@ -42,6 +49,7 @@ class ScriptedPrompts final : public FlightForms {
   };
   platform::VirtualEventPump& pump_;
   std::map<FlightForm, Scripted> answers_;
+  std::vector<FlightForm> missing_;
 };
 
 }  // namespace vx::announce::test
