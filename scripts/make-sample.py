@@ -387,6 +387,50 @@ def inflight_voices():
     return v
 
 
+def captain_voices():
+    """The captain's greeting in flight (new Japanese, airline-name Japanese, English, the
+    cockpit's opening and closing, the airline's name in the captain's voice) and the
+    landing briefing's fixed parts."""
+    v = {}
+    cp, en = COCKPIT_VOICE, ENGLISH_VOICE
+    v["Wav/CP/A2_0.wav"] = (cp, "では きないに アナウンス します")
+    v["Wav/CP/A2_6.wav"] = (COPILOT_VOICE, "おつかれさまです")
+    v["Wav/CP/A2_1MJ.wav"] = (cp, "みなさま、 おはよう ございます。 キャプテンです")
+    v["Wav/CP/A2_1AJ.wav"] = (cp, "みなさま、 こんにちわ。 キャプテンです")
+    v["Wav/CP/A2_1EJ.wav"] = (cp, "みなさま、 こんばんわ。 キャプテンです")
+    v["Wav/CP/A2_2J.wav"] = (cp, "ほんじつわ ごとうじょう いただき ありがとう ございます")
+    v["Wav/CP/A2_3Jontime.wav"] = (cp, "この ひこうきわ ていこくに しゅっぱつ いたしました。 ただいまの こうどわ")
+    v["Wav/CP/A2_3Jdelay.wav"] = (
+        cp, "しゅっぱつが おくれまして もうしわけ ございませんでした。 ただいまの こうどわ")
+    v["Wav/CP/A2_4J.wav"] = (cp, "を ひこう ちゅう です。 ただいまの そくどわ")
+    v["Wav/CP/A2_5J.wav"] = (cp, "です。 とうちゃく ちの てんきわ")
+    v["Wav/CP/A2_6J.wav"] = (cp, "、 きおんわ")
+    v["Wav/CP/A2_7J.wav"] = (cp, "との ことです。 ごゆっくり おくつろぎ ください")
+    v["Wav/CP/A2_1.wav"] = (cp, "みなさま、 キャプテンです。 ほんじつも")
+    v["Wav/CP/A2_2.wav"] = (cp, "を ごりよう いただき ありがとう ございます。 ただいま")
+    v["Wav/CP/A2_3.wav"] = (cp, "で ひこう ちゅう です")
+    v["Wav/CP/A2_4.wav"] = (cp, "ほんじつも")
+    v["Wav/CP/A2_5.wav"] = (cp, "を ごりよう いただき まことに ありがとう ございます")
+    v["Wav/CP/A2_1ME.wav"] = (en, "Good morning, ladies and gentlemen. This is your captain speaking.")
+    v["Wav/CP/A2_1AE.wav"] = (en, "Good afternoon, ladies and gentlemen. This is your captain speaking.")
+    v["Wav/CP/A2_1EE.wav"] = (en, "Good evening, ladies and gentlemen. This is your captain speaking.")
+    v["Wav/CP/A2_2E.wav"] = (en, "Welcome aboard. We are now flying at an altitude of")
+    v["Wav/CP/A2_3E.wav"] = (en, "or")
+    v["Wav/CP/A2_4E.wav"] = (en, "and our ground speed is")
+    v["Wav/CP/A2_5E.wav"] = (en, "The weather at our destination is")
+    v["Wav/CP/A2_6E.wav"] = (en, "We hope you enjoy the flight. Thank you.")
+    for slot, *rest in AIRLINES:
+        region, number = region_of(slot)
+        v[f"Wav/CP/Cmp/{region}/PCOMP_{number:02d}.wav"] = (cp, rest[-1])
+    v["Wav/himitu/nw057/A2機長挨拶.wav"] = ("ja+m1", "キャプテンです。 ほんじつわ ようこそ")
+    # The landing briefing: runway, go-around altitude, go-around flaps.
+    v["Wav/CP/A4_1.wav"] = (cp, "ランディング ブリーフィング。 ランウェイ")
+    v["Wav/CP/A4_2.wav"] = (cp, "ゴーアラウンド アルティチュード")
+    v["Wav/CP/A4_3.wav"] = (cp, "フィート。 ゴーアラウンド フラップ")
+    v["Wav/CP/A4_4.wav"] = (COPILOT_VOICE, "ラジャー")
+    return v
+
+
 def welcome_voices():
     """The cabin attendants' welcome: voices 1 to 3 short, voice 4 long."""
     v = {}
@@ -538,6 +582,8 @@ EFFECTS = {
     "Wav/Etc/ワイパー音/wip_m.wav": "synth 1.5 pinknoise band 1800 1200 tremolo 0.6667 95 gain -4",
     "Wav/Etc/ワイパー音/wip_e.wav": "synth 0.8 pinknoise band 1800 1200 fade 0 0.8 0.7 gain -6",
     "Wav/Etc/エアコン/aircon.wav": "synth 3 brownnoise lowpass 700 gain -10",
+    # The radio noise under the captain's greeting (looped).
+    "Wav/CP/A2_noise.wav": "synth 3 pinknoise band 1500 1200 tremolo 7 20 gain -22",
     "Wav/Lob/zawazawa_m.wav": "synth 4 pinknoise band 600 500 tremolo 3.5 40 tremolo 1.25 30 gain -12",
     "Wav/Lob/zawazawa_e.wav": "synth 2 pinknoise band 600 500 tremolo 3.5 40 fade 0 2 1.8 gain -12",
     # Lobby chimes: the departure airport's own, and the "Type_" ones drawn for the others.
@@ -762,7 +808,7 @@ def data_files():
         ("flight/parked-at-gate.txt",
          lambda out: replace_into(out, lambda tmp: tmp.write_text(parked_script(), encoding="utf-8"))),
     ]
-    for relative, (voice, text) in {**lobby_voices(), **cabin_voices(), **cockpit_voices(), **welcome_voices(),
+    for relative, (voice, text) in {**lobby_voices(), **cabin_voices(), **cockpit_voices(), **captain_voices(), **welcome_voices(),
                                     **ground_voices(), **inflight_voices(), **callout_voices()}.items():
         files.append((relative, speak, voice, text))
     for relative, args_text in {**EFFECTS, **CALLOUT_EFFECTS}.items():

@@ -2,8 +2,10 @@
 
 #include "announce/arrival_phase.h"
 #include "announce/boarding_phase.h"
+#include "announce/captain_greeting.h"
 #include "announce/engine_start.h"
 #include "announce/inflight_groups.h"
+#include "announce/landing_briefing.h"
 #include "announce/landing_call.h"
 #include "announce/pushback_phase.h"
 #include "announce/taxi_phase.h"
@@ -28,9 +30,9 @@ constexpr GroupTable kGroups = {{
     {GroupId::G6Guidance, "Ｇ６：チャイム", 6, kRadioUnchanged, false, AnnounceArrivalGuidance},  // within G6
     {GroupId::G9, "Ｇ９：離陸待ち", 9, 2, true, AnnounceTakeoffWait},
     {GroupId::A1, "Ａ１：ベルトＯＦＦ", 11, 4, true, AnnounceBeltSignOff},
-    {GroupId::A2, "Ａ２：機長挨拶１", 12, 4, true, nullptr},                         // RunCaptainGreeting
+    {GroupId::A2, "Ａ２：機長挨拶１", 12, 4, true, RunCaptainGreeting},
     {GroupId::A3, "Ａ３：サービス開始", 13, 4, true, AnnounceServiceStart},
-    {GroupId::A4, "Ａ４：ＬＤＢ－１", 14, 5, true, nullptr},                         // AnnounceLdb
+    {GroupId::A4, "Ａ４：ＬＤＢ－１", 14, 5, true, AnnounceLdb},
     {GroupId::A5, "Ａ５：１時間前放送１", 15, 4, true, AnnounceOneHourToArrival},
     {GroupId::A6, "Ａ６：サービス終了", 16, 4, true, AnnounceServiceEnd},
     {GroupId::A7, "Ａ７：アプローチ", 17, 5, true, AnnounceApproach},

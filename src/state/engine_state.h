@@ -103,6 +103,9 @@ struct EngineState {
   std::string AccelAltMask;
   std::string ReductionAltMask;
   std::string AfterV1AltMask;
+  // The landing briefing's go-around altitude: "1" for each of thousands and hundreds
+  // spoken; kept from one landing briefing to the next.
+  std::string LdbAltitudeDigits;
   // The pushback group: the cabin attendant of the welcome (1 to 3 the short welcome of
   // that voice, 4 the long welcome) and the spoken places of the flight number (k h t o).
   std::int16_t WelcomeVoiceSet = 0;

@@ -1,7 +1,8 @@
 // Every recording a built group's loader can name is in the sample installation
 // (scripts/make-sample.py). One check runs the loaders over the sample's airport and airline
 // tables, every cabin attendant voice, every delay class, every flight number and gate, every
-// departure hour and minute, and the hidden set; another over a table of flights at the
+// departure hour and minute, the captain's greeting at every local hour and language set,
+// the landing briefing's digits, and the hidden set; another over a table of flights at the
 // edges of the spoken numbers. Each file they put into a sound slot must be one the script
 // makes (slots left silent aside).
 #include <gtest/gtest.h>
@@ -17,8 +18,10 @@
 
 #include "announce/arrival_phase.h"
 #include "announce/boarding_phase.h"
+#include "announce/captain_greeting.h"
 #include "announce/engine_program.h"
 #include "announce/inflight_groups.h"
+#include "announce/landing_briefing.h"
 #include "announce/landing_call.h"
 #include "announce/lobby_chime.h"
 #include "announce/pro_tables.h"
@@ -117,7 +120,8 @@ TEST_F(SampleCoverageTest, EveryRecordingTheBuiltGroupsCanNameIsInTheSample) {
                         PrepareSafetyAnnouncement, PrepareTakeoffAnnouncement, PrepareTakeoffWaitAnnouncement,
                         PrepareSeatbeltOffAnnouncement, PrepareServiceStartAnnouncement,
                         PrepareOneHourAnnouncement, PrepareServiceEndAnnouncement, PrepareApproachAnnouncement,
-                        PrepareLandingAnnouncement, PrepareTurbulenceAnnouncement};
+                        PrepareLandingAnnouncement, PrepareTurbulenceAnnouncement, PrepareCaptainGreeting,
+                        PrepareLdbAnnouncement};
   for (int airline : airlines) {
     p.pro.briefing.SelectedAirlineIndex = std::to_string(airline);
     LoadEach(loaders);
@@ -142,7 +146,38 @@ TEST_F(SampleCoverageTest, EveryRecordingTheBuiltGroupsCanNameIsInTheSample) {
     departure.localMinute = static_cast<std::int16_t>(minute);
     Load(PrepareBoardingAnnouncement);
   }
+  // The captain's greeting at every local hour, in every language set, on time and late.
+  for (int hour = 0; hour < 24; ++hour) {
+    p.pro.sim.SimClock.localHour = static_cast<std::int16_t>(hour);
+    for (int language = 1; language <= 6; ++language) {
+      p.pro.flight.CaptainAnnounceLanguage = static_cast<std::int16_t>(language);
+      for (bool delayed : {false, true}) {
+        p.pro.engine.DepartureDelayed = delayed;
+        Load(PrepareCaptainGreeting);
+      }
+    }
+  }
+  // The landing briefing's runway digits and sides, go-around altitudes to 9900 ft and the
+  // go-around flaps of the prompt.
+  auto& ldb = p.pro.flight.LandingBriefing;
+  for (int digit = 0; digit <= 9; ++digit) {
+    ldb.LandingRunwayParts[0] = ldb.LandingRunwayParts[1] = std::to_string(digit);
+    Load(PrepareLdbAnnouncement);
+  }
+  for (const char* side : {"レフト(L)", "ライト(R)", "センター(C)", ""}) {
+    ldb.LandingRunwayParts[2] = side;
+    Load(PrepareLdbAnnouncement);
+  }
+  for (int feet = 0; feet <= 9900; feet += 100) {
+    ldb.GoAroundAltitude = static_cast<std::int16_t>(feet);
+    Load(PrepareLdbAnnouncement);
+  }
+  for (int flaps : {0, 1, 5, 10, 15, 20, 25, 30}) {
+    ldb.GoAroundFlap = static_cast<std::int16_t>(flaps);
+    Load(PrepareLdbAnnouncement);
+  }
   p.pro.engine.SpecialVoiceOn = true;
+  Load(PrepareCaptainGreeting);
   Load(PrepareBoardingAnnouncement);
   Load(PrepareArrivalAnnouncement);
   Load(PrepareSafetyAnnouncement);
@@ -332,6 +367,8 @@ TEST_F(SampleFlightCoverageTest, TheLoadersOfTheBuiltGroupsNameOnlyRecordingsOfT
         Run(what + " A7", PrepareApproachAnnouncement);
         Run(what + " A8", PrepareLandingAnnouncement);
         Run(what + " A9", PrepareTurbulenceAnnouncement);
+        Run(what + " A2", PrepareCaptainGreeting);
+        Run(what + " A4", PrepareLdbAnnouncement);
       }
     }
   }
