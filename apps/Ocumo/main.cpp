@@ -9,6 +9,7 @@
 #include "platform/x11_foreign_windows.h"
 #include "state/ocumo_context.h"
 #include "ui/program_loop.h"
+#include "ui/fonts.h"
 #include "ui/qt_file_dialogs.h"
 #include "ui/qt_message_boxes.h"
 #include "ui/qt_popup_menus.h"
@@ -19,6 +20,8 @@ using namespace vx;
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
+  // Message boxes and dialogs draw in the forms' face too.
+  QApplication::setFont(ui::ProgramFont());
 
   ui::QtMessageBoxes boxes{"Ocumo"};
   ui::QtFileDialogs fileDialogs;
