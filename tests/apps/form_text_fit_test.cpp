@@ -188,8 +188,9 @@ bool NeverShown(const ui::Form& form, const ui::Control& c) {
 }
 
 // The room a widget leaves for one line of text: its contents rect less its frame and the
-// margins it keeps around the text.
-int TextRoom(QWidget* w) {
+// margins it keeps around the text. Width -1: the widget shows no text.
+QSize TextRoom(QWidget* w) {
+  constexpr int kAnyHeight = INT_MAX / 2;
   QStyle* style = w->style();
   if (auto* edit = qobject_cast<QLineEdit*>(w)) {
     QStyleOptionFrame opt;
@@ -198,29 +199,31 @@ int TextRoom(QWidget* w) {
     opt.lineWidth = edit->hasFrame() ? style->pixelMetric(QStyle::PM_DefaultFrameWidth, &opt, edit) : 0;
     const QRect r = style->subElementRect(QStyle::SE_LineEditContents, &opt, edit).marginsRemoved(edit->textMargins());
     constexpr int kLineEditInnerMargin = 2;  // QLineEdit's own, each side
-    return r.width() - 2 * kLineEditInnerMargin;
+    return {r.width() - 2 * kLineEditInnerMargin, r.height()};
   }
   if (auto* edit = qobject_cast<QPlainTextEdit*>(w)) {
-    return edit->viewport()->width() - 2 * static_cast<int>(edit->document()->documentMargin());
+    // Scrolls: only the width counts.
+    return {edit->viewport()->width() - 2 * static_cast<int>(edit->document()->documentMargin()), kAnyHeight};
   }
   if (auto* label = qobject_cast<QLabel*>(w)) {
     int indent = label->indent();
     if (indent < 0) indent = label->frameWidth() > 0 ? label->fontMetrics().horizontalAdvance(QLatin1Char('x')) / 2 : 0;
-    return label->contentsRect().width() - 2 * label->margin() - indent;
+    const QRect r = label->contentsRect();
+    return {r.width() - 2 * label->margin() - indent, r.height() - 2 * label->margin()};
   }
   if (auto* button = qobject_cast<QPushButton*>(w)) {
     QStyleOptionButton opt;
     opt.initFrom(button);
     opt.rect = button->contentsRect();
     if (button->autoDefault()) opt.features |= QStyleOptionButton::AutoDefaultButton;
-    return style->subElementRect(QStyle::SE_PushButtonContents, &opt, button).width();
+    return style->subElementRect(QStyle::SE_PushButtonContents, &opt, button).size();
   }
   if (qobject_cast<QCheckBox*>(w) || qobject_cast<QRadioButton*>(w)) {
     QStyleOptionButton opt;
     opt.initFrom(w);
     opt.rect = w->contentsRect();
     const auto element = qobject_cast<QCheckBox*>(w) ? QStyle::SE_CheckBoxContents : QStyle::SE_RadioButtonContents;
-    return style->subElementRect(element, &opt, w).width();
+    return style->subElementRect(element, &opt, w).size();
   }
   if (auto* combo = qobject_cast<QComboBox*>(w)) {
     if (QLineEdit* edit = combo->lineEdit()) return TextRoom(edit);
@@ -230,20 +233,19 @@ int TextRoom(QWidget* w) {
     opt.editable = false;
     opt.frame = combo->hasFrame();
     constexpr int kLabelInset = 1;  // the label is drawn one pixel in from each side of its field
-    return style->subControlRect(QStyle::CC_ComboBox, &opt, QStyle::SC_ComboBoxEditField, combo).width() -
-           2 * kLabelInset;
+    const QRect r = style->subControlRect(QStyle::CC_ComboBox, &opt, QStyle::SC_ComboBoxEditField, combo);
+    return {r.width() - 2 * kLabelInset, r.height()};
   }
   if (auto* group = qobject_cast<QGroupBox*>(w)) {
     QStyleOptionGroupBox opt;
     opt.initFrom(group);
     opt.rect = group->contentsRect();
-    opt.text = QString();
     opt.subControls = QStyle::SC_GroupBoxFrame | QStyle::SC_GroupBoxLabel;
     opt.lineWidth = 1;
     const QRect label = style->subControlRect(QStyle::CC_GroupBox, &opt, QStyle::SC_GroupBoxLabel, group);
-    return group->contentsRect().width() - 2 * (label.left() - group->contentsRect().left());
+    return {group->contentsRect().width() - 2 * (label.left() - group->contentsRect().left()), kAnyHeight};
   }
-  return -1;
+  return {-1, -1};
 }
 
 // The texts a widget shows as built: its text or caption, and a list's items.
@@ -272,22 +274,24 @@ std::string Describe(const ui::Control& c) {
   return c.Index() >= 0 ? c.Name() + "(" + std::to_string(c.Index()) + ")" : c.Name();
 }
 
-// One text that does not fit, as a line of the failure report.
-std::string Misfit(QWidget* w, const QString& text, int room) {
+// One text that does not fit, as a line of the failure report. A line of text needs the
+// font's height; labels may be lower than one line (they show that line all the same).
+std::string Misfit(QWidget* w, const QString& text, QSize room) {
   const QFontMetrics fm(w->font());
+  std::ostringstream s;
   if (Wraps(w)) {
-    const int height = qobject_cast<QLabel*>(w) ? std::max(w->contentsRect().height(), fm.height()) : INT_MAX;
-    const QRect need = fm.boundingRect(QRect(0, 0, room, INT_MAX / 2), Qt::TextWordWrap, text);
-    if (need.width() <= room && need.height() <= height) return {};
-    std::ostringstream s;
-    s << "needs " << need.width() << "x" << need.height() << " px, has " << room << "x" << height;
+    const int height = qobject_cast<QLabel*>(w) ? std::max(room.height(), fm.height()) : room.height();
+    const QRect need = fm.boundingRect(QRect(0, 0, room.width(), INT_MAX / 2), Qt::TextWordWrap, text);
+    if (need.width() <= room.width() && need.height() <= height) return {};
+    s << "needs " << need.width() << "x" << need.height() << " px, has " << room.width() << "x" << height;
     return s.str();
   }
   int widest = 0;
-  for (const QString& line : text.split(QLatin1Char('\n'))) widest = std::max(widest, fm.horizontalAdvance(line));
-  if (widest <= room) return {};
-  std::ostringstream s;
-  s << "needs " << widest << " px, has " << room;
+  const QStringList lines = text.split(QLatin1Char('\n'));
+  for (const QString& line : lines) widest = std::max(widest, fm.horizontalAdvance(line));
+  const int tall = static_cast<int>(lines.size()) * fm.height();
+  if (widest <= room.width() && tall <= room.height()) return {};
+  s << "needs " << widest << "x" << tall << " px, has " << room.width() << "x" << room.height();
   return s.str();
 }
 
@@ -314,8 +318,8 @@ TEST_P(FormTextFitTest, EveryTextFitsItsControl) {
   Walk(*form, [&](ui::Control& c) {
     QWidget* w = c.Widget();
     if (!w || NeverShown(*form, c)) return;
-    const int room = TextRoom(w);
-    if (room < 0) return;
+    const QSize room = TextRoom(w);
+    if (room.width() < 0) return;
     std::vector<QString> texts = ShownTexts(w);
     for (const WidestTexts& row : Widest()) {
       if (row.form == form->Name() && row.control == c.Name() && (row.index == c.Index() || row.index == kEveryElement)) {
