@@ -18,6 +18,7 @@
 #include <QStyle>
 #include <QStyleOption>
 #include <algorithm>
+#include <cctype>
 #include <climits>
 #include <filesystem>
 #include <functional>
@@ -311,6 +312,7 @@ TEST_P(FormTextFitTest, EveryTextFitsItsControl) {
   form->onLoad = nullptr;
   form->onQueryUnload = nullptr;
   form->onUnload = nullptr;
+  ASSERT_EQ(form->Name(), GetParam().name);
   form->Load();
   ASSERT_TRUE(form->Loaded());
   int measured = 0;
@@ -345,8 +347,16 @@ TEST_P(FormTextFitTest, EveryTextFitsItsControl) {
   form->Unload();
 }
 
-INSTANTIATE_TEST_SUITE_P(AllForms, FormTextFitTest, ::testing::ValuesIn(kForms),
-                         [](const ::testing::TestParamInfo<FormEntry>& info) { return "form" + std::to_string(info.index); });
+// Test names take the Latin letters of the form's name and its place in the table.
+std::string TestName(const ::testing::TestParamInfo<FormEntry>& info) {
+  std::string name;
+  for (char ch : info.param.name) {
+    if (std::isalnum(static_cast<unsigned char>(ch)) != 0) name += ch;
+  }
+  return name + "_" + std::to_string(info.index);
+}
+
+INSTANTIATE_TEST_SUITE_P(AllForms, FormTextFitTest, ::testing::ValuesIn(kForms), TestName);
 
 // The faces the forms name are installed: a missing font package would silently fall back
 // to another face of other widths.
