@@ -159,6 +159,15 @@ const std::vector<WidestTexts>& Widest() {
       {"frmキー設定", "tbxB", -1, {"255"}},
       {"frmキー設定", "tbxC", -1, {"255"}},
       {"frmTOB", "tbx機長名", -1, {"機長：　VexlorPro"}},
+      // Airport and airline names as the registration editors' examples give them.
+      {"frmTOB", "tbx空港名", kEveryElement, {"札幌　新千歳国際空港"}},
+      {"frmTOB", "tbx航空会社", -1, {"JAS  日本エアシステム"}},
+      {"frmTSet", "tbx出発空港名", -1, {"札幌　新千歳国際空港"}},
+      {"frmTSet", "tbx到着空港名", -1, {"札幌　新千歳国際空港"}},
+      {"frmTSet", "tbx出発空港高度", -1, {"-32768"}},
+      {"frmTSet", "tbx到着空港高度", -1, {"-32768"}},
+      {"frmTOB2", "tbx空港名", kEveryElement, {"札幌　新千歳国際空港"}},
+      {"frmTOB2", "tbx航空会社", -1, {"JAS  日本エアシステム"}},
       // The pickers' buttons: "+ " for a slot with its own voice, the airport's ICAO code, and
       // a button name of 4 full-width or 9 half-width characters.
       {"frm国内線", "button空港", kEveryElement, {"+ RJCC   新千歳空", "+ RJCC   ｼﾝﾁﾄｾｸｳｺｳ"}},
