@@ -82,8 +82,10 @@ int main(int argc, char** argv) {
   mainwindow::FrmAutoPause autoPause{env, pro};
   mainwindow::FrmCPAnounce captainGreeting{env, pro};
   mainwindow::FrmMileage mileage{env, pro};
+  mainwindow::FrmLDB landingBriefing{env, pro};
   windows.flightForms.Set(FlightForm::frmCPAnounce, captainGreeting);
   windows.flightForms.Set(FlightForm::frmマイル達成, mileage);
+  windows.flightForms.Set(FlightForm::frmLDB, landingBriefing);
   briefing::FrmTOB2 briefingCard{env, pro};
   pro.engine.briefingCard = &briefingCard;
   pro.sim.autoPauseNotice = &autoPause;
@@ -102,13 +104,14 @@ int main(int argc, char** argv) {
   tob.dialogs.openInternationalAirports = [&pickers](int side) { pickers.frm国際線.OpenFromSheet(side); };
 
   // What the key handler works on besides the program's own windows: the arrival gate
-  // prompt of B-B; the fuel window, the gate and the captain's greeting prompt take typed
-  // input.
+  // prompt of B-B; the fuel window, the gate, the captain's greeting and the landing
+  // briefing prompts take typed input.
   state::KeyWindows& keyWindows = pro.main.keyWindows;
   keyWindows.frmArvGate = &arrivalGate;
   keyWindows.typedInput.push_back(&fuel);
   keyWindows.typedInput.push_back(&arrivalGate);
   keyWindows.typedInput.push_back(&captainGreeting);
+  keyWindows.typedInput.push_back(&landingBriefing);
 
   return mainwindow::RunVexlorPro(env, windows);
 }

@@ -74,7 +74,13 @@ void EndFlight(state::ProContext& pro) {
     if (result != platform::kAddonOk) simlink::LvldResultMessage(*pro.boxes, result);
     pump.Pump();
   }
-  if (e.flightForms) e.flightForms->Unload(FlightForm::frmCabin);
+  if (e.flightForms) {
+    e.flightForms->Unload(FlightForm::frmCabin);
+    // A prompt still asking does not outlive its flight: no answer reaches the next
+    // flight and no hand-over file is written after this one.
+    e.flightForms->Unload(FlightForm::frmLDB);
+    e.flightForms->Unload(FlightForm::frmCPAnounce);
+  }
   // The briefing card does not outlive its flight.
   if (e.briefingCard) e.briefingCard->Unload();
 

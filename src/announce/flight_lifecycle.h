@@ -26,9 +26,10 @@ void StoreSoundWindowPosition(state::ProContext& pro);
 
 // The end of the flight (the flight window's unload after its timer stopped): key mode 0,
 // FlightWindowClosed set (every wait of the flight now ends), the add-on session closed,
-// the cabin strip unloaded, a departure board still shown closed, the hand-over files deleted (EyeRet.cfg is kept), every
-// sound slot stopped and freed and the music and sound devices closed, the main window
-// brought back.
+// the cabin strip and a prompt still asking (frmLDB, frmCPAnounce) unloaded, a departure
+// board still shown closed, the hand-over files deleted (EyeRet.cfg is kept), every sound
+// slot stopped and freed and the music and sound devices closed, the main window brought
+// back.
 void EndFlight(state::ProContext& pro);
 
 }  // namespace vx::announce

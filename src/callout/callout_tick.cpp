@@ -9,8 +9,12 @@
 #include "callout/exp_files.h"
 #include "callout/exp_link.h"
 #include "callout/exp_sounds.h"
+#include "callout/exp_view.h"
+#include "callout/eye_view.h"
 #include "platform/event_pump.h"
 #include "platform/sound_device.h"
+#include "runtime/numbers.h"
+#include "runtime/runtime_error.h"
 #include "simlink/channels.h"
 #include "simlink/common_helpers.h"
 #include "state/exp_context.h"
@@ -204,15 +208,35 @@ int LandingCourse(const ExpContext& exp) {
 }
 
 void InitCallOutWindow(ExpContext& exp) {
+  if (exp.engine.MakeWindowTopmost) exp.engine.MakeWindowTopmost();
   exp.callout.SpecialEngineState = 0;
   exp.sim.ShowArrivalHeight = 0;
   ReadFlightStateFast(exp);
   PumpEvents(exp);
-  ReadHeadingAndPosition(exp);
+  auto view = ExpEyeView(exp);
+  if (view) ReadAircraftPositionBlock(*view);
   PumpEvents(exp);
   exp.callout.FlightPhase = 0;
   exp.callout.ApproachCallsArmedOnce = 0;
   exp.view.eye.CurrentViewPreset = 1;
+  if (!view) return;
+  // The boarding-door view's values go in without switching the view.
+  std::int16_t mode = 0;
+  ApplyViewPreset(*view, 1, mode, 1);
+  // The tower eye point of every preset, placed around the aircraft where it stands. A
+  // preset whose texts are not numbers keeps the eye point it had; the others are placed.
+  for (std::size_t i = 0; i < exp.view.PresetEyePoints.size(); ++i) {
+    const auto& row = exp.view.eye.ViewPresets[i];
+    try {
+      const std::int32_t height = runtime::CLng(row[0]);
+      const double distance = runtime::CDbl(row[1]);
+      const double angle = runtime::CDbl(row[3]);
+      const std::int16_t zoom = runtime::CInt(row[2]);
+      PlaceEyePoint(*view, height, distance, angle, zoom);
+      exp.view.PresetEyePoints[i] = exp.view.eye.TowerEyePoint;
+    } catch (const runtime::RuntimeError&) {
+    }
+  }
 }
 
 void PollSoundSettingsFile(ExpContext& exp) {
@@ -311,10 +335,16 @@ void DetectTouchdown(ExpContext& exp) {
     c.TouchdownLatched = c.TakeoffRearmRequest = c.TakeoffCallsDone = c.LandedOnce = -1;
     const int n = exp.sd.TouchdownSoundSize == 0 ? 33 : 34;
     PlaySound(exp, n);
-    // The tower eye points of presets 4 and 5 follow the landing place (the view layer
-    // places them).
-    PumpEvents(exp);
-    PumpEvents(exp);
+    // The tower views of presets 4 and 5 follow the landing place: one low beside the
+    // aircraft, one behind it.
+    if (auto view = ExpEyeView(exp)) {
+      PlaceEyePoint(*view, 0, 100.0, 30.0, 80);
+      exp.view.PresetEyePoints[4] = exp.view.eye.TowerEyePoint;
+      PumpEvents(exp);
+      PlaceEyePoint(*view, 5, 100.0, 180.0, 80);
+      exp.view.PresetEyePoints[5] = exp.view.eye.TowerEyePoint;
+      PumpEvents(exp);
+    }
   } else if (exp.sim.HeightAglFt > 100) {
     c.TouchdownLatched = c.TakeoffRearmRequest = 0;
   }

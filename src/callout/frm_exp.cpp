@@ -69,6 +69,7 @@ FrmExp::FrmExp(ui::UiEnv& env, state::ExpContext& exp, platform::InstanceLock& i
   buttonExitCheck.onGotFocus = [this] { frmExp_buttonExitCheck_GotFocus(); };
   // What the call-out engine asks of the window: its end, and its place from vexlorSD.cfg.
   exp_.engine.UnloadWindow = [this] { Unload(); };
+  exp_.engine.MakeWindowTopmost = [this] { SetTopmost(true); };
   exp_.engine.MoveWindow = [this](std::int32_t top, std::int32_t left) {
     if (Top() != top || Left() != left) Form::Move(left, top);
   };

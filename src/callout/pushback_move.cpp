@@ -113,9 +113,11 @@ void RunPushbackMove(state::ExpContext& exp) {
                       : 0;
     PushLoop(exp, [&] {
       ReadAndShow(exp, run);
-      if (exp.sim.HeadingDeg == startHeading) {
-        return withDeadline && exp.svc.clock && exp.svc.clock->MonotonicNanos() > deadline;
-      }
+      const bool pastDeadline = withDeadline && exp.svc.clock && exp.svc.clock->MonotonicNanos() > deadline;
+      // Still on the start heading, only the deadline ends the turn. A target equal to the
+      // start heading is never reached by turning: the deadline ends that turn wherever
+      // the aircraft points (a slew turn, which has none, runs until the file goes).
+      if (exp.sim.HeadingDeg == startHeading || exp.sim.PushbackTargetHeading == startHeading) return pastDeadline;
       return TurnEnded(exp, startHeading);
     });
   };

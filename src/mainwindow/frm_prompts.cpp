@@ -3,8 +3,12 @@
 #include <string>
 
 #include "announce/flight_windows.h"
+#include "announce/pro_files.h"
+#include "platform/addon_link.h"
 #include "platform/event_pump.h"
 #include "runtime/numbers.h"
+#include "runtime/text_rules.h"
+#include "simlink/addon_messages.h"
 #include "simlink/simulator_link.h"
 #include "state/pro_context.h"
 #include "ui/input_check.h"
@@ -66,6 +70,72 @@ constexpr ui::ControlRow kMileageRows[] = {
     {"Label2", K::Label, 600, 1560, 4800, 600, "1,990,000", 24, true},
     {"buttonExit", K::CommandButton, 4440, 2880, 1320, 495, "Exit"},
 };
+
+// Each box lies in the blank run of its label's text, between the field's name and its
+// unit ("feet", "度"); the places follow the widths of the system's font.
+constexpr double kLandingWidth = 7800, kLandingHeight = 7440;
+constexpr ui::ControlRow kLandingRows[] = {
+    {"Label1", K::Label, 120, 120, 7440, 420, "ランディング・ブリーフィング", 14, true},
+    {"Label_ブリーフィング", K::Label, 120, 780, 3120, 300, "　１．ランディング・ランウェイ", 0, false, 0},
+    {"comboRWY1", K::ComboBox, 3360, 720, 660, 360, "1"},
+    {"comboRWY2", K::ComboBox, 4080, 720, 660, 360, "6"},
+    {"comboRWY3", K::ComboBox, 4800, 720, 1800, 360, "ライト(R)"},
+    {"Label_ブリーフィング", K::Label, 120, 1320, 3120, 300, "  ２．アプローチ方式", 0, false, 1},
+    {"comboアプローチ方式1", K::ComboBox, 3360, 1260, 2880, 360, "ビジュアル・アプローチ"},
+    {"comboアプローチ方式2", K::ComboBox, 6300, 1260, 1260, 360},
+    {"Label_ブリーフィング", K::Label, 120, 1860, 4800, 300, "  ３．ランディング・フラップ       　  度", 0, false, 2},
+    {"combo着陸Flap", K::ComboBox, 2730, 1800, 780, 360, "30"},
+    {"Label_ブリーフィング", K::Label, 120, 2400, 3120, 300, "  ４．ゴーアラウンド", 0, false, 3},
+    {"Label_ブリーフィング", K::Label, 600, 2880, 4800, 300, "ゴーアラウンド・高度　             feet", 0, false, 6},
+    {"tbxGA高度", K::TextBox, 2460, 2820, 780, 360, "4500"},
+    {"Label_ブリーフィング", K::Label, 600, 3360, 4800, 300, "ゴーアラウンド・フラップ　　　  　　度", 0, false, 7},
+    {"comboGAFlap", K::ComboBox, 2880, 3300, 780, 360, "15"},
+    {"Label_ブリーフィング", K::Label, 120, 3900, 3120, 300, "  ５．アプローチ高度", 0, false, 4},
+    {"Label_ブリーフィング", K::Label, 600, 4380, 4800, 300, "ミニマム（決心高度）               feet", 0, false, 8},
+    {"tbxMinimum", K::TextBox, 2460, 4320, 720, 360, "200"},
+    {"Label_ブリーフィング", K::Label, 600, 4860, 4800, 300, "アプローチング・ミニマム           feet", 0, false, 9},
+    {"tbxAprMinimum", K::TextBox, 2850, 4800, 780, 360, "350"},
+    {"Label_ブリーフィング", K::Label, 120, 5400, 3120, 300, "  ６．最終進入速度", 0, false, 5},
+    {"Label_ブリーフィング", K::Label, 600, 5880, 6960, 300, "Vref30           Level-D767 使用時のみ自動表示", 0, false, 10},
+    {"tbxVref30", K::TextBox, 1260, 5820, 540, 360, "170"},
+    {"buttonOK", K::CommandButton, 3720, 6360, 1680, 495, "OK"},
+    {"buttonCancel", K::CommandButton, 5640, 6360, 1680, 495, "Cancel"},
+};
+
+constexpr const char* kApproachTypes[] = {
+    "ビジュアル・アプローチ", "コンタクト・アプローチ", "LLZ", "ILS", "ILS/DME", "VOR", "VOR/ILS",
+    "VOR/LLZ", "VOR/DME", "VOR/DME/ILS", "VOR/DME/LLZ", "VORTAC", "VORTAC/ILS", "ADF",
+    "ADF/ILS", "ADF/LLZ", "ADF/DME", "ADF/VOR", "ADF/VOR/DME", "ADF/LLZ/DME"};
+// An empty entry, then each variant with one leading blank (the last five in full-width digits).
+constexpr const char* kApproachVariants[] = {"",        " A",      " B",      " C",      " D",    " E",    " F",
+                                             " Nr.1",   " Nr.2",   " Nr.3",   " Nr.4",   " Nr.5", " Nr.6", " A Nr.1",
+                                             " A Nr.2", " A Nr.3", " １",     " ２",     " ３",   " ４",   " ５"};
+
+// The runway side as the side combo words it, and back.
+std::string SideWord(const std::string& letter) {
+  if (letter == "R") return "ライト(R)";
+  if (letter == "L") return "レフト(L)";
+  if (letter == "C") return "センター(C)";
+  return "";
+}
+
+std::string SideLetter(const std::string& word) {
+  if (word == "レフト(L)") return "L";
+  if (word == "ライト(R)") return "R";
+  if (word == "センター(C)") return "C";
+  return "N";
+}
+
+// A runway digit into its list-only combo; a character that is not one of its digits
+// leaves the digit the combo has, so that the runway number stays digits.
+void ShowRunwayDigit(ui::ComboBox& combo, const std::string& digit) {
+  for (int i = 0; i < combo.ListCount(); ++i) {
+    if (combo.List(i) == digit) {
+      combo.SetListIndex(i);
+      return;
+    }
+  }
+}
 
 }  // namespace
 
@@ -246,5 +316,134 @@ void FrmMileage::frmマイル達成_Form_Load() {
   Label2.SetCaption(runtime::Format(pro_.files.MileageMilestone, "0,000"));
   Pump(pro_);
 }
+
+// --- frmLDB
+
+FrmLDB::FrmLDB(ui::UiEnv& env, state::ProContext& pro) : Form(env, "frmLDB"), pro_(pro) {
+  onLoad = [this] { frmLDB_Form_Load(); };
+  onQueryUnload = [this](bool& cancel, ui::UnloadMode mode) { frmLDB_Form_QueryUnload(cancel, mode); };
+  onUnload = [this] { frmLDB_Form_Unload(); };
+  buttonOK.onClick = [this] { frmLDB_buttonOK_Click(); };
+  buttonCancel.onClick = [this] { frmLDB_buttonCancel_Click(); };
+}
+
+ui::FormLayout FrmLDB::Layout() { return {"frmLDB", kLandingWidth, kLandingHeight, kLandingRows}; }
+
+void FrmLDB::Design() {
+  SetCaption("Landing Briefing");
+  SetBorderStyle(ui::BorderStyle::FixedDialog);
+  Move(0, 0, kLandingWidth, kLandingHeight);
+  // The runway number goes to the call-out program as a number: its digits are chosen
+  // from their lists, never typed.
+  comboRWY1.SetStyle(ui::ComboStyle::ListOnly);
+  comboRWY2.SetStyle(ui::ComboStyle::ListOnly);
+  for (const char* d : {"0", "1", "2", "3"}) comboRWY1.AddItem(d);
+  for (const char* d : {"0", "1", "2", "3", "4", "5", "6", "7", "8", "9"}) comboRWY2.AddItem(d);
+  for (const char* side : {"", "ライト(R)", "レフト(L)", "センター(C)"}) comboRWY3.AddItem(side);
+  for (const char* type : kApproachTypes) comboアプローチ方式1.AddItem(type);
+  for (const char* variant : kApproachVariants) comboアプローチ方式2.AddItem(variant);
+  for (const char* flap : {"25", "30"}) combo着陸Flap.AddItem(flap);
+  for (const char* flap : {"1", "5", "10", "15", "20", "25", "30"}) comboGAFlap.AddItem(flap);
+  ui::ApplyLayout(*this, kLandingRows);
+}
+
+void FrmLDB::frmLDB_Form_Load() {
+  FillLandingBriefing();
+  Pump(pro_);
+}
+
+void FrmLDB::FillLandingBriefing() {
+  const state::LandingBriefingValues& l = pro_.flight.LandingBriefing;
+  const state::TobBriefingValues& t = pro_.briefing.TobBriefing;
+  ShowRunwayDigit(comboRWY1, runtime::Mid(l.LandingRunway, 1, 1));
+  ShowRunwayDigit(comboRWY2, runtime::Mid(l.LandingRunway, 2, 1));
+  comboRWY3.SetText(SideWord(runtime::Mid(l.LandingRunway, 3, 1)));
+  comboアプローチ方式1.SetText(l.ApproachType);
+  comboアプローチ方式2.SetText(l.ApproachVariant);
+  combo着陸Flap.SetText(runtime::IntText(l.LandingFlap));
+  tbxGA高度.SetText(runtime::IntText(l.GoAroundAltitude));
+  comboGAFlap.SetText(runtime::IntText(l.GoAroundFlap));
+  tbxMinimum.SetText(runtime::IntText(t.MinimumAltitude));
+  tbxAprMinimum.SetText(runtime::IntText(t.ApproachingMinimumAltitude));
+
+  // The add-on aircraft tells its Vref for flap 30; a failed read leaves the design text.
+  if (pro_.sim.AddonSessionOpen && t.AircraftTypeCode == 0 && pro_.svc.addon) {
+    platform::AddonDataRecord record;
+    const std::int32_t result = pro_.svc.addon->ReadData(record);
+    if (result != platform::kAddonOk) {
+      if (pro_.boxes) simlink::LvldResultMessage(*pro_.boxes, result);
+      return;
+    }
+    Pump(pro_);
+    tbxVref30.SetText(runtime::IntText(record.At(platform::AddonDataRecord::kVref30)));
+  }
+  Pump(pro_);
+}
+
+bool FrmLDB::ReadLandingBriefing() {
+  state::LandingBriefingValues& l = pro_.flight.LandingBriefing;
+  state::TobBriefingValues& t = pro_.briefing.TobBriefing;
+  l.LandingRunwayParts = {comboRWY1.Text(), comboRWY2.Text(), comboRWY3.Text()};
+  l.LandingRunway = comboRWY1.Text() + comboRWY2.Text() + SideLetter(comboRWY3.Text());
+  l.ApproachType = comboアプローチ方式1.Text();
+  l.ApproachVariant = comboアプローチ方式2.Text();
+
+  struct Field {
+    const std::string& text;
+    std::int16_t& stored;
+    const char* label;
+  };
+  const Field fields[] = {
+      {combo着陸Flap.Text(), l.LandingFlap, "着陸フラップが"},
+      {tbxGA高度.Text(), l.GoAroundAltitude, "ゴーアラウンド高度が"},
+      {comboGAFlap.Text(), l.GoAroundFlap, "ゴーアラウンドフラップが"},
+      {tbxMinimum.Text(), t.MinimumAltitude, "ミニマム高度が"},
+      {tbxAprMinimum.Text(), t.ApproachingMinimumAltitude, "アプローチング・ミニマム高度が"},
+  };
+  for (const Field& f : fields) {
+    const auto value = ui::ReadTypedInt16(pro_.boxes, f.text, f.label, "ＬＤＢ 確定");
+    if (!value) return false;
+    f.stored = *value;
+  }
+  return true;
+}
+
+void FrmLDB::frmLDB_buttonOK_Click() {
+  if (!ReadLandingBriefing()) return;
+  // The flap 30 call is off below flap 30, and back at its default when it was off.
+  std::int32_t& flap30Speed = pro_.briefing.TimingSettings.approachFlapSpeeds[5];
+  if (pro_.flight.LandingBriefing.LandingFlap < 30) {
+    flap30Speed = 0;
+  } else if (flap30Speed <= 0) {
+    flap30Speed = 185;
+  }
+  announce::WriteVexlorSdCfg(pro_);
+  Pump(pro_);
+  pro_.flight.LandingBriefingState = 1;
+  Pump(pro_);
+  Unload();
+}
+
+void FrmLDB::frmLDB_buttonCancel_Click() {
+  const ui::Answer answer =
+      pro_.boxes ? pro_.boxes->Show("ランディング・ブリーフィングをキャンセルします\nランディング・ブリーフィングを行ないたい場合は\n"
+                                    "「Ｃ－Ａ－４」　をキーインしてください\n\nよろしいですか？",
+                                    ui::Buttons::OkCancel, ui::Icon::Question, "ＬＤＢ")
+                 : ui::Answer::Ok;
+  if (answer == ui::Answer::Cancel) return;
+  pro_.flight.LandingBriefingState = 2;
+  Pump(pro_);
+  Unload();
+}
+
+// The close box answers as a confirmed Cancel: the waiting briefing ends instead of
+// asking for ever.
+void FrmLDB::frmLDB_Form_QueryUnload(bool& /*cancel*/, ui::UnloadMode mode) {
+  if (mode == ui::UnloadMode::ControlMenu && pro_.flight.LandingBriefingState == 0) {
+    pro_.flight.LandingBriefingState = 2;
+  }
+}
+
+void FrmLDB::frmLDB_Form_Unload() { announce::BringSimulatorToFront(pro_); }
 
 }  // namespace vx::mainwindow

@@ -1,9 +1,11 @@
 #pragma once
 // The small windows the flight brings up: the arrival gate prompt (frmArvGate), the
-// automatic-pause notice (frmAutoPause), the captain's greeting prompt (frmCPAnounce) and
-// the mileage window (frmマイル達成). None is modal; each loads afresh at every opening,
-// so the greeting prompt always starts from its design values.
+// automatic-pause notice (frmAutoPause), the captain's greeting prompt (frmCPAnounce), the
+// mileage window (frmマイル達成) and the landing briefing prompt (frmLDB). None is modal;
+// each loads afresh at every opening, so the greeting prompt always starts from its design
+// values and the landing briefing from the stored briefing.
 #include "simlink/auto_pause_notice.h"
+#include "ui/combo_box.h"
 #include "ui/command_button.h"
 #include "ui/control_array.h"
 #include "ui/form.h"
@@ -124,6 +126,53 @@ class FrmMileage final : public ui::Form {
 
  private:
   void frmマイル達成_Form_Load();
+
+  state::ProContext& pro_;
+};
+
+// The landing briefing, asked before it is played in the air: runway, approach, flaps,
+// go-around and minimums. Its answer reaches the waiting briefing through
+// `LandingBriefingState`; OK also hands the landing values to the call-out program.
+class FrmLDB final : public ui::Form {
+ public:
+  FrmLDB(ui::UiEnv& env, state::ProContext& pro);
+
+  // Labels first: the boxes lie over the gaps of their labels' texts.
+  ui::Label Label1{*this, "Label1"};
+  ui::ControlArray<ui::Label> Label_ブリーフィング{*this, "Label_ブリーフィング", 0, 10};
+  ui::ComboBox comboRWY1{*this, "comboRWY1"};
+  ui::ComboBox comboRWY2{*this, "comboRWY2"};
+  ui::ComboBox comboRWY3{*this, "comboRWY3"};
+  ui::ComboBox comboアプローチ方式1{*this, "comboアプローチ方式1"};
+  ui::ComboBox comboアプローチ方式2{*this, "comboアプローチ方式2"};
+  ui::ComboBox combo着陸Flap{*this, "combo着陸Flap"};
+  ui::TextBox tbxGA高度{*this, "tbxGA高度"};
+  ui::ComboBox comboGAFlap{*this, "comboGAFlap"};
+  ui::TextBox tbxMinimum{*this, "tbxMinimum"};
+  ui::TextBox tbxAprMinimum{*this, "tbxAprMinimum"};
+  ui::TextBox tbxVref30{*this, "tbxVref30"};
+  ui::CommandButton buttonOK{*this, "buttonOK"};
+  ui::CommandButton buttonCancel{*this, "buttonCancel"};
+
+  // The stored landing briefing into the controls; with the add-on aircraft, its Vref for
+  // flap 30 as well.
+  void FillLandingBriefing();
+  // The controls into the stored briefing, in the window's order. A number that does not
+  // convert shows the "ＬＤＢ 確定" box and stops there: the fields before it are stored,
+  // the later ones keep their values; false.
+  bool ReadLandingBriefing();
+
+  static ui::FormLayout Layout();
+
+ protected:
+  void Design() override;
+
+ private:
+  void frmLDB_Form_Load();
+  void frmLDB_Form_QueryUnload(bool& cancel, ui::UnloadMode mode);
+  void frmLDB_Form_Unload();
+  void frmLDB_buttonOK_Click();
+  void frmLDB_buttonCancel_Click();
 
   state::ProContext& pro_;
 };

@@ -123,6 +123,7 @@ struct ExpEngineHooks {
   std::function<void()> PollSoundSettingsFile;  // the 1007 ms poll's last step
   std::function<void()> UpdateTargetTrend;      // after every fast read
   std::function<void()> UnloadWindow;           // ends the program from inside a tick
+  std::function<void()> MakeWindowTopmost;      // the window stays above the simulator's
   std::function<void(std::int32_t top, std::int32_t left)> MoveWindow;  // twips
 };
 

@@ -141,7 +141,8 @@ TEST_F(FrmSoundTest, WithoutSoundTheStartStopsThere) {
   EXPECT_TRUE(p.processes.started.empty()) << "no call-out program";
   EXPECT_FALSE(p.Exists("\\vexlorEXP.cfg"));
   EXPECT_EQ(p.timers.Count(), 0u) << "no heartbeat";
-  EXPECT_TRUE(p.forms.unloaded == std::vector<FF>{FF::frmCabin});
+  // The cabin strip and the prompts that may still ask close with the flight.
+  EXPECT_TRUE(p.forms.unloaded == (std::vector<FF>{FF::frmCabin, FF::frmLDB, FF::frmCPAnounce}));
   EXPECT_EQ(p.boxes.shown.size(), 1u);
 }
 
@@ -232,7 +233,7 @@ TEST_F(FrmSoundTest, ClosingDuringAGroupSilencesItAndDeletesTheHandoverFilesButE
   EXPECT_FALSE(p.pro.engine.DispatcherBusy);
   EXPECT_EQ(p.pro.main.KeyInputMode, 0);
   EXPECT_EQ(p.timers.Count(), 0u);
-  EXPECT_EQ(p.forms.unloaded, std::vector<FF>{FF::frmCabin});
+  EXPECT_EQ(p.forms.unloaded, (std::vector<FF>{FF::frmCabin, FF::frmLDB, FF::frmCPAnounce}));
   EXPECT_EQ(p.mainWindow.restored, 1);
   EXPECT_FALSE(p.pro.sim.AddonSessionOpen);
   EXPECT_EQ(p.addon.sessions.size(), 2u) << "opened and closed";

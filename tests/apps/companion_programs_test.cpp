@@ -15,6 +15,7 @@
 #include <X11/keysym.h>
 
 #include "datafiles/ocumo_files.h"
+#include "datafiles/pushback_file.h"
 #include "platform/process.h"
 #include "simlink/channels.h"
 #include "simlink/main_channels.h"
@@ -94,6 +95,55 @@ TEST(CompanionPrograms, CallOutProgramWritesItsDefaultsAndEndsWhenTheFileIsDelet
   EXPECT_TRUE(EndsWithin(launcher, *pid, 1800ms)) << "a poll, a tick and the end";
   EXPECT_FALSE(fs::exists(run.base.Path() / "vexlorPB.cfg"));
   EXPECT_FALSE(fs::exists(run.base.Path() / "vexlorSD.cfg"));
+  launcher.Close(*pid);
+}
+
+// The running call-out program performs a 35 m push on the stand-in's simulator (its
+// pushback, four times real speed): straight back, a 30 degree turn to the right, and
+// vexlorPB.cfg taken away at the end.
+TEST(CompanionPrograms, CallOutProgramPushesTheStandinsAircraftAndTakesThePushbackFile) {
+  test::TempDir base;
+  test::TempDir runtime;
+  test::EnvironmentOverride xdg{"XDG_RUNTIME_DIR", runtime.Path().string()};
+  test::EnvironmentOverride audio{"SDL_AUDIODRIVER", "dummy"};
+  test::StandinProcess standin{runtime.Path() / "vexlor-sim", "", {"--time-scale", "4"}};
+  const auto get = [&standin](const char* offset, const char* size) {
+    return std::stoll(standin.Ctl({"get", offset, size}).out);
+  };
+  ASSERT_EQ(standin.Ctl({"set", "0x0564", "4", "3889445"}).exitCode, 0);  // about 35 N
+  ASSERT_EQ(standin.Ctl({"set", "0x0580", "4", "0"}).exitCode, 0);        // facing north
+  ASSERT_EQ(standin.Ctl({"set", "0x02A0", "2", "0"}).exitCode, 0);        // no magnetic variation
+  const long long latBefore = get("0x0564", "4");
+
+  const fs::path program = Install(base, "VexlorEXP");
+  platform::PosixProcessLauncher launcher;
+  const auto pid = launcher.Start(program, {}, false);
+  ASSERT_TRUE(pid);
+  const fs::path settings = base.Path() / "vexlorEXP.cfg";
+  for (int i = 0; i < 250 && !fs::exists(settings); ++i) std::this_thread::sleep_for(20ms);
+  ASSERT_TRUE(fs::exists(settings));
+
+  state::ExpPushbackValues pb;
+  pb.pushbackOn = 1;
+  pb.PushbackMode = 1;
+  pb.PushbackDistance = 35;
+  pb.PushbackSide = "右";
+  pb.PushbackTurnMode = 1;
+  pb.PushbackTurnAngle = 30;
+  pb.PushbackCompassWord = "北";
+  datafiles::WriteVexlorPbCfgFile(base.Path() / "vexlorPB.cfg", pb);
+  const fs::path request = base.Path() / "vexlorPB.cfg";
+  const auto end = std::chrono::steady_clock::now() + 30s;
+  while (fs::exists(request) && std::chrono::steady_clock::now() < end) std::this_thread::sleep_for(50ms);
+  EXPECT_FALSE(fs::exists(request)) << "the push ends and takes its file";
+
+  EXPECT_LT(get("0x0564", "4"), latBefore) << "pushed back, to the south";
+  EXPECT_EQ(get("0x31F4", "4"), 3) << "the simulator's pushback stopped";
+  const double heading = static_cast<double>(static_cast<std::uint32_t>(get("0x0580", "4"))) / 4294967296.0 * 360.0;
+  EXPECT_NEAR(heading, 30.0, 2.0);
+  EXPECT_TRUE(launcher.IsRunning(*pid)) << "the program runs on";
+  fs::remove(settings);
+  EXPECT_TRUE(EndsWithin(launcher, *pid, 5s));
   launcher.Close(*pid);
 }
 

@@ -7,7 +7,9 @@
 #include <vector>
 
 #include "callout/callout_tick.h"
+#include "callout/exp_link.h"
 #include "callout/exp_sounds.h"
+#include "datafiles/pushback_file.h"
 #include "exp_fixture.h"
 #include "support/sound_files.h"
 
@@ -206,6 +208,57 @@ TEST(TakeoffCallsTest, RollCallsInOrderAndAJumpSkipsTheLowerOnes) {
   EXPECT_EQ(e.Played().back(), 5);
 }
 
+// One read against the table of the roll and climb calls, every flag armed unless the
+// case says otherwise: the call made and the flags left armed (bit n: flag n still -1;
+// flags 0 low speed, 1 75 kt, 2 V1, 3 VR, 4 V2, 5 VNAV, 6 climb thrust, 7 autopilot).
+TEST(TakeoffCallsTest, EachRowOfTheTable) {
+  struct Case {
+    const char* name;
+    int height, prevIas, ias;
+    int v2Flag;          // -1 armed, 0 said
+    int climbSwitch, vnavSwitch;
+    int call;            // -1: none
+    unsigned leftArmed;  // bits
+  };
+  // V1 140, VR 145, V2 150; heights 400, 1000, 3000 above the departure airport.
+  for (const Case& c : std::vector<Case>{
+           {"autopilot", 3001, 200, 200, 0, 1, 1, 7, 0b01101111},
+           {"autopilot at its height is not yet due", 3000, 200, 200, 0, 0, 0, -1, 0b11101111},
+           {"climb thrust", 1001, 200, 200, 0, 1, 1, 6, 0b10101111},
+           {"climb thrust switched off", 1001, 200, 200, 0, 0, 0, -1, 0b11101111},
+           {"VNAV after V2", 401, 200, 200, 0, 1, 1, 5, 0b11001111},
+           {"no VNAV before V2", 401, 200, 200, -1, 1, 1, -1, 0b11111111},
+           {"V2", 0, 145, 146, -1, 1, 1, 4, 0b11100000},
+           {"VR", 0, 140, 141, -1, 1, 1, 3, 0b11110000},
+           {"V1", 0, 130, 131, -1, 1, 1, 2, 0b11111000},
+           {"75 kt", 0, 75, 76, -1, 1, 1, 1, 0b11111100},
+           {"low speed", 0, 45, 46, -1, 1, 1, 0, 0b11111110},
+           {"not rising", 0, 146, 146, -1, 1, 1, -1, 0b11111111},
+           {"above 5000 ft all are done", 5001, 200, 200, -1, 1, 1, -1, 0},
+       }) {
+    SCOPED_TRACE(c.name);
+    Engine e;
+    auto& s = e.exp.sim;
+    auto& sd = e.exp.sd;
+    sd.CallV1 = 140, sd.CallVR = 145, sd.CallV2 = 150;
+    sd.AfterTakeoffHeights = {400, 1000, 3000};
+    sd.ClimbThrustCallSwitch = static_cast<std::int16_t>(c.climbSwitch);
+    sd.VnavCallSwitch = static_cast<std::int16_t>(c.vnavSwitch);
+    e.exp.callout.TakeoffCallFlags.fill(-1);
+    e.exp.callout.TakeoffCallFlags[4] = static_cast<std::int16_t>(c.v2Flag);
+    s.GroundSpeedKmh = 200;
+    s.HeightAboveDepartureFt = c.height;
+    s.PrevIasKt = c.prevIas;
+    s.IasKt = c.ias;
+    callout::CheckTakeoffSpeedCalls(e.exp);
+    EXPECT_EQ(e.Played(), c.call < 0 ? std::vector<int>{} : std::vector<int>{c.call});
+    unsigned armed = 0;
+    for (unsigned n = 0; n < 8; ++n)
+      if (e.exp.callout.TakeoffCallFlags[n] == -1) armed |= 1u << n;
+    EXPECT_EQ(armed, c.leftArmed);
+  }
+}
+
 TEST(TakeoffCallsTest, FlapsUpThenChecklistOrNoneAfterAGoAround) {
   for (int goAround : {0, 1}) {
     Engine e;
@@ -240,6 +293,40 @@ TEST(LandingCallsTest, SeveralLimitsInOneTickGiveTheLowest) {
   s.HeightAboveArrivalFt = 999;
   callout::CheckLandingCalls(e.exp);
   EXPECT_EQ(e.Played(), (std::vector<int>{12}));
+}
+
+// The height read-out's rows, each reached from above with every flag armed: the call
+// for a height just below its limit and nothing just at it. Minimums 600 ft (called below
+// 650), approaching minimums 700 ft; the heights count from the measured elevation E.
+TEST(LandingCallsTest, EachReadOutRowJustBelowItsLimit) {
+  struct Case {
+    int elevation, limit, call;
+  };
+  for (const Case& c : std::vector<Case>{{0, 1050, 10}, {0, 700, 8},  {0, 650, 9},  {0, 550, 11}, {0, 430, 12},
+                                         {0, 330, 13},  {0, 230, 14}, {0, 120, 15}, {0, 70, 16},  {0, 55, 17},
+                                         {0, 45, 18},   {0, 35, 19},  {0, 25, 20},  {100, 1150, 10}, {100, 125, 20}}) {
+    for (const int below : {1, 0}) {
+      SCOPED_TRACE(std::to_string(c.limit) + (below ? " just below" : " at the limit"));
+      Engine e;
+      auto& s = e.exp.sim;
+      e.exp.settings.AltitudeCallOn = -1;
+      e.exp.sd.MinimumsHeight1 = 700;
+      e.exp.sd.MinimumsHeight2 = 600;
+      e.exp.sd.CallElevationFt = static_cast<std::int16_t>(c.elevation);
+      s.GearLeverDown = 1;
+      s.HeightAboveArrivalFt = 2000;
+      callout::CheckLandingCalls(e.exp);  // arms
+      s.PrevHeightAboveArrivalFt = c.limit + 1;
+      s.HeightAboveArrivalFt = c.limit - below;
+      callout::CheckLandingCalls(e.exp);
+      const auto played = e.Played();
+      if (below) {
+        EXPECT_EQ(played, std::vector<int>{c.call});
+      } else {
+        EXPECT_TRUE(played.empty() || played.back() != c.call);
+      }
+    }
+  }
 }
 
 TEST(LandingCallsTest, AltitudeCallsOffLeavesTheMinimumsCalls) {
@@ -352,12 +439,46 @@ TEST(CallOutTickTest, AnErrorInsideATickLeavesTheNextTickFree) {
   e.exp.sim.GroundSpeedKmh = 100;
   e.exp.sim.PrevIasKt = 45;
   e.exp.sim.IasKt = 46;
+  ::testing::internal::CaptureStderr();
   callout::RunCallOutTick(e.exp);
   EXPECT_EQ(failing.plays, 1);
   EXPECT_EQ(e.exp.frame.TickBusy, 0);
   EXPECT_TRUE(e.exp.callout.errorReported);
+  e.exp.callout.TakeoffCallFlags.fill(-1);
   callout::RunCallOutTick(e.exp);
+  const std::string reported = ::testing::internal::GetCapturedStderr();
+  EXPECT_EQ(failing.plays, 2) << "the next tick ran its checks";
   EXPECT_EQ(e.exp.frame.TickBusy, 0);
+  EXPECT_EQ(e.exp.frame.QuitRequested, 0);
+  EXPECT_FALSE(e.pump.Ended()) << "the program goes on";
+  std::size_t lines = 0;
+  for (char c : reported) lines += c == '\n';
+  EXPECT_EQ(lines, 1u) << "reported once: " << reported;
+}
+
+TEST(CallOutTickTest, APushRunsWithBothCallSwitchesOffButNotInSlewMode) {
+  for (const std::int16_t slew : {0, 1}) {
+    Engine e;
+    e.exp.settings.SpeedCallOn = e.exp.settings.AltitudeCallOn = 0;
+    e.exp.sim.SlewModeWord = slew;
+    e.finder.windows["FS98MAIN"] = 77;
+    ASSERT_TRUE(callout::ConnectSimulatorExp(e.exp));
+    state::ExpPushbackValues pb;
+    pb.pushbackOn = 1;
+    pb.PushbackMode = 1;
+    pb.PushbackDistance = 10;
+    pb.PushbackSide = "右";
+    pb.PushbackTurnMode = 1;
+    pb.PushbackTurnAngle = 90;
+    pb.PushbackCompassWord = "北";
+    datafiles::WriteVexlorPbCfgFile(e.paths.Under("\\vexlorPB.cfg"), pb);
+    e.exp.frame.PushbackFilePresent = -1;
+    callout::RunCallOutTick(e.exp);
+    EXPECT_EQ(std::filesystem::exists(e.base.Path() / "vexlorPB.cfg"), slew != 0) << slew;
+    // The simulator's pushback stopped at the end of the push (the aircraft here never
+    // turns: the turn ends at its deadline).
+    EXPECT_EQ(e.area.GetSigned(0x31F4, 4), slew ? 0 : 3) << slew;
+  }
 }
 
 }  // namespace

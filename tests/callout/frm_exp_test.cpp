@@ -7,6 +7,7 @@
 #include <chrono>
 #include <filesystem>
 
+#include "callout/callout_tick.h"
 #include "callout/exp_sounds.h"
 #include "platform/instance_lock.h"
 #include "platform/paths.h"
@@ -93,6 +94,15 @@ TEST_F(FrmExpTest, StartsReadsAndEndsWhenItsSettingsFileGoes) {
   EXPECT_FALSE(Exists("vexlorSD.cfg"));
   EXPECT_EQ(sound.CallsOf({Op::Quit}).size(), 1u);
   EXPECT_FALSE(exp.sim.data.IsOpen());
+}
+
+TEST_F(FrmExpTest, TheEnginesStartUpPutsTheWindowOnTop) {
+  exp.engine.InitCallOutWindow = [this] { InitCallOutWindow(exp); };
+  EXPECT_FALSE(form.Topmost());
+  form.Start();
+  ASSERT_TRUE(form.Loaded());
+  EXPECT_TRUE(form.Topmost());
+  EXPECT_EQ(exp.view.eye.CurrentViewPreset, 1);
 }
 
 TEST_F(FrmExpTest, WithoutASimulatorItSaysSoAndEnds) {

@@ -31,6 +31,7 @@ struct PushCase {
   int endLow, endHigh;                     // final magnetic heading
   double minSeconds, maxSeconds;           // how long the push took
   double straightMetres = 0;               // where the first stop came (0: not checked)
+  bool wallClockJumps = false;             // the day ends, then the system time is set back
 };
 
 void PrintTo(const PushCase& c, std::ostream* os) { *os << c.name; }
@@ -86,6 +87,10 @@ TEST_P(PushbackMoveTest, PushesTurnsAndDeletesTheFile) {
     timers.SetInterval(id, static_cast<int>(c.removeAfterSeconds * 1000));
     timers.SetEnabled(id, true);
   }
+  if (c.wallClockJumps) {
+    clock.SetWallClock({2026, 12, 10, 23, 59, 50, 0});
+    pump.After(std::chrono::seconds(15), [this] { clock.SetWallClock({2026, 12, 11, 8, 0, 0, 0}); });
+  }
   ReadHeadingAndPosition(exp);
   const double lat0 = exp.sim.LatitudeDeg, lon0 = exp.sim.LongitudeDeg;
   const auto t0 = clock.MonotonicNanos();
@@ -133,7 +138,10 @@ INSTANTIATE_TEST_SUITE_P(
         PushCase{"Sim80", 1, 80, "右", 1, 90, 0, 10, 0, {0, 3, 1, 3}, 75, 90, 99, 101, 55, 75, 50},
         PushCase{"Sim30TurnsAtOnce", 1, 30, "右", 1, 90, 0, 10, 0, {1, 3}, 10, 60, 99, 101, 25, 40},
         PushCase{"LeftNinetyFrom10", 1, 30, "左", 1, 90, 0, 10, 0, {2, 3}, 10, 60, 279, 280, 25, 40},
-        PushCase{"TargetIsStartEndsOnTheStartPastTheDeadline", 1, 30, "右", 3, 0, 10, 10, 0, {1, 3}, 0, 60, 10, 10, 115, 125},
+        PushCase{"TargetIsStartEndsAt30s", 1, 30, "右", 3, 0, 10, 10, 0, {1, 3}, 10, 60, 99, 101, 29.5, 31},
+        PushCase{"TargetIsStartEndsAt30sAcrossMidnightAndAClockChange", 1, 30, "右", 3, 0, 10, 10, 0, {1, 3}, 10, 60,
+                 99, 101, 29.5, 31, 0, true},
+        PushCase{"SlewTargetIsStartEndsWhenTheFileGoes", 2, 5, "右", 3, 0, 10, 10, 150, {}, 0, 1000, 0, 359, 149.5, 151},
         PushCase{"Slew", 2, 40, "右", 1, 30, 0, 10, 0, {}, 40, 70, 39, 41, 80, 120},
         PushCase{"FileDeletedMidPush", 1, 80, "右", 1, 90, 0, 10, 10, {0, 3, 3}, 10, 20, 9, 11, 10, 12}),
     [](const auto& info) { return std::string(info.param.name); });

@@ -109,6 +109,22 @@ TEST_F(ViewSequencesTest, RotatingViewRotatesAndPausesByTheDigit) {
   EXPECT_EQ(ViewMode(), 1) << "back in the cockpit";
 }
 
+TEST_F(ViewSequencesTest, RotationAndPauseKeepTheirLengthsAcrossMidnightAndAClockChange) {
+  exp.frame.EyeViewArmed = 1;
+  exp.frame.EyeViewPresent = -1;
+  clock.SetWallClock({2026, 12, 10, 23, 59, 55, 0});
+  pump.After(std::chrono::seconds(15), [this] { clock.SetWallClock({2026, 12, 11, 7, 0, 0, 0}); });
+  RemoveAfter(100, exp.frame.EyeViewPresent, "\\EyeView.cfg");
+  RunExternalViewCycle(exp);
+  const auto chords = Chords();
+  ASSERT_GE(chords.size(), 100u);
+  std::size_t i = 1;
+  while (i < chords.size() && chords[i] - chords[i - 1] < 1.0) ++i;
+  EXPECT_NEAR(chords[i - 1] - chords[0], 20.0, 0.5);
+  ASSERT_LT(i, chords.size());
+  EXPECT_NEAR(chords[i] - chords[i - 1], 45.0, 1.0);
+}
+
 TEST_F(ViewSequencesTest, RemovingTheFileInAPauseEndsWithinASecond) {
   exp.settings.ViewPresets[3][4] = "1";
   exp.frame.EyeViewArmed = 1;
@@ -230,6 +246,89 @@ TEST_F(ViewSequencesTest, InspectionShowsTheBoardAndClosesItByItsProcess) {
   EXPECT_EQ(processes.closed, std::vector<int>{processes.started[0].pid}) << "closed by its own id";
   EXPECT_EQ(exp.view.BoardTaskId, 0);
   EXPECT_EQ(ViewMode(), 1);
+}
+
+}  // namespace
+}  // namespace vx::callout
+
+#include <chrono>
+#include <sstream>
+#include <thread>
+
+namespace vx::callout {
+namespace {
+
+// The walk-around with the real board program: the stand-in board program stands in the
+// "\vovu030\" folder as "Vovu"; the program runs on virtual time, the board on its own.
+class InspectionBoardTest : public ViewSequencesTest {
+ protected:
+  std::string BoardLog() const {
+    std::ifstream in(base.Path() / "vovu030" / "vovu-standin.log", std::ios::binary);
+    std::ostringstream s;
+    s << in.rdbuf();
+    return s.str();
+  }
+  bool BoardLogShows(const std::string& what) const {
+    for (int i = 0; i < 500; ++i) {
+      if (BoardLog().find(what) != std::string::npos) return true;
+      std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
+    return false;
+  }
+  // The doors the simulator opened or closed, in order.
+  std::vector<std::string> Doors() const {
+    std::vector<std::string> out;
+    for (const auto& line : standin.simulator.LogLines()) {
+      const auto at = line.find("\"door\":");
+      if (line.find("\"kind\":\"door\"") != std::string::npos) out.push_back(line.substr(at, line.find('}', at) - at));
+    }
+    return out;
+  }
+  platform::PosixProcessLauncher processes;
+  platform::ScriptedRandom random;
+};
+
+TEST_F(InspectionBoardTest, DoorsOpenTheBoardShowsAndClosesAndTheCockpitViewEnds) {
+  exp.svc.processes = &processes;
+  exp.svc.random = &random;
+  std::filesystem::create_directories(base.Path() / "vovu030");
+  std::filesystem::copy_file(VX_VOVU_STANDIN, base.Path() / "vovu030" / "Vovu");
+  exp.airports[1].空港名パタパタ = "東京";
+  exp.airports[2].空港名パタパタ = "札幌";
+  state::ExpInspectionValues check;
+  check.InspectionDoorSwitch = "ON";
+  check.InspectionBoardFlag = 1;
+  check.gate = 12;
+  check.airlineSlot = "1";
+  check.flightNumber = "123";
+  check.hour = 10;
+  check.minute = 5;
+  check.departureSlot = "1";
+  check.arrivalSlot = "2";
+  datafiles::WriteEyeCheckCfgFile(paths.Under("\\EyeCheck.cfg"), check);
+  exp.frame.EyeCheckArmed = 1;
+  exp.frame.EyeCheckPresent = -1;
+  // While the program waits its 35 s, the board comes up (in real time).
+  bool shown = false;
+  const auto look = timers.Create([&] {
+    if (!shown) shown = BoardLogShows("showing");
+  });
+  timers.SetInterval(look, 10000);
+  timers.SetEnabled(look, true);
+  RemoveAfter(60, exp.frame.EyeCheckPresent, "\\EyeCheck.cfg");
+
+  RunInspectionViewSequence(exp);
+
+  EXPECT_TRUE(shown) << BoardLog();
+  // The cargo door (2), then the boarding door (1).
+  EXPECT_EQ(Doors(), (std::vector<std::string>{"\"door\":2,\"open\":true", "\"door\":1,\"open\":true"}));
+  // The board was started with its timetable and ended by the signal of its close.
+  EXPECT_TRUE(BoardLogShows("closed signal=15")) << BoardLog();
+  const std::string log = BoardLog();
+  EXPECT_NE(log.find("arg 1 " + (base.Path() / "vovu030" / "出発.pdt").string() + "\n"), std::string::npos) << log;
+  EXPECT_EQ(exp.view.BoardTaskId, 0);
+  EXPECT_FALSE(Chords().empty()) << "the walk-around";
+  EXPECT_EQ(ViewMode(), 1) << "back in the cockpit";
 }
 
 }  // namespace
