@@ -93,6 +93,7 @@ const FormEntry kForms[] = {
     {"frmAutoPause", [](Programs& p) { return Own(new mainwindow::FrmAutoPause(p.env, p.pro)); }},
     {"frmCPAnounce", [](Programs& p) { return Own(new mainwindow::FrmCPAnounce(p.env, p.pro)); }},
     {"frmマイル達成", [](Programs& p) { return Own(new mainwindow::FrmMileage(p.env, p.pro)); }},
+    {"frmLDB", [](Programs& p) { return Own(new mainwindow::FrmLDB(p.env, p.pro)); }},
     {"frmSound", [](Programs& p) { return Own(new announce::FrmSound(p.env, p.pro)); }},
     {"frmCA", [](Programs& p) { return Own(new briefing::FrmCA(p.env, p.pro)); }},
     {"frmFuelTank", [](Programs& p) { return Own(new briefing::FrmFuelTank(p.env, p.pro, p.sheet)); }},
