@@ -22,7 +22,9 @@ using namespace vx;
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
-  // Message boxes and dialogs draw in the forms' face too.
+  // The style whose frames and margins the forms' texts are measured against, on every
+  // desktop; message boxes and dialogs draw in the forms' face too.
+  QApplication::setStyle(QStringLiteral("Fusion"));
   QApplication::setFont(ui::ProgramFont());
 
   ui::QtMessageBoxes boxes{"VexlorEXP"};

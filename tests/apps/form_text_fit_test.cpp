@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFontInfo>
@@ -369,8 +370,9 @@ std::string TestName(const ::testing::TestParamInfo<FormEntry>& info) {
 INSTANTIATE_TEST_SUITE_P(AllForms, FormTextFitTest, ::testing::ValuesIn(kForms), TestName);
 
 // The faces the forms name are installed: a missing font package would silently fall back
-// to another face of other widths.
+// to another face of other widths. The rooms above are those of the programs' style.
 TEST(ProgramFonts, TheFormsFacesAreInstalled) {
+  EXPECT_EQ(QApplication::style()->name().toStdString(), "fusion");
   for (std::string_view face : {ui::kProportionalGothic, ui::kFixedGothic}) {
     const QFont font = ui::ProgramFont(face);
     EXPECT_EQ(QFontInfo(font).family().toStdString(), ui::InstalledFace(face));
