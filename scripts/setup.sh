@@ -12,8 +12,8 @@ PACKAGES=(
   libsdl2-dev libsdl2-mixer-dev fluid-soundfont-gm libfluidsynth3 libmpg123-0
   # desktop keys and the headless display
   libx11-dev libxtst-dev libxi-dev x11proto-record-dev xvfb xauth x11-utils xdotool
-  # Japanese texts on screen
-  fonts-ipafont-gothic fonts-ipafont-mincho
+  # Japanese texts on screen: the forms draw in Ume P Gothic and Ume Gothic (src/ui/fonts.h)
+  fonts-horai-umefont fonts-ipafont-gothic fonts-ipafont-mincho
   # tests, benchmarks, fuzzers
   libgtest-dev libgmock-dev googletest libbenchmark-dev clang libclang-rt-14-dev
   # sample installation: voices, music, screenshots

@@ -9,6 +9,7 @@
 #include "platform/x11_foreign_windows.h"
 #include "state/ocumo_context.h"
 #include "ui/program_loop.h"
+#include "ui/fonts.h"
 #include "ui/qt_file_dialogs.h"
 #include "ui/qt_message_boxes.h"
 #include "ui/qt_popup_menus.h"
@@ -19,6 +20,10 @@ using namespace vx;
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
+  // The style whose frames and margins the forms' texts are measured against, on every
+  // desktop; message boxes and dialogs draw in the forms' face too.
+  QApplication::setStyle(QStringLiteral("Fusion"));
+  QApplication::setFont(ui::ProgramFont());
 
   ui::QtMessageBoxes boxes{"Ocumo"};
   ui::QtFileDialogs fileDialogs;

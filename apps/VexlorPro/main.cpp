@@ -21,6 +21,7 @@
 #include "platform/key_hook.h"
 #include "platform/x11_key_hook.h"
 #include "state/pro_context.h"
+#include "ui/fonts.h"
 #include "ui/qt_file_dialogs.h"
 #include "ui/qt_message_boxes.h"
 #include "ui/qt_popup_menus.h"
@@ -30,6 +31,10 @@ using namespace vx;
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
+  // The style whose frames and margins the forms' texts are measured against, on every
+  // desktop; message boxes and dialogs draw in the forms' face too.
+  QApplication::setStyle(QStringLiteral("Fusion"));
+  QApplication::setFont(ui::ProgramFont());
 
   ui::QtMessageBoxes boxes{"VexlorPro"};
   ui::QtFileDialogs fileDialogs;

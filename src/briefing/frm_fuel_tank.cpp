@@ -7,6 +7,7 @@
 #include "simlink/simulator_link.h"
 #include "state/pro_context.h"
 #include "ui/colour.h"
+#include "ui/fonts.h"
 #include "ui/ui_env.h"
 
 namespace vx::briefing {
@@ -50,7 +51,8 @@ constexpr std::array<ControlRow, kRowCount> BuildRows() {
   std::array<ControlRow, kRowCount> rows{};
   std::size_t n = 0;
   rows[n++] = {"buttonOK", ControlKind::CommandButton, 240, 120, 675, 315, "OK", kFontSize, true};
-  rows[n++] = {"Label_FuelTank", ControlKind::Label, 2400, 300, 2600, kLineHeight,
+  // Ends just before tbxLbsGall, which follows it on the line.
+  rows[n++] = {"Label_FuelTank", ControlKind::Label, 2100, 300, 2880, kLineHeight,
                "燃料重量　（ポンド／ガロン）　＝", kFontSize, true, 17};
   rows[n++] = {"tbxLbsGall", ControlKind::TextBox, 5040, 300 - 15, 975, kBoxHeight, {}, kFontSize, true};
   rows[n++] = {"Label_FuelTank", ControlKind::Label, kLabelLeft, 600, kLabelWidth, kLineHeight,
@@ -130,8 +132,16 @@ void FrmFuelTank::Design() {
   Move(0, 0, kFormWidth + 90, kFormHeight + 405);
   SetBackColor(kMenuBarColour);
   ui::ApplyLayout(*this, kRows);
-  for (ui::Label* l : Label_FuelTank.Elements()) l->SetBackColor(kMenuBarColour);
-  for (ui::Label* l : Label_Fuel.Elements()) l->SetBackColor(kMenuBarColour);
+  // The labels are in the fixed-pitch face: the column heads line up with the boxes by
+  // their full-width spaces.
+  for (ui::Label* l : Label_FuelTank.Elements()) {
+    l->SetBackColor(kMenuBarColour);
+    l->SetFontName(std::string(ui::kFixedGothic));
+  }
+  for (ui::Label* l : Label_Fuel.Elements()) {
+    l->SetBackColor(kMenuBarColour);
+    l->SetFontName(std::string(ui::kFixedGothic));
+  }
   tbxLbsGall.SetAlignment(ui::Alignment::Center);
   tbxLbsGall.SetLocked(true);
   tbxLbsGall.SetBackColor(kMenuBarColour);

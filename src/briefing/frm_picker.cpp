@@ -21,9 +21,9 @@ using ui::ControlKind;
 using ui::ControlRow;
 
 constexpr int kGridColumns = 10;
-constexpr double kButtonWidth = 1695;
+constexpr double kButtonWidth = 1725;
 constexpr double kButtonHeight = 420;
-constexpr double kColumnStep = 1710;
+constexpr double kColumnStep = 1740;
 constexpr double kRowStep = 480;
 constexpr double kGridTop = 840;
 constexpr double kRowLabelLeft = 120;

@@ -62,7 +62,7 @@ constexpr ControlRow kAirportRows[] = {
     {"lblLabels", K::Label, 240, 6150, 1800, 255, "時差 （分）", 0, false, 8},
     {"tbx時差", K::TextBox, 2160, 6120, 1695, 315},
     {"button現在地登録", K::CommandButton, 4080, 5040, 1815, 435, "現在地を登録"},
-    {"Label7", K::Label, 4080, 5580, 4680, 495,
+    {"Label7", K::Label, 4080, 5580, 4680, 735,
      "  ＦＳ内部での計算された数値が入ります。\r\n　必ず目的空港に移動した後このボタンを押して登録してください。"},
     {"buttonOK", K::CommandButton, 5760, 6600, 1335, 435, "OK"},
     {"buttonCancel", K::CommandButton, 7260, 6600, 1335, 435, "ｷｬﾝｾﾙ"},

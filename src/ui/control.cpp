@@ -8,6 +8,7 @@
 
 #include "ui/event_boundary.h"
 #include "ui/form.h"
+#include "ui/fonts.h"
 #include "ui/form_window.h"
 #include "ui/key_codes.h"
 #include "ui/twips.h"
@@ -145,11 +146,14 @@ void Control::SetFontBold(bool bold) {
   if (widget_) ApplyFont();
 }
 
+void Control::SetFontName(std::string name) {
+  fontName_ = std::move(name);
+  if (widget_) ApplyFont();
+}
+
 void Control::ApplyFont() {
-  QFont f = widget_->font();
-  if (fontSize_ > 0) f.setPointSizeF(fontSize_);
-  f.setBold(fontBold_);
-  widget_->setFont(f);
+  widget_->setFont(ProgramFont(fontName_.empty() ? kProportionalGothic : fontName_,
+                               fontSize_ > 0 ? fontSize_ : kDefaultFontPoints, fontBold_));
 }
 
 void Control::SetFocus() {
@@ -164,8 +168,9 @@ void Control::ResetProperties() {
   toolTip_.clear();
   fore_ = back_ = Colour();
   foreSet_ = backSet_ = false;
-  fontSize_ = 9;
+  fontSize_ = kDefaultFontPoints;
   fontBold_ = false;
+  fontName_.clear();
 }
 
 void Control::Reset() {

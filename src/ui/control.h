@@ -83,6 +83,9 @@ class Control {
   void SetFontSize(double points);
   bool FontBold() const { return fontBold_; }
   void SetFontBold(bool bold);
+  // The face as the system's forms name it (ui/fonts.h); "ＭＳ Ｐゴシック" unless set.
+  const std::string& FontName() const { return fontName_; }
+  void SetFontName(std::string name);
 
   // Gives the keyboard focus to the control (nothing while the form is not loaded).
   void SetFocus();
@@ -153,6 +156,7 @@ class Control {
   bool foreSet_ = false, backSet_ = false;
   double fontSize_ = 9;
   bool fontBold_ = false;
+  std::string fontName_;
 };
 
 }  // namespace vx::ui

@@ -6,6 +6,7 @@
 
 #include "platform/event_pump.h"
 #include "ui/event_boundary.h"
+#include "ui/fonts.h"
 #include "ui/form_window.h"
 #include "ui/menu.h"
 #include "ui/popup_menu.h"
@@ -73,6 +74,8 @@ void Form::Load() {
 
 void Form::BuildWindow() {
   window_ = new FormWindow(*this);
+  // The menu bar and whatever the controls do not set themselves draw in the forms' face.
+  window_->setFont(ProgramFont());
   session_ = new FormSession();
   session_->setParent(window_);
   window_->setWindowTitle(QString::fromStdString(caption_));

@@ -4,6 +4,8 @@
 
 #include <QColor>
 #include <QImage>
+#include <QLabel>
+#include <QWidget>
 
 #include "briefing/cabin_attendant_pictures.h"
 #include "platform/paths.h"
@@ -55,6 +57,13 @@ TEST_F(FrmCATest, ShowsTheStoredChoiceWithItsPicture) {
 TEST_F(FrmCATest, ThePictureBoxIsSquareSoPicturesAreNotStretched) {
   form.Show();
   EXPECT_EQ(form.PictureDisplay.Width(), form.PictureDisplay.Height());
+  // On screen too, and the picture shown in it.
+  const QWidget* box = form.PictureDisplay.Widget();
+  ASSERT_NE(box, nullptr);
+  EXPECT_EQ(box->width(), box->height());
+  const auto* shown = qobject_cast<const QLabel*>(box);
+  ASSERT_NE(shown, nullptr);
+  EXPECT_EQ(shown->pixmap().width(), shown->pixmap().height());
 }
 
 TEST_F(FrmCATest, AChoiceOutOfRangeOpensOnRandomAndBecomesZero) {

@@ -7,6 +7,8 @@
 int main(int argc, char** argv) {
   setenv("QT_QPA_PLATFORM", "offscreen", 0);
   QApplication app(argc, argv);
+  // The programs' style, whatever the desktop's.
+  QApplication::setStyle(QStringLiteral("Fusion"));
   ::testing::InitGoogleTest(&argc, argv);
   return RUN_ALL_TESTS();
 }
