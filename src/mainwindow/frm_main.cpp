@@ -5,6 +5,8 @@
 #include <filesystem>
 #include <initializer_list>
 #include <optional>
+#include <string_view>
+#include <vector>
 
 #include "announce/flight_window_opener.h"
 #include "announce/flight_windows.h"
@@ -25,6 +27,7 @@
 #include "platform/process.h"
 #include "platform/random.h"
 #include "platform/sim_ipc_client.h"
+#include "runtime/cp932.h"
 #include "runtime/runtime_error.h"
 #include "simlink/main_channels.h"
 #include "simlink/simulator_link.h"
@@ -389,7 +392,19 @@ std::string FrmMain::SettingsFileChosenInBase(const std::string& chosen, const c
   const platform::Paths& paths = *pro_.svc.paths;
   const std::filesystem::path file(chosen);
   const std::string name = file.filename().string();
-  if (announce::SettingsFileInBaseFolder(file, paths) && announce::IsBareSettingsFileName(name)) return name;
+  if (announce::SettingsFileInBaseFolder(file, paths) && announce::IsBareSettingsFileName(name)) {
+    // The name is kept in CP932 (value 0 of "VexlorPro.cfg"): a character it cannot keep
+    // would come back as another name at the next start, which would load the defaults.
+    const std::vector<std::string> lost = runtime::Cp932LostCharacters(name);
+    if (lost.empty()) return name;
+    std::string listed;
+    for (const std::string& c : lost) listed += (listed.empty() ? "" : " ") + c;
+    pro_.boxes->Show("設定ファイル名「 " + name + " 」には、設定ファイルに記録できない文字があります：\n\n" + listed +
+                         "\n\nこのままでは次回の起動時にこのファイルを読み込めません。\nこれらの文字を使わない名前" +
+                         (std::string_view(title) == "開く" ? "に変えてから開いてください。" : "を付けてください。"),
+                     ui::Buttons::Ok, ui::Icon::Exclamation, title);
+    return {};
+  }
   pro_.boxes->Show("設定ファイルは VexlorPro のフォルダーにあるものだけを使えます。\n\n" + chosen +
                        "\n\nVexlorPro のフォルダー：\n" + paths.BaseFolder().string(),
                    ui::Buttons::Ok, ui::Icon::Exclamation, title);
