@@ -278,15 +278,21 @@ void FrmMain::frmMain_buttonStart_Click() {
   pro_.engine.FlightWindowClosed = false;
   SetWindowState(ui::WindowState::Minimized);
   pump.Pump();
-  announce::LoadAirportTable(pro_);
-  announce::LoadAirlineTable(pro_);
-  if (paths.Exists("\\RandomFlight.cfg")) {
-    announce::LoadRandomFlight(pro_);
-    pump.Pump();
-    announce::SaveAirportTable(pro_);
-    pump.Pump();
-    announce::SaveAirlineTable(pro_);
-    pump.Pump();
+  // A table that cannot be read or saved refuses the Start: the main window comes back.
+  try {
+    announce::LoadAirportTable(pro_);
+    announce::LoadAirlineTable(pro_);
+    if (paths.Exists("\\RandomFlight.cfg")) {
+      announce::LoadRandomFlight(pro_);
+      pump.Pump();
+      announce::SaveAirportTable(pro_);
+      pump.Pump();
+      announce::SaveAirlineTable(pro_);
+      pump.Pump();
+    }
+  } catch (const runtime::RuntimeError&) {
+    SetWindowState(ui::WindowState::Normal);
+    throw;
   }
   flightWindow_.OpenFlightWindow();
 }
