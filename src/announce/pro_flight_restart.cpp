@@ -32,7 +32,11 @@ bool SaveFlightRestart(state::ProContext& ctx) {
 }
 
 bool LoadFlightRestart(state::ProContext& ctx) {
-  if (!LoadSettingsFile(ctx, kFlightRestartFileName)) return false;
+  // A snapshot that does not load leaves every value as it was and no resumed flight.
+  if (!LoadSettingsFile(ctx, kFlightRestartFileName, SettingsLoad::Resume)) {
+    ctx.main.ResumeRequested = false;
+    return false;
+  }
   TakeAircraftTypeCode(ctx.briefing.TobBriefing);
   ctx.svc.paths->DeleteIfExists("\\BEGIN.cfg");
   ctx.svc.pump->Pump();

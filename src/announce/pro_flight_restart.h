@@ -20,7 +20,9 @@ bool SaveFlightRestart(state::ProContext& ctx);
 // The flight window's resume: loads "FlightRestart.cfg" (not the mileage), takes
 // `AircraftTypeCode` from the first two characters of the aircraft type text (kept
 // when they are not a number) and deletes "BEGIN.cfg". False when the snapshot did not
-// load; the program then keeps the values it had.
+// load (unreadable, another version or a damaged first line, a value that does not
+// convert): the program then keeps the values it had, `ResumeRequested` is cleared and
+// the box has said that the flight starts afresh.
 bool LoadFlightRestart(state::ProContext& ctx);
 
 // `AircraftTypeCode` from the first two characters of the aircraft type text

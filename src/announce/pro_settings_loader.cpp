@@ -75,16 +75,30 @@ std::string KeepAside(state::ProContext& ctx, const std::string& file) {
   return "\n元のファイルは「 " + copy + " 」に残しました。";
 }
 
-void ReportUnreadableFile(state::ProContext& ctx, const std::string& file, const std::string& reason) {
-  const std::string kept = KeepAside(ctx, file);
-  ShowCfgRead(ctx, "設定ファイル「 " + file + " 」を読み込めません。\n" + reason +
-                       "\n\n設定値は読み込む前のままです。" + kept);
+// The last sentence of a failure's box: what the program goes on with.
+std::string AfterFailure(SettingsLoad purpose) {
+  return purpose == SettingsLoad::Resume ? "\n\n前回フライトの途中からは再開しません。新しいフライトとして始めます。" : "";
 }
 
-void ReportBadValue(state::ProContext& ctx, const std::string& file, const SettingsValueError& e) {
+void ReportUnreadableFile(state::ProContext& ctx, const std::string& file, const std::string& reason,
+                          SettingsLoad purpose) {
+  const std::string kept = KeepAside(ctx, file);
+  ShowCfgRead(ctx, "設定ファイル「 " + file + " 」を読み込めません。\n" + reason +
+                       "\n\n設定値は読み込む前のままです。" + kept + AfterFailure(purpose));
+}
+
+void ReportBadValue(state::ProContext& ctx, const std::string& file, const SettingsValueError& e, SettingsLoad purpose) {
   const std::string kept = KeepAside(ctx, file);
   ShowCfgRead(ctx, "設定ファイル「 " + file + " 」の設定値 " + std::to_string(e.Index()) + " を読み込めません。\n" +
-                       e.Reason() + "\n設定値：「" + e.ValueText() + "」\n\n設定値は読み込む前のままです。" + kept);
+                       e.Reason() + "\n設定値：「" + e.ValueText() + "」\n\n設定値は読み込む前のままです。" + kept +
+                       AfterFailure(purpose));
+}
+
+void ReportOtherVersion(state::ProContext& ctx, const std::string& file, SettingsLoad purpose) {
+  const std::string kept = KeepAside(ctx, file);
+  ShowCfgRead(ctx, "設定ファイル「 " + file + " 」はバージョンが異なるか、壊れています。\n1 行目が「" +
+                       std::string(kSettingsVersionLine) + "」ではありません。\n\n設定値は読み込む前のままです。" + kept +
+                       AfterFailure(purpose));
 }
 
 void ReportUnwritableDefaults(state::ProContext& ctx, const std::string& file, const std::string& reason) {
@@ -139,7 +153,7 @@ void StoreStagedSettings(state::ProContext& ctx, const std::vector<StagedValue>&
   ++ctx.main.MainWindow.loads;
 }
 
-bool LoadSettingsFile(state::ProContext& ctx, std::string_view name) {
+bool LoadSettingsFile(state::ProContext& ctx, std::string_view name, SettingsLoad purpose) {
   const std::string file = BareSettingsFileName(name);
   const bool defaultFile = file == kDefaultSettingsFileName;
   const std::string literal = "\\" + file;
@@ -164,10 +178,14 @@ bool LoadSettingsFile(state::ProContext& ctx, std::string_view name) {
     try {
       text = platform::ReadTextFile(ctx.svc.paths->Under(literal));
     } catch (const runtime::RuntimeError& e) {
-      ReportUnreadableFile(ctx, file, e.Text());
+      ReportUnreadableFile(ctx, file, e.Text(), purpose);
       return false;
     }
     ctx.svc.pump->Pump();
+    if (!IsCurrentVersion(*text) && purpose == SettingsLoad::Resume) {
+      ReportOtherVersion(ctx, file, purpose);
+      return false;
+    }
     if (!IsCurrentVersion(*text)) {
       text.reset();
       ShowCfgRead(ctx, "読み込まれたＣＦＧファイルはバージョンが異なります\n選択されているファイルを削除し、デフォルトに戻します");
@@ -196,10 +214,10 @@ bool LoadSettingsFile(state::ProContext& ctx, std::string_view name) {
     if (!text) text = platform::ReadTextFile(ctx.svc.paths->Under(literal));
     staged = StageSettingsValues(datafiles::ExtractValues(*text), defaultFile);
   } catch (const SettingsValueError& e) {
-    ReportBadValue(ctx, file, e);
+    ReportBadValue(ctx, file, e, purpose);
     return false;
   } catch (const runtime::RuntimeError& e) {
-    ReportUnreadableFile(ctx, file, e.Text());
+    ReportUnreadableFile(ctx, file, e.Text(), purpose);
     return false;
   }
   StoreStagedSettings(ctx, staged, defaultFile);

@@ -48,13 +48,19 @@ void StoreStagedSettings(state::ProContext& ctx, const std::vector<StagedValue>&
 // Where a settings file that did not load is kept aside: its name and this suffix.
 inline constexpr std::string_view kUnreadableCopySuffix = ".読込失敗";
 
+// What a load is for. A resume takes the snapshot whole or not at all: a snapshot of
+// another version (a damaged first line, an empty file) fails like a value that does not
+// convert, instead of bringing back the defaults, and each failure's box says that the
+// flight starts afresh.
+enum class SettingsLoad { Settings, Resume };
+
 // Loads `BaseFolder` & "\" & name (a name that is not bare loads "VexlorPro.cfg") and
 // rebuilds the volume table. `MileageTotal` is taken only from "VexlorPro.cfg". A file
 // that cannot be read or holds a value that does not convert is reported in a
 // "CFG Read" box naming the file, the value number and its text; the program then keeps
 // every value it had, the file is copied aside (kUnreadableCopySuffix; the box says where)
 // and the result is false.
-bool LoadSettingsFile(state::ProContext& ctx, std::string_view name);
+bool LoadSettingsFile(state::ProContext& ctx, std::string_view name, SettingsLoad purpose = SettingsLoad::Settings);
 
 // The defaults of the table stored as if a defaults file had been loaded, without a
 // file and without touching `MileageTotal`.

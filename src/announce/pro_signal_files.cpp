@@ -1,4 +1,5 @@
 #include "announce/pro_files.h"
+#include "announce/unreadable_file.h"
 #include "datafiles/ocumo_files.h"
 #include "datafiles/restart_summary.h"
 #include "datafiles/signal_files.h"
@@ -30,12 +31,15 @@ void WriteFlightRestartContents(state::ProContext& ctx) {
 }
 
 void ReadFlightRestartContents(state::ProContext& ctx) {
-  datafiles::ReadFlightRestartContentsFile(ctx.svc.paths->Under("\\FlightRestart内容.cfg"), ctx.main.RestartSummary);
+  const auto file = ctx.svc.paths->Under("\\FlightRestart内容.cfg");
+  ReadNamingTheFile(file, kRestartContentsRemedy,
+                    [&] { datafiles::ReadFlightRestartContentsFile(file, ctx.main.RestartSummary); });
 }
 
 void ReadEyeRetCfg(state::ProContext& ctx) {
   datafiles::EyeRetCfg values{ctx.files.ViewTable, ctx.main.ApuSoundSettings};
-  datafiles::ReadEyeRetCfgFile(ctx.svc.paths->Under("\\EyeRet.cfg"), values);
+  const auto file = ctx.svc.paths->Under("\\EyeRet.cfg");
+  ReadNamingTheFile(file, kEyeRetRemedy, [&] { datafiles::ReadEyeRetCfgFile(file, values); });
   ctx.files.ViewTable = values.ViewPresets;
   ctx.main.ApuSoundSettings = values.ApuSoundSettings;
 }

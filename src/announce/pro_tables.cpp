@@ -1,18 +1,22 @@
 #include "announce/pro_tables.h"
 
+#include "announce/unreadable_file.h"
 #include "datafiles/airport_airline_tables.h"
 #include "platform/event_pump.h"
+#include "platform/paths.h"
 #include "state/pro_context.h"
 #include "ui/message_box.h"
 
 namespace vx::announce {
 
 void LoadAirportTable(state::ProContext& ctx) {
-  datafiles::LoadAirportTable(*ctx.svc.paths, ctx.files.AirportTable);
+  ReadNamingTheFile(ctx.svc.paths->Under("\\" + std::string(datafiles::kAirportTableFile)), kTableRemedy,
+                    [&] { datafiles::LoadAirportTable(*ctx.svc.paths, ctx.files.AirportTable); });
   ctx.svc.pump->Pump();
 }
 void LoadAirlineTable(state::ProContext& ctx) {
-  datafiles::LoadAirlineTable(*ctx.svc.paths, ctx.files.AirlineTable);
+  ReadNamingTheFile(ctx.svc.paths->Under("\\" + std::string(datafiles::kAirlineTableFile)), kTableRemedy,
+                    [&] { datafiles::LoadAirlineTable(*ctx.svc.paths, ctx.files.AirlineTable); });
   ctx.svc.pump->Pump();
 }
 void SaveAirportTable(state::ProContext& ctx) {

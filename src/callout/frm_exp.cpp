@@ -142,7 +142,20 @@ void FrmExp::frmExp_Form_Load() {
   }
   // 7.
   exp.frame.SimConnected = -1;
-  ReadExpSettings(exp);
+  // Without its settings file there is no file whose deletion would end the program: a
+  // file that cannot be written or read ends it at once (nothing to tear down yet).
+  const bool settingsExisted = exp.svc.paths && exp.svc.paths->Exists("\\vexlorEXP.cfg");
+  try {
+    ReadExpSettings(exp);
+  } catch (const runtime::RuntimeError& e) {
+    const std::string file = exp.svc.paths ? exp.svc.paths->Under("\\vexlorEXP.cfg").string() : "vexlorEXP.cfg";
+    exp.boxes->Show(e.Text() + "\n\n設定ファイル「 " + file + " 」を" + (settingsExisted ? "読み込めません" : "作成できません") +
+                        "。\nフォルダーに書き込めるか、ファイルが読めるかを確かめてください。\n\nVexlorEXP を終了します。",
+                    ui::Buttons::Ok, ui::Icon::Critical, "VEXLOR-EXP");
+    exp.frame.SimConnected = 0;  // no sound system to tear down
+    Unload();
+    return;
+  }
   Form::Move(exp.settings.ExpWindowLeft, exp.settings.ExpWindowTop);
   // 8.
   if (!exp.svc.sound || !exp.svc.sound->Init()) {

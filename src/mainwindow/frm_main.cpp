@@ -5,6 +5,8 @@
 #include <filesystem>
 #include <initializer_list>
 #include <optional>
+#include <string_view>
+#include <vector>
 
 #include "announce/flight_window_opener.h"
 #include "announce/flight_windows.h"
@@ -25,6 +27,7 @@
 #include "platform/process.h"
 #include "platform/random.h"
 #include "platform/sim_ipc_client.h"
+#include "runtime/cp932.h"
 #include "runtime/runtime_error.h"
 #include "simlink/main_channels.h"
 #include "simlink/simulator_link.h"
@@ -275,15 +278,21 @@ void FrmMain::frmMain_buttonStart_Click() {
   pro_.engine.FlightWindowClosed = false;
   SetWindowState(ui::WindowState::Minimized);
   pump.Pump();
-  announce::LoadAirportTable(pro_);
-  announce::LoadAirlineTable(pro_);
-  if (paths.Exists("\\RandomFlight.cfg")) {
-    announce::LoadRandomFlight(pro_);
-    pump.Pump();
-    announce::SaveAirportTable(pro_);
-    pump.Pump();
-    announce::SaveAirlineTable(pro_);
-    pump.Pump();
+  // A table that cannot be read or saved refuses the Start: the main window comes back.
+  try {
+    announce::LoadAirportTable(pro_);
+    announce::LoadAirlineTable(pro_);
+    if (paths.Exists("\\RandomFlight.cfg")) {
+      announce::LoadRandomFlight(pro_);
+      pump.Pump();
+      announce::SaveAirportTable(pro_);
+      pump.Pump();
+      announce::SaveAirlineTable(pro_);
+      pump.Pump();
+    }
+  } catch (const runtime::RuntimeError&) {
+    SetWindowState(ui::WindowState::Normal);
+    throw;
   }
   flightWindow_.OpenFlightWindow();
 }
@@ -389,7 +398,19 @@ std::string FrmMain::SettingsFileChosenInBase(const std::string& chosen, const c
   const platform::Paths& paths = *pro_.svc.paths;
   const std::filesystem::path file(chosen);
   const std::string name = file.filename().string();
-  if (announce::SettingsFileInBaseFolder(file, paths) && announce::IsBareSettingsFileName(name)) return name;
+  if (announce::SettingsFileInBaseFolder(file, paths) && announce::IsBareSettingsFileName(name)) {
+    // The name is kept in CP932 (value 0 of "VexlorPro.cfg"): a character it cannot keep
+    // would come back as another name at the next start, which would load the defaults.
+    const std::vector<std::string> lost = runtime::Cp932LostCharacters(name);
+    if (lost.empty()) return name;
+    std::string listed;
+    for (const std::string& c : lost) listed += (listed.empty() ? "" : " ") + c;
+    pro_.boxes->Show("設定ファイル名「 " + name + " 」には、設定ファイルに記録できない文字があります：\n\n" + listed +
+                         "\n\nこのままでは次回の起動時にこのファイルを読み込めません。\nこれらの文字を使わない名前" +
+                         (std::string_view(title) == "開く" ? "に変えてから開いてください。" : "を付けてください。"),
+                     ui::Buttons::Ok, ui::Icon::Exclamation, title);
+    return {};
+  }
   pro_.boxes->Show("設定ファイルは VexlorPro のフォルダーにあるものだけを使えます。\n\n" + chosen +
                        "\n\nVexlorPro のフォルダー：\n" + paths.BaseFolder().string(),
                    ui::Buttons::Ok, ui::Icon::Exclamation, title);

@@ -2,6 +2,7 @@
 
 #include <iconv.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <stdexcept>
 
@@ -76,6 +77,18 @@ std::string Cp932ToUtf8(std::string_view bytes) {
     (void)left;
     return size_t{1};
   });
+}
+
+std::vector<std::string> Cp932LostCharacters(std::string_view utf8) {
+  std::vector<std::string> lost;
+  for (std::size_t i = 0; i < utf8.size();) {
+    const std::size_t n = std::min(Utf8SequenceLength(static_cast<unsigned char>(utf8[i])), utf8.size() - i);
+    const std::string character(utf8.substr(i, n));
+    i += n;
+    if (Cp932ToUtf8(Utf8ToCp932(character)) == character) continue;
+    if (std::find(lost.begin(), lost.end(), character) == lost.end()) lost.push_back(character);
+  }
+  return lost;
 }
 
 }  // namespace vx::runtime

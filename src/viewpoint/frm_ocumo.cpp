@@ -10,8 +10,10 @@
 #include "platform/foreign_windows.h"
 #include "platform/paths.h"
 #include "platform/sim_ipc_client.h"
+#include "runtime/runtime_error.h"
 #include "simlink/channels.h"
 #include "ui/colour.h"
+#include "ui/message_box.h"
 #include "ui/scope_guard.h"
 #include "ui/ui_env.h"
 #include "viewpoint/frm_door_set.h"
@@ -288,8 +290,14 @@ void FrmOcumo::frmOcumo_Form_Unload() {
   // 3.
   ctx_.svc.paths->DeleteIfExists("\\Ocumo.cfg");
   ctx_.svc.pump->Pump();
-  // 4.
-  WriteEyeReturnFile(ctx_, BoxTexts());
+  // 4. A return file that cannot be written is told; the rest of the end still runs.
+  try {
+    WriteEyeReturnFile(ctx_, BoxTexts());
+  } catch (const runtime::RuntimeError& e) {
+    ctx_.boxes->Show(e.Text() + "\n\n視点の戻しファイル「 " + ctx_.svc.paths->Under("\\EyeRet.cfg").string() +
+                         " 」を書き込めません。\nここで変えた視点と APU の値は VexlorPro に戻りません。",
+                     ui::Buttons::Ok, ui::Icon::Critical, "Ocumo");
+  }
   // 5.
   simlink::CloseSharedMapping(ctx_.ocumo.eye);
   // 6. The door window goes with the program.

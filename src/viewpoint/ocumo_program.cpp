@@ -9,6 +9,7 @@
 #include "platform/paths.h"
 #include "platform/sim_focus.h"
 #include "platform/sim_ipc_client.h"
+#include "runtime/runtime_error.h"
 #include "simlink/common_helpers.h"
 #include "simlink/simulator_link.h"
 #include "ui/message_box.h"
@@ -79,7 +80,18 @@ void OcumoStartup(state::OcumoContext& ctx, FrmOcumo& form, platform::InstanceLo
   std::filesystem::current_path(ctx.ocumo.BaseFolder, ignored);
   // 5.
   ctx.ocumo.ApuSoundSettings = {{"無", "無"}, {"1", "2"}};
-  ReadOcumoSettings(ctx);
+  // Without its control file nothing would end the program: a file that cannot be
+  // written or read ends it before its window shows.
+  const bool controlExisted = ctx.svc.paths->Exists("\\Ocumo.cfg");
+  try {
+    ReadOcumoSettings(ctx);
+  } catch (const runtime::RuntimeError& e) {
+    ctx.boxes->Show(e.Text() + "\n\n設定ファイル「 " + ctx.svc.paths->Under("\\Ocumo.cfg").string() + " 」を" +
+                        (controlExisted ? "読み込めません" : "作成できません") +
+                        "。\nフォルダーに書き込めるか、ファイルが読めるかを確かめてください。\n\nOcumo を終了します。",
+                    ui::Buttons::Ok, ui::Icon::Critical, "Ocumo");
+    ctx.svc.pump->EndProgram(1);
+  }
   // 6.
   ctx.view.CurrentViewPreset = 0;
   ctx.ocumo.OcumoMode = 0;

@@ -4,6 +4,7 @@
 #include "support/same_text.h"
 
 #include "announce/pro_flight_restart.h"
+#include "announce/pro_settings_file.h"
 #include "announce/settings_known_state.h"
 #include "datafiles/pro_fixture.h"
 #include "platform/text_file.h"
@@ -57,6 +58,48 @@ TEST_F(FlightRestartTest, ASnapshotThatDoesNotLoadKeepsTheFlightAsItWasAndBeginC
   EXPECT_TRUE(Exists("BEGIN.cfg"));
   EXPECT_EQ(ctx.briefing.TobBriefing.AirlineName, "");
 }
+
+// A damaged snapshot answered "Yes": the values stay as they were before the attempt (no
+// defaults that the exit would then write over "VexlorPro.cfg"), the flight is not resumed
+// and the box says so.
+struct DamagedSnapshot {
+  const char* what;
+  std::string (*damage)(std::string bytes);
+  const char* boxPart;
+};
+
+class DamagedSnapshotTest : public FlightRestartTest, public ::testing::WithParamInterface<DamagedSnapshot> {};
+
+TEST_P(DamagedSnapshotTest, KeepsTheValuesAndDoesNotCountAsResumed) {
+  SetKnownSettingsState(ctx);
+  ctx.files.MileageTotal = 77;
+  const auto before = SettingsFileLines(ctx, SettingsForm::Save);
+  const std::string damaged = GetParam().damage(SettingsGoldenBytes("settings_saved.cfg"));
+  dir.WriteBytes("FlightRestart.cfg", damaged);
+  dir.WriteBytes("BEGIN.cfg", ";\r\n");
+  ctx.main.ResumeRequested = true;
+  boxes.Expect("CFG Read", ui::Answer::Ok, GetParam().boxPart);
+  EXPECT_FALSE(LoadFlightRestart(ctx));
+  EXPECT_EQ(boxes.PendingExpectations(), 0u);
+  ASSERT_EQ(boxes.shown.size(), 1u);
+  EXPECT_NE(boxes.shown[0].text.find("新しいフライトとして始めます。"), std::string::npos) << boxes.shown[0].text;
+  EXPECT_NE(boxes.shown[0].text.find("FlightRestart.cfg.読込失敗"), std::string::npos) << boxes.shown[0].text;
+  EXPECT_EQ(SettingsFileLines(ctx, SettingsForm::Save), before);
+  EXPECT_FALSE(ctx.main.ResumeRequested);
+  EXPECT_TRUE(Exists("BEGIN.cfg"));
+  EXPECT_EQ(Bytes("FlightRestart.cfg.読込失敗"), damaged);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Snapshots, DamagedSnapshotTest,
+    ::testing::Values(
+        DamagedSnapshot{"FirstLineDamaged",
+                        [](std::string b) { return b.replace(b.find("V1.11"), 5, "V1.1?"); }, "バージョンが異なるか、壊れています"},
+        DamagedSnapshot{"Empty", [](std::string) { return std::string(); }, "バージョンが異なるか、壊れています"},
+        DamagedSnapshot{"CutInTheFirstLine", [](std::string b) { return b.substr(0, 9); },
+                        "バージョンが異なるか、壊れています"},
+        DamagedSnapshot{"BadValue", [](std::string b) { return b.replace(b.find("=41000"), 6, "=41OOO"); }, "設定値 79"}),
+    [](const auto& info) { return std::string(info.param.what); });
 
 TEST_F(FlightRestartTest, TheFilesGoTogetherOnlyWhenTheSnapshotExists) {
   dir.WriteBytes("FlightRestart内容.cfg", "x");

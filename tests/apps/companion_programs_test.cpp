@@ -1,13 +1,16 @@
 // The companion programs end when the main program deletes their control file; the
 // viewpoint program hands its values back in EyeRet.cfg as it ends.
 #include <gtest/gtest.h>
+#include <spawn.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <chrono>
+#include <csignal>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <optional>
 #include <sstream>
 #include <thread>
 #include <vector>
@@ -319,6 +322,107 @@ TEST(CompanionPrograms, OcumoWithoutASimulatorSaysSoAndWritesNothing) {
   EXPECT_FALSE(fs::exists(base.Path() / "Ocumo.cfg"));
   EXPECT_FALSE(fs::exists(base.Path() / "EyeRet.cfg"));
   launcher.Close(*pid);
+}
+
+// A program started on its own, whose end (status and signal) the test reads.
+class Spawned {
+ public:
+  explicit Spawned(const fs::path& program) {
+    const std::string path = program.string();
+    char* argv[] = {const_cast<char*>(path.c_str()), nullptr};
+    if (posix_spawn(&pid_, path.c_str(), nullptr, nullptr, argv, environ) != 0) pid_ = -1;
+  }
+  ~Spawned() {
+    if (pid_ > 0 && !status_) {
+      kill(pid_, SIGKILL);
+      waitpid(pid_, nullptr, 0);
+    }
+  }
+  bool Started() const { return pid_ > 0; }
+  // Whether it ended within the limit; its status then.
+  bool EndsWithin(std::chrono::milliseconds limit) {
+    const auto end = std::chrono::steady_clock::now() + limit;
+    while (!status_ && std::chrono::steady_clock::now() < end) {
+      int status = 0;
+      if (waitpid(pid_, &status, WNOHANG) == pid_) status_ = status;
+      else std::this_thread::sleep_for(20ms);
+    }
+    return status_.has_value();
+  }
+  // Ended by returning from main or exit(), not by a signal (abort, crash) or a core.
+  bool EndedCleanly() const { return status_ && WIFEXITED(*status_); }
+  std::string How() const {
+    if (!status_) return "running";
+    if (WIFSIGNALED(*status_)) return "signal " + std::to_string(WTERMSIG(*status_)) + (WCOREDUMP(*status_) ? " (core)" : "");
+    return "exit " + std::to_string(WEXITSTATUS(*status_));
+  }
+
+ private:
+  pid_t pid_ = -1;
+  std::optional<int> status_;
+};
+
+// A control or return file that cannot be written (a folder stands in its place) is told
+// in a box; the program then ends by itself, its clean-up done, without a signal.
+TEST(CompanionPrograms, CallOutProgramThatCannotWriteItsSettingsFileSaysSoAndEnds) {
+  test::KeepDisplayOpen();
+  auto desktop = test::X11Desktop::Open();
+  if (!desktop) GTEST_SKIP() << "needs an X display with XTEST";
+  CallOutRun run;
+  test::EnvironmentOverride qpa{"QT_QPA_PLATFORM", "xcb"};
+  const fs::path program = Install(run.base, "VexlorEXP");
+  fs::create_directories(run.base.Path() / "vexlorEXP.cfg");
+  run.base.WriteBytes("vexlorSD.cfg", ";\r\n");
+  Spawned exp(program);
+  ASSERT_TRUE(exp.Started());
+  const auto box = desktop->WaitForWindow("VEXLOR-EXP", 10s);
+  ASSERT_NE(box, 0u) << "the message box";
+  desktop->Focus(box);
+  desktop->Type(XK_Return);
+  ASSERT_TRUE(exp.EndsWithin(5s)) << "no program left behind";
+  EXPECT_TRUE(exp.EndedCleanly()) << exp.How();
+  EXPECT_FALSE(fs::exists(run.base.Path() / "vexlorSD.cfg")) << "its clean-up ran";
+}
+
+TEST(CompanionPrograms, OcumoThatCannotWriteItsControlFileSaysSoAndEnds) {
+  test::KeepDisplayOpen();
+  auto desktop = test::X11Desktop::Open();
+  if (!desktop) GTEST_SKIP() << "needs an X display with XTEST";
+  CallOutRun run;
+  test::EnvironmentOverride qpa{"QT_QPA_PLATFORM", "xcb"};
+  const fs::path program = Install(run.base, "Ocumo");
+  fs::create_directories(run.base.Path() / "Ocumo.cfg");
+  Spawned ocumo(program);
+  ASSERT_TRUE(ocumo.Started());
+  const auto box = desktop->WaitForWindow("Ocumo", 10s);
+  ASSERT_NE(box, 0u) << "the message box";
+  EXPECT_EQ(desktop->FindWindow("Ocumo  v2.25"), 0u) << "no window of its own";
+  desktop->Focus(box);
+  desktop->Type(XK_Return);
+  ASSERT_TRUE(ocumo.EndsWithin(5s));
+  EXPECT_TRUE(ocumo.EndedCleanly()) << ocumo.How();
+  EXPECT_EQ(ocumo.How(), "exit 1") << "a start that failed";
+}
+
+TEST(CompanionPrograms, OcumoThatCannotWriteItsReturnFileSaysSoAndEnds) {
+  test::KeepDisplayOpen();
+  auto desktop = test::X11Desktop::Open();
+  if (!desktop) GTEST_SKIP() << "needs an X display with XTEST";
+  CallOutRun run;
+  test::EnvironmentOverride qpa{"QT_QPA_PLATFORM", "xcb"};
+  const fs::path program = Install(run.base, "Ocumo");
+  datafiles::WriteOcumoCfgFile(run.base.Path() / "Ocumo.cfg", datafiles::DefaultOcumoCfg());
+  fs::create_directories(run.base.Path() / "EyeRet.cfg");
+  Spawned ocumo(program);
+  ASSERT_TRUE(ocumo.Started());
+  ASSERT_NE(desktop->WaitForWindow("Ocumo  v2.25", 10s), 0u);
+  fs::remove(run.base.Path() / "Ocumo.cfg");
+  const auto box = desktop->WaitForWindow("Ocumo", 5s);
+  ASSERT_NE(box, 0u) << "the message box";
+  desktop->Focus(box);
+  desktop->Type(XK_Return);
+  ASSERT_TRUE(ocumo.EndsWithin(5s));
+  EXPECT_TRUE(ocumo.EndedCleanly()) << ocumo.How();
 }
 
 }  // namespace

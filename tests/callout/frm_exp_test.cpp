@@ -160,6 +160,26 @@ TEST_F(FrmExpTest, TheFilePollSetsThePresenceFlags) {
   EXPECT_EQ(exp.frame.EyeViewPresent, 0);
 }
 
+// A folder in the place of the settings file: it can be neither written nor read as one.
+// Without the file nothing would end the program, so it says so and ends at once.
+TEST_F(FrmExpTest, ASettingsFileThatCannotBeWrittenIsToldAndTheProgramEnds) {
+  fs::create_directories(base.Path() / "vexlorEXP.cfg");
+  Touch("vexlorPB.cfg");
+  Touch("vexlorSD.cfg");
+  ui.boxes.Expect("VEXLOR-EXP", ui::Answer::Ok,
+                  "設定ファイル「 " + (base.Path() / "vexlorEXP.cfg").string() + " 」を作成できません。");
+  form.Start();
+  EXPECT_TRUE(RunUntilEnded(1s));
+  EXPECT_FALSE(form.Loaded());
+  EXPECT_EQ(ui.boxes.PendingExpectations(), 0u);
+  EXPECT_EQ(ui.boxes.shown.size(), 1u);
+  EXPECT_FALSE(Exists("vexlorPB.cfg"));
+  EXPECT_FALSE(Exists("vexlorSD.cfg"));
+  EXPECT_TRUE(sound.CallsOf({Op::Quit}).empty()) << "no sound system was started";
+  EXPECT_FALSE(exp.sim.data.IsOpen());
+  EXPECT_FALSE(form.Timer1.Running());
+}
+
 TEST_F(FrmExpTest, TheExitButtonEndsTheProgram) {
   form.Start();
   ASSERT_TRUE(form.Loaded());

@@ -111,6 +111,45 @@ TEST_F(MenusTest, AFileOutsideTheBaseFolderIsRefusedAndNothingChanges) {
   EXPECT_EQ(p.ui.boxes.PendingExpectations(), 0u);
 }
 
+// A name CP932 cannot keep would be written into "VexlorPro.cfg" as another name and fall
+// back to the defaults at the next start: it is refused, naming the characters.
+struct UnkeptName {
+  const char* name;
+  const char* named;  // the characters the box names
+};
+
+class UnkeptNameTest : public MenusTest, public ::testing::WithParamInterface<UnkeptName> {};
+
+TEST_P(UnkeptNameTest, SaveAsAndOpenRefuseANameCp932CannotKeep) {
+  const std::string name = GetParam().name;
+  WriteSettingsFile(p.dir.Path(), name);
+  const std::string current = p.pro.files.SettingsFileName;
+  p.ui.dialogs.Expect(ui::FileDialogKind::Save, "保存", Base(name + ".new").string());
+  p.ui.boxes.Expect("保存", ui::Answer::Ok, std::string("記録できない文字があります：\n\n") + GetParam().named + "\n");
+  Choose(main.mnuFileSaveAs);
+  EXPECT_FALSE(std::filesystem::exists(Base(name + ".new")));
+  p.ui.dialogs.Expect(ui::FileDialogKind::Open, "開く", Base(name).string());
+  p.ui.boxes.Expect("開く", ui::Answer::Ok, std::string("記録できない文字があります：\n\n") + GetParam().named + "\n");
+  Choose(main.mnuFileOpen);
+  EXPECT_EQ(main.comboBGM.Text(), "MP3") << "nothing loaded";
+  EXPECT_EQ(p.pro.files.SettingsFileName, current);
+  EXPECT_EQ(main.tbxファイル名.Text(), current);
+  EXPECT_EQ(p.ui.boxes.PendingExpectations(), 0u);
+  EXPECT_EQ(p.ui.boxes.shown.size(), 2u);
+}
+
+INSTANTIATE_TEST_SUITE_P(Names, UnkeptNameTest,
+                         ::testing::Values(UnkeptName{"café.cfg", "é"}, UnkeptName{"旅🛫行🛫.cfg", "🛫"},
+                                           UnkeptName{"東京〜大阪.cfg", "〜"}, UnkeptName{"한é.cfg", "한 é"}));
+
+TEST_F(MenusTest, SaveAsTakesANameOfFullWidthAndHalfWidthKana) {
+  p.ui.dialogs.Expect(ui::FileDialogKind::Save, "保存", Base("羽田～千歳ｶﾅ.cfg").string());
+  p.ui.boxes.Expect("保存", ui::Answer::Ok, "羽田～千歳ｶﾅ.cfg に保存しました");
+  Choose(main.mnuFileSaveAs);
+  EXPECT_EQ(p.pro.files.SettingsFileName, "羽田～千歳ｶﾅ.cfg");
+  EXPECT_EQ(p.ui.boxes.PendingExpectations(), 0u);
+}
+
 TEST_F(MenusTest, CancellingEitherDialogIsSilent) {
   const std::string name = p.pro.files.SettingsFileName;
   p.ui.dialogs.Expect(ui::FileDialogKind::Open, "開く", std::nullopt);

@@ -520,6 +520,75 @@ TEST_F(MainWindowTest, StartTakesBackTheViewpointValuesAndWithoutTablesOpensNoFl
        }});
 }
 
+// Reads of files whose mode is 0 fail while it lives, also in a test run by root: the
+// effective user becomes "nobody" (the folders above made passable to it).
+class ReadsAsAnotherUser {
+ public:
+  explicit ReadsAsAnotherUser(const std::vector<std::filesystem::path>& folders) {
+    if (::geteuid() != 0) return;
+    using P = std::filesystem::perms;
+    // Its groups stay root's: the group's bits count for it.
+    for (const auto& f : folders)
+      std::filesystem::permissions(f, P::group_read | P::group_exec | P::others_read | P::others_exec,
+                                   std::filesystem::perm_options::add);
+    switched_ = ::seteuid(65534) == 0;
+  }
+  ~ReadsAsAnotherUser() {
+    if (switched_) (void)::seteuid(0);
+  }
+
+ private:
+  bool switched_ = false;
+};
+
+// A file the Start reads that cannot be read names itself, the reason and the way out in
+// the box, under the runtime's own text; each Start is refused until it is mended.
+struct UnreadableStartFile {
+  const char* file;
+  const char* remedyPart;
+  bool snapshot;  // FlightRestart.cfg beside it: the resume question follows a mended Start
+};
+
+class UnreadableStartFileTest : public MainWindowTest, public ::testing::WithParamInterface<UnreadableStartFile> {};
+
+TEST_P(UnreadableStartFileTest, TheBoxNamesTheFileAndEveryStartIsRefusedUntilItIsMended) {
+  const auto inst = p.dir.Path() / "inst";
+  const auto file = inst / GetParam().file;
+  std::filesystem::remove(inst / "RandomFlight.cfg");
+  Run({[&] {
+         if (GetParam().snapshot) p.dir.WriteBytes("inst/FlightRestart.cfg", ";\r\n");
+         if (!Exists(GetParam().file)) p.dir.WriteBytes(std::string("inst/") + GetParam().file, ";\r\n=1\r\n");
+         std::filesystem::permissions(file, std::filesystem::perms::none);
+         const std::string text = "書き込みできません。\n\nファイル「 " + file.string() +
+                                  " 」を読み込めません。\n読み取りが許可されていません（ファイルのアクセス権）。\n\n";
+         for (int start = 0; start < 2; ++start) {
+           ReadsAsAnotherUser nobody({p.dir.Path(), inst});
+           p.ui.boxes.Expect(p.ui.boxes.programName, ui::Answer::Ok, text);
+           windows.frmMain.buttonStart.PerformClick();
+           ASSERT_FALSE(p.ui.boxes.shown.empty());
+           EXPECT_EQ(p.ui.boxes.shown.back().text.rfind(text, 0), 0u) << "the runtime's text first";
+           EXPECT_NE(p.ui.boxes.shown.back().text.find(GetParam().remedyPart), std::string::npos);
+         }
+         EXPECT_EQ(flight.opened, 0);
+         EXPECT_EQ(windows.frmMain.State(), ui::WindowState::Normal);
+         std::filesystem::permissions(file, std::filesystem::perms::owner_read | std::filesystem::perms::owner_write);
+         if (GetParam().snapshot) p.ui.boxes.Expect("途中データ読込", ui::Answer::No);
+         windows.frmMain.buttonStart.PerformClick();
+         EXPECT_EQ(flight.opened, 1);
+         flight.form.Unload();
+         CloseAnswering(ui::Answer::No);
+       }});
+  EXPECT_EQ(p.ui.boxes.PendingExpectations(), 0u);
+  EXPECT_EQ(p.ui.boxes.shown.size(), GetParam().snapshot ? 4u : 3u);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Files, UnreadableStartFileTest,
+    ::testing::Values(UnreadableStartFile{"EyeRet.cfg", "ファイルを削除してください。\n削除すると、視点設定", false},
+                      UnreadableStartFile{"FlightRestart内容.cfg", "削除しても、前回フライトの途中から再開できます。", true},
+                      UnreadableStartFile{"空港db.csv", "このファイルを読めるまで、フライトを開始できません。", false},
+                      UnreadableStartFile{"会社db.csv", "このファイルを読めるまで、フライトを開始できません。", false}));
+
 // Values loaded while the main window shows (a resumed flight's) reach its option boxes,
 // so the Start or the exit does not copy the old texts back over them.
 TEST_F(MainWindowTest, OptionBoxesShowValuesLoadedLater) {

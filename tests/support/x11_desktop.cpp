@@ -46,7 +46,7 @@ struct X11Desktop::Impl {
     return title;
   }
 
-  Window Find(Window parent, const std::string& title) const {
+  Window Find(Window parent, const std::string& title, Window except) const {
     Window root = 0, up = 0;
     Window* children = nullptr;
     unsigned int n = 0;
@@ -56,8 +56,8 @@ struct X11Desktop::Impl {
     for (Window w : list) {
       XWindowAttributes a;
       if (!XGetWindowAttributes(display, w, &a) || a.map_state != IsViewable) continue;
-      if (Title(w) == title) return w;
-      if (Window inner = Find(w, title)) return inner;
+      if (w != except && Title(w) == title) return w;
+      if (Window inner = Find(w, title, except)) return inner;
     }
     return 0;
   }
@@ -81,15 +81,16 @@ std::unique_ptr<X11Desktop> X11Desktop::Open() {
   return std::unique_ptr<X11Desktop>(new X11Desktop(std::move(impl)));
 }
 
-X11Desktop::WindowId X11Desktop::FindWindow(const std::string& title) {
+X11Desktop::WindowId X11Desktop::FindWindow(const std::string& title, WindowId except) {
   XSync(impl_->display, False);
-  return impl_->Find(DefaultRootWindow(impl_->display), title);
+  return impl_->Find(DefaultRootWindow(impl_->display), title, except);
 }
 
-X11Desktop::WindowId X11Desktop::WaitForWindow(const std::string& title, std::chrono::milliseconds limit) {
+X11Desktop::WindowId X11Desktop::WaitForWindow(const std::string& title, std::chrono::milliseconds limit,
+                                               WindowId except) {
   const auto end = std::chrono::steady_clock::now() + limit;
   do {
-    if (WindowId w = FindWindow(title)) return w;
+    if (WindowId w = FindWindow(title, except)) return w;
     std::this_thread::sleep_for(std::chrono::milliseconds(100));
   } while (std::chrono::steady_clock::now() < end);
   return 0;

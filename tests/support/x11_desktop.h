@@ -17,10 +17,10 @@ class X11Desktop {
   X11Desktop(const X11Desktop&) = delete;
   X11Desktop& operator=(const X11Desktop&) = delete;
 
-  // A viewable window with exactly this title (UTF-8), or 0.
-  WindowId FindWindow(const std::string& title);
+  // A viewable window with exactly this title (UTF-8) other than `except`, or 0.
+  WindowId FindWindow(const std::string& title, WindowId except = 0);
   // Waits for one; 0 when none came within the limit.
-  WindowId WaitForWindow(const std::string& title, std::chrono::milliseconds limit);
+  WindowId WaitForWindow(const std::string& title, std::chrono::milliseconds limit, WindowId except = 0);
 
   void Focus(WindowId window);
   void Raise(WindowId window);

@@ -265,6 +265,37 @@ TEST_F(FrmOcumoTest, WithoutAControlFileTheDefaultIsWritten) {
   EXPECT_TRUE(windows.broughtToFront.empty()) << "no main program window to hand the focus to";
 }
 
+// A folder in the place of a file: it can be neither written nor read as one.
+TEST_F(FrmOcumoTest, AControlFileThatCannotBeWrittenIsToldAndEndsBeforeTheWindow) {
+  fs::create_directories(base.Path() / "Ocumo.cfg");
+  ui.boxes.Expect("Ocumo", ui::Answer::Ok, "設定ファイル「 " + (base.Path() / "Ocumo.cfg").string() + " 」を作成できません。");
+  try {
+    OcumoStartup(ctx, form, lock, (base.Path() / "ExePro").string());
+    ADD_FAILURE() << "the program goes on";
+  } catch (const platform::ProgramEnding& end) {
+    EXPECT_EQ(end.exitCode, 1);
+  }
+  EXPECT_EQ(ui.boxes.PendingExpectations(), 0u);
+  EXPECT_EQ(ui.boxes.shown.size(), 1u);
+  EXPECT_FALSE(form.Loaded());
+}
+
+TEST_F(FrmOcumoTest, AReturnFileThatCannotBeWrittenIsToldAndTheEndStillRuns) {
+  Start();
+  ASSERT_TRUE(form.Loaded());
+  ASSERT_TRUE(ctx.ocumo.eye.IsOpen());
+  fs::create_directories(base.Path() / "EyeRet.cfg");
+  form.Command1.PerformClick();  // the door window goes with the program
+  ui.boxes.Expect("Ocumo", ui::Answer::Ok, "視点の戻しファイル「 " + (base.Path() / "EyeRet.cfg").string() + " 」を書き込めません。");
+  EXPECT_EQ(Key(kEsc), 88);
+  EXPECT_FALSE(form.Loaded());
+  EXPECT_EQ(ui.boxes.PendingExpectations(), 0u);
+  EXPECT_EQ(ui.boxes.shown.size(), 1u);
+  EXPECT_FALSE(ctx.ocumo.eye.IsOpen());
+  EXPECT_EQ(ui.env.windows.LoadedCount(), 0u);
+  EXPECT_FALSE(Exists("Ocumo.cfg"));
+}
+
 TEST_F(FrmOcumoTest, NoSimulatorMessageAndNothingWritten) {
   standin.running = false;
   ui.boxes.Expect("Ocumo", ui::Answer::Ok, "ＦＳが実行されていません");

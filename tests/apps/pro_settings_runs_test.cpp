@@ -1,0 +1,334 @@
+// The main program itself, started and ended on an X display as a person would, over a
+// settings file that it cannot read, cannot replace, or never reaches (a full disk), and
+// from a folder that turns read-only: the user's VexlorPro.cfg stays byte for byte what
+// it was, the program ends, and its single-instance lock is free for the next start.
+#include <gtest/gtest.h>
+#include <grp.h>
+#include <sched.h>
+#include <sys/mount.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <csignal>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iostream>
+#include <optional>
+#include <sstream>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include <X11/keysym.h>
+
+#include "platform/instance_lock.h"
+#include "runtime/cp932.h"
+#include "support/temp_dir.h"
+#include "support/x11_desktop.h"
+#include "support/x11_typist.h"
+
+namespace vx {
+namespace {
+
+namespace fs = std::filesystem;
+using namespace std::chrono_literals;
+
+constexpr uid_t kNobody = 65534;
+constexpr const char* kPass = "VexlorPro";            // the start-up window, and untitled boxes
+constexpr const char* kMain = "VEXLOR-PRO  v3.02";
+constexpr const char* kSaveQuestion = "設定値の保存";  // also the title of a failed save
+constexpr int kExitX = 340, kExitY = 300;            // the Exit button, below the menu bar
+
+std::string FileBytes(const fs::path& p) {
+  std::ifstream in(p, std::ios::binary);
+  std::ostringstream s;
+  s << in.rdbuf();
+  return s.str();
+}
+
+void PutBytes(const fs::path& p, const std::string& bytes) {
+  std::ofstream out(p, std::ios::binary | std::ios::trunc);
+  out << bytes;
+}
+
+// A user's settings file that names itself: the hand-written settings golden, CP932, CR LF.
+std::string UsersSettingsBytes() {
+  const char* source = std::getenv("VX_SOURCE_DIR");
+  std::string text = FileBytes(fs::path(source ? source : ".") / "tests/announce/settings_golden/settings_saved.cfg");
+  text.replace(text.find("=MyFlight.cfg"), 13, "=VexlorPro.cfg");
+  std::string crlf;
+  for (char c : text) {
+    if (c == '\n') crlf += '\r';
+    crlf += c;
+  }
+  return runtime::Utf8ToCp932(crlf);
+}
+
+// This test process in a mount namespace of its own (its children share it), so that it
+// may mount a small tmpfs and make folders read-only. False where that is not allowed.
+bool OwnMountNamespace() {
+  static const bool own = ::unshare(CLONE_NEWNS) == 0 && ::mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) == 0;
+  return own;
+}
+
+bool MountReadOnly(const fs::path& folder) {
+  return OwnMountNamespace() && ::mount(folder.c_str(), folder.c_str(), nullptr, MS_BIND, nullptr) == 0 &&
+         ::mount(nullptr, folder.c_str(), nullptr, MS_REMOUNT | MS_BIND | MS_RDONLY, nullptr) == 0;
+}
+
+// VexlorPro started from <base>/ExePro, as this user or as "nobody" (to whom a file of mode
+// 0 is unreadable, unlike to root); its end (status, signal) is read by the test.
+class ProProcess {
+ public:
+  ProProcess(const fs::path& base, const fs::path& runtimeDir, bool asNobody) {
+    const std::string program = (base / "ExePro" / "VexlorPro").string();
+    std::vector<std::string> env;
+    for (char** e = environ; *e; ++e) {
+      const std::string v = *e;
+      if (v.rfind("XDG_RUNTIME_DIR=", 0) && v.rfind("QT_QPA_PLATFORM=", 0) && v.rfind("SDL_AUDIODRIVER=", 0) && v.rfind("SDL_DISKAUDIOFILE=", 0) &&
+          v.rfind("HOME=", 0) && v.rfind("XAUTHORITY=", 0))
+        env.push_back(v);
+    }
+    env.push_back("XDG_RUNTIME_DIR=" + runtimeDir.string());
+    env.push_back("HOME=" + runtimeDir.string());
+    env.push_back("QT_QPA_PLATFORM=xcb");
+    env.push_back("SDL_AUDIODRIVER=disk");  // a sound device that is always there
+    env.push_back("SDL_DISKAUDIOFILE=" + (runtimeDir / "played.raw").string());
+    if (const char* auth = std::getenv("XAUTHORITY"); auth && *auth) {
+      // The display's key where the other user may read it.
+      const fs::path copy = runtimeDir / "Xauthority";
+      fs::copy_file(auth, copy, fs::copy_options::overwrite_existing);
+      fs::permissions(copy, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+      env.push_back("XAUTHORITY=" + copy.string());
+    }
+    std::vector<char*> envp;
+    for (auto& v : env) envp.push_back(v.data());
+    envp.push_back(nullptr);
+    char* argv[] = {const_cast<char*>(program.c_str()), nullptr};
+    pid_ = ::fork();
+    if (pid_ == 0) {
+      if (asNobody && (::setgroups(0, nullptr) != 0 || ::setgid(kNobody) != 0 || ::setuid(kNobody) != 0)) ::_exit(126);
+      ::execve(program.c_str(), argv, envp.data());
+      ::_exit(127);
+    }
+  }
+  ~ProProcess() {
+    if (pid_ > 0 && !status_) {
+      ::kill(pid_, SIGKILL);
+      ::waitpid(pid_, nullptr, 0);
+    }
+  }
+  bool EndsWithin(std::chrono::milliseconds limit) {
+    const auto end = std::chrono::steady_clock::now() + limit;
+    while (!status_ && std::chrono::steady_clock::now() < end) {
+      int status = 0;
+      if (::waitpid(pid_, &status, WNOHANG) == pid_) status_ = status;
+      else std::this_thread::sleep_for(20ms);
+    }
+    return status_.has_value();
+  }
+  std::string How() const {
+    if (!status_) return "running";
+    if (WIFSIGNALED(*status_)) return "signal " + std::to_string(WTERMSIG(*status_));
+    return "exit " + std::to_string(WEXITSTATUS(*status_));
+  }
+
+ private:
+  pid_t pid_ = -1;
+  std::optional<int> status_;
+};
+
+// An installation: the program, the user's settings file, a runtime folder of its own.
+struct Installation {
+  explicit Installation(const fs::path& at) : base(at) {
+    const char* build = std::getenv("VX_BUILD_DIR");
+    fs::create_directories(base / "ExePro");
+    fs::copy_file(fs::path(build ? build : ".") / "bin" / "VexlorPro", base / "ExePro" / "VexlorPro",
+                  fs::copy_options::overwrite_existing);
+    PutBytes(base / "VexlorPro.cfg", UsersSettingsBytes());
+  }
+  fs::path Settings() const { return base / "VexlorPro.cfg"; }
+  fs::path base;
+  test::TempDir runtime;
+};
+
+// What one run went through.
+struct RunRecord {
+  std::vector<std::string> boxes;  // titles, in order
+  std::string end;
+  bool mainWindow = false;
+};
+
+// Types the captain's name away (Enter), answers each box the load shows, presses Exit,
+// answers No to the save question and each box after it; then waits for the end.
+RunRecord StartAndExit(test::X11Desktop& desktop, ProProcess& pro, const std::vector<std::string>& loadBoxes,
+                       const std::vector<std::string>& exitBoxes, const std::function<void()>& beforeExit = {}) {
+  RunRecord r;
+  const auto pass = desktop.WaitForWindow(kPass, 20s);
+  if (!pass) return r;
+  desktop.Focus(pass);
+  desktop.Type(XK_Return);
+  for (const std::string& title : loadBoxes) {
+    const auto box = desktop.WaitForWindow(title, 10s, title == kPass ? pass : 0);
+    if (!box) return r;
+    r.boxes.push_back(title);
+    desktop.Focus(box);
+    desktop.Type(XK_Return);
+  }
+  const auto main = desktop.WaitForWindow(kMain, 10s);
+  if (!main) return r;
+  r.mainWindow = true;
+  if (beforeExit) beforeExit();
+  desktop.Click(main, kExitX, kExitY);
+  const auto question = desktop.WaitForWindow(kSaveQuestion, 10s);
+  if (!question) return r;
+  r.boxes.push_back(kSaveQuestion);
+  desktop.Focus(question);
+  desktop.Type(XK_Escape);  // No
+  for (const std::string& title : exitBoxes) {
+    const auto box = desktop.WaitForWindow(title, 10s, question);
+    if (!box) return r;
+    r.boxes.push_back(title);
+    desktop.Focus(box);
+    desktop.Type(XK_Return);
+  }
+  pro.EndsWithin(10s);
+  r.end = pro.How();
+  return r;
+}
+
+std::string Joined(const std::vector<std::string>& v) {
+  std::string s;
+  for (const auto& x : v) s += (s.empty() ? "" : ", ") + x;
+  return s;
+}
+
+enum class Spoil { Unreadable, ReadOnly, FullDisk };
+
+struct SpoiledRun {
+  const char* name;
+  Spoil spoil;
+  std::vector<std::string> loadBoxes;
+  std::vector<std::string> exitBoxes;
+};
+
+class ProSettingsRuns : public ::testing::TestWithParam<SpoiledRun> {};
+
+TEST_P(ProSettingsRuns, TheUsersSettingsFileSurvivesStartAndExitByteForByte) {
+  test::KeepDisplayOpen();
+  auto desktop = test::X11Desktop::Open();
+  if (!desktop) GTEST_SKIP() << "needs an X display with XTEST";
+  const SpoiledRun& run = GetParam();
+  test::TempDir holder;
+  fs::path base = holder.Path() / "inst";
+  fs::create_directories(base);
+  bool asNobody = false;
+  switch (run.spoil) {
+    case Spoil::Unreadable:
+      asNobody = ::geteuid() == 0;  // root reads a file of mode 0 all the same
+      break;
+    case Spoil::FullDisk: {
+      // A tmpfs just large enough for the program and the settings, filled up after them.
+      const char* build = std::getenv("VX_BUILD_DIR");
+      const auto size = fs::file_size(fs::path(build ? build : ".") / "bin" / "VexlorPro") + (1u << 20);
+      if (!OwnMountNamespace() ||
+          ::mount("tmpfs", base.c_str(), "tmpfs", 0, ("size=" + std::to_string(size) + ",mode=0755").c_str()) != 0)
+        GTEST_SKIP() << "no small file system can be mounted here";
+      break;
+    }
+    case Spoil::ReadOnly:
+      break;
+  }
+  Installation inst(base);
+  switch (run.spoil) {
+    case Spoil::Unreadable:
+      fs::permissions(inst.Settings(), fs::perms::none);
+      if (asNobody) {
+        for (const auto& f : {holder.Path(), base, base / "ExePro", inst.runtime.Path()}) ::chown(f.c_str(), kNobody, kNobody);
+        ::chown((base / "ExePro" / "VexlorPro").c_str(), kNobody, kNobody);
+      }
+      break;
+    case Spoil::ReadOnly:
+      fs::permissions(inst.Settings(), fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+      break;
+    case Spoil::FullDisk: {
+      std::ofstream fill(base / "filler", std::ios::binary);
+      const std::string block(4096, 'x');
+      while (fill.write(block.data(), static_cast<std::streamsize>(block.size()))) {
+      }
+      break;
+    }
+  }
+  const std::string before = FileBytes(inst.Settings());
+  const auto modeBefore = fs::status(inst.Settings()).permissions();
+
+  ProProcess pro(base, inst.runtime.Path(), asNobody);
+  const RunRecord r = StartAndExit(*desktop, pro, run.loadBoxes, run.exitBoxes);
+  const bool same = FileBytes(inst.Settings()) == before && fs::status(inst.Settings()).permissions() == modeBefore;
+  const bool copy = fs::exists(base / "VexlorPro.cfg.読込失敗");
+  std::cout << "| " << run.name << " | " << (asNobody ? "nobody" : "this user") << " | " << Joined(r.boxes) << " | "
+            << r.end << " | " << (same ? "byte for byte" : "CHANGED") << " | "
+            << (copy ? (FileBytes(base / "VexlorPro.cfg.読込失敗") == before ? "copy beside it, same bytes" : "copy differs")
+                     : "no copy")
+            << " |" << std::endl;
+
+  EXPECT_TRUE(r.mainWindow);
+  std::vector<std::string> expected = run.loadBoxes;
+  expected.push_back(kSaveQuestion);
+  expected.insert(expected.end(), run.exitBoxes.begin(), run.exitBoxes.end());
+  EXPECT_EQ(r.boxes, expected);
+  EXPECT_EQ(r.end, "exit 0");
+  EXPECT_TRUE(same);
+  if (run.spoil == Spoil::FullDisk) ::umount2(base.c_str(), MNT_DETACH);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Spoiled, ProSettingsRuns,
+    ::testing::Values(
+        // The load says it cannot read the file (and cannot copy it aside); the exit does not write it.
+        SpoiledRun{"Unreadable", Spoil::Unreadable, {"CFG Read"}, {}},
+        // Loaded, but marked read-only: the exit's save says it cannot replace it.
+        SpoiledRun{"ReadOnly", Spoil::ReadOnly, {}, {kSaveQuestion}},
+        // BEGIN.cfg cannot be written, the load stops before the settings; nothing replaces them.
+        SpoiledRun{"FullDisk", Spoil::FullDisk, {kPass}, {}}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// The exit from a folder that turns read-only while the program runs: every step is tried,
+// what failed is told, the program ends, its single-instance lock is free, and the next
+// start opens the start-up window.
+TEST(ProSettingsRunsExit, FromAReadOnlyFolderTheProgramEndsAndTheNextStartOpens) {
+  test::KeepDisplayOpen();
+  auto desktop = test::X11Desktop::Open();
+  if (!desktop) GTEST_SKIP() << "needs an X display with XTEST";
+  if (!OwnMountNamespace()) GTEST_SKIP() << "no read-only folder can be made here";
+  test::TempDir holder;
+  Installation inst(holder.Path() / "inst");
+  const std::string before = FileBytes(inst.Settings());
+  bool readOnly = false;
+  RunRecord r;
+  {
+    ProProcess pro(inst.base, inst.runtime.Path(), false);
+    r = StartAndExit(*desktop, pro, {}, {kSaveQuestion, "VexlorPro 終了"}, [&] {
+      PutBytes(inst.base / "EyeCheck.cfg", "written by a group\r\n");
+      readOnly = MountReadOnly(inst.base);
+    });
+  }
+  std::cout << "| ReadOnlyFolderExit | this user | " << Joined(r.boxes) << " | " << r.end << " | "
+            << (FileBytes(inst.Settings()) == before ? "byte for byte" : "CHANGED") << " | no copy |" << std::endl;
+  ASSERT_TRUE(readOnly);
+  EXPECT_EQ(r.boxes, (std::vector<std::string>{kSaveQuestion, kSaveQuestion, "VexlorPro 終了"}));
+  EXPECT_EQ(r.end, "exit 0");
+  EXPECT_EQ(FileBytes(inst.Settings()), before);
+  {
+    platform::FileInstanceLock lock{inst.runtime.Path() / "VexlorPro.lock"};
+    EXPECT_TRUE(lock.Acquire()) << "the lock is free";
+  }
+  ProProcess next(inst.base, inst.runtime.Path(), false);
+  EXPECT_NE(desktop->WaitForWindow(kPass, 20s), 0u) << "the start-up window opens";
+  ::umount2(inst.base.c_str(), MNT_DETACH);
+}
+
+}  // namespace
+}  // namespace vx
