@@ -113,6 +113,9 @@ struct EngineState {
   // error ends the group so that its clean-up still runs.
   bool groupOpen = false;
   bool groupDucked = false;
+  // The hand-over files the running group has written for the other programs (literals
+  // under the base folder); an error that ends the group removes those still there.
+  std::vector<std::string> groupHandOvers;
 
   // Quiet mode of all sounds, switched by the quiet-sound key; on whenever non-zero.
   std::int16_t QuietSound = 0;
