@@ -127,7 +127,7 @@ struct EngineState {
   std::string BgmRepeatMode = kBgmInOrder;  // "順次", "ランダム", anything else repeats the track
   std::int32_t BgmSegment = 0;              // the loaded MIDI segment
   std::int32_t Mp3PlayerState = 0;          // last state read from the MP3 player
-  std::int16_t Mp3OpenFailures = 0;         // track changes failed in a row
+  std::int16_t BgmTrackFailures = 0;        // track changes failed in a row (segments or MP3)
 
   // Radio chatter: the recordings of each channel.
   std::array<AtcFileList, kAtcChannelCount> AtcFileLists;
