@@ -3,6 +3,7 @@
 #include <fluidsynth.h>
 
 #include <algorithm>
+#include <chrono>
 #include <cmath>
 #include <cstring>
 #include <fstream>
@@ -45,6 +46,11 @@ class SdlMusicDevice::Synthesiser {
     if (loaded_.valid()) ready_ = loaded_.get();
     return ready_;
   }
+  // The same without waiting: false while it still loads.
+  bool Loaded() {
+    if (loaded_.valid() && loaded_.wait_for(std::chrono::seconds(0)) != std::future_status::ready) return false;
+    return Ready();
+  }
 
   // A new player for `file` from its start, every channel as a new synthesiser has it.
   bool Play(const std::vector<std::uint8_t>& file) {
@@ -52,6 +58,7 @@ class SdlMusicDevice::Synthesiser {
     std::lock_guard lock(mutex_);
     EndPlayerLocked();
     fluid_synth_system_reset(synth_);
+    fluid_synth_set_gain(synth_, gain_);
     player_ = new_fluid_player(synth_);
     if (!player_) return false;
     if (fluid_player_add_mem(player_, file.data(), file.size()) != FLUID_OK || fluid_player_play(player_) != FLUID_OK) {
@@ -72,8 +79,10 @@ class SdlMusicDevice::Synthesiser {
     return player_ && fluid_player_get_status(player_) == FLUID_PLAYER_PLAYING;
   }
 
+  // The level from now on; a synthesiser still loading takes it when it first plays.
   void SetGain(float gain) {
-    if (Ready()) fluid_synth_set_gain(synth_, gain);
+    gain_ = gain;
+    if (Loaded()) fluid_synth_set_gain(synth_, gain);
   }
 
   // The mixing thread's feed: one block of signed 16-bit stereo.
@@ -99,6 +108,7 @@ class SdlMusicDevice::Synthesiser {
   fluid_synth_t* synth_ = nullptr;
   std::future<bool> loaded_;
   bool ready_ = false;
+  float gain_ = 0.2f;
   std::mutex mutex_;
   fluid_player_t* player_ = nullptr;
 };
