@@ -9,7 +9,7 @@ PACKAGES=(
   # windows
   qt6-base-dev qt6-base-dev-tools libgl-dev
   # sound and music
-  libsdl2-dev libsdl2-mixer-dev fluid-soundfont-gm libfluidsynth3 libmpg123-0
+  libsdl2-dev libsdl2-mixer-dev fluid-soundfont-gm libfluidsynth3 libfluidsynth-dev libmpg123-0
   # desktop keys and the headless display
   libx11-dev libxtst-dev libxi-dev x11proto-record-dev xvfb xauth x11-utils xdotool
   # Japanese texts on screen: the forms draw in Ume P Gothic and Ume Gothic (src/ui/fonts.h)

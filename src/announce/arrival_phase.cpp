@@ -139,9 +139,8 @@ void ReportUnwrittenRecords(state::ProContext& pro, const std::vector<datafiles:
 // there (or the announcement is cut). A file that cannot be written is reported in the
 // caption and the guidance goes on without the view.
 void HandOverView(state::ProContext& pro, GroupRun& g, void (*write)(state::ProContext&), std::string_view literal) {
-  g.Check();
   try {
-    write(pro);
+    g.HandOver(literal, write);
   } catch (const runtime::RuntimeError& error) {
     g.Caption("Ｇ６：視点切替なし（" + error.Text() + "）");
     return;

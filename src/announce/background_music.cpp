@@ -52,6 +52,7 @@ void StartBgmByMode(state::ProContext& pro) {
   state::EngineState& e = pro.engine;
   if (e.BgmEngine == state::kEngineSegments) {
     StampKeySequenceTime(pro);
+    e.BgmTrackFailures = 0;  // asked for anew: every track gets its chance again
     PlayNextBgmSegment(pro);
   } else if (e.BgmEngine == state::kEngineMp3) {
     while (pro.flight.BgmStarting) {
@@ -59,7 +60,7 @@ void StartBgmByMode(state::ProContext& pro) {
       pro.svc.pump->Idle(std::chrono::milliseconds(10));
     }
     StampKeySequenceTime(pro);
-    e.Mp3OpenFailures = 0;  // asked for anew: every track gets its chance again
+    e.BgmTrackFailures = 0;  // asked for anew: every track gets its chance again
     PlayNextMp3Track(pro);
   }
 }
@@ -87,6 +88,13 @@ void PlayNextBgmSegment(state::ProContext& pro) {
   pump.Pump();
   e.BgmSegment = music.LoadSegment(runtime::Trim(list.paths[position]), kSegmentLoadFlags);
   pump.Pump();
+  if (e.BgmSegment == 0) {
+    // A file that does not load is not reported; the next heartbeat tries the next
+    // track, until every track has failed.
+    NoteFailedTrack(pro, count);
+    return;
+  }
+  e.BgmTrackFailures = 0;
   music.PlaySegment(e.BgmSegment, 0);
   if (state::QuietSoundOn(e)) music.SetMasterVolume(kQuietAttenuation);
   SetBox(pro, FlightBox::tbxBGM番号, "No." + std::to_string(position + 1) + "/" + std::to_string(count));

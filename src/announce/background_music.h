@@ -15,7 +15,8 @@ inline int Mp3Volume(int bgmVolume) { return bgmVolume * 10; }
 
 // Request 50: starts (or changes) the music of the flight's engine.
 void StartBgmByMode(state::ProContext& pro);
-// The segment track change: the next file of the playlist, loaded and played from its start.
+// The segment track change: the next file of the playlist, loaded and played from its
+// start. A file that does not load counts as a failed track (NoteFailedTrack, mp3_track.h).
 void PlayNextBgmSegment(state::ProContext& pro);
 // Every served heartbeat while music plays: the next track once the current one has ended.
 void PollBgmEnd(state::ProContext& pro);

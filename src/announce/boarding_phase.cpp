@@ -161,9 +161,8 @@ void RunBoardingPhase(state::ProContext& pro) {
   // have taken it down.
   std::string report;
   if (viewSwitch) {
-    g.Check();
     try {
-      announce::WriteEyeCheckCfg(pro);
+      g.HandOver(kEyeCheck, announce::WriteEyeCheckCfg);
     } catch (const runtime::RuntimeError& error) {
       report = ViewFaultCaption(error.Text());
     }

@@ -8,8 +8,10 @@
 #include "announce/sound_slots.h"
 #include "announce/spoken_digits.h"
 #include "platform/event_pump.h"
+#include "platform/paths.h"
 #include "simlink/cabin_strip.h"
 #include "state/pro_context.h"
+#include "ui/scope_guard.h"
 
 namespace vx::announce {
 namespace {
@@ -19,6 +21,27 @@ constexpr std::string_view kCockpit = "Cockpit";
 void WriteCaption(state::ProContext& pro, std::string_view text) {
   if (pro.engine.flightWindow) pro.engine.flightWindow->SetText(FlightBox::tbx処理内容, text);
   pro.svc.pump->Pump();
+}
+
+// After an error: the group's hand-over files that the other programs have not taken yet.
+void RemoveHandOvers(state::ProContext& pro) {
+  const std::vector<std::string> written = std::move(pro.engine.groupHandOvers);
+  pro.engine.groupHandOvers.clear();
+  if (written.empty()) return;
+  for (const std::string& literal : written) pro.svc.paths->DeleteIfExists(literal);
+  pro.svc.pump->Pump();
+}
+
+// Runs a step of the clean-up after an error; its own error gives way to the group's.
+template <class Step>
+void CleanUpAfterError(Step step) {
+  try {
+    step();
+  } catch (const platform::ProgramEnding&) {
+    throw;
+  } catch (...) {
+    // The group's own error is the one to report.
+  }
 }
 
 }  // namespace
@@ -136,6 +159,13 @@ void GroupRun::WaitForFileGone(std::string_view literal, float everySeconds, Pol
   Require(PollUntilFileGone(pro_, literal, everySeconds, cut));
 }
 
+void GroupRun::HandOver(std::string_view literal, void (*write)(state::ProContext&)) {
+  Check();
+  // Noted first: a write that fails once the file is there is removed all the same.
+  pro_.engine.groupHandOvers.emplace_back(literal);
+  write(pro_);
+}
+
 void GroupRun::Caption(std::string_view text) { WriteCaption(pro_, text); }
 
 void GroupRun::Check() const {
@@ -165,6 +195,8 @@ bool RunGroup(state::ProContext& pro, GroupId id) {
   if (!spec.runner) return false;
   state::EngineState& e = pro.engine;
   e.groupOpen = false;
+  e.groupHandOvers.clear();
+  const ui::ScopeGuard ended([&e] { e.groupHandOvers.clear(); });
   try {
     spec.runner(pro);
   } catch (const FlightEnded&) {
@@ -173,14 +205,9 @@ bool RunGroup(state::ProContext& pro, GroupId id) {
     throw;
   } catch (...) {
     const std::exception_ptr error = std::current_exception();
-    if (e.groupOpen && !state::FlightGone(e)) {
-      try {
-        CloseGroup(pro);
-      } catch (const platform::ProgramEnding&) {
-        throw;
-      } catch (...) {
-        // The group's own error is the one to report.
-      }
+    if (!state::FlightGone(e)) {
+      CleanUpAfterError([&] { RemoveHandOvers(pro); });
+      if (e.groupOpen && !state::FlightGone(e)) CleanUpAfterError([&] { CloseGroup(pro); });
     }
     e.groupOpen = false;
     std::rethrow_exception(error);

@@ -13,7 +13,10 @@
 // part plays (its window closed, or a later flight began), every call of GroupRun throws
 // FlightEnded: the group stops at once, writes nothing more and skips its clean-up (the
 // flight's end has freed everything). The dispatcher catches it. When an error ends the
-// group instead, the dispatcher still runs the clean-up (CloseGroup) and shows the error.
+// group instead, the dispatcher still runs the clean-up (CloseGroup) and shows the error;
+// the hand-over files the group wrote through HandOver are removed first, so that the
+// other programs never act on a file of a group that did not finish (and see it appear
+// anew when the group runs again).
 #include <cstdint>
 #include <functional>
 #include <span>
@@ -108,6 +111,10 @@ class GroupRun {
   // The hand-over file polls (handover_polls.h).
   void WaitForFile(std::string_view literal, float everySeconds, PollCut cut);
   void WaitForFileGone(std::string_view literal, float everySeconds, PollCut cut);
+  // Writes the hand-over file `literal` for the other programs with `write` (after Check),
+  // noted for the clean-up after an error; a failing write's error reaches the caller.
+  // A normal end, a cut and the flight's end leave the file to the other program.
+  void HandOver(std::string_view literal, void (*write)(state::ProContext&));
   // Writes the caption box and pumps.
   void Caption(std::string_view text);
   // Throws FlightEnded when the flight is over (before writing a hand-over file).
@@ -128,8 +135,8 @@ class GroupRun {
 void CloseGroup(state::ProContext& pro);
 
 // Runs the group's procedure from its table row: false when it has none. FlightEnded
-// ends it quietly. An error still runs the clean-up of an open group of a flight that
-// goes on, and then reaches the caller.
+// ends it quietly. An error, in a flight that goes on, removes the hand-over files the
+// group wrote and runs the clean-up of an open group, and then reaches the caller.
 bool RunGroup(state::ProContext& pro, GroupId id);
 
 }  // namespace vx::announce

@@ -25,21 +25,25 @@ void SetBox(state::ProContext& pro, FlightBox box, std::string_view text) {
 bool Repeats(std::string_view mode) { return mode != state::kBgmInOrder && mode != state::kBgmRandom; }
 
 void ReportFailure(state::ProContext& pro, std::int32_t errorNumber, std::int16_t count) {
-  auto& e = pro.engine;
   pro.boxes->Show("ErrNo : " + std::to_string(errorNumber) + " Open Error", ui::Buttons::Ok, ui::Icon::None);
-  ++e.Mp3OpenFailures;
-  const int limit = Repeats(e.BgmRepeatMode) ? 1 : count;
-  if (e.Mp3OpenFailures >= limit) {
-    // Every track has failed: the music stops instead of failing again on every tick.
-    e.Mp3OpenFailures = 0;
-    pro.flight.BgmPlaying = false;
-    SetBox(pro, FlightBox::tbxBGM番号, "");
-    SetBox(pro, FlightBox::tbxBGM名, "");
-    SetBox(pro, FlightBox::tbxBGM音量, "");
-  }
+  NoteFailedTrack(pro, count);
 }
 
 }  // namespace
+
+bool NoteFailedTrack(state::ProContext& pro, std::int16_t count) {
+  auto& e = pro.engine;
+  ++e.BgmTrackFailures;
+  const int limit = Repeats(e.BgmRepeatMode) ? 1 : count;
+  if (e.BgmTrackFailures < limit) return false;
+  // Every track has failed: the music stops instead of failing again on every tick.
+  e.BgmTrackFailures = 0;
+  pro.flight.BgmPlaying = false;
+  SetBox(pro, FlightBox::tbxBGM番号, "");
+  SetBox(pro, FlightBox::tbxBGM名, "");
+  SetBox(pro, FlightBox::tbxBGM音量, "");
+  return true;
+}
 
 std::int16_t NextBgmPosition(std::int16_t position, std::int16_t count, std::string_view repeatMode,
                              platform::Random& random) {
@@ -100,7 +104,7 @@ void PlayNextMp3Track(state::ProContext& pro) {
     ReportFailure(pro, error != platform::kMp3NoError ? error : platform::kMp3PlayFailed, count);
     return;
   }
-  e.Mp3OpenFailures = 0;
+  e.BgmTrackFailures = 0;
 
   const int volume = state::QuietSoundOn(e) ? 0 : pro.flight.BgmVolume * 10;
   mp3.SetVolume(volume, volume);

@@ -250,8 +250,7 @@ void RunPushbackPhase(state::ProContext& pro) {
     g.Part(g2::kRunwayTens);
     g.Part(g2::kRunwayUnits);
     g.Part(g2::kRunwaySide);
-    g.Check();
-    WriteVexlorPbCfg(pro);
+    g.HandOver(kVexlorPb, WriteVexlorPbCfg);
     g.Pause(kHandOverSeconds);
   }
 

@@ -517,8 +517,7 @@ void RunTakeoffBriefing(state::ProContext& pro) {
 
   if (viewSwitch) {
     HideOrShowCard(pro, false);
-    g.Check();
-    WriteEyeCargoCfg(pro);
+    g.HandOver(kEyeCargo, WriteEyeCargoCfg);
     g.WaitForFile(kEyeCargo, kPollSeconds, PollCut::Ends);
     PrepareWelcomeAnnouncement(pro);
     g.WaitForFileGone(kEyeCargo, kPollSeconds, PollCut::Ends);
@@ -547,8 +546,7 @@ void RunTakeoffBriefing(state::ProContext& pro) {
   const std::int16_t aes = pro.briefing.TobBriefing.DepartureAesFlag;
   if (aes == 0) g.WaitEnd(g1::kDoorTalk);
   if (viewSwitch) {
-    g.Check();
-    WriteEyeDoorCfg(pro);
+    g.HandOver(kEyeDoor, WriteEyeDoorCfg);
     g.WaitForFile(kEyeDoor, kPollSeconds, PollCut::Ends);
     g.WaitForFileGone(kEyeDoor, kPollSeconds, PollCut::Ends);
   }

@@ -45,9 +45,34 @@ bool SdlAudio::Acquire() {
   return true;
 }
 
+void SdlAudio::SetMusicOwner(const void* owner) {
+  if (hookOwner_ && hookOwner_ != owner) {
+    Mix_HookMusic(nullptr, nullptr);  // returns once the mixing thread is out of the feed
+    hookOwner_ = nullptr;
+  }
+  musicOwner_ = owner;
+}
+
+void SdlAudio::HookMusic(const void* owner, MusicMix mix, void* data) {
+  if (users_ == 0) return;
+  SetMusicOwner(owner);
+  Mix_HaltMusic();  // the mixer's own music would go on unheard
+  Mix_HookMusic(mix, data);
+  hookOwner_ = owner;
+}
+
+void SdlAudio::UnhookMusic(const void* owner) {
+  if (hookOwner_ != owner || owner == nullptr) return;
+  Mix_HookMusic(nullptr, nullptr);
+  hookOwner_ = nullptr;
+  if (musicOwner_ == owner) musicOwner_ = nullptr;
+}
+
 void SdlAudio::Release() {
   if (users_ == 0) return;
   if (--users_ > 0) return;
+  if (hookOwner_) Mix_HookMusic(nullptr, nullptr);
+  hookOwner_ = nullptr;
   Mix_HaltMusic();
   Mix_HaltChannel(-1);
   Mix_CloseAudio();

@@ -1,6 +1,7 @@
 #pragma once
 // The program's one SDL_mixer output, opened by the first of the sound buffers, the
 // music segments and the MP3 player that starts, and closed after the last one ends.
+#include <cstdint>
 #include <string>
 
 namespace vx::platform {
@@ -34,7 +35,15 @@ class SdlAudio {
   // The one music stream: the device that last started music on it, so that a device
   // whose music was replaced reports itself stopped.
   const void* MusicOwner() const { return musicOwner_; }
-  void SetMusicOwner(const void* owner) { musicOwner_ = owner; }
+  // Another owner taking the stream ends a feed that `HookMusic` set.
+  void SetMusicOwner(const void* owner);
+  // The stream fed by `mix` for `owner` in place of the mixer's own music: called on the
+  // mixing thread with a block of signed 16-bit stereo to fill. It ends with UnhookMusic,
+  // when another owner takes the stream, or when the output closes.
+  using MusicMix = void (*)(void* data, std::uint8_t* stream, int length);
+  void HookMusic(const void* owner, MusicMix mix, void* data);
+  // Ends `owner`'s feed (nothing when the stream is another's); the stream is then no one's.
+  void UnhookMusic(const void* owner);
 
  private:
   Settings settings_;
@@ -43,6 +52,7 @@ class SdlAudio {
   bool stereo16_ = false;
   std::string lastError_;
   const void* musicOwner_ = nullptr;
+  const void* hookOwner_ = nullptr;
 };
 
 }  // namespace vx::platform

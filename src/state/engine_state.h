@@ -116,6 +116,9 @@ struct EngineState {
   // error ends the group so that its clean-up still runs.
   bool groupOpen = false;
   bool groupDucked = false;
+  // The hand-over files the running group has written for the other programs (literals
+  // under the base folder); an error that ends the group removes those still there.
+  std::vector<std::string> groupHandOvers;
 
   // Quiet mode of all sounds, switched by the quiet-sound key; on whenever non-zero.
   std::int16_t QuietSound = 0;
@@ -127,7 +130,7 @@ struct EngineState {
   std::string BgmRepeatMode = kBgmInOrder;  // "順次", "ランダム", anything else repeats the track
   std::int32_t BgmSegment = 0;              // the loaded MIDI segment
   std::int32_t Mp3PlayerState = 0;          // last state read from the MP3 player
-  std::int16_t Mp3OpenFailures = 0;         // track changes failed in a row
+  std::int16_t BgmTrackFailures = 0;        // track changes failed in a row (segments or MP3)
 
   // Radio chatter: the recordings of each channel.
   std::array<AtcFileList, kAtcChannelCount> AtcFileLists;

@@ -5,6 +5,7 @@
 // that leave the chime silent or the board or the inspection view out.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <map>
 
@@ -15,6 +16,7 @@
 #include "announce/sound_slots.h"
 #include "datafiles/eye_check_file.h"
 #include "runtime/cp932.h"
+#include "runtime/runtime_error.h"
 #include "simlink/channels.h"
 
 namespace vx::announce {
@@ -208,6 +210,28 @@ TEST_F(BoardingTest, WithTheViewSwitchTheInspectionViewRunsTenSecondsBeforeAndTe
   ExpectMarks(p.Marks(), marks, 20);
   EXPECT_EQ(written, "ON 1 札幌 1205");
   EXPECT_TRUE(launcher.marks.empty()) << "the board is the call-out program's";
+  ExpectGroupDone();
+}
+
+TEST_F(BoardingTest, AnErrorDuringTheCallTakesEyeCheckAwaySoTheNextRunShowsItAnew) {
+  p.pro.main.ViewSwitchOption = "ON";
+  p.pump.At(p.origin + 5'000'000'000, [] { throw runtime::RuntimeError(runtime::kTypeMismatch); });
+  p.boxes.Expect("VexlorPro", ui::Answer::Ok, "型が一致しません。");
+  p.Serve(10);
+  EXPECT_EQ(p.boxes.PendingExpectations(), 0u);
+  ASSERT_EQ(p.boxes.shown.size(), 1u);
+  p.boxes.shown.clear();
+  // Written at the start; the error in the lobby's waiting time ends the group, which
+  // takes the file away with its clean-up.
+  ExpectMarks(p.Marks(), {{0, "Ｇ０：空港案内"}, {0, "+\\EyeCheck.cfg"}, {5000, ""}, {5000, "-\\EyeCheck.cfg"}}, 20);
+  EXPECT_FALSE(p.Exists("\\EyeCheck.cfg"));
+  EXPECT_EQ(p.pro.flight.GroundStep, 0);
+  GroupTest::ExpectGroupDone(7, 25);
+
+  // Run again, the call-out program sees the file appear anew.
+  p.Serve(10);
+  const auto marks = p.Marks();
+  EXPECT_EQ(std::count_if(marks.begin(), marks.end(), [](const Mark& m) { return m.what == "+\\EyeCheck.cfg"; }), 2);
   ExpectGroupDone();
 }
 

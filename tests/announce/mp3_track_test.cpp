@@ -97,7 +97,7 @@ TEST_F(Mp3TrackTest, FailedTracksAreReportedUntilEveryTrackHasFailedThenTheMusic
   p.boxes.Expect("VexlorPro", ui::Answer::Ok, "ErrNo : 2 Open Error");
   PlayNextMp3Track(p.pro);  // track 2 fails
   PlayNextMp3Track(p.pro);  // track 0 plays: the count starts again
-  EXPECT_EQ(e.Mp3OpenFailures, 0);
+  EXPECT_EQ(e.BgmTrackFailures, 0);
   EXPECT_EQ(p.mp3.State(), platform::kMp3Playing);
 
   p.mp3.failOpen["/mp3/track0.mp3"] = platform::kMp3NotDecodable;

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "announce/background_music.h"
 #include "announce/effect_loops.h"
 #include "announce/sound_commands.h"
@@ -92,6 +94,48 @@ TEST_F(MusicTest, RandomAndRepeatModes) {
   ASSERT_EQ(opens.size(), 2u);
   EXPECT_EQ(opens[0].file, "/music/a.mp3");
   EXPECT_EQ(opens[1].file, "/music/a.mp3");
+}
+
+TEST_F(MusicTest, SegmentsThatDoNotLoadAreTriedABoundedNumberOfTimes) {
+  struct Case {
+    const char* mode;
+    int count;
+    std::vector<std::string> failing;
+    std::vector<std::string> loaded;  // over a minute of heartbeats
+    bool playing;
+  };
+  const Case cases[] = {
+      // Every track fails: each is tried once, then the music stops.
+      {state::kBgmInOrder, 3, {"/music/t0.mid", "/music/t1.mid", "/music/t2.mid"},
+       {"/music/t1.mid", "/music/t2.mid", "/music/t0.mid"}, false},
+      {state::kBgmRandom, 2, {"/music/t0.mid", "/music/t1.mid"}, {"/music/t0.mid", "/music/t0.mid"}, false},
+      // The same track again and again: one try.
+      {"繰り返し", 2, {"/music/t0.mid"}, {"/music/t0.mid"}, false},
+      // One failing track among good ones is passed over and the music goes on.
+      {state::kBgmInOrder, 2, {"/music/t0.mid"},
+       {"/music/t1.mid", "/music/t0.mid", "/music/t1.mid", "/music/t0.mid", "/music/t1.mid", "/music/t0.mid",
+        "/music/t1.mid", "/music/t0.mid", "/music/t1.mid", "/music/t0.mid", "/music/t1.mid"},
+       true},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(std::string(c.mode) + " " + std::to_string(c.failing.size()));
+    p.music.calls.clear();
+    UsePlaylist(1, c.count, c.mode);
+    p.pro.engine.BgmPlaylist.position = 0;
+    p.pro.flight.BgmPlaying = false;
+    for (int i = 0; i < 8; ++i) p.random.Push(0.1);
+    p.music.failLoad = [&c](const std::string& file) {
+      return std::find(c.failing.begin(), c.failing.end(), file) != c.failing.end();
+    };
+    RunSoundCommand(p.pro, 50);
+    Heartbeats(60000ms);
+    EXPECT_EQ(LoadedSegments(), c.loaded);
+    EXPECT_EQ(p.pro.flight.BgmPlaying, c.playing);
+    if (!c.playing) {
+      EXPECT_EQ(p.Box(FlightBox::tbxBGM番号), "");
+      EXPECT_EQ(p.Box(FlightBox::tbxBGM名), "");
+    }
+  }
 }
 
 TEST_F(MusicTest, LevelKeysStepByTwoAndWrap) {

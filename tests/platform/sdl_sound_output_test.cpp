@@ -202,6 +202,48 @@ TEST_F(SdlOutputTest, AMidiFileSoundsThroughTheSoundfont) {
   EXPECT_GT(out.Rms(all, 0), 300.0);
 }
 
+TEST_F(SdlOutputTest, TheOneSynthesiserPlaysTrackAfterTrackAndAgainInTheNextFlight) {
+  test::TempDir files;
+  const std::vector<test::MidiNote> notes = {{60, 110, 240}, {67, 110, 240}};
+  const auto first = files.WriteBytes("first.mid", test::AsBytes(test::MakeMidi(notes, 0, 500000, 480)));
+  const auto second = files.WriteBytes("second.mid", test::AsBytes(test::MakeMidi(notes, 40, 500000, 480)));
+  SystemClock clock;
+  {
+    SdlMusicDevice music(audio_, clock);
+    ASSERT_TRUE(music.Init());
+    // A track change as the heartbeat makes it: the first stopped and freed while it plays.
+    auto segment = music.LoadSegment(first, 32);
+    music.PlaySegment(segment, 0);
+    std::this_thread::sleep_for(200ms);
+    music.StopSegment(segment);
+    music.FreeSegment(segment);
+    segment = music.LoadSegment(second, 32);
+    ASSERT_NE(segment, 0);
+    music.PlaySegment(segment, 0);
+    WaitWhile([&] { return music.SegmentPosition(segment) < music.SegmentLength(segment); });
+    EXPECT_EQ(music.SegmentPosition(segment), 500);
+    music.FreeSegment(segment);
+
+    // The flight window closes and the next flight starts its music again.
+    music.Quit();
+    EXPECT_FALSE(audio_.IsOpen());
+    ASSERT_TRUE(music.Init());
+    segment = music.LoadSegment(first, 32);
+    ASSERT_NE(segment, 0);
+    music.PlaySegment(segment, 0);
+    WaitWhile([&] { return music.SegmentPosition(segment) < music.SegmentLength(segment); });
+    EXPECT_EQ(music.SegmentPosition(segment), 500);
+    music.Quit();
+  }
+  // The output of the second opening: the track of the next flight.
+  const DiskOutput out(output_);
+  const auto sounds = out.Sounds();
+  ASSERT_FALSE(sounds.empty());
+  Span all{sounds.front().begin, sounds.back().end};
+  EXPECT_GT(all.Seconds(), 0.4);
+  EXPECT_GT(out.Rms(all, 0), 300.0);
+}
+
 TEST_F(SdlOutputTest, WithoutTheSoundfontMidiIsUnavailable) {
   SdlAudio noFont({.soundFont = (dir_.Path() / "none.sf2").string()});
   SystemClock clock;
