@@ -1,7 +1,8 @@
 // The main program itself, started and ended on an X display as a person would, over a
-// settings file that it cannot read, cannot replace, or never reaches (a full disk), and
-// from a folder that turns read-only: the user's VexlorPro.cfg stays byte for byte what
-// it was, the program ends, and its single-instance lock is free for the next start.
+// settings file that it cannot read, cannot replace, or never reaches (a full disk), over
+// a damaged resume snapshot that the user asks to resume, and from a folder that turns
+// read-only: the user's VexlorPro.cfg stays byte for byte what it was, the program ends,
+// and its single-instance lock is free for the next start.
 #include <gtest/gtest.h>
 #include <grp.h>
 #include <sched.h>
@@ -14,6 +15,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <iostream>
 #include <optional>
 #include <sstream>
@@ -25,6 +27,7 @@
 
 #include "platform/instance_lock.h"
 #include "runtime/cp932.h"
+#include "support/standin_process.h"
 #include "support/temp_dir.h"
 #include "support/x11_desktop.h"
 #include "support/x11_typist.h"
@@ -40,6 +43,10 @@ constexpr const char* kPass = "VexlorPro";            // the start-up window, an
 constexpr const char* kMain = "VEXLOR-PRO  v3.02";
 constexpr const char* kSaveQuestion = "設定値の保存";  // also the title of a failed save
 constexpr int kExitX = 340, kExitY = 300;            // the Exit button, below the menu bar
+constexpr int kStartX = 212, kStartY = 300;          // the Start button
+constexpr const char* kResumeQuestion = "途中データ読込";
+constexpr const char* kBriefingSheet = "Takeoff Briefing";  // a fresh flight's first window
+constexpr const char* kCallOutWindow = "VexlorEXP";
 
 std::string FileBytes(const fs::path& p) {
   std::ifstream in(p, std::ios::binary);
@@ -53,17 +60,12 @@ void PutBytes(const fs::path& p, const std::string& bytes) {
   out << bytes;
 }
 
-// A user's settings file that names itself: the hand-written settings golden, CP932, CR LF.
+// A user's settings file that names itself: the hand-written settings golden (CP932, CR LF).
 std::string UsersSettingsBytes() {
   const char* source = std::getenv("VX_SOURCE_DIR");
-  std::string text = FileBytes(fs::path(source ? source : ".") / "tests/announce/settings_golden/settings_saved.cfg");
-  text.replace(text.find("=MyFlight.cfg"), 13, "=VexlorPro.cfg");
-  std::string crlf;
-  for (char c : text) {
-    if (c == '\n') crlf += '\r';
-    crlf += c;
-  }
-  return runtime::Utf8ToCp932(crlf);
+  std::string bytes = FileBytes(fs::path(source ? source : ".") / "tests/announce/settings_golden/settings_saved.cfg");
+  bytes.replace(bytes.find("=MyFlight.cfg"), 13, "=VexlorPro.cfg");
+  return bytes;
 }
 
 // This test process in a mount namespace of its own (its children share it), so that it
@@ -140,11 +142,21 @@ class ProProcess {
   std::optional<int> status_;
 };
 
-// An installation: the program, the user's settings file, a runtime folder of its own.
+// The sample installation (tables, recordings, the call-out program) that a flight needs;
+// empty when it has not been made.
+fs::path SampleInstallation() {
+  const char* build = std::getenv("VX_BUILD_DIR");
+  const fs::path sample = fs::path(build ? build : ".") / "sample-installation";
+  return fs::exists(sample / "ExePro" / "VexlorPro") ? sample : fs::path();
+}
+
+// An installation: the program (or the whole sample installation, for a flight), the
+// user's settings file, a runtime folder of its own.
 struct Installation {
-  explicit Installation(const fs::path& at) : base(at) {
+  explicit Installation(const fs::path& at, const fs::path& sample = {}) : base(at) {
     const char* build = std::getenv("VX_BUILD_DIR");
     fs::create_directories(base / "ExePro");
+    if (!sample.empty()) fs::copy(sample, base, fs::copy_options::recursive | fs::copy_options::overwrite_existing);
     fs::copy_file(fs::path(build ? build : ".") / "bin" / "VexlorPro", base / "ExePro" / "VexlorPro",
                   fs::copy_options::overwrite_existing);
     PutBytes(base / "VexlorPro.cfg", UsersSettingsBytes());
@@ -161,25 +173,46 @@ struct RunRecord {
   bool mainWindow = false;
 };
 
-// Types the captain's name away (Enter), answers each box the load shows, presses Exit,
-// answers No to the save question and each box after it; then waits for the end.
+// Answers a box with Enter (its default button) as soon as it is shown.
+bool Answer(test::X11Desktop& desktop, const std::string& title, test::X11Desktop::WindowId except = 0) {
+  const auto box = desktop.WaitForWindow(title, 10s, except);
+  if (!box) return false;
+  desktop.Focus(box);
+  desktop.Type(XK_Return);
+  return true;
+}
+
+// Types the captain's name away (Enter), answers each box the load shows; when the run
+// flies, presses Start, answers each box the Start shows and waits for the flight's first
+// window; then presses Exit, answers No to the save question and each box after it, and
+// waits for the end.
 RunRecord StartAndExit(test::X11Desktop& desktop, ProProcess& pro, const std::vector<std::string>& loadBoxes,
-                       const std::vector<std::string>& exitBoxes, const std::function<void()>& beforeExit = {}) {
+                       const std::optional<std::vector<std::string>>& startBoxes, const std::vector<std::string>& exitBoxes,
+                       const std::function<void()>& beforeExit = {}) {
   RunRecord r;
   const auto pass = desktop.WaitForWindow(kPass, 20s);
   if (!pass) return r;
   desktop.Focus(pass);
   desktop.Type(XK_Return);
   for (const std::string& title : loadBoxes) {
-    const auto box = desktop.WaitForWindow(title, 10s, title == kPass ? pass : 0);
-    if (!box) return r;
+    if (!Answer(desktop, title, title == kPass ? pass : 0)) return r;
     r.boxes.push_back(title);
-    desktop.Focus(box);
-    desktop.Type(XK_Return);
   }
   const auto main = desktop.WaitForWindow(kMain, 10s);
   if (!main) return r;
   r.mainWindow = true;
+  if (startBoxes) {
+    desktop.Click(main, kStartX, kStartY);
+    for (const std::string& title : *startBoxes) {
+      if (!Answer(desktop, title)) return r;
+      r.boxes.push_back(title);
+    }
+    if (!desktop.WaitForWindow(kBriefingSheet, 10s)) return r;
+    r.boxes.push_back(kBriefingSheet);
+    // The call-out program has taken its settings file (which the exit deletes to end it).
+    desktop.WaitForWindow(kCallOutWindow, 10s);
+    desktop.Raise(main);  // the flight's windows open over it
+  }
   if (beforeExit) beforeExit();
   desktop.Click(main, kExitX, kExitY);
   const auto question = desktop.WaitForWindow(kSaveQuestion, 10s);
@@ -188,15 +221,31 @@ RunRecord StartAndExit(test::X11Desktop& desktop, ProProcess& pro, const std::ve
   desktop.Focus(question);
   desktop.Type(XK_Escape);  // No
   for (const std::string& title : exitBoxes) {
-    const auto box = desktop.WaitForWindow(title, 10s, question);
-    if (!box) return r;
+    if (!Answer(desktop, title, question)) return r;
     r.boxes.push_back(title);
-    desktop.Focus(box);
-    desktop.Type(XK_Return);
   }
   pro.EndsWithin(10s);
   r.end = pro.How();
   return r;
+}
+
+// The programs a flight started from the installation (the call-out program): the exit
+// ends them; those left after a while are killed.
+void EndProgramsUnder(const fs::path& base) {
+  const auto running = [&] {
+    std::vector<pid_t> pids;
+    std::error_code ec;
+    for (const auto& entry : fs::directory_iterator("/proc", ec)) {
+      const std::string name = entry.path().filename().string();
+      if (name.find_first_not_of("0123456789") != std::string::npos) continue;
+      const fs::path exe = fs::read_symlink(entry.path() / "exe", ec);
+      if (!ec && exe.string().starts_with(base.string() + "/")) pids.push_back(std::stoi(name));
+    }
+    return pids;
+  };
+  const auto end = std::chrono::steady_clock::now() + 5s;
+  while (!running().empty() && std::chrono::steady_clock::now() < end) std::this_thread::sleep_for(50ms);
+  for (const pid_t pid : running()) ::kill(pid, SIGKILL);
 }
 
 std::string Joined(const std::vector<std::string>& v) {
@@ -205,14 +254,29 @@ std::string Joined(const std::vector<std::string>& v) {
   return s;
 }
 
-enum class Spoil { Unreadable, ReadOnly, FullDisk };
+enum class Spoil { Unreadable, ReadOnly, FullDisk, SnapshotFirstLine, SnapshotBadValue };
 
 struct SpoiledRun {
   const char* name;
   Spoil spoil;
   std::vector<std::string> loadBoxes;
   std::vector<std::string> exitBoxes;
+  std::optional<std::vector<std::string>> startBoxes = std::nullopt;  // a run that presses Start and flies
 };
+
+// The snapshot of an interrupted flight (the user's settings under another file name),
+// damaged: a first line that is not the version line (a load that fell back to the
+// defaults would have the exit write them), or a value that does not convert further
+// down (a load that kept what it read before it would change the name the exit writes).
+enum class Damage { FirstLine, BadValue };
+
+std::string DamagedSnapshotBytes(Damage damage) {
+  std::string bytes = UsersSettingsBytes();
+  bytes.replace(bytes.find("=VexlorPro.cfg"), 14, "=Interrupted.cfg");
+  if (damage == Damage::FirstLine) bytes.replace(bytes.find("V1.11"), 5, "V1.1?");
+  if (damage == Damage::BadValue) bytes.replace(bytes.find("=41000"), 6, "=41OOO");  // letters O, not zeros
+  return bytes;
+}
 
 class ProSettingsRuns : public ::testing::TestWithParam<SpoiledRun> {};
 
@@ -240,8 +304,18 @@ TEST_P(ProSettingsRuns, TheUsersSettingsFileSurvivesStartAndExitByteForByte) {
     }
     case Spoil::ReadOnly:
       break;
+    case Spoil::SnapshotFirstLine:
+    case Spoil::SnapshotBadValue:
+      if (SampleInstallation().empty()) GTEST_SKIP() << "no sample installation to fly on (it needs espeak-ng, sox and lame)";
+      break;
   }
-  Installation inst(base);
+  const bool snapshot = run.spoil == Spoil::SnapshotFirstLine || run.spoil == Spoil::SnapshotBadValue;
+  const std::string damaged =
+      snapshot ? DamagedSnapshotBytes(run.spoil == Spoil::SnapshotFirstLine ? Damage::FirstLine : Damage::BadValue) : "";
+  Installation inst(base, snapshot ? SampleInstallation() : fs::path());
+  // A simulator to fly with, where the program looks for it.
+  std::optional<test::StandinProcess> standin;
+  if (run.startBoxes) standin.emplace(inst.runtime.Path() / "vexlor-sim", "", std::vector<std::string>{});
   switch (run.spoil) {
     case Spoil::Unreadable:
       fs::permissions(inst.Settings(), fs::perms::none);
@@ -260,12 +334,24 @@ TEST_P(ProSettingsRuns, TheUsersSettingsFileSurvivesStartAndExitByteForByte) {
       }
       break;
     }
+    case Spoil::SnapshotFirstLine:
+    case Spoil::SnapshotBadValue: {
+      // The user's file as the exit after an earlier, fresh flight wrote it (a flight's
+      // start sets values of its own: the call-out window's place, the route's airport
+      // names, the landing briefing); then the snapshot of an interrupted flight.
+      ProProcess earlier(base, inst.runtime.Path(), false);
+      const RunRecord e = StartAndExit(*desktop, earlier, {}, std::vector<std::string>{}, {});
+      EndProgramsUnder(base);
+      ASSERT_EQ(e.end, "exit 0") << "the earlier flight: " << Joined(e.boxes);
+      PutBytes(base / "FlightRestart.cfg", damaged);
+      break;
+    }
   }
   const std::string before = FileBytes(inst.Settings());
   const auto modeBefore = fs::status(inst.Settings()).permissions();
 
   ProProcess pro(base, inst.runtime.Path(), asNobody);
-  const RunRecord r = StartAndExit(*desktop, pro, run.loadBoxes, run.exitBoxes);
+  const RunRecord r = StartAndExit(*desktop, pro, run.loadBoxes, run.startBoxes, run.exitBoxes);
   const bool same = FileBytes(inst.Settings()) == before && fs::status(inst.Settings()).permissions() == modeBefore;
   const bool copy = fs::exists(base / "VexlorPro.cfg.読込失敗");
   std::cout << "| " << run.name << " | " << (asNobody ? "nobody" : "this user") << " | " << Joined(r.boxes) << " | "
@@ -276,11 +362,17 @@ TEST_P(ProSettingsRuns, TheUsersSettingsFileSurvivesStartAndExitByteForByte) {
 
   EXPECT_TRUE(r.mainWindow);
   std::vector<std::string> expected = run.loadBoxes;
+  if (run.startBoxes) {
+    expected.insert(expected.end(), run.startBoxes->begin(), run.startBoxes->end());
+    expected.push_back(kBriefingSheet);
+  }
   expected.push_back(kSaveQuestion);
   expected.insert(expected.end(), run.exitBoxes.begin(), run.exitBoxes.end());
   EXPECT_EQ(r.boxes, expected);
   EXPECT_EQ(r.end, "exit 0");
   EXPECT_TRUE(same);
+  if (snapshot) EXPECT_EQ(FileBytes(base / "FlightRestart.cfg.読込失敗"), damaged) << "the snapshot is kept aside";
+  EndProgramsUnder(base);
   if (run.spoil == Spoil::FullDisk) ::umount2(base.c_str(), MNT_DETACH);
 }
 
@@ -292,7 +384,13 @@ INSTANTIATE_TEST_SUITE_P(
         // Loaded, but marked read-only: the exit's save says it cannot replace it.
         SpoiledRun{"ReadOnly", Spoil::ReadOnly, {}, {kSaveQuestion}},
         // BEGIN.cfg cannot be written, the load stops before the settings; nothing replaces them.
-        SpoiledRun{"FullDisk", Spoil::FullDisk, {kPass}, {}}),
+        SpoiledRun{"FullDisk", Spoil::FullDisk, {kPass}, {}},
+        // A damaged resume snapshot answered "Yes" at Start: its box says the flight starts
+        // afresh, the values stay as they were, and the exit writes them back unchanged.
+        SpoiledRun{"SnapshotFirstLineResumed", Spoil::SnapshotFirstLine, {}, {},
+                   std::vector<std::string>{kResumeQuestion, "CFG Read"}},
+        SpoiledRun{"SnapshotBadValueResumed", Spoil::SnapshotBadValue, {}, {},
+                   std::vector<std::string>{kResumeQuestion, "CFG Read"}}),
     [](const auto& info) { return std::string(info.param.name); });
 
 // The exit from a folder that turns read-only while the program runs: every step is tried,
@@ -310,7 +408,7 @@ TEST(ProSettingsRunsExit, FromAReadOnlyFolderTheProgramEndsAndTheNextStartOpens)
   RunRecord r;
   {
     ProProcess pro(inst.base, inst.runtime.Path(), false);
-    r = StartAndExit(*desktop, pro, {}, {kSaveQuestion, "VexlorPro 終了"}, [&] {
+    r = StartAndExit(*desktop, pro, {}, {}, {kSaveQuestion, "VexlorPro 終了"}, [&] {
       PutBytes(inst.base / "EyeCheck.cfg", "written by a group\r\n");
       readOnly = MountReadOnly(inst.base);
     });
