@@ -62,6 +62,20 @@ struct X11Desktop::Impl {
     return 0;
   }
 
+  // The root's child that holds the window (its frame under a window manager).
+  Window TopLevel(Window w) const {
+    const Window rootWindow = DefaultRootWindow(display);
+    for (;;) {
+      Window root = 0, up = 0;
+      Window* children = nullptr;
+      unsigned int n = 0;
+      if (!XQueryTree(display, w, &root, &up, &children, &n)) return 0;
+      if (children) XFree(children);
+      if (up == rootWindow || up == 0) return w;
+      w = up;
+    }
+  }
+
   void Key(unsigned long keysym, bool down) {
     XTestFakeKeyEvent(display, XKeysymToKeycode(display, keysym), down ? True : False, CurrentTime);
     XSync(display, False);
@@ -111,15 +125,16 @@ void X11Desktop::Move(WindowId window, int x, int y) {
   XSync(impl_->display, False);
 }
 
-void X11Desktop::Click(WindowId window, int x, int y) {
+bool X11Desktop::Click(WindowId window, int x, int y) {
   Display* d = impl_->display;
   int rootX = 0, rootY = 0;
-  Window child = 0;
-  XTranslateCoordinates(d, window, DefaultRootWindow(d), x, y, &rootX, &rootY, &child);
+  Window onTop = 0;  // the root's child that shows at the point
+  XTranslateCoordinates(d, window, DefaultRootWindow(d), x, y, &rootX, &rootY, &onTop);
   XTestFakeMotionEvent(d, DefaultScreen(d), rootX, rootY, CurrentTime);
   XTestFakeButtonEvent(d, 1, True, CurrentTime);
   XTestFakeButtonEvent(d, 1, False, CurrentTime);
   XSync(d, False);
+  return onTop != 0 && onTop == impl_->TopLevel(window);
 }
 
 void X11Desktop::Type(unsigned long keysym, unsigned long modifier) {

@@ -25,8 +25,11 @@ class X11Desktop {
   void Focus(WindowId window);
   void Raise(WindowId window);
   void Move(WindowId window, int x, int y);
-  // A left click at a point of the window (pixels from its top left).
-  void Click(WindowId window, int x, int y);
+  // A left click at a point of the window (pixels from its top left). The click goes to
+  // whatever window shows at that point of the screen: false when another program window
+  // covers it there (without a window manager a minimised window stays on the screen,
+  // under the windows opened after it), so the click reached some other window.
+  bool Click(WindowId window, int x, int y);
   // Presses and releases the key of an X key symbol, with a modifier key (XK_Shift_L,
   // XK_Control_L) held when one is given.
   void Type(unsigned long keysym, unsigned long modifier = 0);
