@@ -26,7 +26,6 @@
 #include <X11/keysym.h>
 
 #include "platform/instance_lock.h"
-#include "runtime/cp932.h"
 #include "support/standin_process.h"
 #include "support/temp_dir.h"
 #include "support/x11_desktop.h"
