@@ -1,6 +1,7 @@
 // VexlorPro: the main program, on the machine's own services.
 #include <QApplication>
 #include <QGuiApplication>
+#include <cstdio>
 #include <cstdlib>
 #include <memory>
 #include <optional>
@@ -52,9 +53,11 @@ int main(int argc, char** argv) {
   if (QGuiApplication::platformName() == "xcb") desktopKeys = platform::X11KeyHook::Open();
   if (!desktopKeys) desktopKeys = std::make_unique<ui::QtWindowKeyHook>();
   platform::RecordingKeyHook forwardedKeys;
+  std::string inboxProblem;
   const auto forwardedKeyInbox = platform::ForwardedKeyInbox::Open(
       platform::ForwardedKeysSocketPath(platform::DefaultStandinFolder(), ""),
-      [&forwardedKeys](const platform::KeyEvent& key) { forwardedKeys.Send(key); });
+      [&forwardedKeys](const platform::KeyEvent& key) { forwardedKeys.Send(key); }, &inboxProblem);
+  if (!inboxProblem.empty()) std::fprintf(stderr, "VexlorPro: no keys from the simulator stand-in: %s\n", inboxProblem.c_str());
   platform::KeyHookGroup keyHook;
   keyHook.Add(*desktopKeys);
   keyHook.Add(forwardedKeys);

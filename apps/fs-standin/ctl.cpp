@@ -7,6 +7,7 @@
 #include <limits>
 #include <sstream>
 
+#include "platform/private_folder.h"
 #include "platform/sim_variable_area.h"
 #include "platform/sim_wire.h"
 #include "platform/standin_link.h"
@@ -72,6 +73,13 @@ class Ctl {
 
  private:
   bool Exchange(std::vector<std::uint8_t>& request, std::vector<std::uint8_t>& reply) {
+    if (!link_.Connected()) {
+      const std::string problem = platform::PrivateFolderProblem(path_.parent_path(), false);
+      if (std::error_code ec; !problem.empty() && std::filesystem::exists(path_.parent_path(), ec)) {
+        err_ << "fs-standin ctl: refusing to talk to a stand-in there: " << problem << "\n";
+        return false;
+      }
+    }
     if (!link_.Connected() && !link_.Connect(path_, kTimeoutMs)) {
       err_ << "fs-standin ctl: no simulator stand-in at " << path_.string() << "\n";
       return false;
