@@ -56,6 +56,8 @@ int main() {
   fs::create_directories(runtime);
   setenv("XDG_RUNTIME_DIR", runtime.c_str(), 1);
   setenv("QT_QPA_PLATFORM", "offscreen", 1);
+  const std::string channels = "ocumoprobe_" + std::to_string(getpid()) + "_";  // not the programs' own names
+  setenv("VX_CHANNEL_PREFIX", channels.c_str(), 1);
   fs::copy_file(VX_OCUMO_BINARY, base / "ExePro" / "Ocumo", fs::copy_options::overwrite_existing);
   int status = 1;
   {
@@ -69,7 +71,7 @@ int main() {
     platform::PosixProcessLauncher launcher;
     const auto pid = launcher.Start(base / "ExePro" / "Ocumo", {}, false);
     state::Channel eye;
-    simlink::OpenEyeChannel("", eye);
+    simlink::OpenEyeChannel(channels, eye);
     std::this_thread::sleep_for(std::chrono::seconds(2));  // started, preset 0 in view
 
     std::vector<double> taken, moved;
