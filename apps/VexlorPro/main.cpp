@@ -20,8 +20,10 @@
 #include "platform/forwarded_keys.h"
 #include "platform/instance_lock.h"
 #include "platform/key_hook.h"
+#include "platform/program_signals.h"
 #include "platform/x11_key_hook.h"
 #include "state/pro_context.h"
+#include "ui/event_boundary.h"
 #include "ui/qt_file_dialogs.h"
 #include "ui/qt_message_boxes.h"
 #include "ui/qt_popup_menus.h"
@@ -109,6 +111,25 @@ int main(int argc, char** argv) {
   keyWindows.typedInput.push_back(&fuel);
   keyWindows.typedInput.push_back(&arrivalGate);
   keyWindows.typedInput.push_back(&captainGreeting);
+
+  // SIGTERM, SIGINT and SIGHUP close the program as its main window's closing does, so that
+  // the companion programs are ended with it and its shared memories go; a signal while
+  // that closing runs adds nothing. Children that end are reaped at once.
+  bool closing = false;
+  platform::ProgramSignals signals{[&] {
+                                     if (closing) return;
+                                     closing = true;
+                                     ui::DispatchEvent(env, [&] {
+                                       if (windows.frmMain.Loaded()) {
+                                         windows.frmMain.Unload();
+                                       } else if (windows.frmPass.Loaded()) {
+                                         windows.frmPass.Unload();
+                                       } else {
+                                         system.pump.EndProgram();
+                                       }
+                                     });
+                                   },
+                                   [&] { system.processes.ReapEnded(); }};
 
   return mainwindow::RunVexlorPro(env, windows);
 }
