@@ -223,16 +223,13 @@ bool Server::Handle(Connection& c, const std::uint8_t* data, std::size_t size) {
       break;
     }
     case Type::Log: {
-      std::uint32_t line = r.U32();
+      // From a byte offset of the log: its next bytes, the offset after them, the log's size.
+      const std::uint64_t from = r.U64();
       if (!r.Ok()) return false;
-      const auto& lines = sim_.LogLines();
-      std::string text;
-      while (line < lines.size() && text.size() + lines[line].size() + 1 < simwire::kMaxMessage / 2) {
-        text += lines[line++];
-        text += '\n';
-      }
-      w.U32(line);
-      w.U32(static_cast<std::uint32_t>(lines.size()));
+      std::uint64_t next = from;
+      const std::string text = sim_.ReadLog(from, simwire::kMaxMessage / 2, next);
+      w.U64(next);
+      w.U64(sim_.LogSize());
       w.Str(text);
       break;
     }
