@@ -25,16 +25,16 @@ using Clock = std::chrono::steady_clock;
 namespace {
 
 // The stand-in's log lines from `first` on; the count of lines it holds.
-std::uint32_t LogFrom(platform::StandinConnection& link, std::uint32_t first, std::string& text) {
+std::uint64_t LogFrom(platform::StandinConnection& link, std::uint64_t first, std::string& text) {
   std::vector<std::uint8_t> request, reply;
   platform::simwire::Writer w(request);
   w.Header(platform::simwire::Type::Log, link.NextSeq());
-  w.U32(first);
+  w.U64(first);
   if (!link.Transact(request, reply, 2000)) return first;
   platform::simwire::Reader r(reply);
   r.SkipHeader();
-  const std::uint32_t next = r.U32();
-  r.U32();
+  const std::uint64_t next = r.U64();
+  r.U64();
   text = r.Str();
   return next;
 }
@@ -56,6 +56,8 @@ int main() {
   fs::create_directories(runtime);
   setenv("XDG_RUNTIME_DIR", runtime.c_str(), 1);
   setenv("QT_QPA_PLATFORM", "offscreen", 1);
+  const std::string channels = "ocumoprobe_" + std::to_string(getpid()) + "_";  // not the programs' own names
+  setenv("VX_CHANNEL_PREFIX", channels.c_str(), 1);
   fs::copy_file(VX_OCUMO_BINARY, base / "ExePro" / "Ocumo", fs::copy_options::overwrite_existing);
   int status = 1;
   {
@@ -69,12 +71,12 @@ int main() {
     platform::PosixProcessLauncher launcher;
     const auto pid = launcher.Start(base / "ExePro" / "Ocumo", {}, false);
     state::Channel eye;
-    simlink::OpenEyeChannel("", eye);
+    simlink::OpenEyeChannel(channels, eye);
     std::this_thread::sleep_for(std::chrono::seconds(2));  // started, preset 0 in view
 
     std::vector<double> taken, moved;
     std::string text;
-    std::uint32_t lines = LogFrom(log, 0, text);
+    std::uint64_t lines = LogFrom(log, 0, text);
     for (int i = 0; i < 100; ++i) {
       const std::int32_t key = i % 2 == 0 ? 104 : 98;  // keypad 8 forward, 2 back
       const auto start = Clock::now();

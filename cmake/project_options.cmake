@@ -26,6 +26,13 @@ function(vx_library name)
   target_link_libraries(${name} PRIVATE ${A_PRIVATE})
 endfunction()
 
+# Every test of this build names its shared memories and sockets with this tag
+# (test::UniqueName), so that the check after the suite sees what this build's tests left
+# and nothing of another build's tests that run at the same time.
+string(MD5 vx_build_hash "${PROJECT_BINARY_DIR}")
+string(SUBSTRING "${vx_build_hash}" 0 8 vx_build_hash)
+set(VX_TEST_TAG "vt${vx_build_hash}" CACHE INTERNAL "")
+
 # vx_test(name LABEL unit|gui|integration SOURCES ... DEPS ...)
 function(vx_test name)
   cmake_parse_arguments(A "" "LABEL;TIMEOUT" "SOURCES;DEPS" ${ARGN})
@@ -44,6 +51,8 @@ function(vx_test name)
   if(A_LABEL STREQUAL "gui")
     list(APPEND env "QT_QPA_PLATFORM=offscreen")
   endif()
-  list(APPEND env "SDL_AUDIODRIVER=dummy" "VX_BUILD_DIR=${PROJECT_BINARY_DIR}" "VX_SOURCE_DIR=${PROJECT_SOURCE_DIR}")
-  set_tests_properties(${name} PROPERTIES LABELS "${A_LABEL}" TIMEOUT ${A_TIMEOUT} ENVIRONMENT "${env}")
+  list(APPEND env "SDL_AUDIODRIVER=dummy" "VX_BUILD_DIR=${PROJECT_BINARY_DIR}" "VX_SOURCE_DIR=${PROJECT_SOURCE_DIR}"
+       "VX_TEST_TAG=${VX_TEST_TAG}")
+  set_tests_properties(${name} PROPERTIES LABELS "${A_LABEL}" TIMEOUT ${A_TIMEOUT} ENVIRONMENT "${env}"
+                       FIXTURES_REQUIRED vx_shared_memory)
 endfunction()

@@ -1,6 +1,7 @@
 // VexlorPro: the main program, on the machine's own services.
 #include <QApplication>
 #include <QGuiApplication>
+#include <cstdio>
 #include <cstdlib>
 #include <memory>
 #include <optional>
@@ -19,8 +20,10 @@
 #include "platform/forwarded_keys.h"
 #include "platform/instance_lock.h"
 #include "platform/key_hook.h"
+#include "platform/program_signals.h"
 #include "platform/x11_key_hook.h"
 #include "state/pro_context.h"
+#include "ui/event_boundary.h"
 #include "ui/fonts.h"
 #include "ui/qt_file_dialogs.h"
 #include "ui/qt_message_boxes.h"
@@ -57,9 +60,11 @@ int main(int argc, char** argv) {
   if (QGuiApplication::platformName() == "xcb") desktopKeys = platform::X11KeyHook::Open();
   if (!desktopKeys) desktopKeys = std::make_unique<ui::QtWindowKeyHook>();
   platform::RecordingKeyHook forwardedKeys;
+  std::string inboxProblem;
   const auto forwardedKeyInbox = platform::ForwardedKeyInbox::Open(
       platform::ForwardedKeysSocketPath(platform::DefaultStandinFolder(), ""),
-      [&forwardedKeys](const platform::KeyEvent& key) { forwardedKeys.Send(key); });
+      [&forwardedKeys](const platform::KeyEvent& key) { forwardedKeys.Send(key); }, &inboxProblem);
+  if (!inboxProblem.empty()) std::fprintf(stderr, "VexlorPro: no keys from the simulator stand-in: %s\n", inboxProblem.c_str());
   platform::KeyHookGroup keyHook;
   keyHook.Add(*desktopKeys);
   keyHook.Add(forwardedKeys);
@@ -114,6 +119,25 @@ int main(int argc, char** argv) {
   keyWindows.typedInput.push_back(&arrivalGate);
   keyWindows.typedInput.push_back(&captainGreeting);
   keyWindows.typedInput.push_back(&landingBriefing);
+
+  // SIGTERM, SIGINT and SIGHUP close the program as its main window's closing does, so that
+  // the companion programs are ended with it and its shared memories go; a signal while
+  // that closing runs adds nothing. Children that end are reaped at once.
+  bool closing = false;
+  platform::ProgramSignals signals{[&] {
+                                     if (closing) return;
+                                     closing = true;
+                                     ui::DispatchEvent(env, [&] {
+                                       if (windows.frmMain.Loaded()) {
+                                         windows.frmMain.Unload();
+                                       } else if (windows.frmPass.Loaded()) {
+                                         windows.frmPass.Unload();
+                                       } else {
+                                         system.pump.EndProgram();
+                                       }
+                                     });
+                                   },
+                                   [&] { system.processes.ReapEnded(); }};
 
   return mainwindow::RunVexlorPro(env, windows);
 }

@@ -1,12 +1,28 @@
 #include "composition/system_services.h"
 
+#include <cstdlib>
+
 namespace vx::composition {
+
+std::string ChannelPrefixFromEnvironment() {
+  const char* value = std::getenv("VX_CHANNEL_PREFIX");
+  if (!value) return {};
+  const std::string prefix(value);
+  if (prefix.size() > 100) return {};
+  for (const char c : prefix) {
+    const bool plain = (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '_' ||
+                       c == '-' || c == '.';
+    if (!plain) return {};
+  }
+  return prefix;
+}
 
 SystemServices::SystemServices(const SystemOptions& options, ui::MessageBoxes& boxes, ui::FileDialogs& dialogs,
                                ui::PopupMenus& popups)
     : paths(options.baseFolder ? platform::Paths(*options.baseFolder) : platform::Paths()),
       simWindows(options.simulatorFolder, options.simulatorPrefix),
-      env(clock, pump, timers, boxes, dialogs, popups, options.programName) {}
+      env(clock, pump, timers, boxes, dialogs, popups, options.programName),
+      sharedMemoryPrefix_(options.sharedMemoryPrefix) {}
 
 void SystemServices::Fill(platform::Services& svc) {
   svc.clock = &clock;
@@ -20,6 +36,7 @@ void SystemServices::Fill(platform::Services& svc) {
   svc.textViewer = &textViewer;
   svc.sim = &sim;
   svc.simWindows = &simWindows;
+  svc.sharedMemoryPrefix = sharedMemoryPrefix_;
 }
 
 }  // namespace vx::composition

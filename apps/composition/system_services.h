@@ -21,6 +21,12 @@
 
 namespace vx::composition {
 
+// The prefix of the shared memories' names from $VX_CHANNEL_PREFIX: "" (the programs' own
+// names) when it is unset or holds anything but letters, digits, "_", "-" and ".". The
+// programs started by the main program inherit it, so all of them meet under one prefix;
+// tests that run the programs give each run a prefix of its own.
+std::string ChannelPrefixFromEnvironment();
+
 struct SystemOptions {
   std::string programName;  // the window layer's owner name
   // Where "\..." literals resolve; unset: the program sets `BaseFolder` itself later.
@@ -28,6 +34,7 @@ struct SystemOptions {
   // Where fs-standin registers its window class, and the prefix of its names.
   std::filesystem::path simulatorFolder = platform::DefaultStandinFolder();
   std::string simulatorPrefix;
+  std::string sharedMemoryPrefix = ChannelPrefixFromEnvironment();
 };
 
 class SystemServices {
@@ -52,6 +59,9 @@ class SystemServices {
   platform::StandinSimFocus simFocus{sim};
   ui::QtTextViewer textViewer;
   ui::UiEnv env;
+
+ private:
+  std::string sharedMemoryPrefix_;
 };
 
 }  // namespace vx::composition

@@ -7,9 +7,11 @@
 #include <limits>
 #include <sstream>
 
+#include "platform/private_folder.h"
 #include "platform/sim_variable_area.h"
 #include "platform/sim_wire.h"
 #include "platform/standin_link.h"
+#include "sim_clock.h"
 
 namespace vx::standin {
 namespace {
@@ -72,6 +74,13 @@ class Ctl {
 
  private:
   bool Exchange(std::vector<std::uint8_t>& request, std::vector<std::uint8_t>& reply) {
+    if (!link_.Connected()) {
+      const std::string problem = platform::PrivateFolderProblem(path_.parent_path(), false);
+      if (std::error_code ec; !problem.empty() && std::filesystem::exists(path_.parent_path(), ec)) {
+        err_ << "fs-standin ctl: refusing to talk to a stand-in there: " << problem << "\n";
+        return false;
+      }
+    }
     if (!link_.Connected() && !link_.Connect(path_, kTimeoutMs)) {
       err_ << "fs-standin ctl: no simulator stand-in at " << path_.string() << "\n";
       return false;
@@ -134,8 +143,21 @@ int Ctl::Run(const std::vector<std::string>& args) {
   }
   if (cmd == "log" && args.size() == 1) return Log();
   if (cmd == "script" && args.size() == 2) return Script(args[1]);
-  if (cmd == "scale" && args.size() == 2 && ParseDouble(args[1], d)) return Time(0, d);
-  if (cmd == "advance" && args.size() == 2 && ParseDouble(args[1], d)) return Time(1, d);
+  if (cmd == "scale" && args.size() == 2 && ParseDouble(args[1], d)) {
+    if (!(d >= 0 && d <= kMaxTimeScale)) {
+      err_ << "fs-standin ctl: scale takes a factor from 0 to " << kMaxTimeScale << ", not " << args[1] << "\n";
+      return 2;
+    }
+    return Time(0, d);
+  }
+  if (cmd == "advance" && args.size() == 2 && ParseDouble(args[1], d)) {
+    if (!(d >= 0 && d <= kMaxAdvanceSeconds)) {
+      err_ << "fs-standin ctl: advance takes 0 to " << static_cast<long>(kMaxAdvanceSeconds)
+           << " seconds (one year), not " << args[1] << "\n";
+      return 2;
+    }
+    return Time(1, d);
+  }
   if (cmd == "key" && args.size() >= 2) {
     std::vector<long long> keys;
     for (std::size_t i = 1; i < args.size(); ++i) {
@@ -214,16 +236,18 @@ int Ctl::Set(long long offset, long long size, long long value) {
   return 0;
 }
 
+// The log as it stands, in parts by byte offset: a line longer than one reply comes whole
+// in several.
 int Ctl::Log() {
-  std::uint32_t next = 0;
+  std::uint64_t next = 0;
   for (;;) {
     simwire::Writer w = Begin(Type::Log);
-    w.U32(next);
+    w.U64(next);
     if (!Exchange(request_, reply_)) return 1;
     simwire::Reader r(reply_);
     r.SkipHeader();
-    const std::uint32_t after = r.U32();
-    const std::uint32_t total = r.U32();
+    const std::uint64_t after = r.U64();
+    const std::uint64_t total = r.U64();
     const std::string text = r.Str();
     if (!r.Ok()) return 1;
     out_ << text;

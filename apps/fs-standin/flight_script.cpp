@@ -89,6 +89,13 @@ bool FlightScript::Parse(std::string_view text, FlightScript& out, std::string& 
         if (platform::CheckSimEntry(offset, size) != platform::SimEntryStatus::Ok) {
           return fail("variable " + name + " is outside the area or not 1, 2 or 4 bytes");
         }
+        // Signed or unsigned, as either is written; nothing is cut to fit.
+        const std::int64_t lowest = -(std::int64_t{1} << (8 * size - 1));
+        const std::int64_t highest = (std::int64_t{1} << (8 * size)) - 1;
+        if (value < lowest || value > highest) {
+          return fail("variable " + name + " takes " + std::to_string(lowest) + " to " + std::to_string(highest) +
+                      ", not " + valueText);
+        }
         s.raw_.push_back({time, static_cast<std::int32_t>(offset), static_cast<std::int32_t>(size), value});
         continue;
       }

@@ -16,6 +16,7 @@
 
 #include "platform/forwarded_keys.h"
 #include "platform/sim_wire.h"
+#include "platform/private_folder.h"
 #include "platform/standin_link.h"
 
 namespace vx::standin {
@@ -80,10 +81,11 @@ int Server::Run(std::string& error) {
     error = "socket path too long: " + settings_.socketPath.string();
     return 2;
   }
-  // A folder made here is private to the user; an existing one is left as it is.
-  std::error_code ec;
-  if (std::filesystem::create_directories(settings_.socketPath.parent_path(), ec)) {
-    chmod(settings_.socketPath.parent_path().c_str(), 0700);
+  // Only a folder of the user's own that nobody else may write to; a missing one is made so.
+  if (const std::string problem = platform::PrivateFolderProblem(settings_.socketPath.parent_path(), true);
+      !problem.empty()) {
+    error = "refusing to register: " + problem;
+    return 1;
   }
   if (SomeoneListens(addr)) {
     error = "a simulator is already registered at " + settings_.socketPath.string();
@@ -221,16 +223,13 @@ bool Server::Handle(Connection& c, const std::uint8_t* data, std::size_t size) {
       break;
     }
     case Type::Log: {
-      std::uint32_t line = r.U32();
+      // From a byte offset of the log: its next bytes, the offset after them, the log's size.
+      const std::uint64_t from = r.U64();
       if (!r.Ok()) return false;
-      const auto& lines = sim_.LogLines();
-      std::string text;
-      while (line < lines.size() && text.size() + lines[line].size() + 1 < simwire::kMaxMessage / 2) {
-        text += lines[line++];
-        text += '\n';
-      }
-      w.U32(line);
-      w.U32(static_cast<std::uint32_t>(lines.size()));
+      std::uint64_t next = from;
+      const std::string text = sim_.ReadLog(from, simwire::kMaxMessage / 2, next);
+      w.U64(next);
+      w.U64(sim_.LogSize());
       w.Str(text);
       break;
     }

@@ -1,5 +1,9 @@
 #include "simulator.h"
 
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
 #include <cmath>
 #include <cstdio>
 
@@ -36,10 +40,16 @@ std::vector<std::uint8_t> ViewBytes(const platform::SimVariableArea& area) {
   return out;
 }
 
+// A number as `format` writes it, whatever its length: no line of the log is cut.
 std::string Number(const char* format, double v) {
   char buf[64];
-  std::snprintf(buf, sizeof buf, format, v);
-  return buf;
+  const int n = std::snprintf(buf, sizeof buf, format, v);
+  if (n < 0) return "null";
+  if (static_cast<std::size_t>(n) < sizeof buf) return buf;
+  std::string out(static_cast<std::size_t>(n) + 1, '\0');
+  std::snprintf(out.data(), out.size(), format, v);
+  out.resize(static_cast<std::size_t>(n));
+  return out;
 }
 
 // Degrees of a 64-bit position (high half signed, low half unsigned).
@@ -53,6 +63,10 @@ double Degrees(const platform::SimVariableArea& area, std::int32_t lowOffset, do
 
 Simulator::Simulator(const SimulatorSettings& settings)
     : settings_(settings), clock_(settings.localStart, settings.gmtMinusLocalMinutes, settings.timeScale) {
+  if (std::FILE* f = std::tmpfile()) {
+    logFd_ = ::dup(::fileno(f));
+    std::fclose(f);  // the dup keeps the unlinked file
+  }
   WriteDefaultState(area_);
   clock_.WriteTo(area_);
   area_.Set(kViewMode, 1, 1);
@@ -262,15 +276,61 @@ bool Simulator::AdvanceTime(double seconds, std::string& message) {
   return true;
 }
 
+Simulator::~Simulator() {
+  if (logFd_ >= 0) ::close(logFd_);
+}
+
 void Simulator::Log(std::string_view kind, const std::string& fields) {
   const CivilTime local = clock_.Local();
-  char head[160];
-  std::snprintf(head, sizeof head, "{\"n\":%zu,\"sim\":%.3f,\"clock\":\"%02d:%02d:%02d\",\"kind\":\"%.*s\",",
-                log_.size() + 1, clock_.SimSeconds(), local.hour, local.minute, local.second,
-                static_cast<int>(kind.size()), kind.data());
-  std::string line = head + fields + "}";
+  std::string line = "{\"n\":" + std::to_string(logLines_ + 1) + Number(",\"sim\":%.3f", clock_.SimSeconds()) +
+                     ",\"clock\":\"" + Number("%02.0f", local.hour) + ":" + Number("%02.0f", local.minute) + ":" +
+                     Number("%02.0f", local.second) + "\",\"kind\":" + JsonString(kind) + "," + fields + "}";
+  ++logLines_;
   if (sink_) sink_(line);
-  log_.push_back(std::move(line));
+  if (logFd_ < 0) return;
+  line += '\n';
+  std::size_t done = 0;
+  while (done < line.size()) {
+    const ssize_t n = ::pwrite(logFd_, line.data() + done, line.size() - done, static_cast<off_t>(logBytes_ + done));
+    if (n < 0 && errno == EINTR) continue;
+    if (n <= 0) return;  // the line stays unstored; the next goes after the last whole one
+    done += static_cast<std::size_t>(n);
+  }
+  logBytes_ += line.size();
+}
+
+std::string Simulator::ReadLog(std::uint64_t from, std::size_t maxBytes, std::uint64_t& next) const {
+  next = from;
+  if (logFd_ < 0 || from >= logBytes_ || maxBytes == 0) return {};
+  std::string text(static_cast<std::size_t>(std::min<std::uint64_t>(maxBytes, logBytes_ - from)), '\0');
+  std::size_t got = 0;
+  while (got < text.size()) {
+    const ssize_t n = ::pread(logFd_, text.data() + got, text.size() - got, static_cast<off_t>(from + got));
+    if (n < 0 && errno == EINTR) continue;
+    if (n <= 0) break;
+    got += static_cast<std::size_t>(n);
+  }
+  text.resize(got);
+  if (from + got < logBytes_) {
+    const auto lastLineEnd = text.rfind('\n');
+    if (lastLineEnd != std::string::npos) text.resize(lastLineEnd + 1);
+  }
+  next = from + text.size();
+  return text;
+}
+
+std::vector<std::string> Simulator::LogLines() const {
+  std::vector<std::string> lines;
+  std::string all;
+  for (std::uint64_t at = 0, next = 0; at < logBytes_; at = next) {
+    all += ReadLog(at, 1 << 20, next);
+    if (next == at) break;
+  }
+  std::size_t start = 0;
+  for (std::size_t end; (end = all.find('\n', start)) != std::string::npos; start = end + 1) {
+    lines.push_back(all.substr(start, end - start));
+  }
+  return lines;
 }
 
 }  // namespace vx::standin

@@ -35,6 +35,9 @@ inline constexpr double kDoorKeySeconds = 1.0;
 class Simulator {
  public:
   explicit Simulator(const SimulatorSettings& settings);
+  ~Simulator();
+  Simulator(const Simulator&) = delete;
+  Simulator& operator=(const Simulator&) = delete;
 
   // Runs the clock and the script on to real (monotonic) time `realSeconds`.
   void Update(double realSeconds);
@@ -75,7 +78,13 @@ class Simulator {
   bool RefusesStart() const { return settings_.refuseStart; }
   platform::SimVariableArea& Area() { return area_; }
   const SimClock& Clock() const { return clock_; }
-  const std::vector<std::string>& LogLines() const { return log_; }
+  // The log is streamed to a file of its own (unlinked, in the temporary folder), not kept
+  // in memory. Its bytes from `from` on, at most `maxBytes`: whole lines where at least
+  // one fits, else the first part of a longer line; `next` is where the next read starts.
+  std::string ReadLog(std::uint64_t from, std::size_t maxBytes, std::uint64_t& next) const;
+  std::uint64_t LogSize() const { return logBytes_; }
+  // Every line so far, read back from the file (for tests).
+  std::vector<std::string> LogLines() const;
   // Also hands every log line to `sink` (a file, the terminal).
   void SetLogSink(std::function<void(const std::string&)> sink) { sink_ = std::move(sink); }
 
@@ -96,7 +105,9 @@ class Simulator {
   std::array<std::int64_t, 11> tankLevelShift_{};
   AircraftMotion motion_;
   double motionSeconds_ = 0;  // simulator time the motion has run to
-  std::vector<std::string> log_;
+  int logFd_ = -1;  // the log's file; -1 when none could be made (lines go to the sink only)
+  std::uint64_t logLines_ = 0;
+  std::uint64_t logBytes_ = 0;
   bool inFront_ = true;
   bool shift_ = false, ctrl_ = false, alt_ = false;
   int viewMenu_ = 0;  // 1 after Alt+V, 2 after M

@@ -13,6 +13,7 @@
 #include <string>
 
 #include "platform/forwarded_keys.h"
+#include "platform/private_folder.h"
 
 namespace vx::platform {
 namespace {
@@ -28,14 +29,17 @@ bool SomeoneListens(const sockaddr_un& addr) {
 
 }  // namespace
 
-std::unique_ptr<ForwardedKeyInbox> ForwardedKeyInbox::Open(const std::filesystem::path& socketPath, Sink sink) {
+std::unique_ptr<ForwardedKeyInbox> ForwardedKeyInbox::Open(const std::filesystem::path& socketPath, Sink sink,
+                                                            std::string* problem) {
   sockaddr_un addr{};
   addr.sun_family = AF_UNIX;
   const std::string p = socketPath.string();
   if (p.size() >= sizeof(addr.sun_path)) return nullptr;
   std::memcpy(addr.sun_path, p.c_str(), p.size() + 1);
-  std::error_code ec;
-  if (std::filesystem::create_directories(socketPath.parent_path(), ec)) chmod(socketPath.parent_path().c_str(), 0700);
+  if (std::string why = PrivateFolderProblem(socketPath.parent_path(), true); !why.empty()) {
+    if (problem) *problem = std::move(why);
+    return nullptr;
+  }
   if (SomeoneListens(addr)) return nullptr;
   unlink(p.c_str());
   const int fd = socket(AF_UNIX, SOCK_DGRAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0);

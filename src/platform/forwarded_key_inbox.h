@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <functional>
 #include <memory>
+#include <string>
 
 #include "platform/key_event.h"
 
@@ -18,8 +19,10 @@ class ForwardedKeyInbox {
 
   // Listens at the path (its folder is made when missing, private to the user; a socket
   // left there by an earlier run is replaced). Null when the socket cannot be made or
-  // another running program listens there.
-  static std::unique_ptr<ForwardedKeyInbox> Open(const std::filesystem::path& socketPath, Sink sink);
+  // another running program listens there; also when the folder is not the user's own or
+  // others may write to it, with the reason in `problem`.
+  static std::unique_ptr<ForwardedKeyInbox> Open(const std::filesystem::path& socketPath, Sink sink,
+                                                 std::string* problem = nullptr);
   ~ForwardedKeyInbox();
   ForwardedKeyInbox(const ForwardedKeyInbox&) = delete;
   ForwardedKeyInbox& operator=(const ForwardedKeyInbox&) = delete;

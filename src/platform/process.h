@@ -26,8 +26,8 @@ class ProcessLauncher {
 
 // posix_spawn. A program path without "/" is searched on PATH. The child gets the
 // default signal dispositions and none of our descriptors but 0, 1 and 2.
-// Children that ended are reaped by IsRunning, Close and the next Start (no signal
-// handler is installed); Close sends SIGTERM, waits up to half a second, then SIGKILL.
+// Children that ended are reaped by IsRunning, Close, the next Start and ReapEnded (no
+// signal handler is installed here); Close sends SIGTERM, waits up to half a second, then SIGKILL.
 // Only programs this launcher started are known; children still running when the
 // launcher goes away keep running.
 class PosixProcessLauncher final : public ProcessLauncher {
@@ -41,9 +41,11 @@ class PosixProcessLauncher final : public ProcessLauncher {
                            bool takeFocus) override;
   bool IsRunning(int pid) override;
   void Close(int pid) override;
+  // Reaps the children that have ended; a program calls it when SIGCHLD arrives
+  // (platform/program_signals.h), so that no ended child lingers until the next call.
+  void ReapEnded();
 
  private:
-  void ReapEnded();
   std::set<int> children_;
 };
 

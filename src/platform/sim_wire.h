@@ -60,6 +60,9 @@ class Writer {
     for (int i = 0; i < 4; ++i) out_.push_back(static_cast<std::uint8_t>(v >> (8 * i)));
   }
   void I32(std::int32_t v) { U32(static_cast<std::uint32_t>(v)); }
+  void U64(std::uint64_t v) {
+    for (int i = 0; i < 8; ++i) out_.push_back(static_cast<std::uint8_t>(v >> (8 * i)));
+  }
   void F64(double v) {
     std::uint64_t u;
     std::memcpy(&u, &v, 8);
@@ -98,6 +101,13 @@ class Reader {
     return v;
   }
   std::int32_t I32() { return static_cast<std::int32_t>(U32()); }
+  std::uint64_t U64() {
+    if (!Need(8)) return 0;
+    std::uint64_t v = 0;
+    for (int i = 7; i >= 0; --i) v = (v << 8) | in_[pos_ + static_cast<std::size_t>(i)];
+    pos_ += 8;
+    return v;
+  }
   double F64() {
     if (!Need(8)) return 0;
     std::uint64_t u = 0;

@@ -8,9 +8,11 @@
 
 #include <cerrno>
 #include <chrono>
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 
+#include "platform/private_folder.h"
 #include "platform/sim_wire.h"
 
 namespace vx::platform {
@@ -120,6 +122,15 @@ bool StandinConnection::Transact(const std::vector<std::uint8_t>& request, std::
 }
 
 std::int64_t StandinWindowFinder::FindTopLevelWindow(std::string_view className) {
+  // A simulator registered in a folder that others may write to could be anyone's.
+  if (std::string problem = PrivateFolderProblem(folder_, false); !problem.empty()) {
+    if (std::error_code ec; std::filesystem::exists(folder_, ec) && problem != problem_) {
+      std::fprintf(stderr, "the simulator link is not used: %s\n", problem.c_str());
+    }
+    problem_ = std::move(problem);
+    return 0;
+  }
+  problem_.clear();
   const auto path = StandinSocketPath(folder_, prefix_, className);
   StandinConnection c;
   if (!c.Connect(path, 500)) return 0;

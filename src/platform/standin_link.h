@@ -16,7 +16,8 @@
 
 namespace vx::platform {
 
-// $XDG_RUNTIME_DIR/vexlor-sim, or /tmp/vexlor-sim-<uid> without it.
+// $XDG_RUNTIME_DIR/vexlor-sim, or /tmp/vexlor-sim-<uid> without it. Whoever registers or
+// looks for a simulator there checks the folder first (platform/private_folder.h).
 std::filesystem::path DefaultStandinFolder();
 std::filesystem::path StandinSocketPath(const std::filesystem::path& folder, std::string_view prefix,
                                         std::string_view className);
@@ -60,10 +61,14 @@ class StandinWindowFinder final : public SimWindowFinder {
   std::int64_t FindTopLevelWindow(std::string_view className) override;
   // The socket of a window this finder has found; empty when unknown.
   std::filesystem::path SocketOf(std::int64_t window) const;
+  // Why the last look-up did not use the folder (not the user's own, or open to others;
+  // said once on standard error); empty when it did.
+  const std::string& FolderProblem() const { return problem_; }
 
  private:
   std::filesystem::path folder_;
   std::string prefix_;
+  std::string problem_;
   std::map<std::int64_t, std::filesystem::path> found_;
 };
 

@@ -56,6 +56,13 @@ bool EndsWithin(platform::ProcessLauncher& launcher, int pid, std::chrono::milli
   return false;
 }
 
+// Shared memories of the test's own: the programs take the prefix of their names from
+// the environment.
+struct OwnChannels {
+  std::string prefix = test::UniqueName("companion") + "_";
+  test::EnvironmentOverride variable{"VX_CHANNEL_PREFIX", prefix};
+};
+
 // The call-out program finds the stand-in where the programs look for the simulator
 // ($XDG_RUNTIME_DIR, here a folder of the test's own) and plays sound on no device.
 struct CallOutRun {
@@ -64,6 +71,7 @@ struct CallOutRun {
   test::TempDir runtime;
   test::EnvironmentOverride xdg{"XDG_RUNTIME_DIR", runtime.Path().string()};
   test::EnvironmentOverride audio{"SDL_AUDIODRIVER", "dummy"};
+  OwnChannels channels;
   test::StandinProcess standin;
 };
 
@@ -181,6 +189,7 @@ TEST(CompanionPrograms, CallOutProgramWithoutASimulatorSaysSoAndEnds) {
   test::EnvironmentOverride xdg{"XDG_RUNTIME_DIR", runtime.Path().string()};
   test::EnvironmentOverride audio{"SDL_AUDIODRIVER", "dummy"};
   test::EnvironmentOverride qpa{"QT_QPA_PLATFORM", "xcb"};
+  OwnChannels channels;
   const fs::path program = Install(base, "VexlorEXP");
   platform::PosixProcessLauncher launcher;
   const auto pid = launcher.Start(program, {}, false);
@@ -254,7 +263,7 @@ TEST(CompanionPrograms, OcumoKeysMoveTheStandinsEyePoint) {
                        10s));
 
   state::ProContext pro;
-  ASSERT_TRUE(simlink::OpenEyeChannel("", pro.sim.ChannelHandles.eye));
+  ASSERT_TRUE(simlink::OpenEyeChannel(run.channels.prefix, pro.sim.ChannelHandles.eye));
   auto send = [&](std::int16_t code, const std::string& shows) {
     SCOPED_TRACE(code);
     ASSERT_TRUE(simlink::SendEyeKey(pro, code));
@@ -310,6 +319,7 @@ TEST(CompanionPrograms, OcumoWithoutASimulatorSaysSoAndWritesNothing) {
   test::TempDir runtime;
   test::EnvironmentOverride xdg{"XDG_RUNTIME_DIR", runtime.Path().string()};
   test::EnvironmentOverride qpa{"QT_QPA_PLATFORM", "xcb"};
+  OwnChannels channels;
   const fs::path program = Install(base, "Ocumo");
   platform::PosixProcessLauncher launcher;
   const auto pid = launcher.Start(program, {}, false);

@@ -25,9 +25,11 @@
 #include <thread>
 #include <vector>
 
+#include "platform/shared_memory.h"
 #include "platform/text_file.h"
 #include "platform/wav_image.h"
 #include "support/standin_process.h"
+#include "support/temp_dir.h"
 #include "support/x11_desktop.h"
 #include "support/x11_typist.h"
 
@@ -153,6 +155,9 @@ class FirstFlightTest : public testing::Test {
 
   void TearDown() override {
     EndPrograms();
+    for (const char* name : {"VEXLORPRO_EYE", "VEXLORPRO_VOL", "VEXLORPRO_STAB", "VEXLORPRO_DATA"}) {
+      platform::SharedMemory::Remove(channelPrefix, name);  // what a program ended by force left
+    }
     standin.reset();
     if (HasFailure() && !work.empty()) {
       std::cout << "--- timeline\n" << ReadAll(work / "timeline.jsonl") << "--- fs-standin log\n"
@@ -179,6 +184,7 @@ class FirstFlightTest : public testing::Test {
         {"QT_QPA_PLATFORM", "xcb"},
         {"QT_ENABLE_HIGHDPI_SCALING", "0"},
         {"QT_SCALE_FACTOR", "1"},
+        {"VX_CHANNEL_PREFIX", channelPrefix},
     };
     std::vector<std::string> env;
     for (char** e = environ; *e; ++e) {
@@ -260,6 +266,7 @@ class FirstFlightTest : public testing::Test {
   fs::path work, run, base;
   std::optional<test::StandinProcess> standin;
   pid_t proPid = -1;
+  const std::string channelPrefix = test::UniqueName("vxff") + "_";
 };
 
 TEST_F(FirstFlightTest, TheCaptainStartsTheFlightAndCA0PlaysTheBoardingGuidance) {

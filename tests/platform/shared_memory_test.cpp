@@ -3,8 +3,13 @@
 #include <fcntl.h>
 #include <gtest/gtest.h>
 #include <sys/mman.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
+
+#include <filesystem>
+#include <string>
+#include <vector>
 
 #include "support/temp_dir.h"
 
@@ -16,12 +21,14 @@ class SharedMemoryTest : public ::testing::Test {
   void TearDown() override { SharedMemory::Remove(prefix, kName); }
   // True when the named object is still in the system, with its first byte.
   bool ObjectLeft(std::uint8_t& firstByte) const {
-    const int fd = shm_open(("/" + prefix + kName).c_str(), O_RDONLY, 0);
+    const int fd = shm_open(SharedMemory::ObjectName(prefix, kName).c_str(), O_RDONLY, 0);
     if (fd < 0) return false;
     const bool ok = read(fd, &firstByte, 1) == 1;
     close(fd);
     return ok;
   }
+  std::string Init() const { return SharedMemory::ObjectName(prefix, kName) + ".init"; }
+  static bool Exists(const std::string& name) { return std::filesystem::exists("/dev/shm" + name); }
   static constexpr const char* kName = "VEXLORPRO_TEST";
   const std::string prefix = test::UniqueName("vxshm") + "_";
 };
@@ -114,12 +121,68 @@ TEST_F(SharedMemoryTest, AHolderInAnotherProcessKeepsItsContent) {
   for (int fd : {ready[0], ready[1], done[0], done[1]}) close(fd);
 }
 
-TEST_F(SharedMemoryTest, LastHolderRemovesTheObject) {
+TEST_F(SharedMemoryTest, LastHolderRemovesTheObjectAndItsLockObject) {
   auto m = SharedMemory::Open(prefix, kName, 4);
+  auto n = SharedMemory::Open(prefix, kName, 4);
   std::uint8_t first = 0;
   EXPECT_TRUE(ObjectLeft(first));
   m.reset();
+  EXPECT_TRUE(ObjectLeft(first)) << "another holder remains";
+  EXPECT_TRUE(Exists(Init()));
+  n.reset();
   EXPECT_FALSE(ObjectLeft(first));
+  EXPECT_FALSE(Exists(Init()));
+}
+
+TEST_F(SharedMemoryTest, ObjectsCarryTheUsersIdAndAreTheUsersAlone) {
+  EXPECT_EQ(SharedMemory::ObjectName(prefix, kName), "/vexlor-" + std::to_string(geteuid()) + "-" + prefix + kName);
+  const mode_t old = umask(0);  // whatever the user's mask, the objects stay private
+  auto m = SharedMemory::Open(prefix, kName, 4);
+  umask(old);
+  ASSERT_TRUE(m);
+  for (const std::string& name : {SharedMemory::ObjectName(prefix, kName), Init()}) {
+    struct stat st {};
+    ASSERT_EQ(stat(("/dev/shm" + name).c_str(), &st), 0) << name;
+    EXPECT_EQ(st.st_mode & 0777, 0600u) << name;
+    EXPECT_EQ(st.st_uid, geteuid()) << name;
+  }
+}
+
+TEST_F(SharedMemoryTest, AnObjectOpenToOthersIsNotUsed) {
+  for (const std::string& name : {SharedMemory::ObjectName(prefix, kName), Init()}) {
+    SCOPED_TRACE(name);
+    const int fd = shm_open(name.c_str(), O_RDWR | O_CREAT, 0600);
+    ASSERT_GE(fd, 0);
+    ASSERT_EQ(fchmod(fd, 0666), 0);
+    ASSERT_EQ(ftruncate(fd, 4), 0);
+    close(fd);
+    EXPECT_EQ(SharedMemory::Open(prefix, kName, 4), nullptr);
+    SharedMemory::Remove(prefix, kName);
+  }
+}
+
+// Openers and closers in several processes at once: every open succeeds, and nothing is
+// left once all have closed.
+TEST_F(SharedMemoryTest, ManyOpenersAndClosersLeaveNothingBehind) {
+  std::vector<pid_t> children;
+  for (int c = 0; c < 4; ++c) {
+    const pid_t child = fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+      bool ok = true;
+      for (int i = 0; i < 300 && ok; ++i) ok = SharedMemory::Open(prefix, kName, 4) != nullptr;
+      _exit(ok ? 0 : 1);
+    }
+    children.push_back(child);
+  }
+  for (pid_t child : children) {
+    int status = 0;
+    waitpid(child, &status, 0);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+  }
+  std::uint8_t first = 0;
+  EXPECT_FALSE(ObjectLeft(first));
+  EXPECT_FALSE(Exists(Init()));
 }
 
 }  // namespace

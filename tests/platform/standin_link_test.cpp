@@ -174,5 +174,29 @@ TEST(StandinLinkTest, HungSimulatorTimesOutAndItsLateReplyIsDropped) {
   EXPECT_EQ(first, -1);
 }
 
+// A folder that others may write to is used by neither side: the stand-in does not
+// register there, and no window is found there.
+TEST(StandinLinkTest, AFolderOpenToOthersIsNotUsed) {
+  test::TempDir dir;
+  const std::filesystem::path open = dir.Path() / "open";
+  std::filesystem::create_directory(open);
+  std::filesystem::permissions(open, std::filesystem::perms::all);
+  const auto refused = test::RunCommand(test::StandinBinary(), {"--folder", open.string(), "--prefix", "x_"});
+  EXPECT_EQ(refused.exitCode, 1);
+  EXPECT_EQ(refused.err, "fs-standin: refusing to register: the folder " + open.string() +
+                             " may be written by other users\n");
+  EXPECT_TRUE(std::filesystem::is_empty(open));
+
+  StandinProcess standin(dir.Path() / "private", "p_", {});
+  StandinWindowFinder finder(standin.Folder(), standin.Prefix());
+  EXPECT_NE(finder.FindTopLevelWindow("FS98MAIN"), 0);
+  std::filesystem::permissions(standin.Folder(), std::filesystem::perms::others_write, std::filesystem::perm_options::add);
+  EXPECT_EQ(finder.FindTopLevelWindow("FS98MAIN"), 0);
+  EXPECT_EQ(finder.FolderProblem(), "the folder " + standin.Folder().string() + " may be written by other users");
+  std::filesystem::permissions(standin.Folder(), std::filesystem::perms::others_write,
+                               std::filesystem::perm_options::remove);
+  EXPECT_NE(finder.FindTopLevelWindow("FS98MAIN"), 0);
+}
+
 }  // namespace
 }  // namespace vx::platform

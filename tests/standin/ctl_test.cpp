@@ -22,6 +22,11 @@ TEST(CtlTest, ValuesAndSizesBeyondAVariableAreRefusedWithAMessage) {
       {{"get", "0x0238", "8"}, 2, "fs-standin ctl: get reads a variable of 1, 2 or 4 bytes, not 8\n"},
       {{"get", "0x0238", "0"}, 2, "fs-standin ctl: get reads a variable of 1, 2 or 4 bytes, not 0\n"},
       {{"get", "0x100000000", "2"}, 1, "fs-standin ctl: rejected: outside the variable area\n"},
+      {{"advance", "1e300"}, 2, "fs-standin ctl: advance takes 0 to 31622400 seconds (one year), not 1e300\n"},
+      {{"advance", "-1"}, 2, "fs-standin ctl: advance takes 0 to 31622400 seconds (one year), not -1\n"},
+      {{"advance", "nan"}, 2, "fs-standin ctl: advance takes 0 to 31622400 seconds (one year), not nan\n"},
+      {{"scale", "1e300"}, 2, "fs-standin ctl: scale takes a factor from 0 to 1000, not 1e300\n"},
+      {{"scale", "-inf"}, 2, "fs-standin ctl: scale takes a factor from 0 to 1000, not -inf\n"},
   };
   for (const auto& c : cases) {
     std::ostringstream out, err;

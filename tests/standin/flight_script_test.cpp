@@ -44,6 +44,8 @@ TEST(FlightScriptTest, BadScriptsNameTheirLine) {
       {"at 0 alt=-1e300\n", "line 1: alt takes -2000 to 200000, not -1e300"},
       {"at 0 gs=1e19\n", "line 1: gs takes -1e+09 to 1e+09, not 1e19"},
       {"at 1e300 alt=1\n", "line 1: bad time \"1e300\""},
+      {"at 0 0x2F80:1=256\n", "line 1: variable 0x2F80:1 takes -128 to 255, not 256"},
+      {"at 0 0x0238:4=-2147483649\n", "line 1: variable 0x0238:4 takes -2147483648 to 4294967295, not -2147483649"},
   };
   for (const Case& c : cases) {
     FlightScript s;

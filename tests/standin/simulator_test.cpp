@@ -97,6 +97,36 @@ TEST(SimulatorClockTest, ScaleAndAdvanceBeyondTheirRangeAreRefusedAndTheLogStays
   for (const auto& line : sim.LogLines()) EXPECT_EQ(line.back(), '}') << line;
 }
 
+// The log lives in its file: read back in parts, whole lines where one fits, and a line
+// longer than a part comes whole in several.
+TEST(SimulatorLogTest, TheLogIsReadBackInPartsWithoutCuttingALine) {
+  Simulator sim(Settings({2024, 5, 1, 9, 30, 0}));
+  sim.Update(0.0);
+  std::string message;
+  const std::string longName(300000, 'x');
+  ASSERT_TRUE(sim.LoadScript(longName, "at 0 gs=1\n", message));
+  for (int i = 0; i < 50; ++i) ASSERT_TRUE(sim.AdvanceTime(1, message));
+  std::string all;
+  for (std::uint64_t at = 0, next = 0; at < sim.LogSize(); at = next) {
+    const std::string part = sim.ReadLog(at, 65536, next);
+    ASSERT_GT(next, at);
+    ASSERT_EQ(next - at, part.size());
+    if (next < sim.LogSize() && part.size() < 65536) EXPECT_EQ(part.back(), '\n');
+    all += part;
+  }
+  const auto lines = sim.LogLines();
+  ASSERT_EQ(lines.size(), 51u);
+  std::string joined;
+  for (const auto& line : lines) {
+    EXPECT_EQ(line.front(), '{');
+    EXPECT_EQ(line.back(), '}');
+    joined += line + "\n";
+  }
+  EXPECT_EQ(all, joined);
+  EXPECT_NE(lines[0].find("\"name\":\"" + longName + "\""), std::string::npos);
+  EXPECT_EQ(lines[50].rfind("{\"n\":51,\"sim\":50.000,\"clock\":\"09:30:50\",\"kind\":\"time\",", 0), 0u) << lines[50];
+}
+
 TEST(SimulatorWriteTest, TankLevelWrittenWhileTheScriptBurnsFuel) {
   Simulator sim(Settings({2024, 5, 1, 9, 30, 0}));
   std::string message;

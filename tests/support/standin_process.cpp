@@ -98,6 +98,7 @@ StandinProcess::StandinProcess(std::vector<std::string> options) {
 StandinProcess::StandinProcess(std::filesystem::path folder, std::string prefix, std::vector<std::string> options)
     : folder_(std::move(folder)), prefix_(std::move(prefix)) {
   std::filesystem::create_directories(folder_);
+  std::filesystem::permissions(folder_, std::filesystem::perms::owner_all);  // only the user's own folders are used
   Start(std::move(options));
 }
 

@@ -38,7 +38,9 @@ std::string TempDir::ReadBytes(const std::string& relative) const {
 
 std::string UniqueName(const std::string& stem) {
   static std::atomic<int> counter{0};
-  return stem + "_" + std::to_string(getpid()) + "_" + std::to_string(counter++);
+  const char* tag = std::getenv("VX_TEST_TAG");
+  const std::string head = tag && *tag ? std::string(tag) + "_" : std::string();
+  return head + stem + "_" + std::to_string(getpid()) + "_" + std::to_string(counter++);
 }
 
 }  // namespace vx::test

@@ -21,7 +21,8 @@ class TempDir {
   std::filesystem::path path_;
 };
 
-// A name unique to this process and call, for shared memories and sockets of one test.
+// A name unique to this process and call, for shared memories and sockets of one test;
+// it starts with the build's test tag ($VX_TEST_TAG) when there is one.
 std::string UniqueName(const std::string& stem);
 
 }  // namespace vx::test

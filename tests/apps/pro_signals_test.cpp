@@ -1,0 +1,245 @@
+// The real VexlorPro ended by a signal closes as its main window's closing does: the
+// viewpoint program it started ends with it and no shared memory of it stays behind. A
+// program it started that ends is reaped at once, not left as a zombie.
+#include <fcntl.h>
+#include <gtest/gtest.h>
+#include <signal.h>
+#include <spawn.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <map>
+#include <optional>
+#include <sstream>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include <X11/keysym.h>
+
+#include "platform/shared_memory.h"
+#include "support/standin_process.h"
+#include "support/temp_dir.h"
+#include "support/x11_desktop.h"
+
+extern char** environ;
+
+namespace vx {
+namespace {
+
+namespace fs = std::filesystem;
+using namespace std::chrono_literals;
+
+constexpr int kNameBoxX = 184, kNameBoxY = 32;  // frmPass.tbxUserName
+constexpr int kOcumoX = 76, kOcumoY = 300;      // frmMain.buttonOcumo, below the menu bar
+constexpr const char* kChannels[] = {"VEXLORPRO_EYE", "VEXLORPRO_VOL", "VEXLORPRO_STAB", "VEXLORPRO_DATA"};
+
+bool Await(const std::function<bool()>& done, std::chrono::milliseconds limit) {
+  const auto end = std::chrono::steady_clock::now() + limit;
+  while (!done()) {
+    if (std::chrono::steady_clock::now() > end) return false;
+    std::this_thread::sleep_for(50ms);
+  }
+  return true;
+}
+
+// The installation's folders linked file by file where the file system allows it, the
+// files of the base folder (which the program rewrites) copied.
+void CopyInstallation(const fs::path& from, const fs::path& to) {
+  fs::create_directories(to);
+  for (const auto& entry : fs::directory_iterator(from)) {
+    const fs::path target = to / entry.path().filename();
+    if (entry.is_regular_file()) {
+      fs::copy_file(entry.path(), target);
+      continue;
+    }
+    std::error_code ec;
+    fs::copy(entry.path(), target, fs::copy_options::recursive | fs::copy_options::create_hard_links, ec);
+    if (ec) fs::copy(entry.path(), target, fs::copy_options::recursive | fs::copy_options::overwrite_existing);
+  }
+}
+
+// The process state letter of /proc/<pid>/stat ('Z' for a zombie); 0 when it is gone.
+char ProcessState(pid_t pid) {
+  std::ifstream in("/proc/" + std::to_string(pid) + "/stat");
+  std::string line;
+  if (!std::getline(in, line)) return 0;
+  const auto paren = line.rfind(')');
+  return paren != std::string::npos && paren + 2 < line.size() ? line[paren + 2] : 0;
+}
+
+class ProSignalsTest : public testing::Test {
+ protected:
+  void SetUp() override {
+    if (!std::getenv("DISPLAY")) GTEST_SKIP() << "no X display";
+    const char* build = std::getenv("VX_BUILD_DIR");
+    ASSERT_NE(build, nullptr);
+    sample = fs::path(build) / "sample-installation";
+    if (!fs::exists(sample / "ExePro" / "VexlorPro")) GTEST_SKIP() << "no sample installation in " << sample;
+    desktop = test::X11Desktop::Open();
+    ASSERT_NE(desktop, nullptr) << "display without XTEST";
+  }
+
+  void TearDown() override { EndAll(); }
+
+  // A fresh installation and stand-in, VexlorPro up to its main window with the viewpoint
+  // program started from it.
+  void StartWithViewpointProgram() {
+    work.emplace();
+    run.emplace();
+    base = work->Path() / "base";
+    CopyInstallation(sample, base);
+    channelPrefix = test::UniqueName("vxsig") + "_";
+    standin.emplace(run->Path() / "vexlor-sim", "", std::vector<std::string>{});
+    StartVexlorPro();
+    const auto pass = desktop->WaitForWindow("VexlorPro", 30s);
+    ASSERT_NE(pass, 0u) << "no start-up window";
+    test::X11Desktop::WindowId main = 0;
+    for (int attempt = 0; attempt < 3 && !main; ++attempt) {
+      std::this_thread::sleep_for(300ms);
+      desktop->Focus(pass);
+      desktop->Click(pass, kNameBoxX, kNameBoxY);
+      desktop->Type(XK_Return);
+      main = desktop->WaitForWindow("VEXLOR-PRO  v3.02", 10s);
+    }
+    ASSERT_NE(main, 0u) << "no main window";
+    std::this_thread::sleep_for(300ms);
+    for (int attempt = 0; attempt < 3 && ocumoPid <= 0; ++attempt) {
+      desktop->Click(main, kOcumoX, kOcumoY);
+      Await([&] { return (ocumoPid = Started("Ocumo")) > 0; }, 10s);
+    }
+    ASSERT_GT(ocumoPid, 0) << "the viewpoint program did not start";
+    ASSERT_NE(desktop->WaitForWindow("Ocumo  v2.25", 15s), 0u) << "no viewpoint window";
+    std::this_thread::sleep_for(1s);  // its start sequence done, its poll running
+  }
+
+  void StartVexlorPro() {
+    const std::map<std::string, std::string> overrides = {
+        {"XDG_RUNTIME_DIR", run->Str()},       {"SDL_AUDIODRIVER", "dummy"},   {"QT_QPA_PLATFORM", "xcb"},
+        {"QT_ENABLE_HIGHDPI_SCALING", "0"},    {"QT_SCALE_FACTOR", "1"},       {"VX_CHANNEL_PREFIX", channelPrefix},
+        {"VOVU_STANDIN_LOG", (work->Path() / "board.log").string()},
+    };
+    std::vector<std::string> env;
+    for (char** e = environ; *e; ++e) {
+      const std::string entry = *e;
+      if (!overrides.contains(entry.substr(0, entry.find('=')))) env.push_back(entry);
+    }
+    for (const auto& [name, value] : overrides) env.push_back(name + "=" + value);
+    std::vector<char*> envp;
+    for (std::string& e : env) envp.push_back(e.data());
+    envp.push_back(nullptr);
+    std::string program = (base / "ExePro" / "VexlorPro").string();
+    char* argv[] = {program.data(), nullptr};
+    const std::string output = (work->Path() / "vexlorpro.out").string();
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_addopen(&actions, 1, output.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    posix_spawn_file_actions_adddup2(&actions, 1, 2);
+    const int rc = posix_spawn(&proPid, program.c_str(), &actions, nullptr, argv, envp.data());
+    posix_spawn_file_actions_destroy(&actions);
+    ASSERT_EQ(rc, 0) << "cannot start " << program;
+  }
+
+  // A running (or zombie) process of the installation's program `name`; 0 when none.
+  pid_t Started(const std::string& name) const {
+    std::error_code ec;
+    for (const auto& entry : fs::directory_iterator("/proc", ec)) {
+      const std::string id = entry.path().filename().string();
+      if (id.find_first_not_of("0123456789") != std::string::npos) continue;
+      const fs::path exe = fs::read_symlink(entry.path() / "exe", ec);
+      if (!ec && exe == base / "ExePro" / name) return std::stoi(id);
+    }
+    return 0;
+  }
+
+  bool ProExited(int& status) {
+    return proPid > 0 && Await([&] { return waitpid(proPid, &status, WNOHANG) == proPid; }, 15s);
+  }
+
+  // Answers the question of the closing (No: the settings file stays as it is).
+  void AnswerClosingQuestion() {
+    const auto box = desktop->WaitForWindow("設定値の保存", 10s);
+    if (!box) return;
+    desktop->Focus(box);
+    std::this_thread::sleep_for(150ms);
+    desktop->Type(XK_n);
+  }
+
+  std::vector<std::string> ChannelObjectsLeft() const {
+    std::vector<std::string> left;
+    for (const char* name : kChannels) {
+      const std::string object = platform::SharedMemory::ObjectName(channelPrefix, name);
+      for (const std::string& n : {object, object + ".init"}) {
+        if (fs::exists("/dev/shm" + n)) left.push_back(n);
+      }
+    }
+    return left;
+  }
+
+  void EndAll() {
+    if (proPid > 0) {
+      kill(proPid, SIGKILL);
+      waitpid(proPid, nullptr, 0);
+      proPid = -1;
+    }
+    if (ocumoPid > 0) kill(ocumoPid, SIGKILL);
+    ocumoPid = -1;
+    for (const char* name : kChannels) platform::SharedMemory::Remove(channelPrefix, name);
+    standin.reset();
+    run.reset();
+    work.reset();
+  }
+
+  fs::path sample, base;
+  std::unique_ptr<test::X11Desktop> desktop;
+  std::optional<test::TempDir> work, run;
+  std::optional<test::StandinProcess> standin;
+  std::string channelPrefix;
+  pid_t proPid = -1;
+  pid_t ocumoPid = -1;
+};
+
+TEST_F(ProSignalsTest, AnEndingSignalClosesTheProgramAsItsWindowDoesAndEndsTheViewpointProgram) {
+  for (const int signal : {SIGTERM, SIGINT, SIGHUP}) {
+    SCOPED_TRACE(strsignal(signal));
+    StartWithViewpointProgram();
+    if (HasFatalFailure()) return;
+    ASSERT_NE(ProcessState(ocumoPid), 0);
+    ASSERT_EQ(kill(proPid, signal), 0);
+    AnswerClosingQuestion();
+    int status = 0;
+    ASSERT_TRUE(ProExited(status)) << "VexlorPro did not end";
+    proPid = -1;
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "ended by the signal itself: " << status;
+    EXPECT_TRUE(Await([&] { return ProcessState(ocumoPid) == 0 || ProcessState(ocumoPid) == 'Z'; }, 5s))
+        << "the viewpoint program outlived VexlorPro";
+    EXPECT_FALSE(fs::exists(base / "Ocumo.cfg"));
+    EXPECT_EQ(ChannelObjectsLeft(), std::vector<std::string>{});
+    EndAll();
+  }
+}
+
+TEST_F(ProSignalsTest, AProgramThatEndsIsReapedAtOnce) {
+  StartWithViewpointProgram();
+  if (HasFatalFailure()) return;
+  fs::remove(base / "Ocumo.cfg");  // the viewpoint program ends within its 50 ms poll
+  EXPECT_TRUE(Await([&] { return ProcessState(ocumoPid) == 0; }, 5s))
+      << "still there in state " << ProcessState(ocumoPid);
+  EXPECT_NE(ProcessState(proPid), 0) << "VexlorPro runs on";
+  ocumoPid = -1;
+  // A normal end leaves no shared memory either.
+  ASSERT_EQ(kill(proPid, SIGTERM), 0);
+  AnswerClosingQuestion();
+  int status = 0;
+  ASSERT_TRUE(ProExited(status));
+  proPid = -1;
+  EXPECT_EQ(ChannelObjectsLeft(), std::vector<std::string>{});
+}
+
+}  // namespace
+}  // namespace vx
