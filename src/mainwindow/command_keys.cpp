@@ -142,11 +142,10 @@ void CloseOpenDialogs(state::ProContext& pro) {
   pro.svc.pump->Pump();
 }
 
-bool HandleDesktopKey(state::ProContext& pro, const platform::KeyEvent& key) {
-  state::MainState& m = pro.main;
-  auto& pump = *pro.svc.pump;
-  EndViewpointModeWhenDone(pro);
+namespace {
 
+KeyContext CurrentKeyContext(const state::ProContext& pro) {
+  const state::MainState& m = pro.main;
   KeyContext context;
   context.keyInputMode = m.KeyInputMode;
   context.typedInputOpen = std::any_of(m.keyWindows.typedInput.begin(), m.keyWindows.typedInput.end(),
@@ -154,6 +153,15 @@ bool HandleDesktopKey(state::ProContext& pro, const platform::KeyEvent& key) {
   context.handlerBusy = m.KeyHandlerBusy;
   context.rotatingViewState = pro.flight.RotatingViewState;
   context.keys = {m.VolumeKeyCode, m.CommandKeyA, m.CommandKeyB, m.CommandKeyC};
+  return context;
+}
+
+bool HandleOneKey(state::ProContext& pro, const platform::KeyEvent& key) {
+  state::MainState& m = pro.main;
+  auto& pump = *pro.svc.pump;
+  EndViewpointModeWhenDone(pro);
+
+  const KeyContext context = CurrentKeyContext(pro);
   const KeyDecision d = KeySequenceMachine(m.KeySequence).OnKey(key, context, *pro.svc.clock);
 
   if (d.rotatingView == RotatingViewChange::BackspaceSeen) pro.flight.RotatingViewState = 2;
@@ -171,6 +179,29 @@ bool HandleDesktopKey(state::ProContext& pro, const platform::KeyEvent& key) {
   RunFlightCommand(pro, d);
   pump.Pump();
   return false;
+}
+
+}  // namespace
+
+// The handler pumps the window events, and a slow program reads the next keys of a
+// sequence there. They are taken one after the other once the handler has finished, so
+// that none is lost to a handler that is still busy and none is read out of its order.
+bool HandleDesktopKey(state::ProContext& pro, const platform::KeyEvent& key) {
+  state::MainState& m = pro.main;
+  if (m.KeyHandlerRunning) {
+    m.KeysWaiting.push_back(key);
+    EndViewpointModeWhenDone(pro);
+    return KeySequenceMachine::Swallows(key, CurrentKeyContext(pro));
+  }
+  ui::BusyFlag<bool> running(m.KeyHandlerRunning, true);
+  ui::ScopeGuard dropWaiting([&m] { m.KeysWaiting.clear(); });  // after a failed key
+  const bool swallowed = HandleOneKey(pro, key);
+  while (!m.KeysWaiting.empty()) {
+    const platform::KeyEvent next = m.KeysWaiting.front();
+    m.KeysWaiting.pop_front();
+    HandleOneKey(pro, next);
+  }
+  return swallowed;
 }
 
 }  // namespace vx::mainwindow

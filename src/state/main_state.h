@@ -1,8 +1,11 @@
 #pragma once
 // Module-level state of the start-up window, the main window and the key control.
 #include <cstdint>
+#include <deque>
 #include <optional>
 #include <string>
+
+#include "platform/key_event.h"
 
 #include "state/key_windows.h"
 #include "state/restart_summary_texts.h"
@@ -52,6 +55,10 @@ struct MainState {
   // Key control.
   KeySequenceState KeySequence;
   bool KeyHandlerBusy = false;     // while the flight part of the key handler runs
+  // Key events that came in while the handler was still at an earlier one (its pumps
+  // read them); the handler takes them in their order when it has finished.
+  bool KeyHandlerRunning = false;
+  std::deque<platform::KeyEvent> KeysWaiting;
   bool TobFromFlight = false;      // the briefing sheet was opened from the flight
   KeyWindows keyWindows;
   // The viewpoint program started from the main window, while it may run.

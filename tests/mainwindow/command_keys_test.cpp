@@ -216,7 +216,7 @@ TEST_F(CommandKeysTest, BAStartsOrStopsTheRadioChatter) {
   EXPECT_EQ(atc, 2);
 }
 
-TEST_F(CommandKeysTest, KeysArrivingWhileTheHandlerPumpsAreIgnored) {
+TEST_F(CommandKeysTest, KeysTypedWhileEscClosesAWindowCountAfterIt) {
   PlainForm help(p.ui.env, "frmHelp");
   p.pro.main.keyWindows.closedByEsc = {&help};
   help.Show();
@@ -226,10 +226,11 @@ TEST_F(CommandKeysTest, KeysArrivingWhileTheHandlerPumpsAreIgnored) {
     p.hook.Send(KeyPress(A));
   };
   p.TypeKeys({kEsc});
-  EXPECT_EQ(p.pro.main.KeySequence.step, 0);
-  EXPECT_EQ(Clicks(), 0);
+  EXPECT_FALSE(help.Loaded());
+  EXPECT_EQ(p.pro.main.KeySequence.step, 3);
+  EXPECT_EQ(Clicks(), 2);
   p.TypeKeys({D(1)});
-  EXPECT_EQ(p.pro.engine.AnnounceRequest, 0);
+  EXPECT_EQ(p.pro.engine.AnnounceRequest, 11);
 }
 
 TEST_F(CommandKeysTest, AfterTheFlightNoKeyBringsTheFlightWindowBack) {
@@ -242,6 +243,42 @@ TEST_F(CommandKeysTest, AfterTheFlightNoKeyBringsTheFlightWindowBack) {
   EXPECT_FALSE(frmSound.Loaded());
   EXPECT_EQ(p.pro.flight.RotatingViewState, 0);
   EXPECT_TRUE(p.pro.engine.AnnounceAbort);
+}
+
+// A slow program: the keys typed after a command key arrive while its handler still runs
+// (they come in through the handler's own pump). They wait for it, in their order, and
+// have the swallow answer they would have had at once.
+TEST_F(CommandKeysTest, KeysArrivingWhileTheHandlerRunsWaitForIt) {
+  struct Case {
+    int mode;
+    int first;
+    std::vector<int> next;
+    std::vector<bool> swallowed;  // the answers to `next`
+    int request;
+  };
+  const std::vector<Case> cases = {
+      {kKeyModeFlight, C, {A, D(0)}, {false, false}, 10},
+      {kKeyModeViewpoint, KP(5), {Q, KP(7)}, {false, true}, 0},
+  };
+  for (const Case& c : cases) {
+    p.pro.main.OcumoProcess = p.processes.Start("/base/ExePro/Ocumo", {}, false);
+    p.pro.main.KeyInputMode = c.mode;
+    p.pro.engine.AnnounceRequest = 0;
+    std::vector<bool> swallowed;
+    p.ui.pump.After(std::chrono::nanoseconds(0), [&] {
+      for (int k : c.next) {
+        swallowed.push_back(p.hook.Send(KeyPress(k)));
+        p.hook.Send(KeyRelease(k));
+      }
+    });
+    p.hook.Type(c.first);
+    EXPECT_EQ(swallowed, c.swallowed) << c.first;
+    EXPECT_EQ(p.pro.engine.AnnounceRequest, c.request) << c.first;
+    EXPECT_FALSE(p.pro.main.KeyHandlerBusy);
+  }
+  EXPECT_EQ(Clicks(), 3);
+  // In the viewpoint mode KP7 was forwarded after KP5.
+  EXPECT_EQ(test::ReadEyeChannel(p.pro.svc.sharedMemoryPrefix), 103);
 }
 
 class ThrowingWindow final : public announce::FlightWindowView {

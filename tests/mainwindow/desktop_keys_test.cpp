@@ -96,6 +96,21 @@ TEST_F(DesktopKeysTest, CommandSequenceTypedIntoAnotherWindowSetsTheRequest) {
   EXPECT_TRUE(WindowGot(XK_c) && WindowGot(XK_a) && WindowGot(XK_0));
 }
 
+// The program is slow: by the time it handles C, the user has typed A and 0, which the
+// handler's own pump reads from the display. The sequence still counts.
+TEST_F(DesktopKeysTest, KeysTypedWhileTheHandlerIsAtTheFirstOneCount) {
+  SetKeyInputMode(pro, kKeyModeFlight);
+  hook->SetHandler([this](const platform::KeyEvent& e) {
+    if (e == platform::KeyPress(vk::kLetterC)) {
+      typist->Type(XK_a);
+      typist->Type(XK_0);
+    }
+    return HandleDesktopKey(pro, e);
+  });
+  typist->Type(XK_c);
+  EXPECT_TRUE(PumpUntil([&] { return pro.engine.AnnounceRequest == 10; }));
+}
+
 TEST_F(DesktopKeysTest, ViewpointModeSwallowsKeypadKeysAndForwardsThem) {
   pro.main.OcumoProcess = processes.Start("/inst/ExePro/Ocumo", {}, false);
   SetKeyInputMode(pro, kKeyModeViewpoint);

@@ -314,18 +314,16 @@ TEST_F(FirstFlightTest, TheCaptainStartsTheFlightAndCA0PlaysTheBoardingGuidance)
   }
   ASSERT_EQ(desktop->FindWindow("Takeoff Briefing"), 0u) << "the briefing sheet stayed open";
 
-  // C, A, 0 typed while another program's window has the focus.
+  // C, A, 0 typed once while another program's window has the focus. No key is lost
+  // however slowly the program reads them, and a second sequence typed into a guidance
+  // that starts late would add its clicks to it: the one sequence is waited for.
   auto typist = test::X11Typist::Open();
   ASSERT_NE(typist, nullptr);
-  bool started = false;
-  for (int attempt = 0; attempt < 2 && !started; ++attempt) {
-    for (unsigned long key : {XK_c, XK_a, XK_0}) {
-      typist->Type(key);
-      std::this_thread::sleep_for(150ms);
-    }
-    started = Await([&] { return CaptionsOf("Ｇ０：空港案内") >= 1; }, 8s);
+  for (unsigned long key : {XK_c, XK_a, XK_0}) {
+    typist->Type(key);
+    std::this_thread::sleep_for(150ms);
   }
-  ASSERT_TRUE(started) << "the boarding guidance did not start";
+  ASSERT_TRUE(Await([&] { return CaptionsOf("Ｇ０：空港案内") >= 1; }, 30s)) << "the boarding guidance did not start";
   ASSERT_TRUE(Await([&] { return !BoardingEntries().empty(); }, 90s)) << "the boarding guidance did not end";
 
   // The caption box followed the call and its repeat, and was emptied at the end.
