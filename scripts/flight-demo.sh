@@ -26,8 +26,9 @@ ROOT=$PWD
 AUTO=0
 if [ "${1:-}" = "--auto" ]; then AUTO=1; shift; fi
 OUT=$(mkdir -p "${1:?usage: flight-demo.sh [--auto] OUT}" && cd "$1" && pwd)
-BASE=$ROOT/sample
-STANDIN=$ROOT/build/bin/fs-standin
+# The installation and the build (VX_SAMPLE and VX_BUILD name others, as the long test does).
+BASE=${VX_SAMPLE:-$ROOT/sample}
+STANDIN=${VX_BUILD:-$ROOT/build}/bin/fs-standin
 CAPTAIN=${CAPTAIN:-Yamada}
 
 # Where the stand-in registers and VexlorPro finds it; a folder of its own for a run on a
@@ -122,6 +123,8 @@ EOF
 fi
 
 # --- the same steps, taken through XTEST ---
+# A command that fails unexpectedly ends the run with its line named.
+trap 'echo "flight-demo: line $LINENO failed: $BASH_COMMAND" >&2; shot 99-failed 2>/dev/null; FAILED=1' ERR
 export SDL_AUDIODRIVER=disk SDL_DISKAUDIOFILE=$OUT/played.raw
 LOG=$OUT/fs-standin.log
 STEPS=$OUT/steps.jsonl
@@ -211,24 +214,92 @@ group() {
   [ "$rc" = 1 ] && fail "the group ${2} did not end"
   return 0
 }
-# A group whose runner may not be built yet: skipped, with a line saying so, when its
-# caption does not come.
+# A prompt of an in-flight group answered with its OK: at (x, y) in the window when known,
+# else along its bottom row, where a click on Cancel is confirmed (the group then ends
+# silently, as the prompt's Cancel does).
+answer_prompt() {
+  local title=$1 x=${2:-} y=${3:-} win w h px box
+  win=$(window "^$title\$" 2 2>/dev/null) || return 0
+  if [ -n "$x" ]; then
+    xdotool mousemove --window "$win" "$x" "$y" click 1
+    sleep 0.5
+  fi
+  eval "$(xdotool getwindowgeometry --shell "$win")"
+  w=$WIDTH h=$HEIGHT
+  for px in 85 70 55 40 25; do
+    xdotool search --onlyvisible --name "^$title\$" >/dev/null 2>&1 || return 0
+    xdotool mousemove --window "$win" $((w * px / 100)) $((h - 22)) click 1
+    sleep 0.5
+    for box in 'ＬＤＢ' 'ＬＤＢ 確定' 'キャプテン・アナウンス 確定' 'Captain Anounce'; do
+      [ "$box" = "$title" ] && continue
+      if b=$(xdotool search --onlyvisible --name "^$box\$" 2>/dev/null | head -n 1) && [ -n "$b" ]; then
+        xdotool windowfocus "$b"; sleep 0.2; xdotool key Return; sleep 0.3
+      fi
+    done
+  done
+}
+# A group whose runner may not be built yet: its prompt is answered when it comes, and the
+# step is skipped, with a line saying so, when neither the prompt nor its caption comes.
 optional_group() {
-  local keys=$1 caption=$2 rc=0
-  note "keys ${keys} for ${caption} (skipped when its caption does not come)"
+  local keys=$1 caption=$2 title=$3 x=${4:-} y=${5:-}
+  note "keys ${keys} for ${caption} (skipped when it does not come)"
   xdotool windowfocus --sync "$SIM" 2>/dev/null || true
   xdotool type --delay 150 "$keys"
-  if ! await "\"text\":\"$caption\"" 10; then
-    note "skipped ${caption}: no caption within 10 s"
+  for _ in $(seq 50); do
+    grep -q "\"text\":\"$caption\"" "$VX_TIMELINE" && break
+    if xdotool search --onlyvisible --name "^$title\$" >/dev/null 2>&1; then
+      sleep 1
+      shot "prompt-$keys"
+      answer_prompt "$title" "$x" "$y"
+      note "answered the prompt $title"
+      await "\"text\":\"$caption\"" 10 || { note "the prompt $title was answered without the group ($caption)"; return 0; }
+      break
+    fi
+    sleep 0.2
+  done
+  if ! grep -q "\"text\":\"$caption\"" "$VX_TIMELINE"; then
+    note "skipped ${caption}: neither its prompt nor its caption within 10 s"
     return 0
   fi
-  # Its prompt (frmCPAnounce, frmLDB) is answered with its OK: Return on the prompt.
-  if [ -n "${3:-}" ]; then
-    local box
-    box=$(window "$3" 5 2>/dev/null) && { xdotool windowfocus "$box"; sleep 0.3; xdotool key Return; }
-  fi
-  awaitGroupEnd "$caption" "${4:-120}" || rc=1
-  [ "$rc" = 0 ] || fail "the group ${caption} did not end"
+  awaitGroupEnd "$caption" 120 || fail "the group ${caption} did not end"
+}
+
+# The process id of an installation's program, by its executable.
+pid_of() {
+  local exe target
+  for exe in /proc/[0-9]*/exe; do
+    target=$(readlink "$exe" 2>/dev/null) || continue
+    [ "$target" = "$1" ] && { exe=${exe#/proc/}; echo "${exe%/exe}"; return 0; }
+  done
+  return 1
+}
+# CPU seconds (user and system) a process has used so far.
+cpu_of() {
+  local stat
+  stat=$(cat "/proc/$1/stat" 2>/dev/null) || { echo 0; return; }
+  stat=${stat##*) }
+  # Fields 14 and 15 of the whole line: the 12th and 13th after the name.
+  set -- $stat
+  echo "scale=3; (${12} + ${13}) / $(getconf CLK_TCK)" | bc
+}
+# Notes the CPU share of one core that each named process took since the last call.
+declare -A CPU_AT
+cpu_mark() {
+  local name pid now
+  for name in "$@"; do
+    pid=${name#*=}; name=${name%%=*}
+    CPU_AT[$name]="$(cpu_of "$pid") $(date +%s.%N)"
+  done
+}
+cpu_note() {
+  local label=$1 name pid used since line=""
+  shift
+  for name in "$@"; do
+    pid=${name#*=}; name=${name%%=*}
+    read -r used since <<<"${CPU_AT[$name]}"
+    line="$line $name $(echo "scale=1; 100 * ($(cpu_of "$pid") - $used) / ($(date +%s.%N) - $since)" | bc)%"
+  done
+  note "CPU $label:$line"
 }
 
 # The hand-over file of the landing: VexlorEXP writes it, VexlorPro takes and deletes it.
@@ -277,6 +348,8 @@ shot 02-main-window
 xdotool mousemove --window "$MAIN" 76 300 click 1
 OCUMO=$(window '^Ocumo' 20) || fail "Ocumo did not open"
 note "Ocumo"
+OCUMO_PID=$(pid_of "$BASE/ExePro/Ocumo") || OCUMO_PID=0
+cpu_mark "Ocumo=$OCUMO_PID"
 sleep 1
 xdotool windowfocus --sync "$SIM" 2>/dev/null || true
 log_first=$(wc -l <"$LOG")
@@ -287,6 +360,7 @@ done
 sleep 0.5
 note "Ocumo log lines $log_first-$(wc -l <"$LOG")"
 shot 03-ocumo
+cpu_note "while Ocumo is up" "Ocumo=$OCUMO_PID"
 xdotool key Escape
 for _ in $(seq 100); do [ -f "$BASE/EyeRet.cfg" ] && break; sleep 0.1; done
 [ -f "$BASE/EyeRet.cfg" ] || fail "Ocumo did not hand back EyeRet.cfg"
@@ -349,18 +423,22 @@ await_stage_end takeoff 200
 
 # Climb and cruise, faster than real time, with the in-flight groups.
 stage cruise 25
+EXP_PID=$(pid_of "$BASE/ExePro/VexlorEXP") || EXP_PID=0
+CRUISE_PIDS=("VexlorPro=$PRO_PID" "VexlorEXP=$EXP_PID" "fs-standin=$STANDIN_PID")
+cpu_mark "${CRUISE_PIDS[@]}"
 group ca1 'Ａ１：ベルトＯＦＦ' 8 120
 group ca3 'Ａ３：サービス開始' 8 120
-optional_group ca2 'Ａ２：機長挨拶１' 'ＣＰアナウンス|機長' 240
+optional_group ca2 'Ａ２：機長挨拶１' 'Captain Anounce' 256 248
 group ca5 'Ａ５：１時間前放送１' 8 120
 shot 08-cruise
 group ca6 'Ａ６：サービス終了' 8 120
 group ca9 'Ａ９：気流注意' 8 120
 await_stage_end cruise 200
+cpu_note "during the cruise" "${CRUISE_PIDS[@]}"
 
 # Descent and the ILS approach to 18R.
 stage approach 4
-optional_group ca4 'Ａ４：ＬＤＢ－１' 'ＬＤＢ|Landing' 240
+optional_group ca4 'Ａ４：ＬＤＢ－１' 'Landing Briefing'
 group ca7 'Ａ７：アプローチ' 8 120
 group ca8 'Ａ８：最終着陸態勢' 8 120
 await_exp 'CP_ILS_GL\.wav' 200 && shot 09-approach || note "no glideslope call seen"

@@ -428,17 +428,20 @@ CALLOUT_CAPTAIN_VOICE = "ja+m1"
 
 def callout_voices():
     fo = {
-        "Wav/Etc/速度読上/Oh006.wav": "えいてぃー",
-        "Wav/FO/to_1.wav": "ぶい わん",
-        "Wav/FO/to_2.wav": "ろーてーと",
-        "Wav/FO/to_3.wav": "ぶい つー",
-        "Wav/FO/to_4.wav": "ぽじてぃぶ くらいむ",
-        "Wav/FO/to_5.wav": "ぶいなぶ",
-        "Wav/FO/to_6.wav": "くらいむ すらすと",
-        "Wav/FO/to_7.wav": "ふらっぷす あっぷ",
+        # The roll and the climb: the take-off call as thrust is set, then by speed and
+        # height (the call-out program's order: low speed, 75 kt, V1, VR, V2, VNAV, climb
+        # thrust).
+        "Wav/Etc/速度読上/Oh006.wav": "すらすと せっと",
+        "Wav/FO/to_1.wav": "ていくおふ",
+        "Wav/FO/to_2.wav": "せぶんてぃふぁいぶ のっと",
+        "Wav/FO/to_3.wav": "ぶい わん",
+        "Wav/FO/to_4.wav": "ろーてーと",
+        "Wav/FO/to_5.wav": "ぶい つー",
+        "Wav/FO/to_6.wav": "ぶいなぶ",
+        "Wav/FO/to_7.wav": "くらいむ すらすと",
         "Wav/FO/ld_1.wav": "あぷろーちんぐ みにまむ",
         "Wav/FO/ld_2.wav": "みにまむ",
-        "Wav/FO/ld_3.wav": "りばーさー のーまる",
+        "Wav/FO/ld_3.wav": "すぽいらーず あっぷ",
         "Wav/FO/ld_4.wav": "しっくすてぃ のっと",
     }
     for feet, text in [(1000, "せん"), (500, "ごひゃく"), (400, "よんひゃく"), (300, "さんびゃく"), (200, "にひゃく"),
