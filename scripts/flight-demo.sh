@@ -193,6 +193,8 @@ await_stage_end() {
 # box; false when the caption did not come within $3 s or the group did not end within $4 s.
 run_group() {
   local keys=$1 caption=$2 wait_caption=$3 seconds=$4 started
+  # A request that comes while the last group's tick is still ending is dropped with it.
+  sleep 1
   for attempt in 1 2; do
     xdotool windowfocus --sync "$SIM" 2>/dev/null || true
     xdotool type --delay 150 "$keys"
@@ -243,6 +245,7 @@ answer_prompt() {
 optional_group() {
   local keys=$1 caption=$2 title=$3 x=${4:-} y=${5:-}
   note "keys ${keys} for ${caption} (skipped when it does not come)"
+  sleep 1
   xdotool windowfocus --sync "$SIM" 2>/dev/null || true
   xdotool type --delay 150 "$keys"
   for _ in $(seq 50); do
