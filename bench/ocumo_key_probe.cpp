@@ -15,6 +15,7 @@
 #include "platform/process.h"
 #include "platform/sim_wire.h"
 #include "platform/standin_link.h"
+#include "platform/shared_memory.h"
 #include "simlink/channels.h"
 #include "support/standin_process.h"
 
@@ -69,7 +70,7 @@ int main() {
     platform::PosixProcessLauncher launcher;
     const auto pid = launcher.Start(base / "ExePro" / "Ocumo", {}, false);
     state::Channel eye;
-    simlink::OpenEyeChannel("", eye);
+    simlink::OpenEyeChannel(platform::SessionSharedMemoryPrefix(), eye);
     std::this_thread::sleep_for(std::chrono::seconds(2));  // started, preset 0 in view
 
     std::vector<double> taken, moved;

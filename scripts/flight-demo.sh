@@ -319,7 +319,9 @@ cpu_note() {
 ) &
 WATCH_PID=$!
 
-"$BASE/ExePro/VexlorPro" &
+# A program that crashes leaves its core in OUT.
+ulimit -c unlimited 2>/dev/null || true
+(cd "$OUT" && exec "$BASE/ExePro/VexlorPro") &
 PRO_PID=$!
 
 # frmPass: the captain's name into its box, then Enter (its START); again while the
@@ -384,6 +386,18 @@ await '"kind":"load".*-ss1\.wav' 30 || fail "the flight window did not open"
 EXP=$(window '^VexlorEXP$') && xdotool windowmove "$EXP" 640 560
 TOB=$(window '^Takeoff Briefing$')
 sleep 0.5
+# The sheet filled: the take-off runway 34R (its first and second digit; the side stays
+# "ライト(R)").
+for pick in "108 146 3" "152 146 4"; do
+  set -- $pick
+  xdotool windowraise "$TOB"
+  xdotool mousemove --window "$TOB" "$1" "$2" click 1
+  sleep 0.4
+  xdotool key "$3"
+  sleep 0.2
+  xdotool key Return
+  sleep 0.3
+done
 shot 04-flight-window
 # The captain signs the sheet: Captain Signature, Yes to "ＴＯＢ確定", OK to "時刻設定".
 for _ in 1 2 3; do

@@ -1,5 +1,7 @@
 #include "composition/system_services.h"
 
+#include "platform/shared_memory.h"
+
 namespace vx::composition {
 
 SystemServices::SystemServices(const SystemOptions& options, ui::MessageBoxes& boxes, ui::FileDialogs& dialogs,
@@ -20,6 +22,7 @@ void SystemServices::Fill(platform::Services& svc) {
   svc.textViewer = &textViewer;
   svc.sim = &sim;
   svc.simWindows = &simWindows;
+  svc.sharedMemoryPrefix = platform::SessionSharedMemoryPrefix();
 }
 
 }  // namespace vx::composition

@@ -7,6 +7,9 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
 
 namespace vx::platform {
 namespace {
@@ -95,5 +98,23 @@ SharedMemory::~SharedMemory() {
 }
 
 bool SharedMemory::Flush() const { return data_ && msync(data_, size_, MS_SYNC) == 0; }
+
+std::string SessionSharedMemoryPrefix() {
+  std::string session;
+  if (const char* runtime = std::getenv("XDG_RUNTIME_DIR"); runtime && *runtime) {
+    session = runtime;
+  } else {
+    session = "uid " + std::to_string(getuid());
+  }
+  // FNV-1a of the session's name: a short, fixed name for the same session in every program.
+  std::uint64_t h = 14695981039346656037ull;
+  for (unsigned char c : session) {
+    h ^= c;
+    h *= 1099511628211ull;
+  }
+  char text[32];
+  std::snprintf(text, sizeof text, "vx%016llx_", static_cast<unsigned long long>(h));
+  return text;
+}
 
 }  // namespace vx::platform

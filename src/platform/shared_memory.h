@@ -44,4 +44,10 @@ class SharedMemory {
   bool created_ = false;
 };
 
+// The prefix of the shared memories of one desktop session ($XDG_RUNTIME_DIR, else the
+// user): the three programs of a session meet in their own channels, as they meet the
+// simulator in the session's folder, and a second session on the machine (another user, a
+// test beside a flight) neither reads nor writes them.
+std::string SessionSharedMemoryPrefix();
+
 }  // namespace vx::platform

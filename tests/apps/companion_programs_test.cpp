@@ -16,6 +16,7 @@
 
 #include "datafiles/ocumo_files.h"
 #include "platform/process.h"
+#include "platform/shared_memory.h"
 #include "simlink/channels.h"
 #include "simlink/main_channels.h"
 #include "state/pro_context.h"
@@ -201,7 +202,7 @@ TEST(CompanionPrograms, OcumoKeysMoveTheStandinsEyePoint) {
                        10s));
 
   state::ProContext pro;
-  ASSERT_TRUE(simlink::OpenEyeChannel("", pro.sim.ChannelHandles.eye));
+  ASSERT_TRUE(simlink::OpenEyeChannel(platform::SessionSharedMemoryPrefix(), pro.sim.ChannelHandles.eye));
   auto send = [&](std::int16_t code, const std::string& shows) {
     SCOPED_TRACE(code);
     ASSERT_TRUE(simlink::SendEyeKey(pro, code));

@@ -6,6 +6,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include "support/environment_override.h"
 #include "support/temp_dir.h"
 
 namespace vx::platform {
@@ -120,6 +121,31 @@ TEST_F(SharedMemoryTest, LastHolderRemovesTheObject) {
   EXPECT_TRUE(ObjectLeft(first));
   m.reset();
   EXPECT_FALSE(ObjectLeft(first));
+}
+
+
+// The programs of one session meet in the same channels; another session on the machine
+// (another runtime folder) has channels of its own, which are valid object names.
+TEST(SessionSharedMemoryPrefixTest, OneSessionOneNameAnotherSessionAnother) {
+  std::string first, again, other;
+  {
+    test::EnvironmentOverride xdg{"XDG_RUNTIME_DIR", "/run/user/1000"};
+    first = SessionSharedMemoryPrefix();
+    again = SessionSharedMemoryPrefix();
+  }
+  {
+    test::EnvironmentOverride xdg{"XDG_RUNTIME_DIR", "/tmp/vx-demo.AbC123"};
+    other = SessionSharedMemoryPrefix();
+  }
+  EXPECT_EQ(first, again);
+  EXPECT_NE(first, other);
+  for (const std::string& p : {first, other}) {
+    EXPECT_EQ(p.find('/'), std::string::npos) << p;
+    auto m = SharedMemory::Open(p, "VEXLORPRO_TEST", 4);
+    EXPECT_NE(m, nullptr) << p;
+    m.reset();
+    SharedMemory::Remove(p, "VEXLORPRO_TEST");
+  }
 }
 
 }  // namespace
