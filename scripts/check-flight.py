@@ -114,9 +114,9 @@ def check(out):
     # The stand-in: the pushback sequence on 0x31F4 with the aircraft moved; Ocumo's keys
     # moving the eye; the door and jetway keys.
     pushback = [e.get("value") for e in log if e.get("kind") == "write" and e.get("offset") == "0x31F4"]
-    need(any(v in (0, 1, 2) for v in pushback) and 3 in pushback and
-         pushback.index(3, next((k for k, v in enumerate(pushback) if v in (0, 1, 2)), 0)) >= 0
-         if pushback else False, "the stand-in's log has no pushback sequence on 0x31F4 (push, then 3)")
+    first_push = next((k for k, v in enumerate(pushback) if v in (0, 1, 2)), None)
+    need(first_push is not None and 3 in pushback[first_push:],
+         "the stand-in's log has no pushback sequence on 0x31F4 (push, then 3)")
     moves = [e for e in log if e.get("kind") == "motion" and e.get("moving") is False]
     need(any(abs(e.get("north", 0)) + abs(e.get("east", 0)) > 5 for e in moves),
          "the stand-in's log shows no aircraft moved by the pushback")
