@@ -435,7 +435,7 @@ group ca4 'Ｇ４：離陸' 8 120
 
 # The take-off at the real pace: VexlorEXP's take-off call, V1, rotate, V2, the flaps.
 stage takeoff 1
-await_exp 'FO\\\\to_5\.wav' 120 && sleep 1 && shot 07-takeoff || note "no V2 call seen"
+await_exp '"kind":"play".*FO\\\\to_5\.wav' 120 && sleep 1 && shot 07-takeoff || note "no V2 call seen"
 await_stage_end takeoff 200
 
 # Climb and cruise, faster than real time, with the in-flight groups.
@@ -458,13 +458,13 @@ stage approach 4
 optional_group ca4 'Ａ４：ＬＤＢ－１' 'Landing Briefing'
 group ca7 'Ａ７：アプローチ' 8 120
 group ca8 'Ａ８：最終着陸態勢' 8 120
-await_exp 'CP_ILS_GL\.wav' 200 && shot 09-approach || note "no glideslope call seen"
+await_exp '"kind":"play".*CP_ILS_GL\.wav' 200 && shot 09-approach || note "no glideslope call seen"
 await_stage_end approach 240
 
 # The landing at the real pace: the height calls, spoilers, reverse and 60 kt; VexlorEXP's
 # landing signal (vexlorLND.cfg) brings the arrival announcement G5.
 stage landing 1
-await_exp 'FO\\\\ld_4\.wav' 200 || fail "no 60 kt call"
+await_exp '"kind":"play".*FO\\\\ld_4\.wav' 200 || fail "no 60 kt call"
 shot 10-landing
 "$STANDIN" ctl scale 4 >/dev/null
 note "taxi-in at scale 4"
