@@ -139,8 +139,13 @@ def check(out):
     if eyeret.exists() and cfg.exists():
         views = settings_values(eyeret)[:30]
         saved = settings_values(cfg)
-        found = len(views) == 30 and any(saved[k:k + 30] == views for k in range(len(saved) - 29))
-        need(found, "EyeRet.cfg's view values are not in the saved VexlorPro.cfg")
+
+        def holds(run):
+            return any(saved[k:k + len(run)] == run for k in range(len(saved) - len(run) + 1))
+        # The settings keep the four views of the aircraft in one run and the two tower views
+        # in another.
+        need(len(views) == 30 and holds(views[:20]) and holds(views[20:]),
+             "EyeRet.cfg's view values are not in the saved VexlorPro.cfg")
     else:
         problems.append("EyeRet.cfg or the saved VexlorPro.cfg is missing from the outputs")
 

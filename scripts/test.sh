@@ -22,7 +22,7 @@ cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build build -j "$JOBS"
 
 echo "== tests (unit, gui, integration)"
-# The long test (the whole sample flight, about 15 minutes) runs only with VX_LONG_TESTS=1.
+# The long test (the whole sample flight, about 18 minutes) runs only with VX_LONG_TESTS=1.
 # Integration tests that need an X display get one from Xvfb.
 run_with_display() {
   if [ -n "${DISPLAY:-}" ]; then "$@"; else xvfb-run -a -s "-screen 0 1920x1080x24" "$@"; fi
