@@ -472,17 +472,20 @@ CALLOUT_CAPTAIN_VOICE = "ja+m1"
 
 def callout_voices():
     fo = {
-        "Wav/Etc/速度読上/Oh006.wav": "えいてぃー",
-        "Wav/FO/to_1.wav": "ぶい わん",
-        "Wav/FO/to_2.wav": "ろーてーと",
-        "Wav/FO/to_3.wav": "ぶい つー",
-        "Wav/FO/to_4.wav": "ぽじてぃぶ くらいむ",
-        "Wav/FO/to_5.wav": "ぶいなぶ",
-        "Wav/FO/to_6.wav": "くらいむ すらすと",
-        "Wav/FO/to_7.wav": "ふらっぷす あっぷ",
+        # The roll and the climb: the take-off call as thrust is set, then by speed and
+        # height (the call-out program's order: low speed, 75 kt, V1, VR, V2, VNAV, climb
+        # thrust).
+        "Wav/Etc/速度読上/Oh006.wav": "すらすと せっと",
+        "Wav/FO/to_1.wav": "ていくおふ",
+        "Wav/FO/to_2.wav": "せぶんてぃふぁいぶ のっと",
+        "Wav/FO/to_3.wav": "ぶい わん",
+        "Wav/FO/to_4.wav": "ろーてーと",
+        "Wav/FO/to_5.wav": "ぶい つー",
+        "Wav/FO/to_6.wav": "ぶいなぶ",
+        "Wav/FO/to_7.wav": "くらいむ すらすと",
         "Wav/FO/ld_1.wav": "あぷろーちんぐ みにまむ",
         "Wav/FO/ld_2.wav": "みにまむ",
-        "Wav/FO/ld_3.wav": "りばーさー のーまる",
+        "Wav/FO/ld_3.wav": "すぽいらーず あっぷ",
         "Wav/FO/ld_4.wav": "しっくすてぃ のっと",
     }
     for feet, text in [(1000, "せん"), (500, "ごひゃく"), (400, "よんひゃく"), (300, "さんびゃく"), (200, "にひゃく"),
@@ -677,7 +680,7 @@ def settings_lines():
         ";EXP 画面表示位置", "=0", "=0",
         ";速度コール", "=ON",
         ";高度コール", "=ON",
-        ";視点切替", "=OFF",
+        ";視点切替", "=ON",
     ]
 
 
@@ -693,6 +696,208 @@ def parked_script():
         "low_base=3500 low_top=5000 low_cover=3",
         "",
     ])
+
+
+# The sample flight after the gate, one script per stage; each stage starts where the one
+# before left the aircraft ("here") and ends holding still, so the next can be loaded when
+# the crew's steps between them are done.
+ARRIVAL_SLOT = 80                      # New Chitose
+DEPARTURE_RUNWAY = (35.5335, 139.7962, 337)   # Haneda 34R: threshold and true course
+ARRIVAL_RUNWAY = (42.8080, 141.6690, 180)     # New Chitose 18R: threshold and true course
+ARRIVAL_GATE = (42.7790, 141.6870, 90)        # a stand at its domestic terminal
+METRES_PER_DEGREE = 1852.0 * 60.0
+
+
+def moved(lat, lon, course, metres):
+    """The point `metres` along the true course from (lat, lon)."""
+    import math
+    north = math.cos(math.radians(course)) * metres
+    east = math.sin(math.radians(course)) * metres
+    return (lat + north / METRES_PER_DEGREE,
+            lon + east / (METRES_PER_DEGREE * math.cos(math.radians(lat))))
+
+
+def at(seconds, **values):
+    """One keyframe line; positions with 6 decimals."""
+    m, s = divmod(int(round(seconds)), 60)
+    h, m = divmod(m, 60)
+    time = f"{h}:{m:02d}:{s:02d}" if h else f"{m}:{s:02d}"
+    words = []
+    for name, value in values.items():
+        name = name.replace("raw_", "0x").replace("_", ":", 1) if name.startswith("raw_") else name
+        if isinstance(value, float):
+            value = f"{value:.6f}".rstrip("0").rstrip(".")
+        words.append(f"{name}={value}")
+    return f"at {time:<8} " + " ".join(words)
+
+
+def roll(lat, lon, course, speeds):
+    """Keyframes of a run along one course: (time, knots) pairs, the distance integrated
+    from the speeds; returns [(time, lat, lon, knots)]."""
+    out = [(speeds[0][0], lat, lon, speeds[0][1])]
+    metres = 0.0
+    for (t0, v0), (t1, v1) in zip(speeds, speeds[1:]):
+        metres += (v0 + v1) / 2 * 0.514444 * (t1 - t0)
+        out.append((t1, *moved(lat, lon, course, metres), v1))
+    return out
+
+
+def taxi_out_script():
+    """After the pushback: engines running, taxi to Haneda 34R and line up (about 4 min)."""
+    t_lat, t_lon, course = DEPARTURE_RUNWAY
+    gate_lat, gate_lon, _ = DEPARTURE_GATE
+    east = (gate_lat + 0.0007, 139.7905)
+    south = (35.5352, 139.7937)
+    hold = moved(t_lat, t_lon, course + 90, 120)
+    return "\n".join([
+        "# Taxi-out at Haneda: from where the pushback left the aircraft to runway 34R, lined up.",
+        at(0, lat="here", lon="here", hdg="here", alt=21, agl=0, gs=0, ias=0, tas=0, vs=0, onground=1, gear=1,
+           throttle=5, n1=22, spoiler=0),
+        at(15, gs=0, throttle=12, n1=30, flaps=0),
+        at(30, lat="here", lon="here", gs=12, ias=12, tas=12, throttle=10, n1=28, flaps=50),
+        at(75, lat=east[0], lon=east[1], hdg=90, gs=15, ias=15, tas=15),
+        at(85, hdg=170),
+        at(210, lat=south[0], lon=south[1], hdg=170, gs=15, ias=15, tas=15),
+        at(225, lat=hold[0], lon=hold[1], hdg=250, gs=8, ias=8, tas=8),
+        at(240, lat=t_lat, lon=t_lon, hdg=course, gs=0, ias=0, tas=0, throttle=5, n1=25),
+        "",
+    ])
+
+
+def takeoff_script():
+    """From the line-up on 34R: take-off thrust, the roll, rotation, and the climb to
+    4000 ft with the flaps coming up (about 2.5 min)."""
+    t_lat, t_lon, course = DEPARTURE_RUNWAY
+    elev = 21
+    lines = ["# Take-off from Haneda 34R: thrust, the roll through V1, rotate and V2, the climb with "
+             "the flaps up.",
+             at(0, lat="here", lon="here", hdg=course, alt=elev, agl=0, gs=0, ias=0, tas=0, vs=0, onground=1,
+                gear=1, flaps=50, throttle=5, n1=25, spoiler=0, raw_0C48_1=0, raw_0C49_1=0, raw_3300_2=0)]
+    speeds = [(4, 0), (20, 45), (34, 90), (60, 160)]
+    for t, lat, lon, kt in roll(t_lat, t_lon, course, speeds):
+        # Thrust set as the roll begins, take-off thrust by 45 kt.
+        extra = {4: {"throttle": 60, "n1": 60}, 20: {"throttle": 95, "n1": 95}}.get(t, {})
+        lines.append(at(t, lat=lat, lon=lon, gs=kt, ias=kt, tas=kt, **extra))
+    # Lift-off after rotation, then the climb along the runway course and a turn north-east.
+    _t, lat, lon, _kt = roll(t_lat, t_lon, course, speeds)[-1]
+    climb = [(60, 0, 160, elev, 0), (61, 1200, 162, elev + 10, 0), (75, 2500, 168, elev + 600, 0),
+             (100, 2000, 185, 1800, 0), (125, 1800, 205, 2700, 0), (150, 1500, 235, 3500, 0)]
+    track_lat, track_lon = lat, lon
+    for (t0, _vs0, v0, _a0, _), (t1, vs1, v1, alt1, _) in zip(climb, climb[1:]):
+        heading = course if t1 <= 100 else 20
+        track_lat, track_lon = moved(track_lat, track_lon, heading, (v0 + v1) / 2 * 0.514444 * (t1 - t0))
+        values = dict(lat=track_lat, lon=track_lon, alt=alt1, agl=alt1 - elev, ias=v1, tas=v1 + alt1 // 1000 * 3,
+                      gs=v1, vs=vs1)
+        if t1 == 61:
+            values.update(onground=0)
+        if t1 == 75:
+            values.update(gear=0)
+        if t1 == 100:
+            values.update(flaps=50, hdg=course)
+        if t1 == 125:
+            values.update(flaps=0, throttle=85, n1=88, hdg=20)
+        if t1 == 150:
+            values.update(vs=0, hdg=20)
+        lines.append(at(t1, **values))
+    lines.append("")
+    return "\n".join(lines)
+
+
+def cruise_script():
+    """From the climb-out: up to FL200 and along the coast to 60 km south of New Chitose,
+    level (45 min; the sample flight runs it faster than real time)."""
+    end = (42.25, 141.95)
+    mid = (38.80, 141.40)
+    return "\n".join([
+        "# Climb to FL200 and cruise north along the Pacific coast toward New Chitose.",
+        at(0, lat="here", lon="here", alt=3500, agl=3479, hdg="here", ias=235, tas=245, gs=245, vs=1500, onground=0,
+           gear=0, flaps=0, throttle=85, n1=88),
+        at(60, hdg=25, vs=2500, ias=250, tas=270, gs=270),
+        at(600, lat=37.10, lon=140.95, alt=20000, agl=19900, hdg=15, ias=290, tas=400, gs=420, mach=0.66, vs=0,
+           throttle=80, n1=84, temp=-20, dew=-30, wind_dir=250, wind_speed=40, turbulence=0),
+        at(1500, lat=mid[0], lon=mid[1], alt=20000, agl=19990, hdg=12, ias=290, tas=400, gs=440),
+        at(1800, turbulence=40),
+        at(1950, turbulence=0),
+        at(2700, lat=end[0], lon=end[1], alt=20000, agl=19990, hdg=5, ias=290, tas=400, gs=440, mach=0.66, vs=0,
+           fuel=45),
+        "",
+    ])
+
+
+def approach_script():
+    """From the cruise: the descent past New Chitose to the east, the turn onto the final
+    of 18R, the localiser and glideslope alive (raw writes of the needles and the nav
+    flag), flaps and gear, down the glideslope to 4 nm and 1600 ft above the field."""
+    r_lat, r_lon, course = ARRIVAL_RUNWAY
+    elev = 82
+    downwind = (42.95, 141.85)
+    base = (43.03, 141.75)
+    iaf = moved(r_lat, r_lon, course + 180, 10 * 1852)
+    fix = moved(r_lat, r_lon, course + 180, 4.2 * 1852)
+    return "\n".join([
+        "# Descent and ILS approach to New Chitose 18R, down to 4 nm and 1600 ft above the field.",
+        at(0, lat="here", lon="here", alt=20000, agl=19990, hdg="here", ias=290, tas=400, gs=440, vs=0, onground=0,
+           gear=0, flaps=0, throttle=80, n1=84),
+        at(20, vs=-2200, throttle=30, n1=45, ias=280),
+        at(300, lat=downwind[0], lon=downwind[1], alt=9000, agl=8900, hdg=5, ias=250, tas=280, gs=290, vs=-2000,
+           temp=2, dew=-3, wind_dir=200, wind_speed=12, sfc_wind_dir=190, sfc_wind_speed=8, mach=0.45),
+        at(420, lat=base[0], lon=base[1], alt=5000, agl=4900, hdg=300, ias=220, tas=235, gs=235, vs=-1500, flaps=15),
+        at(480, lat=iaf[0], lon=iaf[1], alt=elev + 3200, agl=3200, hdg=course, ias=190, tas=200, gs=195, vs=-400,
+           flaps=30, gear=0, raw_3300_2=64, raw_0C48_1=60),
+        at(500, raw_0C49_1=5, gear=1),
+        at(520, ias=170, tas=178, gs=172, flaps=60, vs=-900),
+        at(545, lat=fix[0], lon=fix[1], alt=elev + 1600, agl=1600, hdg=course, ias=150, tas=156, gs=150, vs=-800,
+           flaps=100, throttle=45, n1=55),
+        "",
+    ])
+
+
+def landing_script():
+    """From 4 nm out: the last 1600 ft with the height calls, the touchdown on 18R with the
+    spoilers and the reverse, the roll-out, and the taxi to the gate (about 5 min)."""
+    r_lat, r_lon, course = ARRIVAL_RUNWAY
+    elev = 82
+    g_lat, g_lon, g_hdg = ARRIVAL_GATE
+    flare = moved(r_lat, r_lon, course, 100)
+    touch = moved(r_lat, r_lon, course, 400)
+    rollout = roll(touch[0], touch[1], course, [(0, 140), (20, 90), (32, 60), (45, 20)])
+    exit_point = moved(rollout[-1][1], rollout[-1][2], course - 90, 150)
+    lines = [
+        "# Landing on New Chitose 18R: the height calls, touchdown, spoilers and reverse, the roll-out "
+        "and the taxi to the gate.",
+        at(0, lat="here", lon="here", alt=elev + 1600, agl=1600, hdg=course, ias=150, tas=156, gs=150, vs=-1000,
+           onground=0, gear=1, flaps=100, spoiler=0, throttle=40, n1=50),
+        at(90, lat=flare[0], lon=flare[1], alt=elev + 50, agl=50, ias=142, tas=146, gs=140, vs=-700),
+        at(97, alt=elev + 6, agl=6, vs=-250, throttle=0, n1=30, ias=138, tas=141, gs=138),
+        at(99, lat=touch[0], lon=touch[1], alt=elev + 1, agl=1, onground=1, vs=0, ias=136, tas=138, gs=136),
+        at(100, alt=elev, agl=0, spoiler=100),
+        at(101, throttle=-25, n1=70),
+    ]
+    for t, lat, lon, kt in rollout[1:]:
+        values = dict(lat=lat, lon=lon, gs=kt, ias=kt, tas=kt)
+        if t == 32:
+            values.update(throttle=0, n1=30)
+        if t == 45:
+            values.update(spoiler=0, flaps=0, throttle=8, n1=28, raw_0C48_1=0, raw_0C49_1=0, raw_3300_2=0)
+        lines.append(at(99 + t, **values))
+    lines += [
+        at(170, lat=exit_point[0], lon=exit_point[1], hdg=course - 90, gs=15, ias=15, tas=15),
+        at(290, lat=g_lat, lon=g_lon, hdg=g_hdg, gs=20, ias=20, tas=20),
+        at(300, gs=0, ias=0, tas=0, throttle=0, n1=22),
+        at(330, n1=0),
+        "",
+    ]
+    return "\n".join(lines)
+
+
+FLIGHT_STAGES = {
+    "flight/parked-at-gate.txt": parked_script,
+    "flight/taxi-out.txt": taxi_out_script,
+    "flight/takeoff.txt": takeoff_script,
+    "flight/cruise.txt": cruise_script,
+    "flight/approach.txt": approach_script,
+    "flight/landing.txt": landing_script,
+}
 
 
 def speak(out, voice, text):
@@ -805,9 +1010,10 @@ def data_files():
         ("空港db.csv", lambda out: write_cp932_lines(out, airport_lines())),
         ("会社db.csv", lambda out: write_cp932_lines(out, airline_lines())),
         ("VexlorPro.cfg", lambda out: write_cp932_lines(out, settings_lines())),
-        ("flight/parked-at-gate.txt",
-         lambda out: replace_into(out, lambda tmp: tmp.write_text(parked_script(), encoding="utf-8"))),
     ]
+    for relative, script in FLIGHT_STAGES.items():
+        files.append((relative, lambda out, make=script: replace_into(
+            out, lambda tmp: tmp.write_text(make(), encoding="utf-8"))))
     for relative, (voice, text) in {**lobby_voices(), **cabin_voices(), **cockpit_voices(), **captain_voices(), **welcome_voices(),
                                     **ground_voices(), **inflight_voices(), **callout_voices()}.items():
         files.append((relative, speak, voice, text))

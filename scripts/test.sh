@@ -22,11 +22,16 @@ cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build build -j "$JOBS"
 
 echo "== tests (unit, gui, integration)"
+# The long test (the whole sample flight, about 18 minutes) runs only with VX_LONG_TESTS=1.
 # Integration tests that need an X display get one from Xvfb.
 run_with_display() {
   if [ -n "${DISPLAY:-}" ]; then "$@"; else xvfb-run -a -s "-screen 0 1920x1080x24" "$@"; fi
 }
-(cd build && run_with_display ctest --output-on-failure -j "$JOBS")
+(cd build && run_with_display ctest --output-on-failure -j "$JOBS" -LE long)
+if [ "${VX_LONG_TESTS:-0}" = 1 ]; then
+  echo "== long tests (the sample flight)"
+  (cd build && VX_LONG_TESTS=1 ctest --output-on-failure -L long)
+fi
 
 echo "== benchmarks (one short run each)"
 for b in build/bench/*_bench; do

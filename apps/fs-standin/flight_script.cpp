@@ -101,6 +101,13 @@ bool FlightScript::Parse(std::string_view text, FlightScript& out, std::string& 
       }
       const SimField* field = FindSimField(name);
       if (!field) return fail("unknown value \"" + name + "\"");
+      if (valueText == "here") {
+        if (!field->read) return fail("only lat, lon, alt and hdg take \"here\", not " + name);
+        for (Track& t : s.tracks_) {
+          if (t.field == field) t.points.push_back({time, 0, true});
+        }
+        continue;
+      }
       double value;
       if (!ParseNumber(valueText, value)) return fail("bad number \"" + valueText + "\" for " + name);
       if (value < field->lowest || value > field->highest) {
@@ -116,6 +123,16 @@ bool FlightScript::Parse(std::string_view text, FlightScript& out, std::string& 
   std::erase_if(s.tracks_, [](const Track& t) { return t.points.empty(); });
   out = std::move(s);
   return true;
+}
+
+void FlightScript::ResolveHere(const platform::SimVariableArea& area) {
+  for (Track& track : tracks_) {
+    for (Point& p : track.points) {
+      if (!p.here) continue;
+      p.value = track.field->read(area);
+      p.here = false;
+    }
+  }
 }
 
 double FlightScript::Sample(const Track& track, double t) {

@@ -9,6 +9,8 @@
 // A time is seconds, m:ss or h:mm:ss from the moment the script is loaded. Each field is
 // interpolated between the keyframes that name it, held before the first and after the last
 // one. "0xOFFSET:SIZE=VALUE" writes a raw variable once, when the script passes its time.
+// The value "here" (lat, lon, alt and hdg only) is the value the aircraft has when the
+// script is loaded, so a script can go on from wherever the aircraft was left.
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -24,6 +26,8 @@ class FlightScript {
   // Parses the text; on failure gives a message naming the line and leaves `out` alone.
   static bool Parse(std::string_view text, FlightScript& out, std::string& error);
 
+  // Gives the "here" values the area's values of their fields (once, at loading).
+  void ResolveHere(const platform::SimVariableArea& area);
   // Writes every field the script drives, as it stands at script time `t`.
   void ApplyAt(double t, FieldTarget& target) const;
   // Performs the raw writes whose keyframes lie at or before `t` and have not run yet.
@@ -39,6 +43,7 @@ class FlightScript {
   struct Point {
     double time;
     double value;
+    bool here = false;
   };
   struct Track {
     const SimField* field;

@@ -74,6 +74,19 @@ void ApplyCloudCover(FieldTarget& t, double eighths) {
   t.area.Set(TopOffset + 4, 2, CoverCode(eighths));
 }
 
+double ReadLatitude(const platform::SimVariableArea& a) {
+  const double high = static_cast<double>(a.GetSigned(0x0564, 4));
+  return (high + static_cast<double>(a.GetUnsigned(0x0560, 4)) / kTwo32) * kLatitudeDegreesPerUnit;
+}
+double ReadLongitude(const platform::SimVariableArea& a) {
+  const double high = static_cast<double>(a.GetSigned(0x056C, 4));
+  return (high + static_cast<double>(a.GetUnsigned(0x0568, 4)) / kTwo32) * kLongitudeDegreesPerUnit;
+}
+double ReadAltitude(const platform::SimVariableArea& a) { return AltitudeMetres(a) * kFeetPerMetre; }
+double ReadHeading(const platform::SimVariableArea& a) {
+  return static_cast<double>(a.GetUnsigned(0x0580, 4)) / kTwo32 * 360.0;
+}
+
 void ApplyLatitude(FieldTarget& t, double deg) { SetInt64(t.area, 0x0560, deg / kLatitudeDegreesPerUnit * kTwo32); }
 // The full circle spans the 64-bit value, so 180 east is 180 west.
 void ApplyLongitude(FieldTarget& t, double deg) {
@@ -121,11 +134,11 @@ void ApplyAllTanks(FieldTarget& t, double pct) {
 void ApplyFuelWeight(FieldTarget& t, double lbsPerGallon) { t.area.Set(0x0AF4, 2, Round(lbsPerGallon * 256)); }
 
 constexpr SimField kFields[] = {
-    {"lat", FieldKind::Linear, ApplyLatitude, -90, 90},
-    {"lon", FieldKind::Linear, ApplyLongitude, -180, 180},
-    {"alt", FieldKind::Linear, ApplyAltitude, -2000, 200000},
+    {"lat", FieldKind::Linear, ApplyLatitude, -90, 90, ReadLatitude},
+    {"lon", FieldKind::Linear, ApplyLongitude, -180, 180, ReadLongitude},
+    {"alt", FieldKind::Linear, ApplyAltitude, -2000, 200000, ReadAltitude},
     {"agl", FieldKind::Linear, ApplyHeightAboveGround},
-    {"hdg", FieldKind::Angle, ApplyHeading},
+    {"hdg", FieldKind::Angle, ApplyHeading, -1e9, 1e9, ReadHeading},
     {"magvar", FieldKind::Linear, ApplyMagneticVariation},
     {"gs", FieldKind::Linear, ApplyGroundSpeed},
     {"tas", FieldKind::Linear, ApplyScaled<0x02B8, 4, 128>},

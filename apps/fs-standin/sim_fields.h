@@ -50,6 +50,9 @@ struct SimField {
   // The values a script may give; every conversion into the area stays in range within them.
   double lowest = -1e9;
   double highest = 1e9;
+  // The value as the area holds it, for the fields a script may start where the aircraft
+  // stands ("lat=here"); null for the others.
+  double (*read)(const platform::SimVariableArea&) = nullptr;
 };
 
 // Every field, in the order they are applied (the height above ground after the altitude).

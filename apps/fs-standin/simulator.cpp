@@ -100,6 +100,12 @@ void Simulator::ApplyScript() {
   script_.RunRawWritesUpTo(t, area_);
   FieldTarget target{area_, tankLevelShift_};
   script_.ApplyAt(t, target);
+  // Once past its last keyframe the script holds its values; the log says so once, so that
+  // whoever drives the flight can load the next one.
+  if (!scriptEndLogged_ && t >= script_.Duration()) {
+    scriptEndLogged_ = true;
+    Log("script-end", "\"name\":" + JsonString(scriptName_));
+  }
 }
 
 platform::SimEntryStatus Simulator::Read(std::string_view from, std::int32_t offset, std::int32_t size,
@@ -238,8 +244,12 @@ bool Simulator::LoadScript(std::string_view name, std::string_view text, std::st
     Log("script", "\"name\":" + JsonString(name) + ",\"error\":" + JsonString(message));
     return false;
   }
+  // "here" is where the aircraft stands now, after whatever moved it since the last script.
+  parsed.ResolveHere(area_);
   script_ = std::move(parsed);
   scriptStart_ = clock_.SimSeconds();
+  scriptName_ = std::string(name);
+  scriptEndLogged_ = false;
   tankLevelShift_ = {};
   motion_.Reset();
   ApplyScript();

@@ -102,6 +102,8 @@ class Simulator {
   SimClock clock_;
   FlightScript script_;
   double scriptStart_ = 0;
+  std::string scriptName_;
+  bool scriptEndLogged_ = false;
   std::array<std::int64_t, 11> tankLevelShift_{};
   AircraftMotion motion_;
   double motionSeconds_ = 0;  // simulator time the motion has run to

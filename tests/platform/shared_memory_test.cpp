@@ -185,5 +185,6 @@ TEST_F(SharedMemoryTest, ManyOpenersAndClosersLeaveNothingBehind) {
   EXPECT_FALSE(Exists(Init()));
 }
 
+
 }  // namespace
 }  // namespace vx::platform

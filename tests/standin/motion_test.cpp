@@ -6,6 +6,7 @@
 #include <cmath>
 #include <string>
 
+#include "flight_script.h"
 #include "simulator.h"
 
 namespace vx::standin {
@@ -66,6 +67,33 @@ TEST_F(MotionTest, PushbackStraightTurnsAndStops) {
   ASSERT_TRUE(sim->LoadScript("gate", "at 0 lat=35 lon=139 hdg=90\n", message));
   EXPECT_NEAR(East(), 0.0, 0.01);
   EXPECT_NEAR(Heading(), 90.0, 0.01);
+}
+
+TEST_F(MotionTest, ANextScriptGoesOnFromWhereThePushbackLeftTheAircraft) {
+  Write(0x31F4, 4, 1);  // back and turning
+  sim->Update(10.0);
+  Write(0x31F4, 4, 3);
+  sim->Update(11.0);
+  const double lat = Lat(), lon = Lon(), heading = Heading();
+  ASSERT_NE(heading, 90.0);
+  std::string message;
+  ASSERT_TRUE(sim->LoadScript("taxi", "at 0 lat=here lon=here hdg=here gs=0\nat 100 lat=35.001 lon=139 hdg=0\n",
+                              message))
+      << message;
+  EXPECT_NEAR(Lat(), lat, 1e-7);
+  EXPECT_NEAR(Lon(), lon, 1e-7);
+  EXPECT_NEAR(Heading(), heading, 1e-4);
+  sim->Update(61.0);  // halfway along the track
+  EXPECT_NEAR(Lat(), (lat + 35.001) / 2, 1e-7);
+  EXPECT_NEAR(Lon(), (lon + 139.0) / 2, 1e-7);
+}
+
+TEST(HereValueTest, OnlyPositionAltitudeAndHeadingStartWhereTheAircraftStands) {
+  FlightScript s;
+  std::string error;
+  EXPECT_TRUE(FlightScript::Parse("at 0 lat=here lon=here alt=here hdg=here\n", s, error)) << error;
+  EXPECT_FALSE(FlightScript::Parse("at 0 ias=here\n", s, error));
+  EXPECT_EQ(error, "line 1: only lat, lon, alt and hdg take \"here\", not ias");
 }
 
 TEST_F(MotionTest, PauseHoldsThePushback) {

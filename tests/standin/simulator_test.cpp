@@ -69,6 +69,33 @@ TEST(SimulatorClockTest, PauseFreezesClockAndScript) {
   EXPECT_EQ(sim.Area().GetSigned(0x02BC, 4), 130 * 128);
 }
 
+TEST(SimulatorScriptTest, TheLogSaysOnceWhenAScriptHasPlayedOut) {
+  Simulator sim(Settings({2024, 5, 1, 9, 30, 0}));
+  std::string message;
+  auto ends = [&sim] {
+    std::vector<std::string> out;
+    for (const std::string& line : sim.LogLines()) {
+      if (line.find("\"kind\":\"script-end\"") != std::string::npos) out.push_back(line);
+    }
+    return out;
+  };
+  ASSERT_TRUE(sim.LoadScript("taxi", "at 0 gs=0\nat 30 gs=15\n", message)) << message;
+  sim.Update(0.0);
+  sim.Update(29.0);
+  EXPECT_TRUE(ends().empty());
+  sim.Update(30.0);
+  sim.Update(60.0);
+  ASSERT_EQ(ends().size(), 1u);
+  EXPECT_NE(ends()[0].find("\"name\":\"taxi\""), std::string::npos) << ends()[0];
+  // The next script is followed afresh.
+  ASSERT_TRUE(sim.LoadScript("takeoff", "at 0 gs=0\nat 10 gs=150\n", message)) << message;
+  sim.Update(65.0);
+  EXPECT_EQ(ends().size(), 1u);
+  sim.Update(71.0);
+  ASSERT_EQ(ends().size(), 2u);
+  EXPECT_NE(ends()[1].find("\"name\":\"takeoff\""), std::string::npos) << ends()[1];
+}
+
 TEST(SimulatorClockTest, AdvanceAndScaleFromControl) {
   Simulator sim(Settings({2024, 5, 1, 9, 30, 0}));
   sim.Update(0.0);
