@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include "support/same_text.h"
 
 #include <sched.h>
@@ -488,6 +490,7 @@ struct CallOutAtClose {
   bool endsOnItsOwn;
   double minWait, maxWait;
 };
+void PrintTo(const CallOutAtClose& c, std::ostream* os) { *os << c.name; }
 
 class CallOutAtCloseTest : public MainWindowTest, public ::testing::WithParamInterface<CallOutAtClose> {};
 
