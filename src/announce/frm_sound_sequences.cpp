@@ -119,7 +119,8 @@ void FrmSound::frmSound_Form_Load() {
 void FrmSound::StartCallOutProgram() {
   // A call-out program that cannot be started is reported; the flight goes on without
   // its call-outs.
-  if (!pro_.svc.processes->Start(CallOutProgram(*pro_.svc.paths), {}, false)) {
+  pro_.main.CallOutProcess = pro_.svc.processes->Start(CallOutProgram(*pro_.svc.paths), {}, false);
+  if (!pro_.main.CallOutProcess) {
     pro_.boxes->Show(runtime::ErrorText(runtime::kFileNotFound), ui::Buttons::Ok, ui::Icon::Critical);
   }
 }

@@ -332,6 +332,30 @@ void FrmMain::EndViewpointProgram() {
   SetKeyInputMode(pro_, kKeyModeNone);
 }
 
+// The call-out program ends when it misses vexlorEXP.cfg, but one started just before the
+// close may not have looked yet: it would then find no file, write its defaults and run on
+// with no main program. So the close, after deleting the file, waits for the program it
+// started to end, deleting the file again whenever it reappears; one still running at the
+// end of the wait is closed.
+void FrmMain::AwaitCallOutProgramEnd() {
+  std::optional<int>& process = pro_.main.CallOutProcess;
+  if (!process || !pro_.svc.processes) return;
+  platform::ProcessLauncher& processes = *pro_.svc.processes;
+  const platform::Paths& paths = *pro_.svc.paths;
+  auto& pump = *pro_.svc.pump;
+  const platform::Clock& clock = *pro_.svc.clock;
+  const std::int64_t deadline = clock.MonotonicNanos() + std::int64_t{kCallOutEndWaitMs} * 1'000'000;
+  while (processes.IsRunning(*process)) {
+    if (clock.MonotonicNanos() >= deadline) {
+      processes.Close(*process);
+      break;
+    }
+    paths.DeleteIfExists("\\vexlorEXP.cfg");
+    pump.Idle(std::chrono::milliseconds(20));
+  }
+  process.reset();
+}
+
 namespace {
 
 // The steps of the exit: each runs whatever an earlier one met, and what failed is told
@@ -387,6 +411,7 @@ void FrmMain::frmMain_Form_Unload() {
     steps.Run(std::string(file.substr(1)) + " の削除", [&] { paths.DeleteIfExists(file); });
     pump.Pump();
   }
+  steps.Run("VexlorEXP の終了", [&] { AwaitCallOutProgramEnd(); });
   steps.Run("キー入力の解放", [&] { simlink::DisableNyankoro1(pro_); });
   steps.Report(*pro_.boxes);
   pump.EndProgram();

@@ -32,6 +32,8 @@ namespace vx::mainwindow {
 
 // How long the main window waits at its close for the viewpoint program's return file.
 inline constexpr int kViewpointReturnWaitMs = 3000;
+// How long the main window's close waits for the call-out program it started to end.
+inline constexpr int kCallOutEndWaitMs = 10000;
 
 class FrmMain final : public ui::Form, public announce::MainWindowLink {
  public:
@@ -120,6 +122,7 @@ class FrmMain final : public ui::Form, public announce::MainWindowLink {
   void ShowCabinAttendantPicture();
   void AskResumeFlight();
   void EndViewpointProgram();
+  void AwaitCallOutProgramEnd();
 
   state::ProContext& pro_;
   announce::FlightWindowOpener& flightWindow_;

@@ -63,6 +63,8 @@ struct MainState {
   KeyWindows keyWindows;
   // The viewpoint program started from the main window, while it may run.
   std::optional<int> OcumoProcess;
+  // The call-out program the latest flight of this run started.
+  std::optional<int> CallOutProcess;
 };
 
 }  // namespace vx::state

@@ -187,7 +187,7 @@ bool Answer(test::X11Desktop& desktop, const std::string& title, test::X11Deskto
 // waits for the end.
 RunRecord StartAndExit(test::X11Desktop& desktop, ProProcess& pro, const std::vector<std::string>& loadBoxes,
                        const std::optional<std::vector<std::string>>& startBoxes, const std::vector<std::string>& exitBoxes,
-                       const std::function<void()>& beforeExit = {}) {
+                       const std::function<void()>& beforeExit = {}, bool awaitCallOut = true) {
   RunRecord r;
   const auto pass = desktop.WaitForWindow(kPass, 20s);
   if (!pass) return r;
@@ -209,7 +209,7 @@ RunRecord StartAndExit(test::X11Desktop& desktop, ProProcess& pro, const std::ve
     if (!desktop.WaitForWindow(kBriefingSheet, 10s)) return r;
     r.boxes.push_back(kBriefingSheet);
     // The call-out program has taken its settings file (which the exit deletes to end it).
-    desktop.WaitForWindow(kCallOutWindow, 10s);
+    if (awaitCallOut) desktop.WaitForWindow(kCallOutWindow, 10s);
     // The main window is minimised now; without a window manager it stays on the screen
     // under the flight's windows. The user brings it back to the front.
     desktop.Raise(main);
@@ -230,23 +230,31 @@ RunRecord StartAndExit(test::X11Desktop& desktop, ProProcess& pro, const std::ve
   return r;
 }
 
+// The programs of the installation that run (the call-out program a flight started).
+std::vector<pid_t> ProgramsRunningUnder(const fs::path& base) {
+  std::vector<pid_t> pids;
+  std::error_code ec;
+  for (const auto& entry : fs::directory_iterator("/proc", ec)) {
+    const std::string name = entry.path().filename().string();
+    if (name.find_first_not_of("0123456789") != std::string::npos) continue;
+    const fs::path exe = fs::read_symlink(entry.path() / "exe", ec);
+    if (!ec && exe.string().starts_with(base.string() + "/")) pids.push_back(std::stoi(name));
+  }
+  return pids;
+}
+
+// True when no program of the installation runs any more within `limit`.
+bool ProgramsUnderEndWithin(const fs::path& base, std::chrono::milliseconds limit) {
+  const auto end = std::chrono::steady_clock::now() + limit;
+  while (!ProgramsRunningUnder(base).empty() && std::chrono::steady_clock::now() < end) std::this_thread::sleep_for(50ms);
+  return ProgramsRunningUnder(base).empty();
+}
+
 // The programs a flight started from the installation (the call-out program): the exit
 // ends them; those left after a while are killed.
 void EndProgramsUnder(const fs::path& base) {
-  const auto running = [&] {
-    std::vector<pid_t> pids;
-    std::error_code ec;
-    for (const auto& entry : fs::directory_iterator("/proc", ec)) {
-      const std::string name = entry.path().filename().string();
-      if (name.find_first_not_of("0123456789") != std::string::npos) continue;
-      const fs::path exe = fs::read_symlink(entry.path() / "exe", ec);
-      if (!ec && exe.string().starts_with(base.string() + "/")) pids.push_back(std::stoi(name));
-    }
-    return pids;
-  };
-  const auto end = std::chrono::steady_clock::now() + 5s;
-  while (!running().empty() && std::chrono::steady_clock::now() < end) std::this_thread::sleep_for(50ms);
-  for (const pid_t pid : running()) ::kill(pid, SIGKILL);
+  ProgramsUnderEndWithin(base, 5s);
+  for (const pid_t pid : ProgramsRunningUnder(base)) ::kill(pid, SIGKILL);
 }
 
 std::string Joined(const std::vector<std::string>& v) {
@@ -430,6 +438,46 @@ TEST(ProSettingsRunsExit, FromAReadOnlyFolderTheProgramEndsAndTheNextStartOpens)
   EXPECT_NE(desktop->WaitForWindow(kPass, 20s), 0u) << "the start-up window opens";
   ::umount2(inst.base.c_str(), MNT_DETACH);
 }
+
+// Exit pressed as soon as the flight's first window shows, while the call-out program is
+// still starting (here it takes three seconds before it looks for its settings, as on a
+// slow disk; and as it comes): the exit makes sure it ends, and nothing of the
+// installation runs on. A call-out program that found no settings would write its
+// defaults and wait for a main program that is gone.
+class ExitRightAfterStart : public ::testing::TestWithParam<int> {};
+
+TEST_P(ExitRightAfterStart, LeavesNoCallOutProgramRunning) {
+  test::KeepDisplayOpen();
+  auto desktop = test::X11Desktop::Open();
+  if (!desktop) GTEST_SKIP() << "needs an X display with XTEST";
+  if (SampleInstallation().empty()) GTEST_SKIP() << "no sample installation to fly on (it needs espeak-ng, sox and lame)";
+  const int startDelaySeconds = GetParam();
+  test::TempDir holder;
+  Installation inst(holder.Path() / "inst", SampleInstallation());
+  if (startDelaySeconds > 0) {
+    const fs::path callOut = inst.base / "ExePro" / "VexlorEXP";
+    fs::rename(callOut, inst.base / "ExePro" / "VexlorEXP.bin");
+    PutBytes(callOut, "#!/bin/sh\nsleep " + std::to_string(startDelaySeconds) + "\nexec \"$0.bin\" \"$@\"\n");
+    fs::permissions(callOut, fs::perms::owner_all | fs::perms::group_read | fs::perms::group_exec |
+                                 fs::perms::others_read | fs::perms::others_exec);
+  }
+  test::StandinProcess standin(inst.runtime.Path() / "vexlor-sim", "", {});
+  RunRecord r;
+  {
+    ProProcess pro(inst.base, inst.runtime.Path(), false);
+    r = StartAndExit(*desktop, pro, {}, std::vector<std::string>{}, {}, {}, false);
+  }
+  EXPECT_EQ(r.boxes, (std::vector<std::string>{kBriefingSheet, kSaveQuestion}));
+  EXPECT_EQ(r.end, "exit 0");
+  // A call-out program that had found its file missing would run on from here.
+  std::this_thread::sleep_for(std::chrono::seconds(startDelaySeconds) + 2s);
+  EXPECT_TRUE(ProgramsRunningUnder(inst.base).empty()) << "a call-out program runs on after the exit";
+  EXPECT_FALSE(fs::exists(inst.base / "vexlorEXP.cfg"));
+  EndProgramsUnder(inst.base);
+}
+
+INSTANTIATE_TEST_SUITE_P(StartDelays, ExitRightAfterStart, ::testing::Values(0, 3),
+                         [](const auto& info) { return "CallOutStartsAfter" + std::to_string(info.param) + "s"; });
 
 }  // namespace
 }  // namespace vx

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include "support/same_text.h"
 
 #include <sched.h>
@@ -479,6 +481,45 @@ TEST_F(MainWindowTest, ClosingWaitsAtMostThreeSecondsForTheViewpointProgram) {
   EXPECT_LT(waited, 3.5);
   EXPECT_TRUE(Exists("VexlorPro.cfg"));
 }
+
+// A call-out program started just before the close has not looked for its settings yet:
+// it finds none and writes its defaults. The close deletes them again and waits for the
+// program to end; one that never ends is closed after ten seconds.
+struct CallOutAtClose {
+  const char* name;
+  bool endsOnItsOwn;
+  double minWait, maxWait;
+};
+void PrintTo(const CallOutAtClose& c, std::ostream* os) { *os << c.name; }
+
+class CallOutAtCloseTest : public MainWindowTest, public ::testing::WithParamInterface<CallOutAtClose> {};
+
+TEST_P(CallOutAtCloseTest, TheCloseOutlastsACallOutProgramStartedJustBefore) {
+  const CallOutAtClose& c = GetParam();
+  std::int64_t closedAt = 0;
+  bool sawItsDefaults = false;
+  Run({[&] {
+    const int exp = *(p.pro.main.CallOutProcess = p.processes.Start(p.dir.Path() / "inst/ExePro/VexlorEXP", {}, false));
+    closedAt = p.ui.clock.MonotonicNanos();
+    p.ui.pump.After(500ms, [&] { p.dir.WriteBytes("inst/vexlorEXP.cfg", ";defaults\r\n"); });
+    p.ui.pump.After(1500ms, [&, exp] {
+      sawItsDefaults = Exists("vexlorEXP.cfg");
+      if (c.endsOnItsOwn) p.processes.Close(exp);
+    });
+    CloseAnswering(ui::Answer::No);
+  }});
+  const double waited = static_cast<double>(p.ui.clock.MonotonicNanos() - closedAt) / 1e9;
+  EXPECT_FALSE(sawItsDefaults) << "its defaults are deleted again while the close waits";
+  EXPECT_FALSE(Exists("vexlorEXP.cfg"));
+  EXPECT_FALSE(p.processes.IsRunning(p.processes.started.at(0).pid));
+  EXPECT_GE(waited, c.minWait);
+  EXPECT_LT(waited, c.maxWait);
+}
+
+INSTANTIATE_TEST_SUITE_P(Runs, CallOutAtCloseTest,
+                         ::testing::Values(CallOutAtClose{"EndsOnItsOwn", true, 1.5, 2.0},
+                                           CallOutAtClose{"NeverEnds", false, 10.0, 10.5}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(MainWindowTest, ResumeQuestionNamesTheInterruptedFlight) {
   p.dir.WriteBytes("inst/FlightRestart.cfg", ";\r\n");
