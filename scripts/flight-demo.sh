@@ -228,7 +228,11 @@ answer_prompt() {
     xdotool mousemove --window "$win" "$x" "$y" click 1
     sleep 0.5
   fi
-  eval "$(xdotool getwindowgeometry --shell "$win")"
+  # answered by the click above: the prompt has gone
+  xdotool search --onlyvisible --name "^$title\$" >/dev/null 2>&1 || return 0
+  local WIDTH="" HEIGHT=""
+  eval "$(xdotool getwindowgeometry --shell "$win" 2>/dev/null)" || return 0
+  [ -n "$WIDTH" ] || return 0
   w=$WIDTH h=$HEIGHT
   for px in 85 70 55 40 25; do
     xdotool search --onlyvisible --name "^$title\$" >/dev/null 2>&1 || return 0
