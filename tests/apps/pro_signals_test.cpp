@@ -48,22 +48,6 @@ bool Await(const std::function<bool()>& done, std::chrono::milliseconds limit) {
   return true;
 }
 
-// The installation's folders linked file by file where the file system allows it, the
-// files of the base folder (which the program rewrites) copied.
-void CopyInstallation(const fs::path& from, const fs::path& to) {
-  fs::create_directories(to);
-  for (const auto& entry : fs::directory_iterator(from)) {
-    const fs::path target = to / entry.path().filename();
-    if (entry.is_regular_file()) {
-      fs::copy_file(entry.path(), target);
-      continue;
-    }
-    std::error_code ec;
-    fs::copy(entry.path(), target, fs::copy_options::recursive | fs::copy_options::create_hard_links, ec);
-    if (ec) fs::copy(entry.path(), target, fs::copy_options::recursive | fs::copy_options::overwrite_existing);
-  }
-}
-
 // The process state letter of /proc/<pid>/stat ('Z' for a zombie); 0 when it is gone.
 char ProcessState(pid_t pid) {
   std::ifstream in("/proc/" + std::to_string(pid) + "/stat");
@@ -93,7 +77,7 @@ class ProSignalsTest : public testing::Test {
     work.emplace();
     run.emplace();
     base = work->Path() / "base";
-    CopyInstallation(sample, base);
+    test::CopyInstallation(sample, base);
     channelPrefix = test::UniqueName("vxsig") + "_";
     standin.emplace(run->Path() / "vexlor-sim", "", std::vector<std::string>{});
     StartVexlorPro();

@@ -113,22 +113,6 @@ fs::path MakeTempFolder(const fs::path& parent, const std::string& stem) {
   return tmpl;
 }
 
-// A copy of the installation of its own: the folders linked file by file where the file
-// system allows it, the files of the base folder (which the program rewrites) copied.
-void CopyInstallation(const fs::path& from, const fs::path& to) {
-  fs::create_directories(to);
-  for (const auto& entry : fs::directory_iterator(from)) {
-    const fs::path target = to / entry.path().filename();
-    if (entry.is_regular_file()) {
-      fs::copy_file(entry.path(), target);
-      continue;
-    }
-    std::error_code ec;
-    fs::copy(entry.path(), target, fs::copy_options::recursive | fs::copy_options::create_hard_links, ec);
-    if (ec) fs::copy(entry.path(), target, fs::copy_options::recursive | fs::copy_options::overwrite_existing);
-  }
-}
-
 class FirstFlightTest : public testing::Test {
  protected:
   void SetUp() override {
@@ -145,7 +129,7 @@ class FirstFlightTest : public testing::Test {
     work = MakeTempFolder(build, "first-flight");
     run = MakeTempFolder(fs::temp_directory_path(), "vxff");  // sockets want a short path
     base = work / "base";
-    CopyInstallation(sample, base);
+    test::CopyInstallation(sample, base);
     standin.emplace(run / "vexlor-sim", "",
                     std::vector<std::string>{"--start", "2024-05-01 10:05:00", "--script",
                                              (base / "flight" / "parked-at-gate.txt").string(), "--log",

@@ -43,4 +43,19 @@ std::string UniqueName(const std::string& stem) {
   return head + stem + "_" + std::to_string(getpid()) + "_" + std::to_string(counter++);
 }
 
+void CopyInstallation(const std::filesystem::path& from, const std::filesystem::path& to) {
+  namespace fs = std::filesystem;
+  fs::create_directories(to);
+  for (const auto& entry : fs::directory_iterator(from)) {
+    const fs::path target = to / entry.path().filename();
+    if (entry.is_regular_file()) {
+      fs::copy_file(entry.path(), target);
+      continue;
+    }
+    std::error_code ec;
+    fs::copy(entry.path(), target, fs::copy_options::recursive | fs::copy_options::create_hard_links, ec);
+    if (ec) fs::copy(entry.path(), target, fs::copy_options::recursive | fs::copy_options::overwrite_existing);
+  }
+}
+
 }  // namespace vx::test

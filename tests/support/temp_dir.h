@@ -25,4 +25,8 @@ class TempDir {
 // it starts with the build's test tag ($VX_TEST_TAG) when there is one.
 std::string UniqueName(const std::string& stem);
 
+// A copy of an installation of its own: the folders linked file by file where the file
+// system allows it, the files of the base folder (which the programs rewrite) copied.
+void CopyInstallation(const std::filesystem::path& from, const std::filesystem::path& to);
+
 }  // namespace vx::test
