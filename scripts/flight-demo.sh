@@ -218,58 +218,21 @@ group() {
   [ "$rc" = 1 ] && fail "the group ${2} did not end"
   return 0
 }
-# A prompt of an in-flight group answered with its OK: at (x, y) in the window when known,
-# else along its bottom row, where a click on Cancel is confirmed (the group then ends
-# silently, as the prompt's Cancel does).
-answer_prompt() {
-  local title=$1 x=${2:-} y=${3:-} win w h px box
-  win=$(window "^$title\$" 2 2>/dev/null) || return 0
-  if [ -n "$x" ]; then
-    xdotool mousemove --window "$win" "$x" "$y" click 1
-    sleep 0.5
-  fi
-  # answered by the click above: the prompt has gone
-  xdotool search --onlyvisible --name "^$title\$" >/dev/null 2>&1 || return 0
-  local WIDTH="" HEIGHT=""
-  eval "$(xdotool getwindowgeometry --shell "$win" 2>/dev/null)" || return 0
-  [ -n "$WIDTH" ] || return 0
-  w=$WIDTH h=$HEIGHT
-  for px in 85 70 55 40 25; do
-    xdotool search --onlyvisible --name "^$title\$" >/dev/null 2>&1 || return 0
-    xdotool mousemove --window "$win" $((w * px / 100)) $((h - 22)) click 1
-    sleep 0.5
-    for box in 'ＬＤＢ' 'ＬＤＢ 確定' 'キャプテン・アナウンス 確定' 'Captain Anounce'; do
-      [ "$box" = "$title" ] && continue
-      if b=$(xdotool search --onlyvisible --name "^$box\$" 2>/dev/null | head -n 1) && [ -n "$b" ]; then
-        xdotool windowfocus "$b"; sleep 0.2; xdotool key Return; sleep 0.3
-      fi
-    done
-  done
-}
-# A group whose runner may not be built yet: its prompt is answered when it comes, and the
-# step is skipped, with a line saying so, when neither the prompt nor its caption comes.
-optional_group() {
-  local keys=$1 caption=$2 title=$3 x=${4:-} y=${5:-}
-  note "keys ${keys} for ${caption} (skipped when it does not come)"
+# An in-flight group that asks first: its keys, then its prompt answered with OK, clicked at
+# the button's place in the window ((x, y) from the form's layout, 15 twips a pixel), then the
+# group's caption and its end.
+prompt_group() {
+  local keys=$1 caption=$2 title=$3 x=$4 y=$5 win
+  note "keys ${keys} for ${caption}, answering the prompt ${title}"
   sleep 1
   xdotool windowfocus --sync "$SIM" 2>/dev/null || true
   xdotool type --delay 150 "$keys"
-  for _ in $(seq 50); do
-    grep -q "\"text\":\"$caption\"" "$VX_TIMELINE" && break
-    if xdotool search --onlyvisible --name "^$title\$" >/dev/null 2>&1; then
-      sleep 1
-      shot "prompt-$keys"
-      answer_prompt "$title" "$x" "$y"
-      note "answered the prompt $title"
-      await "\"text\":\"$caption\"" 10 || { note "the prompt $title was answered without the group ($caption)"; return 0; }
-      break
-    fi
-    sleep 0.2
-  done
-  if ! grep -q "\"text\":\"$caption\"" "$VX_TIMELINE"; then
-    note "skipped ${caption}: neither its prompt nor its caption within 10 s"
-    return 0
-  fi
+  win=$(window "^$title\$" 10) || fail "the prompt ${title} did not come (keys ${keys})"
+  sleep 1
+  shot "prompt-$keys"
+  xdotool mousemove --window "$win" "$x" "$y" click 1
+  await "\"text\":\"$caption\"" 10 || fail "the group ${caption} did not start after the prompt ${title}"
+  note "answered the prompt $title"
   awaitGroupEnd "$caption" 120 || fail "the group ${caption} did not end"
 }
 
@@ -451,7 +414,7 @@ CRUISE_PIDS=("VexlorPro=$PRO_PID" "VexlorEXP=$EXP_PID" "fs-standin=$STANDIN_PID"
 cpu_mark "${CRUISE_PIDS[@]}"
 group ca1 'Ａ１：ベルトＯＦＦ' 8 120
 group ca3 'Ａ３：サービス開始' 8 120
-optional_group ca2 'Ａ２：機長挨拶１' 'Captain Anounce' 256 248
+prompt_group ca2 'Ａ２：機長挨拶１' 'Captain Anounce' 256 248
 group ca5 'Ａ５：１時間前放送１' 8 120
 shot 08-cruise
 group ca6 'Ａ６：サービス終了' 8 120
@@ -461,7 +424,7 @@ cpu_note "during the cruise" "${CRUISE_PIDS[@]}"
 
 # Descent and the ILS approach to 18R.
 stage approach 4
-optional_group ca4 'Ａ４：ＬＤＢ－１' 'Landing Briefing'
+prompt_group ca4 'Ａ４：ＬＤＢ－１' 'Landing Briefing' 304 440
 group ca7 'Ａ７：アプローチ' 8 120
 group ca8 'Ａ８：最終着陸態勢' 8 120
 await_exp '"kind":"play".*CP_ILS_GL\.wav' 200 && shot 09-approach || note "no glideslope call seen"
