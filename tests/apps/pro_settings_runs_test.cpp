@@ -26,6 +26,7 @@
 #include <X11/keysym.h>
 
 #include "platform/instance_lock.h"
+#include "support/processes.h"
 #include "support/standin_process.h"
 #include "support/temp_dir.h"
 #include "support/x11_desktop.h"
@@ -230,31 +231,11 @@ RunRecord StartAndExit(test::X11Desktop& desktop, ProProcess& pro, const std::ve
   return r;
 }
 
-// The programs of the installation that run (the call-out program a flight started).
-std::vector<pid_t> ProgramsRunningUnder(const fs::path& base) {
-  std::vector<pid_t> pids;
-  std::error_code ec;
-  for (const auto& entry : fs::directory_iterator("/proc", ec)) {
-    const std::string name = entry.path().filename().string();
-    if (name.find_first_not_of("0123456789") != std::string::npos) continue;
-    const fs::path exe = fs::read_symlink(entry.path() / "exe", ec);
-    if (!ec && exe.string().starts_with(base.string() + "/")) pids.push_back(std::stoi(name));
-  }
-  return pids;
-}
-
-// True when no program of the installation runs any more within `limit`.
-bool ProgramsUnderEndWithin(const fs::path& base, std::chrono::milliseconds limit) {
-  const auto end = std::chrono::steady_clock::now() + limit;
-  while (!ProgramsRunningUnder(base).empty() && std::chrono::steady_clock::now() < end) std::this_thread::sleep_for(50ms);
-  return ProgramsRunningUnder(base).empty();
-}
-
 // The programs a flight started from the installation (the call-out program): the exit
 // ends them; those left after a while are killed.
 void EndProgramsUnder(const fs::path& base) {
-  ProgramsUnderEndWithin(base, 5s);
-  for (const pid_t pid : ProgramsRunningUnder(base)) ::kill(pid, SIGKILL);
+  test::Await([&] { return test::ProcessesUnder(base).empty(); }, 5s);
+  for (const pid_t pid : test::ProcessesUnder(base)) ::kill(pid, SIGKILL);
 }
 
 std::string Joined(const std::vector<std::string>& v) {
@@ -471,7 +452,7 @@ TEST_P(ExitRightAfterStart, LeavesNoCallOutProgramRunning) {
   EXPECT_EQ(r.end, "exit 0");
   // A call-out program that had found its file missing would run on from here.
   std::this_thread::sleep_for(std::chrono::seconds(startDelaySeconds) + 2s);
-  EXPECT_TRUE(ProgramsRunningUnder(inst.base).empty()) << "a call-out program runs on after the exit";
+  EXPECT_TRUE(test::ProcessesUnder(inst.base).empty()) << "a call-out program runs on after the exit";
   EXPECT_FALSE(fs::exists(inst.base / "vexlorEXP.cfg"));
   EndProgramsUnder(inst.base);
 }

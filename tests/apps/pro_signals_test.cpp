@@ -1,21 +1,16 @@
 // The real VexlorPro ended by a signal closes as its main window's closing does: the
 // viewpoint program it started ends with it and no shared memory of it stays behind. A
 // program it started that ends is reaped at once, not left as a zombie.
-#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <signal.h>
-#include <spawn.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <chrono>
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
-#include <functional>
 #include <map>
 #include <optional>
-#include <sstream>
 #include <string>
 #include <thread>
 #include <vector>
@@ -23,11 +18,10 @@
 #include <X11/keysym.h>
 
 #include "platform/shared_memory.h"
+#include "support/processes.h"
 #include "support/standin_process.h"
 #include "support/temp_dir.h"
 #include "support/x11_desktop.h"
-
-extern char** environ;
 
 namespace vx {
 namespace {
@@ -39,23 +33,8 @@ constexpr int kNameBoxX = 184, kNameBoxY = 32;  // frmPass.tbxUserName
 constexpr int kOcumoX = 76, kOcumoY = 300;      // frmMain.buttonOcumo, below the menu bar
 constexpr const char* kChannels[] = {"VEXLORPRO_EYE", "VEXLORPRO_VOL", "VEXLORPRO_STAB", "VEXLORPRO_DATA"};
 
-bool Await(const std::function<bool()>& done, std::chrono::milliseconds limit) {
-  const auto end = std::chrono::steady_clock::now() + limit;
-  while (!done()) {
-    if (std::chrono::steady_clock::now() > end) return false;
-    std::this_thread::sleep_for(50ms);
-  }
-  return true;
-}
-
-// The process state letter of /proc/<pid>/stat ('Z' for a zombie); 0 when it is gone.
-char ProcessState(pid_t pid) {
-  std::ifstream in("/proc/" + std::to_string(pid) + "/stat");
-  std::string line;
-  if (!std::getline(in, line)) return 0;
-  const auto paren = line.rfind(')');
-  return paren != std::string::npos && paren + 2 < line.size() ? line[paren + 2] : 0;
-}
+using test::Await;
+using test::ProcessState;
 
 class ProSignalsTest : public testing::Test {
  protected:
@@ -108,37 +87,15 @@ class ProSignalsTest : public testing::Test {
         {"QT_ENABLE_HIGHDPI_SCALING", "0"},    {"QT_SCALE_FACTOR", "1"},       {"VX_CHANNEL_PREFIX", channelPrefix},
         {"VOVU_STANDIN_LOG", (work->Path() / "board.log").string()},
     };
-    std::vector<std::string> env;
-    for (char** e = environ; *e; ++e) {
-      const std::string entry = *e;
-      if (!overrides.contains(entry.substr(0, entry.find('=')))) env.push_back(entry);
-    }
-    for (const auto& [name, value] : overrides) env.push_back(name + "=" + value);
-    std::vector<char*> envp;
-    for (std::string& e : env) envp.push_back(e.data());
-    envp.push_back(nullptr);
-    std::string program = (base / "ExePro" / "VexlorPro").string();
-    char* argv[] = {program.data(), nullptr};
-    const std::string output = (work->Path() / "vexlorpro.out").string();
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_addopen(&actions, 1, output.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-    posix_spawn_file_actions_adddup2(&actions, 1, 2);
-    const int rc = posix_spawn(&proPid, program.c_str(), &actions, nullptr, argv, envp.data());
-    posix_spawn_file_actions_destroy(&actions);
-    ASSERT_EQ(rc, 0) << "cannot start " << program;
+    const fs::path program = base / "ExePro" / "VexlorPro";
+    proPid = test::StartProgram(program, overrides, work->Path() / "vexlorpro.out");
+    ASSERT_GT(proPid, 0) << "cannot start " << program;
   }
 
-  // A running (or zombie) process of the installation's program `name`; 0 when none.
+  // A running process of the installation's program `name`; 0 when none.
   pid_t Started(const std::string& name) const {
-    std::error_code ec;
-    for (const auto& entry : fs::directory_iterator("/proc", ec)) {
-      const std::string id = entry.path().filename().string();
-      if (id.find_first_not_of("0123456789") != std::string::npos) continue;
-      const fs::path exe = fs::read_symlink(entry.path() / "exe", ec);
-      if (!ec && exe == base / "ExePro" / name) return std::stoi(id);
-    }
-    return 0;
+    const std::vector<pid_t> pids = test::ProcessesUnder(base / "ExePro" / name);
+    return pids.empty() ? 0 : pids.front();
   }
 
   bool ProExited(int& status) {

@@ -4,10 +4,8 @@
 // the focus: the boarding guidance plays (SDL's dummy audio) and the caption box follows
 // it, as the program's played timeline records. Then the same keys handed on by the
 // stand-in start it once more.
-#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <signal.h>
-#include <spawn.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -16,7 +14,6 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <functional>
 #include <iostream>
 #include <map>
 #include <optional>
@@ -28,14 +25,13 @@
 #include "platform/shared_memory.h"
 #include "platform/text_file.h"
 #include "platform/wav_image.h"
+#include "support/processes.h"
 #include "support/standin_process.h"
 #include "support/temp_dir.h"
 #include "support/x11_desktop.h"
 #include "support/x11_typist.h"
 
 #include <X11/keysym.h>
-
-extern char** environ;
 
 namespace vx::mainwindow {
 namespace {
@@ -98,14 +94,7 @@ std::vector<TimelineEntry> ReadTimeline(const fs::path& file) {
 // The last part of a path as the program writes it ("<base>\Wav\Lob\x.wav").
 std::string Leaf(const std::string& path) { return path.substr(path.find_last_of("\\/") + 1); }
 
-bool Await(const std::function<bool()>& done, std::chrono::milliseconds limit) {
-  const auto end = std::chrono::steady_clock::now() + limit;
-  while (!done()) {
-    if (std::chrono::steady_clock::now() > end) return false;
-    std::this_thread::sleep_for(100ms);
-  }
-  return true;
-}
+using test::Await;
 
 fs::path MakeTempFolder(const fs::path& parent, const std::string& stem) {
   std::string tmpl = (parent / (stem + "-XXXXXX")).string();
@@ -170,26 +159,9 @@ class FirstFlightTest : public testing::Test {
         {"QT_SCALE_FACTOR", "1"},
         {"VX_CHANNEL_PREFIX", channelPrefix},
     };
-    std::vector<std::string> env;
-    for (char** e = environ; *e; ++e) {
-      const std::string entry = *e;
-      if (!overrides.contains(entry.substr(0, entry.find('=')))) env.push_back(entry);
-    }
-    for (const auto& [name, value] : overrides) env.push_back(name + "=" + value);
-    std::vector<char*> envp;
-    for (std::string& e : env) envp.push_back(e.data());
-    envp.push_back(nullptr);
-
-    std::string program = (base / "ExePro" / "VexlorPro").string();
-    char* argv[] = {program.data(), nullptr};
-    const std::string output = (work / "vexlorpro.out").string();
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_addopen(&actions, 1, output.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-    posix_spawn_file_actions_adddup2(&actions, 1, 2);
-    const int rc = posix_spawn(&proPid, program.c_str(), &actions, nullptr, argv, envp.data());
-    posix_spawn_file_actions_destroy(&actions);
-    ASSERT_EQ(rc, 0) << "cannot start " << program;
+    const fs::path program = base / "ExePro" / "VexlorPro";
+    proPid = test::StartProgram(program, overrides, work / "vexlorpro.out");
+    ASSERT_GT(proPid, 0) << "cannot start " << program;
   }
 
   // VexlorPro by its process id, then what it started from the installation.
@@ -204,13 +176,7 @@ class FirstFlightTest : public testing::Test {
       proPid = -1;
     }
     if (base.empty()) return;
-    std::error_code ec;
-    for (const auto& entry : fs::directory_iterator("/proc", ec)) {
-      const std::string name = entry.path().filename().string();
-      if (name.find_first_not_of("0123456789") != std::string::npos) continue;
-      const fs::path exe = fs::read_symlink(entry.path() / "exe", ec);
-      if (!ec && exe.string().starts_with(base.string() + "/")) kill(std::stoi(name), SIGTERM);
-    }
+    for (const pid_t pid : test::ProcessesUnder(base)) kill(pid, SIGTERM);
   }
 
   std::vector<TimelineEntry> Timeline() const { return ReadTimeline(work / "timeline.jsonl"); }

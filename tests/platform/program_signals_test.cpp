@@ -9,23 +9,16 @@
 #include <QCoreApplication>
 #include <chrono>
 #include <filesystem>
-#include <fstream>
 
 #include "platform/process.h"
+#include "support/processes.h"
 
 namespace vx::platform {
 namespace {
 
 using namespace std::chrono_literals;
 
-// 'Z' for a zombie, 0 when the process has gone.
-char ProcessState(int pid) {
-  std::ifstream in("/proc/" + std::to_string(pid) + "/stat");
-  std::string line;
-  if (!std::getline(in, line)) return 0;
-  const auto paren = line.rfind(')');
-  return paren != std::string::npos && paren + 2 < line.size() ? line[paren + 2] : 0;
-}
+using test::ProcessState;
 
 template <class Done>
 bool RunEventsUntil(Done done, std::chrono::milliseconds limit) {
