@@ -17,7 +17,6 @@
 #include "announce/mileage.h"
 #include "announce/sound_slots.h"
 #include "platform/text_viewer.h"
-#include "simlink/channels.h"
 
 namespace vx::announce {
 namespace {
@@ -140,16 +139,9 @@ class ArrivalTest : public test::GroupTest {
     p.pro.flight.GroundStep = 6;
 
     // At the gate at 12:25 local, GMT nine hours behind: 15 minutes late.
-    state::FlightDataRecord r;
-    r.localHour = 12;
-    r.localMinute = 25;
-    r.gmtHour = 3;
-    r.gmtMinute = 25;
-    r.gmtAheadOfLocalMinutes = -540;
-    simlink::WriteDataChannel(r, p.pro.sim.ChannelHandles.data);
+    OnTheGroundAt(p, 12, 25, -540);
     p.pro.sim.SimClock = {12, 25, 0, 3, 25};
     p.pro.sim.SimTimeOffset = -540;
-    p.pro.sim.HeightAboveGround = 0;
     p.pro.sim.FlightMaxima.altitudeFt = 37000;
 
     std::filesystem::create_directories(p.dir.Path() / "vovu030");

@@ -17,7 +17,6 @@
 #include "datafiles/eye_check_file.h"
 #include "runtime/cp932.h"
 #include "runtime/runtime_error.h"
-#include "simlink/channels.h"
 
 namespace vx::announce {
 namespace {
@@ -101,14 +100,7 @@ class BoardingTest : public test::GroupTest {
     files.AirportTable[7].空港名パタパタ = "大阪";
 
     // On the ground at 9:40 local, GMT nine hours behind.
-    state::FlightDataRecord r;
-    r.localHour = 9;
-    r.localMinute = 40;
-    r.gmtHour = 0;
-    r.gmtMinute = 40;
-    r.gmtAheadOfLocalMinutes = -540;
-    simlink::WriteDataChannel(r, p.pro.sim.ChannelHandles.data);
-    p.pro.sim.HeightAboveGround = 0;
+    OnTheGroundAt(p, 9, 40, -540);
     p.pro.sim.FlightMaxima.altitudeFt = 37000;
     auto& fuel = p.pro.sim.FuelTotals;
     fuel = {.leftPercent = 90, .rightPercent = 91, .centrePercent = 50, .totalPercent = 70, .totalCapacity = 9000,

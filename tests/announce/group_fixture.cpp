@@ -3,6 +3,7 @@
 #include "announce/background_music.h"
 #include "announce/sound_slots.h"
 #include "announce/volume_table.h"
+#include "simlink/channels.h"
 
 namespace vx::announce::test {
 
@@ -61,6 +62,48 @@ std::vector<Mark> ExpectedRun::Captions(std::string_view groupCaption, double en
 GroupTest::GroupTest(std::span<const Recording> recordings) : recordings_(recordings) {
   for (const Recording& r : recordings) p.Wav(r.literal, r.seconds);
   p.StartFlight();
+}
+
+void KnownTakeoffBriefing(EngineProgram& p) {
+  auto& t = p.pro.briefing.TobBriefing;
+  t.TakeoffRunwayDigit1 = "3";
+  t.TakeoffRunwayDigit2 = "4";
+  t.TakeoffRunwaySide = "ライト(R)";
+  t.TakeoffRunway = "34R";
+  t.WindDirectionText = "340";
+  t.WindSpeedText = "7";
+  t.WindWordText = "やや右よりの風";
+  t.TemperatureText = "18";
+  t.DewPointText = "11";
+  t.QnhInHgText = "2992";
+  t.TakeoffFlap = 5;
+  t.TakeoffThrust = "Take1";
+  t.ClimbThrust = "Climb1";
+  t.ClimbMode = "LNAV/VNAV";
+  t.TakeoffV1 = 140;
+  t.TakeoffVr = 145;
+  t.TakeoffV2 = 150;
+  t.CruiseAltitude = 35000;
+  t.EngineOutAccelerationHeight = 1500;
+  t.AccelerationHeight = 3000;
+  t.ReductionHeight = 1500;
+  t.TroubleReturnAltitude = 3000;
+  t.ReturnPattern = "ワイドパターン";
+  t.ReturnApproach = "レーダーベクター";
+  p.pro.sim.FuelTotals.FuelTotalLbs = 42000;
+  p.pro.sim.ZeroFuelWeightLbs = 260000;
+}
+
+void OnTheGroundAt(EngineProgram& p, int localHour, int localMinute, int gmtAheadOfLocalMinutes) {
+  const int gmt = ((localHour * 60 + localMinute + gmtAheadOfLocalMinutes) % 1440 + 1440) % 1440;
+  state::FlightDataRecord r;
+  r.localHour = localHour;
+  r.localMinute = localMinute;
+  r.gmtHour = gmt / 60;
+  r.gmtMinute = gmt % 60;
+  r.gmtAheadOfLocalMinutes = gmtAheadOfLocalMinutes;
+  simlink::WriteDataChannel(r, p.pro.sim.ChannelHandles.data);
+  p.pro.sim.HeightAboveGround = 0;
 }
 
 void GroupTest::MusicRunning() {

@@ -61,6 +61,13 @@ class ExpectedRun {
   int volume_;
 };
 
+// A take-off briefing filled in as the crew leaves it before C A 1 (runway 34R, flaps 5,
+// V1/VR/V2 140/145/150, cruise 35000 ft), with the fuel and zero-fuel weight it reads.
+void KnownTakeoffBriefing(EngineProgram& p);
+// The aircraft on the ground at `localHour`:`localMinute` local time, GMT that many minutes
+// ahead (negative: behind), as the simulator's data channel tells it.
+void OnTheGroundAt(EngineProgram& p, int localHour, int localMinute, int gmtAheadOfLocalMinutes);
+
 class GroupTest : public ::testing::Test {
  protected:
   // Writes the recordings and puts the program into a running flight.

@@ -11,7 +11,6 @@
 
 #include "announce/group_fixture.h"
 #include "runtime/runtime_error.h"
-#include "simlink/channels.h"
 
 namespace vx::announce {
 namespace {
@@ -38,33 +37,7 @@ void Boarding(test::EngineProgram& p) {
 }
 
 void TakeoffBriefing(test::EngineProgram& p) {
-  auto& t = p.pro.briefing.TobBriefing;
-  t.TakeoffRunwayDigit1 = "3";
-  t.TakeoffRunwayDigit2 = "4";
-  t.TakeoffRunwaySide = "ライト(R)";
-  t.TakeoffRunway = "34R";
-  t.WindDirectionText = "340";
-  t.WindSpeedText = "7";
-  t.WindWordText = "やや右よりの風";
-  t.TemperatureText = "18";
-  t.DewPointText = "11";
-  t.QnhInHgText = "2992";
-  t.TakeoffFlap = 5;
-  t.TakeoffThrust = "Take1";
-  t.ClimbThrust = "Climb1";
-  t.ClimbMode = "LNAV/VNAV";
-  t.TakeoffV1 = 140;
-  t.TakeoffVr = 145;
-  t.TakeoffV2 = 150;
-  t.CruiseAltitude = 35000;
-  t.EngineOutAccelerationHeight = 1500;
-  t.AccelerationHeight = 3000;
-  t.ReductionHeight = 1500;
-  t.TroubleReturnAltitude = 3000;
-  t.ReturnPattern = "ワイドパターン";
-  t.ReturnApproach = "レーダーベクター";
-  p.pro.sim.FuelTotals.FuelTotalLbs = 42000;
-  p.pro.sim.ZeroFuelWeightLbs = 260000;
+  KnownTakeoffBriefing(p);
   p.pro.flight.GroundStep = 1;
 }
 
@@ -102,14 +75,7 @@ class GroupHandOverCleanUpTest : public test::GroupTest {
     files.RouteAirports[1].slot = "5";
     files.AirportTable[1].空港名パタパタ = "東京";
     files.AirportTable[5].空港名パタパタ = "福岡";
-    state::FlightDataRecord r;
-    r.localHour = 9;
-    r.localMinute = 40;
-    r.gmtHour = 0;
-    r.gmtMinute = 40;
-    r.gmtAheadOfLocalMinutes = -540;
-    simlink::WriteDataChannel(r, p.pro.sim.ChannelHandles.data);
-    p.pro.sim.HeightAboveGround = 0;
+    OnTheGroundAt(p, 9, 40, -540);
     MusicRunning();
     p.Watch({std::begin(kFiles), std::end(kFiles)});
     p.SetOrigin();

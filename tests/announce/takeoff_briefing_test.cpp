@@ -72,33 +72,7 @@ class TakeoffBriefingTest : public test::GroupTest {
  protected:
   TakeoffBriefingTest() : GroupTest(kRecordings) {
     VolumeSetting(1, 9);
-    auto& t = p.pro.briefing.TobBriefing;
-    t.TakeoffRunwayDigit1 = "3";
-    t.TakeoffRunwayDigit2 = "4";
-    t.TakeoffRunwaySide = "ライト(R)";
-    t.TakeoffRunway = "34R";
-    t.WindDirectionText = "340";
-    t.WindSpeedText = "7";
-    t.WindWordText = "やや右よりの風";
-    t.TemperatureText = "18";
-    t.DewPointText = "11";
-    t.QnhInHgText = "2992";
-    t.TakeoffFlap = 5;
-    t.TakeoffThrust = "Take1";
-    t.ClimbThrust = "Climb1";
-    t.ClimbMode = "LNAV/VNAV";
-    t.TakeoffV1 = 140;
-    t.TakeoffVr = 145;
-    t.TakeoffV2 = 150;
-    t.CruiseAltitude = 35000;
-    t.EngineOutAccelerationHeight = 1500;
-    t.AccelerationHeight = 3000;
-    t.ReductionHeight = 1500;
-    t.TroubleReturnAltitude = 3000;
-    t.ReturnPattern = "ワイドパターン";
-    t.ReturnApproach = "レーダーベクター";
-    p.pro.sim.FuelTotals.FuelTotalLbs = 42000;
-    p.pro.sim.ZeroFuelWeightLbs = 260000;
+    KnownTakeoffBriefing(p);
     p.pro.sim.FlightMaxima.altitudeFt = 1000;
     p.pro.main.ViewSwitchOption = "OFF";
     p.pro.flight.GroundStep = 1;
