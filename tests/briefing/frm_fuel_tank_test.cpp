@@ -122,7 +122,9 @@ TEST_F(FrmFuelTankTest, ConvertedBoxKeepsItsCaretAtTheEndAndPercentSelectsOnFocu
   form.tbxPer(0).SetFocus();
   ui::test::Settle();
   form.tbxPer(0).SetFocus();
-  if (form.tbxPer(0).HasFocus()) EXPECT_EQ(form.tbxPer(0).SelLength(), 2);
+  if (form.tbxPer(0).HasFocus()) {
+    EXPECT_EQ(form.tbxPer(0).SelLength(), 2);
+  }
   EXPECT_TRUE(keys.events.empty());
   form.Unload();
 }

@@ -93,7 +93,9 @@ TEST_P(FuelEntryCases, ConvertsClampsAndTotals) {
   }
   EXPECT_EQ(msg.PendingExpectations(), 0u);
   ASSERT_EQ(msg.shown.size(), c.message ? 1u : 0u);
-  if (c.message) EXPECT_EQ(msg.shown[0].icon, ui::Icon::Critical);
+  if (c.message) {
+    EXPECT_EQ(msg.shown[0].icon, ui::Icon::Critical);
+  }
   EXPECT_EQ(boxes.Text(0, C::Per), c.row[0]);
   EXPECT_EQ(boxes.Text(0, C::Lbs), c.row[1]);
   EXPECT_EQ(boxes.Text(0, C::Gall), c.row[2]);
