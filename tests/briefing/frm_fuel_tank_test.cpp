@@ -121,8 +121,8 @@ TEST_F(FrmFuelTankTest, ConvertedBoxKeepsItsCaretAtTheEndAndPercentSelectsOnFocu
   EXPECT_EQ(form.tbxLbs(0).SelStart(), 6);
   form.tbxPer(0).SetFocus();
   ui::test::Settle();
-  form.tbxPer(0).SetFocus();
-  if (form.tbxPer(0).HasFocus()) EXPECT_EQ(form.tbxPer(0).SelLength(), 2);
+  ASSERT_TRUE(form.tbxPer(0).HasFocus());
+  EXPECT_EQ(form.tbxPer(0).SelLength(), 2);
   EXPECT_TRUE(keys.events.empty());
   form.Unload();
 }
