@@ -24,7 +24,6 @@
 #include "ui/event_boundary.h"
 #include "ui/message_box.h"
 #include "ui/ui_env.h"
-#include "ui/window_handles.h"
 
 namespace vx::briefing {
 
@@ -579,7 +578,7 @@ void FrmTOB::frmTOB_Form_Load() {
 void FrmTOB::frmTOB_Form_Unload() {
   Timer1.SetEnabled(false);
   Timer1.SetInterval(0);
-  if (pro_.sim.SimWindow != 0) ui::ActivateWindow(Env(), static_cast<ui::WindowHandle>(pro_.sim.SimWindow));
+  announce::BringSimulatorToFront(pro_);
   pro_.flight.TobOpenFlag = false;
   pro_.briefing.DialogOpenFlag = 0;
 }

@@ -9,6 +9,7 @@
 #include "platform/text_viewer.h"
 #include "state/pro_context.h"
 #include "runtime/runtime_error.h"
+#include "support/standin_in_process.h"
 #include "support/temp_dir.h"
 #include "ui/event_boundary.h"
 #include "ui/ui_test_env.h"
@@ -87,6 +88,23 @@ TEST_F(FrmTobTest, LoadsItsDesignAndFillsFromTheBriefing) {
   form.Unload();
   EXPECT_FALSE(pro.flight.TobOpenFlag);
   EXPECT_EQ(pro.briefing.DialogOpenFlag, 0);
+}
+
+// Closed by its frame while another window is in front, the sheet gives the simulator's
+// window the front again: the stand-in logs the focus coming back.
+TEST_F(FrmTobTest, ClosingTheSheetBringsTheSimulatorToTheFront) {
+  test::InProcessStandin standin{ui.clock};
+  pro.svc.simFocus = &standin.focus;
+  pro.sim.SimWindow = standin.windowHandle;
+  form.Show();
+  standin.simulator.SetInFront("desktop", false);
+  const std::size_t before = standin.simulator.LogLines().size();
+  form.Unload(ui::UnloadMode::ControlMenu);
+  EXPECT_TRUE(standin.simulator.InFront());
+  const auto lines = standin.simulator.LogLines();
+  ASSERT_EQ(lines.size(), before + 1);
+  EXPECT_NE(lines.back().find("\"kind\":\"focus\",\"from\":\"test\",\"front\":true"), std::string::npos)
+      << lines.back();
 }
 
 // The dialog buttons open the windows the program put in; an airport button first tells
