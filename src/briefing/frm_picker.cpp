@@ -252,6 +252,12 @@ void FrmPicker::Button_MouseDown(int index, const ui::MouseArgs& args) {
 
 void FrmPicker::mnuPopup変更_Click() {
   if (editing_) return;
+  // An edit of this table is open elsewhere: it is finished first, so that each editor
+  // stores into its own slot and the table's slot variable names one edit only.
+  if (EditSlot() != state::kNoSlot) {
+    if (sibling_ && sibling_->Editor().Loaded()) sibling_->Editor().Activate();
+    return;
+  }
   const int s = pro_.briefing.Pickers.PickerSlot;
   if (s < 0 || s >= state::kTableSlots) return;
   std::string text;
@@ -290,6 +296,9 @@ void FrmPicker::mnuPopup変更_Click() {
     if (!editor.Loaded()) EditSlot() = state::kNoSlot;  // gone without a word: as Cancel
     else pro_.svc.pump->Idle(std::chrono::milliseconds(50));
   }
+  // The other picker of the table may have saved and cleared the mark meanwhile: this
+  // edit is still to be written.
+  ChangedFlag() = -1;
   RefreshButtons();
 }
 
