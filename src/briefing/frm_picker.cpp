@@ -278,19 +278,21 @@ void FrmPicker::mnuPopup変更_Click() {
   ChangedFlag() = -1;
   EditSlot() = static_cast<std::int16_t>(s);
   ui::Form& editor = Editor();
-  editor.SetTopmost(true);
-  editor.Show();
-
-  // The editor is modal to the picker until it sets its slot to 999.
+  // The editor is modal to the picker until it sets its slot to 999. However this ends,
+  // an editor that is not open leaves no edit of the table pending.
   editing_ = true;
   SetEnabled(false);
   struct Resume {
     FrmPicker& picker;
+    ui::Form& editor;
     ~Resume() {
       picker.editing_ = false;
+      if (!editor.Loaded()) picker.EditSlot() = state::kNoSlot;
       if (picker.Loaded()) picker.SetEnabled(true);
     }
-  } resume{*this};
+  } resume{*this, editor};
+  editor.SetTopmost(true);
+  editor.Show();
   pro_.svc.pump->Pump();
   while (EditSlot() != state::kNoSlot) {
     if (!editor.Loaded()) EditSlot() = state::kNoSlot;  // gone without a word: as Cancel
