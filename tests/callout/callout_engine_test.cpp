@@ -572,6 +572,32 @@ TEST(ApproachCallsTest, GearDownOnlyWithin20000m) {
   EXPECT_EQ(e.Played(), (std::vector<int>{46, 49}));
 }
 
+// A call that comes while another plays waits for it (the read-outs and effects do not);
+// a call of a sequence follows every call still playing or waiting.
+TEST(CallOrderTest, ACallWaitsForTheOneThatPlaysAndASequenceForBoth) {
+  Engine e;
+  const auto start = e.clock.MonotonicNanos();
+  callout::CallSound(e.exp, 62);
+  callout::CallSound(e.exp, 63);
+  callout::PlaySound(e.exp, 10);
+  EXPECT_EQ(e.Played(), (std::vector<int>{62, 10}));
+  EXPECT_TRUE(callout::LastCallPlaying(e.exp));
+  e.After(0.9);
+  callout::StartWaitingCall(e.exp);
+  EXPECT_EQ(e.Played(), (std::vector<int>{62, 10}));
+  e.After(0.1);
+  callout::StartWaitingCall(e.exp);
+  EXPECT_EQ(e.Played(), (std::vector<int>{62, 10, 63}));
+  EXPECT_EQ(e.exp.callout.LastSoundIndex, 63);
+  callout::CallSound(e.exp, 54);
+  ASSERT_TRUE(callout::CallAndWait(e.exp, 51));
+  EXPECT_EQ(e.Played(), (std::vector<int>{62, 10, 63, 54, 51}));
+  const auto plays = e.sound.CallsOf({Op::Play});
+  EXPECT_NEAR((plays[3].atNanos - start) / 1e9, 2.0, 0.05);
+  EXPECT_NEAR((plays[4].atNanos - start) / 1e9, 3.0, 0.05);
+  EXPECT_FALSE(callout::LastCallPlaying(e.exp));
+}
+
 TEST(ApproachCallsTest, NeedleBytesThatCountAsAlive) {
   struct Case {
     int localiser;
