@@ -391,6 +391,8 @@ void RunCallOutTick(ExpContext& exp) {
     ui::ScopeGuard done([&f] { f.TickBusy = 0; });
     try {
       TickBody(exp);
+    } catch (const platform::ProgramEnding&) {
+      throw;  // the end of the program unwinds the tick, it is no error of it
     } catch (const std::exception& e) {
       ReportTickError(exp, e.what());
     } catch (...) {

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <functional>
 #include <stdexcept>
 #include <vector>
 
@@ -420,6 +421,7 @@ class FailingSound final : public platform::SoundDevice {
   std::int32_t CreateBuffer(std::span<const std::uint8_t>, std::int32_t, std::string_view) override { return 1; }
   void Play(std::int32_t, int, int) override {
     ++plays;
+    if (onPlay) onPlay();
     throw std::runtime_error("device lost");
   }
   void PlayLooping(std::int32_t, int, int) override {}
@@ -428,6 +430,7 @@ class FailingSound final : public platform::SoundDevice {
   void Free(std::int32_t) override {}
   void SetVolume(std::int32_t, int) override {}
   int plays = 0;
+  std::function<void()> onPlay;
 };
 
 TEST(CallOutTickTest, AnErrorInsideATickLeavesTheNextTickFree) {
@@ -454,6 +457,24 @@ TEST(CallOutTickTest, AnErrorInsideATickLeavesTheNextTickFree) {
   std::size_t lines = 0;
   for (char c : reported) lines += c == '\n';
   EXPECT_EQ(lines, 1u) << "reported once: " << reported;
+}
+
+// The program ended inside a tick (by a signal while a call plays, say): the end unwinds
+// the tick and is not reported as its error.
+TEST(CallOutTickTest, TheEndOfTheProgramInsideATickIsNoErrorOfIt) {
+  Engine e;
+  FailingSound ending;
+  ending.onPlay = [&e] { e.pump.EndProgram(0); };
+  e.exp.svc.sound = &ending;
+  e.exp.settings.SpeedCallOn = -1;
+  e.exp.callout.TakeoffCallFlags.fill(-1);
+  e.exp.sim.GroundSpeedKmh = 100;
+  e.exp.sim.PrevIasKt = 45;
+  e.exp.sim.IasKt = 46;
+  EXPECT_THROW(callout::RunCallOutTick(e.exp), platform::ProgramEnding);
+  EXPECT_EQ(ending.plays, 1);
+  EXPECT_FALSE(e.exp.callout.errorReported);
+  EXPECT_EQ(e.exp.frame.TickBusy, 0);
 }
 
 TEST(CallOutTickTest, APushRunsWithBothCallSwitchesOffButNotInSlewMode) {
