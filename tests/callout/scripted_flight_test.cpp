@@ -36,7 +36,7 @@ std::string SourceFile(const std::string& relative) {
 }
 
 // The effect loops' buffers (gear, touchdown and reverse noise, special engine sound).
-bool IsEffect(int n) { return (n >= 27 && n <= 38 && n != 33 && n != 34) || n >= 64 && n <= 70; }
+bool IsEffect(int n) { return (n >= 27 && n <= 38 && n != 33 && n != 34) || (n >= 64 && n <= 70); }
 
 struct Flight {
   TempDir base;
