@@ -193,10 +193,7 @@ void PrepareFinalAnnouncement(state::ProContext& pro) {
   SetSlotFile(pro, g6::kChime, LobbyChime(pro, ArrivalAirportSlot(pro)));
   SetSlotFile(pro, g6::kLobbyAirline, EntryRecording("\\Wav\\Lob\\Cmp", AirlineSlot(pro), "\\LCOMP_"));
   SetSlotFile(pro, g6::kOrigin, EntryRecording("\\Wav\\Lob\\Apt1", DepartureAirportSlot(pro), "\\LAPT_"));
-
-  const SpokenNumber flight = BuildSpokenDigits(runtime::CInt(pro.briefing.TobBriefing.FlightNumber), kLobbyFlightPlaces);
-  SetSpokenDigitSlots(pro, g6::kFlightDigits, flight);
-  e.FlightNumberDigitMask = flight.mask;
+  e.FlightNumberDigitMask = SetFlightNumberSlots(pro, g6::kFlightDigits, kLobbyFlightPlaces);
   const SpokenNumber gate = BuildSpokenDigits(pro.main.ArrivalGate, kLobbyGatePlaces);
   SetSpokenDigitSlots(pro, g6::kGateDigits, gate);
   e.GateDigitMask = gate.mask;

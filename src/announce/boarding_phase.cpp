@@ -105,10 +105,7 @@ void PrepareBoardingAnnouncement(state::ProContext& pro) {
   SetSlotFile(pro, g0::kChime, LobbyChime(pro, DepartureAirportSlot(pro)));
   SetSlotFile(pro, g0::kAirline, EntryRecording("\\Wav\\Lob\\Cmp", AirlineSlot(pro), "\\LCOMP_"));
   SetSlotFile(pro, g0::kArrivalAirport, EntryRecording("\\Wav\\Lob\\Apt0", ArrivalAirportSlot(pro), "\\LAPT_"));
-
-  const SpokenNumber flight = BuildSpokenDigits(runtime::CInt(pro.briefing.TobBriefing.FlightNumber), kLobbyFlightPlaces);
-  SetSpokenDigitSlots(pro, g0::kFlightDigits, flight);
-  e.FlightDigitMask = flight.mask;
+  e.FlightDigitMask = SetFlightNumberSlots(pro, g0::kFlightDigits, kLobbyFlightPlaces);
 
   const auto& departure = pro.briefing.BriefingTimes.events[0];
   SetSlotFile(pro, g0::kHour, "\\Wav\\Lob\\NumHour\\" + runtime::Format(departure.localHour, "00") + "時.wav");

@@ -14,8 +14,6 @@
 #include "announce/value_phrases.h"
 #include "platform/event_pump.h"
 #include "platform/paths.h"
-#include "runtime/numbers.h"
-#include "runtime/runtime_error.h"
 #include "state/pro_context.h"
 
 namespace vx::announce {
@@ -97,18 +95,6 @@ constexpr GroupStep kLongWelcome[] = {
     PartStep(g2::kArrivalAirport, "Ｇ２：到着空港"),
 };
 
-// The flight number as a whole number of four places at most; none when it is no number.
-std::optional<int> FlightNumber(std::string_view text) {
-  if (!runtime::IsNumeric(text)) return std::nullopt;
-  try {
-    const int f = runtime::CInt(text);
-    if (f < 0 || f > 9999) return std::nullopt;
-    return f;
-  } catch (const runtime::RuntimeError&) {
-    return std::nullopt;
-  }
-}
-
 }  // namespace
 
 void PreparePushbackAnnouncement(state::ProContext& pro) {
@@ -138,13 +124,7 @@ void PreparePushbackAnnouncement(state::ProContext& pro) {
     const bool international = arrivalSlot && *arrivalSlot >= state::kFirstInternationalSlot;
     SetSlotFile(pro, g2::kWelcome4, international ? "\\Wav\\CA4\\G1_4_int.wav" : "\\Wav\\CA4\\G1_4_dom.wav");
     SetSlotFile(pro, g2::kWelcome5, "\\Wav\\CA4\\G1_5.wav");
-    if (const std::optional<int> f = FlightNumber(tob.FlightNumber)) {
-      const SpokenNumber number = BuildSpokenDigits(*f, kCabinFlightPlaces);
-      SetSpokenDigitSlots(pro, g2::kFlightDigits, number);
-      e.FlightNumberMask = number.mask;
-    } else {
-      e.FlightNumberMask = "0000";
-    }
+    e.FlightNumberMask = SetFlightNumberSlots(pro, g2::kFlightDigits, kCabinFlightPlaces);
   } else {
     SetSlotFile(pro, g2::kWelcome1, folder + "\\G1_1.wav");
     SetSlotFile(pro, g2::kWelcome2, folder + "\\G1_2.wav");
