@@ -25,7 +25,6 @@
 #include "simlink/simulator_link.h"
 #include "state/pro_context.h"
 #include "ui/message_box.h"
-#include "ui/window_handles.h"
 
 namespace vx::announce {
 namespace {
@@ -280,7 +279,7 @@ void RunArrivalFinal(state::ProContext& pro) {
   }
   SaveSettingsFile(pro, kMainSettingsFile);
   pump.Pump();
-  if (pro.sim.SimWindow != 0 && pro.ui) ui::ActivateWindow(*pro.ui, pro.sim.SimWindow);
+  BringSimulatorToFront(pro);
   pump.Pump();
 }
 

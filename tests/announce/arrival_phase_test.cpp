@@ -16,6 +16,7 @@
 #include "announce/group_fixture.h"
 #include "announce/mileage.h"
 #include "announce/sound_slots.h"
+#include "platform/sim_focus.h"
 #include "platform/text_viewer.h"
 
 namespace vx::announce {
@@ -225,6 +226,10 @@ class ArrivalTest : public test::GroupTest {
 
 TEST_F(ArrivalTest, TheEndOfTheFlightWithViewsAndBoard) {
   CallOutProgramTakesViews();
+  platform::FakeSimFocus focus;
+  focus.inFront = false;
+  p.pro.svc.simFocus = &focus;
+  p.pro.sim.SimWindow = 4242;
   p.Serve(16);
 
   const auto finals = Finals(39000);
@@ -268,6 +273,8 @@ TEST_F(ArrivalTest, TheEndOfTheFlightWithViewsAndBoard) {
   EXPECT_TRUE(p.Exists("\\VexlorPro.cfg"));
   EXPECT_EQ(p.pro.flight.GroundStep, 7);
   GroupTest::ExpectGroupDone(7, 27);
+  // The simulator (another program's window) is brought back in front through its link.
+  EXPECT_EQ(focus.broughtToFront, std::vector<std::int64_t>{4242});
 }
 
 // A flight number that is no number, or beyond four places, is not spoken: the flight
