@@ -11,6 +11,7 @@
 #include "announce/settings_known_state.h"
 #include "datafiles/pro_fixture.h"
 #include "runtime/cp932.h"
+#include "ui/message_box.h"
 
 namespace vx::announce::test {
 using namespace datafiles;
@@ -199,6 +200,24 @@ TEST_F(SettingsLoaderTest, AValueThatDoesNotConvertLeavesEveryValueAsItWas) {
     EXPECT_NE(boxes.shown.back().text.find("「" + c.text + "」"), std::string::npos) << boxes.shown.back().text;
   }
   EXPECT_EQ(boxes.PendingExpectations(), 0u);
+}
+
+// A value of a mebibyte is quoted in a box of readable length, cut where the mark shows.
+TEST_F(SettingsLoaderTest, AHugeValueIsQuotedCutInItsBox) {
+  auto values = GoldenValues();
+  std::string huge;
+  while (huge.size() < (1u << 20)) huge += "空港";
+  values[60] = huge;
+  WriteValues("VexlorPro.cfg", values);
+  ExpectCfgRead("「 VexlorPro.cfg 」の設定値 60 を読み込めません");
+  EXPECT_FALSE(LoadSettingsFile(ctx, "VexlorPro.cfg"));
+  ASSERT_EQ(boxes.shown.size(), 1u);
+  const std::string& text = boxes.shown[0].text;
+  EXPECT_LE(text.size(), 2048u);
+  const auto quoted = text.find("設定値：「空港");
+  ASSERT_NE(quoted, std::string::npos) << text;
+  EXPECT_NE(text.find(ui::kBoxCutMark, quoted), std::string::npos) << text;
+  EXPECT_NE(text.find("空港」\n\n設定値は読み込む前のままです。"), std::string::npos) << text;
 }
 
 TEST_F(SettingsLoaderTest, ACommaCutsATextValueAndAnEqualsSignAfterItShiftsTheRest) {

@@ -414,7 +414,7 @@ TEST(ProSettingsRunsExit, FromAReadOnlyFolderTheProgramEndsAndTheNextStartOpens)
   EXPECT_EQ(r.end, "exit 0");
   EXPECT_EQ(FileBytes(inst.Settings()), before);
   {
-    platform::FileInstanceLock lock{inst.runtime.Path() / "VexlorPro.lock"};
+    platform::FileInstanceLock lock{inst.runtime.Path() / "vexlor-sim" / "VexlorPro.lock"};
     EXPECT_TRUE(lock.Acquire()) << "the lock is free";
   }
   ProProcess next(inst.base, inst.runtime.Path(), false);

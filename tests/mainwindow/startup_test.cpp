@@ -261,6 +261,22 @@ TEST_F(StartupTest, ASecondCopyEndsAtOnceWithoutAWord) {
   EXPECT_TRUE(Exists("vexlorEXP.cfg"));  // nothing of the running copy is touched
 }
 
+// A lock that another user could hold is no running copy: the user is told, the program starts.
+TEST_F(StartupTest, ALockThatCannotBeTrustedIsToldAndTheProgramStarts) {
+  lock.problem = "二重起動の確認に使うロックファイル「 x 」を使えません。";
+  p.ui.boxes.Expect("VexlorPro", ui::Answer::Ok, lock.problem);
+  bool passShown = false;
+  p.ui.pump.After(100ms, [&] {
+    passShown = windows.frmPass.Loaded();
+    windows.frmPass.buttonExit.PerformClick();
+  });
+  EXPECT_EQ(RunVexlorPro(p.ui.env, windows), 0);
+  EXPECT_TRUE(passShown);
+  EXPECT_EQ(p.ui.boxes.PendingExpectations(), 0u);
+  ASSERT_EQ(p.ui.boxes.shown.size(), 1u);
+  EXPECT_EQ(p.ui.boxes.shown[0].icon, ui::Icon::Exclamation);
+}
+
 TEST_F(StartupTest, ExitOnTheStartUpWindowEndsTheProgram) {
   p.ui.pump.After(100ms, [&] { windows.frmPass.buttonExit.PerformClick(); });
   EXPECT_EQ(RunVexlorPro(p.ui.env, windows), 0);
