@@ -5,9 +5,8 @@
 #include "runtime/runtime_error.h"
 
 namespace vx::announce {
-namespace {
 
-std::string Reason(int number) {
+std::string UnreadableReason(int number) {
   switch (number) {
     case runtime::kPermissionDenied: return "読み取りが許可されていません（ファイルのアクセス権）。";
     case runtime::kPathFileAccessError: return "ファイルとして開けません。";
@@ -18,18 +17,17 @@ std::string Reason(int number) {
     case runtime::kOverflow: return "値が大きすぎます。";
     case runtime::kInputPastEndOfFile: return "ファイルが途中で終わっています。";
     case runtime::kOutOfMemory: return "メモリが足りません。";
+    case runtime::kInvalidFileFormat: return "UTF-8 で保存されています。Shift-JIS (CP932) で保存し直してください。";
     default: return "読み込みに失敗しました（エラー番号 " + std::to_string(number) + "）。";
   }
 }
-
-}  // namespace
 
 void ReadNamingTheFile(const std::filesystem::path& file, std::string_view remedy, const std::function<void()>& read) {
   try {
     read();
   } catch (const runtime::RuntimeError& e) {
     throw runtime::RuntimeError(e.Number(), e.Text() + "\n\nファイル「 " + file.string() + " 」を読み込めません。\n" +
-                                                Reason(e.Number()) + "\n\n" + std::string(remedy));
+                                                UnreadableReason(e.Number()) + "\n\n" + std::string(remedy));
   }
 }
 

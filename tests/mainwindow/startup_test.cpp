@@ -630,6 +630,41 @@ INSTANTIATE_TEST_SUITE_P(
                       UnreadableStartFile{"空港db.csv", "このファイルを読めるまで、フライトを開始できません。", false},
                       UnreadableStartFile{"会社db.csv", "このファイルを読めるまで、フライトを開始できません。", false}));
 
+// A table that an editor saved in UTF-8 (its byte-order mark first) is not read as CP932,
+// which would put other characters in every name: the Start is refused with the table's
+// box, which names the file and says how it must be saved.
+class Utf8TableTest : public MainWindowTest, public ::testing::WithParamInterface<const char*> {};
+
+TEST_P(Utf8TableTest, TheStartIsRefusedWithABoxNamingTheFileAndTheEncoding) {
+  const auto file = p.dir.Path() / "inst" / GetParam();
+  std::filesystem::remove(p.dir.Path() / "inst" / "RandomFlight.cfg");
+  const std::string cp932 = platform::ReadBinaryFile(file);
+  p.dir.WriteBytes(std::string("inst/") + GetParam(), "\xEF\xBB\xBF" + runtime::Cp932ToUtf8(cp932));
+  Run({[&] {
+    p.ui.boxes.Expect(p.ui.boxes.programName, ui::Answer::Ok,
+                      "ファイル形式が不正です。\n\nファイル「 " + file.string() +
+                          " 」を読み込めません。\nUTF-8 で保存されています。Shift-JIS (CP932) で保存し直してください。\n\n"
+                          "ファイルを読めるように");
+    windows.frmMain.buttonStart.PerformClick();
+    EXPECT_EQ(flight.opened, 0);
+    EXPECT_EQ(windows.frmMain.State(), ui::WindowState::Normal);
+    const bool airports = std::string_view(GetParam()) == "空港db.csv";
+    EXPECT_TRUE(airports ? p.pro.files.AirportTable[0].ICAO.empty() : p.pro.files.AirlineTable[0].選択ボタン.empty());
+    // Saved again in Shift-JIS, the table is read and the flight starts.
+    p.dir.WriteBytes(std::string("inst/") + GetParam(), cp932);
+    windows.frmMain.buttonStart.PerformClick();
+    EXPECT_EQ(flight.opened, 1);
+    EXPECT_EQ(p.pro.files.AirportTable[0].ICAO, "RJTT");
+    EXPECT_EQ(p.pro.files.AirlineTable[0].選択ボタン, "JAL");
+    flight.form.Unload();
+    CloseAnswering(ui::Answer::No);
+  }});
+  EXPECT_EQ(p.ui.boxes.PendingExpectations(), 0u);
+  EXPECT_EQ(p.ui.boxes.shown.size(), 2u);
+}
+
+INSTANTIATE_TEST_SUITE_P(Tables, Utf8TableTest, ::testing::Values("空港db.csv", "会社db.csv"));
+
 // Values loaded while the main window shows (a resumed flight's) reach its option boxes,
 // so the Start or the exit does not copy the old texts back over them.
 TEST_F(MainWindowTest, OptionBoxesShowValuesLoadedLater) {
