@@ -22,6 +22,18 @@ std::string UnreadableReason(int number) {
   }
 }
 
+std::string UnwritableReason(const runtime::RuntimeError& e) {
+  switch (e.Number()) {
+    case runtime::kPermissionDenied: return "書き込みが許可されていません（フォルダーまたはファイルのアクセス権）。";
+    case runtime::kPathFileAccessError: return "書き込めない場所です（読み取り専用のディスク、同じ名前のフォルダーなど）。";
+    case runtime::kPathNotFound: return "フォルダーがありません。";
+    case runtime::kDiskFull: return "ディスクの空き容量が不足しています。";
+    case runtime::kDeviceIoError: return "ディスクに書き込めません。";
+    case runtime::kOutOfMemory: return "メモリが足りません。";
+    default: return e.Text();
+  }
+}
+
 void ReadNamingTheFile(const std::filesystem::path& file, std::string_view remedy, const std::function<void()>& read) {
   try {
     read();

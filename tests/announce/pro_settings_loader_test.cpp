@@ -185,7 +185,7 @@ TEST_F(SettingsLoaderTest, AnotherVersionThatCannotBeKeptAsideStaysAsItIs) {
   EXPECT_NE(boxes.shown[0].text.find("元のファイルを控えに残せませんでした。"), std::string::npos);
   EXPECT_EQ(Bytes("VexlorPro.cfg"), "=old\r\n");
   EXPECT_EQ(Snapshot(ctx), before);
-  EXPECT_TRUE(SaveVexlorProCfgAtExit(ctx));
+  EXPECT_TRUE(SaveVexlorProCfgWithoutAsking(ctx));
   EXPECT_EQ(Bytes("VexlorPro.cfg"), "=old\r\n");
 }
 
@@ -388,7 +388,7 @@ TEST_F(SettingsLoaderTest, AFileThatDoesNotLoadIsKeptAsideAndNotWrittenOverAtExi
   EXPECT_EQ(dir.ReadBytes("VexlorPro.cfg.読込失敗"), userBytes);
   EXPECT_FALSE(SettingsFileInHand(ctx, "VexlorPro.cfg"));
 
-  ASSERT_TRUE(SaveVexlorProCfgAtExit(ctx));
+  ASSERT_TRUE(SaveVexlorProCfgWithoutAsking(ctx));
   EXPECT_EQ(dir.ReadBytes("VexlorPro.cfg"), userBytes);
   // Saved at the user's word, it is written; the copy stays.
   ASSERT_TRUE(SaveSettingsFile(ctx, "vexlorpro.CFG"));
@@ -398,11 +398,43 @@ TEST_F(SettingsLoaderTest, AFileThatDoesNotLoadIsKeptAsideAndNotWrittenOverAtExi
   EXPECT_EQ(boxes.PendingExpectations(), 0u);
 }
 
+// The saves over the current file at the user's word (File > Save, "Yes" at the exit)
+// leave a file this run could not load as it is and say so; once nothing is there, or
+// the file has loaded, they write it.
+TEST_F(SettingsLoaderTest, AFileThatDidNotLoadIsNotWrittenOverAtTheUsersWord) {
+  auto values = GoldenValues();
+  values[80] = "13a";
+  for (const std::string name : {"VexlorPro.cfg", "MyFlight.cfg"}) {
+    WriteValues(name, values);
+    const std::string userBytes = dir.ReadBytes(name);
+    ExpectCfgRead("設定値 80 を読み込めません");
+    ASSERT_FALSE(LoadSettingsFile(ctx, name));
+    boxes.Expect("設定値の保存", ui::Answer::Ok,
+                 "設定ファイル「 " + name + " 」はこの起動で読み込めていないため、上書きしません。");
+    EXPECT_FALSE(OverwriteSettingsFile(ctx, name)) << name;
+    EXPECT_EQ(dir.ReadBytes(name), userBytes) << name;
+
+    values[80] = "13";
+    WriteValues(name, values);
+    ASSERT_TRUE(LoadSettingsFile(ctx, name));
+    ctx.briefing.TobBriefing.CruiseAltitude = 12000;
+    ASSERT_TRUE(OverwriteSettingsFile(ctx, name)) << name;
+    EXPECT_NE(dir.ReadBytes(name), userBytes) << name;
+    values[80] = "13a";
+  }
+  // A file that is gone meanwhile loses nothing by being written.
+  ctx.files.SettingsFilesInHand.clear();
+  std::filesystem::remove(Base("MyFlight.cfg"));
+  ASSERT_TRUE(OverwriteSettingsFile(ctx, "MyFlight.cfg"));
+  EXPECT_TRUE(Exists("MyFlight.cfg"));
+  EXPECT_EQ(boxes.PendingExpectations(), 0u);
+}
+
 TEST_F(SettingsLoaderTest, LoadedOrCreatedFilesAreWrittenAtExit) {
   LoadSettingsAtStartup(ctx);  // none there: created from the defaults
   EXPECT_TRUE(SettingsFileInHand(ctx, "VexlorPro.cfg"));
   ctx.files.MileageTotal = 77;
-  ASSERT_TRUE(SaveVexlorProCfgAtExit(ctx));
+  ASSERT_TRUE(SaveVexlorProCfgWithoutAsking(ctx));
   state::ProContext loaded;
   loaded.svc = ctx.svc;
   loaded.boxes = ctx.boxes;
@@ -417,7 +449,7 @@ TEST_F(SettingsLoaderTest, AFolderNamedVexlorProCfgIsReportedOnceAtStartUp) {
   LoadSettingsAtStartup(ctx);
   EXPECT_EQ(boxes.shown.size(), 1u);
   EXPECT_FALSE(SettingsFileInHand(ctx, "VexlorPro.cfg"));
-  EXPECT_TRUE(SaveVexlorProCfgAtExit(ctx));
+  EXPECT_TRUE(SaveVexlorProCfgWithoutAsking(ctx));
   EXPECT_EQ(boxes.shown.size(), 1u);
 }
 
