@@ -5,10 +5,10 @@
 
 #include "announce/pro_settings_file.h"
 #include "announce/pro_settings_table.h"
-#include "announce/unreadable_file.h"
 #include "announce/volume_table.h"
 #include "datafiles/positional_text.h"
 #include "platform/event_pump.h"
+#include "platform/file_errors.h"
 #include "platform/paths.h"
 #include "platform/text_file.h"
 #include "runtime/numbers.h"
@@ -90,7 +90,7 @@ std::string AfterFailure(SettingsLoad purpose) {
 void ReportUnreadableFile(state::ProContext& ctx, const std::string& file, const runtime::RuntimeError& e,
                           SettingsLoad purpose) {
   const KeptAside aside = KeepAside(ctx, file);
-  ShowCfgRead(ctx, "設定ファイル「 " + file + " 」を読み込めません。\n" + e.Text() + "\n" + UnreadableReason(e.Number()) +
+  ShowCfgRead(ctx, "設定ファイル「 " + file + " 」を読み込めません。\n" + e.Text() + "\n" + platform::FileErrorReason(e.Number()) +
                        "\n\n設定値は読み込む前のままです。" + aside.sentence + AfterFailure(purpose));
 }
 

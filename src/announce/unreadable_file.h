@@ -1,16 +1,10 @@
 #pragma once
 // A file that the main program reads back (hand-over files, the settings files, the
-// airport and airline tables) and cannot read: the runtime's error again, its text as
-// the first line, then the file, the reason and what the user can do about it. And the
-// reason in a user's words for a file that cannot be written or deleted.
+// airport and airline tables) and cannot read: the runtime's error again, its text as the first line, then
+// the file, the reason and what the user can do about it.
 #include <filesystem>
 #include <functional>
-#include <string>
 #include <string_view>
-
-namespace vx::runtime {
-class RuntimeError;
-}
 
 namespace vx::announce {
 
@@ -21,12 +15,6 @@ inline constexpr std::string_view kRestartContentsRemedy =
     "ファイルを読めるようにする（読み取りの許可、内容の修正）か、ファイルを削除してください。\n削除しても、前回フライトの途中から再開できます。";
 inline constexpr std::string_view kTableRemedy =
     "ファイルを読めるように（読み取りの許可、内容の修正）してください。\nこのファイルを読めるまで、フライトを開始できません。";
-
-// Why a file could not be read, for the runtime error number a read raised.
-std::string UnreadableReason(int number);
-// Why a file could not be written or deleted, for the runtime error that raised;
-// errors that are not the file errors keep their own text.
-std::string UnwritableReason(const runtime::RuntimeError& e);
 
 // Runs `read`; a runtime error that comes out of it comes out again with the same
 // number, its text followed by "ファイル「 path 」を読み込めません。", the reason and the

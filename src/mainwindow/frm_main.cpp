@@ -15,7 +15,6 @@
 #include "announce/pro_settings_file.h"
 #include "announce/pro_settings_loader.h"
 #include "announce/pro_tables.h"
-#include "announce/unreadable_file.h"
 #include "briefing/cabin_attendant_pictures.h"
 #include "mainwindow/command_keys.h"
 #include "mainwindow/key_mode.h"
@@ -23,6 +22,7 @@
 #include "mainwindow/start_lists.h"
 #include "platform/clock.h"
 #include "platform/event_pump.h"
+#include "platform/file_errors.h"
 #include "platform/key_hook.h"
 #include "platform/paths.h"
 #include "platform/process.h"
@@ -69,7 +69,7 @@ class StepsThatGoOn {
     try {
       step();
     } catch (const runtime::RuntimeError& e) {
-      failures_ += std::string(what) + "：" + announce::UnwritableReason(e) + "\n";
+      failures_ += std::string(what) + "：" + platform::FileWriteErrorReason(e) + "\n";
     } catch (const std::exception& e) {
       failures_ += std::string(what) + "：" + e.what() + "\n";
     }
