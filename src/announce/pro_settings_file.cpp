@@ -136,7 +136,7 @@ bool SaveVexlorProCfgWithoutAsking(state::ProContext& ctx) {
 bool OverwriteSettingsFile(state::ProContext& ctx, std::string_view name) {
   const std::string file = BareSettingsFileName(name);
   if (SettingsFileMayBeWritten(ctx, file)) return SaveSettingsFile(ctx, file);
-  ctx.boxes->Show("設定ファイル「 " + file + " 」はこの起動で読み込めていないため、上書きしません。\n" +
+  ctx.boxes->Show("設定ファイル「 " + file + " 」は上書きしません。\nこの起動で読み込めていないファイルです。\n" +
                       "ファイルの内容はそのまま残っています。\n\n今の設定値を残すには「名前を付けて保存」を使ってください。",
                   ui::Buttons::Ok, ui::Icon::Exclamation, "設定値の保存");
   return false;

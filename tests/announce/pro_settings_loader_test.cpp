@@ -410,7 +410,7 @@ TEST_F(SettingsLoaderTest, AFileThatDidNotLoadIsNotWrittenOverAtTheUsersWord) {
     ExpectCfgRead("設定値 80 を読み込めません");
     ASSERT_FALSE(LoadSettingsFile(ctx, name));
     boxes.Expect("設定値の保存", ui::Answer::Ok,
-                 "設定ファイル「 " + name + " 」はこの起動で読み込めていないため、上書きしません。");
+                 "設定ファイル「 " + name + " 」は上書きしません。\nこの起動で読み込めていないファイルです。");
     EXPECT_FALSE(OverwriteSettingsFile(ctx, name)) << name;
     EXPECT_EQ(dir.ReadBytes(name), userBytes) << name;
 

@@ -197,7 +197,7 @@ TEST_F(MenusTest, SaveLeavesACurrentFileThatDidNotLoadAndSaveAsStillWritesIt) {
   ASSERT_FALSE(announce::LoadSettingsFile(p.pro, "Bad.cfg"));
   p.pro.files.SettingsFileName = "Bad.cfg";
   main.tbxファイル名.SetText("Bad.cfg");
-  p.ui.boxes.Expect("設定値の保存", ui::Answer::Ok, "「 Bad.cfg 」はこの起動で読み込めていないため、上書きしません。");
+  p.ui.boxes.Expect("設定値の保存", ui::Answer::Ok, "「 Bad.cfg 」は上書きしません。\nこの起動で読み込めていないファイルです。");
   Choose(main.mnuFileSave);
   EXPECT_EQ(p.dir.ReadBytes("Bad.cfg"), bad);
 

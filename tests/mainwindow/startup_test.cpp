@@ -333,7 +333,7 @@ void PrintTo(const SpoiledRun& r, std::ostream* os) { *os << r.name; }
 
 constexpr const char* kBeginCfgUnwritable =
     "起動処理の一部ができませんでした。\n\nBEGIN.cfg の書き込み：書き";  // "書き込めない場所" or "書き込みが許可されていません"
-constexpr const char* kNotLoadedNotSaved = "「 VexlorPro.cfg 」はこの起動で読み込めていないため、上書きしません。";
+constexpr const char* kNotLoadedNotSaved = "「 VexlorPro.cfg 」は上書きしません。\nこの起動で読み込めていないファイルです。";
 
 class SpoiledSettingsTest : public MainWindowTest, public ::testing::WithParamInterface<SpoiledRun> {};
 
