@@ -80,7 +80,6 @@ constexpr GroupStep kDetails[] = {
 };
 
 constexpr std::string_view kOn = "ON";
-constexpr std::string_view kMainSettingsFile = "VexlorPro.cfg";
 constexpr float kBeforeGuidanceSeconds = 5.0f;
 constexpr float kAfterDetailsSeconds = 1.0f;
 constexpr float kAfterBoardSeconds = 3.0f;
@@ -277,7 +276,7 @@ void RunArrivalFinal(state::ProContext& pro) {
     ShowFlightFormOnTop(pro, FlightForm::frmマイル達成);
     pump.Pump();
   }
-  SaveSettingsFile(pro, kMainSettingsFile);
+  SaveVexlorProCfgWithoutAsking(pro);  // a "VexlorPro.cfg" this run could not load stays
   pump.Pump();
   BringSimulatorToFront(pro);
   pump.Pump();

@@ -354,6 +354,17 @@ TEST_F(ArrivalTest, RunTwiceInOneMinuteItKeepsBothReportsAndCreditsTwice) {
   EXPECT_EQ(std::count(csv.begin(), csv.end(), '\n'), 3);
 }
 
+// The flight's end saves "VexlorPro.cfg" unasked: one that this run could not load
+// (it has not been loaded here) keeps the user's values; the mileage is still credited.
+TEST_F(ArrivalTest, AVexlorProCfgThisRunDidNotLoadIsNotWrittenAtTheEnd) {
+  p.pro.main.ViewSwitchOption = "OFF";
+  p.dir.WriteBytes("VexlorPro.cfg", ";VexlorPro.cfg V1.11\r\n=user's own\r\n");
+  p.Serve(16);
+  EXPECT_EQ(p.dir.ReadBytes("VexlorPro.cfg"), ";VexlorPro.cfg V1.11\r\n=user's own\r\n");
+  EXPECT_GT(p.pro.files.MileageTotal, 4990);
+  GroupTest::ExpectGroupDone(7, 27);
+}
+
 TEST_F(ArrivalTest, TheWindowClosingInItsWaitsEndsItBeforeTheMileageAndTheSave) {
   p.pump.At(p.origin + 20'000'000'000, [&] { EndFlight(p.pro); });
   p.Serve(16);
