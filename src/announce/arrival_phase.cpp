@@ -138,7 +138,7 @@ void ReportUnwrittenRecords(state::ProContext& pro, const std::vector<datafiles:
 // A view of the call-out program: its signal file written, then polled for until it is
 // there (or the announcement is cut). A file that cannot be written is reported in the
 // caption and the guidance goes on without the view.
-void HandOverView(state::ProContext& pro, GroupRun& g, void (*write)(state::ProContext&), std::string_view literal) {
+void HandOverView(GroupRun& g, void (*write)(state::ProContext&), std::string_view literal) {
   try {
     g.HandOver(literal, write);
   } catch (const runtime::RuntimeError& error) {
@@ -231,11 +231,11 @@ void AnnounceArrivalGuidance(state::ProContext& pro) {
   if (BoardOn(pro)) CloseDepartureBoard(pro);
   pro.svc.pump->Pump();
   g.Wait(kAfterBoardSeconds);
-  if (viewSwitch) HandOverView(pro, g, WriteEyeCargoCfg, "\\EyeCargo.cfg");
+  if (viewSwitch) HandOverView(g, WriteEyeCargoCfg, "\\EyeCargo.cfg");
   g.Part(g6::kRepeat, "Ｇ６：繰返し");
   AnnounceArrivalDetails(pro);
   g.Part(g6::kChime, "Ｇ６：チャイム");
-  if (viewSwitch) HandOverView(pro, g, WriteEyeDoorCfg, "\\EyeDoor.cfg");
+  if (viewSwitch) HandOverView(g, WriteEyeDoorCfg, "\\EyeDoor.cfg");
 }
 
 void RunArrivalFinal(state::ProContext& pro) {

@@ -24,7 +24,6 @@
 #include "ui/event_boundary.h"
 #include "ui/message_box.h"
 #include "ui/ui_env.h"
-#include "ui/window_handles.h"
 
 namespace vx::briefing {
 
@@ -453,11 +452,17 @@ void FrmTOB::ShowTobWeather() {
   pump.Pump();
   tbx天候.SetText(WeatherSummaryWord(tbxRainType.Text(), clouds.low.cover, clouds.high.cover));
 
-  // The wind against the runway as the combos show it now; a runway that is no number
-  // keeps the wind boxes as they are.
+  // The wind against the runway as the combos show it now; a runway that is no number,
+  // or one beyond the numbers that can be typed into the combos ("99999"), keeps the wind
+  // boxes as they are and stops nothing else.
   const std::string runway = comboRWY1.Text() + comboRWY2.Text();
   if (!runtime::IsNumeric(runway)) return;
-  const int heading = runtime::CInt(runway) * 10;
+  int heading = 0;
+  try {
+    heading = runtime::CInt(runway) * 10;
+  } catch (const runtime::RuntimeError&) {
+    return;
+  }
   if (const auto wind = WindToRunway(heading, sim.WindAtAircraft.direction)) {
     tbxWindInfoG.SetText(wind->word);
     tbxWindInfoDoG.SetText(wind->angle);
@@ -573,7 +578,7 @@ void FrmTOB::frmTOB_Form_Load() {
 void FrmTOB::frmTOB_Form_Unload() {
   Timer1.SetEnabled(false);
   Timer1.SetInterval(0);
-  if (pro_.sim.SimWindow != 0) ui::ActivateWindow(Env(), static_cast<ui::WindowHandle>(pro_.sim.SimWindow));
+  announce::BringSimulatorToFront(pro_);
   pro_.flight.TobOpenFlag = false;
   pro_.briefing.DialogOpenFlag = 0;
 }
