@@ -204,9 +204,10 @@ void FrmTOB2::Design() {
   Move(0, 0, kLayout.width, kLayout.height);
   ui::ApplyLayout(*this, kLayout.rows);
   const ui::Picture tick = TickPicture();
+  // Stretched first, so that the picture keeps each tick at its design size.
   for (ui::Image* image : Image1.Elements()) {
-    image->SetPicture(tick);
     image->SetStretch(true);
+    image->SetPicture(tick);
   }
   for (ui::Line* line : Line1.Elements()) {
     line->SetBorderColor(ui::Colour::Rgb(0xFF, 0x00, 0x00));

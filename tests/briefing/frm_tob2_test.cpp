@@ -168,6 +168,12 @@ TEST_F(FrmTob2Test, TheLayoutTableNamesEveryControlOfTheCard) {
   for (const ui::ControlRow& row : layout.rows) markers += row.name == "Image1" || row.name == "Line1";
   EXPECT_EQ(markers, 62);
   EXPECT_EQ(card.Line1(28).BorderWidth(), 2);
+  // The ticks keep the table's size: the picture is stretched into them.
+  for (const ui::ControlRow& row : layout.rows) {
+    if (row.name != "Image1") continue;
+    EXPECT_EQ(card.Image1(row.index).Width(), row.width) << row.index;
+    EXPECT_EQ(card.Image1(row.index).Height(), row.height) << row.index;
+  }
   card.Unload();
 }
 
