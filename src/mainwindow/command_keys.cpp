@@ -11,6 +11,7 @@
 #include "platform/event_pump.h"
 #include "platform/paths.h"
 #include "platform/sound_device.h"
+#include "simlink/eye_keys.h"
 #include "simlink/main_channels.h"
 #include "state/pro_context.h"
 #include "ui/form.h"
@@ -168,7 +169,7 @@ bool HandleOneKey(state::ProContext& pro, const platform::KeyEvent& key) {
   if (d.rotatingView == RotatingViewChange::Stop) StopRotatingView(pro);
 
   if (d.command == KeyCommand::ForwardToViewpoint) {
-    simlink::SendEyeKey(pro, static_cast<std::int16_t>(key.virtualKey));
+    simlink::ForwardEyeKey(pro, static_cast<std::int16_t>(key.virtualKey), key.repeat);
     pump.Pump();
     return true;
   }

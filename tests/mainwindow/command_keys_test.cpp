@@ -277,7 +277,10 @@ TEST_F(CommandKeysTest, KeysArrivingWhileTheHandlerRunsWaitForIt) {
     EXPECT_FALSE(p.pro.main.KeyHandlerBusy);
   }
   EXPECT_EQ(Clicks(), 3);
-  // In the viewpoint mode KP7 was forwarded after KP5.
+  // In the viewpoint mode KP7 follows KP5 once the viewpoint program has taken KP5.
+  EXPECT_EQ(test::ReadEyeChannel(p.pro.svc.sharedMemoryPrefix), 101);
+  simlink::WriteLongToChannel(88, p.pro.sim.ChannelHandles.eye);
+  p.ui.pump.RunFor(std::chrono::milliseconds(50));
   EXPECT_EQ(test::ReadEyeChannel(p.pro.svc.sharedMemoryPrefix), 103);
 }
 
