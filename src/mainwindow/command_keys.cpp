@@ -157,13 +157,15 @@ KeyContext CurrentKeyContext(const state::ProContext& pro) {
   return context;
 }
 
-bool HandleOneKey(state::ProContext& pro, const platform::KeyEvent& key) {
+int OpenBoxes(const state::ProContext& pro) { return pro.boxes ? pro.boxes->OpenBoxes() : 0; }
+
+bool HandleOneKey(state::ProContext& pro, const platform::KeyEvent& key, std::int64_t arrivalNanos) {
   state::MainState& m = pro.main;
   auto& pump = *pro.svc.pump;
   EndViewpointModeWhenDone(pro);
 
   const KeyContext context = CurrentKeyContext(pro);
-  const KeyDecision d = KeySequenceMachine(m.KeySequence).OnKey(key, context, *pro.svc.clock);
+  const KeyDecision d = KeySequenceMachine(m.KeySequence).OnKey(key, context, arrivalNanos);
 
   if (d.rotatingView == RotatingViewChange::BackspaceSeen) pro.flight.RotatingViewState = 2;
   if (d.rotatingView == RotatingViewChange::Stop) StopRotatingView(pro);
@@ -186,21 +188,27 @@ bool HandleOneKey(state::ProContext& pro, const platform::KeyEvent& key) {
 
 // The handler pumps the window events, and a slow program reads the next keys of a
 // sequence there. They are taken one after the other once the handler has finished, so
-// that none is lost to a handler that is still busy and none is read out of its order.
+// that none is lost to a handler that is still busy and none is read out of its order;
+// each counts from when it came. A message box that comes up meanwhile (B-B's restart
+// notice, or one of the work that the pumps run) holds the handler for as long as it is
+// up: the keys typed then are the box's and do nothing here, then or later.
 bool HandleDesktopKey(state::ProContext& pro, const platform::KeyEvent& key) {
   state::MainState& m = pro.main;
+  const std::int64_t arrival = pro.svc.clock->MonotonicNanos();
   if (m.KeyHandlerRunning) {
-    m.KeysWaiting.push_back(key);
+    if (OpenBoxes(pro) > m.KeyHandlerBoxesBefore) return false;
+    m.KeysWaiting.push_back({key, arrival});
     EndViewpointModeWhenDone(pro);
     return KeySequenceMachine::Swallows(key, CurrentKeyContext(pro));
   }
   ui::BusyFlag<bool> running(m.KeyHandlerRunning, true);
+  m.KeyHandlerBoxesBefore = OpenBoxes(pro);
   ui::ScopeGuard dropWaiting([&m] { m.KeysWaiting.clear(); });  // after a failed key
-  const bool swallowed = HandleOneKey(pro, key);
+  const bool swallowed = HandleOneKey(pro, key, arrival);
   while (!m.KeysWaiting.empty()) {
-    const platform::KeyEvent next = m.KeysWaiting.front();
+    const state::WaitingKey next = m.KeysWaiting.front();
     m.KeysWaiting.pop_front();
-    HandleOneKey(pro, next);
+    HandleOneKey(pro, next.key, next.arrivalNanos);
   }
   return swallowed;
 }

@@ -17,8 +17,17 @@ class MessageBoxes {
  public:
   virtual ~MessageBoxes() = default;
   // Shows a modal box and returns the answer. An empty title shows the program's name.
-  virtual Answer Show(std::string_view text, Buttons buttons = Buttons::Ok, Icon icon = Icon::None,
-                      std::string_view title = {}) = 0;
+  Answer Show(std::string_view text, Buttons buttons = Buttons::Ok, Icon icon = Icon::None,
+              std::string_view title = {});
+  // How many boxes are up now (a box shown while another is up counts too); the keys
+  // typed meanwhile are the boxes'.
+  int OpenBoxes() const { return open_; }
+
+ protected:
+  virtual Answer ShowBox(std::string_view text, Buttons buttons, Icon icon, std::string_view title) = 0;
+
+ private:
+  int open_ = 0;
 };
 
 // Test double: every shown box is kept; answers come from the script in order.
@@ -37,13 +46,16 @@ class ScriptedMessageBoxes final : public MessageBoxes {
   // Called with a description when a box comes that the script does not expect
   // (tests route it to a test failure). The box then gets the first button's answer.
   std::function<void(const std::string&)> onUnexpected;
-
-  Answer Show(std::string_view text, Buttons buttons, Icon icon, std::string_view title) override;
+  // What the user does while a box is up, before it is answered.
+  std::function<void(const Shown&)> whileOpen;
 
   std::vector<Shown> shown;
   std::size_t PendingExpectations() const { return script_.size(); }
   // The program's name shown as the title of boxes without one.
   std::string programName = "VexlorPro";
+
+ protected:
+  Answer ShowBox(std::string_view text, Buttons buttons, Icon icon, std::string_view title) override;
 
  private:
   struct Step {

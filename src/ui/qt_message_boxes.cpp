@@ -21,7 +21,7 @@ QString FromUtf8(std::string_view s) { return QString::fromUtf8(s.data(), static
 
 }  // namespace
 
-Answer QtMessageBoxes::Show(std::string_view text, Buttons buttons, Icon icon, std::string_view title) {
+Answer QtMessageBoxes::ShowBox(std::string_view text, Buttons buttons, Icon icon, std::string_view title) {
   QMessageBox box;
   box.setWindowTitle(FromUtf8(title.empty() ? std::string_view(programName_) : title));
   box.setText(FromUtf8(text));
