@@ -157,7 +157,7 @@ KeyContext CurrentKeyContext(const state::ProContext& pro) {
   return context;
 }
 
-int OpenBoxes(const state::ProContext& pro) { return pro.boxes ? pro.boxes->OpenBoxes() : 0; }
+std::uint64_t BoxesShown(const state::ProContext& pro) { return pro.boxes ? pro.boxes->BoxesShown() : 0; }
 
 bool HandleOneKey(state::ProContext& pro, const platform::KeyEvent& key, std::int64_t arrivalNanos) {
   state::MainState& m = pro.main;
@@ -191,23 +191,26 @@ bool HandleOneKey(state::ProContext& pro, const platform::KeyEvent& key, std::in
 // that none is lost to a handler that is still busy and none is read out of its order;
 // each counts from when it came. A message box that comes up meanwhile (B-B's restart
 // notice, or one of the work that the pumps run) holds the handler for as long as it is
-// up: the keys typed then are the box's and do nothing here, then or later.
+// up: the keys typed then are the box's and do nothing here, then or later. So do the
+// keys that reach the handler after the box has gone but before it has done with the key
+// that put the box up (the key that closed the box may reach the hook only then).
 bool HandleDesktopKey(state::ProContext& pro, const platform::KeyEvent& key) {
   state::MainState& m = pro.main;
   const std::int64_t arrival = pro.svc.clock->MonotonicNanos();
   if (m.KeyHandlerRunning) {
-    if (OpenBoxes(pro) > m.KeyHandlerBoxesBefore) return false;
+    if (BoxesShown(pro) != m.KeyHandlerBoxesBefore) return false;
     m.KeysWaiting.push_back({key, arrival});
     EndViewpointModeWhenDone(pro);
     return KeySequenceMachine::Swallows(key, CurrentKeyContext(pro));
   }
   ui::BusyFlag<bool> running(m.KeyHandlerRunning, true);
-  m.KeyHandlerBoxesBefore = OpenBoxes(pro);
   ui::ScopeGuard dropWaiting([&m] { m.KeysWaiting.clear(); });  // after a failed key
+  m.KeyHandlerBoxesBefore = BoxesShown(pro);
   const bool swallowed = HandleOneKey(pro, key, arrival);
   while (!m.KeysWaiting.empty()) {
     const state::WaitingKey next = m.KeysWaiting.front();
     m.KeysWaiting.pop_front();
+    m.KeyHandlerBoxesBefore = BoxesShown(pro);
     HandleOneKey(pro, next.key, next.arrivalNanos);
   }
   return swallowed;

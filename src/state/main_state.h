@@ -63,11 +63,12 @@ struct MainState {
   KeySequenceState KeySequence;
   bool KeyHandlerBusy = false;     // while the flight part of the key handler runs
   // Key events that came in while the handler was still at an earlier one (its pumps
-  // read them); the handler takes them in their order when it has finished. Keys that come
-  // while a message box is up that was not up when the handler started are the box's.
+  // read them); the handler takes them in their order when it has finished. Once a message
+  // box has come up while the handler is at a key, the keys that come in the rest of that
+  // key's work are the box's.
   bool KeyHandlerRunning = false;
   std::deque<WaitingKey> KeysWaiting;
-  int KeyHandlerBoxesBefore = 0;  // message boxes up when the handler started
+  std::uint64_t KeyHandlerBoxesBefore = 0;  // the boxes shown when the handler took up its key
   bool TobFromFlight = false;      // the briefing sheet was opened from the flight
   KeyWindows keyWindows;
   // The viewpoint program started from the main window, while it may run.

@@ -6,6 +6,7 @@ namespace vx::ui {
 
 Answer MessageBoxes::Show(std::string_view text, Buttons buttons, Icon icon, std::string_view title) {
   ++open_;
+  ++shown_;
   ScopeGuard closed([this] { --open_; });
   return ShowBox(text, buttons, icon, title);
 }

@@ -1,6 +1,7 @@
 #pragma once
 // Message boxes of the programs: title, text, buttons with Japanese texts, an icon.
 // Tests answer them from a script; a box the script does not expect fails the test.
+#include <cstdint>
 #include <deque>
 #include <functional>
 #include <string>
@@ -19,15 +20,18 @@ class MessageBoxes {
   // Shows a modal box and returns the answer. An empty title shows the program's name.
   Answer Show(std::string_view text, Buttons buttons = Buttons::Ok, Icon icon = Icon::None,
               std::string_view title = {});
-  // How many boxes are up now (a box shown while another is up counts too); the keys
-  // typed meanwhile are the boxes'.
+  // How many boxes are up now (a box shown while another is up counts too).
   int OpenBoxes() const { return open_; }
+  // How many boxes have come up so far: work that sees it grow knows that a box came up
+  // meanwhile, even one already answered.
+  std::uint64_t BoxesShown() const { return shown_; }
 
  protected:
   virtual Answer ShowBox(std::string_view text, Buttons buttons, Icon icon, std::string_view title) = 0;
 
  private:
   int open_ = 0;
+  std::uint64_t shown_ = 0;
 };
 
 // Test double: every shown box is kept; answers come from the script in order.

@@ -298,12 +298,14 @@ TEST_F(CommandKeysTest, KeysTypedWhileTheHandlersOwnBoxIsUpDoNothing) {
     const char* what;
     std::int16_t volumeKey;
     std::vector<int> whileUp;
+    std::vector<int> afterItWent = {};  // reach the hook after the box has gone
   };
   const Case cases[] = {
       {"Space, the volume key, closes it", kSpace, {kSpace}},
       {"Enter as the volume key closes it", 13, {13}},
       {"C A 9 typed into it", kSpace, {C, A, D(9)}},
       {"Esc", kSpace, {kEsc}},
+      {"Esc closes it and reaches the hook after it", kSpace, {}, {kEsc}},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
@@ -316,6 +318,9 @@ TEST_F(CommandKeysTest, KeysTypedWhileTheHandlersOwnBoxIsUpDoNothing) {
         p.ui.clock.Advance(std::chrono::milliseconds(300));
         EXPECT_FALSE(p.hook.Type(k));
       }
+      p.ui.pump.After(std::chrono::nanoseconds(0), [&] {
+        for (int k : c.afterItWent) p.hook.Type(k);
+      });
     };
     p.TypeKeys({B, B});
     p.ui.boxes.whileOpen = nullptr;

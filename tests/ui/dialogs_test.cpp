@@ -110,6 +110,7 @@ TEST(QtMessageBoxes, ShowJapaneseButtonsAndTheProgramNameAsDefaultTitle) {
   EXPECT_EQ(buttons.size(), 2);
   EXPECT_EQ(openWhileUp, 1);
   EXPECT_EQ(boxes.OpenBoxes(), 0);
+  EXPECT_EQ(boxes.BoxesShown(), 1u);
 
   user = answerWith("キャンセル");
   EXPECT_EQ(boxes.Show("よろしいですか？", Buttons::OkCancel, Icon::Question, ""), Answer::Cancel);
