@@ -17,7 +17,6 @@
 #include "state/pro_context.h"
 #include "ui/colour.h"
 #include "ui/ui_env.h"
-#include "ui/window_handles.h"
 
 namespace vx::briefing {
 namespace {
@@ -225,12 +224,7 @@ void FrmTOB2::frmTOB2_Form_Load() {
   pro_.svc.pump->Pump();
 }
 
-void FrmTOB2::frmTOB2_Form_Unload() {
-  if (pro_.sim.SimWindow != 0) {
-    if (pro_.ui) ui::ActivateWindow(*pro_.ui, static_cast<ui::WindowHandle>(pro_.sim.SimWindow));
-    pro_.svc.pump->Pump();
-  }
-}
+void FrmTOB2::frmTOB2_Form_Unload() { announce::BringSimulatorToFront(pro_); }
 
 void FrmTOB2::ShowTobCard() {
   state::TobBriefingValues& t = pro_.briefing.TobBriefing;
@@ -344,10 +338,7 @@ void FrmTOB2::ShowTopmost() {
   announce::SetWindowTopmost(pro_, Handle());
   Show();
   pro_.svc.pump->Pump();
-  if (pro_.sim.SimWindow != 0) {
-    if (pro_.ui) ui::ActivateWindow(*pro_.ui, static_cast<ui::WindowHandle>(pro_.sim.SimWindow));
-    pro_.svc.pump->Pump();
-  }
+  announce::BringSimulatorToFront(pro_);
 }
 
 void FrmTOB2::SetVisible(bool visible) {

@@ -16,6 +16,7 @@
 #include "announce/pro_settings_loader.h"
 #include "announce/pro_tables.h"
 #include "briefing/cabin_attendant_pictures.h"
+#include "datafiles/table_entries.h"
 #include "mainwindow/command_keys.h"
 #include "mainwindow/key_mode.h"
 #include "mainwindow/key_sequence.h"
@@ -225,8 +226,8 @@ void FrmMain::ShowCabinAttendantPicture() {
   const briefing::CabinAttendantPictureSet pictures = briefing::LoadCabinAttendantPictures(*pro_.svc.paths);
   const int choice = pro_.briefing.CabinAttendantChoice;
   std::size_t index = 4;  // the fifth picture stands for the random choice
-  if (choice >= 1 && choice <= 4) {
-    index = static_cast<std::size_t>(choice - 1);
+  if (const std::optional<int> fixed = datafiles::FixedCabinAttendant(choice)) {
+    index = static_cast<std::size_t>(*fixed - 1);
   } else if (choice == 0 && pro_.svc.random) {
     const int n = static_cast<int>(pro_.svc.random->Next() * 6);
     index = static_cast<std::size_t>(n >= 0 && n <= 4 ? n : 4);

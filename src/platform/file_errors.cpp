@@ -36,4 +36,20 @@ void ThrowFileError(int err, const std::filesystem::path& path) {
   throw runtime::RuntimeError(FileErrorNumber(err, path));
 }
 
+std::string FileErrorReason(int number) {
+  using namespace vx::runtime;
+  switch (number) {
+    case kPermissionDenied: return "読み取りが許可されていません（ファイルのアクセス権）。";
+    case kPathFileAccessError: return "ファイルとして開けません。";
+    case kDeviceIoError: return "ディスクから読み取れません。";
+    case kFileNotFound:
+    case kPathNotFound: return "ファイルがありません。";
+    case kTypeMismatch: return "数であるべき値が数ではありません。";
+    case kOverflow: return "値が大きすぎます。";
+    case kInputPastEndOfFile: return "ファイルが途中で終わっています。";
+    case kOutOfMemory: return "メモリが足りません。";
+    default: return "読み込みに失敗しました（エラー番号 " + std::to_string(number) + "）。";
+  }
+}
+
 }  // namespace vx::platform

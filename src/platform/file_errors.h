@@ -1,6 +1,7 @@
 #pragma once
 // The runtime's file error for a failed system call on a path.
 #include <filesystem>
+#include <string>
 
 #include "runtime/runtime_error.h"
 
@@ -11,5 +12,9 @@ namespace vx::platform {
 int FileErrorNumber(int err, const std::filesystem::path& path);
 
 [[noreturn]] void ThrowFileError(int err, const std::filesystem::path& path);
+
+// Why a file could not be read, in a sentence for the user, by the runtime error that
+// reading it raised (the file errors above, and the number errors of its contents).
+std::string FileErrorReason(int number);
 
 }  // namespace vx::platform

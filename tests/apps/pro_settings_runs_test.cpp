@@ -363,7 +363,9 @@ TEST_P(ProSettingsRuns, TheUsersSettingsFileSurvivesStartAndExitByteForByte) {
   EXPECT_EQ(r.boxes, expected);
   EXPECT_EQ(r.end, "exit 0");
   EXPECT_TRUE(same);
-  if (snapshot) EXPECT_EQ(FileBytes(base / "FlightRestart.cfg.読込失敗"), damaged) << "the snapshot is kept aside";
+  if (snapshot) {
+    EXPECT_EQ(FileBytes(base / "FlightRestart.cfg.読込失敗"), damaged) << "the snapshot is kept aside";
+  }
   EndProgramsUnder(base);
   if (run.spoil == Spoil::FullDisk) ::umount2(base.c_str(), MNT_DETACH);
 }

@@ -219,7 +219,9 @@ TEST_F(FrmExpTest, TheLayoutTableIsTheLoadedWindow) {
   for (const ui::ControlRow& row : layout.rows) {
     ui::Control* c = ui::FindControl(form, row.name);
     ASSERT_NE(c, nullptr) << row.name;
-    if (row.name != "キャレット消用") EXPECT_EQ(c->Left(), row.left) << row.name;
+    if (row.name != "キャレット消用") {
+      EXPECT_EQ(c->Left(), row.left) << row.name;
+    }
     EXPECT_EQ(c->Width(), row.width) << row.name;
   }
 }

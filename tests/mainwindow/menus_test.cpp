@@ -236,10 +236,15 @@ TEST_F(MenusTest, HelpButtonsFromTheFlightAndFromTheMenu) {
     EXPECT_EQ(windows.frmHelp.Loaded(), !r.unloaded);
     for (ui::Form* w : windowsOpened) EXPECT_EQ(w->Loaded(), w->Name() == r.opened) << w->Name();
     const std::string opened = r.opened;
-    if (opened == "frmTOB") EXPECT_EQ(p.pro.main.TobFromFlight, r.openedFromFlight);
-    if (opened == "frmPB") EXPECT_EQ(p.pro.briefing.PushbackFormFromFlight, r.openedFromFlight);
-    if (opened == "frm音声設定") EXPECT_EQ(p.pro.briefing.VoiceFormFromFlight, r.openedFromFlight);
-    if (opened == "frmキー設定") EXPECT_EQ(p.pro.main.KeyFormFromFlight, r.openedFromFlight);
+    if (opened == "frmTOB") {
+      EXPECT_EQ(p.pro.main.TobFromFlight, r.openedFromFlight);
+    } else if (opened == "frmPB") {
+      EXPECT_EQ(p.pro.briefing.PushbackFormFromFlight, r.openedFromFlight);
+    } else if (opened == "frm音声設定") {
+      EXPECT_EQ(p.pro.briefing.VoiceFormFromFlight, r.openedFromFlight);
+    } else if (opened == "frmキー設定") {
+      EXPECT_EQ(p.pro.main.KeyFormFromFlight, r.openedFromFlight);
+    }
     for (ui::Form* w : windowsOpened) w->Unload();
     windows.frmHelp.Unload();
   }

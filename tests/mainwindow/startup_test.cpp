@@ -329,7 +329,9 @@ TEST_P(SpoiledSettingsTest, TheUsersFileSurvivesTheExitByteForByte) {
   EXPECT_EQ(platform::ReadBinaryFile(inst / "VexlorPro.cfg"), before);
   EXPECT_EQ(std::filesystem::status(inst / "VexlorPro.cfg").permissions(), modeBefore);
   EXPECT_EQ(Exists("VexlorPro.cfg.読込失敗"), keptAside);
-  if (keptAside) EXPECT_EQ(platform::ReadBinaryFile(inst / "VexlorPro.cfg.読込失敗"), before);
+  if (keptAside) {
+    EXPECT_EQ(platform::ReadBinaryFile(inst / "VexlorPro.cfg.読込失敗"), before);
+  }
 }
 
 INSTANTIATE_TEST_SUITE_P(Runs, SpoiledSettingsTest,
