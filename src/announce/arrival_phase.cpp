@@ -25,7 +25,6 @@
 #include "simlink/simulator_link.h"
 #include "state/pro_context.h"
 #include "ui/message_box.h"
-#include "ui/window_handles.h"
 
 namespace vx::announce {
 namespace {
@@ -81,7 +80,6 @@ constexpr GroupStep kDetails[] = {
 };
 
 constexpr std::string_view kOn = "ON";
-constexpr std::string_view kMainSettingsFile = "VexlorPro.cfg";
 constexpr float kBeforeGuidanceSeconds = 5.0f;
 constexpr float kAfterDetailsSeconds = 1.0f;
 constexpr float kAfterBoardSeconds = 3.0f;
@@ -278,9 +276,9 @@ void RunArrivalFinal(state::ProContext& pro) {
     ShowFlightFormOnTop(pro, FlightForm::frmマイル達成);
     pump.Pump();
   }
-  SaveSettingsFile(pro, kMainSettingsFile);
+  SaveVexlorProCfgWithoutAsking(pro);  // a "VexlorPro.cfg" this run could not load stays
   pump.Pump();
-  if (pro.sim.SimWindow != 0 && pro.ui) ui::ActivateWindow(*pro.ui, pro.sim.SimWindow);
+  BringSimulatorToFront(pro);
   pump.Pump();
 }
 

@@ -119,6 +119,9 @@ void FrmExp::frmExp_Form_Load() {
     secondInstance_ = true;
     exp.svc.pump->EndProgram(0);
   }
+  if (const std::string problem = instanceLock_.Problem(); !problem.empty()) {
+    exp.boxes->Show(problem, ui::Buttons::Ok, ui::Icon::Exclamation);
+  }
   // 2.
   exp.frame.BaseFolder = platform::BaseFolderFromProgramFolder(programFolder_).string();
   if (exp.svc.paths) exp.svc.paths->SetBaseFolder(exp.frame.BaseFolder);

@@ -1,6 +1,7 @@
 #pragma once
 // Message boxes of the programs: title, text, buttons with Japanese texts, an icon.
 // Tests answer them from a script; a box the script does not expect fails the test.
+#include <cstddef>
 #include <cstdint>
 #include <deque>
 #include <functional>
@@ -14,10 +15,26 @@ enum class Buttons { Ok, OkCancel, YesNo };
 enum class Icon { None, Critical, Question, Exclamation, Information };
 enum class Answer { Ok, Cancel, Yes, No };
 
+// The longest line a box shows, in characters, and the most lines. A box quotes values
+// from files and from the user (settings values, table fields, file names); one of any
+// length would make a box larger than the screen that takes seconds to lay out.
+inline constexpr std::size_t kBoxLineChars = 120;
+inline constexpr std::size_t kBoxLines = 40;
+// Where a box's text was cut.
+inline constexpr std::string_view kBoxCutMark = "…";
+
+// `text` as a box shows it: a line longer than `kBoxLineChars` characters keeps its start
+// and its end (so a quoted value keeps the sentence around it) with `kBoxCutMark` between;
+// a text of more than `kBoxLines` lines keeps its first and last lines with a line of the
+// mark between. Characters are counted whole (UTF-8), never split; other texts are kept
+// as they are.
+std::string FitBoxText(std::string_view text);
+
 class MessageBoxes {
  public:
   virtual ~MessageBoxes() = default;
   // Shows a modal box and returns the answer. An empty title shows the program's name.
+  // Text and title are shown fitted (`FitBoxText`).
   Answer Show(std::string_view text, Buttons buttons = Buttons::Ok, Icon icon = Icon::None,
               std::string_view title = {});
   // How many boxes are up now (a box shown while another is up counts too).
@@ -27,7 +44,7 @@ class MessageBoxes {
   std::uint64_t BoxesShown() const { return shown_; }
 
  protected:
-  virtual Answer ShowBox(std::string_view text, Buttons buttons, Icon icon, std::string_view title) = 0;
+  virtual Answer ShowFitted(const std::string& text, Buttons buttons, Icon icon, const std::string& title) = 0;
 
  private:
   int open_ = 0;
@@ -59,7 +76,7 @@ class ScriptedMessageBoxes final : public MessageBoxes {
   std::string programName = "VexlorPro";
 
  protected:
-  Answer ShowBox(std::string_view text, Buttons buttons, Icon icon, std::string_view title) override;
+  Answer ShowFitted(const std::string& text, Buttons buttons, Icon icon, const std::string& title) override;
 
  private:
   struct Step {

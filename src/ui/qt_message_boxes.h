@@ -12,7 +12,7 @@ class QtMessageBoxes final : public MessageBoxes {
   explicit QtMessageBoxes(std::string programName) : programName_(std::move(programName)) {}
 
  protected:
-  Answer ShowBox(std::string_view text, Buttons buttons, Icon icon, std::string_view title) override;
+  Answer ShowFitted(const std::string& text, Buttons buttons, Icon icon, const std::string& title) override;
 
  private:
   std::string programName_;

@@ -16,6 +16,7 @@
 #include "announce/group_fixture.h"
 #include "announce/mileage.h"
 #include "announce/sound_slots.h"
+#include "platform/sim_focus.h"
 #include "platform/text_viewer.h"
 
 namespace vx::announce {
@@ -225,6 +226,10 @@ class ArrivalTest : public test::GroupTest {
 
 TEST_F(ArrivalTest, TheEndOfTheFlightWithViewsAndBoard) {
   CallOutProgramTakesViews();
+  platform::FakeSimFocus focus;
+  focus.inFront = false;
+  p.pro.svc.simFocus = &focus;
+  p.pro.sim.SimWindow = 4242;
   p.Serve(16);
 
   const auto finals = Finals(39000);
@@ -268,6 +273,8 @@ TEST_F(ArrivalTest, TheEndOfTheFlightWithViewsAndBoard) {
   EXPECT_TRUE(p.Exists("\\VexlorPro.cfg"));
   EXPECT_EQ(p.pro.flight.GroundStep, 7);
   GroupTest::ExpectGroupDone(7, 27);
+  // The simulator (another program's window) is brought back in front through its link.
+  EXPECT_EQ(focus.broughtToFront, std::vector<std::int64_t>{4242});
 }
 
 // A flight number that is no number, or beyond four places, is not spoken: the flight
@@ -345,6 +352,17 @@ TEST_F(ArrivalTest, RunTwiceInOneMinuteItKeepsBothReportsAndCreditsTwice) {
   EXPECT_EQ(viewer.shown[1].file.filename(), "Report_20000101_1200_2.txt");
   std::string csv = p.dir.ReadBytes("FlightReport/FlightReport.csv");
   EXPECT_EQ(std::count(csv.begin(), csv.end(), '\n'), 3);
+}
+
+// The flight's end saves "VexlorPro.cfg" unasked: one that this run could not load
+// (it has not been loaded here) keeps the user's values; the mileage is still credited.
+TEST_F(ArrivalTest, AVexlorProCfgThisRunDidNotLoadIsNotWrittenAtTheEnd) {
+  p.pro.main.ViewSwitchOption = "OFF";
+  p.dir.WriteBytes("VexlorPro.cfg", ";VexlorPro.cfg V1.11\r\n=user's own\r\n");
+  p.Serve(16);
+  EXPECT_EQ(p.dir.ReadBytes("VexlorPro.cfg"), ";VexlorPro.cfg V1.11\r\n=user's own\r\n");
+  EXPECT_GT(p.pro.files.MileageTotal, 4990);
+  GroupTest::ExpectGroupDone(7, 27);
 }
 
 TEST_F(ArrivalTest, TheWindowClosingInItsWaitsEndsItBeforeTheMileageAndTheSave) {
