@@ -1,5 +1,7 @@
 #include "ui/message_box.h"
 
+#include "ui/scope_guard.h"
+
 namespace vx::ui {
 
 namespace {
@@ -61,9 +63,17 @@ std::string FitBoxText(std::string_view text) {
   return out;
 }
 
+Answer MessageBoxes::Show(std::string_view text, Buttons buttons, Icon icon, std::string_view title) {
+  ++open_;
+  ++shown_;
+  ScopeGuard closed([this] { --open_; });
+  return ShowFitted(FitBoxText(text), buttons, icon, FitBoxText(title));
+}
+
 Answer ScriptedMessageBoxes::ShowFitted(const std::string& text, Buttons buttons, Icon icon, const std::string& title) {
   Shown box{text, buttons, icon, title.empty() ? programName : title};
   shown.push_back(box);
+  if (whileOpen) whileOpen(box);
   const Answer first = buttons == Buttons::YesNo ? Answer::Yes : Answer::Ok;
   if (script_.empty() || script_.front().title != box.title ||
       (!script_.front().textPart.empty() && box.text.find(script_.front().textPart) == std::string::npos)) {

@@ -2,6 +2,7 @@
 // Message boxes of the programs: title, text, buttons with Japanese texts, an icon.
 // Tests answer them from a script; a box the script does not expect fails the test.
 #include <cstddef>
+#include <cstdint>
 #include <deque>
 #include <functional>
 #include <string>
@@ -35,12 +36,19 @@ class MessageBoxes {
   // Shows a modal box and returns the answer. An empty title shows the program's name.
   // Text and title are shown fitted (`FitBoxText`).
   Answer Show(std::string_view text, Buttons buttons = Buttons::Ok, Icon icon = Icon::None,
-              std::string_view title = {}) {
-    return ShowFitted(FitBoxText(text), buttons, icon, FitBoxText(title));
-  }
+              std::string_view title = {});
+  // How many boxes are up now (a box shown while another is up counts too).
+  int OpenBoxes() const { return open_; }
+  // How many boxes have come up so far: work that sees it grow knows that a box came up
+  // meanwhile, even one already answered.
+  std::uint64_t BoxesShown() const { return shown_; }
 
  protected:
   virtual Answer ShowFitted(const std::string& text, Buttons buttons, Icon icon, const std::string& title) = 0;
+
+ private:
+  int open_ = 0;
+  std::uint64_t shown_ = 0;
 };
 
 // Test double: every shown box is kept; answers come from the script in order.
@@ -59,6 +67,8 @@ class ScriptedMessageBoxes final : public MessageBoxes {
   // Called with a description when a box comes that the script does not expect
   // (tests route it to a test failure). The box then gets the first button's answer.
   std::function<void(const std::string&)> onUnexpected;
+  // What the user does while a box is up, before it is answered.
+  std::function<void(const Shown&)> whileOpen;
 
   std::vector<Shown> shown;
   std::size_t PendingExpectations() const { return script_.size(); }

@@ -169,10 +169,12 @@ TEST(QtMessageBoxes, ShowJapaneseButtonsAndTheProgramNameAsDefaultTitle) {
   QStringList buttons;
   QString title;
   QMessageBox::Icon icon = QMessageBox::NoIcon;
+  int openWhileUp = 0;
   auto answerWith = [&](const QString& press) {
     return std::make_unique<ModalAnswer>([&, press](QWidget* w) {
       auto* box = qobject_cast<QMessageBox*>(w);
       ASSERT_NE(box, nullptr);
+      openWhileUp = boxes.OpenBoxes();
       title = box->windowTitle();
       icon = box->icon();
       buttons.clear();
@@ -192,6 +194,9 @@ TEST(QtMessageBoxes, ShowJapaneseButtonsAndTheProgramNameAsDefaultTitle) {
   EXPECT_EQ(icon, QMessageBox::Question);
   EXPECT_TRUE(buttons.contains("はい(&Y)"));
   EXPECT_EQ(buttons.size(), 2);
+  EXPECT_EQ(openWhileUp, 1);
+  EXPECT_EQ(boxes.OpenBoxes(), 0);
+  EXPECT_EQ(boxes.BoxesShown(), 1u);
 
   user = answerWith("キャンセル");
   EXPECT_EQ(boxes.Show("よろしいですか？", Buttons::OkCancel, Icon::Question, ""), Answer::Cancel);
