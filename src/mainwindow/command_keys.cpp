@@ -194,11 +194,15 @@ bool HandleOneKey(state::ProContext& pro, const platform::KeyEvent& key, std::in
 // up: the keys typed then are the box's and do nothing here, then or later. So do the
 // keys that reach the handler after the box has gone but before it has done with the key
 // that put the box up (the key that closed the box may reach the hook only then).
+// Likewise an announcement that the flight window's heartbeat starts inside the handler's
+// pump holds the handler for as long as it plays: keys typed then find the handler busy
+// and do nothing, instead of acting once the announcement is over.
 bool HandleDesktopKey(state::ProContext& pro, const platform::KeyEvent& key) {
   state::MainState& m = pro.main;
   const std::int64_t arrival = pro.svc.clock->MonotonicNanos();
   if (m.KeyHandlerRunning) {
     if (BoxesShown(pro) != m.KeyHandlerBoxesBefore) return false;
+    if (pro.engine.DispatcherBusy && !m.KeyHandlerDispatcherBusyBefore) return false;
     m.KeysWaiting.push_back({key, arrival});
     EndViewpointModeWhenDone(pro);
     return KeySequenceMachine::Swallows(key, CurrentKeyContext(pro));
@@ -206,11 +210,13 @@ bool HandleDesktopKey(state::ProContext& pro, const platform::KeyEvent& key) {
   ui::BusyFlag<bool> running(m.KeyHandlerRunning, true);
   ui::ScopeGuard dropWaiting([&m] { m.KeysWaiting.clear(); });  // after a failed key
   m.KeyHandlerBoxesBefore = BoxesShown(pro);
+  m.KeyHandlerDispatcherBusyBefore = pro.engine.DispatcherBusy;
   const bool swallowed = HandleOneKey(pro, key, arrival);
   while (!m.KeysWaiting.empty()) {
     const state::WaitingKey next = m.KeysWaiting.front();
     m.KeysWaiting.pop_front();
     m.KeyHandlerBoxesBefore = BoxesShown(pro);
+    m.KeyHandlerDispatcherBusyBefore = pro.engine.DispatcherBusy;
     HandleOneKey(pro, next.key, next.arrivalNanos);
   }
   return swallowed;

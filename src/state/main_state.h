@@ -69,6 +69,7 @@ struct MainState {
   bool KeyHandlerRunning = false;
   std::deque<WaitingKey> KeysWaiting;
   std::uint64_t KeyHandlerBoxesBefore = 0;  // the boxes shown when the handler took up its key
+  bool KeyHandlerDispatcherBusyBefore = false;  // a heartbeat tick was running when it took up its key
   bool TobFromFlight = false;      // the briefing sheet was opened from the flight
   KeyWindows keyWindows;
   // The viewpoint program started from the main window, while it may run.

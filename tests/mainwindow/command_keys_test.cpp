@@ -340,6 +340,34 @@ TEST_F(CommandKeysTest, KeysTypedWhileTheHandlersOwnBoxIsUpDoNothing) {
   EXPECT_EQ(p.pro.engine.AnnounceRequest, 19);
 }
 
+// The heartbeat can fall due in the handler's pump and play a whole announcement there.
+// Keys typed while it plays find the handler busy: they do nothing, then or after it.
+TEST_F(CommandKeysTest, KeysTypedWhileAnAnnouncementPlaysInTheHandlersPumpDoNothing) {
+  bool played = false;
+  p.TypeKeys({C, A});
+  p.ui.pump.After(std::chrono::nanoseconds(0), [&] {
+    // What the heartbeat's tick does around a group: busy while it plays, the request served.
+    p.pro.engine.DispatcherBusy = true;
+    EXPECT_EQ(p.pro.engine.AnnounceRequest, 19);
+    p.pro.engine.AnnounceRequest = 0;
+    for (int k : {C, A, D(3)}) {
+      p.ui.clock.Advance(std::chrono::milliseconds(300));
+      EXPECT_FALSE(p.hook.Type(k));
+    }
+    p.ui.clock.Advance(std::chrono::seconds(20));
+    p.pro.engine.DispatcherBusy = false;
+    played = true;
+  });
+  p.TypeKeys({D(9)});
+  ASSERT_TRUE(played);
+  EXPECT_EQ(p.pro.engine.AnnounceRequest, 0);
+  EXPECT_TRUE(p.pro.main.KeysWaiting.empty());
+  EXPECT_EQ(p.pro.main.KeySequence.step, 0);
+  // Afterwards the keys are the handler's again.
+  p.TypeKeys({C, A, D(3)});
+  EXPECT_EQ(p.pro.engine.AnnounceRequest, 13);
+}
+
 // The two seconds between the keys of a sequence count from when each key came, also for
 // keys that waited while the handler was slow at the one before.
 TEST_F(CommandKeysTest, ASequenceCountsFromEachKeysArrival) {
