@@ -268,7 +268,7 @@ void ReadFlightStateFull(state::ExpContext& exp) {
 
   s.SurfaceWindDirectionDeg = WindDirection(Raw(exp, ExpVar::SurfaceWindDirection));
   s.WindDirectionDeg = WindDirection(Raw(exp, ExpVar::WindDirection));
-  s.TemperatureC = Nearest<std::int16_t>(Raw(exp, ExpVar::Temperature) / 256.0 + 0.5);
+  s.TemperatureC = simlink::TemperatureFromRaw(static_cast<std::int16_t>(Raw(exp, ExpVar::Temperature)));
   s.WindSpeedKt = static_cast<std::int16_t>(Raw(exp, ExpVar::WindSpeed));
   s.SurfaceWindSpeedKt = static_cast<std::int16_t>(Raw(exp, ExpVar::SurfaceWindSpeed));
 

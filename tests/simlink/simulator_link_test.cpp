@@ -131,8 +131,8 @@ TEST_F(SimulatorLinkTest, ReadDerivesEveryValue) {
   EXPECT_EQ(s.CloudLayers.high, (state::CloudLayer{26247, 22966, 2}));
   EXPECT_EQ(s.CloudLayers.low, (state::CloudLayer{5000, 3281, 8}));
   EXPECT_EQ(s.CloudLayers.storm, (state::CloudLayer{0, 0, 0}));
-  EXPECT_EQ(s.OutsideTemperature, 16);
-  EXPECT_EQ(s.DewPoint, 0);
+  EXPECT_EQ(s.OutsideTemperature, 15);
+  EXPECT_EQ(s.DewPoint, -1);
   EXPECT_EQ(s.WindAtAircraft, (state::WindReading{270, 14}));
   EXPECT_EQ(s.WindTurbulence, 20);  // 3282 ft lies in the lower band
   EXPECT_EQ(s.PrecipitationRate, 2);
@@ -160,7 +160,7 @@ TEST_F(SimulatorLinkTest, FailedRequestKeepsTheRawValuesAndThePreviousCover) {
   client.dead = true;
   area.Set(0x11D0, 2, 0);
   ReadSimulatorState(pro);
-  EXPECT_EQ(pro.sim.OutsideTemperature, 16);
+  EXPECT_EQ(pro.sim.OutsideTemperature, 15);
   EXPECT_EQ(pro.sim.FuelTotals.totalGallons, 9000);
 
   client.dead = false;
