@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "callout/exp_fixture.h"
+#include "callout/eye_view.h"
 #include "simlink/channels.h"
 
 namespace vx::callout {
@@ -35,10 +36,13 @@ TEST_F(ExpLinkTest, Fs98FillsTheTableFs6LeavesItEmptyNoneGivesFalse) {
   EXPECT_EQ(exp.sim.SimWindow, 66);
   EXPECT_EQ(exp.sim.SimKind, "FS6");
   EXPECT_EQ(exp.sim.ExpVarTable, state::ExpVarPairs{});
+  EXPECT_EQ(exp.view.eye.EyeVarTable, state::EyeVarPairs{}) << "nor the view layer's";
   finder.windows.erase("FS6MAIN");
   ASSERT_TRUE(ConnectSimulatorExp(exp));
   EXPECT_EQ(exp.sim.SimKind, "FS98");
   EXPECT_EQ(exp.sim.ExpVarTable, state::kFs98ExpVarTable);
+  EXPECT_EQ(exp.view.eye.EyeVarTable, kFs98EyeVarTable);
+  for (const auto& pair : kFs98EyeVarTable) EXPECT_NE(pair.size, 0) << "every view variable has its pair";
   for (const auto& pair : state::kFs98ExpVarTable) EXPECT_NE(pair.size, 0) << "every variable has its pair";
   EXPECT_EQ(client.startedWindows, (std::vector<std::int64_t>{66, 77}));
 }

@@ -30,6 +30,7 @@ bool InProcessStandin::Client::SendRequest() {
   ++batches;
   owner_.Catch();
   for (const platform::SimBatchEntry& e : batch) {
+    if (owner_.keepEntries) owner_.entries.push_back(e);
     if (e.write) {
       owner_.simulator.Write(kFrom, e.offset, e.size, std::span<const std::uint8_t>(e.data, e.size > 0 ? e.size : 0));
     } else {

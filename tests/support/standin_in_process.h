@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "platform/key_injector.h"
 #include "platform/sim_focus.h"
@@ -75,6 +76,9 @@ class InProcessStandin {
   // The simulator's window handle as the finder gives it; false: no simulator running.
   std::int64_t windowHandle = 4242;
   bool running = true;
+  // With keepEntries, every entry of every batch the simulator received, in order.
+  bool keepEntries = false;
+  std::vector<platform::SimBatchEntry> entries;
 
  private:
   platform::VirtualClock& clock_;
