@@ -165,10 +165,12 @@ double JoinSimHalves(std::int32_t high, std::uint32_t low) {
 }
 
 simlink::SimLinkTarget ExpSimLinkTarget(state::ExpContext& exp) {
-  return {exp.svc.simWindows, exp.svc.sim, exp.sim.SimWindow, exp.sim.SimKind, [&exp] {
+  return {exp.svc.simWindows, exp.svc.sim, exp.sim.SimWindow, exp.sim.SimKind,
+          [&exp] {
             exp.sim.ExpVarTable = state::kFs98ExpVarTable;
             exp.view.eye.EyeVarTable = kFs98EyeVarTable;
-          }};
+          },
+          &exp.sim.linkWatch};
 }
 
 bool ConnectSimulatorExp(state::ExpContext& exp) {

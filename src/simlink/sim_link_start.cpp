@@ -1,5 +1,6 @@
 #include "simlink/sim_link_start.h"
 
+#include "platform/clock.h"
 #include "platform/event_pump.h"
 #include "platform/sim_ipc_client.h"
 #include "ui/message_box.h"
@@ -31,6 +32,10 @@ bool ConnectSimulatorLink(SimLinkTarget& target, ui::MessageBoxes* boxes, platfo
     case SimLinkStart::NoWindow:
       return false;
     case SimLinkStart::Up:
+      if (target.watch) {
+        *target.watch = state::SimLinkWatch{};
+        target.watch->started = true;
+      }
       return true;
     case SimLinkStart::NotStarted:
       break;
@@ -39,6 +44,23 @@ bool ConnectSimulatorLink(SimLinkTarget& target, ui::MessageBoxes* boxes, platfo
   if (target.sim) target.sim->Stop();
   if (pump) pump->EndProgram(1);
   return false;
+}
+
+SimLinkChange FollowSimulatorLink(SimLinkTarget& target, const platform::Clock& clock) {
+  if (!target.watch || !target.watch->started || !target.sim) return SimLinkChange::None;
+  state::SimLinkWatch& watch = *target.watch;
+  const std::int64_t now = clock.MonotonicNanos();
+  if (!watch.lost) {
+    if (target.sim->Linked()) return SimLinkChange::None;
+    watch.lost = true;
+    watch.nextTryNanos = now;
+    return SimLinkChange::Lost;
+  }
+  if (now < watch.nextTryNanos) return SimLinkChange::None;
+  watch.nextTryNanos = now + kSimLinkRetryNanos;
+  if (StartSimulatorLink(target) != SimLinkStart::Up) return SimLinkChange::None;
+  watch.lost = false;
+  return SimLinkChange::Back;
 }
 
 }  // namespace vx::simlink

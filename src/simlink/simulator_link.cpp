@@ -45,12 +45,18 @@ void DeriveCloudLayer(const state::SimRawValueSet& raw, state::SimVar top, state
 
 SimLinkTarget ProSimLinkTarget(state::ProContext& pro) {
   state::SimState& s = pro.sim;
-  return {pro.svc.simWindows, pro.svc.sim, s.SimWindow, s.SimKind, [&s] { s.SimVarTable = state::kFs98SimVarTable; }};
+  return {pro.svc.simWindows, pro.svc.sim, s.SimWindow, s.SimKind, [&s] { s.SimVarTable = state::kFs98SimVarTable; },
+          &s.linkWatch};
 }
 
 bool ConnectSimulator(state::ProContext& pro) {
   SimLinkTarget target = ProSimLinkTarget(pro);
   return ConnectSimulatorLink(target, pro.boxes, pro.svc.pump, "FS IPC ERROR  (CODE : 001)");
+}
+
+void StopSimulatorLink(state::ProContext& pro) {
+  pro.sim.linkWatch = {};
+  if (pro.svc.sim) pro.svc.sim->Stop();
 }
 
 void ReadSimulatorState(state::ProContext& pro) {

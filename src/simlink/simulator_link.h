@@ -23,6 +23,10 @@ bool ConnectSimulator(state::ProContext& pro);
 // The main program's link as the shared link start sees it.
 SimLinkTarget ProSimLinkTarget(state::ProContext& pro);
 
+// Closes the link (the main window's closing): from here on it is not followed, so its
+// end is no loss to tell.
+void StopSimulatorLink(state::ProContext& pro);
+
 // One batched read of every SimVarTable entry but the pause, then every derived value.
 void ReadSimulatorState(state::ProContext& pro);
 

@@ -31,7 +31,10 @@ class InProcessStandin {
     explicit Client(InProcessStandin& owner) : owner_(owner) {}
     std::int16_t Start(std::int64_t window, std::int32_t size, std::int32_t timeoutMs) override;
     void Stop() override { started_ = false; }
+    // Batches of a simulator that is not running fail, and its link stays down until the
+    // next Start (a simulator started again is another process).
     bool SendRequest() override;
+    bool Linked() override;
     int batches = 0;
 
    private:
