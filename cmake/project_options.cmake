@@ -1,6 +1,12 @@
 # Compiler settings shared by every target of the project.
 add_library(vx_options INTERFACE)
 target_compile_options(vx_options INTERFACE -Wall -Wextra)
+# A warning in the project's own files fails the build; headers of the libraries it uses come in
+# as system headers and are not checked.
+option(VX_WERROR "Treat warnings in the project's own files as errors" ON)
+if(VX_WERROR)
+  target_compile_options(vx_options INTERFACE -Werror)
+endif()
 target_compile_definitions(vx_options INTERFACE QT_NO_KEYWORDS)
 
 if(VX_SANITIZE)

@@ -1,5 +1,6 @@
 // WAV files as a user may have dropped into the Wav tree: parsing never reads outside the
-// image, and a parsed plain-PCM file converts at every device rate without overflow.
+// image, a length declared past its end lies past its end, and a parsed plain-PCM file
+// converts at every device rate without overflow.
 #include <cstddef>
 #include <cstdint>
 #include <span>
@@ -9,6 +10,7 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const std::span<const std::uint8_t> image(data, size);
+  if (const auto declared = vx::platform::WavDeclaredLengthPastEnd(image); declared && *declared <= size) __builtin_trap();
   const auto format = vx::platform::ParseWav(image);
   if (!format) return 0;
   (void)format->DurationSeconds();

@@ -641,6 +641,15 @@ def replace_into(path, write):
         raise
 
 
+def outdated(base, relative):
+    """A file to make: missing, or a flight stage's script that differs from the stage as it
+    is now (no program writes those, so an installation made earlier flies the new ones)."""
+    path = base / relative
+    if not path.exists():
+        return True
+    return relative in FLIGHT_STAGES and path.read_text(encoding="utf-8", errors="replace") != FLIGHT_STAGES[relative]()
+
+
 def write_cp932_lines(path, lines):
     data = "".join(line + "\r\n" for line in lines).encode("cp932")
     replace_into(path, lambda tmp: tmp.write_bytes(data))
@@ -789,7 +798,7 @@ def takeoff_script():
         values = dict(lat=track_lat, lon=track_lon, alt=alt1, agl=alt1 - elev, ias=v1, tas=v1 + alt1 // 1000 * 3,
                       gs=v1, vs=vs1)
         if t1 == 61:
-            values.update(onground=0)
+            values.update(onground=0, gear=1)  # the gear stays down until the lift-off
         if t1 == 75:
             values.update(gear=0)
         if t1 == 100:
@@ -839,8 +848,9 @@ def approach_script():
         at(0, lat="here", lon="here", alt=20000, agl=19990, hdg="here", ias=290, tas=400, gs=440, vs=0, onground=0,
            gear=0, flaps=0, throttle=80, n1=84),
         at(20, vs=-2200, throttle=30, n1=45, ias=280),
+        # The flaps stay up until the downwind, at 250 kt.
         at(300, lat=downwind[0], lon=downwind[1], alt=9000, agl=8900, hdg=5, ias=250, tas=280, gs=290, vs=-2000,
-           temp=2, dew=-3, wind_dir=200, wind_speed=12, sfc_wind_dir=190, sfc_wind_speed=8, mach=0.45),
+           temp=2, dew=-3, wind_dir=200, wind_speed=12, sfc_wind_dir=190, sfc_wind_speed=8, mach=0.45, flaps=0),
         at(420, lat=base[0], lon=base[1], alt=5000, agl=4900, hdg=300, ias=220, tas=235, gs=235, vs=-1500, flaps=15),
         at(480, lat=iaf[0], lon=iaf[1], alt=elev + 3200, agl=3200, hdg=course, ias=190, tas=200, gs=195, vs=-400,
            flaps=30, gear=0, raw_3300_2=64, raw_0C48_1=60),
@@ -869,14 +879,16 @@ def landing_script():
            onground=0, gear=1, flaps=100, spoiler=0, throttle=40, n1=50),
         at(90, lat=flare[0], lon=flare[1], alt=elev + 50, agl=50, ias=142, tas=146, gs=140, vs=-700),
         at(97, alt=elev + 6, agl=6, vs=-250, throttle=0, n1=30, ias=138, tas=141, gs=138),
-        at(99, lat=touch[0], lon=touch[1], alt=elev + 1, agl=1, onground=1, vs=0, ias=136, tas=138, gs=136),
+        # The reverse only after the touchdown.
+        at(99, lat=touch[0], lon=touch[1], alt=elev + 1, agl=1, onground=1, vs=0, ias=136, tas=138, gs=136,
+           throttle=0, n1=30),
         at(100, alt=elev, agl=0, spoiler=100),
         at(101, throttle=-25, n1=70),
     ]
     for t, lat, lon, kt in rollout[1:]:
         values = dict(lat=lat, lon=lon, gs=kt, ias=kt, tas=kt)
         if t == 32:
-            values.update(throttle=0, n1=30)
+            values.update(throttle=0, n1=30, flaps=100)  # the landing flaps held until 60 kt
         if t == 45:
             values.update(spoiler=0, flaps=0, throttle=8, n1=28, raw_0C48_1=0, raw_0C49_1=0, raw_3300_2=0)
         lines.append(at(99 + t, **values))
@@ -1069,7 +1081,7 @@ def main():
         copied.append("vovu030/Vovu")
 
     jobs = [(make, base / relative, make_args) for relative, make, *make_args in data_files()
-            if not (base / relative).exists()]
+            if outdated(base, relative)]
     (base / "FlightReport").mkdir(parents=True, exist_ok=True)
 
     failures = []

@@ -4,6 +4,7 @@
 #include <cstdlib>
 #include <string>
 
+#include "composition/ending_signals.h"
 #include "composition/system_services.h"
 #include "platform/instance_lock.h"
 #include "platform/x11_foreign_windows.h"
@@ -32,6 +33,7 @@ int main(int argc, char** argv) {
   options.programName = "Ocumo";
   composition::SystemServices system{options, boxes, fileDialogs, popups};
   system.pump.AttachMainLoop();
+  composition::EndingSignals endingSignals{system};
   platform::X11ForeignWindows foreignWindows;
 
   state::OcumoContext ctx;
@@ -42,6 +44,9 @@ int main(int argc, char** argv) {
 
   platform::FileInstanceLock instanceLock{platform::DefaultInstanceLockFile("Ocumo")};
   viewpoint::FrmOcumo frmOcumo{system.env, ctx};
+  endingSignals.close = [&frmOcumo] {
+    if (frmOcumo.Loaded()) frmOcumo.Unload();
+  };
 
   // Started by the main program without the focus, the window does not take it.
   const char* noFocus = std::getenv("VX_NO_FOCUS");

@@ -8,6 +8,7 @@
 
 #include "callout/callout_tick.h"
 #include "callout/frm_exp.h"
+#include "composition/ending_signals.h"
 #include "composition/system_services.h"
 #include "composition/system_sound.h"
 #include "platform/instance_lock.h"
@@ -34,6 +35,7 @@ int main(int argc, char** argv) {
   options.programName = "VexlorEXP";
   composition::SystemServices system{options, boxes, fileDialogs, popups};
   system.pump.AttachMainLoop();
+  composition::EndingSignals endingSignals{system};
 
   // The played timeline of the run, for checking what the program did: $VX_EXP_TIMELINE
   // names its file.
@@ -53,6 +55,9 @@ int main(int argc, char** argv) {
 
   platform::FileInstanceLock instanceLock{platform::DefaultInstanceLockFile("VexlorEXP")};
   callout::FrmExp frmExp{system.env, exp, instanceLock, QCoreApplication::applicationDirPath().toStdString()};
+  endingSignals.close = [&frmExp] {
+    if (frmExp.Loaded()) frmExp.Unload();
+  };
 
   // Started by the main program without the focus, the window does not take it.
   const char* noFocus = std::getenv("VX_NO_FOCUS");

@@ -1,16 +1,16 @@
 #include "ctl.h"
 
+#include <climits>
 #include <cctype>
 #include <cerrno>
 #include <cstdlib>
-#include <fstream>
 #include <limits>
-#include <sstream>
 
 #include "platform/private_folder.h"
 #include "platform/sim_variable_area.h"
 #include "platform/sim_wire.h"
 #include "platform/standin_link.h"
+#include "flight_script.h"
 #include "sim_clock.h"
 
 namespace vx::standin {
@@ -21,6 +21,10 @@ namespace simwire = platform::simwire;
 using simwire::Type;
 
 constexpr int kTimeoutMs = 5000;
+
+// A script of the largest size, named by a path of the longest (longer paths do not open),
+// fits in one message.
+static_assert(1 + 4 + 4 + PATH_MAX + 4 + kMaxScriptBytes <= simwire::kMaxMessage);
 
 bool ParseInt(const std::string& s, long long& out) {
   if (s.empty()) return false;
@@ -256,17 +260,17 @@ int Ctl::Log() {
   }
 }
 
+// The script goes whole in one message, with its name: a file the message cannot carry is
+// refused here, before the stand-in is asked.
 int Ctl::Script(const std::string& file) {
-  std::ifstream in(file, std::ios::binary);
-  if (!in) {
-    err_ << "fs-standin ctl: cannot read " << file << "\n";
+  std::string text, error;
+  if (!ReadScriptFile(file, text, error)) {
+    err_ << "fs-standin ctl: " << file << ": " << error << "\n";
     return 1;
   }
-  std::ostringstream text;
-  text << in.rdbuf();
   simwire::Writer w = Begin(Type::Script);
   w.Str(file);
-  w.Str(text.str());
+  w.Str(text);
   std::string message;
   if (!Exchange(request_, reply_)) return 1;
   if (!Outcome(message)) {

@@ -3,7 +3,7 @@
 //   get OFFSET SIZE          prints the variable (size 1 unsigned, 2 and 4 signed)
 //   set OFFSET SIZE VALUE    writes it (decimal, or hexadecimal with 0x)
 //   log                      prints the log: one JSON object per line
-//   script FILE              loads a flight script; its time 0 is now
+//   script FILE              loads a flight script (at most kMaxScriptBytes); its time 0 is now
 //   scale FACTOR             runs the simulator clock at FACTOR times real time
 //   advance SECONDS          moves the simulator clock on at once
 //   key KEY...               types keys into the main program's key hook (a letter or digit,

@@ -1,9 +1,14 @@
 #include "flight_script.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <algorithm>
 #include <cerrno>
 #include <cmath>
 #include <cstdlib>
+#include <cstring>
 #include <sstream>
 
 #include "sim_clock.h"
@@ -29,6 +34,41 @@ bool ParseInteger(std::string_view text, std::int64_t& out) {
 }
 
 }  // namespace
+
+bool ReadScriptFile(const std::filesystem::path& file, std::string& text, std::string& error) {
+  const int fd = open(file.c_str(), O_RDONLY | O_CLOEXEC);
+  if (fd < 0) {
+    error = std::string("cannot read: ") + std::strerror(errno);
+    return false;
+  }
+  struct stat st {};
+  if (fstat(fd, &st) == 0 && S_ISDIR(st.st_mode)) {
+    close(fd);
+    error = "a folder, not a flight script";
+    return false;
+  }
+  std::string read(kMaxScriptBytes + 1, '\0');
+  std::size_t have = 0;
+  while (have < read.size()) {
+    const ssize_t n = ::read(fd, read.data() + have, read.size() - have);
+    if (n < 0 && errno == EINTR) continue;
+    if (n < 0) {
+      error = std::string("cannot read: ") + std::strerror(errno);
+      close(fd);
+      return false;
+    }
+    if (n == 0) break;
+    have += static_cast<std::size_t>(n);
+  }
+  close(fd);
+  if (have > kMaxScriptBytes) {
+    error = "too large for a flight script (at most " + std::to_string(kMaxScriptBytes) + " bytes)";
+    return false;
+  }
+  read.resize(have);
+  text = std::move(read);
+  return true;
+}
 
 bool ParseScriptTime(std::string_view text, double& seconds) {
   double total = 0;

@@ -11,7 +11,9 @@
 // one. "0xOFFSET:SIZE=VALUE" writes a raw variable once, when the script passes its time.
 // The value "here" (lat, lon, alt and hdg only) is the value the aircraft has when the
 // script is loaded, so a script can go on from wherever the aircraft was left.
+#include <cstddef>
 #include <cstdint>
+#include <filesystem>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -20,6 +22,15 @@
 #include "sim_fields.h"
 
 namespace vx::standin {
+
+// The largest flight script, in bytes: with its file's name it goes to a running stand-in
+// in one message.
+inline constexpr std::size_t kMaxScriptBytes = 120 * 1024;
+
+// The text of a flight script file (a pipe or a device too), read no further than one byte
+// past `kMaxScriptBytes`. False with the reason when it is a folder, larger than that, or
+// cannot be read.
+bool ReadScriptFile(const std::filesystem::path& file, std::string& text, std::string& error);
 
 class FlightScript {
  public:

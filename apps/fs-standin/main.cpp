@@ -2,9 +2,9 @@
 #include <ctime>
 #include <fstream>
 #include <iostream>
-#include <sstream>
 
 #include "ctl.h"
+#include "flight_script.h"
 #include "options.h"
 #include "platform/forwarded_keys.h"
 #include "platform/standin_link.h"
@@ -49,12 +49,10 @@ int main(int argc, char** argv) {
     sim.SetLogSink([&logFile](const std::string& line) { logFile << line << std::endl; });
   }
   if (!options.scriptPath.empty()) {
-    std::ifstream in(options.scriptPath, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    std::string message;
-    if (!in || !sim.LoadScript(options.scriptPath.string(), text.str(), message)) {
-      std::cerr << "fs-standin: " << options.scriptPath.string() << ": " << (in ? message : "cannot read") << "\n";
+    std::string text, message;
+    if (!ReadScriptFile(options.scriptPath, text, message) ||
+        !sim.LoadScript(options.scriptPath.string(), text, message)) {
+      std::cerr << "fs-standin: " << options.scriptPath.string() << ": " << message << "\n";
       return 1;
     }
   }

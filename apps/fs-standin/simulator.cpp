@@ -240,7 +240,14 @@ bool Simulator::StartLink(std::string_view from, std::int32_t size) {
 
 bool Simulator::LoadScript(std::string_view name, std::string_view text, std::string& message) {
   FlightScript parsed;
-  if (!FlightScript::Parse(text, parsed, message)) {
+  bool ok = FlightScript::Parse(text, parsed, message);
+  // A script without a keyframe (an empty or wrong file) would stop the running flight
+  // where it stands; it is refused and the flight goes on.
+  if (ok && parsed.Empty()) {
+    message = "no keyframes: a script needs at least one \"at TIME\" line";
+    ok = false;
+  }
+  if (!ok) {
     Log("script", "\"name\":" + JsonString(name) + ",\"error\":" + JsonString(message));
     return false;
   }

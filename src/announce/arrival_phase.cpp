@@ -25,7 +25,6 @@
 #include "simlink/simulator_link.h"
 #include "state/pro_context.h"
 #include "ui/message_box.h"
-#include "ui/window_handles.h"
 
 namespace vx::announce {
 namespace {
@@ -81,18 +80,11 @@ constexpr GroupStep kDetails[] = {
 };
 
 constexpr std::string_view kOn = "ON";
-constexpr std::string_view kMainSettingsFile = "VexlorPro.cfg";
 constexpr float kBeforeGuidanceSeconds = 5.0f;
 constexpr float kAfterDetailsSeconds = 1.0f;
 constexpr float kAfterBoardSeconds = 3.0f;
 constexpr float kViewPollSeconds = 1.0f;
 constexpr int kMinutesPerDay = 1440;
-
-// The cabin attendant's name recordings: "\Cmp\Japan\SCOMP_03.wav", "\Apt\World\SAPT_12.wav".
-std::string CabinName(std::string_view kind, std::string_view prefix, int tableIndex) {
-  const RegionIndex r = TableRegion(tableIndex);
-  return "\\" + std::string(kind) + std::string(r.folder) + "\\" + std::string(prefix) + r.Number() + ".wav";
-}
 
 // Delay class -1 and 0 both say "00分遅れ"; classes beyond 50 say "60分遅れ".
 std::string DelayFile(int delayClass) {
@@ -138,7 +130,7 @@ void ReportUnwrittenRecords(state::ProContext& pro, const std::vector<datafiles:
 // A view of the call-out program: its signal file written, then polled for until it is
 // there (or the announcement is cut). A file that cannot be written is reported in the
 // caption and the guidance goes on without the view.
-void HandOverView(state::ProContext& pro, GroupRun& g, void (*write)(state::ProContext&), std::string_view literal) {
+void HandOverView(GroupRun& g, void (*write)(state::ProContext&), std::string_view literal) {
   try {
     g.HandOver(literal, write);
   } catch (const runtime::RuntimeError& error) {
@@ -154,13 +146,13 @@ bool BoardOn(const state::ProContext& pro) { return pro.briefing.TobBriefing.Fli
 
 void PrepareArrivalAnnouncement(state::ProContext& pro) {
   LoadSpecialRecording(pro, kSpecialRecording);
-  const std::string airline = CabinName("Cmp", "SCOMP_", AirlineIndex(pro));
-  const std::string airport = CabinName("Apt", "SAPT_", ArrivalAirportIndex(pro));
+  const std::string airline = EntryRecording("\\Cmp", AirlineSlot(pro), "\\SCOMP_");
+  const std::string airport = EntryRecording("\\Apt", ArrivalAirportSlot(pro), "\\SAPT_");
   const int n = ChooseCabinAttendant(
       pro, [&](int v) { return CabinAttendantHas(pro, v, {"\\G5_1.wav", airport, airline}); }, VoiceDraw{.voices = 3});
   const std::string folder = CabinAttendantFolder(n);
-  SetSlotFile(pro, g5::kAirline, folder + airline);
-  SetSlotFile(pro, g5::kArrivalAirport, folder + airport);
+  SetSlotFile(pro, g5::kAirline, CabinAttendantFile(n, airline));
+  SetSlotFile(pro, g5::kArrivalAirport, CabinAttendantFile(n, airport));
   SetSlotFile(pro, g5::kFirst, folder + "\\G5_1.wav");
   SetSlotFile(pro, g5::kSecond, folder + "\\G5_2.wav");
   SetSlotFile(pro, g5::kThird, folder + "\\G5_3.wav");
@@ -180,11 +172,11 @@ void AnnounceArrival(state::ProContext& pro) {
 
 void PrepareFinalAnnouncement(state::ProContext& pro) {
   state::EngineState& e = pro.engine;
-  const std::string airline = CabinName("Cmp", "SCOMP_", AirlineIndex(pro));
+  const std::string airline = EntryRecording("\\Cmp", AirlineSlot(pro), "\\SCOMP_");
   const int n = ChooseCabinAttendant(pro, [&](int v) { return CabinAttendantHas(pro, v, {"\\G6_1.wav", airline}); },
                                      VoiceDraw{.voices = 4});
   const std::string folder = CabinAttendantFolder(n);
-  SetSlotFile(pro, g6::kAirline, folder + airline);
+  SetSlotFile(pro, g6::kAirline, CabinAttendantFile(n, airline));
   SetSlotFile(pro, g6::kCaptainFirst, "\\Wav\\CP\\G6_0.wav");
   SetSlotFile(pro, g6::kCabinFinal, folder + "\\G6_1.wav");
   SetSlotFile(pro, g6::kCabinFinal2, folder + "\\G6_2.wav");
@@ -196,21 +188,10 @@ void PrepareFinalAnnouncement(state::ProContext& pro) {
   SetSlotFile(pro, g6::kMurmur, "\\Wav\\Lob\\zawazawa_m.wav");
   SetSlotFile(pro, g6::kMurmurEnd, "\\Wav\\Lob\\zawazawa_e.wav");
 
-  const std::string chime = LobbyChime(pro, ArrivalAirportIndex(pro));
-  if (chime.empty())
-    SetSlotSilent(pro, g6::kChime);
-  else
-    SetSlotFile(pro, g6::kChime, chime);
-
-  const RegionIndex lobbyAirline = TableRegion(AirlineIndex(pro));
-  SetSlotFile(pro, g6::kLobbyAirline,
-              "\\Wav\\Lob\\Cmp" + std::string(lobbyAirline.folder) + "\\LCOMP_" + lobbyAirline.Number() + ".wav");
-  const RegionIndex origin = TableRegion(DepartureAirportIndex(pro));
-  SetSlotFile(pro, g6::kOrigin, "\\Wav\\Lob\\Apt1" + std::string(origin.folder) + "\\LAPT_" + origin.Number() + ".wav");
-
-  const SpokenNumber flight = BuildSpokenDigits(runtime::CInt(pro.briefing.TobBriefing.FlightNumber), kLobbyFlightPlaces);
-  SetSpokenDigitSlots(pro, g6::kFlightDigits, flight);
-  e.FlightNumberDigitMask = flight.mask;
+  SetSlotFile(pro, g6::kChime, LobbyChime(pro, ArrivalAirportSlot(pro)));
+  SetSlotFile(pro, g6::kLobbyAirline, EntryRecording("\\Wav\\Lob\\Cmp", AirlineSlot(pro), "\\LCOMP_"));
+  SetSlotFile(pro, g6::kOrigin, EntryRecording("\\Wav\\Lob\\Apt1", DepartureAirportSlot(pro), "\\LAPT_"));
+  e.FlightNumberDigitMask = SetFlightNumberSlots(pro, g6::kFlightDigits, kLobbyFlightPlaces);
   const SpokenNumber gate = BuildSpokenDigits(pro.main.ArrivalGate, kLobbyGatePlaces);
   SetSpokenDigitSlots(pro, g6::kGateDigits, gate);
   e.GateDigitMask = gate.mask;
@@ -231,11 +212,11 @@ void AnnounceArrivalGuidance(state::ProContext& pro) {
   if (BoardOn(pro)) CloseDepartureBoard(pro);
   pro.svc.pump->Pump();
   g.Wait(kAfterBoardSeconds);
-  if (viewSwitch) HandOverView(pro, g, WriteEyeCargoCfg, "\\EyeCargo.cfg");
+  if (viewSwitch) HandOverView(g, WriteEyeCargoCfg, "\\EyeCargo.cfg");
   g.Part(g6::kRepeat, "Ｇ６：繰返し");
   AnnounceArrivalDetails(pro);
   g.Part(g6::kChime, "Ｇ６：チャイム");
-  if (viewSwitch) HandOverView(pro, g, WriteEyeDoorCfg, "\\EyeDoor.cfg");
+  if (viewSwitch) HandOverView(g, WriteEyeDoorCfg, "\\EyeDoor.cfg");
 }
 
 void RunArrivalFinal(state::ProContext& pro) {
@@ -295,9 +276,9 @@ void RunArrivalFinal(state::ProContext& pro) {
     ShowFlightFormOnTop(pro, FlightForm::frmマイル達成);
     pump.Pump();
   }
-  SaveSettingsFile(pro, kMainSettingsFile);
+  SaveVexlorProCfgWithoutAsking(pro);  // a "VexlorPro.cfg" this run could not load stays
   pump.Pump();
-  if (pro.sim.SimWindow != 0 && pro.ui) ui::ActivateWindow(*pro.ui, pro.sim.SimWindow);
+  BringSimulatorToFront(pro);
   pump.Pump();
 }
 

@@ -102,21 +102,10 @@ void PrepareBoardingAnnouncement(state::ProContext& pro) {
   SetSlotFile(pro, g0::kMurmur, "\\Wav\\Lob\\zawazawa_m.wav");
   SetSlotFile(pro, g0::kMurmurEnd, "\\Wav\\Lob\\zawazawa_e.wav");
 
-  const std::string chime = LobbyChime(pro, DepartureAirportIndex(pro));
-  if (chime.empty())
-    SetSlotSilent(pro, g0::kChime);
-  else
-    SetSlotFile(pro, g0::kChime, chime);
-
-  const RegionIndex airline = TableRegion(AirlineIndex(pro));
-  SetSlotFile(pro, g0::kAirline, "\\Wav\\Lob\\Cmp" + std::string(airline.folder) + "\\LCOMP_" + airline.Number() + ".wav");
-  const RegionIndex arrival = TableRegion(ArrivalAirportIndex(pro));
-  SetSlotFile(pro, g0::kArrivalAirport,
-              "\\Wav\\Lob\\Apt0" + std::string(arrival.folder) + "\\LAPT_" + arrival.Number() + ".wav");
-
-  const SpokenNumber flight = BuildSpokenDigits(runtime::CInt(pro.briefing.TobBriefing.FlightNumber), kLobbyFlightPlaces);
-  SetSpokenDigitSlots(pro, g0::kFlightDigits, flight);
-  e.FlightDigitMask = flight.mask;
+  SetSlotFile(pro, g0::kChime, LobbyChime(pro, DepartureAirportSlot(pro)));
+  SetSlotFile(pro, g0::kAirline, EntryRecording("\\Wav\\Lob\\Cmp", AirlineSlot(pro), "\\LCOMP_"));
+  SetSlotFile(pro, g0::kArrivalAirport, EntryRecording("\\Wav\\Lob\\Apt0", ArrivalAirportSlot(pro), "\\LAPT_"));
+  e.FlightDigitMask = SetFlightNumberSlots(pro, g0::kFlightDigits, kLobbyFlightPlaces);
 
   const auto& departure = pro.briefing.BriefingTimes.events[0];
   SetSlotFile(pro, g0::kHour, "\\Wav\\Lob\\NumHour\\" + runtime::Format(departure.localHour, "00") + "時.wav");

@@ -166,8 +166,7 @@ void PrepareCaptainGreeting(state::ProContext& pro) {
   SetSlotFile(pro, kEnglish1, OpeningOf(kEnglishOpenings, kEnglishEvening, hour));
   SetSlotFiles(pro, kEnglish1 + 1, kEnglish);
   SetSlotFile(pro, kNoise, "\\Wav\\CP\\A2_noise.wav");
-  const RegionIndex airline = TableRegion(AirlineIndex(pro));
-  SetSlotFile(pro, kAirline, "\\Wav\\CP\\Cmp" + std::string(airline.folder) + "\\PCOMP_" + airline.Number() + ".wav");
+  SetSlotFile(pro, kAirline, EntryRecording("\\Wav\\CP\\Cmp", AirlineSlot(pro), "\\PCOMP_"));
   SetAltitudeFeetPhrase(pro);
   SetAltitudeMetrePhrase(pro);
   SetSpeedPhrase(pro);

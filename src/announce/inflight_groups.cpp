@@ -92,13 +92,12 @@ void AnnounceFinalLanding(state::ProContext& pro) { RunSingle(pro, kFinalLanding
 void PrepareOneHourAnnouncement(state::ProContext& pro) {
   if (pro.engine.SpecialVoiceOn) LoadSpecialRecording(pro, kOneHourHidden);
   const bool domestic = DomesticFlight(pro);
-  const RegionIndex arrival = TableRegion(ArrivalAirportIndex(pro));
-  const std::string airport = "\\Apt" + std::string(arrival.folder) + "\\SAPT_" + arrival.Number() + ".wav";
+  const std::string airport = EntryRecording("\\Apt", ArrivalAirportSlot(pro), "\\SAPT_");
   const std::string first = domestic ? "\\A5_1.wav" : "\\A5_1int.wav";
   const std::string second = domestic ? "\\A5_2.wav" : "\\A5_2int.wav";
   const std::string folder = AttendantFolder(pro, {airport, first});
   SetSlotFile(pro, a5::kCaptain, "\\Wav\\CP\\A5_0.wav");
-  SetSlotFile(pro, a5::kAirport, folder + airport);
+  SetSlotFile(pro, a5::kAirport, airport.empty() ? std::string() : folder + airport);
   SetSlotFile(pro, a5::kFirst, folder + first);
   SetSlotFile(pro, a5::kSecond, folder + second);
   LoadSlotRange(pro, a5::kCaptain, a5::kSecond);

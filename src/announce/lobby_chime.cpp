@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "datafiles/table_entries.h"
 #include "platform/paths.h"
 #include "platform/random.h"
 #include "runtime/text_rules.h"
@@ -16,14 +17,12 @@ constexpr std::size_t kChimeChoices = 20;
 
 }  // namespace
 
-std::string LobbyChime(state::ProContext& pro, int airportSlot) {
+std::string LobbyChime(state::ProContext& pro, std::optional<int> airportSlot) {
   const platform::Paths& paths = *pro.svc.paths;
-  if (airportSlot >= 0 && airportSlot < state::kTableSlots) {
-    const std::string name = runtime::Trim(pro.files.AirportTable[static_cast<std::size_t>(airportSlot)].チャイム);
-    const std::string literal = std::string(kLobbyFolder) + name;
-    if (platform::IsBareFileName(name) && paths.Exists(literal))
-      return std::string(kLobbyFolder) + paths.Under(literal).filename().string();
-  }
+  const std::string name = runtime::Trim(datafiles::AirportEntry(pro.files.AirportTable, airportSlot).チャイム);
+  const std::string literal = std::string(kLobbyFolder) + name;
+  if (platform::IsBareFileName(name) && paths.Exists(literal))
+    return std::string(kLobbyFolder) + paths.Under(literal).filename().string();
   auto chimes = platform::ListMatching(paths.BaseText() + std::string(kLobbyFolder) + "Type_*.wav");
   if (chimes.empty()) return {};
   const std::size_t count = std::min(chimes.size(), kChimeChoices);

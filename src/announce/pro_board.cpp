@@ -1,9 +1,10 @@
 #include "announce/pro_board.h"
 
+#include <optional>
+
 #include "announce/engine_waits.h"
-#include "datafiles/route_airports.h"
+#include "datafiles/table_entries.h"
 #include "platform/process.h"
-#include "runtime/runtime_error.h"
 #include "simlink/common_helpers.h"
 #include "state/pro_context.h"
 
@@ -35,13 +36,10 @@ datafiles::BoardFlight FlightBoardValues(const state::ProContext& pro, std::stri
 datafiles::BoardShown ShowFlightBoard(state::ProContext& pro, std::string_view kind) {
   const bool departures = kind == datafiles::kDeparturesBoard;
   state::FilesState& files = pro.files;
-  try {
-    const int other = datafiles::CheckedAirportSlot(files.RouteAirports[departures ? 1 : 0].slot);
-    (departures ? files.BoardDestinationName : files.BoardOriginName) =
-        files.AirportTable[static_cast<std::size_t>(other)].空港名パタパタ;
-  } catch (const runtime::RuntimeError&) {
-    return {0, std::string(kBadAirport)};
-  }
+  const std::optional<int> other = datafiles::TableSlot(files.RouteAirports[departures ? 1 : 0].slot);
+  if (!other) return {0, std::string(kBadAirport)};
+  (departures ? files.BoardDestinationName : files.BoardOriginName) =
+      datafiles::AirportEntry(files.AirportTable, other).空港名パタパタ;
   CloseDepartureBoardNow(pro);
   const datafiles::BoardServices services{*pro.svc.paths, *pro.svc.clock, *pro.svc.pump, *pro.svc.random, *pro.svc.processes};
   datafiles::BoardShown shown = ShowDepartureBoard(services, FlightBoardValues(pro, kind), files.AirportTable);

@@ -3,7 +3,7 @@
 #include "datafiles/eye_check_file.h"
 #include "datafiles/ocumo_files.h"
 #include "datafiles/pushback_file.h"
-#include "datafiles/route_airports.h"
+#include "datafiles/table_entries.h"
 #include "datafiles/sound_settings_file.h"
 #include "platform/event_pump.h"
 #include "platform/paths.h"
@@ -28,8 +28,6 @@ void WriteEyeCheckCfg(state::ProContext& ctx) {
   const auto& tob = ctx.briefing.TobBriefing;
   const auto& route = ctx.files.RouteAirports;
   const auto& departure = ctx.briefing.BriefingTimes.events[0];
-  const int departureSlot = datafiles::CheckedAirportSlot(route[0].slot);
-  const int arrivalSlot = datafiles::CheckedAirportSlot(route[1].slot);
   datafiles::EyeCheckCfg values;
   values.InspectionDoorSwitch = ctx.main.ViewSwitchOption;
   values.InspectionBoardFlag = tob.FlipBoardOn;
@@ -41,8 +39,11 @@ void WriteEyeCheckCfg(state::ProContext& ctx) {
   values.minute = departure.localMinute;
   values.departureSlot = route[0].slot;
   values.arrivalSlot = route[1].slot;
-  values.departureBoardName = ctx.files.AirportTable[departureSlot].空港名パタパタ;
-  values.arrivalBoardName = ctx.files.AirportTable[arrivalSlot].空港名パタパタ;
+  const auto boardName = [&](const state::RouteAirport& airport) {
+    return datafiles::AirportEntry(ctx.files.AirportTable, datafiles::TableSlot(airport.slot)).空港名パタパタ;
+  };
+  values.departureBoardName = boardName(route[0]);
+  values.arrivalBoardName = boardName(route[1]);
   datafiles::WriteEyeCheckCfgFile(ctx.svc.paths->Under("\\EyeCheck.cfg"), values);
   ctx.svc.pump->Pump();
 }

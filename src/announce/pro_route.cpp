@@ -1,6 +1,8 @@
 #include "announce/pro_route.h"
 
-#include "datafiles/route_airports.h"
+#include <optional>
+
+#include "datafiles/table_entries.h"
 #include "simlink/common_helpers.h"
 #include "simlink/sim_derivations.h"
 #include "state/files_state.h"
@@ -20,10 +22,14 @@ void CopyAirport(const state::AirportRecord& from, state::RouteAirport& to) {
 
 void ApplyRouteAirports(state::FilesState& files) {
   auto& route = files.RouteAirports;
-  const int departure = datafiles::CheckedAirportSlot(route[0].slot);
-  const int arrival = datafiles::CheckedAirportSlot(route[1].slot);
-  CopyAirport(files.AirportTable[departure], route[0]);
-  CopyAirport(files.AirportTable[arrival], route[1]);
+  const std::optional<int> departure = datafiles::TableSlot(route[0].slot);
+  const std::optional<int> arrival = datafiles::TableSlot(route[1].slot);
+  CopyAirport(datafiles::AirportEntry(files.AirportTable, departure), route[0]);
+  CopyAirport(datafiles::AirportEntry(files.AirportTable, arrival), route[1]);
+  if (!departure || !arrival) {
+    files.RouteDistance = 0;
+    return;
+  }
   files.RouteDistance =
       simlink::GreatCircleDistance(route[0].latitude * simlink::kLatitudeDegreesPerUnit,
                                    route[0].longitude * simlink::kLongitudeDegreesPerUnit,

@@ -121,9 +121,25 @@ void MarkSettingsFileInHand(state::ProContext& ctx, std::string_view name) {
   ctx.files.SettingsFilesInHand.insert(InHandKey(name));
 }
 
-bool SaveVexlorProCfgAtExit(state::ProContext& ctx) {
-  if (!SettingsFileInHand(ctx, kDefaultSettingsFileName)) return true;
+bool SettingsFileMayBeWritten(const state::ProContext& ctx, std::string_view name) {
+  if (SettingsFileInHand(ctx, name)) return true;
+  std::error_code ec;
+  const auto status = std::filesystem::symlink_status(SettingsPath(ctx, BareSettingsFileName(name)), ec);
+  return status.type() == std::filesystem::file_type::not_found;
+}
+
+bool SaveVexlorProCfgWithoutAsking(state::ProContext& ctx) {
+  if (!SettingsFileMayBeWritten(ctx, kDefaultSettingsFileName)) return true;
   return SaveSettingsFile(ctx, kDefaultSettingsFileName);
+}
+
+bool OverwriteSettingsFile(state::ProContext& ctx, std::string_view name) {
+  const std::string file = BareSettingsFileName(name);
+  if (SettingsFileMayBeWritten(ctx, file)) return SaveSettingsFile(ctx, file);
+  ctx.boxes->Show("設定ファイル「 " + file + " 」は上書きしません。\nこの起動で読み込めていないファイルです。\n" +
+                      "ファイルの内容はそのまま残っています。\n\n今の設定値を残すには「名前を付けて保存」を使ってください。",
+                  ui::Buttons::Ok, ui::Icon::Exclamation, "設定値の保存");
+  return false;
 }
 
 bool SaveSettingsFile(state::ProContext& ctx, std::string_view name) {

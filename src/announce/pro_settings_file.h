@@ -44,13 +44,23 @@ std::string SettingsFileNameForOpen(const std::filesystem::path& chosen, const p
 bool SameSettingsFileName(std::string_view a, std::string_view b);
 bool SettingsFileInHand(const state::ProContext& ctx, std::string_view name);
 void MarkSettingsFileInHand(state::ProContext& ctx, std::string_view name);
+// Whether a save under the name loses nothing: the file is in hand, or nothing of that
+// name is there. A file this run could not load (or never came to load) is not.
+bool SettingsFileMayBeWritten(const state::ProContext& ctx, std::string_view name);
 
-// The exit's save of "VexlorPro.cfg": written only when the file is in hand, so a file
-// this run could not load stays as the user left it. True when nothing failed.
-bool SaveVexlorProCfgAtExit(state::ProContext& ctx);
+// The saves of "VexlorPro.cfg" nobody asks for (at the exit and at a flight's end):
+// written only when it may be, so a file this run could not load stays as the user left
+// it. True when nothing failed.
+bool SaveVexlorProCfgWithoutAsking(state::ProContext& ctx);
+
+// The save over the current settings file at the user's word (File > Save, "Yes" at the
+// exit): a file that may not be written is left as it is, a "設定値の保存" box says so
+// (and how to keep the values) and the result is false. Otherwise as SaveSettingsFile.
+bool OverwriteSettingsFile(state::ProContext& ctx, std::string_view name);
 
 // Takes back "EyeRet.cfg" when present (viewpoints and APU sounds, then deletes it) and
-// writes the current values under the name (a name that is not bare becomes
+// writes the current values under the name, whatever is there (File > Save As, where the
+// user has chosen the file, and the resume snapshot) (a name that is not bare becomes
 // "VexlorPro.cfg"). A failure keeps the old file, shows "設定値の保存" with the reason
 // and returns false. A written file is in hand.
 bool SaveSettingsFile(state::ProContext& ctx, std::string_view name);

@@ -8,6 +8,7 @@
 #include "announce/volume_table.h"
 #include "datafiles/positional_text.h"
 #include "platform/event_pump.h"
+#include "platform/file_errors.h"
 #include "platform/paths.h"
 #include "platform/text_file.h"
 #include "runtime/numbers.h"
@@ -63,16 +64,22 @@ void ShowCfgRead(state::ProContext& ctx, const std::string& text) {
 }
 
 // A file that did not load is copied byte for byte beside itself (one copy, the latest),
-// so that no later save can lose what the user had in it. The sentence for the box.
-std::string KeepAside(state::ProContext& ctx, const std::string& file) {
+// so that no later save can lose what the user had in it: whether the copy is there, and
+// the sentence for the box.
+struct KeptAside {
+  bool kept = false;
+  std::string sentence;
+};
+
+KeptAside KeepAside(state::ProContext& ctx, const std::string& file) {
   const std::string copy = file + std::string(kUnreadableCopySuffix);
   std::error_code ec;
   const auto from = ctx.svc.paths->Under("\\" + file);
   if (!std::filesystem::is_regular_file(from, ec)) return {};
   std::filesystem::copy_file(from, ctx.svc.paths->Under("\\" + copy), std::filesystem::copy_options::overwrite_existing,
                              ec);
-  if (ec) return "\n元のファイルを控えに残せませんでした。終了時にも上書きしません。";
-  return "\n元のファイルは「 " + copy + " 」に残しました。";
+  if (ec) return {false, "\n元のファイルを控えに残せませんでした。終了時にも上書きしません。"};
+  return {true, "\n元のファイルは「 " + copy + " 」に残しました。"};
 }
 
 // The last sentence of a failure's box: what the program goes on with.
@@ -80,25 +87,35 @@ std::string AfterFailure(SettingsLoad purpose) {
   return purpose == SettingsLoad::Resume ? "\n\n前回フライトの途中からは再開しません。新しいフライトとして始めます。" : "";
 }
 
-void ReportUnreadableFile(state::ProContext& ctx, const std::string& file, const std::string& reason,
+void ReportUnreadableFile(state::ProContext& ctx, const std::string& file, const runtime::RuntimeError& e,
                           SettingsLoad purpose) {
-  const std::string kept = KeepAside(ctx, file);
-  ShowCfgRead(ctx, "設定ファイル「 " + file + " 」を読み込めません。\n" + reason +
-                       "\n\n設定値は読み込む前のままです。" + kept + AfterFailure(purpose));
+  const KeptAside aside = KeepAside(ctx, file);
+  ShowCfgRead(ctx, "設定ファイル「 " + file + " 」を読み込めません。\n" + e.Text() + "\n" + platform::FileErrorReason(e.Number()) +
+                       "\n\n設定値は読み込む前のままです。" + aside.sentence + AfterFailure(purpose));
 }
 
 void ReportBadValue(state::ProContext& ctx, const std::string& file, const SettingsValueError& e, SettingsLoad purpose) {
-  const std::string kept = KeepAside(ctx, file);
+  const KeptAside aside = KeepAside(ctx, file);
   ShowCfgRead(ctx, "設定ファイル「 " + file + " 」の設定値 " + std::to_string(e.Index()) + " を読み込めません。\n" +
-                       e.Reason() + "\n設定値：「" + e.ValueText() + "」\n\n設定値は読み込む前のままです。" + kept +
-                       AfterFailure(purpose));
+                       e.Reason() + "\n設定値：「" + e.ValueText() + "」\n\n設定値は読み込む前のままです。" +
+                       aside.sentence + AfterFailure(purpose));
 }
 
-void ReportOtherVersion(state::ProContext& ctx, const std::string& file, SettingsLoad purpose) {
-  const std::string kept = KeepAside(ctx, file);
-  ShowCfgRead(ctx, "設定ファイル「 " + file + " 」はバージョンが異なるか、壊れています。\n1 行目が「" +
-                       std::string(kSettingsVersionLine) + "」ではありません。\n\n設定値は読み込む前のままです。" + kept +
-                       AfterFailure(purpose));
+// A first line that is not the version line (another version, an empty or damaged file).
+// The file is kept aside first; only a file whose copy is there is deleted and replaced
+// by the defaults, as the box says. A resume, or a file that could not be copied, keeps
+// every value and the file as they were. False when nothing was loaded.
+bool TakeOtherVersion(state::ProContext& ctx, const std::string& file, SettingsLoad purpose) {
+  const KeptAside aside = KeepAside(ctx, file);
+  if (purpose == SettingsLoad::Resume || !aside.kept) {
+    ShowCfgRead(ctx, "設定ファイル「 " + file + " 」はバージョンが異なるか、壊れています。\n1 行目が「" +
+                         std::string(kSettingsVersionLine) + "」ではありません。\n\n設定値は読み込む前のままです。" +
+                         aside.sentence + AfterFailure(purpose));
+    return false;
+  }
+  ShowCfgRead(ctx, "読み込まれたＣＦＧファイルはバージョンが異なります\n選択されているファイルを削除し、デフォルトに戻します" +
+                       aside.sentence);
+  return true;
 }
 
 void ReportUnwritableDefaults(state::ProContext& ctx, const std::string& file, const std::string& reason) {
@@ -176,19 +193,15 @@ bool LoadSettingsFile(state::ProContext& ctx, std::string_view name, SettingsLoa
     }
   } else {
     try {
-      text = platform::ReadTextFile(ctx.svc.paths->Under(literal));
+      text = platform::ReadCp932TextFile(ctx.svc.paths->Under(literal));
     } catch (const runtime::RuntimeError& e) {
-      ReportUnreadableFile(ctx, file, e.Text(), purpose);
+      ReportUnreadableFile(ctx, file, e, purpose);
       return false;
     }
     ctx.svc.pump->Pump();
-    if (!IsCurrentVersion(*text) && purpose == SettingsLoad::Resume) {
-      ReportOtherVersion(ctx, file, purpose);
-      return false;
-    }
     if (!IsCurrentVersion(*text)) {
       text.reset();
-      ShowCfgRead(ctx, "読み込まれたＣＦＧファイルはバージョンが異なります\n選択されているファイルを削除し、デフォルトに戻します");
+      if (!TakeOtherVersion(ctx, file, purpose)) return false;
       ctx.files.SettingsFileName = std::string(kDefaultSettingsFileName);
       try {
         ctx.svc.paths->DeleteIfExists(literal);
@@ -211,13 +224,13 @@ bool LoadSettingsFile(state::ProContext& ctx, std::string_view name, SettingsLoa
 
   std::vector<StagedValue> staged;
   try {
-    if (!text) text = platform::ReadTextFile(ctx.svc.paths->Under(literal));
+    if (!text) text = platform::ReadCp932TextFile(ctx.svc.paths->Under(literal));
     staged = StageSettingsValues(datafiles::ExtractValues(*text), defaultFile);
   } catch (const SettingsValueError& e) {
     ReportBadValue(ctx, file, e, purpose);
     return false;
   } catch (const runtime::RuntimeError& e) {
-    ReportUnreadableFile(ctx, file, e.Text(), purpose);
+    ReportUnreadableFile(ctx, file, e, purpose);
     return false;
   }
   StoreStagedSettings(ctx, staged, defaultFile);

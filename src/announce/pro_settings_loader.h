@@ -56,10 +56,12 @@ enum class SettingsLoad { Settings, Resume };
 
 // Loads `BaseFolder` & "\" & name (a name that is not bare loads "VexlorPro.cfg") and
 // rebuilds the volume table. `MileageTotal` is taken only from "VexlorPro.cfg". A file
-// that cannot be read or holds a value that does not convert is reported in a
-// "CFG Read" box naming the file, the value number and its text; the program then keeps
-// every value it had, the file is copied aside (kUnreadableCopySuffix; the box says where)
-// and the result is false.
+// that cannot be read (one saved in UTF-8 with its byte-order mark among them) or holds
+// a value that does not convert is reported in a "CFG Read" box naming the file, the
+// value number and its text, or the reason; the program then keeps every value it had,
+// the file is copied aside (kUnreadableCopySuffix; the box says where) and the result is
+// false. A file of another version is copied aside too before it is deleted and the
+// defaults come back; one that cannot be copied stays, and nothing is loaded.
 bool LoadSettingsFile(state::ProContext& ctx, std::string_view name, SettingsLoad purpose = SettingsLoad::Settings);
 
 // The defaults of the table stored as if a defaults file had been loaded, without a

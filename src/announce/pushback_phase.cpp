@@ -14,8 +14,6 @@
 #include "announce/value_phrases.h"
 #include "platform/event_pump.h"
 #include "platform/paths.h"
-#include "runtime/numbers.h"
-#include "runtime/runtime_error.h"
 #include "state/pro_context.h"
 
 namespace vx::announce {
@@ -97,25 +95,6 @@ constexpr GroupStep kLongWelcome[] = {
     PartStep(g2::kArrivalAirport, "Ｇ２：到着空港"),
 };
 
-std::string AirlineFile(int voice, const RegionIndex& airline) {
-  return CabinAttendantFolder(voice) + "\\Cmp" + std::string(airline.folder) + "\\SCOMP_" + airline.Number() + ".wav";
-}
-std::string AirlineProbe(const RegionIndex& airline) {
-  return "\\Cmp" + std::string(airline.folder) + "\\SCOMP_" + airline.Number() + ".wav";
-}
-
-// The flight number as a whole number of four places at most; none when it is no number.
-std::optional<int> FlightNumber(std::string_view text) {
-  if (!runtime::IsNumeric(text)) return std::nullopt;
-  try {
-    const int f = runtime::CInt(text);
-    if (f < 0 || f > 9999) return std::nullopt;
-    return f;
-  } catch (const runtime::RuntimeError&) {
-    return std::nullopt;
-  }
-}
-
 }  // namespace
 
 void PreparePushbackAnnouncement(state::ProContext& pro) {
@@ -123,36 +102,29 @@ void PreparePushbackAnnouncement(state::ProContext& pro) {
   const auto& tob = pro.briefing.TobBriefing;
   LoadSpecialRecording(pro, kSpecialRecording);
 
-  const RegionIndex airline = TableRegion(AirlineIndex(pro));
-  const int arrivalIndex = ArrivalAirportIndex(pro);
-  const std::string probe = AirlineProbe(airline);
+  // The airline's name in a voice's folder (none for no entry of the table).
+  const std::string airline = EntryRecording("\\Cmp", AirlineSlot(pro), "\\SCOMP_");
+  const std::optional<int> arrivalSlot = ArrivalAirportSlot(pro);
   e.WelcomeVoiceSet = static_cast<std::int16_t>(ChooseCabinAttendant(
       pro,
       [&](int n) {
-        return n == kLongWelcomeVoice || (n >= 1 && n <= 3 && CabinAttendantHas(pro, n, {probe, "\\G1_1.wav"}));
+        return n == kLongWelcomeVoice || (n >= 1 && n <= 3 && CabinAttendantHas(pro, n, {airline, "\\G1_1.wav"}));
       },
       VoiceDraw{.voices = 4, .limit = VoiceDrawLimit::VoiceOneAfter21Draws, .afterDraws = kLongWelcomeVoice}));
 
   for (int slot = kFirstGroupSlot; slot <= g2::kLastSlot; ++slot) SetSlotSilent(pro, slot);
   const int voice = e.WelcomeVoiceSet;
   const std::string folder = CabinAttendantFolder(voice);
-  SetSlotFile(pro, g2::kAirline, AirlineFile(voice, airline));
+  SetSlotFile(pro, g2::kAirline, CabinAttendantFile(voice, airline));
   if (voice == kLongWelcomeVoice) {
-    const RegionIndex arrival = TableRegion(arrivalIndex);
-    SetSlotFile(pro, g2::kArrivalAirport,
-                "\\Wav\\CA4\\Apt" + std::string(arrival.folder) + "\\SAPT_" + arrival.Number() + ".wav");
+    SetSlotFile(pro, g2::kArrivalAirport, EntryRecording("\\Wav\\CA4\\Apt", arrivalSlot, "\\SAPT_"));
     SetSlotFile(pro, g2::kWelcome1, GreetingByHour(pro.sim.SimClock.localHour));
     SetSlotFile(pro, g2::kWelcome2, "\\Wav\\CA4\\G1_2.wav");
     SetSlotFile(pro, g2::kWelcome3, "\\Wav\\CA4\\G1_3.wav");
-    SetSlotFile(pro, g2::kWelcome4, arrivalIndex < 100 ? "\\Wav\\CA4\\G1_4_dom.wav" : "\\Wav\\CA4\\G1_4_int.wav");
+    const bool international = arrivalSlot && *arrivalSlot >= state::kFirstInternationalSlot;
+    SetSlotFile(pro, g2::kWelcome4, international ? "\\Wav\\CA4\\G1_4_int.wav" : "\\Wav\\CA4\\G1_4_dom.wav");
     SetSlotFile(pro, g2::kWelcome5, "\\Wav\\CA4\\G1_5.wav");
-    if (const std::optional<int> f = FlightNumber(tob.FlightNumber)) {
-      const SpokenNumber number = BuildSpokenDigits(*f, kCabinFlightPlaces);
-      SetSpokenDigitSlots(pro, g2::kFlightDigits, number);
-      e.FlightNumberMask = number.mask;
-    } else {
-      e.FlightNumberMask = "0000";
-    }
+    e.FlightNumberMask = SetFlightNumberSlots(pro, g2::kFlightDigits, kCabinFlightPlaces);
   } else {
     SetSlotFile(pro, g2::kWelcome1, folder + "\\G1_1.wav");
     SetSlotFile(pro, g2::kWelcome2, folder + "\\G1_2.wav");

@@ -1,5 +1,6 @@
 #include "announce/route_region.h"
 
+#include "datafiles/table_entries.h"
 #include "runtime/numbers.h"
 #include "state/pro_context.h"
 #include "state/tables.h"
@@ -15,14 +16,27 @@ RegionIndex TableRegion(int tableIndex) {
   return {"\\World", tableIndex - kFirstInternationalSlot};
 }
 
-int DepartureAirportIndex(const state::ProContext& pro) { return runtime::CInt(pro.files.RouteAirports[0].slot); }
+std::optional<int> DepartureAirportSlot(const state::ProContext& pro) {
+  return datafiles::TableSlot(pro.files.RouteAirports[0].slot);
+}
 
-int ArrivalAirportIndex(const state::ProContext& pro) { return runtime::CInt(pro.files.RouteAirports[1].slot); }
+std::optional<int> ArrivalAirportSlot(const state::ProContext& pro) {
+  return datafiles::TableSlot(pro.files.RouteAirports[1].slot);
+}
 
-int AirlineIndex(const state::ProContext& pro) { return runtime::CInt(pro.briefing.SelectedAirlineIndex); }
+std::optional<int> AirlineSlot(const state::ProContext& pro) {
+  return datafiles::TableSlot(pro.briefing.SelectedAirlineIndex);
+}
+
+std::string EntryRecording(std::string_view folder, std::optional<int> slot, std::string_view prefix) {
+  if (!slot) return {};
+  const RegionIndex r = TableRegion(*slot);
+  return std::string(folder) + std::string(r.folder) + std::string(prefix) + r.Number() + ".wav";
+}
 
 bool DomesticFlight(const state::ProContext& pro) {
-  return DepartureAirportIndex(pro) < kFirstInternationalSlot && ArrivalAirportIndex(pro) < kFirstInternationalSlot;
+  const auto international = [](std::optional<int> slot) { return slot && *slot >= kFirstInternationalSlot; };
+  return !international(DepartureAirportSlot(pro)) && !international(ArrivalAirportSlot(pro));
 }
 
 }  // namespace vx::announce

@@ -1,6 +1,7 @@
 #pragma once
 // Domestic and international flights, and the region folders of the airline and airport
 // name recordings.
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -20,13 +21,19 @@ struct RegionIndex {
 };
 RegionIndex TableRegion(int tableIndex);
 
-// The table indexes of the flight as 16-bit integers (their texts not being numbers
-// raises the runtime's type mismatch).
-int DepartureAirportIndex(const state::ProContext& pro);
-int ArrivalAirportIndex(const state::ProContext& pro);
-int AirlineIndex(const state::ProContext& pro);
+// The table slots of the flight (datafiles::TableSlot): none when the settings name no
+// entry of the table.
+std::optional<int> DepartureAirportSlot(const state::ProContext& pro);
+std::optional<int> ArrivalAirportSlot(const state::ProContext& pro);
+std::optional<int> AirlineSlot(const state::ProContext& pro);
 
-// Both route airports lie below slot 100.
+// The name recording of a table entry: `folder`, the region, `prefix`, the two-digit
+// number and ".wav" ("\Wav\Lob\Cmp", 103, "\LCOMP_": "\Wav\Lob\Cmp\World\LCOMP_03.wav").
+// Empty for no entry: the slot it goes to stays silent.
+std::string EntryRecording(std::string_view folder, std::optional<int> slot, std::string_view prefix);
+
+// No route airport lies at slot 100 or above (an airport of no entry is not an
+// international one).
 bool DomesticFlight(const state::ProContext& pro);
 
 }  // namespace vx::announce

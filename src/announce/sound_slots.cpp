@@ -6,6 +6,7 @@
 #include <string>
 
 #include "announce/background_music.h"
+#include "announce/volume_table.h"
 #include "platform/event_pump.h"
 #include "platform/paths.h"
 #include "platform/sound_device.h"
@@ -49,6 +50,7 @@ void LoadSoundEffects(state::ProContext& pro) {
 
 void SetSlotFile(state::ProContext& pro, int slot, std::string_view literal) {
   if (!IsSlot(slot)) return;
+  if (literal.empty()) return SetSlotSilent(pro, slot);
   pro.engine.SoundSlotFile[At(slot)] = pro.svc.paths->BaseText() + std::string(literal);
 }
 
@@ -129,9 +131,9 @@ void FreeAllSoundSlots(state::ProContext& pro) {
 
 void UseVolumeIndex(state::ProContext& pro, int index) {
   state::EngineState& e = pro.engine;
-  if (index < 0 || index >= state::kVolumeIndexCount) index = 0;
+  if (index < 0 || index >= state::kVolumeIndexCount) index = 0;  // as TableVolume reads it
   pro.flight.CurrentVolumeIndex = static_cast<std::int16_t>(index);
-  pro.flight.CurrentVolume = state::QuietSoundOn(e) ? static_cast<std::int16_t>(kQuietAttenuation) : e.AnnounceVolumeTable[At(index)];
+  pro.flight.CurrentVolume = state::QuietSoundOn(e) ? static_cast<std::int16_t>(kQuietAttenuation) : TableVolume(e, index);
 }
 
 }  // namespace vx::announce

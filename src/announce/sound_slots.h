@@ -26,7 +26,8 @@ void PresetSoundSlotFiles(state::ProContext& pro);
 // recording; FirstLoadedSlot 0, LastLoadedSlot 6.
 void LoadSoundEffects(state::ProContext& pro);
 
-// The slot's file := BaseFolder & literal ("\Wav\CA1\G3.wav").
+// The slot's file := BaseFolder & literal ("\Wav\CA1\G3.wav"); no literal (a recording
+// of a table entry that is not there) leaves the slot silent.
 void SetSlotFile(state::ProContext& pro, int slot, std::string_view literal);
 // The slot names no file: it loads as buffer 0 and plays nothing.
 void SetSlotSilent(state::ProContext& pro, int slot);

@@ -1,6 +1,9 @@
 #include "announce/spoken_digits.h"
 
 #include "announce/sound_slots.h"
+#include "runtime/numbers.h"
+#include "runtime/runtime_error.h"
+#include "state/pro_context.h"
 
 namespace vx::announce {
 
@@ -34,6 +37,28 @@ bool DigitSpoken(std::string_view mask, std::size_t place) { return place < mask
 void SetSpokenDigitSlots(state::ProContext& pro, int firstSlot, const SpokenNumber& number) {
   for (std::size_t i = 0; i < number.files.size(); ++i)
     SetSlotFile(pro, firstSlot + static_cast<int>(i), number.files[i]);
+}
+
+std::optional<int> SpokenFlightNumber(std::string_view text) {
+  if (!runtime::IsNumeric(text)) return std::nullopt;
+  try {
+    const int f = runtime::CInt(text);
+    if (f < 0 || f > kLargestSpokenFlightNumber) return std::nullopt;
+    return f;
+  } catch (const runtime::RuntimeError&) {
+    return std::nullopt;
+  }
+}
+
+std::string SetFlightNumberSlots(state::ProContext& pro, int firstSlot, std::span<const DigitForms> places) {
+  const std::optional<int> f = SpokenFlightNumber(pro.briefing.TobBriefing.FlightNumber);
+  if (!f) {
+    for (std::size_t i = 0; i < places.size(); ++i) SetSlotSilent(pro, firstSlot + static_cast<int>(i));
+    return std::string(places.size(), '0');
+  }
+  const SpokenNumber number = BuildSpokenDigits(*f, places);
+  SetSpokenDigitSlots(pro, firstSlot, number);
+  return number.mask;
 }
 
 }  // namespace vx::announce

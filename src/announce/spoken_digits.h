@@ -4,6 +4,7 @@
 // spoken; the digit mask says which are.
 #include <array>
 #include <cstddef>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -35,6 +36,16 @@ SpokenNumber BuildSpokenDigits(int value, std::span<const DigitForms> places);
 
 // The files into the slots from `firstSlot` on.
 void SetSpokenDigitSlots(state::ProContext& pro, int firstSlot, const SpokenNumber& number);
+
+// The briefing's flight number as a whole number of four places at most; none when the
+// text is no number ("JL123", empty) or lies outside 0 to 9999 ("40000").
+inline constexpr int kLargestSpokenFlightNumber = 9999;
+std::optional<int> SpokenFlightNumber(std::string_view text);
+
+// The flight number's digits into the slots from `firstSlot` on, one per place; returns
+// the digit mask. A flight number that is none (above) leaves every place silent and
+// the mask all "0": the digits are not spoken and the group plays on.
+std::string SetFlightNumberSlots(state::ProContext& pro, int firstSlot, std::span<const DigitForms> places);
 
 // Whether the digit of `place` (0 the highest) is spoken: its mask character is "1".
 bool DigitSpoken(std::string_view mask, std::size_t place);

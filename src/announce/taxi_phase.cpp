@@ -7,6 +7,7 @@
 #include "announce/group_run.h"
 #include "announce/route_region.h"
 #include "announce/sound_slots.h"
+#include "datafiles/table_entries.h"
 #include "platform/event_pump.h"
 #include "platform/paths.h"
 #include "runtime/text_rules.h"
@@ -74,7 +75,7 @@ void PrepareSafetyAnnouncement(state::ProContext& pro) {
   SetSlotFile(pro, kClosing, folder + "\\G3_2.wav");
 
   pro.engine.AirlineSafetyFileUsed = 0;
-  const std::string airlineFile = runtime::Trim(pro.files.AirlineTable[static_cast<std::size_t>(AirlineIndex(pro))].安全放送);
+  const std::string airlineFile = runtime::Trim(datafiles::AirlineEntry(pro.files.AirlineTable, AirlineSlot(pro)).安全放送);
   if (platform::IsBareFileName(airlineFile)) {
     const std::string literal = std::string(kSafetyFolder) + airlineFile;
     if (pro.svc.paths->Exists(literal)) {

@@ -1,6 +1,6 @@
 #pragma once
-// A file that the main program reads back (hand-over files, the airport and airline
-// tables) and cannot read: the runtime's error again, its text as the first line, then
+// A file that the main program reads back (hand-over files, the settings files, the
+// airport and airline tables) and cannot read: the runtime's error again, its text as the first line, then
 // the file, the reason and what the user can do about it.
 #include <filesystem>
 #include <functional>

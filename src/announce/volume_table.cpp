@@ -11,4 +11,9 @@ void BuildVolumeTable(state::EngineState& engine, const std::array<std::int16_t,
   }
 }
 
+std::int16_t TableVolume(const state::EngineState& engine, int index) {
+  if (index < 0 || index >= state::kVolumeIndexCount) index = 0;
+  return engine.AnnounceVolumeTable[static_cast<std::size_t>(index)];
+}
+
 }  // namespace vx::announce

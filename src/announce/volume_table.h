@@ -13,4 +13,7 @@ namespace vx::announce {
 // −10000 to 0 instead of overflowing or asking for a gain.
 void BuildVolumeTable(state::EngineState& engine, const std::array<std::int16_t, 31>& volumeSettings);
 
+// The table's attenuation of a volume index; an index outside 0 to 30 reads as index 0.
+std::int16_t TableVolume(const state::EngineState& engine, int index);
+
 }  // namespace vx::announce

@@ -1,6 +1,7 @@
 #include "briefing/frm_ca.h"
 
 #include "briefing/cabin_attendant_pictures.h"
+#include "datafiles/table_entries.h"
 #include "platform/event_pump.h"
 #include "state/pro_context.h"
 
@@ -72,8 +73,9 @@ void FrmCA::frmCA_Form_Load() {
   PictureCA5.SetPicture(pictures[4]);
   PictureCAALL.SetPicture(pictures[4]);
 
+  // Any value but a fixed attendant selects the random choice.
   std::int16_t& choice = pro_.briefing.CabinAttendantChoice;
-  if (choice < 0 || choice > 4) choice = 0;
+  choice = static_cast<std::int16_t>(datafiles::FixedCabinAttendant(choice).value_or(0));
   ui::OptionButton* options[] = {&selectCA0, &selectCA1, &selectCA2, &selectCA3, &selectCA4};
   options[choice]->SetValue(true);  // its click shows the picture
   pro_.svc.pump->Pump();

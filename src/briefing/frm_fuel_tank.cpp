@@ -55,7 +55,9 @@ constexpr std::array<ControlRow, kRowCount> BuildRows() {
   rows[n++] = {"Label_FuelTank", ControlKind::Label, 2100, 300, 2880, kLineHeight,
                "燃料重量　（ポンド／ガロン）　＝", kFontSize, true, 17};
   rows[n++] = {"tbxLbsGall", ControlKind::TextBox, 5040, 300 - 15, 975, kBoxHeight, {}, kFontSize, true};
-  rows[n++] = {"Label_FuelTank", ControlKind::Label, kLabelLeft, 600, kLabelWidth, kLineHeight,
+  // Ends where the first tank heading begins: drawn after the heading, it would fill its
+  // ground over the heading's top.
+  rows[n++] = {"Label_FuelTank", ControlKind::Label, kLabelLeft, 600, kLabelWidth, 840 - 600,
                "　　　　　　　　　　　　　％　　　ポンド / 最大積載量　　　　US Gallons / 最大積載量", kFontSize, true,
                15};
   constexpr std::array<std::pair<int, double>, 4> headings = {{{1, 840}, {4, 1920}, {8, 3000}, {12, 4080}}};

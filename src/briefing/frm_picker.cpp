@@ -252,6 +252,12 @@ void FrmPicker::Button_MouseDown(int index, const ui::MouseArgs& args) {
 
 void FrmPicker::mnuPopup変更_Click() {
   if (editing_) return;
+  // An edit of this table is open elsewhere: it is finished first, so that each editor
+  // stores into its own slot and the table's slot variable names one edit only.
+  if (EditSlot() != state::kNoSlot) {
+    if (sibling_ && sibling_->Editor().Loaded()) sibling_->Editor().Activate();
+    return;
+  }
   const int s = pro_.briefing.Pickers.PickerSlot;
   if (s < 0 || s >= state::kTableSlots) return;
   std::string text;
@@ -272,24 +278,29 @@ void FrmPicker::mnuPopup変更_Click() {
   ChangedFlag() = -1;
   EditSlot() = static_cast<std::int16_t>(s);
   ui::Form& editor = Editor();
-  editor.SetTopmost(true);
-  editor.Show();
-
-  // The editor is modal to the picker until it sets its slot to 999.
+  // The editor is modal to the picker until it sets its slot to 999. However this ends,
+  // an editor that is not open leaves no edit of the table pending.
   editing_ = true;
   SetEnabled(false);
   struct Resume {
     FrmPicker& picker;
+    ui::Form& editor;
     ~Resume() {
       picker.editing_ = false;
+      if (!editor.Loaded()) picker.EditSlot() = state::kNoSlot;
       if (picker.Loaded()) picker.SetEnabled(true);
     }
-  } resume{*this};
+  } resume{*this, editor};
+  editor.SetTopmost(true);
+  editor.Show();
   pro_.svc.pump->Pump();
   while (EditSlot() != state::kNoSlot) {
     if (!editor.Loaded()) EditSlot() = state::kNoSlot;  // gone without a word: as Cancel
     else pro_.svc.pump->Idle(std::chrono::milliseconds(50));
   }
+  // The other picker of the table may have saved and cleared the mark meanwhile: this
+  // edit is still to be written.
+  ChangedFlag() = -1;
   RefreshButtons();
 }
 

@@ -3,7 +3,9 @@
 // frm国際線, frm会社国内線, frm会社国際線). A button per table slot; a left click on a
 // registered one hands the slot to the briefing values and closes the picker; a right
 // click offers registering, changing or deleting the slot's record through the
-// registration editor, which is modal to the picker while it is open. Closing refills the
+// registration editor, which is modal to the picker while it is open. One edit of a table
+// at a time: while the editor of one picker is open, the other picker of the same table
+// starts no edit of its own and brings that editor to the front instead. Closing refills the
 // briefing sheet and rewrites the table file when a record changed; a table that cannot
 // be written stays marked changed and is tried again at the next close.
 #include <memory>
@@ -66,6 +68,11 @@ class FrmPicker final : public ui::Form {
   Frm会社登録* AirlineEditor() const { return airlineEditor_.get(); }
   // True while an edit is pending: the picker takes no other command.
   bool Editing() const { return editing_; }
+  // The other picker of the same table, whose pending edit this one waits for.
+  void PairWith(FrmPicker& other) {
+    sibling_ = &other;
+    other.sibling_ = this;
+  }
 
  protected:
   void Design() override;
@@ -98,6 +105,7 @@ class FrmPicker final : public ui::Form {
   std::vector<std::unique_ptr<ui::Label>> rowLabels_;
   std::unique_ptr<Frm空港登録> airportEditor_;
   std::unique_ptr<Frm会社登録> airlineEditor_;
+  FrmPicker* sibling_ = nullptr;
   bool editing_ = false;
 };
 
@@ -107,7 +115,10 @@ struct PickerSet {
       : frm国内線(env, pro, sheet, PickerKind::DomesticAirports),
         frm国際線(env, pro, sheet, PickerKind::InternationalAirports),
         frm会社国内線(env, pro, sheet, PickerKind::DomesticAirlines),
-        frm会社国際線(env, pro, sheet, PickerKind::InternationalAirlines) {}
+        frm会社国際線(env, pro, sheet, PickerKind::InternationalAirlines) {
+    frm国内線.PairWith(frm国際線);
+    frm会社国内線.PairWith(frm会社国際線);
+  }
   FrmPicker frm国内線;
   FrmPicker frm国際線;
   FrmPicker frm会社国内線;

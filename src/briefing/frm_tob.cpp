@@ -1,6 +1,7 @@
 #include "briefing/frm_tob.h"
 
 #include <exception>
+#include <optional>
 
 #include "announce/departure_clock.h"
 #include "announce/flight_windows.h"
@@ -8,7 +9,7 @@
 #include "announce/pro_route.h"
 #include "briefing/tob_vspeeds.h"
 #include "briefing/tob_words.h"
-#include "datafiles/route_airports.h"
+#include "datafiles/table_entries.h"
 #include "datafiles/voice_list.h"
 #include "platform/addon_link.h"
 #include "platform/event_pump.h"
@@ -24,7 +25,6 @@
 #include "ui/event_boundary.h"
 #include "ui/message_box.h"
 #include "ui/ui_env.h"
-#include "ui/window_handles.h"
 
 namespace vx::briefing {
 
@@ -361,34 +361,23 @@ void FrmTOB::FillTobHeader() {
 }
 
 void FrmTOB::ShowAirlineDetail() {
-  // A slot outside the table never indexes it; the box keeps its text.
-  const std::string& slotText = pro_.briefing.SelectedAirlineIndex;
-  if (!runtime::IsNumeric(slotText)) return;
-  const double slot = runtime::CDbl(slotText);
-  if (slot < 0 || slot >= state::kTableSlots) return;
-  const int index = runtime::CInt(slot);
-  if (index < 0 || index >= state::kTableSlots) return;
-  tbx航空会社.SetText(pro_.files.AirlineTable[static_cast<std::size_t>(index)].会社名詳細);
+  // No entry of the table: the box keeps its text.
+  const std::optional<int> slot = datafiles::TableSlot(pro_.briefing.SelectedAirlineIndex);
+  if (!slot) return;
+  tbx航空会社.SetText(datafiles::AirlineEntry(pro_.files.AirlineTable, slot).会社名詳細);
 }
 
 void FrmTOB::FillTobRoute(int withRunway) {
   const state::TobBriefingValues& t = pro_.briefing.TobBriefing;
   auto& route = pro_.files.RouteAirports;
-  // Slots outside the table leave the airport boxes as they are.
-  bool slotsValid = true;
-  try {
-    datafiles::CheckedAirportSlot(route[0].slot);
-    datafiles::CheckedAirportSlot(route[1].slot);
-  } catch (const runtime::RuntimeError&) {
-    slotsValid = false;
-  }
-  if (slotsValid) {
-    announce::ApplyRouteAirports(pro_.files);
-    for (int i = 0; i < 2; ++i) {
-      const auto slot = static_cast<std::size_t>(datafiles::CheckedAirportSlot(route[static_cast<std::size_t>(i)].slot));
-      tbxICAO(i).SetText(pro_.files.AirportTable[slot].ICAO);
-      tbx空港名(i).SetText(pro_.files.AirportTable[slot].空港名詳細);
-    }
+  // An airport of no entry leaves its boxes as they are.
+  announce::ApplyRouteAirports(pro_.files);
+  for (int i = 0; i < 2; ++i) {
+    const std::optional<int> slot = datafiles::TableSlot(route[static_cast<std::size_t>(i)].slot);
+    if (!slot) continue;
+    const state::AirportRecord& airport = datafiles::AirportEntry(pro_.files.AirportTable, slot);
+    tbxICAO(i).SetText(airport.ICAO);
+    tbx空港名(i).SetText(airport.空港名詳細);
   }
   checkAES出発空港.SetValue(t.DepartureAesFlag);
   checkAES到着空港.SetValue(t.ArrivalAesFlag);
@@ -453,11 +442,17 @@ void FrmTOB::ShowTobWeather() {
   pump.Pump();
   tbx天候.SetText(WeatherSummaryWord(tbxRainType.Text(), clouds.low.cover, clouds.high.cover));
 
-  // The wind against the runway as the combos show it now; a runway that is no number
-  // keeps the wind boxes as they are.
+  // The wind against the runway as the combos show it now; a runway that is no number,
+  // or one beyond the numbers that can be typed into the combos ("99999"), keeps the wind
+  // boxes as they are and stops nothing else.
   const std::string runway = comboRWY1.Text() + comboRWY2.Text();
   if (!runtime::IsNumeric(runway)) return;
-  const int heading = runtime::CInt(runway) * 10;
+  int heading = 0;
+  try {
+    heading = runtime::CInt(runway) * 10;
+  } catch (const runtime::RuntimeError&) {
+    return;
+  }
   if (const auto wind = WindToRunway(heading, sim.WindAtAircraft.direction)) {
     tbxWindInfoG.SetText(wind->word);
     tbxWindInfoDoG.SetText(wind->angle);
@@ -573,7 +568,7 @@ void FrmTOB::frmTOB_Form_Load() {
 void FrmTOB::frmTOB_Form_Unload() {
   Timer1.SetEnabled(false);
   Timer1.SetInterval(0);
-  if (pro_.sim.SimWindow != 0) ui::ActivateWindow(Env(), static_cast<ui::WindowHandle>(pro_.sim.SimWindow));
+  announce::BringSimulatorToFront(pro_);
   pro_.flight.TobOpenFlag = false;
   pro_.briefing.DialogOpenFlag = 0;
 }

@@ -17,7 +17,6 @@
 #include "state/pro_context.h"
 #include "ui/colour.h"
 #include "ui/ui_env.h"
-#include "ui/window_handles.h"
 
 namespace vx::briefing {
 namespace {
@@ -205,9 +204,10 @@ void FrmTOB2::Design() {
   Move(0, 0, kLayout.width, kLayout.height);
   ui::ApplyLayout(*this, kLayout.rows);
   const ui::Picture tick = TickPicture();
+  // Stretched first, so that the picture keeps each tick at its design size.
   for (ui::Image* image : Image1.Elements()) {
-    image->SetPicture(tick);
     image->SetStretch(true);
+    image->SetPicture(tick);
   }
   for (ui::Line* line : Line1.Elements()) {
     line->SetBorderColor(ui::Colour::Rgb(0xFF, 0x00, 0x00));
@@ -225,12 +225,7 @@ void FrmTOB2::frmTOB2_Form_Load() {
   pro_.svc.pump->Pump();
 }
 
-void FrmTOB2::frmTOB2_Form_Unload() {
-  if (pro_.sim.SimWindow != 0) {
-    if (pro_.ui) ui::ActivateWindow(*pro_.ui, static_cast<ui::WindowHandle>(pro_.sim.SimWindow));
-    pro_.svc.pump->Pump();
-  }
-}
+void FrmTOB2::frmTOB2_Form_Unload() { announce::BringSimulatorToFront(pro_); }
 
 void FrmTOB2::ShowTobCard() {
   state::TobBriefingValues& t = pro_.briefing.TobBriefing;
@@ -344,10 +339,7 @@ void FrmTOB2::ShowTopmost() {
   announce::SetWindowTopmost(pro_, Handle());
   Show();
   pro_.svc.pump->Pump();
-  if (pro_.sim.SimWindow != 0) {
-    if (pro_.ui) ui::ActivateWindow(*pro_.ui, static_cast<ui::WindowHandle>(pro_.sim.SimWindow));
-    pro_.svc.pump->Pump();
-  }
+  announce::BringSimulatorToFront(pro_);
 }
 
 void FrmTOB2::SetVisible(bool visible) {

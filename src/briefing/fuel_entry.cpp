@@ -1,5 +1,6 @@
 #include "briefing/fuel_entry.h"
 
+#include <algorithm>
 #include <exception>
 #include <limits>
 
@@ -204,7 +205,10 @@ std::vector<TankLevelWrite> ClosingLevelWrites(const FuelEntryState& state, cons
     const std::string text = boxes.Text(row, FuelColumn::Per);
     try {
       if (CLng(text) == state.SavedTankPercent[row]) continue;
-      writes.push_back({row, CLng(CDbl(text) * kFullTankLevel / 100)});
+      // A whole percent of 0 or 100 may carry decimals beyond it ("-0.4", "100.4"): the
+      // level stays between empty and full.
+      const double percent = std::clamp(CDbl(text), 0.0, 100.0);
+      writes.push_back({row, CLng(percent * kFullTankLevel / 100)});
     } catch (const runtime::RuntimeError&) {
       // No number: the tank keeps its level.
     }

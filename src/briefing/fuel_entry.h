@@ -78,8 +78,8 @@ std::string WholePercentText(const std::string& text);
 std::string WholeAmountText(const std::string& text);
 
 // The closing's writes: each tank row whose whole-number percent differs from its saved
-// value, with level nearest(percent × 8388608 ÷ 100) from the full number. A percent that
-// is no number counts as unchanged.
+// value, with level nearest(percent × 8388608 ÷ 100) from the full number, never below 0
+// nor above full. A percent that is no number counts as unchanged.
 struct TankLevelWrite {
   int row = 0;
   std::int32_t level = 0;

@@ -163,8 +163,9 @@ void Frm空港登録::Design() {
 
 void Frm空港登録::frm空港登録_Form_Load() {
   const int slot = pro_.briefing.Pickers.AirportEditSlot;
-  if (slot >= 0 && slot < state::kTableSlots) {
-    const state::AirportRecord& r = pro_.files.AirportTable[slot];
+  slot_ = slot >= 0 && slot < state::kTableSlots ? slot : state::kNoSlot;
+  if (slot_ != state::kNoSlot) {
+    const state::AirportRecord& r = pro_.files.AirportTable[slot_];
     tbxチャイム.SetText(r.チャイム);
     tbxICAO.SetText(r.ICAO);
     tbxボタン.SetText(r.選択ボタン);
@@ -207,9 +208,8 @@ void Frm空港登録::frm空港登録_buttonOK_Click() {
   } catch (const runtime::RuntimeError& e) {
     return refuse(e.Text());
   }
-  const int slot = pro_.briefing.Pickers.AirportEditSlot;
-  if (slot >= 0 && slot < state::kTableSlots) {
-    state::AirportRecord& r = pro_.files.AirportTable[slot];
+  if (slot_ != state::kNoSlot) {
+    state::AirportRecord& r = pro_.files.AirportTable[slot_];
     r.チャイム = tbxチャイム.Text();
     r.ICAO = tbxICAO.Text();
     r.選択ボタン = tbxボタン.Text();
@@ -275,8 +275,9 @@ void Frm会社登録::Design() {
 
 void Frm会社登録::frm会社登録_Form_Load() {
   const int slot = pro_.briefing.Pickers.AirlineEditSlot;
-  if (slot >= 0 && slot < state::kTableSlots) {
-    const state::AirlineRecord& r = pro_.files.AirlineTable[slot];
+  slot_ = slot >= 0 && slot < state::kTableSlots ? slot : state::kNoSlot;
+  if (slot_ != state::kNoSlot) {
+    const state::AirlineRecord& r = pro_.files.AirlineTable[slot_];
     tbxボタン.SetText(r.選択ボタン);
     tbx詳細名.SetText(r.会社名詳細);
     tbx安全放送.SetText(r.安全放送);
@@ -295,9 +296,8 @@ void Frm会社登録::frm会社登録_buttonOK_Click() {
                                  {"安全放送ファイル", tbx安全放送.Text()}})) {
     return refuse(*bad);
   }
-  const int slot = pro_.briefing.Pickers.AirlineEditSlot;
-  if (slot >= 0 && slot < state::kTableSlots) {
-    state::AirlineRecord& r = pro_.files.AirlineTable[slot];
+  if (slot_ != state::kNoSlot) {
+    state::AirlineRecord& r = pro_.files.AirlineTable[slot_];
     r.選択ボタン = tbxボタン.Text();
     r.会社名詳細 = tbx詳細名.Text();
     r.安全放送 = tbx安全放送.Text();

@@ -1,11 +1,13 @@
 #pragma once
 // The registration editors of the pickers: frm空港登録 edits one slot of `AirportTable`,
-// frm会社登録 one slot of `AirlineTable`. Each reads its slot (`AirportEditSlot`,
-// `AirlineEditSlot`) when it loads; OK checks the entries and stores the record whole in
-// the table in memory, Cancel stores nothing. However the window closes, its slot becomes
-// 999 then, which ends the picker's wait. The table file is written by the picker.
+// frm会社登録 one slot of `AirlineTable`. Each takes its slot from `AirportEditSlot` or
+// `AirlineEditSlot` when it loads and keeps it: OK checks the entries and stores the record
+// whole in that slot of the table in memory, whatever the shared slot says by then;
+// Cancel stores nothing. However the window closes, the shared slot becomes 999 then,
+// which ends the picker's wait. The table file is written by the picker.
 #include <functional>
 
+#include "state/tables.h"
 #include "ui/command_button.h"
 #include "ui/control_array.h"
 #include "ui/form.h"
@@ -65,6 +67,7 @@ class Frm空港登録 final : public ui::Form {
   void EndEdit();
 
   state::ProContext& pro_;
+  int slot_ = state::kNoSlot;  // the slot this window was opened for
 };
 
 class Frm会社登録 final : public ui::Form {
@@ -97,6 +100,7 @@ class Frm会社登録 final : public ui::Form {
   void EndEdit();
 
   state::ProContext& pro_;
+  int slot_ = state::kNoSlot;  // the slot this window was opened for
 };
 
 // A position in degrees as the table's simulator units, to the nearest unit; beyond the

@@ -47,9 +47,19 @@ RunwayWind Right(std::string word, int degrees) { return {std::move(word), "+" +
 RunwayWind Left(std::string word, int degrees) { return {std::move(word), "-" + runtime::IntText(degrees)}; }
 }  // namespace
 
+namespace {
+// A direction as degrees 0 to 360: runways 37 to 39 are headings 010 to 030, and north
+// keeps both its names (runway 00 is 0, runway 36 and a wind from the north are 360).
+int Degrees(int direction) {
+  if (direction >= 0 && direction <= 360) return direction;
+  const int d = direction % 360;
+  return d < 0 ? d + 360 : d;
+}
+}  // namespace
+
 std::optional<RunwayWind> WindToRunway(int runwayHeading, int windDirection) {
-  const int r = runwayHeading;
-  const int w = windDirection;
+  const int r = Degrees(runwayHeading);
+  const int w = Degrees(windDirection);
   if (w > r) {
     const int a = w - r;
     if (a < 45) return Right("やや右よりの風", a);
@@ -66,9 +76,7 @@ std::optional<RunwayWind> WindToRunway(int runwayHeading, int windDirection) {
     if (b <= 180) return Left("左後ろから", b);
     if (b < 270) return Right("右後ろから", 360 - b);
     if (b <= 315) return Right("ライトクロス", 360 - b);
-    if (b <= 360) return Right("やや右よりの風", 360 - b);
-    // Runways 37 to 39: the angle goes below zero.
-    return Right("右後ろから", 360 - b);
+    return Right("やや右よりの風", 360 - b);
   }
   return std::nullopt;
 }

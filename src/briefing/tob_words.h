@@ -25,7 +25,8 @@ struct RunwayWind {
   std::string angle;  // a sign followed by the degrees, such as "+12"
   bool operator==(const RunwayWind&) const = default;
 };
-// The wind from `windDirection` on a runway heading `runwayHeading` (degrees). None when
+// The wind from `windDirection` on a runway heading `runwayHeading` (degrees); a heading
+// past 360 (runways 37 to 39) counts on from north, so the angle has one sign. None when
 // the wind is exactly on the heading: the sheet then keeps what it showed.
 std::optional<RunwayWind> WindToRunway(int runwayHeading, int windDirection);
 

@@ -1,5 +1,6 @@
 #include "callout/callout_tick.h"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <exception>
@@ -136,6 +137,7 @@ void TickBody(ExpContext& exp) {
   CallOutState& c = exp.callout;
   if (exp.sim.SlewModeWord == 0) {
     if (exp.settings.AltitudeCallOn == -1 || exp.settings.SpeedCallOn == -1) {
+      StartWaitingCall(exp);
       if (!LastCallPlaying(exp)) {
         CheckApproachCheckCall(exp);
         CheckIlsAliveCalls(exp);
@@ -152,9 +154,11 @@ void TickBody(ExpContext& exp) {
       UpdateReverseNoise(exp, 0);
       UpdateGearWindNoise(exp);
       RunFlightPhaseMachine(exp);
-    } else if (f.PushbackFilePresent == -1) {
+    } else {
+      // With both call switches off the crew is silent: a call still waiting is not said.
+      c.WaitingCalls.clear();
       // The pushback follows its own file, also with both call switches off.
-      RunPushbackMove(exp);
+      if (f.PushbackFilePresent == -1) RunPushbackMove(exp);
     }
     if (f.EyeViewPresent == -1) RunExternalViewCycle(exp);
     if (f.EyeDoorPresent == -1) RunDoorViewSequence(exp);
@@ -190,7 +194,22 @@ void PlaySound(ExpContext& exp, int n) {
   if (Buffer(exp, n) != 0) PlaySoundAt(exp, n, Volume(exp, n));
 }
 void CallSound(ExpContext& exp, int n) {
-  exp.callout.LastSoundIndex = static_cast<std::int16_t>(n);
+  CallOutState& c = exp.callout;
+  const bool restart = n == c.LastSoundIndex && c.WaitingCalls.empty();
+  if (LastCallPlaying(exp) && !restart) {
+    if (std::find(c.WaitingCalls.begin(), c.WaitingCalls.end(), n) == c.WaitingCalls.end())
+      c.WaitingCalls.push_back(static_cast<std::int16_t>(n));
+    return;
+  }
+  c.LastSoundIndex = static_cast<std::int16_t>(n);
+  PlaySound(exp, n);
+}
+void StartWaitingCall(ExpContext& exp) {
+  CallOutState& c = exp.callout;
+  if (c.WaitingCalls.empty() || SoundPlaying(exp, c.LastSoundIndex)) return;
+  const std::int16_t n = c.WaitingCalls.front();
+  c.WaitingCalls.erase(c.WaitingCalls.begin());
+  c.LastSoundIndex = n;
   PlaySound(exp, n);
 }
 void LoopSound(ExpContext& exp, int n) {
@@ -205,13 +224,19 @@ bool SoundPlaying(const ExpContext& exp, int n) {
   const std::int32_t b = Buffer(exp, n);
   return b != 0 && Sound(exp) && Sound(exp)->IsPlaying(b);
 }
-bool LastCallPlaying(const ExpContext& exp) { return SoundPlaying(exp, exp.callout.LastSoundIndex); }
+bool LastCallPlaying(const ExpContext& exp) {
+  return SoundPlaying(exp, exp.callout.LastSoundIndex) || !exp.callout.WaitingCalls.empty();
+}
 
 bool WaitWhilePlaying(ExpContext& exp, int n) {
   if (!exp.svc.clock || !exp.svc.pump) return exp.frame.QuitRequested != 1;
   return simlink::WaitWhile(Hooks(exp), [&exp, n] { return SoundPlaying(exp, n); });
 }
 bool CallAndWait(ExpContext& exp, int n) {
+  while (LastCallPlaying(exp)) {
+    if (!WaitWhilePlaying(exp, exp.callout.LastSoundIndex)) return false;
+    StartWaitingCall(exp);
+  }
   CallSound(exp, n);
   return WaitWhilePlaying(exp, n);
 }
@@ -384,6 +409,8 @@ void RunCallOutTick(ExpContext& exp) {
     ui::ScopeGuard done([&f] { f.TickBusy = 0; });
     try {
       TickBody(exp);
+    } catch (const platform::ProgramEnding&) {
+      throw;  // the end of the program unwinds the tick, it is no error of it
     } catch (const std::exception& e) {
       ReportTickError(exp, e.what());
     } catch (...) {

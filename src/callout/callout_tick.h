@@ -29,19 +29,23 @@ void RunFlightPhaseMachine(state::ExpContext& exp);
 // Ten times the landing runway's number.
 int LandingCourse(const state::ExpContext& exp);
 
-// Sound helpers. To call n: LastSoundIndex = n and play n once at its volume, no pan.
-// To play n: the same without LastSoundIndex.
+// Sound helpers. To call n: LastSoundIndex = n and play n once at its volume, no pan;
+// a call that comes while another call plays or waits joins WaitingCalls instead, so
+// the crew never speaks over itself (a call of the buffer that plays restarts it).
+// To play n: play it at once, without LastSoundIndex (read-outs, effects).
 void CallSound(state::ExpContext& exp, int n);
+// Starts the first waiting call once the last call has ended (the tick's first step).
+void StartWaitingCall(state::ExpContext& exp);
 void PlaySound(state::ExpContext& exp, int n);
 void LoopSound(state::ExpContext& exp, int n);
 void PlaySoundAt(state::ExpContext& exp, int n, int volume);
 void StopSound(state::ExpContext& exp, int n);
 bool SoundPlaying(const state::ExpContext& exp, int n);
-// The last call still plays.
+// The last call still plays, or a call waits for its turn.
 bool LastCallPlaying(const state::ExpContext& exp);
 // While n plays: fast reads and events. False when the program is ending.
 bool WaitWhilePlaying(state::ExpContext& exp, int n);
-// Call n and wait while it plays.
+// Call n, after any call still playing or waiting, and wait while it plays.
 bool CallAndWait(state::ExpContext& exp, int n);
 void PumpEvents(state::ExpContext& exp);
 

@@ -119,6 +119,9 @@ void FrmExp::frmExp_Form_Load() {
     secondInstance_ = true;
     exp.svc.pump->EndProgram(0);
   }
+  if (const std::string problem = instanceLock_.Problem(); !problem.empty()) {
+    exp.boxes->Show(problem, ui::Buttons::Ok, ui::Icon::Exclamation);
+  }
   // 2.
   exp.frame.BaseFolder = platform::BaseFolderFromProgramFolder(programFolder_).string();
   if (exp.svc.paths) exp.svc.paths->SetBaseFolder(exp.frame.BaseFolder);
@@ -131,6 +134,7 @@ void FrmExp::frmExp_Form_Load() {
   simlink::OpenDataChannel(prefix, exp.sim.data);
   // 4.
   LoadExpAirportTable(exp);
+  if (exp.svc.pump->Ended()) return;  // ended while its message box was up
   // 5.
   キャレット消用.SetLeft(kCaretParkLeft);
   exp.frame.SimConnected = 0;
@@ -166,6 +170,7 @@ void FrmExp::frmExp_Form_Load() {
   }
   // 9.
   LoadCallSounds();
+  if (!Loaded() || exp.svc.pump->Ended()) return;
   // 10.
   exp.frame.PushbackFilePresent = 0;
   exp.frame.EyeCheckArmed = 1;
@@ -186,6 +191,8 @@ void FrmExp::LoadCallSounds() {
   const auto& paths = CallSoundPaths();
   const std::string base = exp.svc.paths ? exp.svc.paths->BaseText() : exp.frame.BaseFolder;
   for (std::size_t i = 0; i < paths.size(); ++i) {
+    // The program may end while a file's message box is up: no further file is read.
+    if (exp.frame.QuitRequested == 1 || exp.svc.pump->Ended()) return;
     exp.sound.CallSoundFile[i] = paths[i];
     exp.svc.sound->SetGlobalFocus(true);
     exp.sound.CallSoundBuffer[i] = simlink::LoadWaveBuffer(*exp.svc.sound, *exp.boxes, base + paths[i], 1);

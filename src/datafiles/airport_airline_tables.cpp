@@ -159,11 +159,11 @@ std::vector<std::string> AirlineTableLines(const state::AirlineTableArray& table
 }
 
 void LoadAirportTable(const platform::Paths& paths, state::AirportTableArray& table) {
-  ParseAirportTable(platform::ReadTextFile(paths.Under(Literal(kAirportTableFile))), table);
+  ParseAirportTable(platform::ReadCp932TextFile(paths.Under(Literal(kAirportTableFile))), table);
 }
 
 void LoadAirlineTable(const platform::Paths& paths, state::AirlineTableArray& table) {
-  ParseAirlineTable(platform::ReadTextFile(paths.Under(Literal(kAirlineTableFile))), table);
+  ParseAirlineTable(platform::ReadCp932TextFile(paths.Under(Literal(kAirlineTableFile))), table);
 }
 
 void SaveAirportTable(const platform::Paths& paths, const state::AirportTableArray& table) {

@@ -42,7 +42,8 @@ void ParseAirlineTable(std::string_view text, state::AirlineTableArray& table);
 std::vector<std::string> AirportTableLines(const state::AirportTableArray& table);
 std::vector<std::string> AirlineTableLines(const state::AirlineTableArray& table);
 
-// The files under `BaseFolder`. File errors are the runtime's (a missing file: 53).
+// The files under `BaseFolder`. File errors are the runtime's (a missing file: 53); a
+// file saved in UTF-8 with its byte-order mark is not read (321), its table left as it was.
 void LoadAirportTable(const platform::Paths& paths, state::AirportTableArray& table);
 void LoadAirlineTable(const platform::Paths& paths, state::AirlineTableArray& table);
 void SaveAirportTable(const platform::Paths& paths, const state::AirportTableArray& table);

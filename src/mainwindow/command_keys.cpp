@@ -11,6 +11,7 @@
 #include "platform/event_pump.h"
 #include "platform/paths.h"
 #include "platform/sound_device.h"
+#include "simlink/eye_keys.h"
 #include "simlink/main_channels.h"
 #include "state/pro_context.h"
 #include "ui/form.h"
@@ -156,19 +157,21 @@ KeyContext CurrentKeyContext(const state::ProContext& pro) {
   return context;
 }
 
-bool HandleOneKey(state::ProContext& pro, const platform::KeyEvent& key) {
+std::uint64_t BoxesShown(const state::ProContext& pro) { return pro.boxes ? pro.boxes->BoxesShown() : 0; }
+
+bool HandleOneKey(state::ProContext& pro, const platform::KeyEvent& key, std::int64_t arrivalNanos) {
   state::MainState& m = pro.main;
   auto& pump = *pro.svc.pump;
   EndViewpointModeWhenDone(pro);
 
   const KeyContext context = CurrentKeyContext(pro);
-  const KeyDecision d = KeySequenceMachine(m.KeySequence).OnKey(key, context, *pro.svc.clock);
+  const KeyDecision d = KeySequenceMachine(m.KeySequence).OnKey(key, context, arrivalNanos);
 
   if (d.rotatingView == RotatingViewChange::BackspaceSeen) pro.flight.RotatingViewState = 2;
   if (d.rotatingView == RotatingViewChange::Stop) StopRotatingView(pro);
 
   if (d.command == KeyCommand::ForwardToViewpoint) {
-    simlink::SendEyeKey(pro, static_cast<std::int16_t>(key.virtualKey));
+    simlink::ForwardEyeKey(pro, static_cast<std::int16_t>(key.virtualKey), key.repeat);
     pump.Pump();
     return true;
   }
@@ -185,21 +188,30 @@ bool HandleOneKey(state::ProContext& pro, const platform::KeyEvent& key) {
 
 // The handler pumps the window events, and a slow program reads the next keys of a
 // sequence there. They are taken one after the other once the handler has finished, so
-// that none is lost to a handler that is still busy and none is read out of its order.
+// that none is lost to a handler that is still busy and none is read out of its order;
+// each counts from when it came. A message box that comes up meanwhile (B-B's restart
+// notice, or one of the work that the pumps run) holds the handler for as long as it is
+// up: the keys typed then are the box's and do nothing here, then or later. So do the
+// keys that reach the handler after the box has gone but before it has done with the key
+// that put the box up (the key that closed the box may reach the hook only then).
 bool HandleDesktopKey(state::ProContext& pro, const platform::KeyEvent& key) {
   state::MainState& m = pro.main;
+  const std::int64_t arrival = pro.svc.clock->MonotonicNanos();
   if (m.KeyHandlerRunning) {
-    m.KeysWaiting.push_back(key);
+    if (BoxesShown(pro) != m.KeyHandlerBoxesBefore) return false;
+    m.KeysWaiting.push_back({key, arrival});
     EndViewpointModeWhenDone(pro);
     return KeySequenceMachine::Swallows(key, CurrentKeyContext(pro));
   }
   ui::BusyFlag<bool> running(m.KeyHandlerRunning, true);
   ui::ScopeGuard dropWaiting([&m] { m.KeysWaiting.clear(); });  // after a failed key
-  const bool swallowed = HandleOneKey(pro, key);
+  m.KeyHandlerBoxesBefore = BoxesShown(pro);
+  const bool swallowed = HandleOneKey(pro, key, arrival);
   while (!m.KeysWaiting.empty()) {
-    const platform::KeyEvent next = m.KeysWaiting.front();
+    const state::WaitingKey next = m.KeysWaiting.front();
     m.KeysWaiting.pop_front();
-    HandleOneKey(pro, next);
+    m.KeyHandlerBoxesBefore = BoxesShown(pro);
+    HandleOneKey(pro, next.key, next.arrivalNanos);
   }
   return swallowed;
 }

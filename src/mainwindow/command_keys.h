@@ -15,7 +15,8 @@ struct ProContext;
 namespace vx::mainwindow {
 
 // One key event; true swallows the key. A key that comes in while the handler is still at
-// an earlier one is answered at once and handled after it.
+// an earlier one is answered at once and handled after it, unless a message box has come
+// up in the handler's work at that key: the keys typed then are the box's and do nothing.
 bool HandleDesktopKey(state::ProContext& pro, const platform::KeyEvent& key);
 
 // Esc: closes the open ones of the windows Esc closes, in their order.

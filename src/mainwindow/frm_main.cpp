@@ -16,12 +16,14 @@
 #include "announce/pro_settings_loader.h"
 #include "announce/pro_tables.h"
 #include "briefing/cabin_attendant_pictures.h"
+#include "datafiles/table_entries.h"
 #include "mainwindow/command_keys.h"
 #include "mainwindow/key_mode.h"
 #include "mainwindow/key_sequence.h"
 #include "mainwindow/start_lists.h"
 #include "platform/clock.h"
 #include "platform/event_pump.h"
+#include "platform/file_errors.h"
 #include "platform/key_hook.h"
 #include "platform/paths.h"
 #include "platform/process.h"
@@ -56,6 +58,33 @@ void ShowComboText(ui::ComboBox& combo, const std::string& text) {
   combo.AddItem(text);
   combo.SetListIndex(combo.ListCount() - 1);
 }
+
+// Steps of the load and the exit that must not stop the ones after them: each runs
+// whatever an earlier one met, and what failed is told once, in one box, each step named
+// with its reason; so the load goes on to the settings and the key hook, and the exit
+// always ends the program and frees its single-instance lock.
+class StepsThatGoOn {
+ public:
+  template <class Step>
+  void Run(std::string_view what, Step step) {
+    try {
+      step();
+    } catch (const runtime::RuntimeError& e) {
+      failures_ += std::string(what) + "：" + platform::FileWriteErrorReason(e) + "\n";
+    } catch (const std::exception& e) {
+      failures_ += std::string(what) + "：" + e.what() + "\n";
+    }
+  }
+  void Report(ui::MessageBoxes& boxes, std::string_view heading, std::string_view title,
+              const std::string& after = {}) const {
+    if (failures_.empty()) return;
+    boxes.Show(std::string(heading) + "\n\n" + failures_ + after, ui::Buttons::Ok, ui::Icon::Exclamation,
+               std::string(title));
+  }
+
+ private:
+  std::string failures_;
+};
 
 }  // namespace
 
@@ -196,12 +225,16 @@ void FrmMain::frmMain_Form_Load() {
   pushback.engineStartSound = 1;
   pushback.voiceFileSet = 1;
 
-  announce::WriteBeginCfg(pro_);
-  paths.DeleteIfExists("\\EyeRet.cfg");
+  // A folder or disk that takes no writes does not keep the settings from loading.
+  StepsThatGoOn steps;
+  steps.Run("BEGIN.cfg の書き込み", [&] { announce::WriteBeginCfg(pro_); });
+  steps.Run("EyeRet.cfg の削除", [&] { paths.DeleteIfExists("\\EyeRet.cfg"); });
   for (std::string_view file : announce::kHandOverFiles) {
-    paths.DeleteIfExists(file);
+    steps.Run(std::string(file.substr(1)) + " の削除", [&] { paths.DeleteIfExists(file); });
     pump.Pump();
   }
+  steps.Report(*pro_.boxes, "起動処理の一部ができませんでした。", "VexlorPro 起動",
+               "\nVexlorPro のフォルダー：\n" + paths.BaseFolder().string());
 
   announce::LoadSettingsAtStartup(pro_);
   ShowSettingsTexts();
@@ -225,8 +258,8 @@ void FrmMain::ShowCabinAttendantPicture() {
   const briefing::CabinAttendantPictureSet pictures = briefing::LoadCabinAttendantPictures(*pro_.svc.paths);
   const int choice = pro_.briefing.CabinAttendantChoice;
   std::size_t index = 4;  // the fifth picture stands for the random choice
-  if (choice >= 1 && choice <= 4) {
-    index = static_cast<std::size_t>(choice - 1);
+  if (const std::optional<int> fixed = datafiles::FixedCabinAttendant(choice)) {
+    index = static_cast<std::size_t>(*fixed - 1);
   } else if (choice == 0 && pro_.svc.random) {
     const int n = static_cast<int>(pro_.svc.random->Next() * 6);
     index = static_cast<std::size_t>(n >= 0 && n <= 4 ? n : 4);
@@ -356,38 +389,10 @@ void FrmMain::AwaitCallOutProgramEnd() {
   process.reset();
 }
 
-namespace {
-
-// The steps of the exit: each runs whatever an earlier one met, and what failed is told
-// once at the end, so the program always ends and frees its single-instance lock.
-class ExitSteps {
- public:
-  template <class Step>
-  void Run(std::string_view what, Step step) {
-    try {
-      step();
-    } catch (const runtime::RuntimeError& e) {
-      failures_ += std::string(what) + "：" + e.Text() + "\n";
-    } catch (const std::exception& e) {
-      failures_ += std::string(what) + "：" + e.what() + "\n";
-    }
-  }
-  void Report(ui::MessageBoxes& boxes) const {
-    if (failures_.empty()) return;
-    boxes.Show("終了処理の一部ができませんでした。\n\n" + failures_, ui::Buttons::Ok, ui::Icon::Exclamation,
-               "VexlorPro 終了");
-  }
-
- private:
-  std::string failures_;
-};
-
-}  // namespace
-
 void FrmMain::frmMain_Form_Unload() {
   auto& pump = *pro_.svc.pump;
   const platform::Paths& paths = *pro_.svc.paths;
-  ExitSteps steps;
+  StepsThatGoOn steps;
   steps.Run("視点設定の終了", [&] { EndViewpointProgram(); });
   CopyOptionCombos();
 
@@ -397,14 +402,14 @@ void FrmMain::frmMain_Form_Unload() {
       ui::Icon::Question, "設定値の保存");
   bool namedSaveFailed = false;
   if (answer == ui::Answer::Yes) {
-    namedSaveFailed = !announce::SaveSettingsFile(pro_, name);
+    namedSaveFailed = !announce::OverwriteSettingsFile(pro_, name);
     pump.Pump();
     steps.Run("RandomFlight.cfg の削除", [&] { paths.DeleteIfExists("\\RandomFlight.cfg"); });
   }
   steps.Run("共有メモリの解放", [&] { simlink::CloseMainChannels(pro_); });
   // A failed save of the same file has said so already.
   if (!(namedSaveFailed && announce::SameSettingsFileName(name, announce::kDefaultSettingsFileName))) {
-    announce::SaveVexlorProCfgAtExit(pro_);
+    announce::SaveVexlorProCfgWithoutAsking(pro_);
   }
   pump.Pump();
   for (std::string_view file : announce::kHandOverFiles) {
@@ -413,7 +418,7 @@ void FrmMain::frmMain_Form_Unload() {
   }
   steps.Run("VexlorEXP の終了", [&] { AwaitCallOutProgramEnd(); });
   steps.Run("キー入力の解放", [&] { simlink::DisableNyankoro1(pro_); });
-  steps.Report(*pro_.boxes);
+  steps.Report(*pro_.boxes, "終了処理の一部ができませんでした。", "VexlorPro 終了");
   pump.EndProgram();
 }
 
@@ -466,8 +471,8 @@ void FrmMain::frmMain_mnuFileSave_Click() {
     tbxファイル名.SetText(name);
     pro_.svc.pump->Pump();
   }
-  // A save that fails has said why in its own box.
-  if (!announce::SaveSettingsFile(pro_, name)) return;
+  // A save that fails, or a file this run could not load, has said why in its own box.
+  if (!announce::OverwriteSettingsFile(pro_, name)) return;
   pro_.boxes->Show(name + " に上書き保存しました", ui::Buttons::Ok, ui::Icon::Information, "上書き保存");
 }
 

@@ -6,6 +6,7 @@
 #include "platform/instance_lock.h"
 #include "platform/paths.h"
 #include "state/pro_context.h"
+#include "ui/message_box.h"
 
 namespace vx::mainwindow {
 
@@ -52,6 +53,9 @@ void FrmPass::frmPass_Form_Load() {
   if (!instanceLock_.Acquire()) {
     Unload();  // with no window left the program ends
     return;
+  }
+  if (const std::string problem = instanceLock_.Problem(); !problem.empty()) {
+    pro_.boxes->Show(problem, ui::Buttons::Ok, ui::Icon::Exclamation);
   }
   const std::filesystem::path base = platform::BaseFolderFromProgramFolder(programFolder_);
   pro_.svc.paths->SetBaseFolder(base);

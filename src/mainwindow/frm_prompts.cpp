@@ -57,8 +57,9 @@ constexpr ui::ControlRow kGreetingRows[] = {
     {"sel天候", K::OptionButton, 120, 1860, 2280, 330, "雨", 0, false, 4},
     {"sel天候", K::OptionButton, 120, 2250, 2280, 330, "雷雨", 0, false, 5},
     {"sel天候", K::OptionButton, 120, 2640, 2280, 330, "雪", 0, false, 6},
+    // The box lies in the blank run of the label's text, between "気温" and "℃".
     {"Label1", K::Label, 240, 2640, 3240, 300, "気温　　　　　　　℃"},
-    {"tbx気温", K::TextBox, 960, 2580, 960, 360, "20"},
+    {"tbx気温", K::TextBox, 660, 2580, 720, 360, "20"},
     {"buttonOK", K::CommandButton, 2880, 3480, 1920, 495, "OK"},
     {"buttonCancel", K::CommandButton, 5040, 3480, 1920, 495, "Cancel"},
 };

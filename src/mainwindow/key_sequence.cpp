@@ -31,7 +31,7 @@ RotatingViewChange KeySequenceMachine::RotatingViewStep(int key, int state) {
 }
 
 KeyDecision KeySequenceMachine::OnKey(const platform::KeyEvent& key, const KeyContext& context,
-                                      const platform::Clock& clock) {
+                                      std::int64_t arrivalNanos) {
   KeyDecision decision;
   if (context.typedInputOpen) return decision;
   decision.rotatingView = RotatingViewStep(key.virtualKey, context.rotatingViewState);
@@ -50,7 +50,7 @@ KeyDecision KeySequenceMachine::OnKey(const platform::KeyEvent& key, const KeyCo
                           k == keys.c || IsDigit(k);
   if (!commandKey || context.handlerBusy) return decision;
 
-  const KeyDecision flight = FlightKey(k, context, clock.MonotonicNanos());
+  const KeyDecision flight = FlightKey(k, context, arrivalNanos);
   decision.flightWork = true;
   decision.click = flight.click;
   decision.command = flight.command;

@@ -2,8 +2,9 @@
 // The command keys of the flight as a state machine: which key event is swallowed, which
 // command a key or a sequence of keys gives, and when the rotating outside view stops.
 // It decides only; the key handler of the main window carries the decisions out.
-// The two seconds between the keys of a sequence are measured on the monotonic clock
-// given with each key, so a sequence never misfires across midnight.
+// The two seconds between the keys of a sequence are measured between the keys' arrivals
+// on the monotonic clock, so a sequence never misfires across midnight, and a key that
+// waited for the handler counts from when it came, not from when it was handled.
 #include <cstdint>
 #include <optional>
 
@@ -95,7 +96,12 @@ class KeySequenceMachine {
   KeySequenceMachine() : s_(own_) {}
   explicit KeySequenceMachine(state::KeySequenceState& s) : s_(s) {}
 
-  KeyDecision OnKey(const platform::KeyEvent& key, const KeyContext& context, const platform::Clock& clock);
+  // A key that came at `arrivalNanos` (monotonic).
+  KeyDecision OnKey(const platform::KeyEvent& key, const KeyContext& context, std::int64_t arrivalNanos);
+  // A key that comes now.
+  KeyDecision OnKey(const platform::KeyEvent& key, const KeyContext& context, const platform::Clock& clock) {
+    return OnKey(key, context, clock.MonotonicNanos());
+  }
 
   // Whether OnKey would swallow the key; changes nothing.
   static bool Swallows(const platform::KeyEvent& key, const KeyContext& context);

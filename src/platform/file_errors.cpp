@@ -36,4 +36,34 @@ void ThrowFileError(int err, const std::filesystem::path& path) {
   throw runtime::RuntimeError(FileErrorNumber(err, path));
 }
 
+std::string FileErrorReason(int number) {
+  using namespace vx::runtime;
+  switch (number) {
+    case kPermissionDenied: return "読み取りが許可されていません（ファイルのアクセス権）。";
+    case kPathFileAccessError: return "ファイルとして開けません。";
+    case kDeviceIoError: return "ディスクから読み取れません。";
+    case kFileNotFound:
+    case kPathNotFound: return "ファイルがありません。";
+    case kTypeMismatch: return "数であるべき値が数ではありません。";
+    case kOverflow: return "値が大きすぎます。";
+    case kInputPastEndOfFile: return "ファイルが途中で終わっています。";
+    case kOutOfMemory: return "メモリが足りません。";
+    case kInvalidFileFormat: return "UTF-8 で保存されています。Shift-JIS (CP932) で保存し直してください。";
+    default: return "読み込みに失敗しました（エラー番号 " + std::to_string(number) + "）。";
+  }
+}
+
+std::string FileWriteErrorReason(const runtime::RuntimeError& e) {
+  using namespace vx::runtime;
+  switch (e.Number()) {
+    case kPermissionDenied: return "書き込みが許可されていません（フォルダーまたはファイルのアクセス権）。";
+    case kPathFileAccessError: return "書き込めない場所です（読み取り専用のディスク、同じ名前のフォルダーなど）。";
+    case kPathNotFound: return "フォルダーがありません。";
+    case kDiskFull: return "ディスクの空き容量が不足しています。";
+    case kDeviceIoError: return "ディスクに書き込めません。";
+    case kOutOfMemory: return "メモリが足りません。";
+    default: return e.Text();
+  }
+}
+
 }  // namespace vx::platform

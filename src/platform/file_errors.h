@@ -1,6 +1,7 @@
 #pragma once
 // The runtime's file error for a failed system call on a path.
 #include <filesystem>
+#include <string>
 
 #include "runtime/runtime_error.h"
 
@@ -11,5 +12,12 @@ namespace vx::platform {
 int FileErrorNumber(int err, const std::filesystem::path& path);
 
 [[noreturn]] void ThrowFileError(int err, const std::filesystem::path& path);
+
+// Why a file could not be read, in a sentence for the user, by the runtime error that
+// reading it raised (the file errors above, and the number errors of its contents).
+std::string FileErrorReason(int number);
+// Why a file could not be written or deleted, in a sentence for the user; errors that
+// are not the file errors keep their own text.
+std::string FileWriteErrorReason(const runtime::RuntimeError& e);
 
 }  // namespace vx::platform

@@ -17,7 +17,8 @@
 namespace vx::platform {
 
 // $XDG_RUNTIME_DIR/vexlor-sim, or /tmp/vexlor-sim-<uid> without it. Whoever registers or
-// looks for a simulator there checks the folder first (platform/private_folder.h).
+// looks for a simulator there checks the folder first (platform/private_folder.h); the
+// programs' single-copy locks live there too (platform/instance_lock.h).
 std::filesystem::path DefaultStandinFolder();
 std::filesystem::path StandinSocketPath(const std::filesystem::path& folder, std::string_view prefix,
                                         std::string_view className);

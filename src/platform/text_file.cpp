@@ -129,6 +129,14 @@ std::string ReadBinaryFile(const fs::path& path) {
 
 std::string ReadTextFile(const fs::path& path) { return runtime::Cp932ToUtf8(ReadBinaryFile(path)); }
 
+bool StartsWithUtf8Bom(std::string_view bytes) { return bytes.starts_with("\xEF\xBB\xBF"); }
+
+std::string ReadCp932TextFile(const fs::path& path) {
+  const std::string bytes = ReadBinaryFile(path);
+  if (StartsWithUtf8Bom(bytes)) throw runtime::RuntimeError(runtime::kInvalidFileFormat);
+  return runtime::Cp932ToUtf8(bytes);
+}
+
 std::vector<std::string> ReadTextLines(const fs::path& path) { return SplitLines(ReadTextFile(path)); }
 
 void WriteTextFileAtomic(const fs::path& path, std::string_view utf8Text) {

@@ -18,6 +18,14 @@ std::string ReadTextFile(const std::filesystem::path& path);
 // A final line end does not start another line.
 std::vector<std::string> ReadTextLines(const std::filesystem::path& path);
 
+// Whether the bytes begin with the UTF-8 byte-order mark (EF BB BF), as a file that an
+// editor saved in UTF-8 does.
+bool StartsWithUtf8Bom(std::string_view bytes);
+// ReadTextFile for a file the user may have edited (the settings and table files): one
+// that an editor saved in UTF-8 with its byte-order mark raises RuntimeError 321 instead
+// of being taken for CP932.
+std::string ReadCp932TextFile(const std::filesystem::path& path);
+
 // Writes the UTF-8 text encoded in CP932 (characters CP932 lacks become "?") whole,
 // through a temporary name renamed into place; line ends are written as given.
 void WriteTextFileAtomic(const std::filesystem::path& path, std::string_view utf8Text);

@@ -95,6 +95,28 @@ std::optional<WavFormat> ParseWav(std::span<const std::uint8_t> image) {
   return f;
 }
 
+std::optional<std::size_t> WavDeclaredLengthPastEnd(std::span<const std::uint8_t> image) {
+  constexpr std::size_t kHeader = 12, kChunkHeader = 8;
+  if (image.size() < 4 || !Tag(image.data(), "RIFF")) return std::nullopt;
+  if (image.size() < kHeader) return kHeader;
+  if (!Tag(image.data() + 8, "WAVE")) return std::nullopt;
+  bool haveFmt = false, haveData = false;
+  std::size_t pos = kHeader;
+  while (!(haveFmt && haveData)) {
+    if (pos + kChunkHeader > image.size()) return pos + kChunkHeader;
+    const std::uint8_t* chunk = image.data() + pos;
+    const std::size_t size = U32(chunk + 4);
+    const bool data = Tag(chunk, "data");
+    if (data && size == 0xFFFFFFFFu) return std::nullopt;
+    haveFmt = haveFmt || Tag(chunk, "fmt ");
+    haveData = haveData || data;
+    const std::size_t end = pos + kChunkHeader + size;
+    if (end > image.size()) return end;
+    pos = end + (size & 1);
+  }
+  return std::nullopt;
+}
+
 namespace {
 
 int RateFactor(const WavFormat& format, int deviceRate) {

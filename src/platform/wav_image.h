@@ -33,6 +33,13 @@ struct WavFormat {
 // or when its rate, channel count or sample size is beyond what a sound card plays.
 std::optional<WavFormat> ParseWav(std::span<const std::uint8_t> image);
 
+// The length a RIFF WAVE image declares when the image ends before it: before its
+// header, a chunk header, or the end of its format or data chunk (read in the order of
+// the chunks, up to the first format and data chunks). Nothing for an image that holds
+// them whole, and for one that is no RIFF WAVE image at all. A data chunk of unknown
+// length (0xFFFFFFFF, as a stream is written) runs to the end of the image.
+std::optional<std::size_t> WavDeclaredLengthPastEnd(std::span<const std::uint8_t> image);
+
 // Half-band interpolator that doubles a rate: the new sample between x[n] and x[n+1]
 // is the sum of kHalfBandTaps[k] * (x[n-k] + x[n+1+k]). Kaiser-windowed sinc (beta 5):
 // flat to 8 kHz at a 22.05 kHz source, images below 8 kHz down by more than 64 dB.

@@ -21,6 +21,7 @@ std::string ErrorText(int number) {
     case kPermissionDenied: return "書き込みできません。";
     case kPathFileAccessError: return "パス名が無効です。";
     case kPathNotFound: return "パスが見つかりません。";
+    case kInvalidFileFormat: return "ファイル形式が不正です。";
     case kCancelSelected: return "[キャンセル] が選択されました。";
     default: return "アプリケーション定義またはオブジェクト定義のエラーです。";
   }

@@ -24,6 +24,7 @@ enum ErrorNumber : int {
   kPermissionDenied = 70,
   kPathFileAccessError = 75,
   kPathNotFound = 76,
+  kInvalidFileFormat = 321,
   kCancelSelected = 32755,
 };
 

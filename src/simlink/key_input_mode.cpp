@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "platform/key_hook.h"
+#include "simlink/eye_keys.h"
 #include "state/pro_context.h"
 
 namespace vx::simlink {
@@ -17,6 +18,7 @@ constexpr int kVkKeypad9 = 105;
 
 void SetKeyInputMode(state::ProContext& pro, std::int16_t mode) {
   pro.main.KeyInputMode = mode;
+  if (mode != kKeyModeViewpoint) DropWaitingEyeKeys(pro);  // no viewpoint program to take them
   if (!pro.svc.keyHook) return;
   std::vector<int> keys;
   if (mode == kKeyModeViewpoint) {

@@ -1,6 +1,7 @@
 #include "simlink/main_channels.h"
 
 #include "simlink/channels.h"
+#include "simlink/eye_keys.h"
 #include "state/pro_context.h"
 
 namespace vx::simlink {
@@ -15,6 +16,7 @@ void OpenMainChannels(state::ProContext& pro) {
 }
 
 void CloseMainChannels(state::ProContext& pro) {
+  DropWaitingEyeKeys(pro);
   state::ChannelHandleSet& h = pro.sim.ChannelHandles;
   CloseSharedMapping(h.eye);
   CloseSharedMapping(h.vol);

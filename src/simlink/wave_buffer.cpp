@@ -1,30 +1,56 @@
 #include "simlink/wave_buffer.h"
 
 #include <span>
+#include <string>
 
+#include "platform/file_errors.h"
 #include "platform/paths.h"
 #include "platform/sound_device.h"
 #include "platform/text_file.h"
+#include "platform/wav_image.h"
 #include "runtime/runtime_error.h"
 #include "ui/message_box.h"
 
 namespace vx::simlink {
+namespace {
+
+// The runtime's error text first, then the file, the reason and what it means for the sound.
+void ShowUnreadable(ui::MessageBoxes& boxes, const std::string& errorText, const std::string& file,
+                    const std::string& reason) {
+  boxes.Show(errorText + "\n\n音声ファイル「 " + file + " 」を読み込めません。\n" + reason +
+                 "\n\nこの音声は鳴りません。ファイルを入れ直してください。",
+             ui::Buttons::Ok, ui::Icon::Exclamation);
+}
+
+}  // namespace
 
 std::int32_t LoadWaveBuffer(platform::SoundDevice& sound, ui::MessageBoxes& boxes, std::string_view path,
                             std::int32_t flags) {
   const auto file = platform::ResolvePath(path);
   if (!platform::FileExists(file)) return 0;
+  std::string bytes;
   try {
-    const std::string bytes = platform::ReadBinaryFile(file);
-    // An empty file leaves no byte to hand over, as sizing the byte array to the
-    // file's length less one failed in the original.
-    if (bytes.empty()) throw runtime::RuntimeError(runtime::kSubscriptOutOfRange);
-    const auto image = std::span(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size());
-    return sound.CreateBuffer(image, flags, path);
+    bytes = platform::ReadBinaryFile(file);
   } catch (const runtime::RuntimeError& e) {
-    boxes.Show(e.Text(), ui::Buttons::Ok, ui::Icon::Exclamation);
+    ShowUnreadable(boxes, e.Text(), file.string(), platform::FileErrorReason(e.Number()));
     return 0;
   }
+  // An empty file leaves no byte to hand over, as sizing the byte array to the file's
+  // length less one failed in the original.
+  if (bytes.empty()) {
+    ShowUnreadable(boxes, runtime::ErrorText(runtime::kSubscriptOutOfRange), file.string(),
+                   "ファイルが空です（0 バイト）。");
+    return 0;
+  }
+  const auto image = std::span(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size());
+  // A file cut short (a copy that broke off) would play only in part, or not at all.
+  if (const auto declared = platform::WavDeclaredLengthPastEnd(image)) {
+    ShowUnreadable(boxes, runtime::ErrorText(runtime::kInputPastEndOfFile), file.string(),
+                   "ファイルが途中で切れています（" + std::to_string(*declared) + " バイトのはずが " +
+                       std::to_string(bytes.size()) + " バイトしかありません）。");
+    return 0;
+  }
+  return sound.CreateBuffer(image, flags, path);
 }
 
 }  // namespace vx::simlink

@@ -14,9 +14,10 @@ namespace vx::simlink {
 
 // Reads the whole file at `path` ("\" or "/" separators, matched case-insensitively) and
 // makes a buffer of it. 0 without a message when no such file exists; 0 after a message
-// box with the runtime's error text (exclamation icon, the program's title) when the
-// file cannot be read or is empty. 0 without a message when the device refuses the
-// image (not a WAV it can play).
+// box (exclamation icon, the program's title) when the file cannot be read, is empty or
+// is a WAV cut short: the runtime's error text, then the file, the reason and that the
+// sound will not play. 0 without a message when the device refuses the image (not a WAV
+// it can play).
 std::int32_t LoadWaveBuffer(platform::SoundDevice& sound, ui::MessageBoxes& boxes, std::string_view path,
                             std::int32_t flags);
 

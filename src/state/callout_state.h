@@ -4,6 +4,7 @@
 // fresh one with its ExpContext.
 #include <array>
 #include <cstdint>
+#include <vector>
 
 namespace vx::state {
 
@@ -24,6 +25,9 @@ struct CallOutState {
   std::int16_t TouchdownLatched = -1;
   std::int16_t LandedOnce = 0;
   std::int16_t LastSoundIndex = 0;
+  // Calls that came while another call was playing, in the order they came; the tick
+  // starts each once the call before it has ended.
+  std::vector<std::int16_t> WaitingCalls;
   bool errorReported = false;  // an error inside a tick is reported once
 
   // Take-off and climb.

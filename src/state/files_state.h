@@ -13,8 +13,8 @@ namespace vx::state {
 struct FilesState {
   std::string SettingsFileName = "VexlorPro.cfg";
   // Settings files this run loaded, created from the defaults or saved at the user's word
-  // (lower case): only these are written without asking, so a file that failed to load
-  // keeps the user's values.
+  // (lower case): only these (or a name with nothing there) are written over, so a file
+  // that failed to load, or was never loaded, keeps the user's values.
   std::set<std::string> SettingsFilesInHand;
   ViewTableArray ViewTable;
   RouteAirportsArray RouteAirports;

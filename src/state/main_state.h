@@ -26,6 +26,13 @@ struct MainWindowTexts {
   std::uint32_t loads = 0;  // counts the settings loads that set these texts
 };
 
+// A key event that came in while the key handler was at an earlier one, and when it came
+// (monotonic), which its sequence counts from.
+struct WaitingKey {
+  platform::KeyEvent key;
+  std::int64_t arrivalNanos = 0;
+};
+
 struct MainState {
   std::string CaptainName;
   std::int16_t KeyInputMode = 0;  // 0 main window only, 1 viewpoint set-up, 2 flight window up
@@ -56,9 +63,12 @@ struct MainState {
   KeySequenceState KeySequence;
   bool KeyHandlerBusy = false;     // while the flight part of the key handler runs
   // Key events that came in while the handler was still at an earlier one (its pumps
-  // read them); the handler takes them in their order when it has finished.
+  // read them); the handler takes them in their order when it has finished. Once a message
+  // box has come up while the handler is at a key, the keys that come in the rest of that
+  // key's work are the box's.
   bool KeyHandlerRunning = false;
-  std::deque<platform::KeyEvent> KeysWaiting;
+  std::deque<WaitingKey> KeysWaiting;
+  std::uint64_t KeyHandlerBoxesBefore = 0;  // the boxes shown when the handler took up its key
   bool TobFromFlight = false;      // the briefing sheet was opened from the flight
   KeyWindows keyWindows;
   // The viewpoint program started from the main window, while it may run.

@@ -2,6 +2,8 @@
 // Module-level state of the main program's simulator link, flight progress and channels.
 #include <array>
 #include <cstdint>
+#include <deque>
+#include <optional>
 #include <string>
 
 #include "state/channel_records.h"
@@ -62,6 +64,11 @@ struct SimState {
   FlightDataRecord FlightData;
   VolChannelRecord VolRecord;  // its quiet word follows the engine's QuietSound
   std::int16_t EyeKeyCode = 0;
+  // Keys for the viewpoint program that wait until it has taken the one in VEXLORPRO_EYE
+  // (simlink/eye_keys.h), when the last one was written, and the timer that hands them on.
+  std::deque<std::int16_t> EyeKeysWaiting;
+  std::optional<std::int64_t> EyeKeyWrittenNanos;
+  std::optional<int> EyeKeyTimer;
   std::int16_t TakeoffStartedFlag = 0;
 
   bool AddonSessionOpen = false;  // the aircraft add-on session was opened

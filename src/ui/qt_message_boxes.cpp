@@ -21,9 +21,11 @@ QString FromUtf8(std::string_view s) { return QString::fromUtf8(s.data(), static
 
 }  // namespace
 
-Answer QtMessageBoxes::Show(std::string_view text, Buttons buttons, Icon icon, std::string_view title) {
+Answer QtMessageBoxes::ShowFitted(const std::string& text, Buttons buttons, Icon icon, const std::string& title) {
   QMessageBox box;
-  box.setWindowTitle(FromUtf8(title.empty() ? std::string_view(programName_) : title));
+  box.setWindowTitle(FromUtf8(title.empty() ? std::string_view(programName_) : std::string_view(title)));
+  // Quoted values are shown as they are, never read as markup.
+  box.setTextFormat(Qt::PlainText);
   box.setText(FromUtf8(text));
   box.setIcon(ToQt(icon));
   box.setWindowFlag(Qt::WindowStaysOnTopHint, true);

@@ -10,7 +10,9 @@ namespace vx::ui {
 class QtMessageBoxes final : public MessageBoxes {
  public:
   explicit QtMessageBoxes(std::string programName) : programName_(std::move(programName)) {}
-  Answer Show(std::string_view text, Buttons buttons, Icon icon, std::string_view title) override;
+
+ protected:
+  Answer ShowFitted(const std::string& text, Buttons buttons, Icon icon, const std::string& title) override;
 
  private:
   std::string programName_;

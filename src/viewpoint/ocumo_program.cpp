@@ -51,6 +51,9 @@ void OcumoStartup(state::OcumoContext& ctx, FrmOcumo& form, platform::InstanceLo
                   const std::string& programFolder) {
   // 1.
   if (!lock.Acquire()) ctx.svc.pump->EndProgram(0);
+  if (const std::string problem = lock.Problem(); !problem.empty()) {
+    ctx.boxes->Show(problem, ui::Buttons::Ok, ui::Icon::Exclamation, "Ocumo");
+  }
   // 3.
   if (!ConnectSimulatorOcumo(ctx)) {
     ctx.boxes->Show("ＦＳが実行されていません", ui::Buttons::Ok, ui::Icon::Exclamation, "Ocumo");

@@ -16,6 +16,7 @@
 #include "announce/group_fixture.h"
 #include "announce/mileage.h"
 #include "announce/sound_slots.h"
+#include "platform/sim_focus.h"
 #include "platform/text_viewer.h"
 
 namespace vx::announce {
@@ -167,13 +168,15 @@ class ArrivalTest : public test::GroupTest {
     };
   }
 
-  // Airline, flight number, origin, delay, gate, second notice (7.5 s).
-  test::ExpectedRun Details() const {
+  // Airline, flight number, origin, delay, gate, second notice (7.5 s; 5.5 s without the
+  // flight number's digits).
+  test::ExpectedRun Details(bool flightDigits = true) const {
     auto run = Expect(0, kVolume);
-    run.Part("\\Wav\\Lob\\Cmp\\Japan\\LCOMP_00.wav", "Ｇ６：航空会社名")
-        .Parts({"\\Wav\\Lob\\NumJ\\lo_nk1.wav", "\\Wav\\Lob\\NumJ\\lo_nh2.wav", "\\Wav\\Lob\\NumJ\\lo_nj3.wav",
-                "\\Wav\\Lob\\NumBin\\lo_bs4.wav"})
-        .Part("\\Wav\\Lob\\Apt1\\Japan\\LAPT_01.wav", "Ｇ６：出発空港")
+    run.Part("\\Wav\\Lob\\Cmp\\Japan\\LCOMP_00.wav", "Ｇ６：航空会社名");
+    if (flightDigits)
+      run.Parts({"\\Wav\\Lob\\NumJ\\lo_nk1.wav", "\\Wav\\Lob\\NumJ\\lo_nh2.wav", "\\Wav\\Lob\\NumJ\\lo_nj3.wav",
+                 "\\Wav\\Lob\\NumBin\\lo_bs4.wav"});
+    run.Part("\\Wav\\Lob\\Apt1\\Japan\\LAPT_01.wav", "Ｇ６：出発空港")
         .Part("\\Wav\\Lob\\NumDelay\\10分遅れ.wav", "Ｇ６：到着遅れ")
         .Parts({"\\Wav\\Lob\\NumJ\\lo_nh1.wav", "\\Wav\\Lob\\NumGate\\lo_gs5.wav"})
         .Part("\\Wav\\Lob\\到着しました.wav", "Ｇ６：到着案内２");
@@ -181,11 +184,11 @@ class ArrivalTest : public test::GroupTest {
   }
 
   // From the murmur at 1 s: 5 s, the guidance (chime, notice, details, 1 s, the board's
-  // 1 s, 3 s, repeat, details, chime) to 35 s.
-  test::ExpectedRun Guidance() const {
+  // 1 s, 3 s, repeat, details, chime) to 35 s (31 s without the flight number's digits).
+  test::ExpectedRun Guidance(bool flightDigits = true) const {
     auto run = Expect(6000, kVolume);
-    run.Part(kChime, "Ｇ６：チャイム").Part("\\Wav\\Lob\\到着便のお知らせ.wav", "Ｇ６：到着案内１").Then(Details());
-    run.Pause(5).Part("\\Wav\\Lob\\繰返しご案内.wav", "Ｇ６：繰返し").Then(Details()).Part(kChime, "Ｇ６：チャイム");
+    run.Part(kChime, "Ｇ６：チャイム").Part("\\Wav\\Lob\\到着便のお知らせ.wav", "Ｇ６：到着案内１").Then(Details(flightDigits));
+    run.Pause(5).Part("\\Wav\\Lob\\繰返しご案内.wav", "Ｇ６：繰返し").Then(Details(flightDigits)).Part(kChime, "Ｇ６：チャイム");
     return run;
   }
 
@@ -199,9 +202,11 @@ class ArrivalTest : public test::GroupTest {
     return run;
   }
 
-  static std::vector<Played> WithMurmur(std::vector<Played> lobby, const std::vector<Played>& finals) {
-    lobby.insert(lobby.begin(), {kMurmur, 1000, 35000, kVolume, 0, true});
-    lobby.push_back({kMurmurEnd, 35000, 39000, kVolume, 0, false});
+  // The murmur under the guidance that ends at `guidanceEnd`, its end for 4 s, the finals.
+  static std::vector<Played> WithMurmur(std::vector<Played> lobby, const std::vector<Played>& finals,
+                                        double guidanceEnd = 35000) {
+    lobby.insert(lobby.begin(), {kMurmur, 1000, guidanceEnd, kVolume, 0, true});
+    lobby.push_back({kMurmurEnd, guidanceEnd, guidanceEnd + 4000, kVolume, 0, false});
     lobby.insert(lobby.end(), finals.begin(), finals.end());
     return lobby;
   }
@@ -221,6 +226,10 @@ class ArrivalTest : public test::GroupTest {
 
 TEST_F(ArrivalTest, TheEndOfTheFlightWithViewsAndBoard) {
   CallOutProgramTakesViews();
+  platform::FakeSimFocus focus;
+  focus.inFront = false;
+  p.pro.svc.simFocus = &focus;
+  p.pro.sim.SimWindow = 4242;
   p.Serve(16);
 
   const auto finals = Finals(39000);
@@ -261,6 +270,31 @@ TEST_F(ArrivalTest, TheEndOfTheFlightWithViewsAndBoard) {
   EXPECT_GT(p.pro.files.RouteDistance, 90);
   EXPECT_EQ(p.pro.files.MileageMilestone, 5000);
   EXPECT_EQ(p.forms.shown, std::vector<FlightForm>{FlightForm::frmマイル達成});
+  EXPECT_TRUE(p.Exists("\\VexlorPro.cfg"));
+  EXPECT_EQ(p.pro.flight.GroundStep, 7);
+  GroupTest::ExpectGroupDone(7, 27);
+  // The simulator (another program's window) is brought back in front through its link.
+  EXPECT_EQ(focus.broughtToFront, std::vector<std::int64_t>{4242});
+}
+
+// A flight number that is no number, or beyond four places, is not spoken: the flight
+// still ends with the guidance, the finals, one report line, the mileage and the save,
+// and the ground step moves on.
+class ArrivalFlightNumberTest : public ArrivalTest, public ::testing::WithParamInterface<const char*> {};
+INSTANTIATE_TEST_SUITE_P(NotSpoken, ArrivalFlightNumberTest, ::testing::Values("JL123", "", "40000"));
+
+TEST_P(ArrivalFlightNumberTest, TheFlightEndsWithoutTheFlightNumber) {
+  p.pro.briefing.TobBriefing.FlightNumber = GetParam();
+  p.pro.main.ViewSwitchOption = "OFF";
+  p.Serve(16);
+  const auto guidance = Guidance(false);
+  const auto finals = Finals(35000);
+  test::ExpectTimeline(p.Timeline(), WithMurmur(guidance.played, finals.played, 31000), 20);
+  ExpectMarks(viewer.marks, {{42000, "show Report_20000101_1200.txt"}}, 20);
+  EXPECT_EQ(p.pro.engine.FlightNumberDigitMask, "0000");
+  const std::string csv = p.dir.ReadBytes("FlightReport/FlightReport.csv");
+  EXPECT_EQ(std::count(csv.begin(), csv.end(), '\n'), 2) << "the header and this flight's line";
+  EXPECT_EQ(p.pro.files.MileageMilestone, 5000);
   EXPECT_TRUE(p.Exists("\\VexlorPro.cfg"));
   EXPECT_EQ(p.pro.flight.GroundStep, 7);
   GroupTest::ExpectGroupDone(7, 27);
@@ -318,6 +352,17 @@ TEST_F(ArrivalTest, RunTwiceInOneMinuteItKeepsBothReportsAndCreditsTwice) {
   EXPECT_EQ(viewer.shown[1].file.filename(), "Report_20000101_1200_2.txt");
   std::string csv = p.dir.ReadBytes("FlightReport/FlightReport.csv");
   EXPECT_EQ(std::count(csv.begin(), csv.end(), '\n'), 3);
+}
+
+// The flight's end saves "VexlorPro.cfg" unasked: one that this run could not load
+// (it has not been loaded here) keeps the user's values; the mileage is still credited.
+TEST_F(ArrivalTest, AVexlorProCfgThisRunDidNotLoadIsNotWrittenAtTheEnd) {
+  p.pro.main.ViewSwitchOption = "OFF";
+  p.dir.WriteBytes("VexlorPro.cfg", ";VexlorPro.cfg V1.11\r\n=user's own\r\n");
+  p.Serve(16);
+  EXPECT_EQ(p.dir.ReadBytes("VexlorPro.cfg"), ";VexlorPro.cfg V1.11\r\n=user's own\r\n");
+  EXPECT_GT(p.pro.files.MileageTotal, 4990);
+  GroupTest::ExpectGroupDone(7, 27);
 }
 
 TEST_F(ArrivalTest, TheWindowClosingInItsWaitsEndsItBeforeTheMileageAndTheSave) {

@@ -106,10 +106,17 @@ TEST(RouteRegion, IndexesFrom100AreWorldAndTheFlightIsDomesticOnlyBelow100BothWa
   route[0].slot = "105";
   route[1].slot = "5";
   EXPECT_FALSE(DomesticFlight(p.pro));
+  // An airport of no entry is not an international one.
   route[0].slot = "ｘ";
-  EXPECT_THROW(DomesticFlight(p.pro), runtime::RuntimeError);
+  EXPECT_TRUE(DomesticFlight(p.pro));
+  route[1].slot = "201";
+  EXPECT_TRUE(DomesticFlight(p.pro));
   p.pro.briefing.SelectedAirlineIndex = "105";
-  EXPECT_EQ(AirlineIndex(p.pro), 105);
+  EXPECT_EQ(AirlineSlot(p.pro), 105);
+  EXPECT_EQ(EntryRecording("\\Wav\\Lob\\Cmp", AirlineSlot(p.pro), "\\LCOMP_"), "\\Wav\\Lob\\Cmp\\World\\LCOMP_05.wav");
+  p.pro.briefing.SelectedAirlineIndex = "30000";
+  EXPECT_EQ(AirlineSlot(p.pro), std::nullopt);
+  EXPECT_EQ(EntryRecording("\\Wav\\Lob\\Cmp", AirlineSlot(p.pro), "\\LCOMP_"), "");
 }
 
 class CabinAttendantTest : public ::testing::Test {

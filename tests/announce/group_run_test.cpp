@@ -3,6 +3,8 @@
 // closing mid-group, and an error inside a group.
 #include <gtest/gtest.h>
 
+#include <array>
+
 #include "announce/background_music.h"
 #include "announce/group_fixture.h"
 #include "announce/flight_lifecycle.h"
@@ -240,6 +242,37 @@ TEST_F(GroupRunTest, AnErrorInALoaderEmptiesTheCaptionAndFreesWhatWasLoaded) {
   EXPECT_TRUE(p.MusicLevels().empty()) << "the music was never lowered";
   EXPECT_EQ(LiveGroupBuffers(), 0);
   ExpectTickEnded();
+}
+
+// A loader that fails before it names its range frees nothing of the slots below the
+// group's: the flight's fixed effects stay loaded and play.
+TEST_F(GroupRunTest, AnErrorInALoaderBeforeItsRangeLeavesTheFlightsFixedEffectsLoaded) {
+  for (const char* effect : {"\\Wav\\Etc\\スイッチ音\\-ss1.wav", "\\Wav\\Etc\\ワイパー音\\wip_s.wav",
+                             "\\Wav\\Etc\\ワイパー音\\wip_m.wav", "\\Wav\\Etc\\ワイパー音\\wip_e.wav",
+                             "\\Wav\\Etc\\エアコン\\aircon.wav", "\\Wav\\himitu\\nw057\\G0搭乗案内.wav"})
+    p.Wav(effect, 1.0);
+  LoadSoundEffects(p.pro);
+  std::array<std::int32_t, 7> effects{};
+  for (int slot = 0; slot <= 6; ++slot) effects[static_cast<std::size_t>(slot)] = SlotBuffer(p.pro, slot);
+  groups[static_cast<std::size_t>(GroupId::A3)].runner = [](state::ProContext& pro) {
+    GroupRun g(pro, GroupId::A3);
+    g.Open([](state::ProContext& pro) {
+      SetSlotFile(pro, 7, "\\Wav\\T\\one.wav");
+      runtime::CInt("12A");  // not a number: the loader fails
+      LoadSlotRange(pro, 7, 7);
+    });
+    g.Part(7);
+    g.Close();
+  };
+  p.boxes.Expect("VexlorPro", ui::Answer::Ok, "型が一致しません");
+  p.Serve(13);
+  EXPECT_EQ(p.boxes.PendingExpectations(), 0u);
+  for (int slot = 0; slot <= 6; ++slot) {
+    EXPECT_NE(SlotBuffer(p.pro, slot), 0) << slot;
+    EXPECT_EQ(SlotBuffer(p.pro, slot), effects[static_cast<std::size_t>(slot)]) << slot;
+  }
+  PlaySlot(p.pro, kSwitchClickSlot, 0);
+  EXPECT_TRUE(p.sound.IsPlaying(SlotBuffer(p.pro, kSwitchClickSlot)));
 }
 
 TEST(FifteenMinuteCall, PlaysOneVoiceAtItsVolumeBeforeThePendingRequest) {

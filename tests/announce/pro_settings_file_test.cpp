@@ -127,11 +127,14 @@ TEST_F(SettingsFileTest, AFailedSaveKeepsTheOldFileAndSaysWhy) {
   // write fails before anything replaces the old file.
   const std::string name(250, 'n');
   dir.WriteBytes(name, "old contents");
-  boxes.Expect("設定値の保存", ui::Answer::Ok, name);
+  boxes.Expect("設定値の保存", ui::Answer::Ok, " 」を保存できませんでした。");
   EXPECT_FALSE(SaveSettingsFile(ctx, name));
   EXPECT_EQ(Bytes(name), "old contents");
   ASSERT_EQ(boxes.shown.size(), 1u);
   EXPECT_EQ(boxes.shown[0].icon, ui::Icon::Exclamation);
+  // The name, too long to read whole, is quoted cut.
+  EXPECT_EQ(boxes.shown[0].text.rfind("設定ファイル「 " + name.substr(0, 60), 0), 0u);
+  EXPECT_NE(boxes.shown[0].text.find(ui::kBoxCutMark), std::string::npos);
   EXPECT_NE(boxes.shown[0].text.find("\n"), std::string::npos);  // the reason follows
   EXPECT_EQ(boxes.PendingExpectations(), 0u);
 }

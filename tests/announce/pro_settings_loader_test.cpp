@@ -11,6 +11,7 @@
 #include "announce/settings_known_state.h"
 #include "datafiles/pro_fixture.h"
 #include "runtime/cp932.h"
+#include "ui/message_box.h"
 
 namespace vx::announce::test {
 using namespace datafiles;
@@ -144,6 +145,72 @@ TEST_F(SettingsLoaderTest, EmptyFileCountsAsAnotherVersion) {
   EXPECT_EQ(boxes.PendingExpectations(), 0u);
 }
 
+// A file taken for another version (an empty or damaged one among them) is copied aside
+// before it is deleted and the defaults come back; the box says where the copy is.
+TEST_F(SettingsLoaderTest, AFileTakenForAnotherVersionIsKeptAsideBeforeTheDefaultsReplaceIt) {
+  const std::string garbage("\x00\xff\x81 garbage\r\n=1\r\n", 17);
+  std::string older = runtime::Utf8ToCp932(";VexlorPro.cfg V1.10\r\n");
+  for (const auto& v : GoldenValues()) older += runtime::Utf8ToCp932("=" + v + "\r\n");
+  for (const std::string name : {"VexlorPro.cfg", "Old.cfg"}) {
+    for (const std::string& bytes : {std::string(), garbage, older}) {
+      SetKnownSettingsState(ctx);
+      ctx.briefing.SpecialEngineSoundOn = 0;
+      std::filesystem::remove(Base(name + ".読込失敗"));
+      dir.WriteBytes(name, bytes);
+      ExpectCfgRead("読み込まれたＣＦＧファイルはバージョンが異なります\n選択されているファイルを削除し、デフォルトに戻します\n"
+                    "元のファイルは「 " + name + ".読込失敗 」に残しました。");
+      ASSERT_TRUE(LoadSettingsFile(ctx, name)) << name;
+      EXPECT_EQ(Bytes(name + ".読込失敗"), bytes) << name;
+      EXPECT_EQ(ctx.files.SettingsFileName, "VexlorPro.cfg");
+      EXPECT_EQ(ctx.briefing.TobBriefing.CruiseAltitude, 28000) << name;
+      if (name == "VexlorPro.cfg") {
+        EXPECT_TRUE(vx::test::SameFileBytes(Bytes(name), SettingsGoldenBytes("settings_defaults.cfg")));
+      } else {
+        EXPECT_FALSE(Exists(name));
+      }
+    }
+  }
+  EXPECT_EQ(boxes.PendingExpectations(), 0u);
+}
+
+// Without its copy the file is neither deleted nor replaced: nothing is loaded and the
+// exit does not write it.
+TEST_F(SettingsLoaderTest, AnotherVersionThatCannotBeKeptAsideStaysAsItIs) {
+  SetKnownSettingsState(ctx);
+  const auto before = Snapshot(ctx);
+  dir.WriteBytes("VexlorPro.cfg", "=old\r\n");
+  std::filesystem::create_directories(Base("VexlorPro.cfg.読込失敗"));  // a folder in the copy's place
+  ExpectCfgRead("「 VexlorPro.cfg 」はバージョンが異なるか、壊れています。");
+  EXPECT_FALSE(LoadSettingsFile(ctx, "VexlorPro.cfg"));
+  ASSERT_EQ(boxes.shown.size(), 1u);
+  EXPECT_NE(boxes.shown[0].text.find("元のファイルを控えに残せませんでした。"), std::string::npos);
+  EXPECT_EQ(Bytes("VexlorPro.cfg"), "=old\r\n");
+  EXPECT_EQ(Snapshot(ctx), before);
+  EXPECT_TRUE(SaveVexlorProCfgWithoutAsking(ctx));
+  EXPECT_EQ(Bytes("VexlorPro.cfg"), "=old\r\n");
+}
+
+// An editor that saves in UTF-8 puts the byte-order mark first: such a file is not taken
+// for another version and replaced, but refused as it is, with a copy beside it.
+TEST_F(SettingsLoaderTest, AFileSavedInUtf8WithItsByteOrderMarkIsRefusedAndKeptAside) {
+  std::string utf8 = "\xEF\xBB\xBF;VexlorPro.cfg V1.11\r\n";
+  for (const auto& v : GoldenValues()) utf8 += "=" + v + "\r\n";
+  for (const std::string name : {"VexlorPro.cfg", "MyFlight.cfg"}) {
+    SetKnownSettingsState(ctx);
+    const auto before = Snapshot(ctx);
+    dir.WriteBytes(name, utf8);
+    ExpectCfgRead("設定ファイル「 " + name + " 」を読み込めません。\nファイル形式が不正です。\n"
+                  "UTF-8 で保存されています。Shift-JIS (CP932) で保存し直してください。\n\n設定値は読み込む前のままです。\n"
+                  "元のファイルは「 " + name + ".読込失敗 」に残しました。");
+    EXPECT_FALSE(LoadSettingsFile(ctx, name)) << name;
+    EXPECT_EQ(Bytes(name), utf8) << name;
+    EXPECT_EQ(Bytes(name + ".読込失敗"), utf8) << name;
+    EXPECT_EQ(Snapshot(ctx), before) << name;
+    EXPECT_FALSE(SettingsFileInHand(ctx, name)) << name;
+  }
+  EXPECT_EQ(boxes.PendingExpectations(), 0u);
+}
+
 TEST_F(SettingsLoaderTest, MissingValuesKeepTheirFormerContentsAfterThePresets) {
   auto values = GoldenValues();
   values.resize(134);
@@ -199,6 +266,24 @@ TEST_F(SettingsLoaderTest, AValueThatDoesNotConvertLeavesEveryValueAsItWas) {
     EXPECT_NE(boxes.shown.back().text.find("「" + c.text + "」"), std::string::npos) << boxes.shown.back().text;
   }
   EXPECT_EQ(boxes.PendingExpectations(), 0u);
+}
+
+// A value of a mebibyte is quoted in a box of readable length, cut where the mark shows.
+TEST_F(SettingsLoaderTest, AHugeValueIsQuotedCutInItsBox) {
+  auto values = GoldenValues();
+  std::string huge;
+  while (huge.size() < (1u << 20)) huge += "空港";
+  values[60] = huge;
+  WriteValues("VexlorPro.cfg", values);
+  ExpectCfgRead("「 VexlorPro.cfg 」の設定値 60 を読み込めません");
+  EXPECT_FALSE(LoadSettingsFile(ctx, "VexlorPro.cfg"));
+  ASSERT_EQ(boxes.shown.size(), 1u);
+  const std::string& text = boxes.shown[0].text;
+  EXPECT_LE(text.size(), 2048u);
+  const auto quoted = text.find("設定値：「空港");
+  ASSERT_NE(quoted, std::string::npos) << text;
+  EXPECT_NE(text.find(ui::kBoxCutMark, quoted), std::string::npos) << text;
+  EXPECT_NE(text.find("空港」\n\n設定値は読み込む前のままです。"), std::string::npos) << text;
 }
 
 TEST_F(SettingsLoaderTest, ACommaCutsATextValueAndAnEqualsSignAfterItShiftsTheRest) {
@@ -322,7 +407,7 @@ TEST_F(SettingsLoaderTest, AFileThatDoesNotLoadIsKeptAsideAndNotWrittenOverAtExi
   EXPECT_EQ(dir.ReadBytes("VexlorPro.cfg.読込失敗"), userBytes);
   EXPECT_FALSE(SettingsFileInHand(ctx, "VexlorPro.cfg"));
 
-  ASSERT_TRUE(SaveVexlorProCfgAtExit(ctx));
+  ASSERT_TRUE(SaveVexlorProCfgWithoutAsking(ctx));
   EXPECT_EQ(dir.ReadBytes("VexlorPro.cfg"), userBytes);
   // Saved at the user's word, it is written; the copy stays.
   ASSERT_TRUE(SaveSettingsFile(ctx, "vexlorpro.CFG"));
@@ -332,11 +417,43 @@ TEST_F(SettingsLoaderTest, AFileThatDoesNotLoadIsKeptAsideAndNotWrittenOverAtExi
   EXPECT_EQ(boxes.PendingExpectations(), 0u);
 }
 
+// The saves over the current file at the user's word (File > Save, "Yes" at the exit)
+// leave a file this run could not load as it is and say so; once nothing is there, or
+// the file has loaded, they write it.
+TEST_F(SettingsLoaderTest, AFileThatDidNotLoadIsNotWrittenOverAtTheUsersWord) {
+  auto values = GoldenValues();
+  values[80] = "13a";
+  for (const std::string name : {"VexlorPro.cfg", "MyFlight.cfg"}) {
+    WriteValues(name, values);
+    const std::string userBytes = dir.ReadBytes(name);
+    ExpectCfgRead("設定値 80 を読み込めません");
+    ASSERT_FALSE(LoadSettingsFile(ctx, name));
+    boxes.Expect("設定値の保存", ui::Answer::Ok,
+                 "設定ファイル「 " + name + " 」は上書きしません。\nこの起動で読み込めていないファイルです。");
+    EXPECT_FALSE(OverwriteSettingsFile(ctx, name)) << name;
+    EXPECT_EQ(dir.ReadBytes(name), userBytes) << name;
+
+    values[80] = "13";
+    WriteValues(name, values);
+    ASSERT_TRUE(LoadSettingsFile(ctx, name));
+    ctx.briefing.TobBriefing.CruiseAltitude = 12000;
+    ASSERT_TRUE(OverwriteSettingsFile(ctx, name)) << name;
+    EXPECT_NE(dir.ReadBytes(name), userBytes) << name;
+    values[80] = "13a";
+  }
+  // A file that is gone meanwhile loses nothing by being written.
+  ctx.files.SettingsFilesInHand.clear();
+  std::filesystem::remove(Base("MyFlight.cfg"));
+  ASSERT_TRUE(OverwriteSettingsFile(ctx, "MyFlight.cfg"));
+  EXPECT_TRUE(Exists("MyFlight.cfg"));
+  EXPECT_EQ(boxes.PendingExpectations(), 0u);
+}
+
 TEST_F(SettingsLoaderTest, LoadedOrCreatedFilesAreWrittenAtExit) {
   LoadSettingsAtStartup(ctx);  // none there: created from the defaults
   EXPECT_TRUE(SettingsFileInHand(ctx, "VexlorPro.cfg"));
   ctx.files.MileageTotal = 77;
-  ASSERT_TRUE(SaveVexlorProCfgAtExit(ctx));
+  ASSERT_TRUE(SaveVexlorProCfgWithoutAsking(ctx));
   state::ProContext loaded;
   loaded.svc = ctx.svc;
   loaded.boxes = ctx.boxes;
@@ -351,7 +468,7 @@ TEST_F(SettingsLoaderTest, AFolderNamedVexlorProCfgIsReportedOnceAtStartUp) {
   LoadSettingsAtStartup(ctx);
   EXPECT_EQ(boxes.shown.size(), 1u);
   EXPECT_FALSE(SettingsFileInHand(ctx, "VexlorPro.cfg"));
-  EXPECT_TRUE(SaveVexlorProCfgAtExit(ctx));
+  EXPECT_TRUE(SaveVexlorProCfgWithoutAsking(ctx));
   EXPECT_EQ(boxes.shown.size(), 1u);
 }
 

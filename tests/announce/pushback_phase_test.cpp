@@ -202,12 +202,34 @@ TEST_F(PushbackTest, TheThirdEngineOfATrijetStartsCentredAt99SecondsAtFullVolume
 }
 
 // Without the engine-start sound only the talk plays, and the group waits for the later of
-// its end and the first start time.
+// its end and the first start time (30 s for type 2): the call-outs after a talk of 100 s
+// come at its end, after one of 10 s at the first start time.
 TEST_F(PushbackTest, WithoutTheEngineSoundOnlyTheTalkPlays) {
   p.pro.briefing.PushbackSettings.engineStartSound = 0;
-  p.Serve(12);
-  for (const Played& played : p.Timeline()) EXPECT_EQ(played.file.find("767E"), std::string::npos) << played.file;
-  ExpectGroupDone();
+  struct Case {
+    double talkSeconds;
+    double callOutsMs;
+  };
+  for (const Case& c : {Case{100, 101000}, Case{10, 31000}}) {
+    SCOPED_TRACE(c.talkSeconds);
+    p.Wav(kTalk, c.talkSeconds);
+    p.pro.flight.GroundStep = 2;
+    p.sound.calls.clear();
+    pushing_ = false;
+    p.SetOrigin();
+    p.Serve(12);
+    const auto timeline = p.Timeline();
+    for (const Played& played : timeline) EXPECT_EQ(played.file.find("767E"), std::string::npos) << played.file;
+    const auto talk = std::find_if(timeline.begin(), timeline.end(), [](const Played& x) { return x.file == kTalk; });
+    ASSERT_NE(talk, timeline.end());
+    EXPECT_NEAR(talk->startMs, 1000, 20);
+    EXPECT_NEAR(talk->endMs, 1000 + c.talkSeconds * 1000, 20);
+    const auto firstCall = std::find_if(timeline.begin(), timeline.end(),
+                                        [](const Played& x) { return x.file.find("g_pb_1_") != std::string::npos; });
+    ASSERT_NE(firstCall, timeline.end());
+    EXPECT_NEAR(firstCall->startMs, c.callOutsMs, 20);
+    ExpectGroupDone();
+  }
 }
 
 // A cut during the call-outs skips the rest (the part playing plays out), but the hand-over

@@ -310,8 +310,11 @@ TEST_F(TakeoffBriefingTest, TheWindowClosingInTheFirstHalfEndsTheGroupWithoutAHa
   EXPECT_FALSE(p.card.loaded);
   for (const Mark& m : p.Marks()) EXPECT_EQ(m.what.find("EyeCargo"), std::string::npos) << m.what;
   EXPECT_FALSE(p.Exists("\\EyeCargo.cfg"));
-  for (const auto& call : p.sound.calls)
-    if (call.op == platform::RecordingSoundDevice::Op::CreateBuffer) EXPECT_LE(call.atNanos, endedAt);
+  for (const auto& call : p.sound.calls) {
+    if (call.op == platform::RecordingSoundDevice::Op::CreateBuffer) {
+      EXPECT_LE(call.atNanos, endedAt);
+    }
+  }
   EXPECT_EQ(p.pro.flight.GroundStep, 1);
   EXPECT_EQ(p.sound.LiveBuffers(), 0);
 }

@@ -177,15 +177,26 @@ TEST_F(TaxiTest, G3LoaderChoices) {
   }
 }
 
+// The taxi talk without both side parts (7 s from 1 s); without the airline's file the
+// attendant's own announcement, with no lead-in, from 8 s.
 TEST_F(TaxiTest, G3WithACentreRunwaySkipsBothSideParts) {
   p.pro.briefing.TobBriefing.TakeoffRunwaySide = "センター(C)";
   p.pro.files.AirlineTable[0].安全放送.clear();
   MusicRunning();
   p.Serve(13);
-  for (const auto& played : p.Timeline()) {
-    EXPECT_EQ(played.file.find("_rw"), std::string::npos) << played.file;
-    EXPECT_NE(played.file, "\\Wav\\CA1\\G3_1.wav") << "no lead-in without the airline's file";
-  }
+  auto run = Expect(1000, kVolume);
+  run.Parts({"\\Wav\\CP\\G3_Taxi1.wav", "\\Wav\\FO\\NumE\\fo_cm3.wav", "\\Wav\\FO\\NumE\\fo_ce4.wav",
+             "\\Wav\\CP\\G3_Taxi2.wav", "\\Wav\\CP\\NumE\\cp_cm3.wav", "\\Wav\\CP\\NumE\\cp_ce4.wav",
+             "\\Wav\\CP\\G3_Taxi3.wav", "\\Wav\\CP\\Flap\\CP_Flap5.wav", "\\Wav\\CP\\G3_Taxi4.wav"});
+  std::vector<test::Played> played = run.played;
+  played.push_back({"\\Wav\\CA1\\G3.wav", 8000, 28000, kVolume});
+  played.push_back({"\\Wav\\CP\\G3_CntChk.wav", 13000, 16000, kVolume});
+  played.push_back({"\\Wav\\CA1\\G3_2.wav", 28000, 30000, kVolume});
+  for (const auto& c : Checks(32000)) played.push_back(c);
+  test::ExpectTimeline(p.Timeline(), played, 20);
+  EXPECT_EQ(p.pro.engine.AirlineSafetyFileUsed, 0);
+  EXPECT_EQ(p.pro.flight.GroundStep, 4);
+  ExpectGroupDone(6, 23);
 }
 
 TEST_F(TaxiTest, G4DeletesBeginCfgAfterANormalRunAndAnAbortButNotAfterTheWindowClosed) {

@@ -6,6 +6,8 @@
 #include <unistd.h>
 
 #include <chrono>
+#include <cstring>
+#include <initializer_list>
 #include <csignal>
 #include <cstdlib>
 #include <filesystem>
@@ -20,6 +22,8 @@
 #include "datafiles/ocumo_files.h"
 #include "datafiles/pushback_file.h"
 #include "platform/process.h"
+#include "platform/shared_memory.h"
+#include "simlink/channel_layout.h"
 #include "simlink/channels.h"
 #include "simlink/main_channels.h"
 #include "state/pro_context.h"
@@ -396,6 +400,7 @@ class Spawned {
     }
   }
   bool Started() const { return pid_ > 0; }
+  pid_t Pid() const { return pid_; }
   // Whether it ended within the limit; its status then.
   bool EndsWithin(std::chrono::milliseconds limit) {
     const auto end = std::chrono::steady_clock::now() + limit;
@@ -439,6 +444,78 @@ TEST(CompanionPrograms, CallOutProgramThatCannotWriteItsSettingsFileSaysSoAndEnd
   ASSERT_TRUE(exp.EndsWithin(5s)) << "no program left behind";
   EXPECT_TRUE(exp.EndedCleanly()) << exp.How();
   EXPECT_FALSE(fs::exists(run.base.Path() / "vexlorSD.cfg")) << "its clean-up ran";
+}
+
+// The objects in /dev/shm of the named shared memories under `prefix` (each memory and
+// its ".init" lock) that are still there.
+std::vector<std::string> SharedMemoryObjects(const std::string& prefix, std::initializer_list<const char*> names) {
+  std::vector<std::string> present;
+  for (const char* name : names) {
+    const std::string object = platform::SharedMemory::ObjectName(prefix, name);
+    for (const std::string& n : {object, object + ".init"})
+      if (fs::exists("/dev/shm" + n)) present.push_back(n);
+  }
+  return present;
+}
+
+// Takes the named shared memories under `prefix` away at the end of a test, whatever it met.
+struct SharedMemoryCleanUp {
+  std::string prefix;
+  std::vector<const char*> names;
+  ~SharedMemoryCleanUp() {
+    for (const char* name : names) platform::SharedMemory::Remove(prefix, name);
+  }
+};
+
+// An empty voice file stops the start with a box that names it. An ending signal while
+// that box is up ends the program as its window's closing does: the box goes, the
+// program exits, its three shared memories and the files its end deletes are gone.
+TEST(CompanionPrograms, CallOutProgramEndedByASignalWhileAFileBoxIsUpLeavesNothingBehind) {
+  test::KeepDisplayOpen();
+  auto desktop = test::X11Desktop::Open();
+  if (!desktop) GTEST_SKIP() << "needs an X display with XTEST";
+  for (const int signal : {SIGTERM, SIGINT, SIGHUP}) {
+    SCOPED_TRACE(strsignal(signal));
+    CallOutRun run;
+    test::EnvironmentOverride qpa{"QT_QPA_PLATFORM", "xcb"};
+    const fs::path program = Install(run.base, "VexlorEXP");
+    run.base.WriteBytes("Wav/FO/to_2.wav", "");
+    run.base.WriteBytes("vexlorSD.cfg", ";\r\n");
+    const auto channels = {simlink::kVolChannelName, simlink::kStabChannelName, simlink::kDataChannelName};
+    const SharedMemoryCleanUp cleanUp{run.channels.prefix, channels};
+    Spawned exp(program);
+    ASSERT_TRUE(exp.Started());
+    ASSERT_NE(desktop->WaitForWindow("VexlorEXP", 10s), 0u) << "the message box";
+    EXPECT_EQ(SharedMemoryObjects(run.channels.prefix, channels).size(), 6u) << "held while the box is up";
+    EXPECT_TRUE(fs::exists(run.base.Path() / "vexlorEXP.cfg"));
+    ASSERT_EQ(kill(exp.Pid(), signal), 0);
+    ASSERT_TRUE(exp.EndsWithin(5s)) << "the box ended with the program";
+    EXPECT_EQ(exp.How(), "exit 0");
+    EXPECT_EQ(SharedMemoryObjects(run.channels.prefix, channels), std::vector<std::string>{});
+    EXPECT_FALSE(fs::exists(run.base.Path() / "vexlorSD.cfg")) << "its end ran";
+    EXPECT_EQ(desktop->FindWindow("VexlorEXP"), 0u);
+  }
+}
+
+// The viewpoint program ended by a signal hands its values back and leaves its shared
+// memory and control file behind no more than when its control file is deleted.
+TEST(CompanionPrograms, OcumoEndedByASignalEndsAsWhenItsFileIsDeleted) {
+  for (const int signal : {SIGTERM, SIGINT, SIGHUP}) {
+    SCOPED_TRACE(strsignal(signal));
+    CallOutRun run;
+    const fs::path program = Install(run.base, "Ocumo");
+    const SharedMemoryCleanUp cleanUp{run.channels.prefix, {simlink::kEyeChannelName}};
+    Spawned ocumo(program);
+    ASSERT_TRUE(ocumo.Started());
+    ASSERT_TRUE(EyeShows(run.standin, "\"mode\":4", 10s)) << "its start done";
+    EXPECT_EQ(SharedMemoryObjects(run.channels.prefix, {simlink::kEyeChannelName}).size(), 2u);
+    ASSERT_EQ(kill(ocumo.Pid(), signal), 0);
+    ASSERT_TRUE(ocumo.EndsWithin(5s));
+    EXPECT_EQ(ocumo.How(), "exit 0");
+    EXPECT_EQ(SharedMemoryObjects(run.channels.prefix, {simlink::kEyeChannelName}), std::vector<std::string>{});
+    EXPECT_FALSE(fs::exists(run.base.Path() / "Ocumo.cfg"));
+    EXPECT_TRUE(fs::exists(run.base.Path() / "EyeRet.cfg"));
+  }
 }
 
 TEST(CompanionPrograms, OcumoThatCannotWriteItsControlFileSaysSoAndEnds) {

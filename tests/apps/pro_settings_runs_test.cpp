@@ -1,5 +1,6 @@
 // The main program itself, started and ended on an X display as a person would, over a
-// settings file that it cannot read, cannot replace, or never reaches (a full disk), over
+// settings file that it cannot read (or one saved in UTF-8), cannot replace, or on a full
+// disk, over
 // a damaged resume snapshot that the user asks to resume, and from a folder that turns
 // read-only: the user's VexlorPro.cfg stays byte for byte what it was, the program ends,
 // and its single-instance lock is free for the next start.
@@ -26,6 +27,7 @@
 #include <X11/keysym.h>
 
 #include "platform/instance_lock.h"
+#include "runtime/cp932.h"
 #include "support/processes.h"
 #include "support/standin_process.h"
 #include "support/temp_dir.h"
@@ -45,6 +47,7 @@ constexpr const char* kSaveQuestion = "設定値の保存";  // also the title o
 constexpr int kExitX = 340, kExitY = 300;            // the Exit button, below the menu bar
 constexpr int kStartX = 212, kStartY = 300;          // the Start button
 constexpr const char* kResumeQuestion = "途中データ読込";
+constexpr const char* kStartUpSteps = "VexlorPro 起動";  // what the load could not do
 constexpr const char* kBriefingSheet = "Takeoff Briefing";  // a fresh flight's first window
 constexpr const char* kCallOutWindow = "VexlorEXP";
 
@@ -184,11 +187,12 @@ bool Answer(test::X11Desktop& desktop, const std::string& title, test::X11Deskto
 
 // Types the captain's name away (Enter), answers each box the load shows; when the run
 // flies, presses Start, answers each box the Start shows and waits for the flight's first
-// window; then presses Exit, answers No to the save question and each box after it, and
-// waits for the end.
+// window; then presses Exit, answers the save question (No, or Yes with `answerYes`) and
+// each box after it, and waits for the end.
 RunRecord StartAndExit(test::X11Desktop& desktop, ProProcess& pro, const std::vector<std::string>& loadBoxes,
                        const std::optional<std::vector<std::string>>& startBoxes, const std::vector<std::string>& exitBoxes,
-                       const std::function<void()>& beforeExit = {}, bool awaitCallOut = true) {
+                       const std::function<void()>& beforeExit = {}, bool awaitCallOut = true,
+                       bool answerYes = false) {
   RunRecord r;
   const auto pass = desktop.WaitForWindow(kPass, 20s);
   if (!pass) return r;
@@ -221,7 +225,7 @@ RunRecord StartAndExit(test::X11Desktop& desktop, ProProcess& pro, const std::ve
   if (!question) return r;
   r.boxes.push_back(kSaveQuestion);
   desktop.Focus(question);
-  desktop.Type(XK_Escape);  // No
+  desktop.Type(answerYes ? XK_Return : XK_Escape);  // Yes is the default button
   for (const std::string& title : exitBoxes) {
     if (!Answer(desktop, title, question)) return r;
     r.boxes.push_back(title);
@@ -244,7 +248,7 @@ std::string Joined(const std::vector<std::string>& v) {
   return s;
 }
 
-enum class Spoil { Unreadable, ReadOnly, FullDisk, SnapshotFirstLine, SnapshotBadValue };
+enum class Spoil { Unreadable, Utf8Bom, ReadOnly, FullDisk, SnapshotFirstLine, SnapshotBadValue };
 
 struct SpoiledRun {
   const char* name;
@@ -252,6 +256,7 @@ struct SpoiledRun {
   std::vector<std::string> loadBoxes;
   std::vector<std::string> exitBoxes;
   std::optional<std::vector<std::string>> startBoxes = std::nullopt;  // a run that presses Start and flies
+  bool answerYes = false;                                             // "Yes" to the save question
 };
 
 // The snapshot of an interrupted flight (the user's settings under another file name),
@@ -292,6 +297,7 @@ TEST_P(ProSettingsRuns, TheUsersSettingsFileSurvivesStartAndExitByteForByte) {
         GTEST_SKIP() << "no small file system can be mounted here";
       break;
     }
+    case Spoil::Utf8Bom:
     case Spoil::ReadOnly:
       break;
     case Spoil::SnapshotFirstLine:
@@ -315,6 +321,9 @@ TEST_P(ProSettingsRuns, TheUsersSettingsFileSurvivesStartAndExitByteForByte) {
         for (const auto& f : {holder.Path(), base, base / "ExePro", inst.runtime.Path()}) ::chown(f.c_str(), kNobody, kNobody);
         ::chown((base / "ExePro" / "VexlorPro").c_str(), kNobody, kNobody);
       }
+      break;
+    case Spoil::Utf8Bom:  // as an editor saves it in UTF-8
+      PutBytes(inst.Settings(), "\xEF\xBB\xBF" + runtime::Cp932ToUtf8(UsersSettingsBytes()));
       break;
     case Spoil::ReadOnly:
       fs::permissions(inst.Settings(), fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
@@ -343,7 +352,7 @@ TEST_P(ProSettingsRuns, TheUsersSettingsFileSurvivesStartAndExitByteForByte) {
   const auto modeBefore = fs::status(inst.Settings()).permissions();
 
   ProProcess pro(base, inst.runtime.Path(), asNobody);
-  const RunRecord r = StartAndExit(*desktop, pro, run.loadBoxes, run.startBoxes, run.exitBoxes);
+  const RunRecord r = StartAndExit(*desktop, pro, run.loadBoxes, run.startBoxes, run.exitBoxes, {}, true, run.answerYes);
   const bool same = FileBytes(inst.Settings()) == before && fs::status(inst.Settings()).permissions() == modeBefore;
   const bool copy = fs::exists(base / "VexlorPro.cfg.読込失敗");
   std::cout << "| " << run.name << " | " << (asNobody ? "nobody" : "this user") << " | " << Joined(r.boxes) << " | "
@@ -363,7 +372,12 @@ TEST_P(ProSettingsRuns, TheUsersSettingsFileSurvivesStartAndExitByteForByte) {
   EXPECT_EQ(r.boxes, expected);
   EXPECT_EQ(r.end, "exit 0");
   EXPECT_TRUE(same);
-  if (snapshot) EXPECT_EQ(FileBytes(base / "FlightRestart.cfg.読込失敗"), damaged) << "the snapshot is kept aside";
+  if (snapshot) {
+    EXPECT_EQ(FileBytes(base / "FlightRestart.cfg.読込失敗"), damaged) << "the snapshot is kept aside";
+  }
+  if (run.spoil == Spoil::Utf8Bom) {
+    EXPECT_EQ(FileBytes(base / "VexlorPro.cfg.読込失敗"), before) << "kept aside";
+  }
   EndProgramsUnder(base);
   if (run.spoil == Spoil::FullDisk) ::umount2(base.c_str(), MNT_DETACH);
 }
@@ -375,8 +389,13 @@ INSTANTIATE_TEST_SUITE_P(
         SpoiledRun{"Unreadable", Spoil::Unreadable, {"CFG Read"}, {}},
         // Loaded, but marked read-only: the exit's save says it cannot replace it.
         SpoiledRun{"ReadOnly", Spoil::ReadOnly, {}, {kSaveQuestion}},
-        // BEGIN.cfg cannot be written, the load stops before the settings; nothing replaces them.
-        SpoiledRun{"FullDisk", Spoil::FullDisk, {kPass}, {}},
+        // Saved in UTF-8 by an editor: the load refuses it and keeps it aside; "Yes" at the
+        // exit is told that a file this run could not load is not written over.
+        SpoiledRun{"Utf8BomYes", Spoil::Utf8Bom, {"CFG Read"}, {kSaveQuestion}, std::nullopt, true},
+        // BEGIN.cfg cannot be written: one box says so and the settings load all the same;
+        // the exit's save, asked for or not, cannot replace them.
+        SpoiledRun{"FullDisk", Spoil::FullDisk, {kStartUpSteps}, {kSaveQuestion}},
+        SpoiledRun{"FullDiskYes", Spoil::FullDisk, {kStartUpSteps}, {kSaveQuestion}, std::nullopt, true},
         // A damaged resume snapshot answered "Yes" at Start: its box says the flight starts
         // afresh, the values stay as they were, and the exit writes them back unchanged.
         SpoiledRun{"SnapshotFirstLineResumed", Spoil::SnapshotFirstLine, {}, {},
@@ -412,7 +431,7 @@ TEST(ProSettingsRunsExit, FromAReadOnlyFolderTheProgramEndsAndTheNextStartOpens)
   EXPECT_EQ(r.end, "exit 0");
   EXPECT_EQ(FileBytes(inst.Settings()), before);
   {
-    platform::FileInstanceLock lock{inst.runtime.Path() / "VexlorPro.lock"};
+    platform::FileInstanceLock lock{inst.runtime.Path() / "vexlor-sim" / "VexlorPro.lock"};
     EXPECT_TRUE(lock.Acquire()) << "the lock is free";
   }
   ProProcess next(inst.base, inst.runtime.Path(), false);

@@ -100,6 +100,16 @@ TEST_F(FrmFuelTankTest, ClosedByItsFrameWritesTheChangedTankInOneRequestAndRefre
   EXPECT_TRUE(ui.boxes.shown.empty());
 }
 
+// A percent just below 0 is still whole 0 and is written as an empty tank, never below.
+TEST_F(FrmFuelTankTest, ClosedByItsFrameWithAPercentJustBelowZeroWritesAnEmptyTank) {
+  form.Show();
+  form.tbxPer(0).SetText("-0.4");
+  form.Unload(ui::UnloadMode::ControlMenu);
+  EXPECT_EQ(client.writes, (std::vector<Write>{{0x0B7C, 4, 0}}));
+  EXPECT_EQ(pro.sim.TankFuel[state::kLeftMain].percent, 0);
+  EXPECT_TRUE(ui.boxes.shown.empty());
+}
+
 TEST_F(FrmFuelTankTest, OkWithoutChangesSendsAnEmptyRequestAndStillReReads) {
   form.Show();
   const int batchesBefore = client.batches;
@@ -121,8 +131,8 @@ TEST_F(FrmFuelTankTest, ConvertedBoxKeepsItsCaretAtTheEndAndPercentSelectsOnFocu
   EXPECT_EQ(form.tbxLbs(0).SelStart(), 6);
   form.tbxPer(0).SetFocus();
   ui::test::Settle();
-  form.tbxPer(0).SetFocus();
-  if (form.tbxPer(0).HasFocus()) EXPECT_EQ(form.tbxPer(0).SelLength(), 2);
+  ASSERT_TRUE(form.tbxPer(0).HasFocus());
+  EXPECT_EQ(form.tbxPer(0).SelLength(), 2);
   EXPECT_TRUE(keys.events.empty());
   form.Unload();
 }

@@ -11,6 +11,7 @@
 #include "platform/addon_link.h"
 #include "runtime/numbers.h"
 #include "state/pro_context.h"
+#include "support/standin_in_process.h"
 #include "ui/ui_test_env.h"
 
 namespace vx::briefing {
@@ -74,6 +75,38 @@ TEST_F(FrmTob2Test, TheCardShowsTheBriefingTheDistanceStillToFlyAndTakesTheDepar
   card.Unload();
 }
 
+// The card gives the simulator's window the front back as it is shown and as it closes:
+// the stand-in logs the focus coming back each time. With no simulator window known
+// nothing is asked of it.
+TEST_F(FrmTob2Test, ShowingAndClosingTheCardBringTheSimulatorToTheFront) {
+  test::InProcessStandin standin{ui.clock};
+  pro.svc.simFocus = &standin.focus;
+  const auto focusLines = [&] {
+    std::vector<std::string> out;
+    for (const auto& line : standin.simulator.LogLines()) {
+      if (line.find("\"kind\":\"focus\"") != std::string::npos) out.push_back(line);
+    }
+    return out;
+  };
+  FrmTOB2 card(ui.env, pro);
+  card.ShowTopmost();
+  card.Unload();
+  EXPECT_TRUE(focusLines().empty()) << "no simulator window known";
+
+  pro.sim.SimWindow = standin.windowHandle;
+  standin.simulator.SetInFront("desktop", false);
+  card.ShowTopmost();
+  EXPECT_TRUE(standin.simulator.InFront());
+  standin.simulator.SetInFront("desktop", false);
+  card.Unload();
+  EXPECT_TRUE(standin.simulator.InFront());
+  const auto lines = focusLines();
+  ASSERT_EQ(lines.size(), 4u);
+  for (std::size_t i : {1u, 3u}) {
+    EXPECT_NE(lines[i].find("\"from\":\"test\",\"front\":true"), std::string::npos) << lines[i];
+  }
+}
+
 TEST_F(FrmTob2Test, EveryShowingStartsWithEveryMarkerHidden) {
   FrmTOB2 card(ui.env, pro);
   card.ShowTopmost();
@@ -135,6 +168,12 @@ TEST_F(FrmTob2Test, TheLayoutTableNamesEveryControlOfTheCard) {
   for (const ui::ControlRow& row : layout.rows) markers += row.name == "Image1" || row.name == "Line1";
   EXPECT_EQ(markers, 62);
   EXPECT_EQ(card.Line1(28).BorderWidth(), 2);
+  // The ticks keep the table's size: the picture is stretched into them.
+  for (const ui::ControlRow& row : layout.rows) {
+    if (row.name != "Image1") continue;
+    EXPECT_EQ(card.Image1(row.index).Width(), row.width) << row.index;
+    EXPECT_EQ(card.Image1(row.index).Height(), row.height) << row.index;
+  }
   card.Unload();
 }
 

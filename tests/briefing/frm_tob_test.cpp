@@ -9,6 +9,7 @@
 #include "platform/text_viewer.h"
 #include "state/pro_context.h"
 #include "runtime/runtime_error.h"
+#include "support/standin_in_process.h"
 #include "support/temp_dir.h"
 #include "ui/event_boundary.h"
 #include "ui/ui_test_env.h"
@@ -89,6 +90,23 @@ TEST_F(FrmTobTest, LoadsItsDesignAndFillsFromTheBriefing) {
   EXPECT_EQ(pro.briefing.DialogOpenFlag, 0);
 }
 
+// Closed by its frame while another window is in front, the sheet gives the simulator's
+// window the front again: the stand-in logs the focus coming back.
+TEST_F(FrmTobTest, ClosingTheSheetBringsTheSimulatorToTheFront) {
+  test::InProcessStandin standin{ui.clock};
+  pro.svc.simFocus = &standin.focus;
+  pro.sim.SimWindow = standin.windowHandle;
+  form.Show();
+  standin.simulator.SetInFront("desktop", false);
+  const std::size_t before = standin.simulator.LogLines().size();
+  form.Unload(ui::UnloadMode::ControlMenu);
+  EXPECT_TRUE(standin.simulator.InFront());
+  const auto lines = standin.simulator.LogLines();
+  ASSERT_EQ(lines.size(), before + 1);
+  EXPECT_NE(lines.back().find("\"kind\":\"focus\",\"from\":\"test\",\"front\":true"), std::string::npos)
+      << lines.back();
+}
+
 // The dialog buttons open the windows the program put in; an airport button first tells
 // the picker which end of the route it sets.
 TEST_F(FrmTobTest, DialogButtonsOpenTheirWindowsAfterACommit) {
@@ -151,6 +169,36 @@ TEST_F(FrmTobTest, WeatherBoxesAndTheWindAgainstTheShownRunway) {
   form.ShowTobWeather();
   EXPECT_EQ(form.tbx風向.Text(), "020");
   EXPECT_EQ(form.tbxWindInfoDoG.Text(), "+45") << "no runway number";
+}
+
+// A runway typed beyond the numbers keeps the wind boxes as they were; every tick still
+// refreshes the weather, the fuel and the weights, and nothing is reported.
+TEST_F(FrmTobTest, ARunwayBeyondTheNumbersKeepsTheWindBoxesAndTheTicksGoOn) {
+  state::SimRawValueSet& raw = pro.sim.SimRawValues;
+  raw.Set(state::SimVar::FuelWeight, 1715);
+  raw.Set(state::TankCapacity(state::kLeftMain), 3000);
+  raw.Set(state::SimVar::WindDirection, 90 * 65536 / 360);
+  form.Show();
+  const std::string word = form.tbxWindInfoG.Text(), angle = form.tbxWindInfoDoG.Text();
+  form.comboRWY1.SetText("99999");
+  raw.Set(state::SimVar::WindDirection, 180 * 65536 / 360);
+  for (const std::int32_t level : {8388608, 4194304}) {
+    raw.Set(state::TankLevel(state::kLeftMain), level);
+    ui.pump.RunFor(std::chrono::milliseconds(2000));
+    EXPECT_EQ(form.tbx左ガロン.Text(), level == 8388608 ? "3,000" : "1,500");
+  }
+  EXPECT_EQ(form.tbx風向.Text(), "180");
+  EXPECT_EQ(form.tbxWindInfoG.Text(), word);
+  EXPECT_EQ(form.tbxWindInfoDoG.Text(), angle);
+  EXPECT_TRUE(ui.boxes.shown.empty());
+
+  // Runway 39 is heading 030: a wind from 010 is 20 degrees to its left.
+  form.comboRWY1.SetText("3");
+  form.comboRWY2.SetText("9");
+  raw.Set(state::SimVar::WindDirection, 10 * 65536 / 360);
+  ui.pump.RunFor(std::chrono::milliseconds(2000));
+  EXPECT_EQ(form.tbxWindInfoG.Text(), "やや左よりの風");
+  EXPECT_EQ(form.tbxWindInfoDoG.Text(), "-20");
 }
 
 // "Captain Signature" on the ground: asked and answered Yes, the time prompt names the

@@ -93,7 +93,9 @@ TEST_P(FuelEntryCases, ConvertsClampsAndTotals) {
   }
   EXPECT_EQ(msg.PendingExpectations(), 0u);
   ASSERT_EQ(msg.shown.size(), c.message ? 1u : 0u);
-  if (c.message) EXPECT_EQ(msg.shown[0].icon, ui::Icon::Critical);
+  if (c.message) {
+    EXPECT_EQ(msg.shown[0].icon, ui::Icon::Critical);
+  }
   EXPECT_EQ(boxes.Text(0, C::Per), c.row[0]);
   EXPECT_EQ(boxes.Text(0, C::Lbs), c.row[1]);
   EXPECT_EQ(boxes.Text(0, C::Gall), c.row[2]);
@@ -156,6 +158,9 @@ TEST_F(FuelEntryTest, TheClosingWritesOnlyChangedWholePercents) {
   const Case cases[] = {
       {"75", {{0, 6291456}}}, {"33", {{0, 2768241}}}, {"100", {{0, 8388608}}}, {"0", {{0, 0}}},
       {"50", {}},             {"50.4", {}},           {"", {}},                {"abc", {}},
+      // Whole percents of 0 and 100 whose decimals lie beyond them: never below empty
+      // nor above full.
+      {"-0.4", {{0, 0}}},     {"-0.5", {{0, 0}}},     {"100.4", {{0, 8388608}}}, {"100.5", {{0, 8388608}}},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.percent);

@@ -6,6 +6,7 @@
 
 #include <chrono>
 #include <filesystem>
+#include <functional>
 
 #include "briefing/frm_picker.h"
 #include "briefing/registration_editors.h"
@@ -15,6 +16,7 @@
 #include "state/pro_context.h"
 #include "support/temp_dir.h"
 #include "ui/ui_test_env.h"
+#include "ui/window_handles.h"
 
 namespace vx::briefing {
 namespace {
@@ -47,7 +49,9 @@ class PickersTest : public ::testing::Test {
     a[0] = {1, "", "RJTT", "羽田", "東　京　 羽田", "東京国際空港", 3945000, 1667000000, 21, -540, -540};
     a[1] = {0, "", "RJCC", "新千歳", "札　 幌　 新千歳", "札幌　新千歳国際空港", 4770000, 1686000000, 82, -540, -540};
     a[105] = {0, "", "PHNL", "ホノルル", "ホノルル", "ホノルル国際空港", 2369000, -1889000000, 13, 600, 600};
+    a[101] = {1, "", "EGLL", "ロンドン", "ロンドン", "ロンドン　ヒースロー空港", 5732000, -5400000, 83, 0, 0};
     pro.files.AirlineTable[0] = {1, "JAL", "日本航空", ""};
+    pro.files.AirlineTable[101] = {1, "BA", "英国航空", "ba.wav"};
     sheet.FillTobRoute = [this](int arg) { routeFills.push_back(arg); };
     sheet.FillTobHeader = [this] { ++headerFills; };
   }
@@ -58,6 +62,45 @@ class PickersTest : public ::testing::Test {
     ui.popups.Expect("mnuPopup", entry);
     ui.boxes.Expect(std::string(p.BoxTitle()), answer);
     RightPress(p.Button(k));
+  }
+
+  // The user's sequence on the two pickers of one table: an edit of an empty slot from
+  // the first picker; while its editor is open, an edit of a slot with voices from the
+  // second; then OK in the first editor, and OK in the second's if one opened. The second
+  // edit is refused while the first is open, so the first editor writes its own slot.
+  void SecondEditWhileTheFirstIsOpen(FrmPicker& first, int firstButton, FrmPicker& second, int secondButton,
+                                     const std::function<void()>& typeIntoFirstAndOk,
+                                     const std::function<void()>& okInSecondIfOpen) {
+    first.OpenFromSheet(0);
+    second.OpenFromSheet(1);
+    ui.pump.After(5ms, [&] {
+      ASSERT_TRUE(first.Editor().Loaded());
+      ui.pump.After(5ms, [&] {
+        typeIntoFirstAndOk();
+        okInSecondIfOpen();
+      });
+      second.Activate();
+      ui::test::Settle();
+      ui.popups.Expect("mnuPopup", "mnuPopup変更");
+      RightPress(second.Button(secondButton));
+      EXPECT_FALSE(second.Editor().Loaded()) << "a second edit of the table while one is open";
+      EXPECT_FALSE(second.Editing());
+      ui::test::Settle();
+      EXPECT_EQ(ui::ForegroundWindow(ui.env), first.Editor().Handle()) << "the open editor comes to the front";
+    });
+    Popup(first, firstButton, "mnuPopup変更");
+    EXPECT_FALSE(first.Editing());
+    EXPECT_FALSE(first.Editor().Loaded());
+    EXPECT_EQ(ui.boxes.shown.size(), 1u) << "only the first edit asked";
+    EXPECT_EQ(ui.popups.PendingExpectations(), 0u);
+
+    // Once the first edit has ended, the second picker edits as before.
+    ui.pump.After(5ms, okInSecondIfOpen);
+    Popup(second, secondButton, "mnuPopup変更");
+    EXPECT_FALSE(second.Editor().Loaded());
+    EXPECT_EQ(ui.boxes.shown.back().title, second.BoxTitle());
+    second.buttonExit.PerformClick();
+    first.buttonExit.PerformClick();
   }
 
   ui::test::UiTestEnv ui;
@@ -231,6 +274,74 @@ TEST_F(PickersTest, DeletingClearsTheRecordItsMarkAndIsKeptAcrossTheOtherPickerO
   EXPECT_EQ(AirportFileLines()[1], "0,0,,,,,,0,0,0,0,0");
   dom.Unload(ui::UnloadMode::ControlMenu);
   EXPECT_EQ(routeFills, (std::vector<int>{0, 0}));
+}
+
+TEST_F(PickersTest, AnAirportEditorWritesOnlyItsSlotAndTheOtherPickerWaitsForIt) {
+  FrmPicker& dom = pickers.frm国内線;
+  FrmPicker& intl = pickers.frm国際線;
+  const state::AirportRecord london = pro.files.AirportTable[101];
+  SecondEditWhileTheFirstIsOpen(
+      dom, 20, intl, 1,
+      [&] {
+        Frm空港登録& e = *dom.AirportEditor();
+        e.tbxICAO.SetText("RJOA");
+        e.tbxボタン.SetText("広島");
+        e.tbxパタパタ.SetText("広　 島");
+        e.tbx詳細名.SetText("広島空港");
+        e.buttonOK.PerformClick();
+      },
+      [&] {
+        if (intl.AirportEditor()->Loaded()) intl.AirportEditor()->buttonOK.PerformClick();
+      });
+  EXPECT_EQ(pro.files.AirportTable[20].選択ボタン, "広島");
+  EXPECT_EQ(pro.files.AirportTable[101], london);
+  const auto lines = AirportFileLines();
+  ASSERT_GE(lines.size(), 103u);
+  EXPECT_EQ(lines[21], "20,0,,RJOA,広島,広　 島,広島空港,0,0,0,0,0");
+  EXPECT_EQ(lines[102], "101,1,,EGLL,ロンドン,ロンドン,ロンドン　ヒースロー空港,5732000,-5400000,83,0,0");
+}
+
+TEST_F(PickersTest, AnAirlineEditorWritesOnlyItsSlotAndTheOtherPickerWaitsForIt) {
+  FrmPicker& dom = pickers.frm会社国内線;
+  FrmPicker& intl = pickers.frm会社国際線;
+  SecondEditWhileTheFirstIsOpen(
+      dom, 20, intl, 1,
+      [&] {
+        Frm会社登録& e = *dom.AirlineEditor();
+        e.tbxボタン.SetText("JAC");
+        e.tbx詳細名.SetText("日本エアコミューター");
+        e.buttonOK.PerformClick();
+      },
+      [&] {
+        if (intl.AirlineEditor()->Loaded()) intl.AirlineEditor()->buttonOK.PerformClick();
+      });
+  EXPECT_EQ(pro.files.AirlineTable[20], (state::AirlineRecord{0, "JAC", "日本エアコミューター", ""}));
+  EXPECT_EQ(pro.files.AirlineTable[101], (state::AirlineRecord{1, "BA", "英国航空", "ba.wav"}));
+  const auto lines = platform::ReadTextLines(dir.Path() / "会社db.csv");
+  ASSERT_EQ(lines.size(), 101u);  // slots 0 to 49 and 100 to 149
+  EXPECT_EQ(lines[21], "20,0,JAC,日本エアコミューター,");
+  EXPECT_EQ(lines[52], "101,1,BA,英国航空,ba.wav");
+}
+
+// The other picker of the table closes (and saves) while an edit is open: the edit is
+// still saved when its own picker closes.
+TEST_F(PickersTest, AnEditStaysToBeSavedWhenTheOtherPickerClosesMeanwhile) {
+  FrmPicker& dom = pickers.frm会社国内線;
+  FrmPicker& intl = pickers.frm会社国際線;
+  dom.OpenFromSheet();
+  intl.OpenFromSheet();
+  ui.pump.After(5ms, [&] {
+    intl.buttonExit.PerformClick();
+    ASSERT_FALSE(intl.Loaded());
+    Frm会社登録& e = *dom.AirlineEditor();
+    e.tbxボタン.SetText("JAC");
+    e.tbx詳細名.SetText("日本エアコミューター");
+    e.buttonOK.PerformClick();
+  });
+  Popup(dom, 20, "mnuPopup変更");
+  dom.buttonExit.PerformClick();
+  EXPECT_EQ(pro.briefing.Pickers.AirlineTableChanged, 0);
+  EXPECT_EQ(platform::ReadTextLines(dir.Path() / "会社db.csv").at(21), "20,0,JAC,日本エアコミューター,");
 }
 
 TEST_F(PickersTest, AReadOnlyTableFileIsReportedAndSavedAtTheNextClose) {

@@ -150,6 +150,35 @@ TEST_F(EditorsTest, AChimeOrSafetyFileChosenElsewhereStoresItsBareName) {
   EXPECT_EQ(pro.briefing.Pickers.AirlineEditSlot, state::kNoSlot);
 }
 
+// Each editor stores into the slot it was opened for, also when the table's slot variable
+// names another slot by the time OK is pressed.
+TEST_F(EditorsTest, OkStoresIntoTheSlotTheEditorWasOpenedFor) {
+  const state::AirportRecord haneda = pro.files.AirportTable[4];
+  OpenAirport(20);
+  pro.briefing.Pickers.AirportEditSlot = 4;
+  airport.tbxICAO.SetText("RJOA");
+  airport.tbxボタン.SetText("広島");
+  airport.tbxパタパタ.SetText("広　 島");
+  airport.tbx詳細名.SetText("広島空港");
+  airport.buttonOK.PerformClick();
+  EXPECT_FALSE(airport.Loaded());
+  EXPECT_EQ(pro.files.AirportTable[20].ICAO, "RJOA");
+  EXPECT_EQ(pro.files.AirportTable[4], haneda);
+  EXPECT_EQ(pro.briefing.Pickers.AirportEditSlot, state::kNoSlot);
+
+  const state::AirlineRecord united = pro.files.AirlineTable[101];
+  pro.briefing.Pickers.AirlineEditSlot = 20;
+  airline.Show();
+  pro.briefing.Pickers.AirlineEditSlot = 101;
+  airline.tbxボタン.SetText("JAC");
+  airline.tbx詳細名.SetText("日本エアコミューター");
+  airline.buttonOK.PerformClick();
+  EXPECT_FALSE(airline.Loaded());
+  EXPECT_EQ(pro.files.AirlineTable[20], (state::AirlineRecord{0, "JAC", "日本エアコミューター", ""}));
+  EXPECT_EQ(pro.files.AirlineTable[101], united);
+  EXPECT_EQ(pro.briefing.Pickers.AirlineEditSlot, state::kNoSlot);
+}
+
 TEST_F(EditorsTest, AirlineChecks) {
   struct Case {
     const char* button;

@@ -54,8 +54,6 @@ TEST(TobWords, WindAgainstTheRunwayAtEveryBound) {
       {360, 44, "やや右よりの風", "+44"},  {360, 0, "やや右よりの風", "+0"},
       // Examples: runway 34 and wind 020, runway 16 with 156 and 205.
       {340, 20, "やや右よりの風", "+40"},  {160, 156, "やや左よりの風", "-4"}, {160, 205, "ライトクロス", "+45"},
-      // Runway 39 beyond the table: what the rows give.
-      {390, 10, "右後ろから", "+-20"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(std::to_string(c.runway) + "/" + std::to_string(c.wind));
@@ -65,6 +63,31 @@ TEST(TobWords, WindAgainstTheRunwayAtEveryBound) {
     EXPECT_EQ(wind->angle, c.angle);
   }
   EXPECT_FALSE(WindToRunway(160, 160)) << "wind on the heading keeps the old texts";
+}
+
+// Runways 37 to 39 lie 10 to 30 degrees past north: the wind on either side of them gets
+// one sign, as on runways 01 to 03.
+TEST(TobWords, WindAgainstRunwaysPastNorthHasOneSign) {
+  struct Case {
+    int runway, wind;
+    const char *word, *angle;
+  };
+  const Case cases[] = {
+      {360, 20, "やや右よりの風", "+20"},  {360, 340, "やや左よりの風", "-20"}, {360, 270, "レフトクロス", "-90"},
+      {370, 30, "やや右よりの風", "+20"},  {370, 350, "やや左よりの風", "-20"}, {370, 5, "やや左よりの風", "-5"},
+      {370, 360, "やや左よりの風", "-10"}, {370, 100, "ライトクロス", "+90"},   {370, 200, "左後ろから", "-170"},
+      {380, 5, "やや左よりの風", "-15"},   {380, 200, "右後ろから", "+180"},   {380, 201, "左後ろから", "-179"},
+      {390, 10, "やや左よりの風", "-20"},  {390, 50, "やや右よりの風", "+20"}, {390, 300, "レフトクロス", "-90"},
+      {390, 360, "やや左よりの風", "-30"}, {390, 120, "ライトクロス", "+90"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(std::to_string(c.runway) + "/" + std::to_string(c.wind));
+    const auto wind = WindToRunway(c.runway, c.wind);
+    ASSERT_TRUE(wind);
+    EXPECT_EQ(wind->word, c.word);
+    EXPECT_EQ(wind->angle, c.angle);
+  }
+  EXPECT_FALSE(WindToRunway(370, 10)) << "runway 37 is heading 010";
 }
 
 TEST(TobVSpeeds, TablesFormulaAndResets) {

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <functional>
 #include <stdexcept>
 #include <vector>
 
@@ -420,6 +421,7 @@ class FailingSound final : public platform::SoundDevice {
   std::int32_t CreateBuffer(std::span<const std::uint8_t>, std::int32_t, std::string_view) override { return 1; }
   void Play(std::int32_t, int, int) override {
     ++plays;
+    if (onPlay) onPlay();
     throw std::runtime_error("device lost");
   }
   void PlayLooping(std::int32_t, int, int) override {}
@@ -428,6 +430,7 @@ class FailingSound final : public platform::SoundDevice {
   void Free(std::int32_t) override {}
   void SetVolume(std::int32_t, int) override {}
   int plays = 0;
+  std::function<void()> onPlay;
 };
 
 TEST(CallOutTickTest, AnErrorInsideATickLeavesTheNextTickFree) {
@@ -454,6 +457,24 @@ TEST(CallOutTickTest, AnErrorInsideATickLeavesTheNextTickFree) {
   std::size_t lines = 0;
   for (char c : reported) lines += c == '\n';
   EXPECT_EQ(lines, 1u) << "reported once: " << reported;
+}
+
+// The program ended inside a tick (by a signal while a call plays, say): the end unwinds
+// the tick and is not reported as its error.
+TEST(CallOutTickTest, TheEndOfTheProgramInsideATickIsNoErrorOfIt) {
+  Engine e;
+  FailingSound ending;
+  ending.onPlay = [&e] { e.pump.EndProgram(0); };
+  e.exp.svc.sound = &ending;
+  e.exp.settings.SpeedCallOn = -1;
+  e.exp.callout.TakeoffCallFlags.fill(-1);
+  e.exp.sim.GroundSpeedKmh = 100;
+  e.exp.sim.PrevIasKt = 45;
+  e.exp.sim.IasKt = 46;
+  EXPECT_THROW(callout::RunCallOutTick(e.exp), platform::ProgramEnding);
+  EXPECT_EQ(ending.plays, 1);
+  EXPECT_FALSE(e.exp.callout.errorReported);
+  EXPECT_EQ(e.exp.frame.TickBusy, 0);
 }
 
 TEST(CallOutTickTest, APushRunsWithBothCallSwitchesOffButNotInSlewMode) {
@@ -570,6 +591,32 @@ TEST(ApproachCallsTest, GearDownOnlyWithin20000m) {
   c.TargetDistanceM = 20000;
   callout::CheckApproachFlapGearCalls(e.exp);
   EXPECT_EQ(e.Played(), (std::vector<int>{46, 49}));
+}
+
+// A call that comes while another plays waits for it (the read-outs and effects do not);
+// a call of a sequence follows every call still playing or waiting.
+TEST(CallOrderTest, ACallWaitsForTheOneThatPlaysAndASequenceForBoth) {
+  Engine e;
+  const auto start = e.clock.MonotonicNanos();
+  callout::CallSound(e.exp, 62);
+  callout::CallSound(e.exp, 63);
+  callout::PlaySound(e.exp, 10);
+  EXPECT_EQ(e.Played(), (std::vector<int>{62, 10}));
+  EXPECT_TRUE(callout::LastCallPlaying(e.exp));
+  e.After(0.9);
+  callout::StartWaitingCall(e.exp);
+  EXPECT_EQ(e.Played(), (std::vector<int>{62, 10}));
+  e.After(0.1);
+  callout::StartWaitingCall(e.exp);
+  EXPECT_EQ(e.Played(), (std::vector<int>{62, 10, 63}));
+  EXPECT_EQ(e.exp.callout.LastSoundIndex, 63);
+  callout::CallSound(e.exp, 54);
+  ASSERT_TRUE(callout::CallAndWait(e.exp, 51));
+  EXPECT_EQ(e.Played(), (std::vector<int>{62, 10, 63, 54, 51}));
+  const auto plays = e.sound.CallsOf({Op::Play});
+  EXPECT_NEAR((plays[3].atNanos - start) / 1e9, 2.0, 0.05);
+  EXPECT_NEAR((plays[4].atNanos - start) / 1e9, 3.0, 0.05);
+  EXPECT_FALSE(callout::LastCallPlaying(e.exp));
 }
 
 TEST(ApproachCallsTest, NeedleBytesThatCountAsAlive) {

@@ -139,6 +139,15 @@ TEST_F(FrmExpTest, ASecondCopyEndsAndLeavesTheFilesOfTheFirst) {
   EXPECT_EQ(standin.client.batches, 0);
 }
 
+TEST_F(FrmExpTest, ALockThatCannotBeTrustedIsToldAndTheProgramStarts) {
+  lock.problem = "二重起動の確認に使うロックファイル「 x 」を使えません。";
+  ui.boxes.Expect("VexlorEXP", ui::Answer::Ok, lock.problem);
+  form.Start();
+  EXPECT_TRUE(form.Loaded());
+  EXPECT_EQ(ui.boxes.PendingExpectations(), 0u);
+  EXPECT_EQ(initCalls, 1);
+}
+
 TEST_F(FrmExpTest, TheFilePollSetsThePresenceFlags) {
   form.Start();
   ASSERT_TRUE(form.Loaded());
@@ -261,7 +270,9 @@ TEST_F(FrmExpTest, TheLayoutTableIsTheLoadedWindow) {
   for (const ui::ControlRow& row : layout.rows) {
     ui::Control* c = ui::FindControl(form, row.name);
     ASSERT_NE(c, nullptr) << row.name;
-    if (row.name != "キャレット消用") EXPECT_EQ(c->Left(), row.left) << row.name;
+    if (row.name != "キャレット消用") {
+      EXPECT_EQ(c->Left(), row.left) << row.name;
+    }
     EXPECT_EQ(c->Width(), row.width) << row.name;
   }
 }

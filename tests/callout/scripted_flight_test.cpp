@@ -36,7 +36,7 @@ std::string SourceFile(const std::string& relative) {
 }
 
 // The effect loops' buffers (gear, touchdown and reverse noise, special engine sound).
-bool IsEffect(int n) { return (n >= 27 && n <= 38 && n != 33 && n != 34) || n >= 64 && n <= 70; }
+bool IsEffect(int n) { return (n >= 27 && n <= 38 && n != 33 && n != 34) || (n >= 64 && n <= 70); }
 
 struct Flight {
   TempDir base;
@@ -244,6 +244,34 @@ TEST(ScriptedFlightTest, GoAroundDownwindAndSecondApproach) {
   for (const auto& p : f.Plays(false))
     if (p.at > 440) second.push_back(p.n);
   for (int n : {42, 43, 45, 49, 50, 47, 48, 51, 52, 10, 11, 15, 20}) EXPECT_EQ(Count(second, n) >= 1, true) << n;
+}
+
+// The crew's calls, not the height read-outs (which may overlap a call), the touchdown
+// sound or the flaps-up play after the landing.
+bool IsCrewCall(int n) { return !IsEffect(n) && !(n >= 8 && n <= 22) && n != 33 && n != 34; }
+
+// On the first approach the localiser and the glideslope call each come as their needle
+// comes alive. Back on the approach after the go-around both needles are alive when the
+// calls are armed again: the glideslope call follows the localiser call (1 s) on the
+// first tick after its end, and no call of the flight starts while another plays.
+TEST(ScriptedFlightTest, TwoCallsDueInOneTickFollowEachOther) {
+  Flight f("tests/callout/flights/go-around.txt");
+  f.FlyUntil(640);
+  EXPECT_NEAR(f.FirstAt(62), 200.0, 0.7);
+  EXPECT_NEAR(f.FirstAt(63), 205.0, 0.7);
+  const double goAround = f.FirstAt(71);
+  ASSERT_GT(goAround, 300);
+  const double localiser = f.FirstAt(62, goAround);
+  const double glideslope = f.FirstAt(63, goAround);
+  ASSERT_GT(localiser, 0);
+  EXPECT_GE(glideslope - localiser, 1.0);
+  EXPECT_LT(glideslope - localiser, 1.0 + 0.307);
+  double previousEnd = 0;
+  for (const auto& p : f.Plays(false)) {
+    if (!IsCrewCall(p.n)) continue;
+    EXPECT_GE(p.at, previousEnd - 1e-6) << "call " << p.n << " at " << p.at;
+    previousEnd = p.at + 1.0;
+  }
 }
 
 TEST(ScriptedFlightTest, TouchAndGoGivesOneTouchdownAndNoTakeOffCalls) {

@@ -277,8 +277,96 @@ TEST_F(CommandKeysTest, KeysArrivingWhileTheHandlerRunsWaitForIt) {
     EXPECT_FALSE(p.pro.main.KeyHandlerBusy);
   }
   EXPECT_EQ(Clicks(), 3);
-  // In the viewpoint mode KP7 was forwarded after KP5.
+  // In the viewpoint mode KP7 follows KP5 once the viewpoint program has taken KP5.
+  EXPECT_EQ(test::ReadEyeChannel(p.pro.svc.sharedMemoryPrefix), 101);
+  simlink::WriteLongToChannel(88, p.pro.sim.ChannelHandles.eye);
+  p.ui.pump.RunFor(std::chrono::milliseconds(50));
   EXPECT_EQ(test::ReadEyeChannel(p.pro.svc.sharedMemoryPrefix), 103);
+}
+
+// B B after the final announcement puts up the handler's own box. The keys typed while it
+// is up are the box's (Space or Enter closes it): none of them acts, then or after it.
+TEST_F(CommandKeysTest, KeysTypedWhileTheHandlersOwnBoxIsUpDoNothing) {
+  PlainForm help(p.ui.env, "frmHelp");
+  p.pro.main.keyWindows.closedByEsc = {&help};
+  p.pro.flight.FlightStage = 2;
+  p.pro.flight.BgmPlaying = true;
+  p.pro.engine.BgmEngine = 2;
+  p.mp3.Open("/m/a.mp3");
+  p.mp3.Play();
+  struct Case {
+    const char* what;
+    std::int16_t volumeKey;
+    std::vector<int> whileUp;
+    std::vector<int> afterItWent = {};  // reach the hook after the box has gone
+  };
+  const Case cases[] = {
+      {"Space, the volume key, closes it", kSpace, {kSpace}},
+      {"Enter as the volume key closes it", 13, {13}},
+      {"C A 9 typed into it", kSpace, {C, A, D(9)}},
+      {"Esc", kSpace, {kEsc}},
+      {"Esc closes it and reaches the hook after it", kSpace, {}, {kEsc}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    p.pro.main.VolumeKeyCode = c.volumeKey;
+    help.Show();
+    const int clicks = Clicks();
+    p.ui.boxes.Expect("再出発", ui::Answer::Ok);
+    p.ui.boxes.whileOpen = [&](const ui::ScriptedMessageBoxes::Shown&) {
+      for (int k : c.whileUp) {
+        p.ui.clock.Advance(std::chrono::milliseconds(300));
+        EXPECT_FALSE(p.hook.Type(k));
+      }
+      p.ui.pump.After(std::chrono::nanoseconds(0), [&] {
+        for (int k : c.afterItWent) p.hook.Type(k);
+      });
+    };
+    p.TypeKeys({B, B});
+    p.ui.boxes.whileOpen = nullptr;
+    p.ui.pump.RunFor(std::chrono::seconds(3));
+    EXPECT_EQ(p.ui.boxes.PendingExpectations(), 0u);
+    EXPECT_EQ(Clicks(), clicks + 2);  // B and B only
+    EXPECT_EQ(p.pro.engine.QuietSound, 0);
+    EXPECT_EQ(p.FlightText(FlightBox::tbxKey), "");
+    EXPECT_TRUE(p.mp3.CallsOf(Mp3Op::Pause).empty());
+    EXPECT_EQ(p.pro.engine.AnnounceRequest, 0);
+    EXPECT_EQ(p.pro.main.KeySequence.step, 0);
+    EXPECT_TRUE(help.Loaded());
+    EXPECT_TRUE(p.pro.main.KeysWaiting.empty());
+  }
+  // Closed, the box leaves the keys to the handler again.
+  p.TypeKeys({C, A, D(9)});
+  EXPECT_EQ(p.pro.engine.AnnounceRequest, 19);
+}
+
+// The two seconds between the keys of a sequence count from when each key came, also for
+// keys that waited while the handler was slow at the one before.
+TEST_F(CommandKeysTest, ASequenceCountsFromEachKeysArrival) {
+  struct Case {
+    const char* what;
+    int beforeA, beforeDigit, handlerTakes;  // milliseconds
+    int request;
+  };
+  const Case cases[] = {
+      {"arrived within 2 s, handled after 3 s", 100, 100, 3000, 19},
+      {"arrived 2.5 s apart, handled at once", 2500, 100, 0, 0},
+      {"arrived 2.5 s apart, handled after 3 s", 2500, 100, 3000, 0},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    p.pro.engine.AnnounceRequest = 0;
+    p.ui.pump.After(std::chrono::nanoseconds(0), [&] {
+      p.ui.clock.Advance(std::chrono::milliseconds(c.beforeA));
+      p.hook.Type(A);
+      p.ui.clock.Advance(std::chrono::milliseconds(c.beforeDigit));
+      p.hook.Type(D(9));
+      p.ui.clock.Advance(std::chrono::milliseconds(c.handlerTakes));
+    });
+    p.TypeKeys({C});
+    EXPECT_EQ(p.pro.engine.AnnounceRequest, c.request);
+    EXPECT_TRUE(p.pro.main.KeysWaiting.empty());
+  }
 }
 
 class ThrowingWindow final : public announce::FlightWindowView {

@@ -187,6 +187,30 @@ TEST_F(MenusTest, ASaveThatFailsShowsNoSuccessBox) {
   EXPECT_EQ(p.ui.boxes.PendingExpectations(), 0u);
 }
 
+// The current file named by "VexlorPro.cfg" did not load at the start (a value that does
+// not convert): File > Save leaves it as it is and says so; chosen in Save As, it is
+// written, and from then on File > Save writes it too.
+TEST_F(MenusTest, SaveLeavesACurrentFileThatDidNotLoadAndSaveAsStillWritesIt) {
+  const std::string bad = ";VexlorPro.cfg V1.11\r\n=Bad.cfg\r\n=top\r\n";
+  p.dir.WriteBytes("Bad.cfg", bad);
+  p.ui.boxes.Expect("CFG Read", ui::Answer::Ok, "「 Bad.cfg 」の設定値 1 を読み込めません");
+  ASSERT_FALSE(announce::LoadSettingsFile(p.pro, "Bad.cfg"));
+  p.pro.files.SettingsFileName = "Bad.cfg";
+  main.tbxファイル名.SetText("Bad.cfg");
+  p.ui.boxes.Expect("設定値の保存", ui::Answer::Ok, "「 Bad.cfg 」は上書きしません。\nこの起動で読み込めていないファイルです。");
+  Choose(main.mnuFileSave);
+  EXPECT_EQ(p.dir.ReadBytes("Bad.cfg"), bad);
+
+  p.ui.dialogs.Expect(ui::FileDialogKind::Save, "保存", Base("Bad.cfg").string());
+  p.ui.boxes.Expect("保存", ui::Answer::Ok, "Bad.cfg に保存しました");
+  Choose(main.mnuFileSaveAs);
+  EXPECT_EQ(datafiles::ReadPositionalFile(Base("Bad.cfg")).at(0), "Bad.cfg");
+  p.ui.boxes.Expect("上書き保存", ui::Answer::Ok, "Bad.cfg に上書き保存しました");
+  Choose(main.mnuFileSave);
+  EXPECT_EQ(p.ui.boxes.PendingExpectations(), 0u);
+  EXPECT_EQ(p.ui.boxes.shown.size(), 4u);
+}
+
 // Each button of the help panel, opened from the flight or from the menu.
 TEST_F(MenusTest, HelpButtonsFromTheFlightAndFromTheMenu) {
   struct Row {
@@ -236,10 +260,15 @@ TEST_F(MenusTest, HelpButtonsFromTheFlightAndFromTheMenu) {
     EXPECT_EQ(windows.frmHelp.Loaded(), !r.unloaded);
     for (ui::Form* w : windowsOpened) EXPECT_EQ(w->Loaded(), w->Name() == r.opened) << w->Name();
     const std::string opened = r.opened;
-    if (opened == "frmTOB") EXPECT_EQ(p.pro.main.TobFromFlight, r.openedFromFlight);
-    if (opened == "frmPB") EXPECT_EQ(p.pro.briefing.PushbackFormFromFlight, r.openedFromFlight);
-    if (opened == "frm音声設定") EXPECT_EQ(p.pro.briefing.VoiceFormFromFlight, r.openedFromFlight);
-    if (opened == "frmキー設定") EXPECT_EQ(p.pro.main.KeyFormFromFlight, r.openedFromFlight);
+    if (opened == "frmTOB") {
+      EXPECT_EQ(p.pro.main.TobFromFlight, r.openedFromFlight);
+    } else if (opened == "frmPB") {
+      EXPECT_EQ(p.pro.briefing.PushbackFormFromFlight, r.openedFromFlight);
+    } else if (opened == "frm音声設定") {
+      EXPECT_EQ(p.pro.briefing.VoiceFormFromFlight, r.openedFromFlight);
+    } else if (opened == "frmキー設定") {
+      EXPECT_EQ(p.pro.main.KeyFormFromFlight, r.openedFromFlight);
+    }
     for (ui::Form* w : windowsOpened) w->Unload();
     windows.frmHelp.Unload();
   }

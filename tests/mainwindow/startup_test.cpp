@@ -261,6 +261,22 @@ TEST_F(StartupTest, ASecondCopyEndsAtOnceWithoutAWord) {
   EXPECT_TRUE(Exists("vexlorEXP.cfg"));  // nothing of the running copy is touched
 }
 
+// A lock that another user could hold is no running copy: the user is told, the program starts.
+TEST_F(StartupTest, ALockThatCannotBeTrustedIsToldAndTheProgramStarts) {
+  lock.problem = "二重起動の確認に使うロックファイル「 x 」を使えません。";
+  p.ui.boxes.Expect("VexlorPro", ui::Answer::Ok, lock.problem);
+  bool passShown = false;
+  p.ui.pump.After(100ms, [&] {
+    passShown = windows.frmPass.Loaded();
+    windows.frmPass.buttonExit.PerformClick();
+  });
+  EXPECT_EQ(RunVexlorPro(p.ui.env, windows), 0);
+  EXPECT_TRUE(passShown);
+  EXPECT_EQ(p.ui.boxes.PendingExpectations(), 0u);
+  ASSERT_EQ(p.ui.boxes.shown.size(), 1u);
+  EXPECT_EQ(p.ui.boxes.shown[0].icon, ui::Icon::Exclamation);
+}
+
 TEST_F(StartupTest, ExitOnTheStartUpWindowEndsTheProgram) {
   p.ui.pump.After(100ms, [&] { windows.frmPass.buttonExit.PerformClick(); });
   EXPECT_EQ(RunVexlorPro(p.ui.env, windows), 0);
@@ -286,55 +302,6 @@ class MainWindowTest : public StartupTest {
     windows.frmMain.buttonExit.PerformClick();
   }
 };
-
-// Runs whose settings were never loaded leave the user's VexlorPro.cfg as it was, or say
-// where its copy went.
-enum class SpoiledSettings { BadValue, ReadOnly, BeginCfgFolder };
-
-class SpoiledSettingsTest : public MainWindowTest, public ::testing::WithParamInterface<SpoiledSettings> {};
-
-TEST_P(SpoiledSettingsTest, TheUsersFileSurvivesTheExitByteForByte) {
-  const auto inst = p.dir.Path() / "inst";
-  using Boxes = std::vector<std::pair<std::string, std::string>>;  // title, text part
-  Boxes beforeExit, atExit;
-  bool keptAside = false;
-  switch (GetParam()) {
-    case SpoiledSettings::BadValue: {
-      std::string text = platform::ReadBinaryFile(inst / "VexlorPro.cfg");
-      const auto second = text.find("\r\n=", text.find("\r\n=") + 1) + 3;
-      text.replace(second, text.find("\r\n", second) - second, "abc");
-      p.dir.WriteBytes("inst/VexlorPro.cfg", text);
-      beforeExit = {{"CFG Read", "「 VexlorPro.cfg.読込失敗 」に残しました"}};
-      keptAside = true;
-      break;
-    }
-    case SpoiledSettings::ReadOnly:
-      std::filesystem::permissions(inst / "VexlorPro.cfg", std::filesystem::perms::owner_read);
-      atExit = {{"設定値の保存", "「 VexlorPro.cfg 」を保存できませんでした"}};
-      break;
-    case SpoiledSettings::BeginCfgFolder:  // as a full disk: the load stops before the settings
-      std::filesystem::remove(inst / "BEGIN.cfg");
-      std::filesystem::create_directory(inst / "BEGIN.cfg");
-      beforeExit = {{p.ui.boxes.programName, ""}};
-      break;
-  }
-  const std::string before = platform::ReadBinaryFile(inst / "VexlorPro.cfg");
-  const auto modeBefore = std::filesystem::status(inst / "VexlorPro.cfg").permissions();
-  for (const auto& [title, text] : beforeExit) p.ui.boxes.Expect(title, ui::Answer::Ok, text);
-  p.ui.boxes.Expect("設定値の保存", ui::Answer::No);
-  for (const auto& [title, text] : atExit) p.ui.boxes.Expect(title, ui::Answer::Ok, text);
-  Run({[&] { windows.frmMain.buttonExit.PerformClick(); }});
-  EXPECT_EQ(p.ui.boxes.PendingExpectations(), 0u);
-  EXPECT_EQ(p.ui.boxes.shown.size(), beforeExit.size() + 1 + atExit.size());
-  EXPECT_EQ(platform::ReadBinaryFile(inst / "VexlorPro.cfg"), before);
-  EXPECT_EQ(std::filesystem::status(inst / "VexlorPro.cfg").permissions(), modeBefore);
-  EXPECT_EQ(Exists("VexlorPro.cfg.読込失敗"), keptAside);
-  if (keptAside) EXPECT_EQ(platform::ReadBinaryFile(inst / "VexlorPro.cfg.読込失敗"), before);
-}
-
-INSTANTIATE_TEST_SUITE_P(Runs, SpoiledSettingsTest,
-                         ::testing::Values(SpoiledSettings::BadValue, SpoiledSettings::ReadOnly,
-                                           SpoiledSettings::BeginCfgFolder));
 
 // A folder that refuses every change while it lives, to root too: a read-only bind mount
 // of itself in a mount namespace of this test process where mounting is allowed, else
@@ -364,6 +331,121 @@ class ReadOnlyFolder {
   bool mounted_ = false;
   bool ok_ = false;
 };
+
+// Runs whose settings could not be loaded, or whose folder takes no writes, leave the
+// user's VexlorPro.cfg as it was whatever the answer at the exit, and say where its copy
+// went. The file names itself here, so a run that loads it writes back the same bytes.
+enum class Spoil { BadValue, Utf8Bom, ReadOnlyFile, BeginCfgFolder, ReadOnlyFolder };
+
+struct SpoiledRun {
+  const char* name;
+  Spoil spoil;
+  ui::Answer answer;
+  std::vector<std::pair<std::string, std::string>> beforeExit, atExit;  // title, text part
+  bool loads;                                                            // the settings come from the file
+  bool keptAside;
+};
+void PrintTo(const SpoiledRun& r, std::ostream* os) { *os << r.name; }
+
+constexpr const char* kBeginCfgUnwritable =
+    "起動処理の一部ができませんでした。\n\nBEGIN.cfg の書き込み：書き";  // "書き込めない場所" or "書き込みが許可されていません"
+constexpr const char* kNotLoadedNotSaved = "「 VexlorPro.cfg 」は上書きしません。\nこの起動で読み込めていないファイルです。";
+
+class SpoiledSettingsTest : public MainWindowTest, public ::testing::WithParamInterface<SpoiledRun> {};
+
+TEST_P(SpoiledSettingsTest, TheUsersFileSurvivesTheExitByteForByte) {
+  const SpoiledRun& run = GetParam();
+  const auto inst = p.dir.Path() / "inst";
+  {
+    state::ProContext seed;
+    seed.svc = p.pro.svc;
+    seed.svc.paths = &instPaths;
+    seed.boxes = &p.ui.boxes;
+    announce::ApplyDefaultSettings(seed);
+    seed.files.MileageTotal = 4321;
+    seed.briefing.CabinAttendantChoice = 1;
+    ASSERT_TRUE(announce::SaveSettingsFile(seed, "VexlorPro.cfg"));
+  }
+  std::optional<ReadOnlyFolder> readOnly;
+  switch (run.spoil) {
+    case Spoil::BadValue: {
+      std::string text = platform::ReadBinaryFile(inst / "VexlorPro.cfg");
+      const auto second = text.find("\r\n=", text.find("\r\n=") + 1) + 3;
+      text.replace(second, text.find("\r\n", second) - second, "abc");
+      p.dir.WriteBytes("inst/VexlorPro.cfg", text);
+      break;
+    }
+    case Spoil::Utf8Bom:  // as an editor saves it in UTF-8
+      p.dir.WriteBytes("inst/VexlorPro.cfg",
+                       "\xEF\xBB\xBF" + runtime::Cp932ToUtf8(platform::ReadBinaryFile(inst / "VexlorPro.cfg")));
+      break;
+    case Spoil::ReadOnlyFile:
+      std::filesystem::permissions(inst / "VexlorPro.cfg", std::filesystem::perms::owner_read);
+      break;
+    case Spoil::BeginCfgFolder:  // BEGIN.cfg cannot be written, as on a full disk
+      std::filesystem::remove(inst / "BEGIN.cfg");
+      std::filesystem::create_directory(inst / "BEGIN.cfg");
+      break;
+    case Spoil::ReadOnlyFolder:
+      readOnly.emplace(inst);
+      if (!readOnly->Ok()) GTEST_SKIP() << "no read-only folder can be made here";
+      break;
+  }
+  const std::string before = platform::ReadBinaryFile(inst / "VexlorPro.cfg");
+  const auto modeBefore = std::filesystem::status(inst / "VexlorPro.cfg").permissions();
+  p.hook.enabled = false;
+  p.hook.handler = nullptr;
+  for (const auto& [title, text] : run.beforeExit) p.ui.boxes.Expect(title, ui::Answer::Ok, text);
+  p.ui.boxes.Expect("設定値の保存", run.answer);
+  for (const auto& [title, text] : run.atExit) p.ui.boxes.Expect(title, ui::Answer::Ok, text);
+  Run({[&] {
+    // The load has gone on to the settings and the key hook.
+    EXPECT_TRUE(p.hook.enabled && p.hook.handler);
+    EXPECT_EQ(announce::SettingsFileInHand(p.pro, "VexlorPro.cfg"), run.loads);
+    EXPECT_EQ(p.pro.files.MileageTotal, run.loads ? 4321 : 0);
+    EXPECT_EQ(p.pro.briefing.CabinAttendantChoice, run.loads ? 1 : 0);
+    windows.frmMain.buttonExit.PerformClick();
+  }});
+  readOnly.reset();
+  EXPECT_EQ(p.ui.boxes.PendingExpectations(), 0u);
+  EXPECT_EQ(p.ui.boxes.shown.size(), run.beforeExit.size() + 1 + run.atExit.size());
+  EXPECT_EQ(platform::ReadBinaryFile(inst / "VexlorPro.cfg"), before);
+  EXPECT_EQ(std::filesystem::status(inst / "VexlorPro.cfg").permissions(), modeBefore);
+  EXPECT_EQ(Exists("VexlorPro.cfg.読込失敗"), run.keptAside);
+  if (run.keptAside) {
+    EXPECT_EQ(platform::ReadBinaryFile(inst / "VexlorPro.cfg.読込失敗"), before);
+  }
+  // Hand-over files of the earlier run are gone wherever the folder lets them go.
+  if (run.spoil != Spoil::ReadOnlyFolder) {
+    for (const char* f : kHandOverFiles) EXPECT_FALSE(Exists(f)) << f;
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Runs, SpoiledSettingsTest,
+    ::testing::Values(
+        SpoiledRun{"BadValueNo", Spoil::BadValue, ui::Answer::No,
+                   {{"CFG Read", "「 VexlorPro.cfg.読込失敗 」に残しました"}}, {}, false, true},
+        SpoiledRun{"BadValueYes", Spoil::BadValue, ui::Answer::Yes,
+                   {{"CFG Read", "「 VexlorPro.cfg.読込失敗 」に残しました"}}, {{"設定値の保存", kNotLoadedNotSaved}},
+                   false, true},
+        SpoiledRun{"Utf8BomYes", Spoil::Utf8Bom, ui::Answer::Yes,
+                   {{"CFG Read",
+                     "UTF-8 で保存されています。Shift-JIS (CP932) で保存し直してください。\n\n設定値は読み込む前のままです。\n"
+                     "元のファイルは「 VexlorPro.cfg.読込失敗 」に残しました。"}},
+                   {{"設定値の保存", kNotLoadedNotSaved}}, false, true},
+        SpoiledRun{"ReadOnlyFileNo", Spoil::ReadOnlyFile, ui::Answer::No, {},
+                   {{"設定値の保存", "「 VexlorPro.cfg 」を保存できませんでした"}}, true, false},
+        SpoiledRun{"ReadOnlyFileYes", Spoil::ReadOnlyFile, ui::Answer::Yes, {},
+                   {{"設定値の保存", "「 VexlorPro.cfg 」を保存できませんでした"}}, true, false},
+        SpoiledRun{"BeginCfgFolderYes", Spoil::BeginCfgFolder, ui::Answer::Yes,
+                   {{"VexlorPro 起動", "\n\nBEGIN.cfg の書き込み：書き込めない場所です（読み取り専用のディスク、同じ名前のフォルダーなど）。\n\n"
+                                       "VexlorPro のフォルダー：\n"}},
+                   {}, true, false},
+        SpoiledRun{"ReadOnlyFolderYes", Spoil::ReadOnlyFolder, ui::Answer::Yes, {{"VexlorPro 起動", kBeginCfgUnwritable}},
+                   {{"設定値の保存", "「 VexlorPro.cfg 」を保存できませんでした"}, {"VexlorPro 終了", "RandomFlight.cfg の削除"}},
+                   true, false}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(MainWindowTest, ExitFromAReadOnlyFolderRunsEveryStepAndEnds) {
   std::optional<ReadOnlyFolder> readOnly;
@@ -629,6 +711,41 @@ INSTANTIATE_TEST_SUITE_P(
                       UnreadableStartFile{"FlightRestart内容.cfg", "削除しても、前回フライトの途中から再開できます。", true},
                       UnreadableStartFile{"空港db.csv", "このファイルを読めるまで、フライトを開始できません。", false},
                       UnreadableStartFile{"会社db.csv", "このファイルを読めるまで、フライトを開始できません。", false}));
+
+// A table that an editor saved in UTF-8 (its byte-order mark first) is not read as CP932,
+// which would put other characters in every name: the Start is refused with the table's
+// box, which names the file and says how it must be saved.
+class Utf8TableTest : public MainWindowTest, public ::testing::WithParamInterface<const char*> {};
+
+TEST_P(Utf8TableTest, TheStartIsRefusedWithABoxNamingTheFileAndTheEncoding) {
+  const auto file = p.dir.Path() / "inst" / GetParam();
+  std::filesystem::remove(p.dir.Path() / "inst" / "RandomFlight.cfg");
+  const std::string cp932 = platform::ReadBinaryFile(file);
+  p.dir.WriteBytes(std::string("inst/") + GetParam(), "\xEF\xBB\xBF" + runtime::Cp932ToUtf8(cp932));
+  Run({[&] {
+    p.ui.boxes.Expect(p.ui.boxes.programName, ui::Answer::Ok,
+                      "ファイル形式が不正です。\n\nファイル「 " + file.string() +
+                          " 」を読み込めません。\nUTF-8 で保存されています。Shift-JIS (CP932) で保存し直してください。\n\n"
+                          "ファイルを読めるように");
+    windows.frmMain.buttonStart.PerformClick();
+    EXPECT_EQ(flight.opened, 0);
+    EXPECT_EQ(windows.frmMain.State(), ui::WindowState::Normal);
+    const bool airports = std::string_view(GetParam()) == "空港db.csv";
+    EXPECT_TRUE(airports ? p.pro.files.AirportTable[0].ICAO.empty() : p.pro.files.AirlineTable[0].選択ボタン.empty());
+    // Saved again in Shift-JIS, the table is read and the flight starts.
+    p.dir.WriteBytes(std::string("inst/") + GetParam(), cp932);
+    windows.frmMain.buttonStart.PerformClick();
+    EXPECT_EQ(flight.opened, 1);
+    EXPECT_EQ(p.pro.files.AirportTable[0].ICAO, "RJTT");
+    EXPECT_EQ(p.pro.files.AirlineTable[0].選択ボタン, "JAL");
+    flight.form.Unload();
+    CloseAnswering(ui::Answer::No);
+  }});
+  EXPECT_EQ(p.ui.boxes.PendingExpectations(), 0u);
+  EXPECT_EQ(p.ui.boxes.shown.size(), 2u);
+}
+
+INSTANTIATE_TEST_SUITE_P(Tables, Utf8TableTest, ::testing::Values("空港db.csv", "会社db.csv"));
 
 // Values loaded while the main window shows (a resumed flight's) reach its option boxes,
 // so the Start or the exit does not copy the old texts back over them.

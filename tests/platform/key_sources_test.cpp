@@ -1,13 +1,11 @@
 // Key hook pieces that need no display: the key symbols of X11 as virtual keys, the group
-// of sources, the pushed-key source, and the one-copy lock.
+// of sources and the pushed-key source.
 #include <gtest/gtest.h>
 
 #include <X11/keysym.h>
 
-#include "platform/instance_lock.h"
 #include "platform/key_hook.h"
 #include "platform/x11_virtual_keys.h"
-#include "support/temp_dir.h"
 
 namespace vx::platform {
 namespace {
@@ -58,27 +56,6 @@ TEST(KeyHookGroup, SwitchingHandlerAndCandidatesReachEverySource) {
   EXPECT_FALSE(desktop.Send(KeyPress(65)));
   EXPECT_EQ(seen, (std::vector<KeyEvent>{KeyPress(101), KeyRelease(67)}));
   EXPECT_EQ(desktop.calls, (std::vector<std::string>{"Enable", "Disable"}));
-}
-
-TEST(FileInstanceLock, OnlyOneHolderUntilItGoes) {
-  test::TempDir dir;
-  const auto file = dir.Path() / "VexlorPro.lock";
-  {
-    FileInstanceLock first(file);
-    ASSERT_TRUE(first.Acquire());
-    EXPECT_TRUE(first.Acquire());  // the holder asking again
-    FileInstanceLock second(file);
-    EXPECT_FALSE(second.Acquire());
-  }
-  FileInstanceLock third(file);
-  EXPECT_TRUE(third.Acquire());
-}
-
-TEST(FileInstanceLock, LockFileInTheRuntimeFolder) {
-  setenv("XDG_RUNTIME_DIR", "/run/user/1234", 1);
-  EXPECT_EQ(DefaultInstanceLockFile("VexlorPro"), std::filesystem::path("/run/user/1234/VexlorPro.lock"));
-  unsetenv("XDG_RUNTIME_DIR");
-  EXPECT_EQ(DefaultInstanceLockFile("VexlorPro").parent_path(), std::filesystem::path("/tmp"));
 }
 
 }  // namespace

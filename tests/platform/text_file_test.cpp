@@ -47,6 +47,20 @@ TEST(TextFile, WritesJapaneseAsCp932WithCrLfAndReadsItBack) {
   EXPECT_EQ(ReadTextFile(file), "空港db.csv\r\n機長\r\n①～－\r\n\r\n");
 }
 
+// A file an editor saved in UTF-8 carries the byte-order mark; read as CP932 its
+// Japanese would come out as other characters.
+TEST(TextFile, Cp932ReaderRefusesAFileSavedInUtf8WithItsByteOrderMark) {
+  test::TempDir dir;
+  const auto utf8 = dir.WriteBytes("utf8.csv", "\xEF\xBB\xBF\xE7\xBE\xBD\xE7\x94\xB0\r\n");  // 羽田 in UTF-8
+  EXPECT_EQ(ErrorOf([&] { ReadCp932TextFile(utf8); }), runtime::kInvalidFileFormat);
+  const auto cp932 = dir.WriteBytes("cp932.csv", "\x89\x48\x93\x63\r\n");  // 羽田 in CP932
+  EXPECT_EQ(ReadCp932TextFile(cp932), "羽田\r\n");
+  // Bytes that only begin like the mark are CP932 text.
+  const auto near = dir.WriteBytes("near.csv", "\xEF\xBB\x40");
+  EXPECT_EQ(ReadCp932TextFile(near), ReadTextFile(near));
+  EXPECT_EQ(ErrorOf([&] { ReadCp932TextFile(dir.Path() / "none.csv"); }), runtime::kFileNotFound);
+}
+
 TEST(TextFile, CharactersOutsideCp932BecomeQuestionMarks) {
   test::TempDir dir;
   WriteTextFileAtomic(dir.Path() / "x.txt", "a😀b");

@@ -4,6 +4,9 @@
 
 #include <cmath>
 #include <numbers>
+#include <optional>
+#include <string>
+#include <vector>
 
 #include "support/sound_files.h"
 
@@ -46,6 +49,29 @@ TEST(ParseWav, RefusesWhatIsNoWav) {
   auto noData = MakeToneWav({.seconds = 0.1});
   noData.resize(36);  // header up to the end of "fmt "
   EXPECT_FALSE(ParseWav(noData));
+}
+
+// A file cut short is known by the length its chunks declare; a whole one, a stream's
+// data chunk of unknown length and what is no RIFF WAVE image are not cut short.
+TEST(WavDeclaredLengthPastEnd, TheLengthDeclaredBeyondTheEnd) {
+  const auto whole = MakeToneWav({.sampleRate = 8000, .seconds = 0.5});  // 44 + 8000 bytes
+  auto cut = [&whole](std::size_t n) {
+    return std::vector<std::uint8_t>(whole.begin(), whole.begin() + static_cast<std::ptrdiff_t>(n));
+  };
+  auto streamed = cut(1044);
+  for (std::size_t b = 40; b < 44; ++b) streamed[b] = 0xFF;
+  const std::string text = "not a wave file";
+  const std::vector<std::uint8_t> notWav(text.begin(), text.end());
+  struct Case {
+    std::vector<std::uint8_t> image;
+    std::optional<std::size_t> declared;
+  };
+  const Case cases[] = {
+      {whole, std::nullopt},    {cut(8043), 8044}, {cut(44), 8044}, {cut(40), 44},  // in the data, at its header
+      {cut(30), 36},            {cut(12), 20},     {cut(6), 12},                    // in "fmt ", before it, in "RIFF"
+      {streamed, std::nullopt}, {notWav, std::nullopt}, {{}, std::nullopt},
+  };
+  for (const Case& c : cases) EXPECT_EQ(WavDeclaredLengthPastEnd(c.image), c.declared) << c.image.size();
 }
 
 // A damaged or hostile header: fields far beyond any sound card are refused, so no

@@ -27,18 +27,46 @@ TEST(LoadWaveBuffer, LoadsTheFileUnderItsWrittenNameAndFailsQuietlyWhenItIsMissi
   EXPECT_TRUE(p.boxes.shown.empty());
 }
 
-TEST(LoadWaveBuffer, AnEmptyFileShowsTheErrorTextAndANonWavIsRefusedSilently) {
+// A file that cannot become a buffer is told with the runtime's error text, the file
+// and the reason; one that is no WAV at all is refused by the device without a word.
+TEST(LoadWaveBuffer, AnEmptyOrCutShortFileIsToldWithItsNameAndReason) {
+  const auto whole = test::AsBytes(test::MakeToneWav({.sampleRate = 8000, .seconds = 0.5}));  // 8044 bytes
+  struct Case {
+    const char* name;
+    std::string bytes;
+    const char* errorText;
+    const char* reason;
+  };
+  const Case cases[] = {
+      {"empty.wav", "", "インデックスが有効範囲にありません。", "ファイルが空です（0 バイト）。"},
+      {"cut.wav", whole.substr(0, 3000), "ファイルにこれ以上データがありません。",
+       "ファイルが途中で切れています（8044 バイトのはずが 3000 バイトしかありません）。"},
+      {"header.wav", whole.substr(0, 30), "ファイルにこれ以上データがありません。",
+       "ファイルが途中で切れています（36 バイトのはずが 30 バイトしかありません）。"},
+      {"riff.wav", whole.substr(0, 6), "ファイルにこれ以上データがありません。",
+       "ファイルが途中で切れています（12 バイトのはずが 6 バイトしかありません）。"},
+  };
+  for (const Case& k : cases) {
+    SCOPED_TRACE(k.name);
+    test::SoundProgram p;
+    test::TempDir dir;
+    dir.WriteBytes(std::string("Wav/FO/") + k.name, k.bytes);
+    p.boxes.Expect("VexlorPro", ui::Answer::Ok);
+    EXPECT_EQ(LoadWaveBuffer(p.sound, p.boxes, dir.Str() + "\\Wav\\FO\\" + k.name, 1), 0);
+    ASSERT_EQ(p.boxes.shown.size(), 1u);
+    EXPECT_EQ(p.boxes.shown[0].icon, ui::Icon::Exclamation);
+    EXPECT_EQ(p.boxes.shown[0].text, std::string(k.errorText) + "\n\n音声ファイル「 " + dir.Str() + "/Wav/FO/" + k.name +
+                                         " 」を読み込めません。\n" + k.reason +
+                                         "\n\nこの音声は鳴りません。ファイルを入れ直してください。");
+    EXPECT_EQ(p.sound.LiveBuffers(), 0);
+  }
   test::SoundProgram p;
   test::TempDir dir;
-  dir.WriteBytes("empty.wav", "");
   dir.WriteBytes("text.wav", "not a wave file");
-  p.boxes.Expect("VexlorPro", ui::Answer::Ok, "インデックスが有効範囲にありません。");
-  EXPECT_EQ(LoadWaveBuffer(p.sound, p.boxes, dir.Str() + "/empty.wav", 1), 0);
-  ASSERT_EQ(p.boxes.shown.size(), 1u);
-  EXPECT_EQ(p.boxes.shown[0].icon, ui::Icon::Exclamation);
+  dir.WriteBytes("whole.wav", whole);
   EXPECT_EQ(LoadWaveBuffer(p.sound, p.boxes, dir.Str() + "/text.wav", 1), 0);
-  EXPECT_EQ(p.boxes.shown.size(), 1u);
-  EXPECT_EQ(p.sound.LiveBuffers(), 0);
+  EXPECT_NE(LoadWaveBuffer(p.sound, p.boxes, dir.Str() + "/whole.wav", 1), 0);
+  EXPECT_TRUE(p.boxes.shown.empty());
 }
 
 TEST(LvldResultMessage, ThreeCodesHaveAMessageAndOthersNone) {

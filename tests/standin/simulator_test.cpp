@@ -138,7 +138,9 @@ TEST(SimulatorLogTest, TheLogIsReadBackInPartsWithoutCuttingALine) {
     const std::string part = sim.ReadLog(at, 65536, next);
     ASSERT_GT(next, at);
     ASSERT_EQ(next - at, part.size());
-    if (next < sim.LogSize() && part.size() < 65536) EXPECT_EQ(part.back(), '\n');
+    if (next < sim.LogSize() && part.size() < 65536) {
+      EXPECT_EQ(part.back(), '\n');
+    }
     all += part;
   }
   const auto lines = sim.LogLines();

@@ -4,10 +4,15 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QFileDialog>
+#include <QGuiApplication>
+#include <QScreen>
 #include <QMessageBox>
 #include <QTimer>
+#include <algorithm>
 #include <functional>
 #include <memory>
+#include <string>
+#include <vector>
 
 #include "support/temp_dir.h"
 #include "ui/file_dialog.h"
@@ -52,6 +57,87 @@ TEST(ScriptedMessageBoxes, AnswerInOrderAndAnUnexpectedBoxFailsTheTest) {
   EXPECT_NONFATAL_FAILURE(boxes.Show("別の文", Buttons::OkCancel, Icon::Question, "ＬＤＢ"), "unexpected");
 }
 
+// Characters of a UTF-8 text, each whole.
+std::vector<std::string> Characters(const std::string& s) {
+  std::vector<std::string> out;
+  for (const char c : s) {
+    if ((static_cast<unsigned char>(c) & 0xC0) != 0x80) out.emplace_back();
+    out.back() += c;
+  }
+  return out;
+}
+
+std::string Repeated(const std::string& piece, std::size_t times) {
+  std::string s;
+  s.reserve(piece.size() * times);
+  for (std::size_t i = 0; i < times; ++i) s += piece;
+  return s;
+}
+
+TEST(FitBoxText, TextsOfReadableLengthAreShownAsTheyAre) {
+  const std::string texts[] = {
+      "",
+      "ＦＳが実行されていません",
+      "VexlorPro を終了します。\r\n\r\n設定ファイル「 a.cfg 」を上書き保存しますか？",
+      "型が一致しません。\n\n",
+      Repeated("空", kBoxLineChars) + "\n" + Repeated("a", kBoxLineChars),
+      Repeated("行\n", kBoxLines - 1) + "行",
+  };
+  for (const std::string& text : texts) EXPECT_EQ(FitBoxText(text), text);
+}
+
+TEST(FitBoxText, ALongValueKeepsTheSentenceAroundItAndIsMarkedWhereItWasCut) {
+  struct Case {
+    const char* name;
+    std::string piece;  // repeated to a mebibyte, without a space
+  } cases[] = {{"letters", "x"}, {"CP932 text", "空"}, {"mixed widths", "ｱa港"}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    const std::string value = Repeated(c.piece, (1u << 20) / c.piece.size());
+    const std::string text = "設定ファイル「 VexlorPro.cfg 」の設定値 60 を読み込めません。\n型が一致しません。\n設定値：「" +
+                             value + "」\n\n設定値は読み込む前のままです。";
+    const std::string fitted = FitBoxText(text);
+    EXPECT_LE(fitted.size(), 1024u);
+    const std::string quoted = fitted.substr(fitted.find("設定値：「"));
+    const std::string line = quoted.substr(0, quoted.find('\n'));
+    EXPECT_EQ(Characters(line).size(), kBoxLineChars);
+    EXPECT_NE(line.find(std::string(kBoxCutMark)), std::string::npos);
+    EXPECT_EQ(line.substr(line.size() - std::string("」").size()), "」") << "the quote is closed";
+    EXPECT_EQ(fitted.rfind("設定ファイル「 VexlorPro.cfg 」の設定値 60 を読み込めません。\n型が一致しません。\n設定値：「", 0), 0u);
+    EXPECT_EQ(fitted.substr(fitted.size() - std::string("\n\n設定値は読み込む前のままです。").size()),
+              "\n\n設定値は読み込む前のままです。");
+    // Every character whole: the text reads back as UTF-8 of the value's own characters.
+    for (const std::string& ch : Characters(line.substr(std::string("設定値：「").size()))) {
+      EXPECT_TRUE(c.piece.find(ch) != std::string::npos || ch == kBoxCutMark || ch == "」") << ch;
+    }
+  }
+}
+
+TEST(FitBoxText, ManyLinesKeepTheFirstAndTheLastWithAMarkBetween) {
+  std::string text;
+  for (int i = 0; i < 100000; ++i) text += "No " + std::to_string(i) + "\n";
+  text += "入力を確認してください";
+  const std::string fitted = FitBoxText(text);
+  std::vector<std::string> lines;
+  for (std::size_t from = 0;;) {
+    const auto end = fitted.find('\n', from);
+    lines.push_back(fitted.substr(from, end == std::string::npos ? end : end - from));
+    if (end == std::string::npos) break;
+    from = end + 1;
+  }
+  ASSERT_EQ(lines.size(), kBoxLines);
+  EXPECT_EQ(lines.front(), "No 0");
+  EXPECT_EQ(lines.back(), "入力を確認してください");
+  EXPECT_NE(std::find(lines.begin(), lines.end(), std::string(kBoxCutMark)), lines.end());
+}
+
+TEST(ScriptedMessageBoxes, KeepTheTextAsTheBoxShowsIt) {
+  ScriptedMessageBoxes boxes;
+  boxes.Expect("CFG Read", Answer::Ok, "設定値：「");
+  boxes.Show("設定値：「" + std::string(1u << 20, '9') + "」", Buttons::Ok, Icon::Exclamation, "CFG Read");
+  EXPECT_EQ(boxes.shown.at(0).text, FitBoxText("設定値：「" + std::string(1u << 20, '9') + "」"));
+}
+
 TEST(ScriptedFileDialogs, AnswerInOrderAndAnUnexpectedDialogFailsTheTest) {
   ScriptedFileDialogs dialogs;
   dialogs.onUnexpected = [](const std::string& what) { ADD_FAILURE() << what; };
@@ -83,10 +169,12 @@ TEST(QtMessageBoxes, ShowJapaneseButtonsAndTheProgramNameAsDefaultTitle) {
   QStringList buttons;
   QString title;
   QMessageBox::Icon icon = QMessageBox::NoIcon;
+  int openWhileUp = 0;
   auto answerWith = [&](const QString& press) {
     return std::make_unique<ModalAnswer>([&, press](QWidget* w) {
       auto* box = qobject_cast<QMessageBox*>(w);
       ASSERT_NE(box, nullptr);
+      openWhileUp = boxes.OpenBoxes();
       title = box->windowTitle();
       icon = box->icon();
       buttons.clear();
@@ -106,6 +194,9 @@ TEST(QtMessageBoxes, ShowJapaneseButtonsAndTheProgramNameAsDefaultTitle) {
   EXPECT_EQ(icon, QMessageBox::Question);
   EXPECT_TRUE(buttons.contains("はい(&Y)"));
   EXPECT_EQ(buttons.size(), 2);
+  EXPECT_EQ(openWhileUp, 1);
+  EXPECT_EQ(boxes.OpenBoxes(), 0);
+  EXPECT_EQ(boxes.BoxesShown(), 1u);
 
   user = answerWith("キャンセル");
   EXPECT_EQ(boxes.Show("よろしいですか？", Buttons::OkCancel, Icon::Question, ""), Answer::Cancel);
@@ -116,6 +207,31 @@ TEST(QtMessageBoxes, ShowJapaneseButtonsAndTheProgramNameAsDefaultTitle) {
   EXPECT_EQ(boxes.Show("型が一致しません。", Buttons::Ok, Icon::Critical, ""), Answer::Ok);
   EXPECT_EQ(icon, QMessageBox::Critical);
   EXPECT_EQ(buttons, QStringList{"OK"});
+}
+
+// A mebibyte's value without a space, and a value that looks like markup: the box stays
+// within the screen, its OK button on it, and shows the text as written.
+TEST(QtMessageBoxes, AHugeValueGivesABoxWithinTheScreen) {
+  QtMessageBoxes boxes("VexlorPro");
+  QString shown;
+  QRect frame;
+  Qt::TextFormat format = Qt::AutoText;
+  ModalAnswer user([&](QWidget* w) {
+    auto* box = qobject_cast<QMessageBox*>(w);
+    ASSERT_NE(box, nullptr);
+    shown = box->text();
+    format = box->textFormat();
+    frame = box->frameGeometry();
+    box->buttons().at(0)->click();
+  });
+  const std::string text = "<b>設定ファイル</b>「 VexlorPro.cfg 」の設定値 60 を読み込めません。\n設定値：「" +
+                           std::string(1u << 20, 'x') + "」";
+  EXPECT_EQ(boxes.Show(text, Buttons::Ok, Icon::Exclamation, "CFG Read"), Answer::Ok);
+  EXPECT_EQ(shown.toStdString(), FitBoxText(text));
+  EXPECT_EQ(format, Qt::PlainText);
+  const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+  EXPECT_LE(frame.width(), screen.width());
+  EXPECT_LE(frame.height(), screen.height());
 }
 
 TEST(QtFileDialogs, ReturnTheChosenPathOrNothingWhenCancelled) {

@@ -293,6 +293,14 @@ TEST_F(FrmOcumoTest, DeletingTheControlFileEndsItWithinAPoll) {
   EXPECT_TRUE(Exists("EyeRet.cfg"));
 }
 
+TEST_F(FrmOcumoTest, ALockThatCannotBeTrustedIsToldAndTheProgramStarts) {
+  lock.problem = "二重起動の確認に使うロックファイル「 x 」を使えません。";
+  ui.boxes.Expect("Ocumo", ui::Answer::Ok, lock.problem);
+  Start();
+  EXPECT_TRUE(form.Loaded());
+  EXPECT_EQ(ui.boxes.PendingExpectations(), 0u);
+}
+
 TEST_F(FrmOcumoTest, WithoutAControlFileTheDefaultIsWritten) {
   OcumoStartup(ctx, form, lock, (base.Path() / "ExePro").string());
   ASSERT_TRUE(form.Loaded());
