@@ -7,6 +7,7 @@
 #include "announce/background_music.h"
 #include "announce/departure_clock.h"
 #include "announce/flight_lifecycle.h"
+#include "announce/flight_links.h"
 #include "announce/group_run.h"
 #include "announce/landing_call.h"
 #include "announce/pro_flight_restart.h"
@@ -125,6 +126,7 @@ void ServeAnnounceRequest(state::ProContext& pro) {
 void ServiceAnnouncementRequest(state::ProContext& pro) {
   state::EngineState& e = pro.engine;
   RefreshProgressText(pro);
+  FollowFlightLinks(pro);
   if (e.FlightWindowClosed || e.DispatcherBusy) return;
   {
     TickScope tick(e);

@@ -7,7 +7,8 @@ struct ProContext;
 
 namespace vx::announce {
 
-// One heartbeat tick. Every other call refreshes the cabin strip's progress text; unless
+// One heartbeat tick. Every other call refreshes the cabin strip's progress text; every call
+// follows the simulator link and the call-out program (FollowFlightLinks); unless
 // the flight window has closed or a tick is still being served, it then follows the
 // flight (progress, window position, landing signal file, music, radio chatter, the
 // fifteen-minute call) and serves AnnounceRequest: a sound or window command (50 to 59),

@@ -107,6 +107,23 @@ void ReportTickError(ExpContext& exp, const char* what) {
   std::cerr << "VexlorEXP: call-out tick stopped by an error: " << what << '\n';
 }
 
+// The simulator link through the flight: its loss told once on standard error (the main
+// program tells the user), and a new start until the simulator answers again.
+void FollowExpSimulatorLink(ExpContext& exp) {
+  if (!exp.svc.clock) return;
+  simlink::SimLinkTarget target = ExpSimLinkTarget(exp);
+  switch (simlink::FollowSimulatorLink(target, *exp.svc.clock)) {
+    case simlink::SimLinkChange::Lost:
+      std::cerr << "VexlorEXP: the simulator link is lost; it is started again when the simulator answers\n";
+      break;
+    case simlink::SimLinkChange::Back:
+      std::cerr << "VexlorEXP: the simulator link is up again\n";
+      break;
+    case simlink::SimLinkChange::None:
+      break;
+  }
+}
+
 void EndFromTick(ExpContext& exp) {
   if (exp.engine.UnloadWindow) {
     exp.engine.UnloadWindow();
@@ -384,6 +401,7 @@ void RunCallOutTick(ExpContext& exp) {
     EndFromTick(exp);
     return;
   }
+  FollowExpSimulatorLink(exp);
   if (f.TickBusy == 1) return;
   f.TickBusy = 1;
   {

@@ -15,6 +15,8 @@ namespace vx::callout {
 void InstallCallOutEngine(state::ExpContext& exp);
 
 void InitCallOutWindow(state::ExpContext& exp);
+// Also follows the simulator link, while a tick is still running too: a lost link is
+// started again as soon as the simulator answers.
 void RunCallOutTick(state::ExpContext& exp);
 void PollSoundSettingsFile(state::ExpContext& exp);
 void UpdateTargetTrend(state::ExpContext& exp);

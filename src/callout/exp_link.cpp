@@ -8,13 +8,14 @@
 #include <utility>
 
 #include "callout/exp_display.h"
+#include "callout/eye_view.h"
 #include "platform/event_pump.h"
 #include "platform/sim_ipc_client.h"
 #include "runtime/numbers.h"
 #include "simlink/channels.h"
 #include "simlink/common_helpers.h"
 #include "simlink/sim_derivations.h"
-#include "simlink/simulator_link.h"
+#include "simlink/sim_link_start.h"
 #include "state/exp_context.h"
 #include "ui/message_box.h"
 
@@ -163,30 +164,18 @@ double JoinSimHalves(std::int32_t high, std::uint32_t low) {
   return static_cast<double>(high) + static_cast<double>(low) / kTwoTo32;
 }
 
+simlink::SimLinkTarget ExpSimLinkTarget(state::ExpContext& exp) {
+  return {exp.svc.simWindows, exp.svc.sim, exp.sim.SimWindow, exp.sim.SimKind,
+          [&exp] {
+            exp.sim.ExpVarTable = state::kFs98ExpVarTable;
+            exp.view.eye.EyeVarTable = kFs98EyeVarTable;
+          },
+          &exp.sim.linkWatch};
+}
+
 bool ConnectSimulatorExp(state::ExpContext& exp) {
-  platform::SimWindowFinder* finder = exp.svc.simWindows;
-  if (!finder) return false;
-  const std::int64_t fs6 = finder->FindTopLevelWindow("FS6MAIN");
-  const std::int64_t fs98 = finder->FindTopLevelWindow("FS98MAIN");
-  state::ExpSimState& s = exp.sim;
-  if (fs6 != 0) {
-    s.SimWindow = fs6;
-    s.SimKind = "FS6";
-  } else if (fs98 != 0) {
-    s.SimWindow = fs98;
-    s.SimKind = "FS98";
-    s.ExpVarTable = state::kFs98ExpVarTable;
-  } else {
-    return false;
-  }
-  platform::SimIpcClient* sim = exp.svc.sim;
-  if (!sim || sim->Start(s.SimWindow, simlink::kSimLinkAreaSize, simlink::kSimLinkTimeoutMs) == 0) {
-    if (exp.boxes) exp.boxes->Show("Morplin ERROR  (CODE : 001)", ui::Buttons::Ok, ui::Icon::Critical);
-    if (sim) sim->Stop();
-    if (exp.svc.pump) exp.svc.pump->EndProgram(1);
-    return false;
-  }
-  return true;
+  simlink::SimLinkTarget target = ExpSimLinkTarget(exp);
+  return simlink::ConnectSimulatorLink(target, exp.boxes, exp.svc.pump, "Morplin ERROR  (CODE : 001)");
 }
 
 void ReadFlightStateFast(state::ExpContext& exp) {
@@ -268,7 +257,7 @@ void ReadFlightStateFull(state::ExpContext& exp) {
 
   s.SurfaceWindDirectionDeg = WindDirection(Raw(exp, ExpVar::SurfaceWindDirection));
   s.WindDirectionDeg = WindDirection(Raw(exp, ExpVar::WindDirection));
-  s.TemperatureC = Nearest<std::int16_t>(Raw(exp, ExpVar::Temperature) / 256.0 + 0.5);
+  s.TemperatureC = simlink::TemperatureFromRaw(static_cast<std::int16_t>(Raw(exp, ExpVar::Temperature)));
   s.WindSpeedKt = static_cast<std::int16_t>(Raw(exp, ExpVar::WindSpeed));
   s.SurfaceWindSpeedKt = static_cast<std::int16_t>(Raw(exp, ExpVar::SurfaceWindSpeed));
 

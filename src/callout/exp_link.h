@@ -8,6 +8,8 @@
 // within the width of the value it is stored into.
 #include <cstdint>
 
+#include "simlink/sim_link_start.h"
+
 namespace vx::state {
 struct ExpContext;
 }
@@ -15,10 +17,12 @@ struct ExpContext;
 namespace vx::callout {
 
 // Looks for the "FS6MAIN" and then the "FS98MAIN" window (only the second fills
-// ExpVarTable) and starts the link: true when it is up, false when no simulator window
-// exists. When the link does not start: "Morplin ERROR  (CODE : 001)", Stop, and the
-// program ends.
+// ExpVarTable and the view layer's table) and starts the link: true when it is up, false
+// when no simulator window exists. When the link does not start: "Morplin ERROR  (CODE :
+// 001)", Stop, and the program ends.
 bool ConnectSimulatorExp(state::ExpContext& exp);
+// The program's link as the shared link start sees it.
+simlink::SimLinkTarget ExpSimLinkTarget(state::ExpContext& exp);
 
 // The per-tick read: flight state, UpdateTargetTrend, the flight data record, and the
 // three upper texts unless a pushback is running.

@@ -23,10 +23,12 @@ constexpr float kKeyPause = 0.2f;
 
 bool InFront(EyeView& v) { return v.focus.SimulatorInFront(v.state.SimWindow); }
 
+using state::EyeVar;
+
 std::uint8_t ReadViewMode(EyeView& v) {
   std::uint8_t mode = 0;
   v.sim.BeginRequest();
-  v.sim.ReadStateData(eyevar::kViewMode, 1, &mode);
+  ReadEyeVar(v.sim, v.state, EyeVar::ViewMode, &mode);
   v.sim.SendRequest();
   return mode;
 }
@@ -79,6 +81,16 @@ std::string_view CharAt(std::string_view s, std::size_t n) {
 }
 
 }  // namespace
+
+void ReadEyeVar(platform::SimIpcClient& sim, const state::EyeViewState& state, state::EyeVar var, void* destination) {
+  const state::EyeVarPair p = state.EyeVarTable[state::Index(var)];
+  sim.ReadStateData(p.offset, p.size, destination);
+}
+
+void WriteEyeVar(platform::SimIpcClient& sim, const state::EyeViewState& state, state::EyeVar var, const void* source) {
+  const state::EyeVarPair p = state.EyeVarTable[state::Index(var)];
+  sim.WriteStateData(p.offset, p.size, source);
+}
 
 void PressKeyInSim(EyeView& v, int key) {
   if (!InFront(v)) return;
@@ -186,15 +198,15 @@ void ReadAircraftPositionBlock(EyeView& v) {
   std::uint32_t latLow = 0, lonLow = 0, fraction = 0;
   std::int16_t ground = 0, variation = 0;
   v.sim.BeginRequest();
-  v.sim.ReadStateData(eyevar::kLatitudeHigh, 4, &latHigh);
-  v.sim.ReadStateData(eyevar::kLatitudeLow, 4, &latLow);
-  v.sim.ReadStateData(eyevar::kLongitudeHigh, 4, &lonHigh);
-  v.sim.ReadStateData(eyevar::kLongitudeLow, 4, &lonLow);
-  v.sim.ReadStateData(eyevar::kAltitudeMetres, 4, &metres);
-  v.sim.ReadStateData(eyevar::kAltitudeFraction, 4, &fraction);
-  v.sim.ReadStateData(eyevar::kGroundElevation, 2, &ground);
-  v.sim.ReadStateData(eyevar::kHeading, 4, &heading);
-  v.sim.ReadStateData(eyevar::kMagneticVariation, 2, &variation);
+  ReadEyeVar(v.sim, v.state, EyeVar::LatitudeHigh, &latHigh);
+  ReadEyeVar(v.sim, v.state, EyeVar::LatitudeLow, &latLow);
+  ReadEyeVar(v.sim, v.state, EyeVar::LongitudeHigh, &lonHigh);
+  ReadEyeVar(v.sim, v.state, EyeVar::LongitudeLow, &lonLow);
+  ReadEyeVar(v.sim, v.state, EyeVar::AltitudeMetres, &metres);
+  ReadEyeVar(v.sim, v.state, EyeVar::AltitudeFraction, &fraction);
+  ReadEyeVar(v.sim, v.state, EyeVar::GroundElevation, &ground);
+  ReadEyeVar(v.sim, v.state, EyeVar::Heading, &heading);
+  ReadEyeVar(v.sim, v.state, EyeVar::MagneticVariation, &variation);
   v.sim.SendRequest();
 
   auto& s = v.state;
@@ -246,13 +258,13 @@ void WriteEyePoint(EyeView& v, std::int16_t& mode) {
   const auto& eye = v.state.TowerEyePoint;
   const std::uint8_t towerMode = 3;
   v.sim.BeginRequest();
-  v.sim.WriteStateData(eyevar::kTowerLatitudeLow, 4, &eye.latitudeLow);
-  v.sim.WriteStateData(eyevar::kTowerLatitudeHigh, 4, &eye.latitudeHigh);
-  v.sim.WriteStateData(eyevar::kTowerLongitudeLow, 4, &eye.longitudeLow);
-  v.sim.WriteStateData(eyevar::kTowerLongitudeHigh, 4, &eye.longitudeHigh);
-  v.sim.WriteStateData(eyevar::kTowerAltitude, 4, &eye.altitudeM);
-  v.sim.WriteStateData(eyevar::kTowerZoom, 2, &eye.zoom);
-  if (mode == 1) v.sim.WriteStateData(eyevar::kViewMode, 1, &towerMode);
+  WriteEyeVar(v.sim, v.state, EyeVar::TowerLatitudeLow, &eye.latitudeLow);
+  WriteEyeVar(v.sim, v.state, EyeVar::TowerLatitudeHigh, &eye.latitudeHigh);
+  WriteEyeVar(v.sim, v.state, EyeVar::TowerLongitudeLow, &eye.longitudeLow);
+  WriteEyeVar(v.sim, v.state, EyeVar::TowerLongitudeHigh, &eye.longitudeHigh);
+  WriteEyeVar(v.sim, v.state, EyeVar::TowerAltitude, &eye.altitudeM);
+  WriteEyeVar(v.sim, v.state, EyeVar::TowerZoom, &eye.zoom);
+  if (mode == 1) WriteEyeVar(v.sim, v.state, EyeVar::ViewMode, &towerMode);
   v.sim.SendRequest();
   if (mode == 2) PressViewKeyTwice(v);
   v.pump.Pump();
@@ -266,12 +278,12 @@ bool ApplyViewPreset(EyeView& v, int index, std::int16_t& mode, std::int16_t cod
   const auto codeByte = static_cast<std::uint8_t>(code & 0xFF);
   const std::uint8_t presetMode = 4;
   v.sim.BeginRequest();
-  v.sim.WriteStateData(eyevar::kPresetZoom, 2, &values->zoom);
-  v.sim.WriteStateData(eyevar::kPresetAngle, 2, &angle);
-  v.sim.WriteStateData(eyevar::kPresetDistance, 4, &values->distance);
-  v.sim.WriteStateData(eyevar::kPresetAltitude, 4, &values->altitude);
-  v.sim.WriteStateData(eyevar::kPresetCode, 1, &codeByte);
-  if (mode == 1) v.sim.WriteStateData(eyevar::kViewMode, 1, &presetMode);
+  WriteEyeVar(v.sim, v.state, EyeVar::PresetZoom, &values->zoom);
+  WriteEyeVar(v.sim, v.state, EyeVar::PresetAngle, &angle);
+  WriteEyeVar(v.sim, v.state, EyeVar::PresetDistance, &values->distance);
+  WriteEyeVar(v.sim, v.state, EyeVar::PresetAltitude, &values->altitude);
+  WriteEyeVar(v.sim, v.state, EyeVar::PresetCode, &codeByte);
+  if (mode == 1) WriteEyeVar(v.sim, v.state, EyeVar::ViewMode, &presetMode);
   v.sim.SendRequest();
   if (mode == 2) PressShiftS(v);
   v.pump.Pump();

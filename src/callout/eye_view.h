@@ -25,7 +25,7 @@ struct EyeView {
   state::EyeViewState& state;
 };
 
-// Simulator variables of the view layer.
+// Simulator variables of the view layer, as the FS98-class simulator places them.
 namespace eyevar {
 inline constexpr std::int32_t kLatitudeLow = 0x0560, kLatitudeHigh = 0x0564;
 inline constexpr std::int32_t kLongitudeLow = 0x0568, kLongitudeHigh = 0x056C;
@@ -44,6 +44,41 @@ inline constexpr std::int32_t kTowerLatitudeLow = 0x0D50, kTowerLatitudeHigh = 0
 inline constexpr std::int32_t kTowerLongitudeLow = 0x0D58, kTowerLongitudeHigh = 0x0D5C;
 inline constexpr std::int32_t kTowerAltitude = 0x0D64;  // metres
 }  // namespace eyevar
+
+// The view layer's pairs of the FS98-class simulator; the owning program's link start puts
+// them into EyeViewState::EyeVarTable.
+inline constexpr state::EyeVarPairs kFs98EyeVarTable = [] {
+  using state::EyeVar;
+  state::EyeVarPairs t{};
+  const auto set = [&t](EyeVar v, std::int32_t offset, std::int32_t size) { t[state::Index(v)] = {offset, size}; };
+  set(EyeVar::LatitudeLow, eyevar::kLatitudeLow, 4);
+  set(EyeVar::LatitudeHigh, eyevar::kLatitudeHigh, 4);
+  set(EyeVar::LongitudeLow, eyevar::kLongitudeLow, 4);
+  set(EyeVar::LongitudeHigh, eyevar::kLongitudeHigh, 4);
+  set(EyeVar::AltitudeFraction, eyevar::kAltitudeFraction, 4);
+  set(EyeVar::AltitudeMetres, eyevar::kAltitudeMetres, 4);
+  set(EyeVar::Heading, eyevar::kHeading, 4);
+  set(EyeVar::MagneticVariation, eyevar::kMagneticVariation, 2);
+  set(EyeVar::GroundElevation, eyevar::kGroundElevation, 2);
+  set(EyeVar::ViewMode, eyevar::kViewMode, 1);
+  set(EyeVar::TowerZoom, eyevar::kTowerZoom, 2);
+  set(EyeVar::PresetZoom, eyevar::kPresetZoom, 2);
+  set(EyeVar::PresetAngle, eyevar::kPresetAngle, 2);
+  set(EyeVar::PresetDistance, eyevar::kPresetDistance, 4);
+  set(EyeVar::PresetCode, eyevar::kPresetCode, 1);
+  set(EyeVar::PresetAltitude, eyevar::kPresetAltitude, 4);
+  set(EyeVar::TowerLatitudeLow, eyevar::kTowerLatitudeLow, 4);
+  set(EyeVar::TowerLatitudeHigh, eyevar::kTowerLatitudeHigh, 4);
+  set(EyeVar::TowerLongitudeLow, eyevar::kTowerLongitudeLow, 4);
+  set(EyeVar::TowerLongitudeHigh, eyevar::kTowerLongitudeHigh, 4);
+  set(EyeVar::TowerAltitude, eyevar::kTowerAltitude, 4);
+  return t;
+}();
+
+// One read or write of a view variable through the table of `state`, into the batch the
+// caller has begun.
+void ReadEyeVar(platform::SimIpcClient& sim, const state::EyeViewState& state, state::EyeVar var, void* destination);
+void WriteEyeVar(platform::SimIpcClient& sim, const state::EyeViewState& state, state::EyeVar var, const void* source);
 
 // Virtual keys the view layer presses.
 namespace vkey {

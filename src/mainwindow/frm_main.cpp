@@ -346,7 +346,7 @@ void FrmMain::frmMain_buttonOcumo_Click() {
 }
 
 void FrmMain::frmMain_Form_QueryUnload(bool& /*cancel*/) {
-  if (pro_.svc.sim) pro_.svc.sim->Stop();
+  simlink::StopSimulatorLink(pro_);
 }
 
 // The viewpoint program hands its edits back in EyeRet.cfg when it ends; it is ended

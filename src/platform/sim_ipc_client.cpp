@@ -22,7 +22,7 @@ bool ApplySimBatch(SimVariableArea& area, const std::vector<SimBatchEntry>& entr
 
 std::int16_t InProcessSimIpcClient::Start(std::int64_t window, std::int32_t, std::int32_t) {
   startedWindows.push_back(window);
-  if (refuseStart || window == 0) return 0;
+  if (refuseStart || dead || window == 0) return 0;
   started_ = true;
   return 1;
 }

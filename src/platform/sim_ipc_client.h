@@ -41,6 +41,10 @@ class SimIpcClient {
   void WriteStateData(std::int32_t offset, std::int32_t size, const void* source);
   // True when the simulator performed the batch.
   virtual bool SendRequest() = 0;
+  // Whether the link started last is still up: false before a Start and after Stop, and
+  // from the moment the simulator is seen gone (without a request too, where the link can
+  // tell) until a later Start succeeds. Sends nothing to the simulator.
+  virtual bool Linked() = 0;
 
  protected:
   std::vector<SimBatchEntry> pending_;
@@ -72,11 +76,14 @@ class InProcessSimIpcClient final : public SimIpcClient {
   std::int16_t Start(std::int64_t window, std::int32_t size, std::int32_t timeoutMs) override;
   void Stop() override { started_ = false; ++stops; }
   bool SendRequest() override;
+  // A simulator that has gone away (`dead`) is not linked; it is again when it comes back.
+  bool Linked() override { return started_ && !dead; }
 
   SimVariableArea& Area() { return area_; }
   bool Started() const { return started_; }
 
-  // Failure paths: refuse Start; behave as a simulator that has gone away.
+  // Failure paths: refuse Start; behave as a simulator that has gone away (no batch and no
+  // Start succeeds).
   bool refuseStart = false;
   bool dead = false;
   // Called inside SendRequest before the batch is applied (a test can check what holds then).

@@ -75,6 +75,17 @@ void StandinConnection::Close() {
   fd_ = -1;
 }
 
+bool StandinConnection::PeerClosed() {
+  if (fd_ < 0) return true;
+  pollfd p{fd_, POLLIN | POLLRDHUP, 0};
+  int n;
+  do n = poll(&p, 1, 0);
+  while (n < 0 && errno == EINTR);
+  if (n <= 0 || (p.revents & (POLLHUP | POLLRDHUP | POLLERR | POLLNVAL)) == 0) return false;
+  Close();
+  return true;
+}
+
 bool StandinConnection::Transact(const std::vector<std::uint8_t>& request, std::vector<std::uint8_t>& reply,
                                  int timeoutMs) {
   if (fd_ < 0 || request.size() < 5) return false;

@@ -38,6 +38,9 @@ class StandinConnection {
   bool Connect(const std::filesystem::path& socketPath, int timeoutMs);
   void Close();
   bool Connected() const { return fd_ >= 0; }
+  // Whether the stand-in has closed its end (it has ended); the connection is then
+  // dropped. Waits for nothing and reads no message.
+  bool PeerClosed();
   // The sequence number for the next request (requests carry it after their type byte).
   std::uint32_t NextSeq() { return ++seq_; }
   // Sends the request and waits for the reply carrying the same type and sequence number;
@@ -80,6 +83,8 @@ class StandinSimIpcClient final : public SimIpcClient {
   std::int16_t Start(std::int64_t window, std::int32_t size, std::int32_t timeoutMs) override;
   void Stop() override;
   bool SendRequest() override;
+  // Up from a successful Start until Stop, a later Start, or the stand-in's end.
+  bool Linked() override { return link_.Connected() && !link_.PeerClosed(); }
 
   // A key press or release sent to the simulator over the link.
   bool SendKey(int virtualKey, bool down);

@@ -1,5 +1,6 @@
 #include "simlink/sim_derivations.h"
 
+#include <cmath>
 #include <limits>
 
 #include "runtime/numbers.h"
@@ -100,7 +101,10 @@ std::int32_t AltitudeFeet(std::uint32_t fractionLow, std::int32_t metresHigh) {
   return runtime::CLng(feet);
 }
 
-std::int16_t TemperatureFromRaw(std::int16_t raw) { return runtime::CInt(raw / 256.0 + 0.5); }
+std::int16_t TemperatureFromRaw(std::int16_t raw) {
+  // A 16-bit word over 256 lies within -128 and 128: the result always fits.
+  return static_cast<std::int16_t>(std::lround(raw / 256.0));
+}
 
 state::WindReading DeriveWind(std::int16_t speedKt, std::int16_t directionWord) {
   double d = directionWord * 360.0 / 65536.0;

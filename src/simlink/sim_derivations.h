@@ -1,7 +1,7 @@
 #pragma once
 // The values the main program derives from the simulator's raw variables. Rounding is to
-// the nearest whole number with halves to even; a value outside its integer type raises
-// the runtime's overflow error.
+// the nearest whole number with halves to even (temperatures excepted, below); a value
+// outside its integer type raises the runtime's overflow error.
 #include <array>
 #include <cstdint>
 
@@ -47,7 +47,9 @@ constexpr double LongitudeDegrees(std::uint32_t low, std::int32_t high) {
   return Int64Halves(low, high) * kLongitudeDegreesPerUnit;
 }
 
-// Degrees C of the simulator's temperature word (C x 256), as the briefing shows it.
+// Whole degrees C of the simulator's temperature word (C x 256): the nearest whole degree,
+// halves away from zero (15.5 gives 16, -15.5 gives -16). Both the main and the call-out
+// program show and speak temperatures and dew points through it.
 std::int16_t TemperatureFromRaw(std::int16_t raw);
 state::WindReading DeriveWind(std::int16_t speedKt, std::int16_t directionWord);
 

@@ -43,30 +43,20 @@ void DeriveCloudLayer(const state::SimRawValueSet& raw, state::SimVar top, state
 
 }  // namespace
 
-bool ConnectSimulator(state::ProContext& pro) {
-  platform::SimWindowFinder* finder = pro.svc.simWindows;
-  if (!finder) return false;
-  const std::int64_t fs6 = finder->FindTopLevelWindow("FS6MAIN");
-  const std::int64_t fs98 = finder->FindTopLevelWindow("FS98MAIN");
+SimLinkTarget ProSimLinkTarget(state::ProContext& pro) {
   state::SimState& s = pro.sim;
-  if (fs6 != 0) {
-    s.SimWindow = fs6;
-    s.SimKind = "FS6";
-  } else if (fs98 != 0) {
-    s.SimWindow = fs98;
-    s.SimKind = "FS98";
-    s.SimVarTable = state::kFs98SimVarTable;
-  } else {
-    return false;
-  }
-  platform::SimIpcClient* sim = pro.svc.sim;
-  if (!sim || sim->Start(s.SimWindow, kSimLinkAreaSize, kSimLinkTimeoutMs) == 0) {
-    if (pro.boxes) pro.boxes->Show("FS IPC ERROR  (CODE : 001)", ui::Buttons::Ok, ui::Icon::Critical);
-    if (sim) sim->Stop();
-    if (pro.svc.pump) pro.svc.pump->EndProgram(1);
-    return false;
-  }
-  return true;
+  return {pro.svc.simWindows, pro.svc.sim, s.SimWindow, s.SimKind, [&s] { s.SimVarTable = state::kFs98SimVarTable; },
+          &s.linkWatch};
+}
+
+bool ConnectSimulator(state::ProContext& pro) {
+  SimLinkTarget target = ProSimLinkTarget(pro);
+  return ConnectSimulatorLink(target, pro.boxes, pro.svc.pump, "FS IPC ERROR  (CODE : 001)");
+}
+
+void StopSimulatorLink(state::ProContext& pro) {
+  pro.sim.linkWatch = {};
+  if (pro.svc.sim) pro.svc.sim->Stop();
 }
 
 void ReadSimulatorState(state::ProContext& pro) {

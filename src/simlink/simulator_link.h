@@ -6,6 +6,7 @@
 #include <initializer_list>
 #include <span>
 
+#include "simlink/sim_link_start.h"
 #include "state/sim_var_table.h"
 
 namespace vx::state {
@@ -14,13 +15,17 @@ struct ProContext;
 
 namespace vx::simlink {
 
-inline constexpr std::int32_t kSimLinkAreaSize = 65536;
-inline constexpr std::int32_t kSimLinkTimeoutMs = 2000;
-
 // Looks for the "FS6MAIN" and the "FS98MAIN" window (the first wins; only the second fills
 // SimVarTable) and starts the link. False when neither exists. When the link does not
 // start: "FS IPC ERROR  (CODE : 001)", Stop, and the program ends at once.
 bool ConnectSimulator(state::ProContext& pro);
+
+// The main program's link as the shared link start sees it.
+SimLinkTarget ProSimLinkTarget(state::ProContext& pro);
+
+// Closes the link (the main window's closing): from here on it is not followed, so its
+// end is no loss to tell.
+void StopSimulatorLink(state::ProContext& pro);
 
 // One batched read of every SimVarTable entry but the pause, then every derived value.
 void ReadSimulatorState(state::ProContext& pro);

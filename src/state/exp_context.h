@@ -13,6 +13,7 @@
 #include "state/exp_handover_values.h"
 #include "state/exp_var_table.h"
 #include "state/exp_view_state.h"
+#include "state/sim_link_watch.h"
 #include "state/tables.h"
 #include "state/view_settings.h"
 
@@ -53,6 +54,7 @@ struct ExpSimState {
   std::string SimKind;         // "FS6" or "FS98"
   ExpVarPairs ExpVarTable{};   // all (0, 0) until an FS98-class simulator is connected
   ExpRawValues Raw;
+  SimLinkWatch linkWatch;
 
   std::int32_t AltitudeFt = 0;
   std::int16_t GroundElevationFt = 0;

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "state/channel_records.h"
+#include "state/sim_link_watch.h"
 #include "state/sim_values.h"
 #include "state/sim_var_table.h"
 
@@ -28,6 +29,7 @@ struct SimState {
   std::string SimKind;         // "FS6" or "FS98"
   SimVarPairs SimVarTable{};   // all (0, 0) until an FS98-class simulator is connected
   SimRawValueSet SimRawValues;
+  SimLinkWatch linkWatch;
 
   // Derived by ReadSimulatorState.
   std::int32_t AircraftAltitudeFt = 0;  // also overwritten by every progress tick

@@ -473,7 +473,8 @@ void FrmOcumo::AdjustZoom(std::string_view direction, std::string_view step) {
   ctx_.svc.pump->Pump();
   const std::int16_t zoom = callout::ZoomValue(static_cast<double>(value));
   ctx_.svc.sim->BeginRequest();
-  ctx_.svc.sim->WriteStateData(IsTower(preset) ? callout::eyevar::kTowerZoom : callout::eyevar::kPresetZoom, 2, &zoom);
+  callout::WriteEyeVar(*ctx_.svc.sim, ctx_.view, IsTower(preset) ? state::EyeVar::TowerZoom : state::EyeVar::PresetZoom,
+                       &zoom);
   ctx_.svc.sim->SendRequest();
 }
 

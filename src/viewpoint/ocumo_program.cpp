@@ -11,7 +11,7 @@
 #include "platform/sim_ipc_client.h"
 #include "runtime/runtime_error.h"
 #include "simlink/common_helpers.h"
-#include "simlink/simulator_link.h"
+#include "simlink/sim_link_start.h"
 #include "ui/message_box.h"
 #include "viewpoint/frm_ocumo.h"
 
@@ -42,26 +42,9 @@ bool OcumoWaitSeconds(state::OcumoContext& ctx, float seconds) {
 }
 
 bool ConnectSimulatorOcumo(state::OcumoContext& ctx) {
-  platform::SimWindowFinder* finder = ctx.svc.simWindows;
-  if (!finder) return false;
-  const std::int64_t fs6 = finder->FindTopLevelWindow("FS6MAIN");
-  const std::int64_t fs98 = finder->FindTopLevelWindow("FS98MAIN");
-  if (fs6 != 0) {
-    ctx.view.SimWindow = fs6;
-    ctx.ocumo.SimKind = "FS6";
-  } else if (fs98 != 0) {
-    ctx.view.SimWindow = fs98;
-    ctx.ocumo.SimKind = "FS98";
-  } else {
-    return false;
-  }
-  platform::SimIpcClient* sim = ctx.svc.sim;
-  if (!sim || sim->Start(ctx.view.SimWindow, simlink::kSimLinkAreaSize, simlink::kSimLinkTimeoutMs) == 0) {
-    if (ctx.boxes) ctx.boxes->Show("Morplin ERROR  (CODE : 001)", ui::Buttons::Ok, ui::Icon::Critical);
-    if (sim) sim->Stop();
-    ctx.svc.pump->EndProgram(1);
-  }
-  return true;
+  simlink::SimLinkTarget target{ctx.svc.simWindows, ctx.svc.sim, ctx.view.SimWindow, ctx.ocumo.SimKind,
+                                [&ctx] { ctx.view.EyeVarTable = callout::kFs98EyeVarTable; }};
+  return simlink::ConnectSimulatorLink(target, ctx.boxes, ctx.svc.pump, "Morplin ERROR  (CODE : 001)");
 }
 
 void OcumoStartup(state::OcumoContext& ctx, FrmOcumo& form, platform::InstanceLock& lock,

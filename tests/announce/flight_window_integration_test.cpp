@@ -9,6 +9,7 @@
 #include "announce/group_table.h"
 #include "announce/sound_slots.h"
 #include "simlink/channels.h"
+#include "simlink/simulator_link.h"
 #include "support/real_flight_program.h"
 #include "support/standin_process.h"
 #include "support/temp_dir.h"
@@ -89,6 +90,38 @@ TEST(FlightWindowIntegration, AgainstTheStandInTheHeartbeatServesEachRequestOnIt
   EXPECT_FALSE(program.cabin.Loaded());
   EXPECT_TRUE(e.FlightWindowClosed);
   EXPECT_TRUE(program.boxes.shown.empty());
+}
+
+// The stand-in is killed mid-flight: the flight window tells it once over many heartbeats;
+// a stand-in started again on the same socket is taken up, and its values are read.
+TEST(FlightWindowIntegration, ALostStandInIsToldOnceAndOneOnTheSameSocketIsTakenUp) {
+  App();
+  test::TempDir folders;
+  test::StandinProcess first(folders.Path() / "sim", "again_", {"--start", "2024-05-01 09:30:00"});
+  test::TempDir base;
+  test::RealFlightProgram program(first, base.Path());
+  auto& pro = program.pro;
+  program.boxes.onUnexpected = [](const std::string& what) { ADD_FAILURE() << what; };
+  program.window->OpenFlightWindow();
+  ASSERT_TRUE(program.window->Loaded());
+  ASSERT_EQ(pro.sim.SimWindow, first.Pid());
+  program.RunUntil([] { return false; }, 600ms);
+
+  first.Kill();
+  program.boxes.Expect("VexlorPro", ui::Answer::Ok, "ＦＳが実行されていません");
+  program.RunUntil([] { return false; }, 3000ms);
+  ASSERT_EQ(program.boxes.shown.size(), 1u) << "once, not on every heartbeat";
+  EXPECT_EQ(program.boxes.shown[0].text, "ＦＳが実行されていません");
+
+  test::StandinProcess second(folders.Path() / "sim", "again_", {"--start", "2024-05-01 11:00:00"});
+  ASSERT_EQ(second.Ctl({"set", "0x11D0", "2", "5376"}).exitCode, 0);  // 21 C
+  ASSERT_TRUE(program.RunUntil([&] { return pro.sim.SimWindow == second.Pid(); }, 5000ms));
+  simlink::ReadSimulatorState(pro);
+  EXPECT_EQ(pro.sim.OutsideTemperature, 21);
+  EXPECT_EQ(pro.sim.SimRawValues.Get(state::SimVar::Temperature), 5376);
+
+  program.window->buttonExit.PerformClick();
+  EXPECT_EQ(program.boxes.shown.size(), 1u);
 }
 
 }  // namespace

@@ -12,6 +12,7 @@
 #include "platform/sim_ipc_client.h"
 #include "platform/sim_variable_area.h"
 #include "simlink/channels.h"
+#include "simlink/simulator_link.h"
 #include "ui/file_dialog.h"
 #include "ui/popup_menu.h"
 #include "ui/ui_env.h"
@@ -206,6 +207,74 @@ TEST_F(FrmSoundTest, TheHeartbeatServesARequestOnItsNextTickAndFollowsTheWindows
   EXPECT_EQ(p.pro.engine.SoundWindowPosition.left, 3000);
   EXPECT_EQ(p.pro.engine.SoundWindowPosition.expTop, 900);
   EXPECT_EQ(p.pro.engine.SoundWindowPosition.expLeft, 3000 + window.Width());
+}
+
+// The simulator goes away mid-flight: told once, however many heartbeats follow; when it
+// answers again (another window on the same link) the flight takes it up and reads it.
+TEST_F(FrmSoundTest, ALostSimulatorIsToldOnceAndTakenUpAgainWhenItAnswers) {
+  window.OpenFlightWindow();
+  p.pump.RunFor(1s);
+  ASSERT_TRUE(p.boxes.shown.empty());
+  client.dead = true;
+  finder.windows.clear();
+  p.boxes.Expect("VexlorPro", ui::Answer::Ok, "ＦＳが実行されていません");
+  p.pump.RunFor(20s);
+  ASSERT_EQ(p.boxes.shown.size(), 1u) << "one box, not one a heartbeat";
+  EXPECT_EQ(p.boxes.shown[0].text, "ＦＳが実行されていません");
+  EXPECT_EQ(p.boxes.shown[0].icon, ui::Icon::Exclamation);
+  const std::size_t lookupsWhileGone = finder.lookups.size();
+  EXPECT_GE(lookupsWhileGone, 2u + 2 * 7) << "looked for again every two seconds or so";
+  EXPECT_LE(lookupsWhileGone, 2u + 2 * 11) << "not on every heartbeat";
+
+  client.dead = false;
+  finder.windows["FS98MAIN"] = 4712;
+  p.pump.RunFor(3s);
+  EXPECT_EQ(client.startedWindows, (std::vector<std::int64_t>{4711, 4712}));
+  EXPECT_EQ(p.pro.sim.SimWindow, 4712);
+  area.Set(0x11D0, 2, 21 * 256);
+  simlink::ReadSimulatorState(p.pro);
+  EXPECT_EQ(p.pro.sim.OutsideTemperature, 21) << "values flow again";
+
+  // Gone a second time: told again, once.
+  client.dead = true;
+  p.boxes.Expect("VexlorPro", ui::Answer::Ok, "ＦＳが実行されていません");
+  p.pump.RunFor(5s);
+  EXPECT_EQ(p.boxes.shown.size(), 2u);
+}
+
+// The main window's close stops the link while the flight window still runs: no loss.
+TEST_F(FrmSoundTest, ALinkTheProgramStopsIsNoLoss) {
+  window.OpenFlightWindow();
+  p.pump.RunFor(1s);
+  simlink::StopSimulatorLink(p.pro);
+  p.pump.RunFor(5s);
+  EXPECT_TRUE(p.boxes.shown.empty());
+  EXPECT_EQ(client.startedWindows.size(), 1u) << "not started again";
+}
+
+// The call-out program of the flight ends by itself during it: told once, and not started
+// again. One told to end (its control file deleted, as the main window's close does while
+// the flight window still runs) is not told.
+TEST_F(FrmSoundTest, TheCallOutProgramEndingByItselfDuringTheFlightIsToldOnce) {
+  window.OpenFlightWindow();
+  p.pump.RunFor(1s);
+  ASSERT_EQ(p.processes.started.size(), 1u);
+  p.processes.started[0].running = false;
+  p.boxes.Expect("VexlorPro", ui::Answer::Ok, "VexlorEXPが終了しました。");
+  p.pump.RunFor(5s);
+  ASSERT_EQ(p.boxes.shown.size(), 1u);
+  EXPECT_EQ(p.boxes.shown[0].icon, ui::Icon::Exclamation);
+  EXPECT_EQ(p.processes.started.size(), 1u) << "not started again";
+  EXPECT_FALSE(p.pro.main.CallOutProcess);
+
+  window.buttonExit.PerformClick();
+  window.OpenFlightWindow();  // the next flight starts its own
+  p.pump.RunFor(1s);
+  ASSERT_EQ(p.processes.started.size(), 2u);
+  p.paths.DeleteIfExists("\\vexlorEXP.cfg");
+  p.processes.started[1].running = false;
+  p.pump.RunFor(2s);
+  EXPECT_EQ(p.boxes.shown.size(), 1u);
 }
 
 TEST_F(FrmSoundTest, ClosingDuringAGroupSilencesItAndDeletesTheHandoverFilesButEyeRet) {

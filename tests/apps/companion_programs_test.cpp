@@ -162,6 +162,53 @@ TEST(CompanionPrograms, CallOutProgramPushesTheStandinsAircraftAndTakesThePushba
   launcher.Close(*pid);
 }
 
+// The stand-in is killed under the running call-out program: the flight data record stands
+// still and the program runs on; a stand-in started again on the same socket is taken up,
+// and the record follows its clock.
+TEST(CompanionPrograms, CallOutProgramTakesUpAStandinStartedAgainOnTheSameSocket) {
+  test::TempDir base;
+  test::TempDir runtime;
+  test::EnvironmentOverride xdg{"XDG_RUNTIME_DIR", runtime.Path().string()};
+  test::EnvironmentOverride audio{"SDL_AUDIODRIVER", "dummy"};
+  OwnChannels channels;
+  const fs::path folder = runtime.Path() / "vexlor-sim";
+  test::StandinProcess first{folder, "", {"--start", "2024-05-01 09:30:00", "--time-scale", "0"}};
+  const fs::path program = Install(base, "VexlorEXP");
+  platform::PosixProcessLauncher launcher;
+  const auto pid = launcher.Start(program, {}, false);
+  ASSERT_TRUE(pid);
+  state::Channel data;
+  const auto clockOfRecord = [&data] {
+    state::FlightDataRecord r;
+    simlink::ReadDataChannel(r, data);
+    return r.localHour * 100 + r.localMinute;
+  };
+  const auto waitForRecord = [&](int hhmm, std::chrono::milliseconds limit) {
+    const auto end = std::chrono::steady_clock::now() + limit;
+    while (std::chrono::steady_clock::now() < end) {
+      if (data.IsOpen() || simlink::OpenDataChannel(channels.prefix, data)) {
+        if (clockOfRecord() == hhmm) return true;
+      }
+      std::this_thread::sleep_for(50ms);
+    }
+    return false;
+  };
+  ASSERT_TRUE(waitForRecord(930, 10s)) << "the record of the first stand-in";
+
+  first.Kill();
+  std::this_thread::sleep_for(1500ms);
+  EXPECT_EQ(clockOfRecord(), 930) << "stands still";
+  EXPECT_TRUE(launcher.IsRunning(*pid)) << "the program runs on";
+
+  test::StandinProcess second{folder, "", {"--start", "2024-05-01 11:15:00", "--time-scale", "0"}};
+  EXPECT_TRUE(waitForRecord(1115, 5s)) << "the record of the second stand-in";
+  EXPECT_TRUE(launcher.IsRunning(*pid));
+  simlink::CloseSharedMapping(data);
+  fs::remove(base.Path() / "vexlorEXP.cfg");
+  EXPECT_TRUE(EndsWithin(launcher, *pid, 5s));
+  launcher.Close(*pid);
+}
+
 TEST(CompanionPrograms, ASecondCallOutProgramEndsAndLeavesTheFilesOfTheFirst) {
   CallOutRun run;
   const fs::path program = Install(run.base, "VexlorEXP");

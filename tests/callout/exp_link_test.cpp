@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "callout/exp_fixture.h"
+#include "callout/eye_view.h"
 #include "simlink/channels.h"
 
 namespace vx::callout {
@@ -35,10 +36,13 @@ TEST_F(ExpLinkTest, Fs98FillsTheTableFs6LeavesItEmptyNoneGivesFalse) {
   EXPECT_EQ(exp.sim.SimWindow, 66);
   EXPECT_EQ(exp.sim.SimKind, "FS6");
   EXPECT_EQ(exp.sim.ExpVarTable, state::ExpVarPairs{});
+  EXPECT_EQ(exp.view.eye.EyeVarTable, state::EyeVarPairs{}) << "nor the view layer's";
   finder.windows.erase("FS6MAIN");
   ASSERT_TRUE(ConnectSimulatorExp(exp));
   EXPECT_EQ(exp.sim.SimKind, "FS98");
   EXPECT_EQ(exp.sim.ExpVarTable, state::kFs98ExpVarTable);
+  EXPECT_EQ(exp.view.eye.EyeVarTable, kFs98EyeVarTable);
+  for (const auto& pair : kFs98EyeVarTable) EXPECT_NE(pair.size, 0) << "every view variable has its pair";
   for (const auto& pair : state::kFs98ExpVarTable) EXPECT_NE(pair.size, 0) << "every variable has its pair";
   EXPECT_EQ(client.startedWindows, (std::vector<std::int64_t>{66, 77}));
 }
@@ -185,9 +189,13 @@ TEST_F(ExpLinkTest, FullReadWeatherTexts) {
     const char* altWind;
     const char* groundWind;
   } cases[] = {
-      {15 * 256, 0, 5, 0x4000, 12, 3, 1, "16℃ 風：360/05", "地上：雨/中　風：090/12"},
-      {-3 * 256, -0x4000, 25, 0, 0, 0, 0, "-2℃ 風：270/25", "地上：--/--　風：360/00"},
+      {15 * 256, 0, 5, 0x4000, 12, 3, 1, "15℃ 風：360/05", "地上：雨/中　風：090/12"},
+      {-3 * 256, -0x4000, 25, 0, 0, 0, 0, "-3℃ 風：270/25", "地上：--/--　風：360/00"},
       {14 * 256, 0x7FFF, 7, 0x2000, 3, 5, 2, "14℃ 風：180/07", "地上：雪/暴　風：045/03"},
+      {16 * 256, 0, 5, 0, 0, 0, 0, "16℃ 風：360/05", "地上：--/--　風：360/00"},
+      {-15 * 256, 0, 5, 0, 0, 0, 0, "-15℃ 風：360/05", "地上：--/--　風：360/00"},
+      {15 * 256 + 128, 0, 5, 0, 0, 0, 0, "16℃ 風：360/05", "地上：--/--　風：360/00"},
+      {-15 * 256 - 128, 0, 5, 0, 0, 0, 0, "-16℃ 風：360/05", "地上：--/--　風：360/00"},
   };
   Connect();
   for (const Case& c : cases) {

@@ -33,6 +33,7 @@ class EyeViewStandinTest : public ::testing::Test {
  protected:
   EyeViewStandinTest() {
     state.SimWindow = finder.FindTopLevelWindow("FS98MAIN");
+    state.EyeVarTable = kFs98EyeVarTable;
     sim.Start(state.SimWindow, 65536, 2000);
   }
   void Set(const std::string& offset, const std::string& size, const std::string& value) {

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstring>
 #include <string>
 #include <vector>
 
@@ -20,6 +21,7 @@ class EyeViewTest : public ::testing::Test {
  protected:
   EyeViewTest() {
     state.SimWindow = 4242;
+    state.EyeVarTable = kFs98EyeVarTable;
     sim.Start(state.SimWindow, 65536, 2000);
     area.Set(eyevar::kViewMode, 1, 1);
   }
@@ -105,6 +107,33 @@ TEST_F(EyeViewTest, NoKeysWhileTheSimulatorIsNotInFront) {
   WriteEyePoint(view, mode);
   EXPECT_EQ(mode, 2);
   EXPECT_EQ(Trace(), "w0.2 w0.2 w0.2 w0.2");
+}
+
+// With the FS6-class simulator the table stays empty: every read and write carries
+// nothing, the simulator's view variables keep their values and the reads leave 0.
+TEST_F(EyeViewTest, AnEmptyTableReadsAndWritesNothing) {
+  state.EyeVarTable = {};
+  PlaceAircraft(35.5, 139.75, 90.0, 10);
+  area.Set(eyevar::kViewMode, 1, 1);
+  const platform::SimVariableArea before = area;
+  SetPreset(0, {"3", "20", "80", "190", "1"});
+  std::int16_t mode = 1;
+  ASSERT_TRUE(ApplyViewPreset(view, 0, mode, 1));
+  EXPECT_EQ(mode, 1) << "the view mode read nothing (0), so no switch by keys";
+  PlaceEyePoint(view, 20, 100.0, 30.0, 100);
+  WriteEyePoint(view, mode);
+  ReadAircraftPositionBlock(view);
+  EXPECT_EQ(state.LatitudeDeg, 0.0);
+  EXPECT_EQ(state.HeadingDeg, 0);
+  EXPECT_TRUE(sim.writes.empty());
+  EXPECT_EQ(std::memcmp(area.Data(), before.Data(), platform::kSimAreaSize), 0);
+  ASSERT_FALSE(sim.sentBatches.empty());
+  for (const auto& batch : sim.sentBatches) {
+    for (const auto& entry : batch) {
+      EXPECT_EQ(entry.offset, 0);
+      EXPECT_EQ(entry.size, 0);
+    }
+  }
 }
 
 TEST_F(EyeViewTest, ReturnToCockpitByViewMode) {

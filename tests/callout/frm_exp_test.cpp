@@ -6,12 +6,14 @@
 
 #include <chrono>
 #include <filesystem>
+#include <string>
 
 #include "callout/callout_tick.h"
 #include "callout/exp_sounds.h"
 #include "platform/instance_lock.h"
 #include "platform/paths.h"
 #include "platform/recording_sound_device.h"
+#include "simlink/channels.h"
 #include "state/exp_context.h"
 #include "support/standin_in_process.h"
 #include "support/temp_dir.h"
@@ -187,6 +189,46 @@ TEST_F(FrmExpTest, ASettingsFileThatCannotBeWrittenIsToldAndTheProgramEnds) {
   EXPECT_TRUE(sound.CallsOf({Op::Quit}).empty()) << "no sound system was started";
   EXPECT_FALSE(exp.sim.data.IsOpen());
   EXPECT_FALSE(form.Timer1.Running());
+}
+
+// The simulator goes away mid-flight: the flight data record stands still and the loss is
+// told once; another simulator on the same link is taken up within two seconds or so, and
+// the record follows its clock again.
+TEST_F(FrmExpTest, ALostSimulatorIsToldOnceAndTakenUpAgainWhenItAnswers) {
+  exp.engine.RunCallOutTick = [this] { RunCallOutTick(exp); };
+  const auto record = [this] {
+    state::FlightDataRecord r;
+    simlink::ReadDataChannel(r, exp.sim.data);
+    return r.localHour * 3600 + r.localMinute * 60 + r.second;
+  };
+  ::testing::internal::CaptureStderr();
+  form.Start();
+  ASSERT_TRUE(form.Loaded());
+  ui.pump.RunFor(2s);
+  const int before = record();
+  ui.pump.RunFor(2s);
+  EXPECT_GE(record() - before, 1) << "the record follows the simulator's clock";
+
+  standin.running = false;
+  ui.pump.RunFor(500ms);
+  const int gone = record();
+  ui.pump.RunFor(15s);
+  EXPECT_EQ(record(), gone);
+  EXPECT_TRUE(form.Loaded()) << "the program goes on";
+
+  standin.running = true;
+  standin.windowHandle = 4343;  // a simulator started again is another process
+  ui.pump.RunFor(3s);
+  EXPECT_EQ(exp.sim.SimWindow, 4343);
+  EXPECT_GE(record() - gone, 15) << "the clock that ran on meanwhile";
+  const std::string said = ::testing::internal::GetCapturedStderr();
+  auto count = [&said](const std::string& what) {
+    std::size_t n = 0;
+    for (auto at = said.find(what); at != std::string::npos; at = said.find(what, at + 1)) ++n;
+    return n;
+  };
+  EXPECT_EQ(count("link is lost"), 1u) << said;
+  EXPECT_EQ(count("link is up again"), 1u) << said;
 }
 
 TEST_F(FrmExpTest, TheExitButtonEndsTheProgram) {

@@ -3,6 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <memory>
+#include <string>
+#include <vector>
 
 #include "support/standin_process.h"
 #include "support/temp_dir.h"
@@ -144,6 +147,41 @@ TEST(StandinLinkTest, KilledSimulatorAnswersAtOnceAndChangesNothing) {
   EXPECT_FALSE(link.client.SendRequest());
   EXPECT_LT(SecondsSince(start), 2.0);
   EXPECT_EQ(value, -7);
+}
+
+// The link sees its stand-in end without sending anything; a stand-in started again on the
+// same socket is another window, and a Start to it links again.
+TEST(StandinLinkTest, AnEndedStandinShowsWithoutARequestAndOneOnTheSameSocketLinksAgain) {
+  test::TempDir dir;
+  auto first = std::make_unique<StandinProcess>(dir.Path() / "sim", "same_",
+                                                std::vector<std::string>{"--start", "2024-05-01 09:30:00", "--time-scale", "0"});
+  StandinWindowFinder finder(first->Folder(), first->Prefix());
+  StandinSimIpcClient client(finder);
+  EXPECT_FALSE(client.Linked()) << "not before a Start";
+  const std::int64_t window = finder.FindTopLevelWindow("FS98MAIN");
+  ASSERT_NE(client.Start(window, 65536, 2000), 0);
+  EXPECT_TRUE(client.Linked());
+  EXPECT_TRUE(client.Linked()) << "asking changes nothing";
+
+  first->Kill();
+  EXPECT_FALSE(client.Linked());
+  EXPECT_EQ(client.Window(), 0);
+
+  StandinProcess second(dir.Path() / "sim", "same_", {"--start", "2024-05-01 11:15:00", "--time-scale", "0"});
+  const std::int64_t again = finder.FindTopLevelWindow("FS98MAIN");
+  ASSERT_NE(again, 0);
+  EXPECT_NE(again, window);
+  ASSERT_NE(client.Start(again, 65536, 2000), 0);
+  EXPECT_TRUE(client.Linked());
+  std::uint8_t hour = 0, minute = 0;
+  client.BeginRequest();
+  client.ReadStateData(0x0238, 1, &hour);
+  client.ReadStateData(0x0239, 1, &minute);
+  EXPECT_TRUE(client.SendRequest());
+  EXPECT_EQ(hour, 11);
+  EXPECT_EQ(minute, 15);
+  client.Stop();
+  EXPECT_FALSE(client.Linked());
 }
 
 TEST(StandinLinkTest, HungSimulatorTimesOutAndItsLateReplyIsDropped) {

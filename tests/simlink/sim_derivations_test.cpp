@@ -142,17 +142,22 @@ TEST(AltitudeTest, OutOfRangeRaisesOverflow) {
   }
 }
 
-TEST(TemperatureTest, HalfADegreeAddedThenRoundedHalvesToEven) {
+TEST(TemperatureTest, RoundedOnceToTheNearestDegreeHalvesAwayFromZero) {
   struct Case {
     std::int16_t raw;
     std::int16_t celsius;
   } cases[] = {
-      {3840, 16},  // 15.0 + 0.5 = 15.5 -> 16
-      {4096, 16},  // 16.0 + 0.5 = 16.5 -> 16
-      {3968, 16},  // 15.5 + 0.5 = 16.0
-      {0, 0},      // 0.5 -> 0
-      {-256, 0},   // -1.0 + 0.5 = -0.5 -> 0
-      {-1280, -4}, // -5.0 + 0.5 = -4.5 -> -4
+      {3840, 15},    // 15.0
+      {4096, 16},    // 16.0
+      {-3840, -15},  // -15.0
+      {3968, 16},    // 15.5
+      {-3968, -16},  // -15.5
+      {3967, 15},    // just under 15.5
+      {0, 0},
+      {-1, 0},       // -0.004
+      {-128, -1},    // -0.5
+      {32767, 128},  // the highest word
+      {-32768, -128},
   };
   for (const Case& c : cases) EXPECT_EQ(TemperatureFromRaw(c.raw), c.celsius) << c.raw;
 }

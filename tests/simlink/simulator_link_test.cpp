@@ -114,6 +114,39 @@ TEST_F(SimulatorLinkTest, FailedStartShowsTheErrorStopsAndEndsTheProgram) {
   EXPECT_TRUE(pump.Ended());
 }
 
+// Following the link: nothing before it has been up; its loss once; a new start at once
+// and then every two seconds, a refused one silently; up again when a start succeeds,
+// with whatever window is found then.
+TEST_F(SimulatorLinkTest, FollowingTheLinkTellsALossOnceAndStartsItAgain) {
+  SimLinkTarget target = ProSimLinkTarget(pro);
+  EXPECT_EQ(FollowSimulatorLink(target, clock), SimLinkChange::None) << "never up";
+  EXPECT_TRUE(finder.lookups.empty());
+
+  ConnectFs98();
+  EXPECT_EQ(FollowSimulatorLink(target, clock), SimLinkChange::None);
+  client.dead = true;
+  EXPECT_EQ(FollowSimulatorLink(target, clock), SimLinkChange::Lost);
+  const auto starts = [this] { return client.startedWindows.size(); };
+  EXPECT_EQ(FollowSimulatorLink(target, clock), SimLinkChange::None);
+  EXPECT_EQ(starts(), 2u) << "tried again at once (the simulator refuses while gone)";
+  for (int ms = 100; ms < 2000; ms += 100) {
+    pump.RunFor(std::chrono::milliseconds(100));
+    EXPECT_EQ(FollowSimulatorLink(target, clock), SimLinkChange::None);
+  }
+  EXPECT_EQ(starts(), 2u) << "not before two seconds have passed";
+
+  client.dead = false;
+  finder.windows.clear();
+  finder.windows["FS6MAIN"] = 66;
+  pump.RunFor(std::chrono::milliseconds(100));
+  EXPECT_EQ(FollowSimulatorLink(target, clock), SimLinkChange::Back);
+  EXPECT_EQ(pro.sim.SimWindow, 66);
+  EXPECT_EQ(pro.sim.SimKind, "FS6");
+  EXPECT_EQ(pro.sim.SimVarTable, state::kFs98SimVarTable) << "the table the program has filled stays";
+  EXPECT_EQ(FollowSimulatorLink(target, clock), SimLinkChange::None);
+  EXPECT_TRUE(boxes.shown.empty()) << "the program tells the loss, not the link";
+}
+
 TEST_F(SimulatorLinkTest, ReadDerivesEveryValue) {
   ConnectFs98();
   SetWeatherAndFuel();
@@ -131,8 +164,8 @@ TEST_F(SimulatorLinkTest, ReadDerivesEveryValue) {
   EXPECT_EQ(s.CloudLayers.high, (state::CloudLayer{26247, 22966, 2}));
   EXPECT_EQ(s.CloudLayers.low, (state::CloudLayer{5000, 3281, 8}));
   EXPECT_EQ(s.CloudLayers.storm, (state::CloudLayer{0, 0, 0}));
-  EXPECT_EQ(s.OutsideTemperature, 16);
-  EXPECT_EQ(s.DewPoint, 0);
+  EXPECT_EQ(s.OutsideTemperature, 15);
+  EXPECT_EQ(s.DewPoint, -1);
   EXPECT_EQ(s.WindAtAircraft, (state::WindReading{270, 14}));
   EXPECT_EQ(s.WindTurbulence, 20);  // 3282 ft lies in the lower band
   EXPECT_EQ(s.PrecipitationRate, 2);
@@ -160,7 +193,7 @@ TEST_F(SimulatorLinkTest, FailedRequestKeepsTheRawValuesAndThePreviousCover) {
   client.dead = true;
   area.Set(0x11D0, 2, 0);
   ReadSimulatorState(pro);
-  EXPECT_EQ(pro.sim.OutsideTemperature, 16);
+  EXPECT_EQ(pro.sim.OutsideTemperature, 15);
   EXPECT_EQ(pro.sim.FuelTotals.totalGallons, 9000);
 
   client.dead = false;

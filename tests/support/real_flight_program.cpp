@@ -16,7 +16,10 @@ RealFlightProgram::RealFlightProgram(const StandinProcess& standin, const std::f
              boxes, dialogs, popups) {
   std::filesystem::create_directories(base / "ExePro");
   const auto callOut = base / "ExePro" / "VexlorEXP";
-  std::ofstream(callOut) << "#!/bin/sh\nexit 0\n";
+  // Runs while the flight's vexlorEXP.cfg is there, as the call-out program does (a minute
+  // at most), so that the flight sees no call-out program end.
+  std::ofstream(callOut) << "#!/bin/sh\ncd \"$(dirname \"$0\")/..\" || exit 1\n"
+                            "n=0\nwhile [ -f vexlorEXP.cfg ] && [ $n -lt 600 ]; do sleep 0.1; n=$((n + 1)); done\n";
   ::chmod(callOut.c_str(), 0755);
 
   composition::WireProContext(pro, system, sound, boxes);

@@ -2,8 +2,8 @@
 // The main program's flight as it runs for real: the machine's clock, the Qt event pump,
 // SDL sound, the process launcher, the simulator link to a running fs-standin, the flight
 // window, the briefing sheet, the help panel and stand-ins for the other windows of the
-// flight; its base folder holds a call-out program that ends at once. For the integration
-// tests and the CPU measurement.
+// flight; its base folder holds a call-out program that only waits for the end of the
+// flight. For the integration tests and the CPU measurement.
 #include <chrono>
 #include <filesystem>
 #include <functional>

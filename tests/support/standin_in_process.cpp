@@ -18,7 +18,8 @@ InProcessStandin::InProcessStandin(platform::VirtualClock& clock, const standin:
 void InProcessStandin::Catch() { simulator.Update(static_cast<double>(clock_.MonotonicNanos() - startNanos_) / 1e9); }
 
 std::int16_t InProcessStandin::Client::Start(std::int64_t window, std::int32_t size, std::int32_t) {
-  if (window != owner_.windowHandle) return 0;
+  started_ = false;
+  if (!owner_.running || window != owner_.windowHandle) return 0;
   started_ = owner_.simulator.StartLink(kFrom, size);
   return started_ ? 1 : 0;
 }
@@ -26,10 +27,12 @@ std::int16_t InProcessStandin::Client::Start(std::int64_t window, std::int32_t s
 bool InProcessStandin::Client::SendRequest() {
   std::vector<platform::SimBatchEntry> batch;
   batch.swap(pending_);
+  if (!owner_.running) started_ = false;
   if (!started_) return false;
   ++batches;
   owner_.Catch();
   for (const platform::SimBatchEntry& e : batch) {
+    if (owner_.keepEntries) owner_.entries.push_back(e);
     if (e.write) {
       owner_.simulator.Write(kFrom, e.offset, e.size, std::span<const std::uint8_t>(e.data, e.size > 0 ? e.size : 0));
     } else {
@@ -41,6 +44,11 @@ bool InProcessStandin::Client::SendRequest() {
   }
   owner_.simulator.NoteViewChange();
   return true;
+}
+
+bool InProcessStandin::Client::Linked() {
+  if (!owner_.running) started_ = false;
+  return started_;
 }
 
 std::int64_t InProcessStandin::Finder::FindTopLevelWindow(std::string_view className) {

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "platform/key_injector.h"
 #include "platform/sim_focus.h"
@@ -30,7 +31,10 @@ class InProcessStandin {
     explicit Client(InProcessStandin& owner) : owner_(owner) {}
     std::int16_t Start(std::int64_t window, std::int32_t size, std::int32_t timeoutMs) override;
     void Stop() override { started_ = false; }
+    // Batches of a simulator that is not running fail, and its link stays down until the
+    // next Start (a simulator started again is another process).
     bool SendRequest() override;
+    bool Linked() override;
     int batches = 0;
 
    private:
@@ -75,6 +79,9 @@ class InProcessStandin {
   // The simulator's window handle as the finder gives it; false: no simulator running.
   std::int64_t windowHandle = 4242;
   bool running = true;
+  // With keepEntries, every entry of every batch the simulator received, in order.
+  bool keepEntries = false;
+  std::vector<platform::SimBatchEntry> entries;
 
  private:
   platform::VirtualClock& clock_;

@@ -49,7 +49,8 @@ constexpr int Pad(int digit) { return 96 + digit; }
 
 class FrmOcumoTest : public ::testing::Test {
  protected:
-  FrmOcumoTest() {
+  FrmOcumoTest() : FrmOcumoTest(standin::SimulatorSettings{}) {}
+  explicit FrmOcumoTest(const standin::SimulatorSettings& settings) : standin(ui.clock, settings) {
     ui.env.programName = "Ocumo";
     ui.boxes.programName = "Ocumo";
     ctx.svc.clock = &ui.clock;
@@ -106,7 +107,7 @@ class FrmOcumoTest : public ::testing::Test {
   ui::test::UiTestEnv ui;
   test::TempDir base;
   platform::Paths paths;
-  test::InProcessStandin standin{ui.clock};
+  test::InProcessStandin standin;
   platform::ScriptedInstanceLock lock;
   platform::RecordingForeignWindows windows;
   state::OcumoContext ctx;
@@ -186,6 +187,42 @@ TEST_F(FrmOcumoTest, KeysAdjustTheCurrentPreset) {
   }
   // The last adjustment shows in the stand-in's eye line.
   EXPECT_NE(EyeLines().back().find("\"altitude\":-1,"), std::string::npos) << EyeLines().back();
+}
+
+// The simulator registered with the older window class: Ocumo's variable table stays
+// empty, so every read and write it sends carries nothing, whatever the keys do.
+class FrmOcumoFs6Test : public FrmOcumoTest {
+ protected:
+  static standin::SimulatorSettings Fs6() {
+    standin::SimulatorSettings settings;
+    settings.windowClass = "FS6MAIN";
+    return settings;
+  }
+  FrmOcumoFs6Test() : FrmOcumoTest(Fs6()) {}
+};
+
+TEST_F(FrmOcumoFs6Test, ReadsAndWritesNothingThroughItsTable) {
+  constexpr std::int32_t kViewVariables[] = {0x8320, 0x8330, 0x8334, 0x833C, 0x8340, 0x8345, 0x8348, 0x0D50, 0x0D64};
+  std::vector<std::int64_t> before;
+  for (const auto offset : kViewVariables) before.push_back(Var(offset, 4));
+  standin.keepEntries = true;
+  Start();
+  ASSERT_TRUE(form.Loaded());
+  EXPECT_EQ(ctx.ocumo.SimKind, "FS6");
+  // Height, distance and zoom of preset 0, then Tab through the presets to the towers.
+  for (const int key : {Pad(7), Pad(8), Pad(9), kTab, kTab, kTab, kTab, Pad(7), Pad(3), kTab}) {
+    EXPECT_EQ(Key(key), 88) << key;
+  }
+  EXPECT_EQ(ctx.view.CurrentViewPreset, 5);
+  EXPECT_EQ(form.tbx高度(0).Text(), "1") << "the boxes follow the keys";
+  ASSERT_FALSE(standin.entries.empty());
+  for (const platform::SimBatchEntry& e : standin.entries) {
+    EXPECT_EQ(e.offset, 0) << (e.write ? "write" : "read");
+    EXPECT_EQ(e.size, 0) << (e.write ? "write" : "read");
+  }
+  std::vector<std::int64_t> after;
+  for (const auto offset : kViewVariables) after.push_back(Var(offset, 4));
+  EXPECT_EQ(after, before) << "the view variables as the simulator started";
 }
 
 TEST_F(FrmOcumoTest, StepSizeTabAndTheRotationMenu) {
