@@ -5,6 +5,7 @@
 
 #include "announce/cabin_attendant.h"
 #include "announce/departure_clock.h"
+#include "announce/engine_waits.h"
 #include "announce/flight_windows.h"
 #include "announce/group_run.h"
 #include "announce/lobby_chime.h"
@@ -209,7 +210,7 @@ void AnnounceArrivalGuidance(state::ProContext& pro) {
   g.Part(g6::kArrivalNotice, "Ｇ６：到着案内１");
   AnnounceArrivalDetails(pro);
   g.Wait(kAfterDetailsSeconds);
-  if (BoardOn(pro)) CloseDepartureBoard(pro);
+  if (BoardOn(pro)) CloseDepartureBoard(pro, [&pro](float seconds) { EngineWaitSeconds(pro, seconds); });
   pro.svc.pump->Pump();
   g.Wait(kAfterBoardSeconds);
   if (viewSwitch) HandOverView(g, WriteEyeCargoCfg, "\\EyeCargo.cfg");
@@ -247,7 +248,7 @@ void RunArrivalFinal(state::ProContext& pro) {
   g.Wait(kBeforeGuidanceSeconds);
   if (!g.Aborted()) AnnounceArrivalGuidance(pro);
   // A cut guidance leaves the board up: take it down here.
-  if (pro.files.BoardTaskId != 0) CloseDepartureBoard(pro);
+  if (pro.files.BoardTaskId != 0) CloseDepartureBoard(pro, [&pro](float seconds) { EngineWaitSeconds(pro, seconds); });
 
   g.Play(g6::kMurmurEnd);
   g.Stop(g6::kMurmur);

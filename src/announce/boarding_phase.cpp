@@ -4,6 +4,7 @@
 #include <string>
 
 #include "announce/departure_clock.h"
+#include "announce/engine_waits.h"
 #include "announce/group_run.h"
 #include "announce/lobby_chime.h"
 #include "announce/pro_board.h"
@@ -194,7 +195,7 @@ void RunBoardingPhase(state::ProContext& pro) {
     pump.Pump();
     g.Wait(kViewTailSeconds);
   } else {
-    if (board) CloseDepartureBoard(pro);
+    if (board) CloseDepartureBoard(pro, [&pro](float seconds) { EngineWaitSeconds(pro, seconds); });
     g.Wait(kAfterCallSeconds);
     g.Check();
     pro.svc.paths->DeleteIfExists(kEyeCheck);

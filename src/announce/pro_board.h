@@ -1,5 +1,6 @@
 #pragma once
 // The main program's departure board: its flight's values, its services and state.
+#include <functional>
 #include <string_view>
 
 #include "datafiles/departure_board.h"
@@ -23,8 +24,9 @@ datafiles::BoardFlight FlightBoardValues(const state::ProContext& pro, std::stri
 // slot outside the table gives a fault and no board.
 datafiles::BoardShown ShowFlightBoard(state::ProContext& pro, std::string_view kind);
 
-// CloseDepartureBoard with the main program's wait and BoardTaskId.
-void CloseDepartureBoard(state::ProContext& pro);
+// CloseDepartureBoard with BoardTaskId and the caller's wait (the groups pass the main
+// program's WaitSeconds).
+void CloseDepartureBoard(state::ProContext& pro, const std::function<void(float seconds)>& waitSeconds);
 // Closes a board still running at once (the end of the flight).
 void CloseDepartureBoardNow(state::ProContext& pro);
 

@@ -4,6 +4,8 @@
 // reported and leaves everything as it was), and the board of the own flight.
 #include <gtest/gtest.h>
 
+#include <chrono>
+
 #include "announce/pro_arrival_delay.h"
 #include "announce/pro_board.h"
 #include "announce/pro_random_flight.h"
@@ -236,7 +238,10 @@ TEST_F(BoardTest, TheMainProgramsBoardCopiesTheOtherAirportsNameAndKeepsTheProgr
   EXPECT_NE(runtime::Cp932ToUtf8(Bytes("vovu030/到着.ppl")).find("\"東京\",\"$FFFFFF\",\"$000000\"\r\n\r\n[ColumnDefine07]"),
             std::string::npos);
 
-  CloseDepartureBoard(ctx);
+  // The caller's wait (the groups pass the main program's), here on virtual time.
+  CloseDepartureBoard(ctx, [this](float seconds) {
+    pump.RunFor(std::chrono::duration_cast<std::chrono::nanoseconds>(std::chrono::duration<float>(seconds)));
+  });
   EXPECT_EQ(processes.closed, (std::vector<int>{1000, 1001}));
   EXPECT_EQ(ctx.files.BoardTaskId, 0);
 
