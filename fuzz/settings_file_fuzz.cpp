@@ -6,20 +6,20 @@
 #include <string>
 #include <vector>
 
-#include "announce/pro_settings_file.h"
-#include "announce/pro_settings_loader.h"
-#include "announce/pro_settings_table.h"
 #include "datafiles/positional_text.h"
+#include "mainfiles/settings_file.h"
+#include "mainfiles/settings_loader.h"
+#include "mainfiles/settings_table.h"
 #include "runtime/cp932.h"
 #include "state/pro_context.h"
 
 namespace {
 
-using vx::announce::SettingsForm;
+using vx::mainfiles::SettingsForm;
 
 std::vector<std::string> Snapshot(vx::state::ProContext& ctx) {
   std::vector<std::string> texts;
-  for (const auto& row : vx::announce::kSettingsTable) texts.push_back(SettingsValueText(row, ctx, SettingsForm::Save));
+  for (const auto& row : vx::mainfiles::kSettingsTable) texts.push_back(SettingsValueText(row, ctx, SettingsForm::Save));
   return texts;
 }
 

@@ -8,8 +8,8 @@ import sys
 
 # Folders from the bottom up. A file may include its own folder and folders of a lower level.
 LEVELS = {
-    "runtime": 0, "platform": 1, "ui": 2, "state": 3, "datafiles": 4, "simlink": 5,
-    "announce": 6, "callout": 6, "briefing": 7, "viewpoint": 7, "mainwindow": 8,
+    "runtime": 0, "platform": 1, "ui": 2, "state": 3, "datafiles": 4, "simlink": 5, "mainfiles": 6,
+    "announce": 7, "callout": 7, "briefing": 8, "viewpoint": 8, "mainwindow": 9,
 }
 # Folders whose files name no program context.
 NO_CONTEXT = {"datafiles"}

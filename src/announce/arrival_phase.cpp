@@ -10,15 +10,15 @@
 #include "announce/group_run.h"
 #include "announce/lobby_chime.h"
 #include "announce/mileage.h"
-#include "announce/pro_arrival_delay.h"
-#include "announce/pro_board.h"
-#include "announce/pro_files.h"
-#include "announce/pro_flight_report.h"
-#include "announce/pro_route.h"
-#include "announce/pro_settings_file.h"
 #include "announce/route_region.h"
 #include "announce/sound_slots.h"
 #include "announce/spoken_digits.h"
+#include "mainfiles/arrival_delay.h"
+#include "mainfiles/board.h"
+#include "mainfiles/files.h"
+#include "mainfiles/flight_report.h"
+#include "mainfiles/route.h"
+#include "mainfiles/settings_file.h"
 #include "platform/event_pump.h"
 #include "platform/text_viewer.h"
 #include "runtime/numbers.h"
@@ -210,14 +210,14 @@ void AnnounceArrivalGuidance(state::ProContext& pro) {
   g.Part(g6::kArrivalNotice, "Ｇ６：到着案内１");
   AnnounceArrivalDetails(pro);
   g.Wait(kAfterDetailsSeconds);
-  if (BoardOn(pro)) CloseDepartureBoard(pro, [&pro](float seconds) { EngineWaitSeconds(pro, seconds); });
+  if (BoardOn(pro)) mainfiles::CloseDepartureBoard(pro, [&pro](float seconds) { EngineWaitSeconds(pro, seconds); });
   pro.svc.pump->Pump();
   g.Wait(kAfterBoardSeconds);
-  if (viewSwitch) HandOverView(g, WriteEyeCargoCfg, "\\EyeCargo.cfg");
+  if (viewSwitch) HandOverView(g, mainfiles::WriteEyeCargoCfg, "\\EyeCargo.cfg");
   g.Part(g6::kRepeat, "Ｇ６：繰返し");
   AnnounceArrivalDetails(pro);
   g.Part(g6::kChime, "Ｇ６：チャイム");
-  if (viewSwitch) HandOverView(g, WriteEyeDoorCfg, "\\EyeDoor.cfg");
+  if (viewSwitch) HandOverView(g, mainfiles::WriteEyeDoorCfg, "\\EyeDoor.cfg");
 }
 
 void RunArrivalFinal(state::ProContext& pro) {
@@ -226,12 +226,12 @@ void RunArrivalFinal(state::ProContext& pro) {
   pro.flight.FlightStage = 2;
   simlink::ReadSimulatorState(pro);
   TakeArrivalClock(pro);
-  ApplyRouteAirports(pro.files);
+  mainfiles::ApplyRouteAirports(pro.files);
 
-  const datafiles::ReportWritten report = WriteFlightReport(pro);
-  const datafiles::ReportWritten values = WriteFlightReportValues(pro);
-  const datafiles::ReportWritten log = AppendFlightCsv(pro);
-  ClassifyArrivalDelay(pro);
+  const datafiles::ReportWritten report = mainfiles::WriteFlightReport(pro);
+  const datafiles::ReportWritten values = mainfiles::WriteFlightReportValues(pro);
+  const datafiles::ReportWritten log = mainfiles::AppendFlightCsv(pro);
+  mainfiles::ClassifyArrivalDelay(pro);
   ClearFlightMaxima(pro);
   ReportUnwrittenRecords(pro, {report, values, log});
   g.Check();
@@ -241,14 +241,15 @@ void RunArrivalFinal(state::ProContext& pro) {
   pump.Pump();
   if (BoardOn(pro)) {
     g.Check();
-    const datafiles::BoardShown shown = ShowFlightBoard(pro, datafiles::kArrivalsBoard);
+    const datafiles::BoardShown shown = mainfiles::ShowFlightBoard(pro, datafiles::kArrivalsBoard);
     if (!shown.Shown()) g.Caption("Ｇ６：パタパタ表示なし（" + shown.fault + "）");
     pump.Pump();
   }
   g.Wait(kBeforeGuidanceSeconds);
   if (!g.Aborted()) AnnounceArrivalGuidance(pro);
   // A cut guidance leaves the board up: take it down here.
-  if (pro.files.BoardTaskId != 0) CloseDepartureBoard(pro, [&pro](float seconds) { EngineWaitSeconds(pro, seconds); });
+  if (pro.files.BoardTaskId != 0)
+    mainfiles::CloseDepartureBoard(pro, [&pro](float seconds) { EngineWaitSeconds(pro, seconds); });
 
   g.Play(g6::kMurmurEnd);
   g.Stop(g6::kMurmur);
@@ -277,7 +278,7 @@ void RunArrivalFinal(state::ProContext& pro) {
     ShowFlightFormOnTop(pro, FlightForm::frmマイル達成);
     pump.Pump();
   }
-  SaveVexlorProCfgWithoutAsking(pro);  // a "VexlorPro.cfg" this run could not load stays
+  mainfiles::SaveVexlorProCfgWithoutAsking(pro);  // a "VexlorPro.cfg" this run could not load stays
   pump.Pump();
   BringSimulatorToFront(pro);
   pump.Pump();

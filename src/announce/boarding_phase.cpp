@@ -7,11 +7,11 @@
 #include "announce/engine_waits.h"
 #include "announce/group_run.h"
 #include "announce/lobby_chime.h"
-#include "announce/pro_board.h"
-#include "announce/pro_files.h"
 #include "announce/route_region.h"
 #include "announce/sound_slots.h"
 #include "announce/spoken_digits.h"
+#include "mainfiles/board.h"
+#include "mainfiles/files.h"
 #include "platform/event_pump.h"
 #include "platform/paths.h"
 #include "runtime/numbers.h"
@@ -152,7 +152,7 @@ void RunBoardingPhase(state::ProContext& pro) {
   std::string report;
   if (viewSwitch) {
     try {
-      g.HandOver(kEyeCheck, announce::WriteEyeCheckCfg);
+      g.HandOver(kEyeCheck, mainfiles::WriteEyeCheckCfg);
     } catch (const runtime::RuntimeError& error) {
       report = ViewFaultCaption(error.Text());
     }
@@ -172,7 +172,7 @@ void RunBoardingPhase(state::ProContext& pro) {
     g.Wait(kViewLeadSeconds);
   } else if (board) {
     g.Check();
-    const datafiles::BoardShown shown = announce::ShowFlightBoard(pro, datafiles::kDeparturesBoard);
+    const datafiles::BoardShown shown = mainfiles::ShowFlightBoard(pro, datafiles::kDeparturesBoard);
     if (!shown.Shown()) {
       report = BoardFaultCaption(shown.fault);
       g.Caption(report);
@@ -195,7 +195,7 @@ void RunBoardingPhase(state::ProContext& pro) {
     pump.Pump();
     g.Wait(kViewTailSeconds);
   } else {
-    if (board) CloseDepartureBoard(pro, [&pro](float seconds) { EngineWaitSeconds(pro, seconds); });
+    if (board) mainfiles::CloseDepartureBoard(pro, [&pro](float seconds) { EngineWaitSeconds(pro, seconds); });
     g.Wait(kAfterCallSeconds);
     g.Check();
     pro.svc.paths->DeleteIfExists(kEyeCheck);

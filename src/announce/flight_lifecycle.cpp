@@ -5,9 +5,9 @@
 
 #include "announce/departure_clock.h"
 #include "announce/flight_window_view.h"
-#include "announce/pro_board.h"
-#include "announce/pro_files.h"
 #include "announce/sound_slots.h"
+#include "mainfiles/board.h"
+#include "mainfiles/files.h"
 #include "platform/addon_link.h"
 #include "platform/event_pump.h"
 #include "platform/mp3_player.h"
@@ -53,7 +53,7 @@ void StoreSoundWindowPosition(state::ProContext& pro) {
   stored.left = static_cast<std::int32_t>(std::nearbyint(place.left));
   stored.expTop = stored.top;
   stored.expLeft = static_cast<std::int32_t>(std::nearbyint(place.left + place.width));
-  announce::WriteVexlorSdCfg(pro);
+  mainfiles::WriteVexlorSdCfg(pro);
   pro.svc.pump->Pump();
 }
 
@@ -85,9 +85,9 @@ void EndFlight(state::ProContext& pro) {
   if (e.briefingCard) e.briefingCard->Unload();
 
   // A board the flight showed does not outlive it.
-  announce::CloseDepartureBoardNow(pro);
+  mainfiles::CloseDepartureBoardNow(pro);
 
-  for (std::string_view file : announce::kHandOverFiles) {
+  for (std::string_view file : mainfiles::kHandOverFiles) {
     if (pro.svc.paths->DeleteIfExists(file)) pump.Pump();
   }
 

@@ -5,10 +5,10 @@
 #include "announce/flight_lifecycle.h"
 #include "announce/flight_windows.h"
 #include "announce/frm_sound.h"
-#include "announce/pro_files.h"
-#include "announce/pro_flight_restart.h"
-#include "announce/pro_route.h"
 #include "announce/sound_slots.h"
+#include "mainfiles/files.h"
+#include "mainfiles/flight_restart.h"
+#include "mainfiles/route.h"
 #include "platform/addon_link.h"
 #include "platform/clock.h"
 #include "platform/event_pump.h"
@@ -92,7 +92,7 @@ void FrmSound::frmSound_Form_Load() {
     pump.Pump();
   }
 
-  announce::WriteVexlorExpCfg(pro_);
+  mainfiles::WriteVexlorExpCfg(pro_);
   StartCallOutProgram();
   pump.Pump();
 
@@ -107,8 +107,8 @@ void FrmSound::frmSound_Form_Load() {
   StartFlightOrResume();
 
   pump.Pump();
-  announce::ApplyRouteAirports(pro_.files);
-  announce::WriteVexlorSdCfg(pro_);
+  mainfiles::ApplyRouteAirports(pro_.files);
+  mainfiles::WriteVexlorSdCfg(pro_);
   pump.Pump();
 
   pro_.sim.AddonSessionOpen =
@@ -129,9 +129,9 @@ void FrmSound::StartFlightOrResume() {
   auto& tob = pro_.briefing.TobBriefing;
   // A snapshot that does not load leaves a fresh flight.
   if (pro_.svc.paths->Exists("\\FlightRestart.cfg") && pro_.main.ResumeRequested &&
-      announce::LoadFlightRestart(pro_))
+      mainfiles::LoadFlightRestart(pro_))
     return;
-  announce::TakeAircraftTypeCode(tob);
+  mainfiles::TakeAircraftTypeCode(tob);
   ShowFlightFormOnTop(pro_, FlightForm::frmTOB);
 }
 

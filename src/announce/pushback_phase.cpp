@@ -7,11 +7,11 @@
 #include "announce/cabin_attendant.h"
 #include "announce/engine_start.h"
 #include "announce/group_run.h"
-#include "announce/pro_files.h"
 #include "announce/route_region.h"
 #include "announce/sound_slots.h"
 #include "announce/spoken_digits.h"
 #include "announce/value_phrases.h"
+#include "mainfiles/files.h"
 #include "platform/event_pump.h"
 #include "platform/paths.h"
 #include "state/pro_context.h"
@@ -222,7 +222,7 @@ void RunPushbackPhase(state::ProContext& pro) {
     g.Part(g2::kRunwayTens);
     g.Part(g2::kRunwayUnits);
     g.Part(g2::kRunwaySide);
-    g.HandOver(kVexlorPb, WriteVexlorPbCfg);
+    g.HandOver(kVexlorPb, mainfiles::WriteVexlorPbCfg);
     g.Pause(kHandOverSeconds);
   }
 

@@ -10,10 +10,10 @@
 #include "announce/flight_links.h"
 #include "announce/group_run.h"
 #include "announce/landing_call.h"
-#include "announce/pro_flight_restart.h"
 #include "announce/request_table.h"
 #include "announce/route_region.h"
 #include "announce/sound_commands.h"
+#include "mainfiles/flight_restart.h"
 #include "platform/event_pump.h"
 #include "platform/paths.h"
 #include "runtime/runtime_error.h"
@@ -91,11 +91,11 @@ void ServeGroupRequest(state::ProContext& pro, std::int16_t request) {
     (inFlight ? pro.flight.AirStep : pro.flight.GroundStep) = step;
   }
   if (row.saveResume) {
-    announce::SaveFlightRestart(pro);
+    mainfiles::SaveFlightRestart(pro);
     pro.svc.pump->Pump();
   }
   if (row.deleteResume) {
-    announce::DeleteFlightRestartFiles(pro);
+    mainfiles::DeleteFlightRestartFiles(pro);
     pro.svc.pump->Pump();
   }
 }

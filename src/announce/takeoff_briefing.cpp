@@ -8,9 +8,9 @@
 
 #include "announce/flight_window_view.h"
 #include "announce/group_run.h"
-#include "announce/pro_files.h"
 #include "announce/sound_slots.h"
 #include "announce/spoken_digits.h"
+#include "mainfiles/files.h"
 #include "platform/event_pump.h"
 #include "runtime/numbers.h"
 #include "runtime/runtime_error.h"
@@ -517,7 +517,7 @@ void RunTakeoffBriefing(state::ProContext& pro) {
 
   if (viewSwitch) {
     HideOrShowCard(pro, false);
-    g.HandOver(kEyeCargo, WriteEyeCargoCfg);
+    g.HandOver(kEyeCargo, mainfiles::WriteEyeCargoCfg);
     g.WaitForFile(kEyeCargo, kPollSeconds, PollCut::Ends);
     PrepareWelcomeAnnouncement(pro);
     g.WaitForFileGone(kEyeCargo, kPollSeconds, PollCut::Ends);
@@ -546,7 +546,7 @@ void RunTakeoffBriefing(state::ProContext& pro) {
   const std::int16_t aes = pro.briefing.TobBriefing.DepartureAesFlag;
   if (aes == 0) g.WaitEnd(g1::kDoorTalk);
   if (viewSwitch) {
-    g.HandOver(kEyeDoor, WriteEyeDoorCfg);
+    g.HandOver(kEyeDoor, mainfiles::WriteEyeDoorCfg);
     g.WaitForFile(kEyeDoor, kPollSeconds, PollCut::Ends);
     g.WaitForFileGone(kEyeDoor, kPollSeconds, PollCut::Ends);
   }

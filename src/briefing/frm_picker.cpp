@@ -4,8 +4,8 @@
 #include <chrono>
 #include <string>
 
-#include "announce/pro_tables.h"
 #include "datafiles/airport_airline_tables.h"
+#include "mainfiles/tables.h"
 #include "platform/event_pump.h"
 #include "runtime/numbers.h"
 #include "runtime/runtime_error.h"
@@ -343,9 +343,9 @@ void FrmPicker::SaveTable() {
   const std::string_view file = ForAirports() ? datafiles::kAirportTableFile : datafiles::kAirlineTableFile;
   try {
     if (ForAirports()) {
-      announce::SaveAirportTable(pro_);
+      mainfiles::SaveAirportTable(pro_);
     } else {
-      announce::SaveAirlineTable(pro_);
+      mainfiles::SaveAirlineTable(pro_);
     }
     ChangedFlag() = 0;
   } catch (const runtime::RuntimeError& e) {

@@ -5,12 +5,12 @@
 
 #include "announce/departure_clock.h"
 #include "announce/flight_windows.h"
-#include "announce/pro_files.h"
-#include "announce/pro_route.h"
 #include "briefing/tob_vspeeds.h"
 #include "briefing/tob_words.h"
 #include "datafiles/table_entries.h"
 #include "datafiles/voice_list.h"
+#include "mainfiles/files.h"
+#include "mainfiles/route.h"
 #include "platform/addon_link.h"
 #include "platform/event_pump.h"
 #include "platform/paths.h"
@@ -371,7 +371,7 @@ void FrmTOB::FillTobRoute(int withRunway) {
   const state::TobBriefingValues& t = pro_.briefing.TobBriefing;
   auto& route = pro_.files.RouteAirports;
   // An airport of no entry leaves its boxes as they are.
-  announce::ApplyRouteAirports(pro_.files);
+  mainfiles::ApplyRouteAirports(pro_.files);
   for (int i = 0; i < 2; ++i) {
     const std::optional<int> slot = datafiles::TableSlot(route[static_cast<std::size_t>(i)].slot);
     if (!slot) continue;
@@ -719,7 +719,7 @@ void FrmTOB::frmTOB_buttonOK_Click() {
   pro_.engine.SpecialVoiceOn = t.AirlineName == "ノースウェスト航空" && runtime::IsNumeric(t.FlightNumber) &&
                                runtime::CDbl(t.FlightNumber) == 57.0;
   b.SpecialEngineSoundOn = (b.SpecialEngineSoundAvailable == 1 && checkHimituON.Value() == 1) ? 1 : 0;
-  announce::WriteVexlorSdCfg(pro_);
+  mainfiles::WriteVexlorSdCfg(pro_);
   pump.Pump();
   Unload();
   pump.Pump();

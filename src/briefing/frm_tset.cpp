@@ -1,7 +1,7 @@
 #include "briefing/frm_tset.h"
 
-#include "announce/pro_files.h"
 #include "briefing/dialog_fields.h"
+#include "mainfiles/files.h"
 #include "platform/event_pump.h"
 #include "runtime/numbers.h"
 #include "state/pro_context.h"
@@ -141,7 +141,7 @@ void FrmTSet::frmTSet_Form_Unload() {
     const auto* frame = dynamic_cast<const ui::Frame*>(&t.box->Parent());
     typed.Take(t.box->Text(), *t.value, (frame ? frame->Caption() + "　" : std::string()) + t.label->Caption());
   }
-  announce::WriteVexlorSdCfg(pro_);
+  mainfiles::WriteVexlorSdCfg(pro_);
   typed.ReportKept(pro_.boxes);
 }
 

@@ -4,9 +4,9 @@
 #include <string>
 
 #include "announce/flight_windows.h"
-#include "announce/pro_files.h"
-#include "announce/volume_table.h"
 #include "briefing/dialog_fields.h"
+#include "mainfiles/files.h"
+#include "mainfiles/volume_table.h"
 #include "platform/event_pump.h"
 #include "runtime/numbers.h"
 #include "state/pro_context.h"
@@ -204,9 +204,9 @@ void Frm音声設定::frm音声設定_Form_Unload() {
   b.LargeAircraftLanding = radioLand小型機.Value() ? 0 : 1;
   b.VnavCallOn = radioVnavON.Value() ? 1 : 0;
   b.ClimbThrustCallOn = radioClimbThrustON.Value() ? 1 : 0;
-  announce::BuildVolumeTable(pro_.engine, b.VolumeSettings);
+  mainfiles::BuildVolumeTable(pro_.engine, b.VolumeSettings);
   pump.Pump();
-  announce::WriteVexlorSdCfg(pro_);
+  mainfiles::WriteVexlorSdCfg(pro_);
   pump.Pump();
   typed.ReportKept(pro_.boxes);
 }

@@ -4,7 +4,7 @@
 
 #include "announce/flight_window_view.h"
 #include "announce/flight_windows.h"
-#include "announce/pro_files.h"
+#include "mainfiles/files.h"
 #include "mainwindow/key_mode.h"
 #include "mainwindow/key_sequence.h"
 #include "mainwindow/quiet_sound.h"
@@ -41,7 +41,7 @@ void PlaySwitchClick(state::ProContext& pro) {
 void StartRotatingView(state::ProContext& pro) {
   if (pro.main.ViewSwitchOption != "ON" || pro.flight.RotatingViewState != 0) return;
   pro.flight.RotatingViewState = 1;
-  announce::WriteEyeViewCfg(pro);
+  mainfiles::WriteEyeViewCfg(pro);
   SetFlightText(pro, FlightBox::tbx処理内容, "「A-A」 回転視点");
   SetFlightColours(pro, FlightBox::tbxAA, 9, 11);
 }

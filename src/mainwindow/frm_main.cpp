@@ -10,13 +10,13 @@
 
 #include "announce/flight_window_opener.h"
 #include "announce/flight_windows.h"
-#include "announce/pro_files.h"
-#include "announce/pro_random_flight.h"
-#include "announce/pro_settings_file.h"
-#include "announce/pro_settings_loader.h"
-#include "announce/pro_tables.h"
 #include "briefing/cabin_attendant_pictures.h"
 #include "datafiles/table_entries.h"
+#include "mainfiles/files.h"
+#include "mainfiles/random_flight.h"
+#include "mainfiles/settings_file.h"
+#include "mainfiles/settings_loader.h"
+#include "mainfiles/tables.h"
 #include "mainwindow/command_keys.h"
 #include "mainwindow/key_mode.h"
 #include "mainwindow/key_sequence.h"
@@ -227,16 +227,16 @@ void FrmMain::frmMain_Form_Load() {
 
   // A folder or disk that takes no writes does not keep the settings from loading.
   StepsThatGoOn steps;
-  steps.Run("BEGIN.cfg の書き込み", [&] { announce::WriteBeginCfg(pro_); });
+  steps.Run("BEGIN.cfg の書き込み", [&] { mainfiles::WriteBeginCfg(pro_); });
   steps.Run("EyeRet.cfg の削除", [&] { paths.DeleteIfExists("\\EyeRet.cfg"); });
-  for (std::string_view file : announce::kHandOverFiles) {
+  for (std::string_view file : mainfiles::kHandOverFiles) {
     steps.Run(std::string(file.substr(1)) + " の削除", [&] { paths.DeleteIfExists(file); });
     pump.Pump();
   }
   steps.Report(*pro_.boxes, "起動処理の一部ができませんでした。", "VexlorPro 起動",
                "\nVexlorPro のフォルダー：\n" + paths.BaseFolder().string());
 
-  announce::LoadSettingsAtStartup(pro_);
+  mainfiles::LoadSettingsAtStartup(pro_);
   ShowSettingsTexts();
   pump.Pump();
 
@@ -275,7 +275,7 @@ void FrmMain::AskResumeFlight() {
     return;
   }
   if (paths.Exists("\\FlightRestart内容.cfg")) {
-    announce::ReadFlightRestartContents(pro_);
+    mainfiles::ReadFlightRestartContents(pro_);
   } else {
     summary = {kNoSummary, kNoSummary, kNoSummary, kNoSummary};
   }
@@ -294,11 +294,11 @@ void FrmMain::frmMain_buttonStart_Click() {
     flightWindow_.OpenFlightWindow();
     return;
   }
-  if (!announce::CheckTableFilesForStart(pro_)) return;
+  if (!mainfiles::CheckTableFilesForStart(pro_)) return;
 
   buttonExit.SetFocus();
   pump.Pump();
-  announce::TakeBackEyeRetCfg(pro_);
+  mainfiles::TakeBackEyeRetCfg(pro_);
   pump.Pump();
   AskResumeFlight();
 
@@ -313,14 +313,14 @@ void FrmMain::frmMain_buttonStart_Click() {
   pump.Pump();
   // A table that cannot be read or saved refuses the Start: the main window comes back.
   try {
-    announce::LoadAirportTable(pro_);
-    announce::LoadAirlineTable(pro_);
+    mainfiles::LoadAirportTable(pro_);
+    mainfiles::LoadAirlineTable(pro_);
     if (paths.Exists("\\RandomFlight.cfg")) {
-      announce::LoadRandomFlight(pro_);
+      mainfiles::LoadRandomFlight(pro_);
       pump.Pump();
-      announce::SaveAirportTable(pro_);
+      mainfiles::SaveAirportTable(pro_);
       pump.Pump();
-      announce::SaveAirlineTable(pro_);
+      mainfiles::SaveAirlineTable(pro_);
       pump.Pump();
     }
   } catch (const runtime::RuntimeError&) {
@@ -333,7 +333,7 @@ void FrmMain::frmMain_buttonStart_Click() {
 void FrmMain::frmMain_buttonOcumo_Click() {
   EnterViewpointMode(pro_);
   if (!ViewpointProgramRunning(pro_)) {
-    announce::WriteOcumoCfg(pro_);
+    mainfiles::WriteOcumoCfg(pro_);
     const auto program = pro_.svc.paths->Under("\\ExePro\\Ocumo");
     pro_.main.OcumoProcess = pro_.svc.processes->Start(program, {}, false);
     if (!pro_.main.OcumoProcess) {
@@ -402,17 +402,17 @@ void FrmMain::frmMain_Form_Unload() {
       ui::Icon::Question, "設定値の保存");
   bool namedSaveFailed = false;
   if (answer == ui::Answer::Yes) {
-    namedSaveFailed = !announce::OverwriteSettingsFile(pro_, name);
+    namedSaveFailed = !mainfiles::OverwriteSettingsFile(pro_, name);
     pump.Pump();
     steps.Run("RandomFlight.cfg の削除", [&] { paths.DeleteIfExists("\\RandomFlight.cfg"); });
   }
   steps.Run("共有メモリの解放", [&] { simlink::CloseMainChannels(pro_); });
   // A failed save of the same file has said so already.
-  if (!(namedSaveFailed && announce::SameSettingsFileName(name, announce::kDefaultSettingsFileName))) {
-    announce::SaveVexlorProCfgWithoutAsking(pro_);
+  if (!(namedSaveFailed && mainfiles::SameSettingsFileName(name, mainfiles::kDefaultSettingsFileName))) {
+    mainfiles::SaveVexlorProCfgWithoutAsking(pro_);
   }
   pump.Pump();
-  for (std::string_view file : announce::kHandOverFiles) {
+  for (std::string_view file : mainfiles::kHandOverFiles) {
     steps.Run(std::string(file.substr(1)) + " の削除", [&] { paths.DeleteIfExists(file); });
     pump.Pump();
   }
@@ -428,7 +428,7 @@ std::string FrmMain::SettingsFileChosenInBase(const std::string& chosen, const c
   const platform::Paths& paths = *pro_.svc.paths;
   const std::filesystem::path file(chosen);
   const std::string name = file.filename().string();
-  if (announce::SettingsFileInBaseFolder(file, paths) && announce::IsBareSettingsFileName(name)) {
+  if (mainfiles::SettingsFileInBaseFolder(file, paths) && mainfiles::IsBareSettingsFileName(name)) {
     // The name is kept in CP932 (value 0 of "VexlorPro.cfg"): a character it cannot keep
     // would come back as another name at the next start, which would load the defaults.
     const std::vector<std::string> lost = runtime::Cp932LostCharacters(name);
@@ -455,7 +455,7 @@ void FrmMain::frmMain_mnuFileOpen_Click() {
   const std::string name = SettingsFileChosenInBase(*chosen, "開く");
   if (name.empty()) return;
   // A load that fails has said why in its own box and kept every value.
-  if (!announce::LoadSettingsFile(pro_, name)) return;
+  if (!mainfiles::LoadSettingsFile(pro_, name)) return;
   pro_.files.SettingsFileName = name;
   pro_.main.MainWindow.tbxファイル名 = name;
   ShowSettingsTexts();
@@ -467,12 +467,12 @@ void FrmMain::frmMain_mnuFileOpen_Click() {
 void FrmMain::frmMain_mnuFileSave_Click() {
   std::string& name = pro_.files.SettingsFileName;
   if (tbxファイル名.Text().empty()) {
-    name = std::string(announce::kDefaultSettingsFileName);
+    name = std::string(mainfiles::kDefaultSettingsFileName);
     tbxファイル名.SetText(name);
     pro_.svc.pump->Pump();
   }
   // A save that fails, or a file this run could not load, has said why in its own box.
-  if (!announce::OverwriteSettingsFile(pro_, name)) return;
+  if (!mainfiles::OverwriteSettingsFile(pro_, name)) return;
   pro_.boxes->Show(name + " に上書き保存しました", ui::Buttons::Ok, ui::Icon::Information, "上書き保存");
 }
 
@@ -486,7 +486,7 @@ void FrmMain::frmMain_mnuFileSaveAs_Click() {
   // The file names itself in its first value, so the name is current while it is written.
   const std::string previous = pro_.files.SettingsFileName;
   pro_.files.SettingsFileName = name;
-  if (!announce::SaveSettingsFile(pro_, name)) {
+  if (!mainfiles::SaveSettingsFile(pro_, name)) {
     pro_.files.SettingsFileName = previous;
     return;
   }

@@ -3,7 +3,7 @@
 #include <string>
 
 #include "announce/flight_windows.h"
-#include "announce/pro_files.h"
+#include "mainfiles/files.h"
 #include "platform/addon_link.h"
 #include "platform/event_pump.h"
 #include "runtime/numbers.h"
@@ -418,7 +418,7 @@ void FrmLDB::frmLDB_buttonOK_Click() {
   } else if (flap30Speed <= 0) {
     flap30Speed = 185;
   }
-  announce::WriteVexlorSdCfg(pro_);
+  mainfiles::WriteVexlorSdCfg(pro_);
   Pump(pro_);
   pro_.flight.LandingBriefingState = 1;
   Pump(pro_);

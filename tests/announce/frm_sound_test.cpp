@@ -7,8 +7,8 @@
 
 #include "announce/engine_program.h"
 #include "announce/frm_sound.h"
-#include "announce/pro_flight_restart.h"
 #include "announce/sound_slots.h"
+#include "mainfiles/flight_restart.h"
 #include "platform/sim_ipc_client.h"
 #include "platform/sim_variable_area.h"
 #include "simlink/channels.h"
@@ -169,7 +169,7 @@ TEST_F(FrmSoundTest, MidiWithoutFilesOpensNoMusicAndTheCallOutProgramMayHaveItsE
 
 TEST_F(FrmSoundTest, AResumeDeclinedOpensTheBriefingSheetAndOneAcceptedLoadsTheSnapshot) {
   p.pro.briefing.TobBriefing.AirlineName = "resumed airline";
-  ASSERT_TRUE(announce::SaveFlightRestart(p.pro));
+  ASSERT_TRUE(mainfiles::SaveFlightRestart(p.pro));
   p.pro.briefing.TobBriefing.AirlineName = "other";
   p.File("\\BEGIN.cfg");
   p.pro.main.ResumeRequested = false;

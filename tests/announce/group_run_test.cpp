@@ -10,9 +10,9 @@
 #include "announce/flight_lifecycle.h"
 #include "announce/group_run.h"
 #include "announce/handover_polls.h"
-#include "announce/pro_files.h"
 #include "announce/request_dispatcher.h"
 #include "announce/sound_slots.h"
+#include "mainfiles/files.h"
 #include "runtime/numbers.h"
 #include "simlink/channels.h"
 
@@ -40,7 +40,7 @@ void RunSample(state::ProContext& pro) {
   g.Part(7);
   if (!g.Aborted()) {
     g.Check();
-    announce::WriteEyeDoorCfg(pro);
+    mainfiles::WriteEyeDoorCfg(pro);
     g.WaitForFileGone("\\EyeDoor.cfg", 1.0f, PollCut::Ends);
   }
   g.Part(8, "Ａ３：二");

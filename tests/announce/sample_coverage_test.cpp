@@ -24,13 +24,13 @@
 #include "announce/landing_briefing.h"
 #include "announce/landing_call.h"
 #include "announce/lobby_chime.h"
-#include "announce/pro_tables.h"
 #include "announce/pushback_phase.h"
 #include "announce/sound_slots.h"
 #include "announce/spoken_digits.h"
 #include "announce/takeoff_briefing.h"
 #include "announce/taxi_phase.h"
 #include "announce/value_phrases.h"
+#include "mainfiles/tables.h"
 
 namespace vx::announce {
 namespace {
@@ -71,8 +71,8 @@ class SampleCoverageTest : public ::testing::Test {
     for (const std::string& file : sample)
       if (file.size() > 4 && file.compare(file.size() - 4, 4, ".wav") == 0) p.Wav("\\" + file, 0.05);
     p.StartFlight();
-    LoadAirportTable(p.pro);
-    LoadAirlineTable(p.pro);
+    mainfiles::LoadAirportTable(p.pro);
+    mainfiles::LoadAirlineTable(p.pro);
     for (int i = 0; i < state::kTableSlots; ++i) {
       if (!p.pro.files.AirportTable[static_cast<std::size_t>(i)].選択ボタン.empty()) airports.push_back(i);
       if (!p.pro.files.AirlineTable[static_cast<std::size_t>(i)].選択ボタン.empty()) airlines.push_back(i);

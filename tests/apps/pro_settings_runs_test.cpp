@@ -66,7 +66,7 @@ void PutBytes(const fs::path& p, const std::string& bytes) {
 // A user's settings file that names itself: the hand-written settings golden (CP932, CR LF).
 std::string UsersSettingsBytes() {
   const char* source = std::getenv("VX_SOURCE_DIR");
-  std::string bytes = FileBytes(fs::path(source ? source : ".") / "tests/announce/settings_golden/settings_saved.cfg");
+  std::string bytes = FileBytes(fs::path(source ? source : ".") / "tests/mainfiles/settings_golden/settings_saved.cfg");
   bytes.replace(bytes.find("=MyFlight.cfg"), 13, "=VexlorPro.cfg");
   return bytes;
 }

@@ -7,11 +7,11 @@
 #include <string>
 #include <vector>
 
-#include "announce/pro_files.h"
 #include "briefing/frm_pb.h"
 #include "briefing/frm_tset.h"
 #include "briefing/frm_voice_settings.h"
 #include "datafiles/positional_text.h"
+#include "mainfiles/files.h"
 #include "platform/paths.h"
 #include "state/pro_context.h"
 #include "support/temp_dir.h"
@@ -102,7 +102,7 @@ TEST_F(SettingsDialogsTest, PushbackClosesIntoTheSettingsThatVexlorPbCfgCarries)
   EXPECT_FALSE(form.Loaded());
   EXPECT_EQ(pro.briefing.PushbackSettings.engineStartTiming, 2);
 
-  announce::WriteVexlorPbCfg(pro);
+  mainfiles::WriteVexlorPbCfg(pro);
   EXPECT_EQ(Values("\\vexlorPB.cfg", 0, 10),
             (std::vector<std::string>{"1", "0", "7", "4", "0", "120", "右", "2", "45", "南", "270"}));
 }

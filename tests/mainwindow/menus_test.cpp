@@ -11,9 +11,9 @@
 
 #include "announce/flight_forms_open.h"
 #include "announce/flight_window_opener.h"
-#include "announce/pro_settings_file.h"
-#include "announce/pro_settings_loader.h"
 #include "datafiles/positional_text.h"
+#include "mainfiles/settings_file.h"
+#include "mainfiles/settings_loader.h"
 #include "mainwindow/key_sequence.h"
 #include "mainwindow/pro_program.h"
 #include "mainwindow/vexlor_pro.h"
@@ -53,10 +53,10 @@ class MenusTest : public ::testing::Test {
     other.svc = p.pro.svc;
     other.svc.paths = &paths;
     other.boxes = &p.ui.boxes;
-    announce::ApplyDefaultSettings(other);
+    mainfiles::ApplyDefaultSettings(other);
     other.files.SettingsFileName = name;
     other.engine.BgmMode = "MIDI";
-    ASSERT_TRUE(announce::SaveSettingsFile(other, name));
+    ASSERT_TRUE(mainfiles::SaveSettingsFile(other, name));
   }
 
   test::ProProgram p;
@@ -194,7 +194,7 @@ TEST_F(MenusTest, SaveLeavesACurrentFileThatDidNotLoadAndSaveAsStillWritesIt) {
   const std::string bad = ";VexlorPro.cfg V1.11\r\n=Bad.cfg\r\n=top\r\n";
   p.dir.WriteBytes("Bad.cfg", bad);
   p.ui.boxes.Expect("CFG Read", ui::Answer::Ok, "「 Bad.cfg 」の設定値 1 を読み込めません");
-  ASSERT_FALSE(announce::LoadSettingsFile(p.pro, "Bad.cfg"));
+  ASSERT_FALSE(mainfiles::LoadSettingsFile(p.pro, "Bad.cfg"));
   p.pro.files.SettingsFileName = "Bad.cfg";
   main.tbxファイル名.SetText("Bad.cfg");
   p.ui.boxes.Expect("設定値の保存", ui::Answer::Ok, "「 Bad.cfg 」は上書きしません。\nこの起動で読み込めていないファイルです。");

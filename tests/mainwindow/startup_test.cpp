@@ -17,11 +17,11 @@
 #include <iterator>
 
 #include "announce/flight_window_opener.h"
-#include "announce/pro_settings_file.h"
-#include "announce/pro_settings_loader.h"
 #include "briefing/cabin_attendant_pictures.h"
 #include "datafiles/airport_airline_tables.h"
 #include "datafiles/restart_summary.h"
+#include "mainfiles/settings_file.h"
+#include "mainfiles/settings_loader.h"
 #include "mainwindow/key_mode.h"
 #include "mainwindow/key_sequence.h"
 #include "mainwindow/pro_program.h"
@@ -103,15 +103,15 @@ class StartupTest : public ::testing::Test {
     seed.svc = p.pro.svc;
     seed.svc.paths = &instPaths;
     seed.boxes = &p.ui.boxes;
-    announce::ApplyDefaultSettings(seed);
+    mainfiles::ApplyDefaultSettings(seed);
     seed.files.SettingsFileName = "Other.cfg";
     seed.files.MileageTotal = 4321;
     seed.briefing.CabinAttendantChoice = 1;
-    ASSERT_TRUE(announce::SaveSettingsFile(seed, "VexlorPro.cfg"));
+    ASSERT_TRUE(mainfiles::SaveSettingsFile(seed, "VexlorPro.cfg"));
     seed.briefing.CabinAttendantChoice = 3;
     seed.engine.BgmMode = "MIDI";
     seed.main.CommandKeyA = 81;
-    ASSERT_TRUE(announce::SaveSettingsFile(seed, "Other.cfg"));
+    ASSERT_TRUE(mainfiles::SaveSettingsFile(seed, "Other.cfg"));
   }
 
   void WriteTables() {
@@ -131,8 +131,8 @@ class StartupTest : public ::testing::Test {
     r.svc.pump = &readerPump;  // the program's pump has ended with it
     r.svc.paths = &instPaths;
     r.boxes = &p.ui.boxes;
-    announce::ApplyDefaultSettings(r);
-    EXPECT_TRUE(announce::LoadSettingsFile(r, name));
+    mainfiles::ApplyDefaultSettings(r);
+    EXPECT_TRUE(mainfiles::LoadSettingsFile(r, name));
     return r;
   }
 
@@ -361,10 +361,10 @@ TEST_P(SpoiledSettingsTest, TheUsersFileSurvivesTheExitByteForByte) {
     seed.svc = p.pro.svc;
     seed.svc.paths = &instPaths;
     seed.boxes = &p.ui.boxes;
-    announce::ApplyDefaultSettings(seed);
+    mainfiles::ApplyDefaultSettings(seed);
     seed.files.MileageTotal = 4321;
     seed.briefing.CabinAttendantChoice = 1;
-    ASSERT_TRUE(announce::SaveSettingsFile(seed, "VexlorPro.cfg"));
+    ASSERT_TRUE(mainfiles::SaveSettingsFile(seed, "VexlorPro.cfg"));
   }
   std::optional<ReadOnlyFolder> readOnly;
   switch (run.spoil) {
@@ -401,7 +401,7 @@ TEST_P(SpoiledSettingsTest, TheUsersFileSurvivesTheExitByteForByte) {
   Run({[&] {
     // The load has gone on to the settings and the key hook.
     EXPECT_TRUE(p.hook.enabled && p.hook.handler);
-    EXPECT_EQ(announce::SettingsFileInHand(p.pro, "VexlorPro.cfg"), run.loads);
+    EXPECT_EQ(mainfiles::SettingsFileInHand(p.pro, "VexlorPro.cfg"), run.loads);
     EXPECT_EQ(p.pro.files.MileageTotal, run.loads ? 4321 : 0);
     EXPECT_EQ(p.pro.briefing.CabinAttendantChoice, run.loads ? 1 : 0);
     windows.frmMain.buttonExit.PerformClick();
@@ -753,13 +753,13 @@ TEST_F(MainWindowTest, OptionBoxesShowValuesLoadedLater) {
   state::ProContext seed;
   seed.svc = p.pro.svc;
   seed.boxes = &p.ui.boxes;
-  announce::ApplyDefaultSettings(seed);
+  mainfiles::ApplyDefaultSettings(seed);
   seed.engine.BgmMode = "MIDI";
   seed.main.SpeedCallOption = "OFF";
-  ASSERT_TRUE(announce::SaveSettingsFile(seed, "Resumed.cfg"));
+  ASSERT_TRUE(mainfiles::SaveSettingsFile(seed, "Resumed.cfg"));
   Run({[&] {
          windows.frmMain.comboBGM.SetText("MP3");
-         ASSERT_TRUE(announce::LoadSettingsFile(p.pro, "Resumed.cfg"));
+         ASSERT_TRUE(mainfiles::LoadSettingsFile(p.pro, "Resumed.cfg"));
        },
        [] {}, [] {}, [] {}, [] {}, [] {},  // the window's half-second timer shows them
        [&] {
@@ -795,7 +795,7 @@ class PictureTest : public MainWindowTest, public ::testing::WithParamInterface<
 TEST_P(PictureTest, CabinAttendantPictureFollowsTheChoice) {
   state::ProContext r = ReadBack("Other.cfg");
   r.briefing.CabinAttendantChoice = static_cast<std::int16_t>(GetParam().choice);
-  ASSERT_TRUE(announce::SaveSettingsFile(r, "Other.cfg"));
+  ASSERT_TRUE(mainfiles::SaveSettingsFile(r, "Other.cfg"));
   p.random.Push(GetParam().random);
   Run({[&] {
     // Without picture files each attendant has a placeholder of her own.
