@@ -8,11 +8,6 @@
 namespace vx::simlink {
 namespace {
 
-constexpr int kVkTab = 9;
-constexpr int kVkEsc = 27;
-constexpr int kVkKeypad0 = 96;
-constexpr int kVkKeypad9 = 105;
-
 std::int64_t Now(const state::ProContext& pro) { return pro.svc.clock ? pro.svc.clock->MonotonicNanos() : 0; }
 
 // Writes the key when the channel holds none still to be taken, in one step against the

@@ -16,6 +16,12 @@ struct ProContext;
 
 namespace vx::simlink {
 
+// The keys the viewpoint program takes: Tab, Esc and the keypad digits.
+inline constexpr int kVkTab = 9;
+inline constexpr int kVkEsc = 27;
+inline constexpr int kVkKeypad0 = 96;
+inline constexpr int kVkKeypad9 = 105;
+
 inline constexpr std::size_t kEyeKeysWaitingMax = 16;
 inline constexpr int kEyeKeyTakeLimitMs = 2000;
 inline constexpr int kEyeKeyHandOnMs = 20;  // how often a waiting key looks at the channel

@@ -7,14 +7,6 @@
 #include "state/pro_context.h"
 
 namespace vx::simlink {
-namespace {
-
-constexpr int kVkTab = 9;
-constexpr int kVkEsc = 27;
-constexpr int kVkKeypad0 = 96;
-constexpr int kVkKeypad9 = 105;
-
-}  // namespace
 
 void SetKeyInputMode(state::ProContext& pro, std::int16_t mode) {
   pro.main.KeyInputMode = mode;
