@@ -32,7 +32,7 @@ std::string Joined(const std::vector<std::string>& lines) {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  using namespace vx::announce;
+  using namespace vx::mainfiles;
   using namespace vx::datafiles;
   const std::string text = vx::runtime::Cp932ToUtf8(std::string(reinterpret_cast<const char*>(data), size));
   std::vector<StagedValue> staged;
