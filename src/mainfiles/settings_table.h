@@ -14,7 +14,7 @@
 namespace vx::state {
 struct ProContext;
 struct MainWindowTexts;
-}  // namespace vx::mainwindow
+}  // namespace vx::state
 
 namespace vx::mainfiles {
 
