@@ -139,6 +139,4 @@ bool PlayEngineStart(state::ProContext& pro) {
   return pro.briefing.TobBriefing.AircraftTypeCode == 0 ? PlayLvldEngineStart(pro) : PlayTimedEngineStart(pro);
 }
 
-void RunEngineStart(state::ProContext& pro) { PlayEngineStart(pro); }
-
 }  // namespace vx::announce

@@ -28,7 +28,5 @@ bool PlayTimedEngineStart(state::ProContext& pro);
 bool PlayLvldEngineStart(state::ProContext& pro);
 // The sequence of the aircraft type: the add-on's for type 0, the timed one otherwise.
 bool PlayEngineStart(state::ProContext& pro);
-// The same as a group of its own (the group table's row).
-void RunEngineStart(state::ProContext& pro);
 
 }  // namespace vx::announce

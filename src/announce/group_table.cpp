@@ -3,7 +3,6 @@
 #include "announce/arrival_phase.h"
 #include "announce/boarding_phase.h"
 #include "announce/captain_greeting.h"
-#include "announce/engine_start.h"
 #include "announce/inflight_groups.h"
 #include "announce/landing_briefing.h"
 #include "announce/landing_call.h"
@@ -15,19 +14,21 @@
 namespace vx::announce {
 namespace {
 
-// A group's issue fills its runner here: the procedure that uses GroupRun (group_run.h)
-// with the row's caption, volume index, channel and ducking.
+// Each row's runner is the procedure that the dispatcher runs for the group; it uses GroupRun
+// (group_run.h) with the row's caption, volume index, channel and ducking. The rows marked
+// "within" are parts of a larger group, run by that group's procedure: the dispatcher never
+// starts them, so they have no runner of their own.
 constexpr GroupTable kGroups = {{
     {GroupId::G0, "Ｇ０：空港案内", 0, kRadioUnchanged, true, RunBoardingPhase},
     {GroupId::G1, "Ｇ１：ＴＯＢ１１", 1, kRadioUnchanged, true, RunTakeoffBriefing},
     {GroupId::G2, "Ｇ２：プッシュバック", 2, 1, true, RunPushbackPhase},
-    {GroupId::G2Welcome, "Ｇ２：挨拶１", 20, kRadioUnchanged, false, AnnounceWelcome},     // within G2
-    {GroupId::EngineStart, "", 22, kRadioUnchanged, false, RunEngineStart},         // within G2
+    {GroupId::G2Welcome, "Ｇ２：挨拶１", 20, kRadioUnchanged, false, nullptr},             // within G2
+    {GroupId::EngineStart, "", 22, kRadioUnchanged, false, nullptr},                // within G2
     {GroupId::G3, "Ｇ３：Ｔａｘｉ", 3, 2, true, RunTaxiPhase},
     {GroupId::G4, "Ｇ４：離陸", 4, 3, false, RunTakeoffPhase},
     {GroupId::G5, "Ｇ５：到着放送１", 5, 1, true, AnnounceArrival},
     {GroupId::G6, "Ｇ６：最終放送１", 6, 1, true, RunArrivalFinal},
-    {GroupId::G6Guidance, "Ｇ６：チャイム", 6, kRadioUnchanged, false, AnnounceArrivalGuidance},  // within G6
+    {GroupId::G6Guidance, "Ｇ６：チャイム", 6, kRadioUnchanged, false, nullptr},  // within G6
     {GroupId::G9, "Ｇ９：離陸待ち", 9, 2, true, AnnounceTakeoffWait},
     {GroupId::A1, "Ａ１：ベルトＯＦＦ", 11, 4, true, AnnounceBeltSignOff},
     {GroupId::A2, "Ａ２：機長挨拶１", 12, 4, true, RunCaptainGreeting},

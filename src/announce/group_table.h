@@ -1,7 +1,7 @@
 #pragma once
 // The announcement groups: for each its caption, volume index, radio channel, whether it
-// lowers the music, and the procedure that runs it. A group whose procedure is not there
-// yet runs nothing; the request tables still move the flight steps for it.
+// lowers the music, and the procedure that runs it. A row without a procedure (a part of a
+// larger group, or a sound command) is never started by itself: RunGroup runs nothing for it.
 #include <array>
 #include <cstdint>
 #include <string_view>
@@ -50,7 +50,7 @@ struct GroupSpec {
   int volumeIndex;
   int radioChannel;          // kRadioUnchanged leaves the chatter's channel as it is
   bool ducksMusic;           // the music is lowered before the parts and restored after
-  GroupRunner runner;        // null: the group is not built yet
+  GroupRunner runner;        // null: not started by itself (see above)
 };
 
 inline constexpr std::size_t kGroupCount = 23;  // rows of the table, one per GroupId

@@ -24,7 +24,6 @@ struct OcumoState {
   ApuSoundValues ApuSoundSettings;
   std::int16_t OcumoMode = 0;         // 0 camera keys, 3 rotation menu
   std::int16_t PollBusy = 0;          // 1 while a poll runs
-  bool WindowShown = false;           // from here on every end hands the values back
   Channel eye;                        // VEXLORPRO_EYE
 };
 

@@ -83,7 +83,6 @@ void OcumoStartup(state::OcumoContext& ctx, FrmOcumo& form, platform::InstanceLo
   ctx.ocumo.OcumoMode = 0;
   ctx.ocumo.PollBusy = 0;
   // 7.
-  ctx.ocumo.WindowShown = true;
   form.Show();
   Pump(ctx);
   if (!form.Loaded()) return;
