@@ -125,6 +125,9 @@ void GroupRun::Steps(std::span<const GroupStep> steps) {
         for (int place = 0; place < step.places; ++place)
           if (DigitSpoken(pro_.engine.*step.mask, static_cast<std::size_t>(place))) Part(step.slot + place);
         break;
+      case GroupStep::Kind::Caption:
+        Caption(step.caption);
+        break;
     }
   }
 }

@@ -43,10 +43,10 @@ struct FlightEnded {};
 //                                     PauseStep(2)};
 //   g.Steps(kDetails);
 struct GroupStep {
-  enum class Kind : std::uint8_t { Part, FadingPart, Pause, Digits };
+  enum class Kind : std::uint8_t { Part, FadingPart, Pause, Digits, Caption };
   Kind kind = Kind::Part;
   int slot = 0;               // the part's slot; Digits: the first digit's slot
-  std::string_view caption;   // Part, FadingPart: written as the part starts
+  std::string_view caption;   // Part, FadingPart: written as the part starts; Caption: the caption
   float seconds = 0;          // Pause
   int places = 0;             // Digits: the slots from `slot` on, one per digit place
   std::string state::EngineState::*mask = nullptr;  // Digits: "1" for each place spoken
@@ -58,6 +58,7 @@ constexpr GroupStep PartStep(int slot, std::string_view caption = {}) {
 constexpr GroupStep FadingStep(int slot, std::string_view caption = {}) {
   return {GroupStep::Kind::FadingPart, slot, caption};
 }
+constexpr GroupStep CaptionStep(std::string_view text) { return {GroupStep::Kind::Caption, 0, text}; }
 constexpr GroupStep PauseStep(float seconds) { return {GroupStep::Kind::Pause, 0, {}, seconds}; }
 constexpr GroupStep DigitSteps(int firstSlot, int places, std::string state::EngineState::*mask) {
   return {GroupStep::Kind::Digits, firstSlot, {}, 0, places, mask};

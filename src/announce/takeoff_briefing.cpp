@@ -5,6 +5,7 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <variant>
 
 #include "announce/flight_window_view.h"
 #include "announce/group_run.h"
@@ -138,25 +139,25 @@ constexpr ReturnRow kReturnPatterns[] = {
 };
 constexpr std::string_view kOtherReturn = "\\Wav\\CP\\Etc\\cp_psv.wav";
 
-// One step of the card's reading: a caption, a part, the spoken places of a number, or a
-// move of the card (every move pumps the window events).
-struct CardStep {
-  enum class Kind : std::uint8_t { Caption, Part, Digits, Move, Mark, Unmark, Reveal };
+// One step of the card's reading: a group step (a caption, a part, the spoken places of a
+// number), or a move of the card (every move pumps the window events).
+struct CardMove {
+  enum class Kind : std::uint8_t { Move, Mark, Unmark, Reveal };
   Kind kind;
-  int a = 0;  // the slot, the first digit's slot, the row (Move: the row left)
-  int b = 0;  // Digits: the places; Move: the row reached
-  std::string_view caption = {};
-  std::string state::EngineState::*mask = nullptr;
+  int row = 0;  // Move: the row left
+  int to = 0;   // Move: the row reached
 };
-constexpr CardStep Caption(std::string_view text) { return {CardStep::Kind::Caption, 0, 0, text}; }
-constexpr CardStep P(int slot) { return {CardStep::Kind::Part, slot}; }
+using CardStep = std::variant<GroupStep, CardMove>;
+
+constexpr CardStep Caption(std::string_view text) { return CaptionStep(text); }
+constexpr CardStep P(int slot) { return PartStep(slot); }
 constexpr CardStep Digits(int first, int places, std::string state::EngineState::*mask) {
-  return {CardStep::Kind::Digits, first, places, {}, mask};
+  return DigitSteps(first, places, mask);
 }
-constexpr CardStep Move(int from, int to) { return {CardStep::Kind::Move, from, to}; }
-constexpr CardStep Mark(int row) { return {CardStep::Kind::Mark, row}; }
-constexpr CardStep Unmark(int row) { return {CardStep::Kind::Unmark, row}; }
-constexpr CardStep Reveal(int row) { return {CardStep::Kind::Reveal, row}; }
+constexpr CardStep Move(int from, int to) { return CardMove{CardMove::Kind::Move, from, to}; }
+constexpr CardStep Mark(int row) { return CardMove{CardMove::Kind::Mark, row}; }
+constexpr CardStep Unmark(int row) { return CardMove{CardMove::Kind::Unmark, row}; }
+constexpr CardStep Reveal(int row) { return CardMove{CardMove::Kind::Reveal, row}; }
 
 using S = state::EngineState;
 
@@ -213,18 +214,17 @@ class Card {
 
 void RunCardSteps(state::ProContext& pro, GroupRun& g, std::span<const CardStep> steps) {
   Card card(pro);
-  for (const CardStep& s : steps) {
-    switch (s.kind) {
-      case CardStep::Kind::Caption: g.Caption(s.caption); break;
-      case CardStep::Kind::Part: g.Part(s.a); break;
-      case CardStep::Kind::Digits:
-        for (int place = 0; place < s.b; ++place)
-          if (DigitSpoken(pro.engine.*s.mask, static_cast<std::size_t>(place))) g.Part(s.a + place);
-        break;
-      case CardStep::Kind::Move: card.Move(s.a, s.b); break;
-      case CardStep::Kind::Mark: card.Mark(s.a); card.Pump(); break;
-      case CardStep::Kind::Unmark: card.Mark(s.a, false); card.Pump(); break;
-      case CardStep::Kind::Reveal: card.Reveal(s.a); card.Pump(); break;
+  for (const CardStep& step : steps) {
+    if (const GroupStep* s = std::get_if<GroupStep>(&step)) {
+      g.Steps({s, 1});
+      continue;
+    }
+    const CardMove& m = std::get<CardMove>(step);
+    switch (m.kind) {
+      case CardMove::Kind::Move: card.Move(m.row, m.to); break;
+      case CardMove::Kind::Mark: card.Mark(m.row); card.Pump(); break;
+      case CardMove::Kind::Unmark: card.Mark(m.row, false); card.Pump(); break;
+      case CardMove::Kind::Reveal: card.Reveal(m.row); card.Pump(); break;
     }
   }
 }
