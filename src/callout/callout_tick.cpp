@@ -407,14 +407,13 @@ void RunCallOutTick(ExpContext& exp) {
   {
     // Whatever happens inside, the next tick runs.
     ui::ScopeGuard done([&f] { f.TickBusy = 0; });
+    // A runtime error of the tick (a file, a number) is reported once and the next tick runs;
+    // anything else, and the end of the program, leaves the tick for the timer's own
+    // handling.
     try {
       TickBody(exp);
-    } catch (const platform::ProgramEnding&) {
-      throw;  // the end of the program unwinds the tick, it is no error of it
-    } catch (const std::exception& e) {
-      ReportTickError(exp, e.what());
-    } catch (...) {
-      ReportTickError(exp, "unknown");
+    } catch (const runtime::RuntimeError& e) {
+      ReportTickError(exp, e.Text().c_str());
     }
   }
   PumpEvents(exp);

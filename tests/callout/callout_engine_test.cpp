@@ -12,6 +12,7 @@
 #include "callout/exp_sounds.h"
 #include "datafiles/pushback_file.h"
 #include "exp_fixture.h"
+#include "runtime/runtime_error.h"
 #include "support/sound_files.h"
 
 namespace vx::test {
@@ -422,7 +423,8 @@ class FailingSound final : public platform::SoundDevice {
   void Play(std::int32_t, int, int) override {
     ++plays;
     if (onPlay) onPlay();
-    throw std::runtime_error("device lost");
+    if (foreign) throw std::logic_error("not the tick's own error");
+    throw runtime::RuntimeError(runtime::kDeviceIoError);
   }
   void PlayLooping(std::int32_t, int, int) override {}
   bool IsPlaying(std::int32_t) override { return false; }
@@ -430,6 +432,7 @@ class FailingSound final : public platform::SoundDevice {
   void Free(std::int32_t) override {}
   void SetVolume(std::int32_t, int) override {}
   int plays = 0;
+  bool foreign = false;
   std::function<void()> onPlay;
 };
 
@@ -457,6 +460,24 @@ TEST(CallOutTickTest, AnErrorInsideATickLeavesTheNextTickFree) {
   std::size_t lines = 0;
   for (char c : reported) lines += c == '\n';
   EXPECT_EQ(lines, 1u) << "reported once: " << reported;
+}
+
+// An error that is not the tick's own (a fault of the program) is not swallowed: it leaves
+// the tick for the timer's handling, and the next tick is still free to run.
+TEST(CallOutTickTest, AnErrorThatIsNotTheTicksOwnLeavesTheTick) {
+  Engine e;
+  FailingSound failing;
+  failing.foreign = true;
+  e.exp.svc.sound = &failing;
+  e.exp.settings.SpeedCallOn = -1;
+  e.exp.callout.TakeoffCallFlags.fill(-1);
+  e.exp.sim.GroundSpeedKmh = 100;
+  e.exp.sim.PrevIasKt = 45;
+  e.exp.sim.IasKt = 46;
+  EXPECT_THROW(callout::RunCallOutTick(e.exp), std::logic_error);
+  EXPECT_EQ(failing.plays, 1);
+  EXPECT_FALSE(e.exp.callout.errorReported);
+  EXPECT_EQ(e.exp.frame.TickBusy, 0);
 }
 
 // The program ended inside a tick (by a signal while a call plays, say): the end unwinds
