@@ -1,7 +1,8 @@
 #pragma once
 // The windows of the flight as the program has them: each FlightForm names a loaded-on-
-// demand form of the program. The program puts its own forms in; a window that is not
-// built yet is a stand-in (StandInForm), so that the flight runs all the same.
+// demand form of the program. The program puts its own forms in; a window left empty is
+// neither shown nor closed, and a plain window (StandInForm) can take the place of one whose
+// contents a flight does not need.
 #include <array>
 #include <string>
 
@@ -30,7 +31,7 @@ class FlightFormSet final : public FlightForms {
   std::array<ui::Form*, kFlightFormCount> forms_{};
 };
 
-// A window that is not built yet: its caption and a line saying so.
+// A plain window: its caption, a line marking it as in preparation, and a close button.
 class StandInForm final : public ui::Form {
  public:
   StandInForm(ui::UiEnv& env, std::string name, std::string caption);

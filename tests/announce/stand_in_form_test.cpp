@@ -1,5 +1,5 @@
-// The windows of the flight that are stand-ins until their own are built: a person (or
-// the demo on a virtual display, which has no window manager) closes them with their button.
+// A plain window in place of one of the flight's windows: a person (or a run on a virtual
+// display, which has no window manager) closes it with its button.
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
