@@ -436,15 +436,20 @@ class FailingSound final : public platform::SoundDevice {
   std::function<void()> onPlay;
 };
 
-TEST(CallOutTickTest, AnErrorInsideATickLeavesTheNextTickFree) {
-  Engine e;
-  FailingSound failing;
-  e.exp.svc.sound = &failing;
+// The take-off roll as the first speed call falls due: the next tick plays it.
+void AtTheFirstSpeedCall(Engine& e) {
   e.exp.settings.SpeedCallOn = -1;
   e.exp.callout.TakeoffCallFlags.fill(-1);
   e.exp.sim.GroundSpeedKmh = 100;
   e.exp.sim.PrevIasKt = 45;
   e.exp.sim.IasKt = 46;
+}
+
+TEST(CallOutTickTest, AnErrorInsideATickLeavesTheNextTickFree) {
+  Engine e;
+  FailingSound failing;
+  e.exp.svc.sound = &failing;
+  AtTheFirstSpeedCall(e);
   ::testing::internal::CaptureStderr();
   callout::RunCallOutTick(e.exp);
   EXPECT_EQ(failing.plays, 1);
@@ -469,11 +474,7 @@ TEST(CallOutTickTest, AnErrorThatIsNotTheTicksOwnLeavesTheTick) {
   FailingSound failing;
   failing.foreign = true;
   e.exp.svc.sound = &failing;
-  e.exp.settings.SpeedCallOn = -1;
-  e.exp.callout.TakeoffCallFlags.fill(-1);
-  e.exp.sim.GroundSpeedKmh = 100;
-  e.exp.sim.PrevIasKt = 45;
-  e.exp.sim.IasKt = 46;
+  AtTheFirstSpeedCall(e);
   EXPECT_THROW(callout::RunCallOutTick(e.exp), std::logic_error);
   EXPECT_EQ(failing.plays, 1);
   EXPECT_FALSE(e.exp.callout.errorReported);
@@ -487,11 +488,7 @@ TEST(CallOutTickTest, TheEndOfTheProgramInsideATickIsNoErrorOfIt) {
   FailingSound ending;
   ending.onPlay = [&e] { e.pump.EndProgram(0); };
   e.exp.svc.sound = &ending;
-  e.exp.settings.SpeedCallOn = -1;
-  e.exp.callout.TakeoffCallFlags.fill(-1);
-  e.exp.sim.GroundSpeedKmh = 100;
-  e.exp.sim.PrevIasKt = 45;
-  e.exp.sim.IasKt = 46;
+  AtTheFirstSpeedCall(e);
   EXPECT_THROW(callout::RunCallOutTick(e.exp), platform::ProgramEnding);
   EXPECT_EQ(ending.plays, 1);
   EXPECT_FALSE(e.exp.callout.errorReported);
