@@ -10,28 +10,11 @@
 namespace vx::datafiles::test {
 namespace {
 
-constexpr std::string_view kAirportHeader =
-    "No,音声,チャイム,ICAO,選択ボタン,空港名パタパタ,空港名詳細,緯度,経度,高度,DEF時差,修正時差\r\n";
-constexpr std::string_view kAirlineHeader = "No,音声,選択ボタン,会社名詳細,安全放送\r\n";
-
 state::AirportRecord Haneda() {
   return {1, "chime1.wav", "RJTT", "羽田", "東京", "東京国際空港　羽田", 3977045, 1668541321, 21, -540, -540};
 }
 
-class TablesTest : public ProFixture {
- protected:
-  void WriteCsv(std::string_view file, std::string_view text) { dir.WriteBytes(std::string(file), runtime::Utf8ToCp932(text)); }
-  // Runs the parse and returns the runtime error number it raised (0 for none).
-  template <class Fn>
-  static int ErrorOf(Fn fn) {
-    try {
-      fn();
-    } catch (const runtime::RuntimeError& e) {
-      return e.Number();
-    }
-    return 0;
-  }
-};
+class TablesTest : public TablesFixture {};
 
 TEST_F(TablesTest, FieldsAreTrimmedQuotedAndCountedAcrossLines) {
   const auto fields = SplitTableFields("a , b,\"c, d\" x,\"e\r\n  \r\n\tf\t\r\n,\n\"\"");

@@ -22,24 +22,7 @@ using namespace datafiles;
 using namespace datafiles::test;
 namespace {
 
-constexpr std::string_view kAirportHeader =
-    "No,音声,チャイム,ICAO,選択ボタン,空港名パタパタ,空港名詳細,緯度,経度,高度,DEF時差,修正時差\r\n";
-constexpr std::string_view kAirlineHeader = "No,音声,選択ボタン,会社名詳細,安全放送\r\n";
-
-class TablesTest : public ProFixture {
- protected:
-  void WriteCsv(std::string_view file, std::string_view text) { dir.WriteBytes(std::string(file), runtime::Utf8ToCp932(text)); }
-  // Runs `fn` and returns the runtime error number it raised (0 for none).
-  template <class Fn>
-  static int ErrorOf(Fn fn) {
-    try {
-      fn();
-    } catch (const runtime::RuntimeError& e) {
-      return e.Number();
-    }
-    return 0;
-  }
-};
+class TablesTest : public TablesFixture {};
 
 TEST_F(TablesTest, TheProgramsTablesLoadAndSaveThroughTheBaseFolder) {
   WriteCsv("空港db.csv", std::string(kAirportHeader) + "80,1,c.wav,RJCC,新千歳,千歳,新千歳国際空港,4760000,1700000000,82,-540,-540\r\n");
