@@ -129,6 +129,8 @@ def check(out):
     else:
         problems.append("the steps do not name Ocumo's part of the stand-in's log")
     need(any(e.get("kind") == "door" for e in log), "the stand-in's log has no door key")
+    need("Ocumo's door window" in [e.get("text", "") for e in steps] and (out / "03-door-window.png").exists(),
+         "Ocumo's door window was not shown")
     # The jetway keys come with the door view only when the departure airport is marked for
     # the airport add-on, which also turns the pushback off: the sample flight pushes back.
     if not any(e.get("kind") == "jetway" for e in log):

@@ -335,6 +335,15 @@ sleep 0.5
 note "Ocumo log lines $log_first-$(wc -l <"$LOG")"
 shot 03-ocumo
 cpu_note "while Ocumo is up" "Ocumo=$OCUMO_PID"
+# Ocumo's door window from its button: the two rows' keys with their signs; OK closes it.
+xdotool mousemove --window "$OCUMO" 200 164 click 1
+DOOR=$(window '^扉の開閉キー設定$' 10) || fail "Ocumo's door window did not open"
+sleep 0.5
+shot 03-door-window
+note "Ocumo's door window"
+xdotool mousemove --window "$DOOR" 448 462 click 1
+sleep 0.5
+xdotool windowfocus --sync "$SIM" 2>/dev/null || true
 xdotool key Escape
 for _ in $(seq 100); do [ -f "$BASE/EyeRet.cfg" ] && break; sleep 0.1; done
 [ -f "$BASE/EyeRet.cfg" ] || fail "Ocumo did not hand back EyeRet.cfg"
