@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <span>
+#include <string>
+
 #include "briefing/tob_vspeeds.h"
 
 namespace vx::briefing {
@@ -36,12 +39,23 @@ TEST(TobWords, PrecipitationAndSummary) {
   EXPECT_EQ(RainRateWord("雨", 4), "強");
 }
 
+struct WindCase {
+  int runway, wind;
+  const char *word, *angle;
+};
+
+void ExpectWinds(std::span<const WindCase> cases) {
+  for (const WindCase& c : cases) {
+    SCOPED_TRACE(std::to_string(c.runway) + "/" + std::to_string(c.wind));
+    const auto wind = WindToRunway(c.runway, c.wind);
+    ASSERT_TRUE(wind);
+    EXPECT_EQ(wind->word, c.word);
+    EXPECT_EQ(wind->angle, c.angle);
+  }
+}
+
 TEST(TobWords, WindAgainstTheRunwayAtEveryBound) {
-  struct Case {
-    int runway, wind;
-    const char *word, *angle;
-  };
-  const Case cases[] = {
+  const WindCase cases[] = {
       // Wind to the right of the heading (W > R), runway 00.
       {0, 44, "やや右よりの風", "+44"},   {0, 45, "ライトクロス", "+45"},  {0, 90, "ライトクロス", "+90"},
       {0, 91, "右後ろから", "+91"},       {0, 180, "右後ろから", "+180"}, {0, 181, "左後ろから", "-179"},
@@ -55,24 +69,14 @@ TEST(TobWords, WindAgainstTheRunwayAtEveryBound) {
       // Examples: runway 34 and wind 020, runway 16 with 156 and 205.
       {340, 20, "やや右よりの風", "+40"},  {160, 156, "やや左よりの風", "-4"}, {160, 205, "ライトクロス", "+45"},
   };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(std::to_string(c.runway) + "/" + std::to_string(c.wind));
-    const auto wind = WindToRunway(c.runway, c.wind);
-    ASSERT_TRUE(wind);
-    EXPECT_EQ(wind->word, c.word);
-    EXPECT_EQ(wind->angle, c.angle);
-  }
+  ExpectWinds(cases);
   EXPECT_FALSE(WindToRunway(160, 160)) << "wind on the heading keeps the old texts";
 }
 
 // Runways 37 to 39 lie 10 to 30 degrees past north: the wind on either side of them gets
 // one sign, as on runways 01 to 03.
 TEST(TobWords, WindAgainstRunwaysPastNorthHasOneSign) {
-  struct Case {
-    int runway, wind;
-    const char *word, *angle;
-  };
-  const Case cases[] = {
+  const WindCase cases[] = {
       {360, 20, "やや右よりの風", "+20"},  {360, 340, "やや左よりの風", "-20"}, {360, 270, "レフトクロス", "-90"},
       {370, 30, "やや右よりの風", "+20"},  {370, 350, "やや左よりの風", "-20"}, {370, 5, "やや左よりの風", "-5"},
       {370, 360, "やや左よりの風", "-10"}, {370, 100, "ライトクロス", "+90"},   {370, 200, "左後ろから", "-170"},
@@ -80,13 +84,7 @@ TEST(TobWords, WindAgainstRunwaysPastNorthHasOneSign) {
       {390, 10, "やや左よりの風", "-20"},  {390, 50, "やや右よりの風", "+20"}, {390, 300, "レフトクロス", "-90"},
       {390, 360, "やや左よりの風", "-30"}, {390, 120, "ライトクロス", "+90"},
   };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(std::to_string(c.runway) + "/" + std::to_string(c.wind));
-    const auto wind = WindToRunway(c.runway, c.wind);
-    ASSERT_TRUE(wind);
-    EXPECT_EQ(wind->word, c.word);
-    EXPECT_EQ(wind->angle, c.angle);
-  }
+  ExpectWinds(cases);
   EXPECT_FALSE(WindToRunway(370, 10)) << "runway 37 is heading 010";
 }
 
