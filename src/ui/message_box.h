@@ -26,9 +26,11 @@ inline constexpr std::string_view kBoxCutMark = "…";
 // `text` as a box shows it: a line longer than `kBoxLineChars` characters keeps its start
 // and its end (so a quoted value keeps the sentence around it) with `kBoxCutMark` between;
 // a text of more than `kBoxLines` lines keeps its first and last lines with a line of the
-// mark between. Characters are counted whole (UTF-8), never split; other texts are kept
-// as they are.
-std::string FitBoxText(std::string_view text);
+// mark between. Lines end at CR LF, LF or a lone CR, as the box breaks them. Characters
+// are counted whole (UTF-8), never split; a byte that is no UTF-8 counts as one character,
+// as the box shows it. Other texts are kept as they are.
+// `lineChars` is a box's narrower limit on a small screen.
+std::string FitBoxText(std::string_view text, std::size_t lineChars = kBoxLineChars);
 
 class MessageBoxes {
  public:
