@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "platform/event_pump.h"
 #include "ui/scope_guard.h"
 
 namespace vx::ui {
@@ -104,11 +105,21 @@ std::string FitBoxText(std::string_view text, std::size_t lineChars) {
   return out;
 }
 
+void MessageBoxes::ThrowIfEnded() const {
+  if (endingPump_ && endingPump_->Ended()) throw platform::ProgramEnding{endingPump_->ExitCode()};
+}
+
 Answer MessageBoxes::Show(std::string_view text, Buttons buttons, Icon icon, std::string_view title) {
-  ++open_;
-  ++shown_;
-  ScopeGuard closed([this] { --open_; });
-  return ShowFitted(FitBoxText(text), buttons, icon, FitBoxText(title));
+  ThrowIfEnded();
+  Answer answer;
+  {
+    ++open_;
+    ++shown_;
+    ScopeGuard closed([this] { --open_; });
+    answer = ShowFitted(FitBoxText(text), buttons, icon, FitBoxText(title));
+  }
+  ThrowIfEnded();
+  return answer;
 }
 
 Answer ScriptedMessageBoxes::ShowFitted(const std::string& text, Buttons buttons, Icon icon, const std::string& title) {
