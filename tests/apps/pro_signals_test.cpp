@@ -1,6 +1,8 @@
 // The real VexlorPro ended by a signal closes as its main window's closing does: the
 // viewpoint program it started ends with it and no shared memory of it stays behind. A
-// program it started that ends is reaped at once, not left as a zombie.
+// second signal while the closing's question is up, or a signal while only a box of the
+// start is up, ends it at once. A program it started that ends is reaped at once, not left
+// as a zombie.
 #include <gtest/gtest.h>
 #include <signal.h>
 #include <sys/wait.h>
