@@ -44,8 +44,8 @@ class Timer {
   int interval_ = 0;
   bool enabled_ = true;
   std::optional<int> id_;
-  int firing_ = 0;              // handler runs, nested ones counted
-  int boxesBeforeFiring_ = 0;   // boxes up when the outermost one began
+  int firing_ = 0;             // runs of the handler, nested ones counted
+  int boxesBeforeFiring_ = 0;  // boxes up when the outermost run began
 };
 
 }  // namespace vx::ui
