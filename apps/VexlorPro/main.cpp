@@ -12,6 +12,7 @@
 #include "briefing/frm_picker.h"
 #include "briefing/sheet_calls.h"
 #include "briefing/frm_tob2.h"
+#include "composition/ending_signals.h"
 #include "composition/pro_context_wiring.h"
 #include "mainwindow/frm_prompts.h"
 #include "mainwindow/vexlor_pro.h"
@@ -20,10 +21,8 @@
 #include "platform/forwarded_keys.h"
 #include "platform/instance_lock.h"
 #include "platform/key_hook.h"
-#include "platform/program_signals.h"
 #include "platform/x11_key_hook.h"
 #include "state/pro_context.h"
-#include "ui/event_boundary.h"
 #include "ui/fonts.h"
 #include "ui/qt_file_dialogs.h"
 #include "ui/qt_message_boxes.h"
@@ -46,6 +45,7 @@ int main(int argc, char** argv) {
   options.programName = "VexlorPro";
   composition::SystemServices system{options, boxes, fileDialogs, popups};
   system.pump.AttachMainLoop();
+  composition::EndingSignals endingSignals{system};
   ui::UiEnv& env = system.env;
 
   // The played timeline of the run, for checking what the program did: $VX_TIMELINE
@@ -120,24 +120,12 @@ int main(int argc, char** argv) {
   keyWindows.typedInput.push_back(&captainGreeting);
   keyWindows.typedInput.push_back(&landingBriefing);
 
-  // SIGTERM, SIGINT and SIGHUP close the program as its main window's closing does, so that
-  // the companion programs are ended with it and its shared memories go; a signal while
-  // that closing runs adds nothing. Children that end are reaped at once.
-  bool closing = false;
-  platform::ProgramSignals signals{[&] {
-                                     if (closing) return;
-                                     closing = true;
-                                     ui::DispatchEvent(env, [&] {
-                                       if (windows.frmMain.Loaded()) {
-                                         windows.frmMain.Unload();
-                                       } else if (windows.frmPass.Loaded()) {
-                                         windows.frmPass.Unload();
-                                       } else {
-                                         system.pump.EndProgram();
-                                       }
-                                     });
-                                   },
-                                   [&] { system.processes.ReapEnded(); }};
+  // SIGTERM, SIGINT and SIGHUP close the program as its main window's closing does (its
+  // question whether to save included), so that the companion programs are ended with it
+  // and its shared memories go; a signal while that question or another box is up ends it
+  // at once, unsaved, as does one while only the start-up window or its box is up.
+  endingSignals.windowUp = [&windows] { return windows.frmMain.Loaded(); };
+  endingSignals.close = [&windows] { windows.frmMain.Unload(); };
 
   return mainwindow::RunVexlorPro(env, windows);
 }

@@ -2,6 +2,8 @@
 
 #include <cstdlib>
 
+#include "ui/message_box.h"
+
 namespace vx::composition {
 
 std::string ChannelPrefixFromEnvironment() {
@@ -22,7 +24,9 @@ SystemServices::SystemServices(const SystemOptions& options, ui::MessageBoxes& b
     : paths(options.baseFolder ? platform::Paths(*options.baseFolder) : platform::Paths()),
       simWindows(options.simulatorFolder, options.simulatorPrefix),
       env(clock, pump, timers, boxes, dialogs, popups, options.programName),
-      sharedMemoryPrefix_(options.sharedMemoryPrefix) {}
+      sharedMemoryPrefix_(options.sharedMemoryPrefix) {
+  boxes.EndWith(pump);
+}
 
 void SystemServices::Fill(platform::Services& svc) {
   svc.clock = &clock;

@@ -19,6 +19,8 @@
 #include "simlink/channels.h"
 #include "simlink/common_helpers.h"
 #include "state/exp_context.h"
+#include "ui/event_boundary.h"
+#include "ui/message_box.h"
 #include "ui/scope_guard.h"
 
 namespace vx::callout {
@@ -404,17 +406,31 @@ void RunCallOutTick(ExpContext& exp) {
   FollowExpSimulatorLink(exp);
   if (f.TickBusy == 1) return;
   f.TickBusy = 1;
+  bool fault = false;
   {
     // Whatever happens inside, the next tick runs.
     ui::ScopeGuard done([&f] { f.TickBusy = 0; });
-    // A runtime error of the tick (a file, a number) is reported once and the next tick runs;
-    // anything else, and the end of the program, leaves the tick for the timer's own
-    // handling.
+    // A runtime error of the tick (a file, a number) is reported once and the next tick runs.
+    // Any other error is a fault of the program: one box names it (the tick held meanwhile)
+    // and the program ends as on a close, its files and shared memories gone. The end of the
+    // program unwinds on.
     try {
       TickBody(exp);
     } catch (const runtime::RuntimeError& e) {
       ReportTickError(exp, e.Text().c_str());
+    } catch (const platform::ProgramEnding&) {
+      throw;
+    } catch (...) {
+      fault = true;
+      if (exp.boxes) {
+        exp.boxes->Show(ui::ErrorMessage(std::current_exception()) + "\n\nVexlorEXP を終了します。", ui::Buttons::Ok,
+                        ui::Icon::Critical);
+      }
     }
+  }
+  if (fault) {
+    EndFromTick(exp);
+    return;
   }
   PumpEvents(exp);
   if (f.QuitRequested == 1) EndFromTick(exp);

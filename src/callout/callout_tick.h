@@ -16,7 +16,9 @@ void InstallCallOutEngine(state::ExpContext& exp);
 
 void InitCallOutWindow(state::ExpContext& exp);
 // Also follows the simulator link, while a tick is still running too: a lost link is
-// started again as soon as the simulator answers.
+// started again as soon as the simulator answers. A runtime error inside is told once on
+// standard error and the next tick runs; any other error shows one box that names it and
+// ends the program through the window's unload.
 void RunCallOutTick(state::ExpContext& exp);
 void PollSoundSettingsFile(state::ExpContext& exp);
 void UpdateTargetTrend(state::ExpContext& exp);

@@ -1,32 +1,59 @@
 #include "ui/message_box.h"
 
+#include <algorithm>
+
+#include "platform/event_pump.h"
 #include "ui/scope_guard.h"
 
 namespace vx::ui {
 
 namespace {
 
-bool StartsCharacter(char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; }
+// The bytes of the character at `at`: a whole UTF-8 sequence, or one byte where the text
+// is no UTF-8 (the box shows such a byte as one replacement character).
+std::size_t CharacterBytes(std::string_view s, std::size_t at) {
+  const auto byte = [&s](std::size_t i) { return static_cast<unsigned char>(s[i]); };
+  const unsigned char lead = byte(at);
+  std::size_t length = 0;
+  unsigned char low = 0x80, high = 0xBF;  // the range of the second byte
+  if (lead < 0x80) return 1;
+  if (lead >= 0xC2 && lead <= 0xDF) length = 2;
+  else if (lead >= 0xE0 && lead <= 0xEF) {
+    length = 3;
+    if (lead == 0xE0) low = 0xA0;
+    if (lead == 0xED) high = 0x9F;
+  } else if (lead >= 0xF0 && lead <= 0xF4) {
+    length = 4;
+    if (lead == 0xF0) low = 0x90;
+    if (lead == 0xF4) high = 0x8F;
+  } else {
+    return 1;
+  }
+  if (at + length > s.size() || byte(at + 1) < low || byte(at + 1) > high) return 1;
+  for (std::size_t i = 2; i < length; ++i) {
+    if ((byte(at + i) & 0xC0) != 0x80) return 1;
+  }
+  return length;
+}
 
 std::size_t CharacterCount(std::string_view s) {
   std::size_t n = 0;
-  for (const char c : s) n += StartsCharacter(c);
+  for (std::size_t at = 0; at < s.size(); at += CharacterBytes(s, at)) ++n;
   return n;
 }
 
 // The byte offset where character `n` of `s` starts (the size when it has fewer).
 std::size_t OffsetOfCharacter(std::string_view s, std::size_t n) {
-  for (std::size_t at = 0; at < s.size(); ++at) {
-    if (StartsCharacter(s[at]) && n-- == 0) return at;
-  }
-  return s.size();
+  std::size_t at = 0;
+  for (; at < s.size() && n > 0; --n) at += CharacterBytes(s, at);
+  return at;
 }
 
-std::string FitLine(std::string_view line) {
+std::string FitLine(std::string_view line, std::size_t lineChars) {
   const std::size_t chars = CharacterCount(line);
-  if (chars <= kBoxLineChars) return std::string(line);
+  if (chars <= lineChars) return std::string(line);
   // The start gets two thirds of what is kept, the end the rest, the mark one character.
-  const std::size_t keep = kBoxLineChars - 1;
+  const std::size_t keep = lineChars - 1;
   const std::size_t head = keep * 2 / 3;
   const std::size_t tail = keep - head;
   std::string out(line.substr(0, OffsetOfCharacter(line, head)));
@@ -35,16 +62,31 @@ std::string FitLine(std::string_view line) {
   return out;
 }
 
+// A line of a box's text and the line end after it ("" for the last line). The box breaks
+// its lines at CR LF, LF and a lone CR alike.
+struct TextLine {
+  std::string_view text;
+  std::string_view end;
+};
+
+std::vector<TextLine> SplitLines(std::string_view text) {
+  std::vector<TextLine> lines;
+  std::size_t from = 0;
+  for (std::size_t at = 0; at < text.size(); ++at) {
+    if (text[at] != '\n' && text[at] != '\r') continue;
+    const std::size_t endLength = text.compare(at, 2, "\r\n") == 0 ? 2 : 1;
+    lines.push_back({text.substr(from, at - from), text.substr(at, endLength)});
+    at += endLength - 1;
+    from = at + 1;
+  }
+  lines.push_back({text.substr(from), {}});
+  return lines;
+}
+
 }  // namespace
 
-std::string FitBoxText(std::string_view text) {
-  std::vector<std::string_view> lines;
-  for (std::size_t from = 0;;) {
-    const std::size_t end = text.find('\n', from);
-    lines.push_back(text.substr(from, end == std::string_view::npos ? std::string_view::npos : end - from));
-    if (end == std::string_view::npos) break;
-    from = end + 1;
-  }
+std::string FitBoxText(std::string_view text, std::size_t lineChars) {
+  const std::vector<TextLine> lines = SplitLines(text);
   const bool cutLines = lines.size() > kBoxLines;
   const std::size_t tailFrom = cutLines ? lines.size() - (kBoxLines - 1) / 4 : lines.size();
   const std::size_t headLines = cutLines ? kBoxLines - 1 - (lines.size() - tailFrom) : lines.size();
@@ -57,17 +99,27 @@ std::string FitBoxText(std::string_view text) {
       }
       continue;
     }
-    out += FitLine(lines[i]);
-    if (i + 1 < lines.size()) out += '\n';
+    out += FitLine(lines[i].text, std::max<std::size_t>(lineChars, 2));
+    out += lines[i].end;
   }
   return out;
 }
 
+void MessageBoxes::ThrowIfEnded() const {
+  if (endingPump_ && endingPump_->Ended()) throw platform::ProgramEnding{endingPump_->ExitCode()};
+}
+
 Answer MessageBoxes::Show(std::string_view text, Buttons buttons, Icon icon, std::string_view title) {
-  ++open_;
-  ++shown_;
-  ScopeGuard closed([this] { --open_; });
-  return ShowFitted(FitBoxText(text), buttons, icon, FitBoxText(title));
+  ThrowIfEnded();
+  Answer answer;
+  {
+    ++open_;
+    ++shown_;
+    ScopeGuard closed([this] { --open_; });
+    answer = ShowFitted(FitBoxText(text), buttons, icon, FitBoxText(title));
+  }
+  ThrowIfEnded();
+  return answer;
 }
 
 Answer ScriptedMessageBoxes::ShowFitted(const std::string& text, Buttons buttons, Icon icon, const std::string& title) {

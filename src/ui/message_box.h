@@ -9,6 +9,10 @@
 #include <string_view>
 #include <vector>
 
+namespace vx::platform {
+class EventPump;
+}
+
 namespace vx::ui {
 
 enum class Buttons { Ok, OkCancel, YesNo };
@@ -26,9 +30,11 @@ inline constexpr std::string_view kBoxCutMark = "…";
 // `text` as a box shows it: a line longer than `kBoxLineChars` characters keeps its start
 // and its end (so a quoted value keeps the sentence around it) with `kBoxCutMark` between;
 // a text of more than `kBoxLines` lines keeps its first and last lines with a line of the
-// mark between. Characters are counted whole (UTF-8), never split; other texts are kept
-// as they are.
-std::string FitBoxText(std::string_view text);
+// mark between. Lines end at CR LF, LF or a lone CR, as the box breaks them. Characters
+// are counted whole (UTF-8), never split; a byte that is no UTF-8 counts as one character,
+// as the box shows it. Other texts are kept as they are.
+// `lineChars` is a box's narrower limit on a small screen.
+std::string FitBoxText(std::string_view text, std::size_t lineChars = kBoxLineChars);
 
 class MessageBoxes {
  public:
@@ -37,18 +43,27 @@ class MessageBoxes {
   // Text and title are shown fitted (`FitBoxText`).
   Answer Show(std::string_view text, Buttons buttons = Buttons::Ok, Icon icon = Icon::None,
               std::string_view title = {});
-  // How many boxes are up now (a box shown while another is up counts too).
+  // How many boxes are up now (a box shown while another is up counts too): a timer does
+  // not run its handler again while a box that came up under it is up, and an ending
+  // signal ends the program at once while a box is up.
   int OpenBoxes() const { return open_; }
   // How many boxes have come up so far: work that sees it grow knows that a box came up
   // meanwhile, even one already answered.
   std::uint64_t BoxesShown() const { return shown_; }
+  // The pump whose end closes the boxes: a box that the program's end closes, or one asked
+  // for after the end, answers nothing; Show unwinds as every pump then does
+  // (platform::ProgramEnding), so that no work meant to follow the answer runs.
+  void EndWith(const platform::EventPump& pump) { endingPump_ = &pump; }
 
  protected:
   virtual Answer ShowFitted(const std::string& text, Buttons buttons, Icon icon, const std::string& title) = 0;
 
  private:
+  void ThrowIfEnded() const;
+
   int open_ = 0;
   std::uint64_t shown_ = 0;
+  const platform::EventPump* endingPump_ = nullptr;
 };
 
 // Test double: every shown box is kept; answers come from the script in order.

@@ -1,7 +1,12 @@
 #include "ui/qt_message_boxes.h"
 
+#include <QFontMetrics>
+#include <QGuiApplication>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QRegularExpression>
+#include <QScreen>
+#include <algorithm>
 
 namespace vx::ui {
 namespace {
@@ -19,6 +24,29 @@ QMessageBox::Icon ToQt(Icon icon) {
 
 QString FromUtf8(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
 
+// The widest line of `text` in the box's font, in pixels.
+int WidestLine(const QFontMetrics& metrics, const QString& text) {
+  int widest = 0;
+  for (const QString& line : text.split(QRegularExpression(QStringLiteral("\r\n|\r|\n"))))
+    widest = std::max(widest, metrics.horizontalAdvance(line));
+  return widest;
+}
+
+// The fitted text, cut shorter where its lines of wide characters would make the box wider
+// than the screen (the box's icon, margins and frame take the rest).
+QString FitToScreen(const QWidget& box, const std::string& text) {
+  QString fitted = FromUtf8(text);
+  const QScreen* screen = box.screen() ? box.screen() : QGuiApplication::primaryScreen();
+  if (!screen) return fitted;
+  const int room = screen->availableGeometry().width() * 3 / 4;
+  const QFontMetrics metrics(box.font());
+  for (std::size_t chars = kBoxLineChars; chars > 8 && WidestLine(metrics, fitted) > room;) {
+    chars = chars * 3 / 4;
+    fitted = FromUtf8(FitBoxText(text, chars));
+  }
+  return fitted;
+}
+
 }  // namespace
 
 Answer QtMessageBoxes::ShowFitted(const std::string& text, Buttons buttons, Icon icon, const std::string& title) {
@@ -26,7 +54,7 @@ Answer QtMessageBoxes::ShowFitted(const std::string& text, Buttons buttons, Icon
   box.setWindowTitle(FromUtf8(title.empty() ? std::string_view(programName_) : std::string_view(title)));
   // Quoted values are shown as they are, never read as markup.
   box.setTextFormat(Qt::PlainText);
-  box.setText(FromUtf8(text));
+  box.setText(FitToScreen(box, text));
   box.setIcon(ToQt(icon));
   box.setWindowFlag(Qt::WindowStaysOnTopHint, true);
   QPushButton* ok = nullptr;

@@ -5,6 +5,8 @@
 #include "platform/timer_scheduler.h"
 #include "ui/event_boundary.h"
 #include "ui/form.h"
+#include "ui/message_box.h"
+#include "ui/scope_guard.h"
 #include "ui/ui_env.h"
 #include "ui/ui_errors.h"
 
@@ -38,9 +40,18 @@ bool Timer::Running() const { return id_ && enabled_ && interval_ > 0; }
 void Timer::Attach() {
   if (id_) return;
   auto& timers = form_.Env().timers;
-  id_ = timers.Create([this] { DispatchEvent(form_.Env(), onTimer); });
+  id_ = timers.Create([this] { Fire(); });
   timers.SetInterval(*id_, interval_);
   timers.SetEnabled(*id_, enabled_);
+}
+
+void Timer::Fire() {
+  UiEnv& env = form_.Env();
+  const int boxesUp = env.boxes.OpenBoxes();
+  if (firing_ > 0 && boxesUp > boxesBeforeFiring_) return;  // held by a box from its handler
+  if (firing_ == 0) boxesBeforeFiring_ = boxesUp;
+  BusyFlag<int> firing(firing_, firing_ + 1);
+  DispatchEvent(env, onTimer);
 }
 
 void Timer::Detach() {

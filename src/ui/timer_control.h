@@ -1,7 +1,9 @@
 #pragma once
 // The timer control of a form: runs on the program's timer scheduler while its form is
 // loaded, so it fires in every pump of the program, again inside a pump of its own
-// handler if that is still running.
+// handler if that is still running; but not while a message box that came up under its
+// handler (the handler's own, or the box of its error) is up: ticks that fall due then
+// are dropped, so that boxes do not pile up one per tick.
 #include <functional>
 #include <optional>
 #include <string>
@@ -35,12 +37,15 @@ class Timer {
   void Reset();
   void Attach();
   void Detach();
+  void Fire();
 
   Form& form_;
   std::string name_;
   int interval_ = 0;
   bool enabled_ = true;
   std::optional<int> id_;
+  int firing_ = 0;             // runs of the handler, nested ones counted
+  int boxesBeforeFiring_ = 0;  // boxes up when the outermost run began
 };
 
 }  // namespace vx::ui

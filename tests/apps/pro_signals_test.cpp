@@ -1,6 +1,8 @@
 // The real VexlorPro ended by a signal closes as its main window's closing does: the
 // viewpoint program it started ends with it and no shared memory of it stays behind. A
-// program it started that ends is reaped at once, not left as a zombie.
+// second signal while the closing's question is up, or a signal while only a box of the
+// start is up, ends it at once. A program it started that ends is reaped at once, not left
+// as a zombie.
 #include <gtest/gtest.h>
 #include <signal.h>
 #include <sys/wait.h>
@@ -9,10 +11,13 @@
 #include <chrono>
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <map>
 #include <optional>
 #include <string>
 #include <thread>
+#include <utility>
 #include <vector>
 
 #include <X11/keysym.h>
@@ -44,21 +49,28 @@ class ProSignalsTest : public testing::Test {
     ASSERT_NE(build, nullptr);
     sample = fs::path(build) / "sample-installation";
     if (!fs::exists(sample / "ExePro" / "VexlorPro")) GTEST_SKIP() << "no sample installation in " << sample;
-    desktop = test::X11Desktop::Open();
+    // One connection for all the tests: a display whose last client goes resets itself,
+    // and a test that opened it just then would find none.
+    static const std::unique_ptr<test::X11Desktop> shared = test::X11Desktop::Open();
+    desktop = shared.get();
     ASSERT_NE(desktop, nullptr) << "display without XTEST";
   }
 
   void TearDown() override { EndAll(); }
 
-  // A fresh installation and stand-in, VexlorPro up to its main window with the viewpoint
-  // program started from it.
-  void StartWithViewpointProgram() {
+  // A fresh installation and stand-in.
+  void Prepare() {
     work.emplace();
     run.emplace();
     base = work->Path() / "base";
     test::CopyInstallation(sample, base);
     channelPrefix = test::UniqueName("vxsig") + "_";
     standin.emplace(run->Path() / "vexlor-sim", "", std::vector<std::string>{});
+  }
+
+  // VexlorPro started on a fresh installation, up to its main window.
+  void StartToMainWindow() {
+    Prepare();
     StartVexlorPro();
     const auto pass = desktop->WaitForWindow("VexlorPro", 30s);
     ASSERT_NE(pass, 0u) << "no start-up window";
@@ -71,9 +83,16 @@ class ProSignalsTest : public testing::Test {
       main = desktop->WaitForWindow("VEXLOR-PRO  v3.02", 10s);
     }
     ASSERT_NE(main, 0u) << "no main window";
+    mainWindow = main;
     std::this_thread::sleep_for(300ms);
+  }
+
+  // The same with the viewpoint program started from the main window.
+  void StartWithViewpointProgram() {
+    StartToMainWindow();
+    if (HasFatalFailure()) return;
     for (int attempt = 0; attempt < 3 && ocumoPid <= 0; ++attempt) {
-      desktop->Click(main, kOcumoX, kOcumoY);
+      desktop->Click(mainWindow, kOcumoX, kOcumoY);
       Await([&] { return (ocumoPid = Started("Ocumo")) > 0; }, 10s);
     }
     ASSERT_GT(ocumoPid, 0) << "the viewpoint program did not start";
@@ -98,8 +117,10 @@ class ProSignalsTest : public testing::Test {
     return pids.empty() ? 0 : pids.front();
   }
 
-  bool ProExited(int& status) {
-    return proPid > 0 && Await([&] { return waitpid(proPid, &status, WNOHANG) == proPid; }, 15s);
+  bool ProExited(int& status, std::chrono::milliseconds limit = 15s) {
+    if (proPid <= 0 || !Await([&] { return waitpid(proPid, &status, WNOHANG) == proPid; }, limit)) return false;
+    proPid = -1;
+    return true;
   }
 
   // Answers the question of the closing (No: the settings file stays as it is).
@@ -137,13 +158,20 @@ class ProSignalsTest : public testing::Test {
   }
 
   fs::path sample, base;
-  std::unique_ptr<test::X11Desktop> desktop;
+  test::X11Desktop* desktop = nullptr;
   std::optional<test::TempDir> work, run;
   std::optional<test::StandinProcess> standin;
   std::string channelPrefix;
+  test::X11Desktop::WindowId mainWindow = 0;
   pid_t proPid = -1;
   pid_t ocumoPid = -1;
 };
+
+// The bytes of a file and when it was last written.
+std::pair<std::string, fs::file_time_type> Written(const fs::path& file) {
+  std::ifstream in(file, std::ios::binary);
+  return {std::string(std::istreambuf_iterator<char>(in), {}), fs::last_write_time(file)};
+}
 
 TEST_F(ProSignalsTest, AnEndingSignalClosesTheProgramAsItsWindowDoesAndEndsTheViewpointProgram) {
   for (const int signal : {SIGTERM, SIGINT, SIGHUP}) {
@@ -155,7 +183,6 @@ TEST_F(ProSignalsTest, AnEndingSignalClosesTheProgramAsItsWindowDoesAndEndsTheVi
     AnswerClosingQuestion();
     int status = 0;
     ASSERT_TRUE(ProExited(status)) << "VexlorPro did not end";
-    proPid = -1;
     EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "ended by the signal itself: " << status;
     EXPECT_TRUE(Await([&] { return ProcessState(ocumoPid) == 0 || ProcessState(ocumoPid) == 'Z'; }, 5s))
         << "the viewpoint program outlived VexlorPro";
@@ -178,7 +205,38 @@ TEST_F(ProSignalsTest, AProgramThatEndsIsReapedAtOnce) {
   AnswerClosingQuestion();
   int status = 0;
   ASSERT_TRUE(ProExited(status));
-  proPid = -1;
+  EXPECT_EQ(ChannelObjectsLeft(), std::vector<std::string>{});
+}
+
+// The closing's question is up when a second signal comes: the program ends at once,
+// nothing saved (the settings file as it was), no shared memory of it left.
+TEST_F(ProSignalsTest, ASecondSignalWhileTheSaveQuestionIsUpEndsTheProgramAtOnceUnsaved) {
+  StartToMainWindow();
+  if (HasFatalFailure()) return;
+  const auto settings = Written(base / "VexlorPro.cfg");
+  ASSERT_EQ(kill(proPid, SIGTERM), 0);
+  ASSERT_NE(desktop->WaitForWindow("設定値の保存", 10s), 0u) << "no question whether to save";
+  std::this_thread::sleep_for(300ms);
+  ASSERT_EQ(kill(proPid, SIGTERM), 0);
+  int status = 0;
+  ASSERT_TRUE(ProExited(status, 5s)) << "VexlorPro did not end within 5 s of the second signal";
+  EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "ended by the signal itself: " << status;
+  EXPECT_EQ(Written(base / "VexlorPro.cfg"), settings) << "the settings file was written";
+  EXPECT_EQ(ChannelObjectsLeft(), std::vector<std::string>{});
+}
+
+// The box that says the lock cannot be trusted is up before the start-up window: a signal
+// ends the program.
+TEST_F(ProSignalsTest, ASignalWhileOnlyTheStartUpBoxIsUpEndsTheProgram) {
+  Prepare();
+  fs::create_symlink(work->Path() / "elsewhere", run->Path() / "vexlor-sim" / "VexlorPro.lock");
+  StartVexlorPro();
+  ASSERT_NE(desktop->WaitForWindow("VexlorPro", 30s), 0u) << "no box about the lock";
+  std::this_thread::sleep_for(500ms);
+  ASSERT_EQ(kill(proPid, SIGTERM), 0);
+  int status = 0;
+  ASSERT_TRUE(ProExited(status, 5s)) << "VexlorPro did not end within 5 s of the signal";
+  EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "ended by the signal itself: " << status;
   EXPECT_EQ(ChannelObjectsLeft(), std::vector<std::string>{});
 }
 

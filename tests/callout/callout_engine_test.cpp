@@ -436,20 +436,23 @@ class FailingSound final : public platform::SoundDevice {
   std::function<void()> onPlay;
 };
 
-// The take-off roll as the first speed call falls due: the next tick plays it.
-void AtTheFirstSpeedCall(Engine& e) {
-  e.exp.settings.SpeedCallOn = -1;
-  e.exp.callout.TakeoffCallFlags.fill(-1);
-  e.exp.sim.GroundSpeedKmh = 100;
-  e.exp.sim.PrevIasKt = 45;
-  e.exp.sim.IasKt = 46;
-}
-
-TEST(CallOutTickTest, AnErrorInsideATickLeavesTheNextTickFree) {
+// The take-off roll as the first speed call falls due (the next tick plays it), on a sound
+// device whose plays fail.
+class FailingTickTest : public ::testing::Test {
+ protected:
+  FailingTickTest() {
+    e.exp.svc.sound = &failing;
+    e.exp.settings.SpeedCallOn = -1;
+    e.exp.callout.TakeoffCallFlags.fill(-1);
+    e.exp.sim.GroundSpeedKmh = 100;
+    e.exp.sim.PrevIasKt = 45;
+    e.exp.sim.IasKt = 46;
+  }
   Engine e;
   FailingSound failing;
-  e.exp.svc.sound = &failing;
-  AtTheFirstSpeedCall(e);
+};
+
+TEST_F(FailingTickTest, AnErrorInsideATickLeavesTheNextTickFree) {
   ::testing::internal::CaptureStderr();
   callout::RunCallOutTick(e.exp);
   EXPECT_EQ(failing.plays, 1);
@@ -467,32 +470,29 @@ TEST(CallOutTickTest, AnErrorInsideATickLeavesTheNextTickFree) {
   EXPECT_EQ(lines, 1u) << "reported once: " << reported;
 }
 
-// An error that is not the tick's own (a fault of the program) is not swallowed: it leaves
-// the tick for the timer's handling, and the next tick is still free to run.
-TEST(CallOutTickTest, AnErrorThatIsNotTheTicksOwnLeavesTheTick) {
-  Engine e;
-  FailingSound failing;
+// An error that is not the tick's own (a fault of the program) is shown in one box that
+// names it, and the program ends.
+TEST_F(FailingTickTest, AnErrorThatIsNotTheTicksOwnIsShownOnceAndEndsTheProgram) {
   failing.foreign = true;
-  e.exp.svc.sound = &failing;
-  AtTheFirstSpeedCall(e);
-  EXPECT_THROW(callout::RunCallOutTick(e.exp), std::logic_error);
+  e.boxes.Expect("VexlorEXP", ui::Answer::Ok, "not the tick's own error");
+  EXPECT_THROW(callout::RunCallOutTick(e.exp), platform::ProgramEnding);
   EXPECT_EQ(failing.plays, 1);
+  ASSERT_EQ(e.boxes.shown.size(), 1u);
+  EXPECT_EQ(e.boxes.shown[0].icon, ui::Icon::Critical);
+  EXPECT_TRUE(e.pump.Ended());
   EXPECT_FALSE(e.exp.callout.errorReported);
   EXPECT_EQ(e.exp.frame.TickBusy, 0);
 }
 
 // The program ended inside a tick (by a signal while a call plays, say): the end unwinds
 // the tick and is not reported as its error.
-TEST(CallOutTickTest, TheEndOfTheProgramInsideATickIsNoErrorOfIt) {
-  Engine e;
-  FailingSound ending;
-  ending.onPlay = [&e] { e.pump.EndProgram(0); };
-  e.exp.svc.sound = &ending;
-  AtTheFirstSpeedCall(e);
+TEST_F(FailingTickTest, TheEndOfTheProgramInsideATickIsNoErrorOfIt) {
+  failing.onPlay = [this] { e.pump.EndProgram(0); };
   EXPECT_THROW(callout::RunCallOutTick(e.exp), platform::ProgramEnding);
-  EXPECT_EQ(ending.plays, 1);
+  EXPECT_EQ(failing.plays, 1);
   EXPECT_FALSE(e.exp.callout.errorReported);
   EXPECT_EQ(e.exp.frame.TickBusy, 0);
+  EXPECT_TRUE(e.boxes.shown.empty());
 }
 
 TEST(CallOutTickTest, APushRunsWithBothCallSwitchesOffButNotInSlewMode) {

@@ -6,7 +6,9 @@
 
 #include <chrono>
 #include <filesystem>
+#include <stdexcept>
 #include <string>
+#include <string_view>
 
 #include "callout/callout_tick.h"
 #include "callout/exp_sounds.h"
@@ -237,6 +239,38 @@ TEST_F(FrmExpTest, TheExitButtonEndsTheProgram) {
   form.buttonExit.PerformClick();
   ui::test::Settle();
   EXPECT_FALSE(form.Loaded());
+}
+
+// A display that fails as a fault of the program would.
+class FaultyDisplay final : public ExpDisplay {
+ public:
+  void SetText(ExpBox, std::string_view) override { throw std::out_of_range("tbx3: no such text box"); }
+  std::string Text(ExpBox) const override { return {}; }
+};
+
+// A fault inside the call-out tick (an error that is not the runtime's), on the window's
+// 307 ms timer: one box names it, the ticks that fall due in the 3.4 s it stays up add no
+// other, and the program ends as on a close, its files and shared memories gone.
+TEST_F(FrmExpTest, AFaultInTheTickIsShownInOneBoxAndEndsTheProgram) {
+  InstallCallOutEngine(exp);
+  form.Start();
+  ASSERT_TRUE(form.Loaded());
+  ASSERT_TRUE(exp.sim.data.IsOpen());
+  FaultyDisplay faulty;
+  exp.display = &faulty;
+  Touch("vexlorPB.cfg");
+  ui.boxes.Expect("VexlorEXP", ui::Answer::Ok, "tbx3: no such text box");
+  ui.boxes.whileOpen = [this](const ui::ScriptedMessageBoxes::Shown&) { ui.pump.RunFor(3400ms); };
+  ASSERT_TRUE(RunUntilEnded(2s));
+  ASSERT_EQ(ui.boxes.shown.size(), 1u);
+  EXPECT_EQ(ui.boxes.shown[0].icon, ui::Icon::Critical);
+  EXPECT_FALSE(form.Loaded());
+  EXPECT_FALSE(form.Timer2.Running());
+  EXPECT_FALSE(Exists("vexlorPB.cfg"));
+  EXPECT_EQ(sound.CallsOf({Op::Quit}).size(), 1u);
+  EXPECT_FALSE(exp.sim.vol.IsOpen());
+  EXPECT_FALSE(exp.sim.stab.IsOpen());
+  EXPECT_FALSE(exp.sim.data.IsOpen());
 }
 
 TEST(ExpSounds, VolumeGroupsAndFiles) {

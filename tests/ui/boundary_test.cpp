@@ -1,7 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <QAbstractButton>
 #include <QApplication>
+#include <QMessageBox>
 #include <QPushButton>
+#include <QTimer>
+#include <algorithm>
 #include <stdexcept>
 
 #include "platform/qt_event_pump.h"
@@ -9,6 +13,7 @@
 #include "ui/command_button.h"
 #include "ui/form.h"
 #include "ui/program_loop.h"
+#include "ui/qt_message_boxes.h"
 #include "ui/scope_guard.h"
 #include "ui/timer_control.h"
 #include "ui_test_env.h"
@@ -151,6 +156,66 @@ TEST(TimerControl, FiresAgainInsideANestedPumpOnTheRealEventLoop) {
   EXPECT_EQ(maxDepth, 2);
   EXPECT_GE(entries, 4);
   EXPECT_LT(clock.MonotonicSeconds() - start, 5.0);
+}
+
+// A box that came up under a timer's handler, the box of its error or one it shows itself,
+// holds the timer while it is up, on the real event loop with real boxes: the ticks that
+// fall due meanwhile do not run the handler again, so no second box comes over the first
+// (the handler still runs again inside its own pumps while no box is up); once the box is
+// answered the timer ticks on.
+TEST(TimerControl, DoesNotRunItsHandlerAgainWhileABoxFromItIsUp) {
+  for (const bool fromError : {true, false}) {
+    SCOPED_TRACE(fromError ? "the box of the handler's error" : "the handler's own box");
+    platform::SystemClock clock;
+    platform::TimerScheduler timers(clock);
+    platform::QtEventPump pump(clock, timers);
+    pump.AttachMainLoop();
+    QtMessageBoxes boxes("VexlorEXP");
+    boxes.EndWith(pump);
+    ScriptedFileDialogs dialogs;
+    ScriptedPopupMenus popups;
+    UiEnv env(clock, pump, timers, boxes, dialogs, popups, "VexlorEXP");
+    TickForm form(env);
+    int entries = 0, entriesUnderABox = 0, entriesBeforeTheBox = 0, mostBoxesUp = 0;
+    form.Timer2.onTimer = [&] {
+      const int entry = ++entries;
+      if (boxes.OpenBoxes() > 0) ++entriesUnderABox;
+      if (entry == 1) {
+        // A wait that pumps, where the timer fires again as it always may, then the box.
+        const double end = clock.MonotonicSeconds() + 0.15;
+        while (clock.MonotonicSeconds() < end) pump.Idle(20ms);
+        entriesBeforeTheBox = entries;
+        if (fromError) throw std::out_of_range("vector::_M_range_check");
+        boxes.Show("計器の値を読めません。", Buttons::Ok, Icon::Exclamation);
+      }
+      if (entry == 6) form.Unload();
+    };
+    form.onLoad = [&] {
+      form.Timer2.SetInterval(50);
+      form.Timer2.SetEnabled(true);
+    };
+    // The user answers a box 600 ms (a dozen ticks) after it came up.
+    QTimer user;
+    double upSince = -1;
+    QObject::connect(&user, &QTimer::timeout, [&] {
+      auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+      if (!box) return;
+      mostBoxesUp = std::max(mostBoxesUp, boxes.OpenBoxes());
+      if (upSince < 0) upSince = clock.MonotonicSeconds();
+      if (clock.MonotonicSeconds() - upSince < 0.6) return;
+      upSince = -1;
+      box->buttons().at(0)->click();
+    });
+    user.start(20);
+    const double start = clock.MonotonicSeconds();
+    EXPECT_EQ(RunProgram(env, [&] { form.Show(); }), 0);
+    EXPECT_EQ(boxes.BoxesShown(), 1u);
+    EXPECT_EQ(mostBoxesUp, 1);
+    EXPECT_EQ(entriesUnderABox, 0);
+    EXPECT_GE(entriesBeforeTheBox, 2) << "ticks inside the wait";
+    EXPECT_EQ(entries, 6) << "the timer ticks on once the box is answered";
+    EXPECT_LT(clock.MonotonicSeconds() - start, 5.0);
+  }
 }
 
 TEST(ProgramEnd, EndProgramInsideNestedPumpsUnwindsToTheMainLoopSilently) {

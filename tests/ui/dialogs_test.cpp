@@ -3,6 +3,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QFileDialog>
 #include <QGuiApplication>
 #include <QScreen>
@@ -209,29 +210,60 @@ TEST(QtMessageBoxes, ShowJapaneseButtonsAndTheProgramNameAsDefaultTitle) {
   EXPECT_EQ(buttons, QStringList{"OK"});
 }
 
-// A mebibyte's value without a space, and a value that looks like markup: the box stays
-// within the screen, its OK button on it, and shows the text as written.
-TEST(QtMessageBoxes, AHugeValueGivesABoxWithinTheScreen) {
-  QtMessageBoxes boxes("VexlorPro");
-  QString shown;
-  QRect frame;
-  Qt::TextFormat format = Qt::AutoText;
-  ModalAnswer user([&](QWidget* w) {
-    auto* box = qobject_cast<QMessageBox*>(w);
-    ASSERT_NE(box, nullptr);
-    shown = box->text();
-    format = box->textFormat();
-    frame = box->frameGeometry();
-    box->buttons().at(0)->click();
-  });
-  const std::string text = "<b>設定ファイル</b>「 VexlorPro.cfg 」の設定値 60 を読み込めません。\n設定値：「" +
-                           std::string(1u << 20, 'x') + "」";
-  EXPECT_EQ(boxes.Show(text, Buttons::Ok, Icon::Exclamation, "CFG Read"), Answer::Ok);
-  EXPECT_EQ(shown.toStdString(), FitBoxText(text));
-  EXPECT_EQ(format, Qt::PlainText);
+// Texts that no box could show as they are: a mebibyte's value without a space, a value
+// that looks like markup, carriage returns only, bytes that are no UTF-8, ten thousand
+// short lines. Each gives a box within the screen, its OK button on it, that comes up at
+// once (a text the cut missed took seconds to lay out), showing the text as fitted.
+TEST(QtMessageBoxes, AnyTextGivesABoxWithinTheScreenAtOnce) {
+  const std::string markup = "<b>設定ファイル</b>「 VexlorPro.cfg 」の設定値 60 を読み込めません。\n設定値：「" +
+                             std::string(1u << 20, 'x') + "」";
+  std::string shortLines;
+  for (int i = 0; i < 10000; ++i) shortLines += "No " + std::to_string(i) + "\r\n";
+  const struct Case {
+    const char* name;
+    std::string text;
+    const char* start;  // how the shown text begins
+  } cases[] = {
+      {"a huge value that looks like markup", markup, "<b>設定ファイル</b>「 VexlorPro.cfg 」の設定値 60"},
+      {"carriage returns only", std::string(1u << 16, '\r'), "\r\r\r"},
+      {"bytes that are no UTF-8", std::string(1u << 20, '\x80'), "\xEF\xBF\xBD\xEF\xBF\xBD"},
+      {"bytes that are no UTF-8 among text", Repeated("値\xff\xfe", 1u << 16), "値\xEF\xBF\xBD\xEF\xBF\xBD値"},
+      {"ten thousand short lines", shortLines, "No 0\r\nNo 1\r\n"},
+  };
   const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
-  EXPECT_LE(frame.width(), screen.width());
-  EXPECT_LE(frame.height(), screen.height());
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    QtMessageBoxes boxes("VexlorPro");
+    QString shown;
+    QRect frame;
+    Qt::TextFormat format = Qt::AutoText;
+    bool buttonOnScreen = false;
+    QElapsedTimer upAfter;
+    qint64 upMs = -1;
+    upAfter.start();
+    ModalAnswer user([&](QWidget* w) {
+      auto* box = qobject_cast<QMessageBox*>(w);
+      ASSERT_NE(box, nullptr);
+      upMs = upAfter.elapsed();
+      shown = box->text();
+      format = box->textFormat();
+      frame = box->frameGeometry();
+      QAbstractButton* ok = box->buttons().at(0);
+      buttonOnScreen = screen.contains(QRect(ok->mapToGlobal(QPoint(0, 0)), ok->size()));
+      ok->click();
+    });
+    EXPECT_EQ(boxes.Show(c.text, Buttons::Ok, Icon::Exclamation, "CFG Read"), Answer::Ok);
+    // As fitted, or cut shorter still where the screen is too narrow for its lines.
+    const std::string fitted = FitBoxText(c.text);
+    EXPECT_LE(shown.size(), QString::fromUtf8(fitted.data(), static_cast<qsizetype>(fitted.size())).size());
+    EXPECT_TRUE(shown.startsWith(QString::fromUtf8(c.start))) << shown.left(40).toStdString();
+    EXPECT_EQ(format, Qt::PlainText);
+    EXPECT_LE(frame.width(), screen.width());
+    EXPECT_LE(frame.height(), screen.height());
+    EXPECT_TRUE(buttonOnScreen);
+    EXPECT_GE(upMs, 0);
+    EXPECT_LT(upMs, 3000) << "the box took " << upMs << " ms to come up";
+  }
 }
 
 TEST(QtFileDialogs, ReturnTheChosenPathOrNothingWhenCancelled) {
