@@ -129,6 +129,22 @@ TEST_F(GroupRunTest, TheWholeGroupPlaysItsPartsBetweenTheMusicDuckAndRestore) {
   ExpectTickEnded();
 }
 
+// A recording whose header declares more data than the file holds (as recorders often
+// write them) plays the part that is there, without a message.
+TEST_F(GroupRunTest, APartWhoseDataRunsPastTheEndOfItsFilePlaysWhatIsThere) {
+  const std::string whole = p.dir.ReadBytes("Wav/T/two.wav");  // 1.5 s: 12000 samples of 8 bits at 8000 Hz
+  p.dir.WriteBytes("Wav/T/two.wav", whole.substr(0, 44 + 4000));
+  p.pump.At(p.origin + 4'500'000'000, [&] { p.paths.DeleteIfExists("\\EyeDoor.cfg"); });
+  p.Serve(13);
+  test::ExpectTimeline(p.Timeline(), {
+                                         {"\\Wav\\T\\one.wav", 1001, 3001, -900, 0, false},
+                                         {"\\Wav\\T\\two.wav", 5004, 5504, -900, 0, false},
+                                         {"\\Wav\\T\\three.wav", 5504, 25504, -900, 0, false},
+                                     });
+  EXPECT_TRUE(p.boxes.shown.empty());
+  ExpectTickEnded();
+}
+
 TEST_F(GroupRunTest, AnAbortInTheFirstPartSkipsTheRestAndStillCleansUp) {
   p.pump.At(p.origin + 1'500'000'000, [&] { p.pro.engine.AnnounceAbort = true; });
   p.Serve(13);
