@@ -24,7 +24,8 @@ datafiles::BoardFlight FlightBoardValues(const state::ProContext& pro, std::stri
   flight.flightNumber = tob.FlightNumber;
   flight.hour = time.localHour;
   flight.minute = time.localMinute;
-  flight.airportSlots = {pro.files.RouteAirports[0].slot, pro.files.RouteAirports[1].slot};
+  flight.airportSlots = {datafiles::TableSlotText(pro.files.RouteAirports[0].slot),
+                         datafiles::TableSlotText(pro.files.RouteAirports[1].slot)};
   flight.destinationName = pro.files.BoardDestinationName;
   flight.originName = pro.files.BoardOriginName;
   flight.arrivalDelayClass = pro.files.ArrivalDelayClass;

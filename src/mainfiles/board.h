@@ -13,7 +13,8 @@ namespace vx::mainfiles {
 
 // The flight as a board of `kind` shows it: for "出発" the departure gate and the
 // scheduled departure, for any other kind the arrival gate and the scheduled arrival;
-// the airline, the flight number, the route slots, BoardDestinationName,
+// the airline, the flight number, the route slots (each the table slot its text names,
+// or an empty text for none, which the board refuses), BoardDestinationName,
 // BoardOriginName and ArrivalDelayClass.
 datafiles::BoardFlight FlightBoardValues(const state::ProContext& pro, std::string_view kind);
 
@@ -21,7 +22,7 @@ datafiles::BoardFlight FlightBoardValues(const state::ProContext& pro, std::stri
 // arrival's for "出発" into BoardDestinationName, the departure's otherwise into
 // BoardOriginName), then ShowDepartureBoard with the program's services; the program's
 // id is kept in BoardTaskId (a board still running from before is closed first). A route
-// slot outside the table gives a fault and no board.
+// slot that names no table entry (no number, outside 0 to 200) gives a fault and no board.
 datafiles::BoardShown ShowFlightBoard(state::ProContext& pro, std::string_view kind);
 
 // CloseDepartureBoard with BoardTaskId and the caller's wait (the groups pass the main
