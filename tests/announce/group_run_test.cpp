@@ -24,7 +24,7 @@ using test::ExpectMarks;
 using test::Mark;
 using test::Played;
 
-// A group built on the common run as the group issues build theirs: three parts, a
+// A group built on the common run as the built-in groups are: three parts, a
 // hand-over file for the call-out program between the first and the second, and a last
 // part that "next" fades.
 void PrepareSample(state::ProContext& pro) {
