@@ -8,18 +8,18 @@
 #include <string>
 #include <vector>
 
+#include "announce/board.h"
 #include "callout/exp_link.h"
 #include "callout/view_sequences.h"
 #include "datafiles/eye_check_file.h"
 #include "exp_fixture.h"
-#include "mainfiles/board.h"
 #include "mainfiles/files.h"
 #include "mainfiles/route.h"
 #include "platform/process.h"
 #include "platform/random.h"
 #include "platform/timer_scheduler.h"
-#include "support/sound_files.h"
 #include "state/pro_context.h"
+#include "support/sound_files.h"
 #include "support/standin_in_process.h"
 
 namespace vx::callout {
@@ -301,9 +301,9 @@ TEST_P(InspectionRouteTest, BothProgramsShowTheBoardForTheSameRoutesOnly) {
   pro.files.RouteAirports[0].slot = c.departure;
   pro.files.RouteAirports[1].slot = c.arrival;
   mainfiles::ApplyRouteAirports(pro.files);
-  const datafiles::BoardShown ours = mainfiles::ShowFlightBoard(pro, datafiles::kDeparturesBoard);
+  const datafiles::BoardShown ours = announce::ShowFlightBoard(pro, datafiles::kDeparturesBoard);
   EXPECT_EQ(ours.Shown(), c.shown) << ours.fault;
-  mainfiles::CloseDepartureBoardNow(pro);
+  announce::CloseDepartureBoardNow(pro);
   const std::size_t before = processes.started.size();
 
   mainfiles::WriteEyeCheckCfg(pro);

@@ -9,7 +9,7 @@ namespace vx::state {
 struct ProContext;
 }
 
-namespace vx::mainfiles {
+namespace vx::announce {
 
 // The flight as a board of `kind` shows it: for "出発" the departure gate and the
 // scheduled departure, for any other kind the arrival gate and the scheduled arrival;
@@ -31,4 +31,4 @@ void CloseDepartureBoard(state::ProContext& pro, const std::function<void(float 
 // Closes a board still running at once (the end of the flight).
 void CloseDepartureBoardNow(state::ProContext& pro);
 
-}  // namespace vx::mainfiles
+}  // namespace vx::announce

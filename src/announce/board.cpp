@@ -1,4 +1,4 @@
-#include "mainfiles/board.h"
+#include "announce/board.h"
 
 #include <optional>
 
@@ -6,7 +6,7 @@
 #include "platform/process.h"
 #include "state/pro_context.h"
 
-namespace vx::mainfiles {
+namespace vx::announce {
 namespace {
 
 constexpr std::string_view kBadAirport = "空港番号が正しくありません";
@@ -54,4 +54,4 @@ void CloseDepartureBoardNow(state::ProContext& pro) {
   if (pro.svc.processes) datafiles::CloseDepartureBoardNow(*pro.svc.processes, pro.files.BoardTaskId);
 }
 
-}  // namespace vx::mainfiles
+}  // namespace vx::announce
