@@ -7,7 +7,6 @@
 #include "announce/board.h"
 #include "announce/cabin_attendant.h"
 #include "announce/departure_clock.h"
-#include "announce/engine_waits.h"
 #include "announce/flight_windows.h"
 #include "announce/group_run.h"
 #include "announce/lobby_chime.h"
@@ -210,7 +209,7 @@ void AnnounceArrivalGuidance(state::ProContext& pro) {
   g.Part(g6::kArrivalNotice, "Ｇ６：到着案内１");
   AnnounceArrivalDetails(pro);
   g.Wait(kAfterDetailsSeconds);
-  if (BoardOn(pro)) CloseDepartureBoard(pro, [&pro](float seconds) { EngineWaitSeconds(pro, seconds); });
+  if (BoardOn(pro)) CloseDepartureBoard(pro);
   pro.svc.pump->Pump();
   g.Wait(kAfterBoardSeconds);
   if (viewSwitch) HandOverView(g, mainfiles::WriteEyeCargoCfg, "\\EyeCargo.cfg");
@@ -248,8 +247,7 @@ void RunArrivalFinal(state::ProContext& pro) {
   g.Wait(kBeforeGuidanceSeconds);
   if (!g.Aborted()) AnnounceArrivalGuidance(pro);
   // A cut guidance leaves the board up: take it down here.
-  if (pro.files.BoardTaskId != 0)
-    CloseDepartureBoard(pro, [&pro](float seconds) { EngineWaitSeconds(pro, seconds); });
+  if (pro.files.BoardTaskId != 0) CloseDepartureBoard(pro);
 
   g.Play(g6::kMurmurEnd);
   g.Stop(g6::kMurmur);

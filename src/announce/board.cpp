@@ -2,6 +2,7 @@
 
 #include <optional>
 
+#include "announce/engine_waits.h"
 #include "datafiles/table_entries.h"
 #include "platform/process.h"
 #include "state/pro_context.h"
@@ -46,8 +47,9 @@ datafiles::BoardShown ShowFlightBoard(state::ProContext& pro, std::string_view k
   return shown;
 }
 
-void CloseDepartureBoard(state::ProContext& pro, const std::function<void(float seconds)>& waitSeconds) {
-  datafiles::CloseDepartureBoard(*pro.svc.processes, waitSeconds, pro.files.BoardTaskId);
+void CloseDepartureBoard(state::ProContext& pro) {
+  datafiles::CloseDepartureBoard(
+      *pro.svc.processes, [&pro](float seconds) { EngineWaitSeconds(pro, seconds); }, pro.files.BoardTaskId);
 }
 
 void CloseDepartureBoardNow(state::ProContext& pro) {

@@ -1,6 +1,5 @@
 #pragma once
 // The main program's departure board: its flight's values, its services and state.
-#include <functional>
 #include <string_view>
 
 #include "datafiles/departure_board.h"
@@ -25,9 +24,8 @@ datafiles::BoardFlight FlightBoardValues(const state::ProContext& pro, std::stri
 // slot that names no table entry (no number, outside 0 to 200) gives a fault and no board.
 datafiles::BoardShown ShowFlightBoard(state::ProContext& pro, std::string_view kind);
 
-// CloseDepartureBoard with BoardTaskId and the caller's wait (the groups pass the main
-// program's WaitSeconds).
-void CloseDepartureBoard(state::ProContext& pro, const std::function<void(float seconds)>& waitSeconds);
+// CloseDepartureBoard with BoardTaskId, waiting with the main program's WaitSeconds.
+void CloseDepartureBoard(state::ProContext& pro);
 // Closes a board still running at once (the end of the flight).
 void CloseDepartureBoardNow(state::ProContext& pro);
 

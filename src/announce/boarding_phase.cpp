@@ -5,7 +5,6 @@
 
 #include "announce/board.h"
 #include "announce/departure_clock.h"
-#include "announce/engine_waits.h"
 #include "announce/group_run.h"
 #include "announce/lobby_chime.h"
 #include "announce/route_region.h"
@@ -195,7 +194,7 @@ void RunBoardingPhase(state::ProContext& pro) {
     pump.Pump();
     g.Wait(kViewTailSeconds);
   } else {
-    if (board) CloseDepartureBoard(pro, [&pro](float seconds) { EngineWaitSeconds(pro, seconds); });
+    if (board) CloseDepartureBoard(pro);
     g.Wait(kAfterCallSeconds);
     g.Check();
     pro.svc.paths->DeleteIfExists(kEyeCheck);
