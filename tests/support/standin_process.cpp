@@ -175,7 +175,11 @@ void StandinProcess::Kill() {
 }
 
 void StandinProcess::Freeze() {
-  if (pid_ > 0) kill(pid_, SIGSTOP);
+  if (pid_ <= 0) return;
+  kill(pid_, SIGSTOP);
+  // The signal arrives on its own time: wait until every thread of it has stopped.
+  int status = 0;
+  waitpid(pid_, &status, WUNTRACED);
 }
 
 void StandinProcess::Thaw() {

@@ -46,7 +46,8 @@ class StandinProcess {
                     std::optional<std::chrono::milliseconds> limit = std::nullopt) const;
   // Ends it at once, as a crash would (SIGKILL), and reaps it.
   void Kill();
-  // Stops and continues it (SIGSTOP, SIGCONT): a simulator that hangs.
+  // Stops and continues it (SIGSTOP, SIGCONT): a simulator that hangs. Freeze returns once
+  // it has stopped.
   void Freeze();
   void Thaw();
 
