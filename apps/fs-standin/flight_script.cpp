@@ -33,18 +33,34 @@ bool ParseInteger(std::string_view text, std::int64_t& out) {
   return end == s.c_str() + s.size() && errno == 0;
 }
 
+// Why a file of this type is no flight script; nothing for a plain file.
+const char* NotAScript(mode_t mode) {
+  if (S_ISREG(mode)) return nullptr;
+  if (S_ISDIR(mode)) return "a folder, not a flight script";
+  if (S_ISFIFO(mode)) return "a named pipe, not a flight script";
+  if (S_ISCHR(mode) || S_ISBLK(mode)) return "a device, not a flight script";
+  return "not a plain file, not a flight script";
+}
+
 }  // namespace
 
+// Opened without waiting (a named pipe with no writer would hold the open forever) and
+// read only when it is a plain file.
 bool ReadScriptFile(const std::filesystem::path& file, std::string& text, std::string& error) {
-  const int fd = open(file.c_str(), O_RDONLY | O_CLOEXEC);
+  const int fd = open(file.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
   if (fd < 0) {
-    error = std::string("cannot read: ") + std::strerror(errno);
+    error = errno == ENXIO ? "not a plain file, not a flight script" : std::string("cannot read: ") + std::strerror(errno);
     return false;
   }
   struct stat st {};
-  if (fstat(fd, &st) == 0 && S_ISDIR(st.st_mode)) {
+  if (fstat(fd, &st) != 0) {
+    error = std::string("cannot read: ") + std::strerror(errno);
     close(fd);
-    error = "a folder, not a flight script";
+    return false;
+  }
+  if (const char* reason = NotAScript(st.st_mode)) {
+    close(fd);
+    error = reason;
     return false;
   }
   std::string read(kMaxScriptBytes + 1, '\0');

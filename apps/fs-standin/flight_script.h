@@ -27,9 +27,9 @@ namespace vx::standin {
 // in one message.
 inline constexpr std::size_t kMaxScriptBytes = 120 * 1024;
 
-// The text of a flight script file (a pipe or a device too), read no further than one byte
-// past `kMaxScriptBytes`. False with the reason when it is a folder, larger than that, or
-// cannot be read.
+// The text of a flight script file, read no further than one byte past `kMaxScriptBytes`.
+// Only a plain file is read: a folder, a named pipe, a device or a socket is refused at
+// once with its own reason, as is a file larger than that or one that cannot be read.
 bool ReadScriptFile(const std::filesystem::path& file, std::string& text, std::string& error);
 
 class FlightScript {

@@ -3,9 +3,10 @@
 #include <string>
 #include <vector>
 
+#include "announce/arrival_delay.h"
+#include "announce/board.h"
 #include "announce/cabin_attendant.h"
 #include "announce/departure_clock.h"
-#include "announce/engine_waits.h"
 #include "announce/flight_windows.h"
 #include "announce/group_run.h"
 #include "announce/lobby_chime.h"
@@ -13,8 +14,6 @@
 #include "announce/route_region.h"
 #include "announce/sound_slots.h"
 #include "announce/spoken_digits.h"
-#include "mainfiles/arrival_delay.h"
-#include "mainfiles/board.h"
 #include "mainfiles/files.h"
 #include "mainfiles/flight_report.h"
 #include "mainfiles/route.h"
@@ -210,7 +209,7 @@ void AnnounceArrivalGuidance(state::ProContext& pro) {
   g.Part(g6::kArrivalNotice, "Ｇ６：到着案内１");
   AnnounceArrivalDetails(pro);
   g.Wait(kAfterDetailsSeconds);
-  if (BoardOn(pro)) mainfiles::CloseDepartureBoard(pro, [&pro](float seconds) { EngineWaitSeconds(pro, seconds); });
+  if (BoardOn(pro)) CloseDepartureBoard(pro);
   pro.svc.pump->Pump();
   g.Wait(kAfterBoardSeconds);
   if (viewSwitch) HandOverView(g, mainfiles::WriteEyeCargoCfg, "\\EyeCargo.cfg");
@@ -231,7 +230,7 @@ void RunArrivalFinal(state::ProContext& pro) {
   const datafiles::ReportWritten report = mainfiles::WriteFlightReport(pro);
   const datafiles::ReportWritten values = mainfiles::WriteFlightReportValues(pro);
   const datafiles::ReportWritten log = mainfiles::AppendFlightCsv(pro);
-  mainfiles::ClassifyArrivalDelay(pro);
+  ClassifyArrivalDelay(pro);
   ClearFlightMaxima(pro);
   ReportUnwrittenRecords(pro, {report, values, log});
   g.Check();
@@ -241,15 +240,14 @@ void RunArrivalFinal(state::ProContext& pro) {
   pump.Pump();
   if (BoardOn(pro)) {
     g.Check();
-    const datafiles::BoardShown shown = mainfiles::ShowFlightBoard(pro, datafiles::kArrivalsBoard);
+    const datafiles::BoardShown shown = ShowFlightBoard(pro, datafiles::kArrivalsBoard);
     if (!shown.Shown()) g.Caption("Ｇ６：パタパタ表示なし（" + shown.fault + "）");
     pump.Pump();
   }
   g.Wait(kBeforeGuidanceSeconds);
   if (!g.Aborted()) AnnounceArrivalGuidance(pro);
   // A cut guidance leaves the board up: take it down here.
-  if (pro.files.BoardTaskId != 0)
-    mainfiles::CloseDepartureBoard(pro, [&pro](float seconds) { EngineWaitSeconds(pro, seconds); });
+  if (pro.files.BoardTaskId != 0) CloseDepartureBoard(pro);
 
   g.Play(g6::kMurmurEnd);
   g.Stop(g6::kMurmur);

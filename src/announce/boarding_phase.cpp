@@ -3,14 +3,13 @@
 #include <array>
 #include <string>
 
+#include "announce/board.h"
 #include "announce/departure_clock.h"
-#include "announce/engine_waits.h"
 #include "announce/group_run.h"
 #include "announce/lobby_chime.h"
 #include "announce/route_region.h"
 #include "announce/sound_slots.h"
 #include "announce/spoken_digits.h"
-#include "mainfiles/board.h"
 #include "mainfiles/files.h"
 #include "platform/event_pump.h"
 #include "platform/paths.h"
@@ -172,7 +171,7 @@ void RunBoardingPhase(state::ProContext& pro) {
     g.Wait(kViewLeadSeconds);
   } else if (board) {
     g.Check();
-    const datafiles::BoardShown shown = mainfiles::ShowFlightBoard(pro, datafiles::kDeparturesBoard);
+    const datafiles::BoardShown shown = ShowFlightBoard(pro, datafiles::kDeparturesBoard);
     if (!shown.Shown()) {
       report = BoardFaultCaption(shown.fault);
       g.Caption(report);
@@ -195,7 +194,7 @@ void RunBoardingPhase(state::ProContext& pro) {
     pump.Pump();
     g.Wait(kViewTailSeconds);
   } else {
-    if (board) mainfiles::CloseDepartureBoard(pro, [&pro](float seconds) { EngineWaitSeconds(pro, seconds); });
+    if (board) CloseDepartureBoard(pro);
     g.Wait(kAfterCallSeconds);
     g.Check();
     pro.svc.paths->DeleteIfExists(kEyeCheck);

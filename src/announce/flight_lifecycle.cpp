@@ -3,10 +3,10 @@
 #include <cmath>
 #include <string_view>
 
+#include "announce/board.h"
 #include "announce/departure_clock.h"
 #include "announce/flight_window_view.h"
 #include "announce/sound_slots.h"
-#include "mainfiles/board.h"
 #include "mainfiles/files.h"
 #include "platform/addon_link.h"
 #include "platform/event_pump.h"
@@ -85,7 +85,7 @@ void EndFlight(state::ProContext& pro) {
   if (e.briefingCard) e.briefingCard->Unload();
 
   // A board the flight showed does not outlive it.
-  mainfiles::CloseDepartureBoardNow(pro);
+  CloseDepartureBoardNow(pro);
 
   for (std::string_view file : mainfiles::kHandOverFiles) {
     if (pro.svc.paths->DeleteIfExists(file)) pump.Pump();

@@ -6,7 +6,7 @@
 #include <string>
 
 #include "announce/background_music.h"
-#include "mainfiles/volume_table.h"
+#include "datafiles/volume_table.h"
 #include "platform/event_pump.h"
 #include "platform/paths.h"
 #include "platform/sound_device.h"
@@ -133,7 +133,7 @@ void UseVolumeIndex(state::ProContext& pro, int index) {
   state::EngineState& e = pro.engine;
   if (index < 0 || index >= state::kVolumeIndexCount) index = 0;  // as TableVolume reads it
   pro.flight.CurrentVolumeIndex = static_cast<std::int16_t>(index);
-  pro.flight.CurrentVolume = state::QuietSoundOn(e) ? static_cast<std::int16_t>(kQuietAttenuation) : mainfiles::TableVolume(e, index);
+  pro.flight.CurrentVolume = state::QuietSoundOn(e) ? static_cast<std::int16_t>(kQuietAttenuation) : datafiles::TableVolume(e, index);
 }
 
 }  // namespace vx::announce

@@ -5,8 +5,8 @@
 
 #include "announce/flight_windows.h"
 #include "briefing/dialog_fields.h"
+#include "datafiles/volume_table.h"
 #include "mainfiles/files.h"
-#include "mainfiles/volume_table.h"
 #include "platform/event_pump.h"
 #include "runtime/numbers.h"
 #include "state/pro_context.h"
@@ -204,7 +204,7 @@ void Frm音声設定::frm音声設定_Form_Unload() {
   b.LargeAircraftLanding = radioLand小型機.Value() ? 0 : 1;
   b.VnavCallOn = radioVnavON.Value() ? 1 : 0;
   b.ClimbThrustCallOn = radioClimbThrustON.Value() ? 1 : 0;
-  mainfiles::BuildVolumeTable(pro_.engine, b.VolumeSettings);
+  datafiles::BuildVolumeTable(pro_.engine, b.VolumeSettings);
   pump.Pump();
   mainfiles::WriteVexlorSdCfg(pro_);
   pump.Pump();

@@ -15,7 +15,7 @@
 #include "simlink/channels.h"
 #include "simlink/common_helpers.h"
 #include "simlink/sim_derivations.h"
-#include "simlink/sim_link_start.h"
+#include "simlink/sim_link_start_and_follow.h"
 #include "state/exp_context.h"
 #include "ui/message_box.h"
 

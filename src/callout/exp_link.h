@@ -8,7 +8,7 @@
 // within the width of the value it is stored into.
 #include <cstdint>
 
-#include "simlink/sim_link_start.h"
+#include "simlink/sim_link_start_and_follow.h"
 
 namespace vx::state {
 struct ExpContext;

@@ -30,6 +30,11 @@ std::optional<int> TableSlot(int slot) {
   return slot;
 }
 
+std::string TableSlotText(std::string_view slotText) {
+  const std::optional<int> slot = TableSlot(slotText);
+  return slot ? std::to_string(*slot) : std::string();
+}
+
 const state::AirportRecord& AirportEntry(const state::AirportTableArray& table, std::optional<int> slot) {
   return slot && TableSlot(*slot) ? table[static_cast<std::size_t>(*slot)] : kNoAirport;
 }

@@ -37,9 +37,10 @@ void TakeBackEyeRetCfg(state::ProContext& ctx);
 void WriteOcumoCfg(state::ProContext& ctx);
 // vexlorEXP.cfg: the call switches, the call-out window's place, `ViewTable`, `ApuSoundSettings`.
 void WriteVexlorExpCfg(state::ProContext& ctx);
-// EyeCheck.cfg: the view switch and the departure board's values. Both route slots
-// are checked first: a slot text that is not a number raises 13, a slot outside 0 to
-// 200 raises 9, and no file is written.
+// EyeCheck.cfg: the view switch and the departure board's values. The route slots go as
+// the main program's board takes them: a slot text that names no table entry (no number,
+// outside 0 to 200) goes as an empty slot with no board name, which the call-out
+// program's board refuses as the main program's does.
 void WriteEyeCheckCfg(state::ProContext& ctx);
 // vexlorPB.cfg: the pushback values of `PushbackSettings`.
 void WriteVexlorPbCfg(state::ProContext& ctx);

@@ -37,8 +37,10 @@ void WriteEyeCheckCfg(state::ProContext& ctx) {
   values.flightNumber = tob.FlightNumber;
   values.hour = departure.localHour;
   values.minute = departure.localMinute;
-  values.departureSlot = route[0].slot;
-  values.arrivalSlot = route[1].slot;
+  // The slots as the main program's own board takes them, so that both boards show the
+  // same flight or none.
+  values.departureSlot = datafiles::TableSlotText(route[0].slot);
+  values.arrivalSlot = datafiles::TableSlotText(route[1].slot);
   const auto boardName = [&](const state::RouteAirport& airport) {
     return datafiles::AirportEntry(ctx.files.AirportTable, datafiles::TableSlot(airport.slot)).空港名パタパタ;
   };

@@ -4,9 +4,9 @@
 #include <optional>
 
 #include "datafiles/positional_text.h"
+#include "datafiles/volume_table.h"
 #include "mainfiles/settings_file.h"
 #include "mainfiles/settings_table.h"
-#include "mainfiles/volume_table.h"
 #include "platform/event_pump.h"
 #include "platform/file_errors.h"
 #include "platform/paths.h"
@@ -125,7 +125,7 @@ void ReportUnwritableDefaults(state::ProContext& ctx, const std::string& file, c
 
 void FinishLoad(state::ProContext& ctx) {
   ctx.svc.pump->Pump();
-  BuildVolumeTable(ctx.engine, ctx.briefing.VolumeSettings);
+  datafiles::BuildVolumeTable(ctx.engine, ctx.briefing.VolumeSettings);
   ctx.svc.pump->Pump();
 }
 
@@ -241,7 +241,7 @@ bool LoadSettingsFile(state::ProContext& ctx, std::string_view name, SettingsLoa
 
 void ApplyDefaultSettings(state::ProContext& ctx) {
   StoreDefaults(ctx);
-  BuildVolumeTable(ctx.engine, ctx.briefing.VolumeSettings);
+  datafiles::BuildVolumeTable(ctx.engine, ctx.briefing.VolumeSettings);
 }
 
 void LoadSettingsAtStartup(state::ProContext& ctx) {

@@ -2,7 +2,7 @@
 
 #include "announce/background_music.h"
 #include "announce/flight_window_view.h"
-#include "mainfiles/volume_table.h"
+#include "datafiles/volume_table.h"
 #include "platform/event_pump.h"
 #include "platform/mp3_player.h"
 #include "platform/music_device.h"
@@ -22,16 +22,16 @@ std::int16_t SlotVolume(const state::ProContext& pro, int slot) {
     case 1:
     case 2:
     case 3:
-      return mainfiles::TableVolume(e, 29);
+      return datafiles::TableVolume(e, 29);
     case 4:
-      return mainfiles::TableVolume(e, 30);
+      return datafiles::TableVolume(e, 30);
     case 7:
     case 9:
     case 10:
-      return approach ? mainfiles::TableVolume(e, 20) : current;
+      return approach ? datafiles::TableVolume(e, 20) : current;
     case 34:
     case 35:
-      return approach ? mainfiles::TableVolume(e, 22) : current;
+      return approach ? datafiles::TableVolume(e, 22) : current;
     default:
       return current;
   }
@@ -79,7 +79,7 @@ void ToggleQuietSound(state::ProContext& pro) {
   e.QuietSound = 0;
   simlink::SendQuietSound(pro);
   pump.Pump();
-  pro.flight.CurrentVolume = mainfiles::TableVolume(e, pro.flight.CurrentVolumeIndex);
+  pro.flight.CurrentVolume = datafiles::TableVolume(e, pro.flight.CurrentVolumeIndex);
   SetSlotVolumes(pro, false);
   if (segments) {
     pro.svc.music->SetMasterVolume(pro.flight.BgmLowered ? kQuietSoundAttenuation : announce::SegmentVolume(pro.flight.BgmVolume));

@@ -12,21 +12,6 @@
 #include "platform/standin_link.h"
 
 namespace vx::platform {
-namespace {
-
-std::string FolderReason(FolderFault fault, const std::string& folder) {
-  switch (fault) {
-    case FolderFault::None: break;
-    case FolderFault::CannotMake:
-    case FolderFault::Missing: return "フォルダー「 " + folder + " 」を作成できません。";
-    case FolderFault::NotAFolder: return "「 " + folder + " 」はフォルダーではありません。";
-    case FolderFault::OtherOwner: return "フォルダー「 " + folder + " 」の所有者が別のユーザーです。";
-    case FolderFault::OthersMayWrite: return "フォルダー「 " + folder + " 」には他のユーザーも書き込めます。";
-  }
-  return {};
-}
-
-}  // namespace
 
 FileInstanceLock::~FileInstanceLock() {
   if (fd_ >= 0) close(fd_);
@@ -44,7 +29,9 @@ bool FileInstanceLock::Acquire() {
   if (fd_ >= 0) return true;
   problem_.clear();
   const FolderCheck folder = CheckPrivateFolder(file_.parent_path(), true);
-  if (folder.fault != FolderFault::None) return Distrust(FolderReason(folder.fault, file_.parent_path().string()));
+  if (folder.fault != FolderFault::None) {
+    return Distrust(FolderFaultText(folder, file_.parent_path(), FolderWording::Japanese));
+  }
   // Never through a link, never waiting on something that is not a file.
   const int fd = open(file_.c_str(), O_RDONLY | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC, 0600);
   if (fd < 0) {

@@ -24,18 +24,30 @@ FolderCheck CheckPrivateFolder(const std::filesystem::path& folder, bool create)
   return {};
 }
 
-std::string PrivateFolderProblem(const std::filesystem::path& folder, bool create) {
+std::string FolderFaultText(const FolderCheck& check, const std::filesystem::path& folder, FolderWording wording) {
   const std::string name = folder.string();
-  const FolderCheck check = CheckPrivateFolder(folder, create);
+  const bool japanese = wording == FolderWording::Japanese;
   switch (check.fault) {
     case FolderFault::None: return {};
-    case FolderFault::CannotMake: return "cannot make the folder " + name + ": " + std::strerror(check.error);
-    case FolderFault::Missing: return "no folder " + name + ": " + std::strerror(check.error);
-    case FolderFault::NotAFolder: return name + " is not a folder";
-    case FolderFault::OtherOwner: return "the folder " + name + " belongs to another user";
-    case FolderFault::OthersMayWrite: return "the folder " + name + " may be written by other users";
+    case FolderFault::CannotMake:
+    case FolderFault::Missing:
+      if (japanese) return "フォルダー「 " + name + " 」を作成できません。";
+      return (check.fault == FolderFault::Missing ? "no folder " : "cannot make the folder ") + name + ": " +
+             std::strerror(check.error);
+    case FolderFault::NotAFolder:
+      return japanese ? "「 " + name + " 」はフォルダーではありません。" : name + " is not a folder";
+    case FolderFault::OtherOwner:
+      return japanese ? "フォルダー「 " + name + " 」の所有者が別のユーザーです。"
+                      : "the folder " + name + " belongs to another user";
+    case FolderFault::OthersMayWrite:
+      return japanese ? "フォルダー「 " + name + " 」には他のユーザーも書き込めます。"
+                      : "the folder " + name + " may be written by other users";
   }
   return {};
+}
+
+std::string PrivateFolderProblem(const std::filesystem::path& folder, bool create) {
+  return FolderFaultText(CheckPrivateFolder(folder, create), folder, FolderWording::English);
 }
 
 }  // namespace vx::platform

@@ -22,8 +22,13 @@ struct FolderCheck {
 // missing parents as usual).
 FolderCheck CheckPrivateFolder(const std::filesystem::path& folder, bool create);
 
-// Empty when the folder passes `CheckPrivateFolder`; otherwise why it does not, naming
-// the folder.
+// Why a checked folder is not the user's private one, naming the folder: in English for the
+// stand-in's and the links' messages (with the system's reason where a call failed), in
+// Japanese for the programs' boxes. Empty when it is.
+enum class FolderWording { English, Japanese };
+std::string FolderFaultText(const FolderCheck& check, const std::filesystem::path& folder, FolderWording wording);
+
+// Empty when the folder passes `CheckPrivateFolder`; otherwise why it does not, in English.
 std::string PrivateFolderProblem(const std::filesystem::path& folder, bool create);
 
 }  // namespace vx::platform

@@ -6,7 +6,7 @@
 #include <initializer_list>
 #include <span>
 
-#include "simlink/sim_link_start.h"
+#include "simlink/sim_link_start_and_follow.h"
 #include "state/sim_var_table.h"
 
 namespace vx::state {

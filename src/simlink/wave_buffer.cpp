@@ -1,5 +1,6 @@
 #include "simlink/wave_buffer.h"
 
+#include <optional>
 #include <span>
 #include <string>
 
@@ -43,8 +44,12 @@ std::int32_t LoadWaveBuffer(platform::SoundDevice& sound, ui::MessageBoxes& boxe
     return 0;
   }
   const auto image = std::span(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size());
-  // A file cut short (a copy that broke off) would play only in part, or not at all.
-  if (const auto declared = platform::WavDeclaredLengthPastEnd(image)) {
+  // A file whose declared length runs past its end (recorders often write such headers,
+  // and copies break off) plays the samples that are there; one cut before its first
+  // sample has nothing to play and is told.
+  const auto declared = platform::WavDeclaredLengthPastEnd(image);
+  const auto format = declared ? platform::ParseWav(image) : std::nullopt;
+  if (declared && (!format || format->Frames() == 0)) {
     ShowUnreadable(boxes, runtime::ErrorText(runtime::kInputPastEndOfFile), file.string(),
                    "ファイルが途中で切れています（" + std::to_string(*declared) + " バイトのはずが " +
                        std::to_string(bytes.size()) + " バイトしかありません）。");

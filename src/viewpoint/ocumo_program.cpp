@@ -11,7 +11,7 @@
 #include "platform/sim_ipc_client.h"
 #include "runtime/runtime_error.h"
 #include "simlink/common_helpers.h"
-#include "simlink/sim_link_start.h"
+#include "simlink/sim_link_start_and_follow.h"
 #include "ui/message_box.h"
 #include "viewpoint/frm_ocumo.h"
 

@@ -6,7 +6,7 @@
 #include "announce/flight_lifecycle.h"
 #include "announce/request_dispatcher.h"
 #include "announce/sound_slots.h"
-#include "mainfiles/volume_table.h"
+#include "datafiles/volume_table.h"
 #include "simlink/channels.h"
 #include "simlink/main_channels.h"
 #include "support/sound_files.h"
@@ -74,7 +74,7 @@ void EngineProgram::StartFlight() {
   BeginNewFlight(pro);
   pro.engine.FlightWindowReady = true;
   pro.flight.AtcChatterState = 0;
-  mainfiles::BuildVolumeTable(pro.engine, pro.briefing.VolumeSettings);
+  datafiles::BuildVolumeTable(pro.engine, pro.briefing.VolumeSettings);
   LoadSoundEffects(pro);
 }
 

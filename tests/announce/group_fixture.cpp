@@ -2,7 +2,7 @@
 
 #include "announce/background_music.h"
 #include "announce/sound_slots.h"
-#include "mainfiles/volume_table.h"
+#include "datafiles/volume_table.h"
 #include "simlink/channels.h"
 
 namespace vx::announce::test {
@@ -117,7 +117,7 @@ void GroupTest::MusicRunning() {
 
 void GroupTest::VolumeSetting(int index, int setting) {
   p.pro.briefing.VolumeSettings[static_cast<std::size_t>(index)] = static_cast<std::int16_t>(setting);
-  mainfiles::BuildVolumeTable(p.pro.engine, p.pro.briefing.VolumeSettings);
+  datafiles::BuildVolumeTable(p.pro.engine, p.pro.briefing.VolumeSettings);
 }
 
 void GroupTest::ExpectGroupDone(int firstSlot, int lastSlot) const {

@@ -24,7 +24,7 @@ using test::ExpectMarks;
 using test::Mark;
 using test::Played;
 
-// A group built on the common run as the group issues build theirs: three parts, a
+// A group built on the common run as the built-in groups are: three parts, a
 // hand-over file for the call-out program between the first and the second, and a last
 // part that "next" fades.
 void PrepareSample(state::ProContext& pro) {
@@ -126,6 +126,22 @@ TEST_F(GroupRunTest, TheWholeGroupPlaysItsPartsBetweenTheMusicDuckAndRestore) {
   EXPECT_EQ(p.pro.flight.AirStep, 2);
   EXPECT_FALSE(p.pro.flight.BgmLowered);
   EXPECT_EQ(LiveGroupBuffers(), 0);
+  ExpectTickEnded();
+}
+
+// A recording whose header declares more data than the file holds (as recorders often
+// write them) plays the part that is there, without a message.
+TEST_F(GroupRunTest, APartWhoseDataRunsPastTheEndOfItsFilePlaysWhatIsThere) {
+  const std::string whole = p.dir.ReadBytes("Wav/T/two.wav");  // 1.5 s: 12000 samples of 8 bits at 8000 Hz
+  p.dir.WriteBytes("Wav/T/two.wav", whole.substr(0, 44 + 4000));
+  p.pump.At(p.origin + 4'500'000'000, [&] { p.paths.DeleteIfExists("\\EyeDoor.cfg"); });
+  p.Serve(13);
+  test::ExpectTimeline(p.Timeline(), {
+                                         {"\\Wav\\T\\one.wav", 1001, 3001, -900, 0, false},
+                                         {"\\Wav\\T\\two.wav", 5004, 5504, -900, 0, false},
+                                         {"\\Wav\\T\\three.wav", 5504, 25504, -900, 0, false},
+                                     });
+  EXPECT_TRUE(p.boxes.shown.empty());
   ExpectTickEnded();
 }
 

@@ -8,13 +8,17 @@
 #include <string>
 #include <vector>
 
+#include "announce/board.h"
 #include "callout/exp_link.h"
 #include "callout/view_sequences.h"
 #include "datafiles/eye_check_file.h"
 #include "exp_fixture.h"
+#include "mainfiles/files.h"
+#include "mainfiles/route.h"
 #include "platform/process.h"
 #include "platform/random.h"
 #include "platform/timer_scheduler.h"
+#include "state/pro_context.h"
 #include "support/sound_files.h"
 #include "support/standin_in_process.h"
 
@@ -247,6 +251,74 @@ TEST_F(ViewSequencesTest, InspectionShowsTheBoardAndClosesItByItsProcess) {
   EXPECT_EQ(exp.view.BoardTaskId, 0);
   EXPECT_EQ(ViewMode(), 1);
 }
+
+}  // namespace
+}  // namespace vx::callout
+
+namespace vx::callout {
+namespace {
+
+// The departure board of the inspection view and the main program's own board, for one
+// route: the main program's board is asked, its route and EyeCheck.cfg written as the
+// boarding group writes them, and the call-out program's sequence reads that file.
+struct RouteCase {
+  const char* departure;
+  const char* arrival;
+  bool shown;
+};
+void PrintTo(const RouteCase& c, std::ostream* os) { *os << '"' << c.departure << "\" to \"" << c.arrival << '"'; }
+
+class InspectionRouteTest : public ViewSequencesTest, public ::testing::WithParamInterface<RouteCase> {
+ protected:
+  void SetUp() override {
+    ViewSequencesTest::SetUp();
+    exp.svc.processes = &processes;
+    exp.svc.random = &random;
+    pro.svc = exp.svc;
+    std::filesystem::create_directories(base.Path() / "vovu030");
+    Write("\\vovu030\\Vovu", "#!/bin/sh\n");
+    for (state::AirportTableArray* table : {&pro.files.AirportTable, &exp.airports}) {
+      (*table)[1].空港名パタパタ = "東京";
+      (*table)[2].空港名パタパタ = "札幌";
+      (*table)[3].空港名パタパタ = "大阪";
+    }
+    pro.main.ViewSwitchOption = "ON";
+    auto& tob = pro.briefing.TobBriefing;
+    tob.FlipBoardOn = 1;
+    tob.DepartureGate = 12;
+    tob.FlightNumber = "123";
+    pro.briefing.SelectedAirlineIndex = "1";
+    pro.briefing.BriefingTimes.events[0].localHour = 10;
+    pro.briefing.BriefingTimes.events[0].localMinute = 5;
+  }
+  platform::RecordingProcessLauncher processes;
+  platform::ScriptedRandom random;
+  state::ProContext pro;
+};
+
+TEST_P(InspectionRouteTest, BothProgramsShowTheBoardForTheSameRoutesOnly) {
+  const RouteCase& c = GetParam();
+  pro.files.RouteAirports[0].slot = c.departure;
+  pro.files.RouteAirports[1].slot = c.arrival;
+  mainfiles::ApplyRouteAirports(pro.files);
+  const datafiles::BoardShown ours = announce::ShowFlightBoard(pro, datafiles::kDeparturesBoard);
+  EXPECT_EQ(ours.Shown(), c.shown) << ours.fault;
+  announce::CloseDepartureBoardNow(pro);
+  const std::size_t before = processes.started.size();
+
+  mainfiles::WriteEyeCheckCfg(pro);
+  exp.frame.EyeCheckArmed = 1;
+  exp.frame.EyeCheckPresent = -1;
+  RemoveAfter(50, exp.frame.EyeCheckPresent, "\\EyeCheck.cfg");
+  RunInspectionViewSequence(exp);
+  EXPECT_EQ(processes.started.size() - before, c.shown ? 1u : 0u) << "the call-out program's board";
+  EXPECT_EQ(ViewMode(), 1);
+}
+
+INSTANTIATE_TEST_SUITE_P(Routes, InspectionRouteTest,
+                         ::testing::Values(RouteCase{"1", "2", true}, RouteCase{"1", "30000", false},
+                                           RouteCase{"30000", "2", false}, RouteCase{"1", "大阪", false},
+                                           RouteCase{" 1", "３", true}));
 
 }  // namespace
 }  // namespace vx::callout

@@ -1,20 +1,14 @@
 // The main program's procedures over its tables and route: the tables through the base
-// folder and the start's check, the arrival's delay class, the random-flight import (a
-// whole, checked file reaches the briefing, the tables and the route; anything else is
-// reported and leaves everything as it was), and the board of the own flight.
+// folder and the start's check, and the random-flight import (a whole, checked file
+// reaches the briefing, the tables and the route; anything else is reported and leaves
+// everything as it was).
 #include <gtest/gtest.h>
 
-#include <chrono>
-
-#include "datafiles/board_fixture.h"
 #include "datafiles/pro_fixture.h"
 #include "datafiles/random_flight_sample.h"
-#include "mainfiles/arrival_delay.h"
-#include "mainfiles/board.h"
 #include "mainfiles/random_flight.h"
 #include "mainfiles/tables.h"
 #include "platform/text_file.h"
-#include "runtime/cp932.h"
 #include "runtime/runtime_error.h"
 
 namespace vx::mainfiles::test {
@@ -50,15 +44,6 @@ TEST_F(TablesTest, AMissingTableFileRefusesTheStartNamingTheFile) {
   EXPECT_TRUE(CheckTableFilesForStart(ctx));
   EXPECT_EQ(boxes.PendingExpectations(), 0u);
   EXPECT_EQ(boxes.shown.size(), 2u);
-}
-
-TEST(ArrivalDelayTest, TakesTheGmtTimesOfTheScheduledAndActualArrival) {
-  state::ProContext ctx;
-  auto& events = ctx.briefing.BriefingTimes.events;
-  events[1] = {20, 0, 23, 50};  // local times are not used
-  events[3] = {9, 5, 0, 5};
-  ClassifyArrivalDelay(ctx);
-  EXPECT_EQ(ctx.files.ArrivalDelayClass, 10);
 }
 
 struct BadFileCase {
@@ -186,54 +171,6 @@ TEST_F(RandomFlightTest, AMissingFileIsReported) {
   boxes.Expect("ランダムフライト読込", ui::Answer::Ok, "RandomFlight.cfg を読み込めません。");
   EXPECT_FALSE(LoadRandomFlight(ctx));
   EXPECT_EQ(boxes.PendingExpectations(), 0u);
-}
-
-TEST_F(BoardTest, TheMainProgramsBoardCopiesTheOtherAirportsNameAndKeepsTheProgramsId) {
-  auto& tob = ctx.briefing.TobBriefing;
-  tob.DepartureGate = 12;
-  tob.FlightNumber = "1205";
-  ctx.main.ArrivalGate = 3;
-  ctx.briefing.SelectedAirlineIndex = "3";
-  ctx.briefing.BriefingTimes.events[0] = {9, 35, 0, 35};
-  ctx.briefing.BriefingTimes.events[1] = {11, 5, 2, 5};
-  ctx.files.RouteAirports[0].slot = "1";
-  ctx.files.RouteAirports[1].slot = "5";
-  ctx.files.AirportTable = airports;
-  ctx.files.ArrivalDelayClass = 10;
-
-  BoardShown shown = ShowFlightBoard(ctx, "出発");
-  ASSERT_TRUE(shown.Shown()) << shown.fault;
-  EXPECT_EQ(ctx.files.BoardDestinationName, "札幌");
-  EXPECT_EQ(ctx.files.BoardTaskId, shown.pid);
-  const std::string departures = runtime::Cp932ToUtf8(Bytes("vovu030/出発.pdt"));
-  EXPECT_NE(departures.find("\"0\",\"7\",\"1\",\"2\",\"0\",\"5\",\"10\",\"0\",\"1\",\"10\",\"093500\",\"1\""),
-            std::string::npos);
-
-  // An arrivals board while the first still runs: the first is closed, the origin named.
-  shown = ShowFlightBoard(ctx, "到着");
-  ASSERT_TRUE(shown.Shown());
-  EXPECT_EQ(processes.closed, std::vector<int>{1000});
-  EXPECT_EQ(ctx.files.BoardOriginName, "東京");
-  EXPECT_EQ(ctx.files.BoardTaskId, 1001);
-  const std::string arrivals = runtime::Cp932ToUtf8(Bytes("vovu030/到着.pdt"));
-  EXPECT_NE(arrivals.find("\"0\",\"7\",\"1\",\"2\",\"0\",\"5\",\"10\",\"0\",\"6\",\"10\",\"110500\",\"1\""),
-            std::string::npos);
-  EXPECT_NE(runtime::Cp932ToUtf8(Bytes("vovu030/到着.ppl")).find("\"東京\",\"$FFFFFF\",\"$000000\"\r\n\r\n[ColumnDefine07]"),
-            std::string::npos);
-
-  // The caller's wait (the groups pass the main program's), here on virtual time.
-  CloseDepartureBoard(ctx, [this](float seconds) {
-    pump.RunFor(std::chrono::duration_cast<std::chrono::nanoseconds>(std::chrono::duration<float>(seconds)));
-  });
-  EXPECT_EQ(processes.closed, (std::vector<int>{1000, 1001}));
-  EXPECT_EQ(ctx.files.BoardTaskId, 0);
-
-  // The pickers' "no slot" 999 has no board name: no board, nothing started.
-  ctx.files.RouteAirports[1].slot = "999";
-  shown = ShowFlightBoard(ctx, "出発");
-  EXPECT_EQ(shown.fault, "空港番号が正しくありません");
-  EXPECT_EQ(processes.started.size(), 2u);
-  EXPECT_EQ(ctx.files.BoardTaskId, 0);
 }
 
 }  // namespace

@@ -23,21 +23,24 @@ class HandoverFaultsTest : public ProFixture {
   }
 };
 
-// An airport slot of no entry (outside 0 to 200, or no number) has no board name; the
-// file is still written, so the inspection view runs.
-TEST_F(HandoverFaultsTest, EyeCheckWithASlotOfNoEntryNamesNoBoardForIt) {
+// An airport slot of no entry (outside 0 to 200, or no number) goes as no slot, with no
+// board name; the file is still written, so the inspection view runs.
+TEST_F(HandoverFaultsTest, EyeCheckWithASlotOfNoEntryNamesNoSlotAndNoBoardForIt) {
   ctx.files.AirportTable[1].空港名パタパタ = "羽田";
   ctx.files.AirportTable[80].空港名パタパタ = "千歳";
   struct Case {
     const char* departure;
     const char* arrival;
+    const char* departureSlot;
+    const char* arrivalSlot;
     const char* departureName;
     const char* arrivalName;
   };
   const Case cases[] = {
-      {"999", "80", "", "千歳"}, {"1", "999", "羽田", ""},   {"-1", "80", "", "千歳"},
-      {"1", "201", "羽田", ""},  {"", "80", "", "千歳"},      {"1", "東京", "羽田", ""},
-      {"30000", "80", "", "千歳"},
+      {"999", "80", "", "80", "", "千歳"},    {"1", "999", "1", "", "羽田", ""},
+      {"-1", "80", "", "80", "", "千歳"},     {"1", "201", "1", "", "羽田", ""},
+      {"", "80", "", "80", "", "千歳"},       {"1", "東京", "1", "", "羽田", ""},
+      {"30000", "80", "", "80", "", "千歳"},  {" 1", "８０", "1", "80", "羽田", "千歳"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(std::string(c.departure) + " " + c.arrival);
@@ -46,8 +49,8 @@ TEST_F(HandoverFaultsTest, EyeCheckWithASlotOfNoEntryNamesNoBoardForIt) {
     WriteEyeCheckCfg(ctx);
     EyeCheckCfg values;
     ReadEyeCheckCfgFile(Base("EyeCheck.cfg"), values, BadValue::Keep);
-    EXPECT_EQ(values.departureSlot, c.departure);
-    EXPECT_EQ(values.arrivalSlot, c.arrival);
+    EXPECT_EQ(values.departureSlot, c.departureSlot);
+    EXPECT_EQ(values.arrivalSlot, c.arrivalSlot);
     EXPECT_EQ(values.departureBoardName, c.departureName);
     EXPECT_EQ(values.arrivalBoardName, c.arrivalName);
   }

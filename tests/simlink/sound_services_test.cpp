@@ -28,8 +28,9 @@ TEST(LoadWaveBuffer, LoadsTheFileUnderItsWrittenNameAndFailsQuietlyWhenItIsMissi
 }
 
 // A file that cannot become a buffer is told with the runtime's error text, the file
-// and the reason; one that is no WAV at all is refused by the device without a word.
-TEST(LoadWaveBuffer, AnEmptyOrCutShortFileIsToldWithItsNameAndReason) {
+// and the reason; one that is no WAV at all is refused by the device without a word, and
+// one whose data runs past its end plays what is there.
+TEST(LoadWaveBuffer, AnEmptyFileOrOneCutBeforeItsSamplesIsToldWithItsNameAndReason) {
   const auto whole = test::AsBytes(test::MakeToneWav({.sampleRate = 8000, .seconds = 0.5}));  // 8044 bytes
   struct Case {
     const char* name;
@@ -39,8 +40,8 @@ TEST(LoadWaveBuffer, AnEmptyOrCutShortFileIsToldWithItsNameAndReason) {
   };
   const Case cases[] = {
       {"empty.wav", "", "インデックスが有効範囲にありません。", "ファイルが空です（0 バイト）。"},
-      {"cut.wav", whole.substr(0, 3000), "ファイルにこれ以上データがありません。",
-       "ファイルが途中で切れています（8044 バイトのはずが 3000 バイトしかありません）。"},
+      {"nodata.wav", whole.substr(0, 44), "ファイルにこれ以上データがありません。",
+       "ファイルが途中で切れています（8044 バイトのはずが 44 バイトしかありません）。"},
       {"header.wav", whole.substr(0, 30), "ファイルにこれ以上データがありません。",
        "ファイルが途中で切れています（36 バイトのはずが 30 バイトしかありません）。"},
       {"riff.wav", whole.substr(0, 6), "ファイルにこれ以上データがありません。",
@@ -64,8 +65,12 @@ TEST(LoadWaveBuffer, AnEmptyOrCutShortFileIsToldWithItsNameAndReason) {
   test::TempDir dir;
   dir.WriteBytes("text.wav", "not a wave file");
   dir.WriteBytes("whole.wav", whole);
+  dir.WriteBytes("cut.wav", whole.substr(0, 3000));  // 1478 of its 4000 samples
   EXPECT_EQ(LoadWaveBuffer(p.sound, p.boxes, dir.Str() + "/text.wav", 1), 0);
   EXPECT_NE(LoadWaveBuffer(p.sound, p.boxes, dir.Str() + "/whole.wav", 1), 0);
+  const auto cut = LoadWaveBuffer(p.sound, p.boxes, dir.Str() + "/cut.wav", 1);
+  ASSERT_NE(cut, 0);
+  EXPECT_DOUBLE_EQ(p.sound.Find(cut)->durationSeconds, 1478.0 / 8000);
   EXPECT_TRUE(p.boxes.shown.empty());
 }
 

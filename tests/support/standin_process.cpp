@@ -1,5 +1,6 @@
 #include "support/standin_process.h"
 
+#include <fcntl.h>
 #include <poll.h>
 #include <signal.h>
 #include <spawn.h>
@@ -8,6 +9,8 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
+#include <cerrno>
 #include <chrono>
 #include <cstdlib>
 #include <cstring>
@@ -30,10 +33,12 @@ std::vector<char*> Argv(const std::filesystem::path& program, const std::vector<
   return argv;
 }
 
-void Drain(int fd, std::string& into) {
+// Reads what is there without blocking; false once the writer has closed its end.
+bool ReadSome(int fd, std::string& into) {
   char buf[4096];
-  ssize_t n;
-  while ((n = read(fd, buf, sizeof buf)) > 0) into.append(buf, static_cast<std::size_t>(n));
+  const ssize_t n = read(fd, buf, sizeof buf);
+  if (n > 0) into.append(buf, static_cast<std::size_t>(n));
+  return n > 0 || (n < 0 && errno == EINTR);
 }
 
 }  // namespace
@@ -57,15 +62,14 @@ static bool Answers(const std::filesystem::path& socket) {
   return ok;
 }
 
-CommandResult RunCommand(const std::filesystem::path& program, const std::vector<std::string>& args) {
+CommandResult RunCommand(const std::filesystem::path& program, const std::vector<std::string>& args,
+                         std::optional<std::chrono::milliseconds> limit) {
   int out[2], err[2];
-  if (pipe(out) != 0 || pipe(err) != 0) throw std::runtime_error("pipe failed");
+  if (pipe2(out, O_CLOEXEC) != 0 || pipe2(err, O_CLOEXEC) != 0) throw std::runtime_error("pipe failed");
   posix_spawn_file_actions_t actions;
   posix_spawn_file_actions_init(&actions);
   posix_spawn_file_actions_adddup2(&actions, out[1], 1);
   posix_spawn_file_actions_adddup2(&actions, err[1], 2);
-  posix_spawn_file_actions_addclose(&actions, out[0]);
-  posix_spawn_file_actions_addclose(&actions, err[0]);
   std::vector<std::string> storage;
   auto argv = Argv(program, args, storage);
   pid_t pid;
@@ -75,12 +79,25 @@ CommandResult RunCommand(const std::filesystem::path& program, const std::vector
   close(err[1]);
   CommandResult result;
   if (rc == 0) {
-    // Both pipes are small; read stdout then stderr (ctl writes little to either).
-    Drain(out[0], result.out);
-    Drain(err[0], result.err);
+    // Both pipes are read as they fill, until both are closed or the limit passes.
+    const auto deadline = std::chrono::steady_clock::now() + limit.value_or(std::chrono::hours(24 * 365));
+    pollfd fds[2] = {{out[0], POLLIN, 0}, {err[0], POLLIN, 0}};
+    std::string* into[2] = {&result.out, &result.err};
+    while (fds[0].fd >= 0 || fds[1].fd >= 0) {
+      const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(deadline - std::chrono::steady_clock::now());
+      if (left.count() <= 0) {
+        result.timedOut = true;
+        kill(pid, SIGKILL);
+        break;
+      }
+      if (poll(fds, 2, static_cast<int>(std::min<long long>(left.count(), 1000))) < 0 && errno != EINTR) break;
+      for (int i = 0; i < 2; ++i) {
+        if (fds[i].fd >= 0 && fds[i].revents != 0 && !ReadSome(fds[i].fd, *into[i])) fds[i].fd = -1;
+      }
+    }
     int status = 0;
     waitpid(pid, &status, 0);
-    result.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    result.exitCode = !result.timedOut && WIFEXITED(status) ? WEXITSTATUS(status) : -1;
   }
   close(out[0]);
   close(err[0]);
@@ -142,11 +159,12 @@ std::vector<std::string> StandinProcess::BaseOptions() const {
   return {"--folder", folder_.string(), "--prefix", prefix_};
 }
 
-CommandResult StandinProcess::Ctl(const std::vector<std::string>& args) const {
+CommandResult StandinProcess::Ctl(const std::vector<std::string>& args,
+                                  std::optional<std::chrono::milliseconds> limit) const {
   std::vector<std::string> all = BaseOptions();
   all.insert(all.end(), {"--class", className_, "ctl"});
   all.insert(all.end(), args.begin(), args.end());
-  return RunCommand(StandinBinary(), all);
+  return RunCommand(StandinBinary(), all, limit);
 }
 
 void StandinProcess::Kill() {
@@ -157,7 +175,11 @@ void StandinProcess::Kill() {
 }
 
 void StandinProcess::Freeze() {
-  if (pid_ > 0) kill(pid_, SIGSTOP);
+  if (pid_ <= 0) return;
+  kill(pid_, SIGSTOP);
+  // The signal arrives on its own time: wait until every thread of it has stopped.
+  int status = 0;
+  waitpid(pid_, &status, WUNTRACED);
 }
 
 void StandinProcess::Thaw() {

@@ -3,7 +3,9 @@
 // started with extra options, stopped (or killed) at the end.
 #include <sys/types.h>
 
+#include <chrono>
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -16,9 +18,12 @@ struct CommandResult {
   int exitCode = -1;
   std::string out;
   std::string err;
+  bool timedOut = false;  // still running at the limit: killed, exitCode -1
 };
-// Runs a program with arguments (no shell) and collects its output.
-CommandResult RunCommand(const std::filesystem::path& program, const std::vector<std::string>& args);
+// Runs a program with arguments (no shell) and collects its output. With a limit, a program
+// still running when it passes is killed and the result says so.
+CommandResult RunCommand(const std::filesystem::path& program, const std::vector<std::string>& args,
+                         std::optional<std::chrono::milliseconds> limit = std::nullopt);
 
 class StandinProcess {
  public:
@@ -36,11 +41,13 @@ class StandinProcess {
   pid_t Pid() const { return pid_; }
   const std::filesystem::path& Folder() const { return folder_; }
   const std::string& Prefix() const { return prefix_; }
-  // `fs-standin ctl ...` against this stand-in.
-  CommandResult Ctl(const std::vector<std::string>& args) const;
+  // `fs-standin ctl ...` against this stand-in (killed when it outlasts `limit`).
+  CommandResult Ctl(const std::vector<std::string>& args,
+                    std::optional<std::chrono::milliseconds> limit = std::nullopt) const;
   // Ends it at once, as a crash would (SIGKILL), and reaps it.
   void Kill();
-  // Stops and continues it (SIGSTOP, SIGCONT): a simulator that hangs.
+  // Stops and continues it (SIGSTOP, SIGCONT): a simulator that hangs. Freeze returns once
+  // it has stopped.
   void Freeze();
   void Thaw();
 

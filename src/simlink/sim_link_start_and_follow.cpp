@@ -1,4 +1,4 @@
-#include "simlink/sim_link_start.h"
+#include "simlink/sim_link_start_and_follow.h"
 
 #include "platform/clock.h"
 #include "platform/event_pump.h"

@@ -1,9 +1,9 @@
-#include "mainfiles/arrival_delay.h"
+#include "announce/arrival_delay.h"
 
 #include "datafiles/arrival_delay.h"
 #include "state/pro_context.h"
 
-namespace vx::mainfiles {
+namespace vx::announce {
 
 void ClassifyArrivalDelay(state::ProContext& ctx) {
   const auto& scheduled = ctx.briefing.BriefingTimes.events[1];
@@ -11,4 +11,4 @@ void ClassifyArrivalDelay(state::ProContext& ctx) {
   ctx.files.ArrivalDelayClass = datafiles::ArrivalDelayClassFor(scheduled.gmtHour, scheduled.gmtMinute, actual.gmtHour, actual.gmtMinute);
 }
 
-}  // namespace vx::mainfiles
+}  // namespace vx::announce

@@ -4,10 +4,10 @@ namespace vx::state {
 struct ProContext;
 }
 
-namespace vx::mainfiles {
+namespace vx::announce {
 
 // `ArrivalDelayClass` from the GMT times of `BriefingTimes` events 1 (scheduled
 // arrival) and 3 (actual arrival at the gate).
 void ClassifyArrivalDelay(state::ProContext& ctx);
 
-}  // namespace vx::mainfiles
+}  // namespace vx::announce

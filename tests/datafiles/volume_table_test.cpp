@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
-#include "mainfiles/volume_table.h"
+#include "datafiles/volume_table.h"
 
-namespace vx::mainfiles {
+namespace vx::datafiles {
 namespace {
 
 TEST(VolumeTableTest, EachSettingBecomesItsAttenuationWithinTheDeviceRange) {
@@ -25,4 +25,4 @@ TEST(VolumeTableTest, EachSettingBecomesItsAttenuationWithinTheDeviceRange) {
 }
 
 }  // namespace
-}  // namespace vx::mainfiles
+}  // namespace vx::datafiles

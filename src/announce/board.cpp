@@ -1,12 +1,13 @@
-#include "mainfiles/board.h"
+#include "announce/board.h"
 
 #include <optional>
 
+#include "announce/engine_waits.h"
 #include "datafiles/table_entries.h"
 #include "platform/process.h"
 #include "state/pro_context.h"
 
-namespace vx::mainfiles {
+namespace vx::announce {
 namespace {
 
 constexpr std::string_view kBadAirport = "空港番号が正しくありません";
@@ -24,7 +25,8 @@ datafiles::BoardFlight FlightBoardValues(const state::ProContext& pro, std::stri
   flight.flightNumber = tob.FlightNumber;
   flight.hour = time.localHour;
   flight.minute = time.localMinute;
-  flight.airportSlots = {pro.files.RouteAirports[0].slot, pro.files.RouteAirports[1].slot};
+  flight.airportSlots = {datafiles::TableSlotText(pro.files.RouteAirports[0].slot),
+                         datafiles::TableSlotText(pro.files.RouteAirports[1].slot)};
   flight.destinationName = pro.files.BoardDestinationName;
   flight.originName = pro.files.BoardOriginName;
   flight.arrivalDelayClass = pro.files.ArrivalDelayClass;
@@ -45,12 +47,13 @@ datafiles::BoardShown ShowFlightBoard(state::ProContext& pro, std::string_view k
   return shown;
 }
 
-void CloseDepartureBoard(state::ProContext& pro, const std::function<void(float seconds)>& waitSeconds) {
-  datafiles::CloseDepartureBoard(*pro.svc.processes, waitSeconds, pro.files.BoardTaskId);
+void CloseDepartureBoard(state::ProContext& pro) {
+  datafiles::CloseDepartureBoard(
+      *pro.svc.processes, [&pro](float seconds) { EngineWaitSeconds(pro, seconds); }, pro.files.BoardTaskId);
 }
 
 void CloseDepartureBoardNow(state::ProContext& pro) {
   if (pro.svc.processes) datafiles::CloseDepartureBoardNow(*pro.svc.processes, pro.files.BoardTaskId);
 }
 
-}  // namespace vx::mainfiles
+}  // namespace vx::announce

@@ -5,7 +5,7 @@
 
 #include "state/engine_state.h"
 
-namespace vx::mainfiles {
+namespace vx::datafiles {
 
 // AnnounceVolumeTable[i] := VolumeSettings[i] × 300 − 3000 in hundredths of a decibel
 // (setting 10 plays at full volume, 1 at −27 dB). A setting outside 0 to 10, which a
@@ -16,4 +16,4 @@ void BuildVolumeTable(state::EngineState& engine, const std::array<std::int16_t,
 // The table's attenuation of a volume index; an index outside 0 to 30 reads as index 0.
 std::int16_t TableVolume(const state::EngineState& engine, int index);
 
-}  // namespace vx::mainfiles
+}  // namespace vx::datafiles

@@ -1,8 +1,8 @@
-#include "mainfiles/volume_table.h"
+#include "datafiles/volume_table.h"
 
 #include <algorithm>
 
-namespace vx::mainfiles {
+namespace vx::datafiles {
 
 void BuildVolumeTable(state::EngineState& engine, const std::array<std::int16_t, 31>& volumeSettings) {
   for (std::size_t i = 0; i < volumeSettings.size(); ++i) {
@@ -16,4 +16,4 @@ std::int16_t TableVolume(const state::EngineState& engine, int index) {
   return engine.AnnounceVolumeTable[static_cast<std::size_t>(index)];
 }
 
-}  // namespace vx::mainfiles
+}  // namespace vx::datafiles
