@@ -12,7 +12,7 @@ void ReadNamingTheFile(const std::filesystem::path& file, std::string_view remed
     read();
   } catch (const runtime::RuntimeError& e) {
     throw runtime::RuntimeError(e.Number(), e.Text() + "\n\nファイル「 " + file.string() + " 」を読み込めません。\n" +
-                                                platform::FileErrorReason(e.Number()) + "\n\n" + std::string(remedy));
+                                                platform::FileErrorReason(e) + "\n\n" + std::string(remedy));
   }
 }
 

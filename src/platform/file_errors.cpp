@@ -3,6 +3,8 @@
 #include <cerrno>
 #include <system_error>
 
+#include "platform/text_file.h"
+
 namespace vx::platform {
 
 int FileErrorNumber(int err, const std::filesystem::path& path) {
@@ -51,6 +53,15 @@ std::string FileErrorReason(int number) {
     case kInvalidFileFormat: return "UTF-8 で保存されています。Shift-JIS (CP932) で保存し直してください。";
     default: return "読み込みに失敗しました（エラー番号 " + std::to_string(number) + "）。";
   }
+}
+
+std::string FileErrorReason(const runtime::RuntimeError& e) {
+  const auto* notCp932 = dynamic_cast<const NotCp932TextError*>(&e);
+  if (!notCp932) return FileErrorReason(e.Number());
+  const std::string line = std::to_string(notCp932->Line()) + " 行目";
+  const std::string_view saveAgain = "Shift-JIS (CP932) で保存し直してください。";
+  if (notCp932->Utf8()) return "UTF-8 で保存されています（" + line + "から Shift-JIS (CP932) として読めません）。" + std::string(saveAgain);
+  return line + "が Shift-JIS (CP932) として読めません。" + std::string(saveAgain);
 }
 
 std::string FileWriteErrorReason(const runtime::RuntimeError& e) {

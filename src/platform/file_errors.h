@@ -16,6 +16,9 @@ int FileErrorNumber(int err, const std::filesystem::path& path);
 // Why a file could not be read, in a sentence for the user, by the runtime error that
 // reading it raised (the file errors above, and the number errors of its contents).
 std::string FileErrorReason(int number);
+// The same for the error itself: a file that is not CP932 text names the first line that
+// does not read.
+std::string FileErrorReason(const runtime::RuntimeError& e);
 // Why a file could not be written or deleted, in a sentence for the user; errors that
 // are not the file errors keep their own text.
 std::string FileWriteErrorReason(const runtime::RuntimeError& e);
