@@ -77,4 +77,13 @@ std::string FileWriteErrorReason(const runtime::RuntimeError& e) {
   }
 }
 
+void ReadNamingTheFile(const std::filesystem::path& file, std::string_view remedy, const std::function<void()>& read) {
+  try {
+    read();
+  } catch (const runtime::RuntimeError& e) {
+    throw runtime::RuntimeError(e.Number(), e.Text() + "\n\nファイル「 " + file.string() + " 」を読み込めません。\n" +
+                                                FileErrorReason(e) + (remedy.empty() ? "" : "\n\n" + std::string(remedy)));
+  }
+}
+
 }  // namespace vx::platform
