@@ -101,12 +101,23 @@ std::string Utf8ToCp932(std::string_view utf8) {
   });
 }
 
+namespace {
+
+[[noreturn]] void ThrowLacking(std::string_view character) {
+  throw RuntimeError(kInvalidProcedureCall, "「" + std::string(character) + "」は Shift-JIS (CP932) で保存できない文字です。");
+}
+
+}  // namespace
+
 std::string Utf8ToCp932Exact(std::string_view utf8) {
   thread_local Converter conv("CP932", "UTF-8");
   return conv.Run(utf8, [](const char* in, size_t left, std::string&) -> size_t {
-    throw RuntimeError(kInvalidProcedureCall, "「" + std::string(in, SkipOneCharacter(in, left)) +
-                                                  "」は Shift-JIS (CP932) で保存できない文字です。");
+    ThrowLacking(std::string_view(in, SkipOneCharacter(in, left)));
   });
+}
+
+void RefuseCharactersCp932Lacks(std::string_view utf8) {
+  if (const std::string lacking = FirstCharacterCp932Lacks(utf8); !lacking.empty()) ThrowLacking(lacking);
 }
 
 std::string FirstCharacterCp932Lacks(std::string_view utf8) {

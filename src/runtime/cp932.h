@@ -14,6 +14,8 @@ std::string Utf8ToCp932(std::string_view utf8);
 std::string Utf8ToCp932Exact(std::string_view utf8);
 // The first character of a UTF-8 text that CP932 lacks; empty when it has them all.
 std::string FirstCharacterCp932Lacks(std::string_view utf8);
+// Raises RuntimeError 5 for a text holding a character CP932 lacks, naming the first.
+void RefuseCharactersCp932Lacks(std::string_view utf8);
 // CP932 bytes to UTF-8; a byte sequence that is not CP932 becomes U+FFFD. Never fails.
 std::string Cp932ToUtf8(std::string_view bytes);
 // The offset of the first byte that does not read as a character CP932 defines (a byte
