@@ -49,7 +49,8 @@ void Pump(state::ExpContext& exp) {
 void LoadExpAirportTable(state::ExpContext& exp) {
   if (!exp.svc.paths->Exists("\\空港db.csv")) return;
   try {
-    datafiles::LoadAirportTable(*exp.svc.paths, exp.airports);
+    platform::ReadNamingTheFile(exp.svc.paths->Under("\\空港db.csv"), "",
+                                [&] { datafiles::LoadAirportTable(*exp.svc.paths, exp.airports); });
   } catch (const runtime::RuntimeError& e) {
     exp.boxes->Show(e.Text(), ui::Buttons::Ok, ui::Icon::Critical);
   }
