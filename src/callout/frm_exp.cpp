@@ -155,7 +155,9 @@ void FrmExp::frmExp_Form_Load() {
     ReadExpSettings(exp);
   } catch (const runtime::RuntimeError& e) {
     const std::string file = exp.svc.paths ? exp.svc.paths->Under("\\vexlorEXP.cfg").string() : "vexlorEXP.cfg";
-    exp.boxes->Show(e.Text() + "\n\n設定ファイル「 " + file + " 」を" + (settingsExisted ? "読み込めません。\n" + platform::FileErrorReason(e) : std::string("作成できません。")) +
+    const std::string what =
+        settingsExisted ? "読み込めません。\n" + platform::FileErrorReason(e) : std::string("作成できません。");
+    exp.boxes->Show(e.Text() + "\n\n設定ファイル「 " + file + " 」を" + what +
                         "\nフォルダーに書き込めるか、ファイルが読めるかを確かめてください。\n\nVexlorEXP を終了します。",
                     ui::Buttons::Ok, ui::Icon::Critical, "VEXLOR-EXP");
     exp.frame.SimConnected = 0;  // no sound system to tear down

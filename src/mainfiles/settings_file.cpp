@@ -171,13 +171,14 @@ bool OverwriteSettingsFile(state::ProContext& ctx, std::string_view name) {
 
 bool SaveSettingsFile(state::ProContext& ctx, std::string_view name) {
   const std::string file = BareSettingsFileName(name);
+  // Checked before EyeRet.cfg is taken back, so that a refused save leaves that file too.
+  if (const std::string unsavable = UnsavableValue(ctx); !unsavable.empty()) {
+    ReportFailedSave(ctx, file, unsavable);
+    return false;
+  }
   try {
     TakeBackEyeRetCfg(ctx);
     ctx.svc.pump->Pump();
-    if (const std::string unsavable = UnsavableValue(ctx); !unsavable.empty()) {
-      ReportFailedSave(ctx, file, unsavable);
-      return false;
-    }
     platform::WriteTextLinesAtomic(SettingsPath(ctx, file), SettingsFileLines(ctx, SettingsForm::Save));
   } catch (const runtime::RuntimeError& e) {
     ReportFailedSave(ctx, file, e.Text());

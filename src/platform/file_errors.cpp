@@ -60,7 +60,9 @@ std::string FileErrorReason(const runtime::RuntimeError& e) {
   if (!notCp932) return FileErrorReason(e.Number());
   const std::string line = std::to_string(notCp932->Line()) + " 行目";
   const std::string_view saveAgain = "Shift-JIS (CP932) で保存し直してください。";
-  if (notCp932->Utf8()) return "UTF-8 で保存されています（" + line + "から Shift-JIS (CP932) として読めません）。" + std::string(saveAgain);
+  if (notCp932->Utf8()) {
+    return "UTF-8 で保存されています（" + line + "から Shift-JIS (CP932) として読めません）。" + std::string(saveAgain);
+  }
   return line + "が Shift-JIS (CP932) として読めません。" + std::string(saveAgain);
 }
 

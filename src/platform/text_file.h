@@ -2,9 +2,10 @@
 // Text files as the programs keep them: CP932 bytes, CR LF line ends.
 // Texts inside the programs are UTF-8. ReadTextFile never fails to decode (bad bytes
 // become U+FFFD); ReadCp932TextFile refuses what is not CP932 text. Writes keep every
-// character (one CP932 lacks refuses the write before the file is touched) and go to a temporary name in the same folder and are renamed into place, so
-// another process never sees a half-written file; a file marked read-only (no write
-// permission for anyone) is not replaced (error 70). File errors raise the runtime's errors.
+// character (one CP932 lacks refuses the write before the file is touched) and go to a
+// temporary name in the same folder, renamed into place, so another process never sees
+// a half-written file; a file marked read-only (no write permission for anyone) is not
+// replaced (error 70). File errors raise the runtime's errors.
 #include <filesystem>
 #include <string>
 #include <string_view>

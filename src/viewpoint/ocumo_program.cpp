@@ -73,8 +73,9 @@ void OcumoStartup(state::OcumoContext& ctx, FrmOcumo& form, platform::InstanceLo
   try {
     ReadOcumoSettings(ctx);
   } catch (const runtime::RuntimeError& e) {
-    ctx.boxes->Show(e.Text() + "\n\n設定ファイル「 " + ctx.svc.paths->Under("\\Ocumo.cfg").string() + " 」を" +
-                        (controlExisted ? "読み込めません。\n" + platform::FileErrorReason(e) : std::string("作成できません。")) +
+    const std::string what =
+        controlExisted ? "読み込めません。\n" + platform::FileErrorReason(e) : std::string("作成できません。");
+    ctx.boxes->Show(e.Text() + "\n\n設定ファイル「 " + ctx.svc.paths->Under("\\Ocumo.cfg").string() + " 」を" + what +
                         "\nフォルダーに書き込めるか、ファイルが読めるかを確かめてください。\n\nOcumo を終了します。",
                     ui::Buttons::Ok, ui::Icon::Critical, "Ocumo");
     ctx.svc.pump->EndProgram(1);
