@@ -6,6 +6,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "platform/event_pump.h"
 #include "platform/paths.h"
@@ -101,20 +102,18 @@ std::int32_t ClampedUnits(double units) {
   return runtime::CLng(units);
 }
 
-// True when the table file can hold the text as it is.
-bool FitsTableFile(const std::string& text) {
-  return runtime::Cp932ToUtf8(runtime::Utf8ToCp932(text)) == text;
-}
-
-// The first of the boxes whose text the table file cannot hold: its box for the message.
+// The first of the boxes whose text the table file (CP932) cannot hold as it is: the
+// message that names the box and the character.
 struct NamedText {
   std::string_view label;
   const std::string& text;
 };
 std::optional<std::string> UnstorableText(std::initializer_list<NamedText> texts) {
   for (const NamedText& t : texts) {
-    if (!FitsTableFile(t.text)) {
-      return "「" + std::string(t.label) + "」に登録できない文字が含まれています";
+    const std::vector<std::string> lost = runtime::Cp932LostCharacters(t.text);
+    if (!lost.empty()) {
+      return "「" + std::string(t.label) + "」に登録できない文字が含まれています\r\n\r\n文字：「" + lost.front() +
+             "」（Shift-JIS (CP932) でそのまま保存できない文字）";
     }
   }
   return std::nullopt;

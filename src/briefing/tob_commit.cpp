@@ -2,7 +2,9 @@
 
 #include <cmath>
 #include <exception>
+#include <utility>
 
+#include "runtime/cp932.h"
 #include "runtime/numbers.h"
 #include "runtime/runtime_error.h"
 #include "runtime/text_rules.h"
@@ -61,6 +63,16 @@ void CommitFields(const TobSheetTexts& s, const TobCommitSim& sim, state::Briefi
   using runtime::CInt;
   using runtime::CLng;
   state::TobBriefingValues& t = b.TobBriefing;
+  // Texts the settings file keeps as typed: one holding a character CP932 lacks is
+  // refused before anything is committed, so that no save writes it as "?".
+  const std::pair<const char*, const std::string*> typed[] = {
+      {"航空会社が", &s.tbx航空会社}, {"シップが", &s.tbxシップ},
+      {"機種の選択が", &s.combo機種},  {"便名が", &s.tbx便名},
+      {"ローリング中のエンジンアウトが", &s.tbxBefV1}, {"Ｖ１以降のエンジンアウトが", &s.tbxAftV1}};
+  for (const auto& [name, text] : typed) {
+    label = name;
+    runtime::RefuseCharactersCp932Lacks(*text);
+  }
   label.clear();
   t.FsYear = CInt(s.tbx年);
   t.FsMonth = CInt(s.tbx月);

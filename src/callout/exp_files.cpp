@@ -8,6 +8,7 @@
 #include "datafiles/pushback_file.h"
 #include "datafiles/signal_files.h"
 #include "datafiles/sound_settings_file.h"
+#include "platform/file_errors.h"
 #include "platform/paths.h"
 #include "state/exp_context.h"
 
@@ -48,16 +49,22 @@ void WriteDefaultExpSettings(state::ExpContext& exp) {
   datafiles::WriteDefaultVexlorExpCfgFile(InBase(exp, "\\vexlorEXP.cfg"));
 }
 
+// The hand-over files VexlorPro writes: a read that fails names the file in its box.
 bool ReadSoundSettings(state::ExpContext& exp) {
-  return datafiles::TakeVexlorSdCfgFile(InBase(exp, "\\vexlorSD.cfg"), exp.sd, BadValue::Keep);
+  const auto file = InBase(exp, "\\vexlorSD.cfg");
+  bool taken = false;
+  platform::ReadNamingTheFile(file, "", [&] { taken = datafiles::TakeVexlorSdCfgFile(file, exp.sd, BadValue::Keep); });
+  return taken;
 }
 
 void ReadPushbackSettings(state::ExpContext& exp) {
-  datafiles::ReadVexlorPbCfgFile(InBase(exp, "\\vexlorPB.cfg"), exp.pushback, BadValue::Keep);
+  const auto file = InBase(exp, "\\vexlorPB.cfg");
+  platform::ReadNamingTheFile(file, "", [&] { datafiles::ReadVexlorPbCfgFile(file, exp.pushback, BadValue::Keep); });
 }
 
 void ReadInspectionSettings(state::ExpContext& exp) {
-  datafiles::ReadEyeCheckCfgFile(InBase(exp, "\\EyeCheck.cfg"), exp.inspection, BadValue::Keep);
+  const auto file = InBase(exp, "\\EyeCheck.cfg");
+  platform::ReadNamingTheFile(file, "", [&] { datafiles::ReadEyeCheckCfgFile(file, exp.inspection, BadValue::Keep); });
 }
 
 void WriteLandedSignalFile(state::ExpContext& exp) {

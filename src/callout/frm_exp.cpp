@@ -8,6 +8,7 @@
 #include "callout/exp_sounds.h"
 #include "datafiles/airport_airline_tables.h"
 #include "platform/event_pump.h"
+#include "platform/file_errors.h"
 #include "platform/instance_lock.h"
 #include "platform/paths.h"
 #include "platform/sound_device.h"
@@ -48,7 +49,8 @@ void Pump(state::ExpContext& exp) {
 void LoadExpAirportTable(state::ExpContext& exp) {
   if (!exp.svc.paths->Exists("\\空港db.csv")) return;
   try {
-    datafiles::LoadAirportTable(*exp.svc.paths, exp.airports);
+    platform::ReadNamingTheFile(exp.svc.paths->Under("\\空港db.csv"), "",
+                                [&] { datafiles::LoadAirportTable(*exp.svc.paths, exp.airports); });
   } catch (const runtime::RuntimeError& e) {
     exp.boxes->Show(e.Text(), ui::Buttons::Ok, ui::Icon::Critical);
   }
@@ -153,8 +155,10 @@ void FrmExp::frmExp_Form_Load() {
     ReadExpSettings(exp);
   } catch (const runtime::RuntimeError& e) {
     const std::string file = exp.svc.paths ? exp.svc.paths->Under("\\vexlorEXP.cfg").string() : "vexlorEXP.cfg";
-    exp.boxes->Show(e.Text() + "\n\n設定ファイル「 " + file + " 」を" + (settingsExisted ? "読み込めません" : "作成できません") +
-                        "。\nフォルダーに書き込めるか、ファイルが読めるかを確かめてください。\n\nVexlorEXP を終了します。",
+    const std::string what =
+        settingsExisted ? "読み込めません。\n" + platform::FileErrorReason(e) : std::string("作成できません。");
+    exp.boxes->Show(e.Text() + "\n\n設定ファイル「 " + file + " 」を" + what +
+                        "\nフォルダーに書き込めるか、ファイルが読めるかを確かめてください。\n\nVexlorEXP を終了します。",
                     ui::Buttons::Ok, ui::Icon::Critical, "VEXLOR-EXP");
     exp.frame.SimConnected = 0;  // no sound system to tear down
     Unload();

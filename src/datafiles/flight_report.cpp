@@ -498,7 +498,7 @@ ReportWritten WriteFlightReport(const platform::Paths& paths, const platform::Cl
   for (int n = 2; paths.Exists(literal); ++n) literal = stem + "_" + IntText(n) + ".txt";
   ReportWritten out{paths.Under(literal), {}};
   try {
-    platform::WriteTextLinesAtomic(out.path, FlightReportLines(in, clock.Now()));
+    platform::WriteReportLinesAtomic(out.path, FlightReportLines(in, clock.Now()));
   } catch (const std::exception& error) {
     out.fault = RuntimeFault(error);
   }
@@ -509,7 +509,7 @@ ReportWritten WriteFlightReportValues(const platform::Paths& paths, const platfo
                                       const FlightReportInputs& in) {
   ReportWritten out{paths.Under(kValuesFile), {}};
   try {
-    platform::WriteTextLinesAtomic(out.path, FlightReportValuesLines(in, clock.Now()));
+    platform::WriteReportLinesAtomic(out.path, FlightReportValuesLines(in, clock.Now()));
   } catch (const std::exception& error) {
     out.fault = RuntimeFault(error);
   }

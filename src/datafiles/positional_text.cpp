@@ -73,7 +73,7 @@ std::vector<std::string> ExtractValues(std::string_view text) {
 }
 
 std::vector<std::string> ReadPositionalFile(const std::filesystem::path& path) {
-  return ExtractValues(platform::ReadTextFile(path));
+  return ExtractValues(platform::ReadCp932TextFile(path));
 }
 
 std::string WritableValue(std::string_view value) {

@@ -29,7 +29,7 @@ std::vector<std::string> SplitItems(std::string_view text, ItemRules rules = {})
 std::vector<std::string> ExtractValues(std::string_view text);
 
 // Reads a positional settings file (CP932) and returns its values. File errors are
-// the runtime's (a missing file: 53).
+// the runtime's (a missing file: 53; a file that is not CP932 text: 321).
 std::vector<std::string> ReadPositionalFile(const std::filesystem::path& path);
 
 // A value as the writers put it: a comma would cut the value and shift every later

@@ -136,7 +136,7 @@ std::filesystem::path WriteVoiceList(const platform::Paths& paths, const state::
   AirportSection(lines, paths, "=====国際線 空港=====", airports, state::kFirstInternationalSlot,
                  kInternationalAirports);
   const std::filesystem::path file = paths.Under(kVoiceListFile);
-  platform::WriteTextLinesAtomic(file, lines);
+  platform::WriteReportLinesAtomic(file, lines);
   return file;
 }
 

@@ -3,6 +3,7 @@
 #include "datafiles/random_flight.h"
 #include "mainfiles/route.h"
 #include "platform/event_pump.h"
+#include "platform/file_errors.h"
 #include "platform/paths.h"
 #include "platform/text_file.h"
 #include "runtime/numbers.h"
@@ -36,14 +37,14 @@ void ReportUnusableFile(state::ProContext& ctx, const std::string& errorText, co
 bool LoadRandomFlight(state::ProContext& ctx) {
   datafiles::RandomFlight flight;
   try {
-    const std::string text = platform::ReadTextFile(ctx.svc.paths->Under("\\RandomFlight.cfg"));
+    const std::string text = platform::ReadCp932TextFile(ctx.svc.paths->Under("\\RandomFlight.cfg"));
     ctx.svc.pump->Pump();
     flight = datafiles::ParseRandomFlight(text);
   } catch (const datafiles::RandomFlightError& e) {
     ReportUnusableFile(ctx, e.ErrorText(), e.Label());
     return false;
   } catch (const runtime::RuntimeError& e) {
-    ReportUnusableFile(ctx, e.Text(), "");
+    ReportUnusableFile(ctx, e.Text() + "\n" + platform::FileErrorReason(e), "");
     return false;
   }
 

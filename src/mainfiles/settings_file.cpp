@@ -8,6 +8,7 @@
 #include "platform/event_pump.h"
 #include "platform/paths.h"
 #include "platform/text_file.h"
+#include "runtime/cp932.h"
 #include "runtime/numbers.h"
 #include "runtime/runtime_error.h"
 #include "state/pro_context.h"
@@ -48,6 +49,32 @@ void ReportFailedSave(state::ProContext& ctx, std::string_view name, const std::
   if (!reason.empty()) text += "\n" + reason;
   text += "\n\n前に保存した内容はそのまま残っています。";
   ctx.boxes->Show(text, ui::Buttons::Ok, ui::Icon::Exclamation, "設定値の保存");
+}
+
+// What the value is, for a box: the last comment line at or before its row ("シップ").
+std::string SettingsValueLabel(std::size_t row) {
+  for (std::size_t i = row + 1; i-- > 0;) {
+    std::string_view comments = kSettingsTable[i].comments;
+    const std::size_t lastLine = comments.rfind('\n');
+    if (lastLine != std::string_view::npos) comments.remove_prefix(lastLine + 1);
+    while (!comments.empty() && (comments.front() == ';' || comments.front() == ' ')) comments.remove_prefix(1);
+    while (!comments.empty() && (comments.back() == ';' || comments.back() == ' ')) comments.remove_suffix(1);
+    if (!comments.empty()) return std::string(comments);
+  }
+  return {};
+}
+
+// The first value of a save that holds a character CP932 lacks (typed into a box, or a
+// file name): the sentence that names the value and the character; empty when none.
+std::string UnsavableValue(state::ProContext& ctx) {
+  for (std::size_t i = 0; i < kSettingsTable.size(); ++i) {
+    const std::string lacking =
+        runtime::FirstCharacterCp932Lacks(SettingsValueText(kSettingsTable[i], ctx, SettingsForm::Save));
+    if (lacking.empty()) continue;
+    return "設定値 " + std::to_string(kSettingsTable[i].index) + "（" + SettingsValueLabel(i) + "）の文字「" + lacking +
+           "」は Shift-JIS (CP932) で保存できません。\nこの文字を使わない内容に直してから保存してください。";
+  }
+  return {};
 }
 
 }  // namespace
@@ -144,6 +171,11 @@ bool OverwriteSettingsFile(state::ProContext& ctx, std::string_view name) {
 
 bool SaveSettingsFile(state::ProContext& ctx, std::string_view name) {
   const std::string file = BareSettingsFileName(name);
+  // Checked before EyeRet.cfg is taken back, so that a refused save leaves that file too.
+  if (const std::string unsavable = UnsavableValue(ctx); !unsavable.empty()) {
+    ReportFailedSave(ctx, file, unsavable);
+    return false;
+  }
   try {
     TakeBackEyeRetCfg(ctx);
     ctx.svc.pump->Pump();

@@ -62,7 +62,8 @@ bool OverwriteSettingsFile(state::ProContext& ctx, std::string_view name);
 // writes the current values under the name, whatever is there (File > Save As, where the
 // user has chosen the file, and the resume snapshot) (a name that is not bare becomes
 // "VexlorPro.cfg"). A failure keeps the old file, shows "設定値の保存" with the reason
-// and returns false. A written file is in hand.
+// and returns false; a value holding a character CP932 lacks is such a failure, its box
+// naming the value and the character. A written file is in hand.
 bool SaveSettingsFile(state::ProContext& ctx, std::string_view name);
 // Writes the defaults under the name; value 0 is the current `SettingsFileName` and
 // value 164 the current `SpecialEngineSoundOn`. File errors reach the caller.

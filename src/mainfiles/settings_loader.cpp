@@ -90,7 +90,7 @@ std::string AfterFailure(SettingsLoad purpose) {
 void ReportUnreadableFile(state::ProContext& ctx, const std::string& file, const runtime::RuntimeError& e,
                           SettingsLoad purpose) {
   const KeptAside aside = KeepAside(ctx, file);
-  ShowCfgRead(ctx, "設定ファイル「 " + file + " 」を読み込めません。\n" + e.Text() + "\n" + platform::FileErrorReason(e.Number()) +
+  ShowCfgRead(ctx, "設定ファイル「 " + file + " 」を読み込めません。\n" + e.Text() + "\n" + platform::FileErrorReason(e) +
                        "\n\n設定値は読み込む前のままです。" + aside.sentence + AfterFailure(purpose));
 }
 

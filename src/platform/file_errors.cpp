@@ -3,6 +3,8 @@
 #include <cerrno>
 #include <system_error>
 
+#include "platform/text_file.h"
+
 namespace vx::platform {
 
 int FileErrorNumber(int err, const std::filesystem::path& path) {
@@ -53,6 +55,17 @@ std::string FileErrorReason(int number) {
   }
 }
 
+std::string FileErrorReason(const runtime::RuntimeError& e) {
+  const auto* notCp932 = dynamic_cast<const NotCp932TextError*>(&e);
+  if (!notCp932) return FileErrorReason(e.Number());
+  const std::string line = std::to_string(notCp932->Line()) + " 行目";
+  const std::string_view saveAgain = "Shift-JIS (CP932) で保存し直してください。";
+  if (notCp932->Utf8()) {
+    return "UTF-8 で保存されています（" + line + "から Shift-JIS (CP932) として読めません）。" + std::string(saveAgain);
+  }
+  return line + "が Shift-JIS (CP932) として読めません。" + std::string(saveAgain);
+}
+
 std::string FileWriteErrorReason(const runtime::RuntimeError& e) {
   using namespace vx::runtime;
   switch (e.Number()) {
@@ -63,6 +76,15 @@ std::string FileWriteErrorReason(const runtime::RuntimeError& e) {
     case kDeviceIoError: return "ディスクに書き込めません。";
     case kOutOfMemory: return "メモリが足りません。";
     default: return e.Text();
+  }
+}
+
+void ReadNamingTheFile(const std::filesystem::path& file, std::string_view remedy, const std::function<void()>& read) {
+  try {
+    read();
+  } catch (const runtime::RuntimeError& e) {
+    throw runtime::RuntimeError(e.Number(), e.Text() + "\n\nファイル「 " + file.string() + " 」を読み込めません。\n" +
+                                                FileErrorReason(e) + (remedy.empty() ? "" : "\n\n" + std::string(remedy)));
   }
 }
 

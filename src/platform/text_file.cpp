@@ -4,6 +4,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <random>
 
@@ -106,6 +107,25 @@ std::vector<std::string> SplitLines(std::string_view text) {
   return lines;
 }
 
+// The line (from 1) that holds the byte at `offset`, lines ending as SplitLines ends
+// them (line ends are ASCII, and no CP932 trail byte is CR or LF).
+std::size_t LineOfByte(std::string_view bytes, std::size_t offset) {
+  std::size_t line = 1;
+  for (std::size_t i = 0; i < offset; ++i) {
+    if (bytes[i] == '\n' || (bytes[i] == '\r' && (i + 1 == bytes.size() || bytes[i + 1] != '\n'))) ++line;
+  }
+  return line;
+}
+
+std::string JoinLines(const std::vector<std::string>& lines) {
+  std::string text;
+  for (const auto& line : lines) {
+    text += line;
+    text += "\r\n";
+  }
+  return text;
+}
+
 }  // namespace
 
 std::string ReadBinaryFile(const fs::path& path) {
@@ -133,23 +153,27 @@ bool StartsWithUtf8Bom(std::string_view bytes) { return bytes.starts_with("\xEF\
 
 std::string ReadCp932TextFile(const fs::path& path) {
   const std::string bytes = ReadBinaryFile(path);
-  if (StartsWithUtf8Bom(bytes)) throw runtime::RuntimeError(runtime::kInvalidFileFormat);
+  if (StartsWithUtf8Bom(bytes)) throw NotCp932TextError(1, true);
+  const std::size_t bad = runtime::FirstNonCp932Byte(bytes);
+  const std::size_t utf8 = runtime::FirstNonAsciiOfUtf8Text(bytes);
+  if (bad != std::string::npos || utf8 != std::string::npos) {
+    throw NotCp932TextError(LineOfByte(bytes, std::min(bad, utf8)), utf8 != std::string::npos);
+  }
   return runtime::Cp932ToUtf8(bytes);
 }
 
 std::vector<std::string> ReadTextLines(const fs::path& path) { return SplitLines(ReadTextFile(path)); }
 
 void WriteTextFileAtomic(const fs::path& path, std::string_view utf8Text) {
-  WriteBytesAtomic(path, runtime::Utf8ToCp932(utf8Text));
+  WriteBytesAtomic(path, runtime::Utf8ToCp932Exact(utf8Text));
 }
 
 void WriteTextLinesAtomic(const fs::path& path, const std::vector<std::string>& lines) {
-  std::string text;
-  for (const auto& line : lines) {
-    text += line;
-    text += "\r\n";
-  }
-  WriteTextFileAtomic(path, text);
+  WriteTextFileAtomic(path, JoinLines(lines));
+}
+
+void WriteReportLinesAtomic(const fs::path& path, const std::vector<std::string>& lines) {
+  WriteBytesAtomic(path, runtime::Utf8ToCp932(JoinLines(lines)));
 }
 
 void AppendTextFile(const fs::path& path, std::string_view utf8Text) {

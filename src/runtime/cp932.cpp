@@ -6,6 +6,8 @@
 #include <cerrno>
 #include <stdexcept>
 
+#include "runtime/runtime_error.h"
+
 namespace vx::runtime {
 namespace {
 
@@ -56,15 +58,77 @@ size_t Utf8SequenceLength(unsigned char c) {
   return 1;
 }
 
+size_t SkipOneCharacter(const char* in, size_t left) {
+  const size_t n = Utf8SequenceLength(static_cast<unsigned char>(*in));
+  return n <= left ? n : left;
+}
+
+// The length of the well-formed UTF-8 sequence at the start of `s` (no overlong form, no
+// surrogate, nothing beyond U+10FFFF); 0 when it is not one.
+size_t WellFormedUtf8Length(std::string_view s) {
+  const auto byte = [&](size_t i) { return static_cast<unsigned char>(s[i]); };
+  const unsigned char c = byte(0);
+  if (c < 0x80) return 1;
+  size_t n = 0;
+  unsigned char lo = 0x80, hi = 0xBF;  // the allowed range of the second byte
+  if (c >= 0xC2 && c <= 0xDF) {
+    n = 2;
+  } else if (c >= 0xE0 && c <= 0xEF) {
+    n = 3;
+    if (c == 0xE0) lo = 0xA0;
+    if (c == 0xED) hi = 0x9F;
+  } else if (c >= 0xF0 && c <= 0xF4) {
+    n = 4;
+    if (c == 0xF0) lo = 0x90;
+    if (c == 0xF4) hi = 0x8F;
+  } else {
+    return 0;
+  }
+  if (s.size() < n || byte(1) < lo || byte(1) > hi) return 0;
+  for (size_t i = 2; i < n; ++i) {
+    if (byte(i) < 0x80 || byte(i) > 0xBF) return 0;
+  }
+  return n;
+}
+
 }  // namespace
 
 std::string Utf8ToCp932(std::string_view utf8) {
   thread_local Converter conv("CP932", "UTF-8");
   return conv.Run(utf8, [](const char* in, size_t left, std::string& out) {
     out.push_back('?');
-    const size_t n = Utf8SequenceLength(static_cast<unsigned char>(*in));
-    return n <= left ? n : left;
+    return SkipOneCharacter(in, left);
   });
+}
+
+namespace {
+
+[[noreturn]] void ThrowLacking(std::string_view character) {
+  throw RuntimeError(kInvalidProcedureCall, "「" + std::string(character) + "」は Shift-JIS (CP932) で保存できない文字です。");
+}
+
+}  // namespace
+
+std::string Utf8ToCp932Exact(std::string_view utf8) {
+  thread_local Converter conv("CP932", "UTF-8");
+  return conv.Run(utf8, [](const char* in, size_t left, std::string&) -> size_t {
+    ThrowLacking(std::string_view(in, SkipOneCharacter(in, left)));
+  });
+}
+
+void RefuseCharactersCp932Lacks(std::string_view utf8) {
+  if (const std::string lacking = FirstCharacterCp932Lacks(utf8); !lacking.empty()) ThrowLacking(lacking);
+}
+
+std::string FirstCharacterCp932Lacks(std::string_view utf8) {
+  thread_local Converter conv("CP932", "UTF-8");
+  std::string first;
+  conv.Run(utf8, [&](const char* in, size_t left, std::string&) {
+    const size_t n = SkipOneCharacter(in, left);
+    if (first.empty()) first.assign(in, n);
+    return n;
+  });
+  return first;
 }
 
 std::string Cp932ToUtf8(std::string_view bytes) {
@@ -77,6 +141,27 @@ std::string Cp932ToUtf8(std::string_view bytes) {
     (void)left;
     return size_t{1};
   });
+}
+
+std::size_t FirstNonCp932Byte(std::string_view bytes) {
+  thread_local Converter conv("UTF-8", "CP932");
+  std::size_t first = std::string_view::npos;
+  conv.Run(bytes, [&](const char* in, size_t, std::string&) {
+    first = std::min(first, static_cast<std::size_t>(in - bytes.data()));
+    return size_t{1};
+  });
+  return first;
+}
+
+std::size_t FirstNonAsciiOfUtf8Text(std::string_view bytes) {
+  std::size_t first = std::string_view::npos;
+  for (std::size_t i = 0; i < bytes.size();) {
+    const size_t n = WellFormedUtf8Length(bytes.substr(i));
+    if (n == 0) return std::string_view::npos;
+    if (n > 1) first = std::min(first, i);
+    i += n;
+  }
+  return first;
 }
 
 std::vector<std::string> Cp932LostCharacters(std::string_view utf8) {

@@ -5,6 +5,7 @@
 
 #include "datafiles/ocumo_files.h"
 #include "platform/event_pump.h"
+#include "platform/file_errors.h"
 #include "platform/instance_lock.h"
 #include "platform/paths.h"
 #include "platform/sim_focus.h"
@@ -72,9 +73,10 @@ void OcumoStartup(state::OcumoContext& ctx, FrmOcumo& form, platform::InstanceLo
   try {
     ReadOcumoSettings(ctx);
   } catch (const runtime::RuntimeError& e) {
-    ctx.boxes->Show(e.Text() + "\n\n設定ファイル「 " + ctx.svc.paths->Under("\\Ocumo.cfg").string() + " 」を" +
-                        (controlExisted ? "読み込めません" : "作成できません") +
-                        "。\nフォルダーに書き込めるか、ファイルが読めるかを確かめてください。\n\nOcumo を終了します。",
+    const std::string what =
+        controlExisted ? "読み込めません。\n" + platform::FileErrorReason(e) : std::string("作成できません。");
+    ctx.boxes->Show(e.Text() + "\n\n設定ファイル「 " + ctx.svc.paths->Under("\\Ocumo.cfg").string() + " 」を" + what +
+                        "\nフォルダーに書き込めるか、ファイルが読めるかを確かめてください。\n\nOcumo を終了します。",
                     ui::Buttons::Ok, ui::Icon::Critical, "Ocumo");
     ctx.svc.pump->EndProgram(1);
   }

@@ -248,7 +248,7 @@ std::string Joined(const std::vector<std::string>& v) {
   return s;
 }
 
-enum class Spoil { Unreadable, Utf8Bom, ReadOnly, FullDisk, SnapshotFirstLine, SnapshotBadValue };
+enum class Spoil { Unreadable, Utf8Bom, Utf8, ReadOnly, FullDisk, SnapshotFirstLine, SnapshotBadValue };
 
 struct SpoiledRun {
   const char* name;
@@ -298,6 +298,7 @@ TEST_P(ProSettingsRuns, TheUsersSettingsFileSurvivesStartAndExitByteForByte) {
       break;
     }
     case Spoil::Utf8Bom:
+    case Spoil::Utf8:
     case Spoil::ReadOnly:
       break;
     case Spoil::SnapshotFirstLine:
@@ -324,6 +325,9 @@ TEST_P(ProSettingsRuns, TheUsersSettingsFileSurvivesStartAndExitByteForByte) {
       break;
     case Spoil::Utf8Bom:  // as an editor saves it in UTF-8
       PutBytes(inst.Settings(), "\xEF\xBB\xBF" + runtime::Cp932ToUtf8(UsersSettingsBytes()));
+      break;
+    case Spoil::Utf8:  // as most Linux editors save it: UTF-8 without the mark
+      PutBytes(inst.Settings(), runtime::Cp932ToUtf8(UsersSettingsBytes()));
       break;
     case Spoil::ReadOnly:
       fs::permissions(inst.Settings(), fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
@@ -375,7 +379,7 @@ TEST_P(ProSettingsRuns, TheUsersSettingsFileSurvivesStartAndExitByteForByte) {
   if (snapshot) {
     EXPECT_EQ(FileBytes(base / "FlightRestart.cfg.読込失敗"), damaged) << "the snapshot is kept aside";
   }
-  if (run.spoil == Spoil::Utf8Bom) {
+  if (run.spoil == Spoil::Utf8Bom || run.spoil == Spoil::Utf8) {
     EXPECT_EQ(FileBytes(base / "VexlorPro.cfg.読込失敗"), before) << "kept aside";
   }
   EndProgramsUnder(base);
@@ -392,6 +396,7 @@ INSTANTIATE_TEST_SUITE_P(
         // Saved in UTF-8 by an editor: the load refuses it and keeps it aside; "Yes" at the
         // exit is told that a file this run could not load is not written over.
         SpoiledRun{"Utf8BomYes", Spoil::Utf8Bom, {"CFG Read"}, {kSaveQuestion}, std::nullopt, true},
+        SpoiledRun{"Utf8Yes", Spoil::Utf8, {"CFG Read"}, {kSaveQuestion}, std::nullopt, true},
         // BEGIN.cfg cannot be written: one box says so and the settings load all the same;
         // the exit's save, asked for or not, cannot replace them.
         SpoiledRun{"FullDisk", Spoil::FullDisk, {kStartUpSteps}, {kSaveQuestion}},

@@ -294,6 +294,21 @@ TEST_F(FrmTobTest, ABadFieldStopsEveryButton) {
   EXPECT_FALSE(Exists("vexlorSD.cfg"));
 }
 
+// A ship name holding a character CP932 lacks would be written into the settings file as
+// "?": the commit refuses it, naming the field and the character, and keeps the old name.
+TEST_F(FrmTobTest, ATextCp932LacksIsRefusedNamingTheFieldAndTheCharacter) {
+  form.Show();
+  const std::string before = pro.briefing.TobBriefing.ShipName;
+  form.tbxシップ.SetText("B747-400 ポケモン😀ジェット");
+  ui.boxes.Expect("TOB 確定", Answer::Ok,
+                  "「😀」は Shift-JIS (CP932) で保存できない文字です。\n\nシップが正しくありません\n入力を確認してください");
+  Press(form.buttonOK);
+  EXPECT_EQ(ui.boxes.PendingExpectations(), 0u);
+  EXPECT_TRUE(form.Loaded());
+  EXPECT_EQ(pro.briefing.TobBriefing.ShipName, before);
+  EXPECT_FALSE(Exists("vexlorSD.cfg"));
+}
+
 // The timer's tick: with the add-on session and type 0 the add-on's speeds replace what
 // was typed; with another type the typed value stays; a speed beyond 16 bits stops that
 // tick and is reported once, not on every tick.

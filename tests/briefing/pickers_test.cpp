@@ -365,5 +365,38 @@ TEST_F(PickersTest, AReadOnlyTableFileIsReportedAndSavedAtTheNextClose) {
   EXPECT_EQ(AirportFileLines()[2], "1,0,,,,,,0,0,0,0,0");
 }
 
+// A text the table file (CP932) cannot hold, typed into the editor, is refused at OK with
+// a box naming the box and the character; the table on disk keeps its bytes.
+TEST_F(PickersTest, ATextCp932LacksIsRefusedAtOkAndTheTableFileStays) {
+  struct Case {
+    const char* box;
+    const char* label;
+    const char* character;
+  };
+  const Case cases[] = {{"tbxチャイム", "ロビーのチャイム", "😀"}, {"tbx詳細名", "空港名　詳細", "ẞ"}};
+  datafiles::SaveAirportTable(paths, pro.files.AirportTable);
+  const std::string before = platform::ReadBinaryFile(AirportFile());
+  const state::AirportRecord record = pro.files.AirportTable[1];
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.box);
+    FrmPicker& dom = pickers.frm国内線;
+    dom.OpenFromSheet(0);
+    ui.pump.After(5ms, [&] {
+      Frm空港登録& editor = *dom.AirportEditor();
+      static_cast<ui::TextBox*>(ui::FindControl(editor, c.box))->SetText(std::string("新千歳") + c.character + ".wav");
+      ui.boxes.Expect("空港登録", ui::Answer::Ok,
+                      std::string("「") + c.label + "」に登録できない文字が含まれています\r\n\r\n文字：「" + c.character + "」");
+      editor.buttonOK.PerformClick();
+      EXPECT_TRUE(editor.Loaded());
+      editor.buttonCancel.PerformClick();
+    });
+    Popup(dom, 1, "mnuPopup変更");
+    dom.buttonExit.PerformClick();
+    EXPECT_EQ(ui.boxes.PendingExpectations(), 0u);
+    EXPECT_EQ(pro.files.AirportTable[1], record);
+    EXPECT_EQ(platform::ReadBinaryFile(AirportFile()), before);
+  }
+}
+
 }  // namespace
 }  // namespace vx::briefing

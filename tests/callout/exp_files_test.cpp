@@ -5,10 +5,12 @@
 
 #include <cstdlib>
 #include <fstream>
+#include <functional>
 #include <sstream>
 
 #include "callout/exp_fixture.h"
 #include "runtime/cp932.h"
+#include "runtime/runtime_error.h"
 #include "support/same_text.h"
 
 namespace vx::callout {
@@ -111,6 +113,40 @@ TEST_F(ExpFilesTest, InspectionSettingsAndTheLandingSignal) {
 
   WriteLandedSignalFile(exp);
   EXPECT_TRUE(test::SameFileBytes(base.ReadBytes("vexlorLND.cfg"), Golden("vexlorLND.cfg")));
+}
+
+// A hand-over file that is not CP932 text (saved again in UTF-8 by an editor, or damaged)
+// is not read as other characters: the error names the file and its first line that does
+// not read, and nothing of it is taken.
+TEST_F(ExpFilesTest, AHandOverFileThatIsNotCp932IsRefusedNamingTheFileAndItsLine) {
+  struct Case {
+    const char* file;
+    std::string bytes;
+    const char* reason;
+    std::function<void()> read;
+  };
+  const Case cases[] = {
+      {"vexlorPB.cfg", "=1\r\n=2\r\n=5\r\n=4\r\n=2\r\n=60\r\n=右\r\n",
+       "UTF-8 で保存されています（7 行目から Shift-JIS (CP932) として読めません）。", [&] { ReadPushbackSettings(exp); }},
+      {"EyeCheck.cfg", "=ON\r\n=1\r\n=出発\r\n", "UTF-8 で保存されています（3 行目から Shift-JIS (CP932) として読めません）。",
+       [&] { ReadInspectionSettings(exp); }},
+      {"vexlorSD.cfg", "=1\r\n=\x80\r\n", "2 行目が Shift-JIS (CP932) として読めません。", [&] { ReadSoundSettings(exp); }},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.file);
+    base.WriteBytes(c.file, c.bytes);
+    try {
+      c.read();
+      ADD_FAILURE() << "read";
+    } catch (const runtime::RuntimeError& e) {
+      EXPECT_EQ(e.Number(), runtime::kInvalidFileFormat);
+      EXPECT_NE(e.Text().find("ファイル「 " + (base.Path() / c.file).string() + " 」を読み込めません。\n" + c.reason),
+                std::string::npos)
+          << e.Text();
+    }
+  }
+  EXPECT_EQ(exp.pushback.PushbackMode, state::ExpContext{}.pushback.PushbackMode);
+  EXPECT_EQ(exp.inspection.InspectionDoorSwitch, "");
 }
 
 }  // namespace

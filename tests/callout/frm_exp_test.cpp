@@ -193,6 +193,39 @@ TEST_F(FrmExpTest, ASettingsFileThatCannotBeWrittenIsToldAndTheProgramEnds) {
   EXPECT_FALSE(form.Timer1.Running());
 }
 
+// A settings file saved in UTF-8 is not read as other characters: the box names the file
+// and its first line that does not read, the program ends and the file stays as it is.
+TEST_F(FrmExpTest, ASettingsFileInUtf8IsRefusedNamingItsLineAndKept) {
+  const std::string utf8 = ";\r\n=ON\r\n=右\r\n";
+  base.WriteBytes("vexlorEXP.cfg", utf8);
+  ui.boxes.Expect("VEXLOR-EXP", ui::Answer::Ok,
+                  "ファイル形式が不正です。\n\n設定ファイル「 " + (base.Path() / "vexlorEXP.cfg").string() +
+                      " 」を読み込めません。\nUTF-8 で保存されています（3 行目から Shift-JIS (CP932) として読めません）。");
+  form.Start();
+  EXPECT_TRUE(RunUntilEnded(1s));
+  EXPECT_FALSE(form.Loaded());
+  EXPECT_EQ(ui.boxes.PendingExpectations(), 0u);
+  EXPECT_EQ(base.ReadBytes("vexlorEXP.cfg"), utf8);
+}
+
+// The airport table in UTF-8: its box names the file and the line, the table is not read
+// as other characters and the program goes on without it.
+TEST_F(FrmExpTest, AnAirportTableInUtf8IsToldNamingItsLineAndNotRead) {
+  const std::string utf8 = "No,音声,チャイム,ICAO\r\n1,1,チャイム羽田.wav,RJTT,羽田\r\n";
+  base.WriteBytes("空港db.csv", utf8);
+  ui.boxes.Expect(ui.boxes.programName, ui::Answer::Ok,
+                  "ファイル形式が不正です。\n\nファイル「 " + (base.Path() / "空港db.csv").string() +
+                      " 」を読み込めません。\nUTF-8 で保存されています（1 行目から Shift-JIS (CP932) として読めません）。");
+  form.Start();
+  ui.pump.RunFor(100ms);
+  EXPECT_EQ(ui.boxes.PendingExpectations(), 0u);
+  ASSERT_FALSE(ui.boxes.shown.empty());
+  EXPECT_EQ(ui.boxes.shown[0].icon, ui::Icon::Critical);
+  EXPECT_EQ(exp.airports[1].ICAO, "");
+  EXPECT_TRUE(form.Loaded());
+  EXPECT_EQ(base.ReadBytes("空港db.csv"), utf8);
+}
+
 // The simulator goes away mid-flight: the flight data record stands still and the loss is
 // told once; another simulator on the same link is taken up within two seconds or so, and
 // the record follows its clock again.

@@ -167,6 +167,20 @@ TEST_F(RandomFlightTest, ABadFileIsReportedAndNothingIsImported) {
   EXPECT_NE(boxes.shown.back().text.find("ランダムフライトを取り込まずにフライトを開始します。"), std::string::npos);
 }
 
+// Written in UTF-8 by another tool, the flight would come in as other characters (a ship
+// name the next save would write with "?"): it is refused, naming the line.
+TEST_F(RandomFlightTest, AFileInUtf8IsRefusedNamingItsFirstLineThatDoesNotRead) {
+  std::string utf8;
+  for (const auto& item : SampleItems()) utf8 += item + "\r\n";
+  dir.WriteBytes("RandomFlight.cfg", utf8);
+  boxes.Expect("ランダムフライト読込", ui::Answer::Ok,
+               "RandomFlight.cfg を読み込めません。\nファイル形式が不正です。\n"
+               "UTF-8 で保存されています（15 行目から Shift-JIS (CP932) として読めません）。");
+  EXPECT_FALSE(LoadRandomFlight(ctx));
+  EXPECT_EQ(boxes.PendingExpectations(), 0u);
+  EXPECT_EQ(ctx.briefing.TobBriefing.ShipName, "");
+}
+
 TEST_F(RandomFlightTest, AMissingFileIsReported) {
   boxes.Expect("ランダムフライト読込", ui::Answer::Ok, "RandomFlight.cfg を読み込めません。");
   EXPECT_FALSE(LoadRandomFlight(ctx));

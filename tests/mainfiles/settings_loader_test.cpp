@@ -148,7 +148,7 @@ TEST_F(SettingsLoaderTest, EmptyFileCountsAsAnotherVersion) {
 // A file taken for another version (an empty or damaged one among them) is copied aside
 // before it is deleted and the defaults come back; the box says where the copy is.
 TEST_F(SettingsLoaderTest, AFileTakenForAnotherVersionIsKeptAsideBeforeTheDefaultsReplaceIt) {
-  const std::string garbage("\x00\xff\x81 garbage\r\n=1\r\n", 17);
+  const std::string garbage("\x00\x81\x40 garbage\r\n=1\r\n", 17);  // CP932 text, but no settings
   std::string older = runtime::Utf8ToCp932(";VexlorPro.cfg V1.10\r\n");
   for (const auto& v : GoldenValues()) older += runtime::Utf8ToCp932("=" + v + "\r\n");
   for (const std::string name : {"VexlorPro.cfg", "Old.cfg"}) {
@@ -190,26 +190,62 @@ TEST_F(SettingsLoaderTest, AnotherVersionThatCannotBeKeptAsideStaysAsItIs) {
   EXPECT_EQ(Bytes("VexlorPro.cfg"), "=old\r\n");
 }
 
-// An editor that saves in UTF-8 puts the byte-order mark first: such a file is not taken
-// for another version and replaced, but refused as it is, with a copy beside it.
-TEST_F(SettingsLoaderTest, AFileSavedInUtf8WithItsByteOrderMarkIsRefusedAndKeptAside) {
-  std::string utf8 = "\xEF\xBB\xBF;VexlorPro.cfg V1.11\r\n";
-  for (const auto& v : GoldenValues()) utf8 += "=" + v + "\r\n";
+// A file that is not CP932 text (an editor's UTF-8, with or without the byte-order
+// mark, or bytes CP932 does not define) is not read as other characters, nor taken for
+// another version and replaced: it is refused as it is, naming the first line that does
+// not read, with a copy beside it.
+enum class NotCp932 { Utf8Bom, Utf8, UndefinedByte };
+
+class NotCp932SettingsTest : public SettingsLoaderTest, public ::testing::WithParamInterface<NotCp932> {};
+
+TEST_P(NotCp932SettingsTest, IsRefusedNamingItsFirstLineThatDoesNotReadAndKeptAside) {
+  std::string utf8 = ";VexlorPro.cfg V1.11\r\n";
+  std::string cp932 = utf8;
+  std::size_t firstJapanese = 0;  // the line of the first value beyond ASCII
+  const std::vector<std::string> values = GoldenValues();
+  for (std::size_t i = 0; i < values.size(); ++i) {
+    const std::string& v = values[i];
+    if (!firstJapanese && runtime::Utf8ToCp932(v) != v) firstJapanese = 2 + i;
+    utf8 += "=" + v + "\r\n";
+    cp932 += runtime::Utf8ToCp932("=" + v + "\r\n");
+  }
+  std::string bytes, reason;
+  switch (GetParam()) {
+    case NotCp932::Utf8Bom:
+      bytes = "\xEF\xBB\xBF" + utf8;
+      reason = "UTF-8 で保存されています（1 行目から Shift-JIS (CP932) として読めません）。";
+      break;
+    case NotCp932::Utf8:
+      bytes = utf8;
+      reason = "UTF-8 で保存されています（" + std::to_string(firstJapanese) + " 行目から Shift-JIS (CP932) として読めません）。";
+      break;
+    case NotCp932::UndefinedByte:  // 0xFD begins no CP932 character
+      bytes = cp932;
+      bytes.insert(bytes.find("\r\n=", bytes.find("\r\n=") + 1) + 3, "\xFD");
+      reason = "3 行目が Shift-JIS (CP932) として読めません。";
+      break;
+  }
   for (const std::string name : {"VexlorPro.cfg", "MyFlight.cfg"}) {
     SetKnownSettingsState(ctx);
     const auto before = Snapshot(ctx);
-    dir.WriteBytes(name, utf8);
-    ExpectCfgRead("設定ファイル「 " + name + " 」を読み込めません。\nファイル形式が不正です。\n"
-                  "UTF-8 で保存されています。Shift-JIS (CP932) で保存し直してください。\n\n設定値は読み込む前のままです。\n"
+    dir.WriteBytes(name, bytes);
+    ExpectCfgRead("設定ファイル「 " + name + " 」を読み込めません。\nファイル形式が不正です。\n" + reason +
+                  "Shift-JIS (CP932) で保存し直してください。\n\n設定値は読み込む前のままです。\n"
                   "元のファイルは「 " + name + ".読込失敗 」に残しました。");
     EXPECT_FALSE(LoadSettingsFile(ctx, name)) << name;
-    EXPECT_EQ(Bytes(name), utf8) << name;
-    EXPECT_EQ(Bytes(name + ".読込失敗"), utf8) << name;
+    EXPECT_EQ(Bytes(name), bytes) << name;
+    EXPECT_EQ(Bytes(name + ".読込失敗"), bytes) << name;
     EXPECT_EQ(Snapshot(ctx), before) << name;
     EXPECT_FALSE(SettingsFileInHand(ctx, name)) << name;
   }
   EXPECT_EQ(boxes.PendingExpectations(), 0u);
+  // The same values in CP932 load.
+  dir.WriteBytes("VexlorPro.cfg", cp932);
+  EXPECT_TRUE(LoadSettingsFile(ctx, "VexlorPro.cfg"));
 }
+
+INSTANTIATE_TEST_SUITE_P(Files, NotCp932SettingsTest,
+                         ::testing::Values(NotCp932::Utf8Bom, NotCp932::Utf8, NotCp932::UndefinedByte));
 
 TEST_F(SettingsLoaderTest, MissingValuesKeepTheirFormerContentsAfterThePresets) {
   auto values = GoldenValues();

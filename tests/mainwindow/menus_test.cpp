@@ -122,7 +122,10 @@ class UnkeptNameTest : public MenusTest, public ::testing::WithParamInterface<Un
 
 TEST_P(UnkeptNameTest, SaveAsAndOpenRefuseANameCp932CannotKeep) {
   const std::string name = GetParam().name;
-  WriteSettingsFile(p.dir.Path(), name);
+  // A file of that name, as another program may have left it (no save writes such a
+  // name into a file).
+  WriteSettingsFile(p.dir.Path(), "Mine.cfg");
+  std::filesystem::copy_file(Base("Mine.cfg"), Base(name));
   const std::string current = p.pro.files.SettingsFileName;
   p.ui.dialogs.Expect(ui::FileDialogKind::Save, "保存", Base(name + ".new").string());
   p.ui.boxes.Expect("保存", ui::Answer::Ok, std::string("記録できない文字があります：\n\n") + GetParam().named + "\n");

@@ -11,6 +11,7 @@
 #include <sys/mount.h>
 #include <unistd.h>
 
+#include <array>
 #include <cstdlib>
 #include <optional>
 #include <fstream>
@@ -335,7 +336,7 @@ class ReadOnlyFolder {
 // Runs whose settings could not be loaded, or whose folder takes no writes, leave the
 // user's VexlorPro.cfg as it was whatever the answer at the exit, and say where its copy
 // went. The file names itself here, so a run that loads it writes back the same bytes.
-enum class Spoil { BadValue, Utf8Bom, ReadOnlyFile, BeginCfgFolder, ReadOnlyFolder };
+enum class Spoil { BadValue, Utf8Bom, Utf8, ReadOnlyFile, BeginCfgFolder, ReadOnlyFolder };
 
 struct SpoiledRun {
   const char* name;
@@ -378,6 +379,9 @@ TEST_P(SpoiledSettingsTest, TheUsersFileSurvivesTheExitByteForByte) {
     case Spoil::Utf8Bom:  // as an editor saves it in UTF-8
       p.dir.WriteBytes("inst/VexlorPro.cfg",
                        "\xEF\xBB\xBF" + runtime::Cp932ToUtf8(platform::ReadBinaryFile(inst / "VexlorPro.cfg")));
+      break;
+    case Spoil::Utf8:  // as most editors save UTF-8: without the mark
+      p.dir.WriteBytes("inst/VexlorPro.cfg", runtime::Cp932ToUtf8(platform::ReadBinaryFile(inst / "VexlorPro.cfg")));
       break;
     case Spoil::ReadOnlyFile:
       std::filesystem::permissions(inst / "VexlorPro.cfg", std::filesystem::perms::owner_read);
@@ -431,7 +435,15 @@ INSTANTIATE_TEST_SUITE_P(
                    false, true},
         SpoiledRun{"Utf8BomYes", Spoil::Utf8Bom, ui::Answer::Yes,
                    {{"CFG Read",
-                     "UTF-8 で保存されています。Shift-JIS (CP932) で保存し直してください。\n\n設定値は読み込む前のままです。\n"
+                     "UTF-8 で保存されています（1 行目から Shift-JIS (CP932) として読めません）。"
+                     "Shift-JIS (CP932) で保存し直してください。\n\n設定値は読み込む前のままです。\n"
+                     "元のファイルは「 VexlorPro.cfg.読込失敗 」に残しました。"}},
+                   {{"設定値の保存", kNotLoadedNotSaved}}, false, true},
+        SpoiledRun{"Utf8Yes", Spoil::Utf8, ui::Answer::Yes,
+                   {{"CFG Read",
+                     "「 VexlorPro.cfg 」を読み込めません。\nファイル形式が不正です。\n"
+                     "UTF-8 で保存されています（3 行目から Shift-JIS (CP932) として読めません）。"
+                     "Shift-JIS (CP932) で保存し直してください。\n\n設定値は読み込む前のままです。\n"
                      "元のファイルは「 VexlorPro.cfg.読込失敗 」に残しました。"}},
                    {{"設定値の保存", kNotLoadedNotSaved}}, false, true},
         SpoiledRun{"ReadOnlyFileNo", Spoil::ReadOnlyFile, ui::Answer::No, {},
@@ -712,32 +724,94 @@ INSTANTIATE_TEST_SUITE_P(
                       UnreadableStartFile{"空港db.csv", "このファイルを読めるまで、フライトを開始できません。", false},
                       UnreadableStartFile{"会社db.csv", "このファイルを読めるまで、フライトを開始できません。", false}));
 
-// A table that an editor saved in UTF-8 (its byte-order mark first) is not read as CP932,
-// which would put other characters in every name: the Start is refused with the table's
-// box, which names the file and says how it must be saved.
-class Utf8TableTest : public MainWindowTest, public ::testing::WithParamInterface<const char*> {};
+// The texts of the sample installation's tables (slot, chime, ICAO, button, board name,
+// detail name; airlines: slot, button, detail name, safety file).
+struct SampleAirport {
+  int slot;
+  const char* chime;
+  const char* icao;
+  const char* button;
+  const char* board;
+  const char* detail;
+};
+constexpr SampleAirport kSampleAirports[] = {
+    {0, "", "RJAA", "成田", "東京(成田)", "成田国際空港"},
+    {1, "チャイム羽田.wav", "RJTT", "羽田", "東京(羽田)", "東京国際空港　羽田"},
+    {2, "", "RJBB", "関西", "大阪(関西)", "関西国際空港"},
+    {3, "", "RJOO", "伊丹", "大阪(伊丹)", "大阪国際空港　伊丹"},
+    {4, "", "RJGG", "中部", "名古屋(中部)", "中部国際空港"},
+    {5, "", "RJFF", "福岡", "福岡", "福岡空港"},
+    {6, "", "ROAH", "那覇", "沖縄(那覇)", "那覇空港"},
+    {80, "", "RJCC", "新千歳", "札幌(新千歳)", "新千歳国際空港　札幌"},
+    {100, "", "KJFK", "ニューヨーク", "NEW YORK", "ジョン・F・ケネディ国際空港"},
+    {101, "", "EGLL", "ロンドン", "LONDON", "ロンドン・ヒースロー空港"},
+    {102, "", "KLAX", "ロサンゼルス", "LOS ANGELES", "ロサンゼルス国際空港"},
+    {103, "", "WSSS", "シンガポール", "SINGAPORE", "シンガポール・チャンギ国際空港"},
+    {104, "", "VHHH", "香港", "HONG KONG", "香港国際空港"},
+    {105, "", "RKSI", "ソウル", "SEOUL", "仁川国際空港"},
+    {106, "", "LFPG", "パリ", "PARIS", "シャルル・ド・ゴール空港"},
+};
+constexpr std::array<std::array<const char*, 4>, 8> kSampleAirlines = {{
+    {"0", "JAL", "JAL 日本航空", "JAL.wav"},
+    {"1", "ANA", "ANA 全日本空輸", ""},
+    {"2", "SKY", "SKY スカイマーク", ""},
+    {"3", "ADO", "ADO エア・ドゥ", ""},
+    {"100", "UAL", "UAL ユナイテッド航空", ""},
+    {"101", "BAW", "BAW ブリティッシュ・エアウェイズ", ""},
+    {"102", "SIA", "SIA シンガポール航空", ""},
+    {"103", "CPA", "CPA キャセイパシフィック航空", ""},
+}};
 
-TEST_P(Utf8TableTest, TheStartIsRefusedWithABoxNamingTheFileAndTheEncoding) {
-  const auto file = p.dir.Path() / "inst" / GetParam();
+// A table that an editor saved in UTF-8, with its byte-order mark or (as most Linux
+// editors do) without, is not read as CP932, which would put other characters in every
+// name and have the next save of the table write "?" over them: the Start is refused with
+// the table's box, which names the file, its first line that does not read and how it
+// must be saved. The same texts in CP932 are read.
+struct Utf8Table {
+  const char* file;
+  bool bom;
+};
+void PrintTo(const Utf8Table& t, std::ostream* os) { *os << t.file << (t.bom ? " with its mark" : ""); }
+
+class Utf8TableTest : public MainWindowTest, public ::testing::WithParamInterface<Utf8Table> {
+ protected:
+  void WriteSampleTables() {
+    state::AirportTableArray airports;
+    for (const SampleAirport& a : kSampleAirports) airports[a.slot] = {1, a.chime, a.icao, a.button, a.board, a.detail};
+    state::AirlineTableArray airlines;
+    for (const auto& [slot, button, detail, safety] : kSampleAirlines) airlines[std::stoi(slot)] = {1, button, detail, safety};
+    datafiles::SaveAirportTable(instPaths, airports);
+    datafiles::SaveAirlineTable(instPaths, airlines);
+  }
+};
+
+TEST_P(Utf8TableTest, TheStartIsRefusedWithABoxNamingTheFileItsLineAndTheEncoding) {
+  const auto file = p.dir.Path() / "inst" / GetParam().file;
   std::filesystem::remove(p.dir.Path() / "inst" / "RandomFlight.cfg");
+  WriteSampleTables();
   const std::string cp932 = platform::ReadBinaryFile(file);
-  p.dir.WriteBytes(std::string("inst/") + GetParam(), "\xEF\xBB\xBF" + runtime::Cp932ToUtf8(cp932));
+  const std::string utf8 = (GetParam().bom ? "\xEF\xBB\xBF" : "") + runtime::Cp932ToUtf8(cp932);
+  p.dir.WriteBytes(std::string("inst/") + GetParam().file, utf8);
   Run({[&] {
+    // The heading line is the first to hold Japanese.
     p.ui.boxes.Expect(p.ui.boxes.programName, ui::Answer::Ok,
                       "ファイル形式が不正です。\n\nファイル「 " + file.string() +
-                          " 」を読み込めません。\nUTF-8 で保存されています。Shift-JIS (CP932) で保存し直してください。\n\n"
-                          "ファイルを読めるように");
+                          " 」を読み込めません。\nUTF-8 で保存されています（1 行目から Shift-JIS (CP932) として読めません）。"
+                          "Shift-JIS (CP932) で保存し直してください。\n\nファイルを読めるように");
     windows.frmMain.buttonStart.PerformClick();
     EXPECT_EQ(flight.opened, 0);
     EXPECT_EQ(windows.frmMain.State(), ui::WindowState::Normal);
-    const bool airports = std::string_view(GetParam()) == "空港db.csv";
-    EXPECT_TRUE(airports ? p.pro.files.AirportTable[0].ICAO.empty() : p.pro.files.AirlineTable[0].選択ボタン.empty());
+    EXPECT_EQ(platform::ReadBinaryFile(file), utf8) << "left as the user saved it";
+    const bool airports = std::string_view(GetParam().file) == "空港db.csv";
+    EXPECT_TRUE(airports ? p.pro.files.AirportTable[1].ICAO.empty() : p.pro.files.AirlineTable[0].選択ボタン.empty());
     // Saved again in Shift-JIS, the table is read and the flight starts.
-    p.dir.WriteBytes(std::string("inst/") + GetParam(), cp932);
+    p.dir.WriteBytes(std::string("inst/") + GetParam().file, cp932);
     windows.frmMain.buttonStart.PerformClick();
     EXPECT_EQ(flight.opened, 1);
-    EXPECT_EQ(p.pro.files.AirportTable[0].ICAO, "RJTT");
-    EXPECT_EQ(p.pro.files.AirlineTable[0].選択ボタン, "JAL");
+    EXPECT_EQ(p.pro.files.AirportTable[1].チャイム, "チャイム羽田.wav");
+    EXPECT_EQ(p.pro.files.AirportTable[101].空港名詳細, "ロンドン・ヒースロー空港");
+    EXPECT_EQ(p.pro.files.AirportTable[80].空港名パタパタ, "札幌(新千歳)");
+    EXPECT_EQ(p.pro.files.AirlineTable[101].会社名詳細, "BAW ブリティッシュ・エアウェイズ");
     flight.form.Unload();
     CloseAnswering(ui::Answer::No);
   }});
@@ -745,7 +819,31 @@ TEST_P(Utf8TableTest, TheStartIsRefusedWithABoxNamingTheFileAndTheEncoding) {
   EXPECT_EQ(p.ui.boxes.shown.size(), 2u);
 }
 
-INSTANTIATE_TEST_SUITE_P(Tables, Utf8TableTest, ::testing::Values("空港db.csv", "会社db.csv"));
+INSTANTIATE_TEST_SUITE_P(Tables, Utf8TableTest,
+                         ::testing::Values(Utf8Table{"空港db.csv", false}, Utf8Table{"会社db.csv", false},
+                                           Utf8Table{"空港db.csv", true}, Utf8Table{"会社db.csv", true}));
+
+// A value that holds a character CP932 lacks (a ship name typed on the briefing sheet) is
+// never written as "?": "Yes" at the exit is refused with a box naming the value and the
+// character, and both settings files stay as they were.
+TEST_F(MainWindowTest, ExitYesRefusesAValueCp932LacksAndLeavesTheFiles) {
+  const auto inst = p.dir.Path() / "inst";
+  const std::string named = platform::ReadBinaryFile(inst / "Other.cfg");
+  const std::string main = platform::ReadBinaryFile(inst / "VexlorPro.cfg");
+  Run({[&] {
+    p.pro.briefing.TobBriefing.ShipName = "B747-400 ポケモン😀ジェット";
+    p.ui.boxes.Expect("設定値の保存", ui::Answer::Yes);
+    for (const char* file : {"Other.cfg", "VexlorPro.cfg"}) {
+      p.ui.boxes.Expect("設定値の保存", ui::Answer::Ok,
+                        std::string("設定ファイル「 ") + file + " 」を保存できませんでした。\n"
+                            "設定値 135（シップ）の文字「😀」は Shift-JIS (CP932) で保存できません。");
+    }
+    windows.frmMain.buttonExit.PerformClick();
+  }});
+  EXPECT_EQ(p.ui.boxes.PendingExpectations(), 0u);
+  EXPECT_EQ(platform::ReadBinaryFile(inst / "Other.cfg"), named);
+  EXPECT_EQ(platform::ReadBinaryFile(inst / "VexlorPro.cfg"), main);
+}
 
 // Values loaded while the main window shows (a resumed flight's) reach its option boxes,
 // so the Start or the exit does not copy the old texts back over them.

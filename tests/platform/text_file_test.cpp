@@ -47,24 +47,72 @@ TEST(TextFile, WritesJapaneseAsCp932WithCrLfAndReadsItBack) {
   EXPECT_EQ(ReadTextFile(file), "空港db.csv\r\n機長\r\n①～－\r\n\r\n");
 }
 
-// A file an editor saved in UTF-8 carries the byte-order mark; read as CP932 its
-// Japanese would come out as other characters.
-TEST(TextFile, Cp932ReaderRefusesAFileSavedInUtf8WithItsByteOrderMark) {
+// A file that is not CP932 text is refused, naming the first line that does not read:
+// read as CP932, UTF-8 Japanese would come out as other characters (mostly without a
+// single byte CP932 lacks). ASCII and CP932 files read as ever.
+struct Cp932Case {
+  const char* name;
+  std::string bytes;
+  std::size_t line;  // 0: read
+  bool utf8;
+};
+void PrintTo(const Cp932Case& c, std::ostream* os) { *os << c.name; }
+
+class Cp932ReaderTest : public ::testing::TestWithParam<Cp932Case> {};
+
+TEST_P(Cp932ReaderTest, RefusesWhatIsNotCp932TextNamingItsFirstLine) {
   test::TempDir dir;
-  const auto utf8 = dir.WriteBytes("utf8.csv", "\xEF\xBB\xBF\xE7\xBE\xBD\xE7\x94\xB0\r\n");  // 羽田 in UTF-8
-  EXPECT_EQ(ErrorOf([&] { ReadCp932TextFile(utf8); }), runtime::kInvalidFileFormat);
-  const auto cp932 = dir.WriteBytes("cp932.csv", "\x89\x48\x93\x63\r\n");  // 羽田 in CP932
-  EXPECT_EQ(ReadCp932TextFile(cp932), "羽田\r\n");
-  // Bytes that only begin like the mark are CP932 text.
-  const auto near = dir.WriteBytes("near.csv", "\xEF\xBB\x40");
-  EXPECT_EQ(ReadCp932TextFile(near), ReadTextFile(near));
+  const auto file = dir.WriteBytes("t.csv", GetParam().bytes);
+  if (GetParam().line == 0) {
+    EXPECT_EQ(ReadCp932TextFile(file), ReadTextFile(file));
+    return;
+  }
+  try {
+    ReadCp932TextFile(file);
+    ADD_FAILURE() << "read";
+  } catch (const NotCp932TextError& e) {
+    EXPECT_EQ(e.Number(), runtime::kInvalidFileFormat);
+    EXPECT_EQ(e.Line(), GetParam().line);
+    EXPECT_EQ(e.Utf8(), GetParam().utf8);
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Files, Cp932ReaderTest,
+    ::testing::Values(
+        Cp932Case{"Cp932", "\x89\x48\x93\x63\r\n\xB6\xC5\r\n", 0, false},  // 羽田, ｶﾅ
+        Cp932Case{"Ascii", "RJTT,Haneda\r\n=1\r\n", 0, false},
+        Cp932Case{"Empty", "", 0, false},
+        Cp932Case{"Utf8Bom", "\xEF\xBB\xBF\xE7\xBE\xBD\xE7\x94\xB0\r\n", 1, true},
+        // ポケモンジェット in UTF-8 on the third line.
+        Cp932Case{"Utf8", "; a\r\n=1\r\n=\xE3\x83\x9D\xE3\x82\xB1\xE3\x83\xA2\xE3\x83\xB3\xE3\x82\xB8"
+                  "\xE3\x82\xA7\xE3\x83\x83\xE3\x83\x88\r\n", 3, true},
+        Cp932Case{"Utf8AfterLoneLineEnds", "a\rb\nc\r\n\xC3\xA9", 4, true},           // é
+        Cp932Case{"UndefinedByte", "a\r\n\x89\x48\r\nb\x80\r\n", 3, false},        // 0x80 begins nothing
+        Cp932Case{"UnassignedPair", "\xEF\xBB\x40", 1, false},                      // begins like the mark
+        Cp932Case{"LeadByteAtTheEnd", "a\r\n\r\n\x81", 3, false}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(TextFile, Cp932ReaderRaisesFileErrorsAsTheOtherReaders) {
+  test::TempDir dir;
   EXPECT_EQ(ErrorOf([&] { ReadCp932TextFile(dir.Path() / "none.csv"); }), runtime::kFileNotFound);
 }
 
-TEST(TextFile, CharactersOutsideCp932BecomeQuestionMarks) {
+// A character CP932 lacks is never written as "?": the write is refused before the file
+// is touched, naming the character. Reports alone keep the "?".
+TEST(TextFile, ACharacterCp932LacksRefusesTheWriteAndTheFileStays) {
   test::TempDir dir;
-  WriteTextFileAtomic(dir.Path() / "x.txt", "a😀b");
-  EXPECT_EQ(dir.ReadBytes("x.txt"), "a?b");
+  dir.WriteBytes("x.txt", "old\r\n");
+  try {
+    WriteTextLinesAtomic(dir.Path() / "x.txt", {"a", "a😀b"});
+    ADD_FAILURE() << "written";
+  } catch (const runtime::RuntimeError& e) {
+    EXPECT_NE(e.Text().find("「😀」"), std::string::npos) << e.Text();
+  }
+  EXPECT_EQ(dir.ReadBytes("x.txt"), "old\r\n");
+  EXPECT_EQ(Entries(dir.Path()), std::vector<std::string>{"x.txt"});
+  WriteReportLinesAtomic(dir.Path() / "r.txt", {"a😀b"});
+  EXPECT_EQ(dir.ReadBytes("r.txt"), "a?b\r\n");
 }
 
 TEST(TextFile, BadBytesDecodeToReplacementCharacter) {

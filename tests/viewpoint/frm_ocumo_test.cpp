@@ -325,6 +325,23 @@ TEST_F(FrmOcumoTest, AControlFileThatCannotBeWrittenIsToldAndEndsBeforeTheWindow
   EXPECT_FALSE(form.Loaded());
 }
 
+// A control file with bytes CP932 does not define: the box names the file and the line.
+TEST_F(FrmOcumoTest, AControlFileThatIsNotCp932IsRefusedNamingItsLine) {
+  const std::string bytes = ";\r\n=0\r\n=\x80\r\n";
+  base.WriteBytes("Ocumo.cfg", bytes);
+  ui.boxes.Expect("Ocumo", ui::Answer::Ok,
+                  "設定ファイル「 " + (base.Path() / "Ocumo.cfg").string() +
+                      " 」を読み込めません。\n3 行目が Shift-JIS (CP932) として読めません。");
+  try {
+    OcumoStartup(ctx, form, lock, (base.Path() / "ExePro").string());
+    ADD_FAILURE() << "the program goes on";
+  } catch (const platform::ProgramEnding& end) {
+    EXPECT_EQ(end.exitCode, 1);
+  }
+  EXPECT_EQ(ui.boxes.PendingExpectations(), 0u);
+  EXPECT_EQ(base.ReadBytes("Ocumo.cfg"), bytes);
+}
+
 TEST_F(FrmOcumoTest, AReturnFileThatCannotBeWrittenIsToldAndTheEndStillRuns) {
   Start();
   ASSERT_TRUE(form.Loaded());
