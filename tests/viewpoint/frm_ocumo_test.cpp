@@ -23,6 +23,7 @@
 #include "support/temp_dir.h"
 #include "ui/ui_test_env.h"
 #include "viewpoint/frm_door_set.h"
+#include "viewpoint/ocumo_in_process.h"
 #include "viewpoint/ocumo_program.h"
 
 namespace vx::viewpoint {
@@ -53,20 +54,7 @@ class FrmOcumoTest : public ::testing::Test {
   explicit FrmOcumoTest(const standin::SimulatorSettings& settings) : standin(ui.clock, settings) {
     ui.env.programName = "Ocumo";
     ui.boxes.programName = "Ocumo";
-    ctx.svc.clock = &ui.clock;
-    ctx.svc.pump = &ui.pump;
-    ctx.svc.timers = &ui.timers;
-    ctx.svc.paths = &paths;
-    ctx.svc.sim = &standin.client;
-    ctx.svc.simWindows = &standin.windows;
-    ctx.svc.keys = &standin.keys;
-    ctx.svc.simFocus = &standin.focus;
-    ctx.svc.foreignWindows = &windows;
-    ctx.svc.sharedMemoryPrefix = test::UniqueName("ocumo") + "_";
-    ctx.boxes = &ui.boxes;
-    ctx.ui = &ui.env;
     ui.env.screenSize = ui::TwipsSize{28800, 16200};
-    fs::create_directories(base.Path() / "ExePro");
     simlink::OpenEyeChannel(ctx.svc.sharedMemoryPrefix, pro);
   }
   ~FrmOcumoTest() override {
@@ -77,8 +65,7 @@ class FrmOcumoTest : public ::testing::Test {
   void Start() {
     datafiles::OcumoCfg cfg = datafiles::DefaultOcumoCfg();
     cfg.ProWindowHandle = 77;
-    datafiles::WriteOcumoCfgFile(base.Path() / "Ocumo.cfg", cfg);
-    OcumoStartup(ctx, form, lock, (base.Path() / "ExePro").string());
+    ocumo.Start(cfg);
   }
   // The key as the main program sends it, served by the next poll; the word it leaves.
   std::int32_t Key(int code) {
@@ -105,13 +92,13 @@ class FrmOcumoTest : public ::testing::Test {
   std::uint64_t UVar(std::int32_t offset, std::int32_t size) { return standin.simulator.Area().GetUnsigned(offset, size); }
 
   ui::test::UiTestEnv ui;
-  test::TempDir base;
-  platform::Paths paths;
   test::InProcessStandin standin;
-  platform::ScriptedInstanceLock lock;
-  platform::RecordingForeignWindows windows;
-  state::OcumoContext ctx;
-  FrmOcumo form{ui.env, ctx};
+  test::OcumoInProcess ocumo{ui, standin, test::UniqueName("ocumo") + "_"};
+  test::TempDir& base = ocumo.base;
+  platform::ScriptedInstanceLock& lock = ocumo.lock;
+  platform::RecordingForeignWindows& windows = ocumo.windows;
+  state::OcumoContext& ctx = ocumo.ctx;
+  FrmOcumo& form = ocumo.form;
   state::Channel pro;  // the main program's side of VEXLORPRO_EYE
 };
 
