@@ -168,6 +168,28 @@ TEST_F(ForwardedKeysTest, KeysHandedOnWhileTheHandlersOwnBoxIsUpDoNothing) {
   EXPECT_TRUE(PumpUntil([&] { return pro.engine.AnnounceRequest == 19; }));
 }
 
+// The handler is slow at C (its pump runs work for 2.5 s): A and 9 come within the two
+// seconds, while it is still at C. They count from when they reached the program, not
+// from when the handler takes them up, and the sequence holds.
+TEST_F(ForwardedKeysTest, ASequenceCountsFromWhenEachKeyReachedTheProgram) {
+  const auto inbox = OpenInbox();
+  ASSERT_NE(inbox, nullptr);
+  SetKeyInputMode(pro, kKeyModeFlight);
+  int slowWork = 0;
+  slowWork = live.timers.Create([&] {
+    live.timers.SetEnabled(slowWork, false);
+    const auto typed = standin.Ctl({"key", "A", "9"});
+    EXPECT_EQ(typed.exitCode, 0) << typed.err;
+    PumpUntil([] { return false; }, 2500ms);
+  });
+  live.timers.SetInterval(slowWork, 1);
+  live.timers.SetEnabled(slowWork, true);
+  ASSERT_EQ(standin.Ctl({"key", "C"}).exitCode, 0);
+  ASSERT_TRUE(PumpUntil([&] { return arrived.size() == 6 && !pro.main.KeyHandlerRunning; }, 10s));
+  EXPECT_FALSE(live.timers.Enabled(slowWork)) << "the handler's pump ran the slow work";
+  EXPECT_EQ(pro.engine.AnnounceRequest, 19);
+}
+
 // The real viewpoint program on the stand-in's simulator, started as the main window starts
 // it, with this process as the main program: the keys the stand-in hands on in one burst
 // all reach the viewpoint program, in their order.
