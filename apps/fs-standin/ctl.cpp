@@ -23,9 +23,6 @@ namespace simwire = platform::simwire;
 using simwire::Type;
 
 constexpr int kTimeoutMs = 5000;
-// How long a key waits for room in the key hook's queue, and how often it is sent again.
-constexpr int kHookKeyRoomWaitMs = 10000;
-constexpr int kHookKeyRetryMs = 5;
 
 // A script of the largest size, named by a path of the longest (longer paths do not open),
 // fits in one message.
@@ -329,6 +326,10 @@ int Ctl::HookKey(const std::vector<long long>& keys) {
   }
   return 0;
 }
+
+// How long a key waits for room in the key hook's queue, and how often it is sent again.
+constexpr int kHookKeyRoomWaitMs = 10000;
+constexpr int kHookKeyRetryMs = 5;
 
 // A key that finds the key hook's queue full is sent again once the program has read some
 // of it; a program that reads none for kHookKeyRoomWaitMs takes no key.
