@@ -19,8 +19,8 @@ namespace {
 namespace fs = std::filesystem;
 using namespace std::chrono_literals;
 
-constexpr int kTab = 9, kEsc = 27, kQ = 81;
-constexpr int KP(int n) { return 96 + n; }
+constexpr int kTab = simlink::kVkTab, kEsc = simlink::kVkEsc, kQ = 81;
+constexpr int KP(int n) { return simlink::kVkKeypad0 + n; }
 
 class OcumoKeysTest : public ::testing::Test {
  protected:

@@ -18,6 +18,7 @@
 #include "platform/paths.h"
 #include "runtime/cp932.h"
 #include "simlink/channels.h"
+#include "simlink/eye_keys.h"
 #include "support/same_text.h"
 #include "support/standin_in_process.h"
 #include "support/temp_dir.h"
@@ -32,7 +33,7 @@ namespace {
 namespace fs = std::filesystem;
 using namespace std::chrono_literals;
 
-constexpr int kTab = 9, kEsc = 27;
+constexpr int kTab = simlink::kVkTab, kEsc = simlink::kVkEsc;
 
 // A golden file typed by hand from the file listings (UTF-8, LF), as the programs write
 // it (CP932, CR LF).
@@ -46,7 +47,7 @@ std::string Golden(const std::string& name) {
   }
   return runtime::Utf8ToCp932(text);
 }
-constexpr int Pad(int digit) { return 96 + digit; }
+constexpr int Pad(int digit) { return simlink::kVkKeypad0 + digit; }
 
 class FrmOcumoTest : public ::testing::Test {
  protected:
