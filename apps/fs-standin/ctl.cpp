@@ -3,8 +3,10 @@
 #include <climits>
 #include <cctype>
 #include <cerrno>
+#include <chrono>
 #include <cstdlib>
 #include <limits>
+#include <thread>
 
 #include "platform/private_folder.h"
 #include "platform/sim_variable_area.h"
@@ -317,7 +319,7 @@ int Ctl::Eye() {
   return 0;
 }
 
-// Each key is typed: pressed and released, in the order given.
+// Each key is typed: pressed and released, in the order given, however many there are.
 int Ctl::HookKey(const std::vector<long long>& keys) {
   for (const long long key : keys) {
     if (!SendHookKey(key, true) || !SendHookKey(key, false)) return 1;
@@ -325,19 +327,28 @@ int Ctl::HookKey(const std::vector<long long>& keys) {
   return 0;
 }
 
+// How long a key waits for room in the key hook's queue, and how often it is sent again.
+constexpr int kHookKeyRoomWaitMs = 10000;
+constexpr int kHookKeyRetryMs = 5;
+
+// A key that finds the key hook's queue full is sent again once the program has read some
+// of it; a program that reads none for kHookKeyRoomWaitMs takes no key.
 bool Ctl::SendHookKey(long long key, bool down) {
-  simwire::Writer w = Begin(Type::HookKey);
-  w.I32(static_cast<std::int32_t>(key));
-  w.U8(down ? 1 : 0);
-  if (!Exchange(request_, reply_)) return false;
-  simwire::Reader r(reply_);
-  r.SkipHeader();
-  const bool delivered = r.U8() != 0;
-  if (!r.Ok() || !delivered) {
-    err_ << "fs-standin ctl: no key hook took key " << key << "\n";
-    return false;
+  const auto giveUp = std::chrono::steady_clock::now() + std::chrono::milliseconds(kHookKeyRoomWaitMs);
+  for (;;) {
+    simwire::Writer w = Begin(Type::HookKey);
+    w.I32(static_cast<std::int32_t>(key));
+    w.U8(down ? 1 : 0);
+    if (!Exchange(request_, reply_)) return false;
+    simwire::Reader r(reply_);
+    r.SkipHeader();
+    const std::uint8_t sent = r.U8();
+    if (r.Ok() && sent == simwire::kHookKeyDelivered) return true;
+    if (!r.Ok() || sent != simwire::kHookKeyQueueFull || std::chrono::steady_clock::now() >= giveUp) break;
+    std::this_thread::sleep_for(std::chrono::milliseconds(kHookKeyRetryMs));
   }
-  return true;
+  err_ << "fs-standin ctl: no key hook took key " << key << "\n";
+  return false;
 }
 
 }  // namespace

@@ -216,10 +216,16 @@ bool Server::Handle(Connection& c, const std::uint8_t* data, std::size_t size) {
       const bool down = r.U8() != 0;
       if (!r.Ok()) return false;
       sim_.Update(RealSeconds());
-      const bool delivered = platform::SendForwardedKey(settings_.keyHookPath, down ? platform::KeyPress(vk)
-                                                                                    : platform::KeyRelease(vk));
+      const auto sent =
+          platform::SendForwardedKey(settings_.keyHookPath, down ? platform::KeyPress(vk) : platform::KeyRelease(vk));
+      // A key that waits for room in the listener's queue is logged once it has gone or failed.
+      if (sent == platform::ForwardedKeySent::QueueFull) {
+        w.U8(simwire::kHookKeyQueueFull);
+        break;
+      }
+      const bool delivered = sent == platform::ForwardedKeySent::Delivered;
       sim_.HookKey(c.Name(), vk, down, delivered);
-      w.U8(delivered ? 1 : 0);
+      w.U8(delivered ? simwire::kHookKeyDelivered : simwire::kHookKeyNobodyListens);
       break;
     }
     case Type::Log: {

@@ -8,6 +8,7 @@
 #include "mainwindow/key_mode.h"
 #include "mainwindow/key_sequence.h"
 #include "mainwindow/quiet_sound.h"
+#include "platform/clock.h"
 #include "platform/event_pump.h"
 #include "platform/paths.h"
 #include "platform/sound_device.h"

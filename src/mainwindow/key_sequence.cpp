@@ -3,6 +3,9 @@
 namespace vx::mainwindow {
 namespace {
 
+using simlink::IsViewpointKey;
+using simlink::kVkEsc;
+
 bool IsDigit(int key) { return key >= vk::kDigit0 && key <= vk::kDigit9; }
 
 // Keys that leave a rotating view running that has seen its Backspace.
@@ -13,11 +16,6 @@ bool KeepsRotatingView(int key) {
 }
 
 }  // namespace
-
-bool IsViewpointKey(int virtualKey) {
-  return virtualKey == vk::kEsc || virtualKey == vk::kTab ||
-         (virtualKey >= vk::kKeypad0 && virtualKey <= vk::kKeypad9);
-}
 
 bool KeySequenceMachine::Swallows(const platform::KeyEvent& key, const KeyContext& context) {
   return !context.typedInputOpen && context.keyInputMode == kKeyModeViewpoint && IsViewpointKey(key.virtualKey);
@@ -46,7 +44,7 @@ KeyDecision KeySequenceMachine::OnKey(const platform::KeyEvent& key, const KeyCo
 
   const int k = key.virtualKey;
   const CommandKeyCodes& keys = context.keys;
-  const bool commandKey = k == vk::kEsc || k == keys.volume || k == vk::kLetterI || k == keys.a || k == keys.b ||
+  const bool commandKey = k == kVkEsc || k == keys.volume || k == vk::kLetterI || k == keys.a || k == keys.b ||
                           k == keys.c || IsDigit(k);
   if (!commandKey || context.handlerBusy) return decision;
 
@@ -62,7 +60,7 @@ KeyDecision KeySequenceMachine::FlightKey(int k, const KeyContext& context, std:
   const CommandKeyCodes& keys = context.keys;
   if (k == vk::kLetterI) return Complete(KeyCommand::ViewStep);
   if (k == keys.volume) return Complete(KeyCommand::ToggleQuietSound);
-  if (k == vk::kEsc) return Complete(KeyCommand::CloseOpenDialogs);
+  if (k == kVkEsc) return Complete(KeyCommand::CloseOpenDialogs);
 
   const bool within = WithinWindow(nowNanos);
   KeyDecision d;

@@ -6,23 +6,21 @@
 // on the monotonic clock, so a sequence never misfires across midnight, and a key that
 // waited for the handler counts from when it came, not from when it was handled.
 #include <cstdint>
-#include <optional>
 
-#include "platform/clock.h"
 #include "platform/key_event.h"
+#include "simlink/eye_keys.h"
 #include "simlink/key_input_mode.h"
 #include "state/key_windows.h"
 
 namespace vx::mainwindow {
 
-// Virtual-key codes the key handler names literally.
+// Virtual-key codes the key handler names literally besides the viewpoint program's keys
+// (simlink/eye_keys.h).
 namespace vk {
 inline constexpr int kBackspace = 8;
-inline constexpr int kTab = 9;
 inline constexpr int kEnter = 13;
 inline constexpr int kShift = 16;
 inline constexpr int kCtrl = 17;
-inline constexpr int kEsc = 27;
 inline constexpr int kDigit0 = 48;
 inline constexpr int kDigit9 = 57;
 inline constexpr int kLetterA = 65;
@@ -30,14 +28,9 @@ inline constexpr int kLetterB = 66;
 inline constexpr int kLetterC = 67;
 inline constexpr int kLetterI = 73;
 inline constexpr int kLetterM = 77;
-inline constexpr int kKeypad0 = 96;
-inline constexpr int kKeypad9 = 105;
 inline constexpr int kF9 = 120;
 inline constexpr int kCloseBracket = 221;  // "]" of the Japanese layout
 }  // namespace vk
-
-// The keys that work on the viewpoint program while it is being set up.
-bool IsViewpointKey(int virtualKey);
 
 // The configured quiet-sound key and the three command keys.
 struct CommandKeyCodes {
@@ -98,21 +91,12 @@ class KeySequenceMachine {
 
   // A key that came at `arrivalNanos` (monotonic).
   KeyDecision OnKey(const platform::KeyEvent& key, const KeyContext& context, std::int64_t arrivalNanos);
-  // A key that comes now.
-  KeyDecision OnKey(const platform::KeyEvent& key, const KeyContext& context, const platform::Clock& clock) {
-    return OnKey(key, context, clock.MonotonicNanos());
-  }
 
   // Whether OnKey would swallow the key; changes nothing.
   static bool Swallows(const platform::KeyEvent& key, const KeyContext& context);
 
   // 0 idle, 1 after B, 2 after C, 3 after C-A, 4 after A.
   int State() const { return s_.step; }
-  // Stamps the sequence time now (the music-start request does).
-  void StampNow(const platform::Clock& clock) { s_.stampNanos = clock.MonotonicNanos(); }
-  void Reset() { s_.step = 0; }
-  // Monotonic time of the last stamp, if any.
-  std::optional<std::int64_t> StampNanos() const { return s_.stampNanos; }
 
  private:
   static RotatingViewChange RotatingViewStep(int key, int state);

@@ -64,20 +64,9 @@ ForwardedKeyInbox::~ForwardedKeyInbox() {
 }
 
 void ForwardedKeyInbox::ProcessPending() {
-  // One key at a time: a sink that pumps the events gets the next key only after it has
-  // returned, so that a handler busy with one key does not miss the next.
-  if (delivering_) return;
-  struct Delivering {
-    ForwardedKeyInbox& inbox;
-    explicit Delivering(ForwardedKeyInbox& i) : inbox(i) {
-      inbox.delivering_ = true;
-      inbox.notifier_->setEnabled(false);
-    }
-    ~Delivering() {
-      inbox.notifier_->setEnabled(true);
-      inbox.delivering_ = false;
-    }
-  } delivering{*this};
+  // Each key goes to the sink as soon as it is read, also while the sink is still at an
+  // earlier one and reads the socket again from its own pump: the key handler knows what
+  // it is doing then (a box of its own up, or busy) and stamps each key when it comes.
   std::array<std::uint8_t, 64> buffer{};
   for (;;) {
     const ssize_t n = recv(fd_, buffer.data(), buffer.size(), MSG_DONTWAIT);

@@ -27,8 +27,9 @@ class ForwardedKeyInbox {
   ForwardedKeyInbox(const ForwardedKeyInbox&) = delete;
   ForwardedKeyInbox& operator=(const ForwardedKeyInbox&) = delete;
 
-  // Reads every waiting datagram and hands its key event to the sink, in order, each
-  // after the sink has returned from the one before; datagrams that are not key events
+  // Reads every waiting datagram and hands its key event to the sink, in order, as soon
+  // as it is read: a sink that pumps the events gets the keys that come meanwhile from
+  // inside, as the desktop's key hook hands them on. Datagrams that are not key events
   // are dropped.
   void ProcessPending();
 
@@ -38,7 +39,6 @@ class ForwardedKeyInbox {
   std::filesystem::path socketPath_;
   Sink sink_;
   std::unique_ptr<QSocketNotifier> notifier_;
-  bool delivering_ = false;
 };
 
 }  // namespace vx::platform

@@ -4,6 +4,7 @@
 #include <sys/un.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <cstring>
 #include <string>
 
@@ -26,19 +27,25 @@ std::optional<KeyEvent> DecodeForwardedKey(std::span<const std::uint8_t> datagra
   return KeyEvent{static_cast<int>(vk), datagram[4] == 1, false};
 }
 
-bool SendForwardedKey(const std::filesystem::path& socketPath, const KeyEvent& event) {
+ForwardedKeySent SendForwardedKey(const std::filesystem::path& socketPath, const KeyEvent& event) {
   sockaddr_un addr{};
   addr.sun_family = AF_UNIX;
   const std::string p = socketPath.string();
-  if (p.size() >= sizeof(addr.sun_path)) return false;
+  if (p.size() >= sizeof(addr.sun_path)) return ForwardedKeySent::NobodyListens;
   std::memcpy(addr.sun_path, p.c_str(), p.size() + 1);
   const int fd = socket(AF_UNIX, SOCK_DGRAM | SOCK_CLOEXEC, 0);
-  if (fd < 0) return false;
+  if (fd < 0) return ForwardedKeySent::NobodyListens;
   const auto bytes = EncodeForwardedKey(event);
-  const ssize_t sent = sendto(fd, bytes.data(), bytes.size(), MSG_DONTWAIT | MSG_NOSIGNAL,
-                              reinterpret_cast<const sockaddr*>(&addr), sizeof(addr));
+  ssize_t sent = -1;
+  do {
+    sent = sendto(fd, bytes.data(), bytes.size(), MSG_DONTWAIT | MSG_NOSIGNAL, reinterpret_cast<const sockaddr*>(&addr),
+                  sizeof(addr));
+  } while (sent < 0 && errno == EINTR);
+  const int error = errno;
   close(fd);
-  return sent == static_cast<ssize_t>(bytes.size());
+  if (sent == static_cast<ssize_t>(bytes.size())) return ForwardedKeySent::Delivered;
+  return sent < 0 && (error == EAGAIN || error == EWOULDBLOCK) ? ForwardedKeySent::QueueFull
+                                                                : ForwardedKeySent::NobodyListens;
 }
 
 }  // namespace vx::platform

@@ -23,8 +23,12 @@ std::array<std::uint8_t, kForwardedKeySize> EncodeForwardedKey(const KeyEvent& e
 // Nothing for a datagram of another size or with another release byte.
 std::optional<KeyEvent> DecodeForwardedKey(std::span<const std::uint8_t> datagram);
 
-// Sends one key event without waiting; false when nobody listens at the path or its
-// queue is full.
-bool SendForwardedKey(const std::filesystem::path& socketPath, const KeyEvent& event);
+// What became of a key event sent: taken into the listener's queue, not sent because that
+// queue is full (the listener has not read the earlier ones yet; the key may be sent
+// again), or not sent because nobody listens at the path.
+enum class ForwardedKeySent { Delivered, QueueFull, NobodyListens };
+
+// Sends one key event without waiting.
+ForwardedKeySent SendForwardedKey(const std::filesystem::path& socketPath, const KeyEvent& event);
 
 }  // namespace vx::platform

@@ -10,8 +10,9 @@
 //               data length (u8), data -> count (u32), per entry: status (u8), and for an
 //               accepted read its `size` bytes
 //   Key    'K'  virtual key (i32), down (u8) -> nothing
-//   HookKey 'k' virtual key (i32), down (u8) -> delivered (u8); a key the stand-in hands
-//               on to the main program's key hook (platform/forwarded_keys.h)
+//   HookKey 'k' virtual key (i32), down (u8) -> sent (u8: 0 nobody listens, 1 delivered,
+//               2 the listener's queue is full, so the key may be sent again later); a key
+//               the stand-in hands on to the main program's key hook (platform/forwarded_keys.h)
 //   Focus  'F'  what (u8: 0 ask, 1 to the front, 2 to the back) -> in front (u8); whether
 //               the simulator's window is the foreground window (the one the keys reach)
 //   Eye    'E'  -> text (str): the view mode and the view and tower eye variables
@@ -49,6 +50,10 @@ inline constexpr std::uint8_t kWrite = 'W';
 inline constexpr std::uint8_t kFocusAsk = 0;
 inline constexpr std::uint8_t kFocusToFront = 1;
 inline constexpr std::uint8_t kFocusToBack = 2;
+// The answer to a HookKey message.
+inline constexpr std::uint8_t kHookKeyNobodyListens = 0;
+inline constexpr std::uint8_t kHookKeyDelivered = 1;
+inline constexpr std::uint8_t kHookKeyQueueFull = 2;
 // Largest message either side sends or accepts.
 inline constexpr std::size_t kMaxMessage = 128 * 1024;
 

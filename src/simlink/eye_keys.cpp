@@ -39,11 +39,6 @@ void StopTimer(state::ProContext& pro) {
 
 }  // namespace
 
-bool EyeKeyPending(std::int32_t word) {
-  const int code = static_cast<int>(static_cast<std::uint32_t>(word) & 0xFFFFu);
-  return code == kVkTab || code == kVkEsc || (code >= kVkKeypad0 && code <= kVkKeypad9);
-}
-
 bool ForwardEyeKey(state::ProContext& pro, std::int16_t keyCode, bool repeat) {
   state::SimState& s = pro.sim;
   if (!s.ChannelHandles.eye.IsOpen()) return false;

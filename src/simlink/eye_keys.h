@@ -16,19 +16,28 @@ struct ProContext;
 
 namespace vx::simlink {
 
-// The keys the viewpoint program takes: Tab, Esc and the keypad digits.
+// The keys the viewpoint program takes: Tab, Esc and the keypad digits. Their codes are
+// named here alone; the key handler, the key mode and the viewpoint program use these.
 inline constexpr int kVkTab = 9;
 inline constexpr int kVkEsc = 27;
 inline constexpr int kVkKeypad0 = 96;
 inline constexpr int kVkKeypad9 = 105;
 
+// Whether the viewpoint program takes the key.
+constexpr bool IsViewpointKey(int virtualKey) {
+  return virtualKey == kVkTab || virtualKey == kVkEsc || (virtualKey >= kVkKeypad0 && virtualKey <= kVkKeypad9);
+}
+
 inline constexpr std::size_t kEyeKeysWaitingMax = 16;
 inline constexpr int kEyeKeyTakeLimitMs = 2000;
 inline constexpr int kEyeKeyHandOnMs = 20;  // how often a waiting key looks at the channel
 
+// The key code of a channel word: its low 16 bits.
+constexpr int EyeKeyOf(std::int32_t word) { return static_cast<int>(static_cast<std::uint32_t>(word) & 0xFFFFu); }
+
 // Whether the channel's word holds a key the viewpoint program has still to take (Tab,
 // Esc, a keypad digit); 0, 88 and every other code are no key.
-bool EyeKeyPending(std::int32_t word);
+constexpr bool EyeKeyPending(std::int32_t word) { return IsViewpointKey(EyeKeyOf(word)); }
 
 // Forwards a key press. A repeat of a held key is written only when nothing waits: held
 // down, a key moves the eye as fast as the viewpoint program takes it and stops with the

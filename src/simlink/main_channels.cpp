@@ -24,11 +24,6 @@ void CloseMainChannels(state::ProContext& pro) {
   CloseSharedMapping(h.data);
 }
 
-bool SendEyeKey(state::ProContext& pro, std::int16_t keyCode) {
-  pro.sim.EyeKeyCode = keyCode;
-  return WriteLongToChannel(static_cast<std::uint16_t>(keyCode), pro.sim.ChannelHandles.eye);
-}
-
 bool SendViewStepCommand(state::ProContext& pro) {
   pro.sim.VolRecord.QuietSound = pro.engine.QuietSound;
   pro.sim.VolRecord.VolCommandCode = kVolViewStepCommand;

@@ -13,10 +13,6 @@ void OpenMainChannels(state::ProContext& pro);
 // The same four in the same order (the main window's unload).
 void CloseMainChannels(state::ProContext& pro);
 
-// A key code written into VEXLORPRO_EYE at once (EyeKeyCode, high word 0), over whatever
-// the channel holds; the key handler forwards its keys through ForwardEyeKey (eye_keys.h),
-// which writes one only when the viewpoint program has taken the one before.
-bool SendEyeKey(state::ProContext& pro, std::int16_t keyCode);
 // The view-step command: VolCommandCode := 73 and the whole VOL record written.
 bool SendViewStepCommand(state::ProContext& pro);
 // The engine's QuietSound written alone, so that a command answered earlier is not sent again.

@@ -12,6 +12,7 @@
 #include "platform/sim_ipc_client.h"
 #include "runtime/runtime_error.h"
 #include "simlink/channels.h"
+#include "simlink/eye_keys.h"
 #include "ui/colour.h"
 #include "ui/message_box.h"
 #include "ui/scope_guard.h"
@@ -198,10 +199,10 @@ const std::array<OcumoKey, 12> kRotationMenuKeys{{
 }};
 
 char TranslateEyeKey(std::int32_t keyWord) {
-  const int code = static_cast<int>(static_cast<std::uint32_t>(keyWord) & 0xFFFF);
-  if (code == 9) return 'T';
-  if (code == 27) return 'E';
-  if (code >= 96 && code <= 105) return static_cast<char>('0' + code - 96);
+  const int code = simlink::EyeKeyOf(keyWord);
+  if (code == simlink::kVkTab) return 'T';
+  if (code == simlink::kVkEsc) return 'E';
+  if (code >= simlink::kVkKeypad0 && code <= simlink::kVkKeypad9) return static_cast<char>('0' + code - simlink::kVkKeypad0);
   return 'x';
 }
 
@@ -243,8 +244,11 @@ void FrmOcumo::frmOcumo_Form_Load() {
   Timer1.SetInterval(kPollMs);
   Timer1.SetEnabled(true);
   ctx_.svc.pump->Pump();
-  // 6.
+  // 6. A key still in the channel was written for a viewpoint program that has ended
+  //    before it took it: taken without acting on it, so that this one starts with an
+  //    empty channel.
   simlink::OpenEyeChannel(ctx_.svc.sharedMemoryPrefix, ctx_.ocumo.eye);
+  TakeEyeKey();
   if (onWindowLoaded) onWindowLoaded();
 }
 
@@ -309,6 +313,19 @@ void FrmOcumo::frmOcumo_Timer1_Timer() {
   ctx_.svc.pump->Pump();
 }
 
+char FrmOcumo::TakeEyeKey() {
+  // A channel that is not open has no key.
+  std::int32_t word = 0;
+  if (simlink::ReadLongFromChannel(word, ctx_.ocumo.eye) == 0) return 'x';
+  const char key = TranslateEyeKey(word);
+  if (key == 'x') return 'x';
+  // Taken only while the word still holds what was read: a key written since stays for
+  // the next poll.
+  const auto taken = static_cast<std::int32_t>((static_cast<std::uint32_t>(word) & 0xFFFF0000u) |
+                                                static_cast<std::uint32_t>(simlink::kChannelTaken));
+  return simlink::CompareAndSwapLong(word, taken, ctx_.ocumo.eye) ? key : 'x';
+}
+
 void FrmOcumo::PollEyeChannel() {
   // 1.
   ctx_.ocumo.PollBusy = 1;
@@ -318,16 +335,9 @@ void FrmOcumo::PollEyeChannel() {
     Unload();
     return;
   }
-  // 3, 4. A channel that is not open has no key.
-  std::int32_t word = 0;
-  if (simlink::ReadLongFromChannel(word, ctx_.ocumo.eye) == 0) return;
-  const char key = TranslateEyeKey(word);
+  // 3 to 5.
+  const char key = TakeEyeKey();
   if (key == 'x') return;
-  // 5. Taken only while the word still holds what was read: a key written since stays
-  //    for the next poll.
-  const auto taken = static_cast<std::int32_t>((static_cast<std::uint32_t>(word) & 0xFFFF0000u) |
-                                                static_cast<std::uint32_t>(simlink::kChannelTaken));
-  if (!simlink::CompareAndSwapLong(word, taken, ctx_.ocumo.eye)) return;
   // 6.
   const std::array<OcumoKey, 12>* table = nullptr;
   if (ctx_.ocumo.OcumoMode == 0) table = &kCameraKeys;

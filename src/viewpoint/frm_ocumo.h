@@ -72,6 +72,9 @@ class FrmOcumo final : public ui::Form {
 
   // One poll of the key channel.
   void PollEyeChannel();
+  // Reads the key channel and answers a key found there with 88; the key ("E", "T", "0"
+  // to "9"), or "x" when there was none or another was written meanwhile.
+  char TakeEyeKey();
   void NextViewPreset();
   void HighlightViewPreset();
   void AdjustHeight(std::string_view direction, std::string_view step);

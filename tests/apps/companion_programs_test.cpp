@@ -25,6 +25,7 @@
 #include "platform/shared_memory.h"
 #include "simlink/channel_layout.h"
 #include "simlink/channels.h"
+#include "simlink/eye_keys.h"
 #include "simlink/main_channels.h"
 #include "state/pro_context.h"
 #include "runtime/cp932.h"
@@ -298,10 +299,14 @@ bool EyeShows(const test::StandinProcess& standin, const std::string& part, std:
   return false;
 }
 
-// Keys the main program forwards move the stand-in's eye; Esc hands the values back.
+// Keys the main program forwards move the stand-in's eye; Esc hands the values back. A key
+// left in the channel for a viewpoint program that ended before it took it moves nothing.
 TEST(CompanionPrograms, OcumoKeysMoveTheStandinsEyePoint) {
   CallOutRun run;
   const fs::path program = Install(run.base, "Ocumo");
+  state::ProContext pro;
+  ASSERT_TRUE(simlink::OpenEyeChannel(run.channels.prefix, pro.sim.ChannelHandles.eye));
+  ASSERT_TRUE(simlink::ForwardEyeKey(pro, 104));  // 8: forward
   platform::PosixProcessLauncher launcher;
   const auto pid = launcher.Start(program, {}, false);
   ASSERT_TRUE(pid);
@@ -313,11 +318,9 @@ TEST(CompanionPrograms, OcumoKeysMoveTheStandinsEyePoint) {
   ASSERT_TRUE(EyeShows(run.standin, "\"mode\":4,\"preset\":{\"altitude\":0,\"distance\":40,\"zoom\":51,\"angle\":34588",
                        10s));
 
-  state::ProContext pro;
-  ASSERT_TRUE(simlink::OpenEyeChannel(run.channels.prefix, pro.sim.ChannelHandles.eye));
   auto send = [&](std::int16_t code, const std::string& shows) {
     SCOPED_TRACE(code);
-    ASSERT_TRUE(simlink::SendEyeKey(pro, code));
+    ASSERT_TRUE(simlink::ForwardEyeKey(pro, code));
     std::int32_t word = 0;
     for (int i = 0; i < 100 && word != 88; ++i) {
       std::this_thread::sleep_for(10ms);

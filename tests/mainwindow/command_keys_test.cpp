@@ -24,9 +24,9 @@ using SoundOp = platform::RecordingSoundDevice::Op;
 using Mp3Op = platform::RecordingMp3Player::Op;
 using MusicOp = platform::RecordingMusicDevice::Op;
 
-constexpr int A = 65, B = 66, C = 67, I = 73, Q = 81, X = 88, kSpace = 32, kEsc = 27;
+constexpr int A = 65, B = 66, C = 67, I = 73, Q = 81, X = 88, kSpace = 32, kEsc = simlink::kVkEsc;
 constexpr int D(int n) { return 48 + n; }
-constexpr int KP(int n) { return 96 + n; }
+constexpr int KP(int n) { return simlink::kVkKeypad0 + n; }
 
 class PlainForm final : public ui::Form {
  public:

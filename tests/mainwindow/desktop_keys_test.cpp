@@ -1,24 +1,14 @@
 // Keys typed anywhere on the X desktop reach the main window's key handler.
 #include <gtest/gtest.h>
 
-#include <QCoreApplication>
 #include <algorithm>
 #include <cstdlib>
 
 #include "mainwindow/command_keys.h"
 #include "mainwindow/key_mode.h"
 #include "mainwindow/key_sequence.h"
-#include "platform/clock.h"
-#include "platform/paths.h"
-#include "platform/process.h"
-#include "platform/qt_event_pump.h"
-#include "platform/shared_memory.h"
-#include "platform/timer_scheduler.h"
+#include "mainwindow/live_key_handler.h"
 #include "platform/x11_key_hook.h"
-#include "simlink/channels.h"
-#include "simlink/main_channels.h"
-#include "state/pro_context.h"
-#include "support/temp_dir.h"
 #include "support/x11_typist.h"
 
 #include <X11/keysym.h>
@@ -26,63 +16,32 @@
 namespace vx::mainwindow {
 namespace {
 
-using test::PumpUntil;
+using vx::test::PumpUntil;
 
 class DesktopKeysTest : public ::testing::Test {
  protected:
   void SetUp() override {
     if (!std::getenv("DISPLAY")) GTEST_SKIP() << "no X display";
-    test::KeepDisplayOpen();
+    vx::test::KeepDisplayOpen();
     hook = platform::X11KeyHook::Open();
     ASSERT_NE(hook, nullptr) << "display without RECORD";
-    typist = test::X11Typist::Open();  // another program's window, with the focus
+    typist = vx::test::X11Typist::Open();  // another program's window, with the focus
     ASSERT_NE(typist, nullptr) << "display without XTEST";
-
-    pro.svc.clock = &clock;
-    pro.svc.pump = &pump;
-    pro.svc.timers = &timers;
-    pro.svc.paths = &paths;
-    pro.svc.processes = &processes;
-    pro.svc.keyHook = hook.get();
-    pro.svc.sharedMemoryPrefix = test::UniqueName("vxdesk") + "_";
-    simlink::OpenMainChannels(pro);
-    hook->SetHandler([this](const platform::KeyEvent& e) { return HandleDesktopKey(pro, e); });
-    hook->Enable();
-  }
-  void TearDown() override {
-    simlink::CloseMainChannels(pro);
-    if (pro.svc.sharedMemoryPrefix.empty()) return;  // skipped before it had channels
-    for (const char* name : {simlink::kEyeChannelName, simlink::kVolChannelName, simlink::kStabChannelName,
-                             simlink::kDataChannelName})
-      platform::SharedMemory::Remove(pro.svc.sharedMemoryPrefix, name);
+    live.Listen(*hook);
   }
 
-  std::int32_t EyeChannel() {
-    state::Channel eye;
-    simlink::OpenEyeChannel(pro.svc.sharedMemoryPrefix, eye);
-    std::int32_t value = -1;
-    simlink::ReadLongFromChannel(value, eye);
-    return value;
-  }
+  std::int32_t EyeChannel() { return test::ReadEyeChannel(pro.svc.sharedMemoryPrefix); }
   bool WindowGot(unsigned long keysym, bool release = false) {
     const int code = static_cast<int>(typist->KeycodeOf(keysym)) * (release ? -1 : 1);
     const auto keys = typist->ReceivedKeys();
     return std::find(keys.begin(), keys.end(), code) != keys.end();
   }
 
-  int argc = 1;
-  char name[8] = "test";
-  char* argv[1] = {name};
-  QCoreApplication app{argc, argv};
-  platform::SystemClock clock;
-  platform::TimerScheduler timers{clock};
-  platform::QtEventPump pump{clock, timers};
-  test::TempDir dir;
-  platform::Paths paths{dir.Path()};
-  platform::RecordingProcessLauncher processes;
+  test::LiveKeyHandler live{vx::test::UniqueName("vxdesk") + "_"};
+  state::ProContext& pro = live.pro;
+  platform::RecordingProcessLauncher& processes = live.processes;
   std::unique_ptr<platform::X11KeyHook> hook;
-  std::unique_ptr<test::X11Typist> typist;
-  state::ProContext pro;
+  std::unique_ptr<vx::test::X11Typist> typist;
 };
 
 TEST_F(DesktopKeysTest, CommandSequenceTypedIntoAnotherWindowSetsTheRequest) {

@@ -21,7 +21,7 @@ constexpr int kQ = 81;
 constexpr int kX = 88;
 constexpr int kSpace = 32;
 constexpr int D(int n) { return vk::kDigit0 + n; }
-constexpr int KP(int n) { return vk::kKeypad0 + n; }
+constexpr int KP(int n) { return simlink::kVkKeypad0 + n; }
 
 // One key of a case: the time since the previous key, the event, and what must follow.
 struct Step {
@@ -103,9 +103,9 @@ std::vector<Case> Cases() {
   cases.push_back({"volume key toggles quiet sound", {Cmd(0, kSpace, KeyCommand::ToggleQuietSound, false)}});
   cases.push_back({"volume key between C and A ends the sequence",
                    {K(0, 67), Cmd(100, kSpace, KeyCommand::ToggleQuietSound, false), K(100, 65), K(100, D(1))}});
-  cases.push_back({"Esc closes the open dialogs", {Cmd(0, vk::kEsc, KeyCommand::CloseOpenDialogs, false)}});
+  cases.push_back({"Esc closes the open dialogs", {Cmd(0, simlink::kVkEsc, KeyCommand::CloseOpenDialogs, false)}});
   cases.push_back({"Esc between B and 1 ends the sequence",
-                   {K(0, 66), Cmd(100, vk::kEsc, KeyCommand::CloseOpenDialogs, false), K(100, D(1))}});
+                   {K(0, 66), Cmd(100, simlink::kVkEsc, KeyCommand::CloseOpenDialogs, false), K(100, D(1))}});
   cases.push_back({"other keys between the keys of a sequence are passed over",
                    {K(0, 67), S(100, KeyPress(kX)), S(100, KeyPress(vk::kShift)), K(100, 65),
                     S(100, KeyPress(vk::kEnter)), Req(100, D(5), 15)}});
@@ -132,14 +132,14 @@ std::vector<Case> Cases() {
 
   // Mode 0: nothing but the rotating-view stop.
   cases.push_back({"mode 0: sequences do nothing",
-                   {S(0, KeyPress(67)), S(100, KeyPress(65)), S(100, KeyPress(D(1))), S(100, KeyPress(vk::kEsc))},
+                   {S(0, KeyPress(67)), S(100, KeyPress(65)), S(100, KeyPress(D(1))), S(100, KeyPress(simlink::kVkEsc))},
                    kKeyModeNone});
   // Mode 1: only Esc, Tab and the keypad digits are swallowed, presses forwarded.
   cases.push_back({"mode 1: keypad 5 swallowed and forwarded, its release swallowed only",
                    {Swallow(0, KeyPress(KP(5)), true), Swallow(50, KeyRelease(KP(5)), false)},
                    kKeyModeViewpoint});
   cases.push_back({"mode 1: Esc, Tab, keypad 0 and 9 forwarded",
-                   {Swallow(0, KeyPress(vk::kEsc), true), Swallow(0, KeyPress(vk::kTab), true),
+                   {Swallow(0, KeyPress(simlink::kVkEsc), true), Swallow(0, KeyPress(simlink::kVkTab), true),
                     Swallow(0, KeyPress(KP(0)), true), Swallow(0, KeyPress(KP(9)), true),
                     Swallow(0, KeyRepeat(KP(9)), true), Swallow(0, KeyRelease(KP(9)), false)},
                    kKeyModeViewpoint});
@@ -184,7 +184,7 @@ std::vector<Case> Cases() {
   cases.push_back({"rotating view: A-A starts it, Backspace arms the stop, Tab stops it",
                    {K(0, 65), Cmd(100, 65, KeyCommand::RotatingView),
                     Rot(S(100, KeyPress(vk::kBackspace)), RotatingViewChange::BackspaceSeen),
-                    Rot(S(100, KeyPress(vk::kTab)), RotatingViewChange::Stop)}});
+                    Rot(S(100, KeyPress(simlink::kVkTab)), RotatingViewChange::Stop)}});
   return cases;
 }
 
@@ -202,7 +202,7 @@ TEST(KeySequenceMachine, TableOfCases) {
     for (const Step& step : c.steps) {
       SCOPED_TRACE("step " + std::to_string(index++));
       clock.Advance(step.after);
-      const KeyDecision d = machine.OnKey(step.key, context, clock);
+      const KeyDecision d = machine.OnKey(step.key, context, clock.MonotonicNanos());
       EXPECT_EQ(d.command, step.command);
       EXPECT_EQ(d.request, step.request);
       EXPECT_EQ(d.click, step.click);
@@ -227,21 +227,21 @@ TEST(KeySequenceMachine, BusyHandlerIgnoresFlightKeysWithoutMovingTheSequence) {
   KeySequenceMachine machine;
   KeyContext context;
   context.keyInputMode = kKeyModeFlight;
-  EXPECT_TRUE(machine.OnKey(KeyPress(67), context, clock).click);
+  EXPECT_TRUE(machine.OnKey(KeyPress(67), context, clock.MonotonicNanos()).click);
   context.handlerBusy = true;
-  for (int key : {65, 66, 67, D(1), vk::kEsc, vk::kLetterI, 32}) {
-    EXPECT_EQ(machine.OnKey(KeyPress(key), context, clock), KeyDecision{}) << key;
+  for (int key : {65, 66, 67, D(1), simlink::kVkEsc, vk::kLetterI, 32}) {
+    EXPECT_EQ(machine.OnKey(KeyPress(key), context, clock.MonotonicNanos()), KeyDecision{}) << key;
   }
   EXPECT_EQ(machine.State(), 2);
   // The rotating-view stop and the viewpoint keys are not guarded.
   context.rotatingViewState = 2;
-  EXPECT_EQ(machine.OnKey(KeyPress(kX), context, clock).rotatingView, RotatingViewChange::Stop);
+  EXPECT_EQ(machine.OnKey(KeyPress(kX), context, clock.MonotonicNanos()).rotatingView, RotatingViewChange::Stop);
   context.keyInputMode = kKeyModeViewpoint;
-  EXPECT_EQ(machine.OnKey(KeyPress(KP(1)), context, clock).command, KeyCommand::ForwardToViewpoint);
+  EXPECT_EQ(machine.OnKey(KeyPress(KP(1)), context, clock.MonotonicNanos()).command, KeyCommand::ForwardToViewpoint);
   context.keyInputMode = kKeyModeFlight;
   context.handlerBusy = false;
-  machine.OnKey(KeyPress(65), context, clock);
-  EXPECT_EQ(machine.OnKey(KeyPress(D(4)), context, clock).request, 14);
+  machine.OnKey(KeyPress(65), context, clock.MonotonicNanos());
+  EXPECT_EQ(machine.OnKey(KeyPress(D(4)), context, clock.MonotonicNanos()).request, 14);
 }
 
 TEST(KeySequenceMachine, SequenceAcrossMidnightUsesTheMonotonicClock) {
@@ -250,35 +250,37 @@ TEST(KeySequenceMachine, SequenceAcrossMidnightUsesTheMonotonicClock) {
   KeySequenceMachine machine;
   KeyContext context;
   context.keyInputMode = kKeyModeFlight;
-  machine.OnKey(KeyPress(67), context, clock);
+  machine.OnKey(KeyPress(67), context, clock.MonotonicNanos());
   clock.Advance(1s);  // 00:00:00.5 of the next day
-  machine.OnKey(KeyPress(65), context, clock);
+  machine.OnKey(KeyPress(65), context, clock.MonotonicNanos());
   clock.Advance(1s);
-  EXPECT_EQ(machine.OnKey(KeyPress(D(3)), context, clock).request, 13);
+  EXPECT_EQ(machine.OnKey(KeyPress(D(3)), context, clock.MonotonicNanos()).request, 13);
 
   // A late key just after midnight stays late.
   clock.SetWallClock({2024, 4, 1, 23, 59, 58, 0});
-  machine.OnKey(KeyPress(66), context, clock);
+  machine.OnKey(KeyPress(66), context, clock.MonotonicNanos());
   clock.Advance(3s);
-  EXPECT_EQ(machine.OnKey(KeyPress(D(3)), context, clock).command, KeyCommand::None);
+  EXPECT_EQ(machine.OnKey(KeyPress(D(3)), context, clock.MonotonicNanos()).command, KeyCommand::None);
 
   // The wall clock set back does not make a late key count.
-  machine.OnKey(KeyPress(66), context, clock);
+  machine.OnKey(KeyPress(66), context, clock.MonotonicNanos());
   clock.Advance(2500ms);
   clock.SetWallClock({2024, 4, 1, 10, 0, 0, 0});
-  EXPECT_EQ(machine.OnKey(KeyPress(D(3)), context, clock).command, KeyCommand::None);
+  EXPECT_EQ(machine.OnKey(KeyPress(D(3)), context, clock.MonotonicNanos()).command, KeyCommand::None);
 }
 
-TEST(KeySequenceMachine, StampNowRestartsTheWindow) {
+// The music start stamps the sequence time of the program's state: the window starts again.
+TEST(KeySequenceMachine, AStampOfTheStateRestartsTheWindow) {
   platform::VirtualClock clock;
-  KeySequenceMachine machine;
+  state::KeySequenceState sequence;
+  KeySequenceMachine machine(sequence);
   KeyContext context;
   context.keyInputMode = kKeyModeFlight;
-  machine.OnKey(KeyPress(66), context, clock);
+  machine.OnKey(KeyPress(66), context, clock.MonotonicNanos());
   clock.Advance(1900ms);
-  machine.StampNow(clock);
+  sequence.stampNanos = clock.MonotonicNanos();
   clock.Advance(1900ms);
-  EXPECT_EQ(machine.OnKey(KeyPress(D(2)), context, clock).request, 52);
+  EXPECT_EQ(machine.OnKey(KeyPress(D(2)), context, clock.MonotonicNanos()).request, 52);
 }
 
 }  // namespace

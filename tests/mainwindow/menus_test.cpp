@@ -23,7 +23,7 @@
 namespace vx::mainwindow {
 namespace {
 
-constexpr int A = 65, C = 67, kEsc = 27;
+constexpr int A = 65, C = 67, kEsc = simlink::kVkEsc;
 constexpr int D(int n) { return 48 + n; }
 
 class NoFlightWindow final : public announce::FlightWindowOpener {

@@ -6,16 +6,12 @@
 #include <chrono>
 #include <filesystem>
 
-#include "datafiles/ocumo_files.h"
 #include "mainwindow/key_mode.h"
 #include "mainwindow/key_sequence.h"
 #include "mainwindow/pro_program.h"
-#include "platform/foreign_windows.h"
-#include "platform/instance_lock.h"
 #include "simlink/eye_keys.h"
 #include "support/standin_in_process.h"
-#include "viewpoint/frm_ocumo.h"
-#include "viewpoint/ocumo_program.h"
+#include "viewpoint/ocumo_in_process.h"
 
 namespace vx::mainwindow {
 namespace {
@@ -23,32 +19,21 @@ namespace {
 namespace fs = std::filesystem;
 using namespace std::chrono_literals;
 
-constexpr int kTab = 9, kQ = 81;
-constexpr int KP(int n) { return 96 + n; }
+constexpr int kTab = simlink::kVkTab, kEsc = simlink::kVkEsc, kQ = 81;
+constexpr int KP(int n) { return simlink::kVkKeypad0 + n; }
 
 class OcumoKeysTest : public ::testing::Test {
  protected:
   OcumoKeysTest() {
-    ocumo.svc.clock = &p.ui.clock;
-    ocumo.svc.pump = &p.ui.pump;
-    ocumo.svc.timers = &p.ui.timers;
-    ocumo.svc.paths = &ocumoPaths;
-    ocumo.svc.sim = &standin.client;
-    ocumo.svc.simWindows = &standin.windows;
-    ocumo.svc.keys = &standin.keys;
-    ocumo.svc.simFocus = &standin.focus;
-    ocumo.svc.foreignWindows = &windows;
-    ocumo.svc.sharedMemoryPrefix = p.pro.svc.sharedMemoryPrefix;
-    ocumo.boxes = &p.ui.boxes;
-    ocumo.ui = &p.ui.env;
-    fs::create_directories(ocumoBase.Path() / "ExePro");
-    datafiles::WriteOcumoCfgFile(ocumoBase.Path() / "Ocumo.cfg", datafiles::DefaultOcumoCfg());
-
     simlink::OpenMainChannels(p.pro);
     p.pro.main.KeyInputMode = kKeyModeFlight;
+    StartOcumo(first);
+  }
+  // The main window starts the viewpoint program and enters the viewpoint mode.
+  void StartOcumo(vx::test::OcumoInProcess& ocumo) {
     p.pro.main.OcumoProcess = p.processes.Start("/base/ExePro/Ocumo", {}, false);
     EnterViewpointMode(p.pro);
-    viewpoint::OcumoStartup(ocumo, form, lock, (ocumoBase.Path() / "ExePro").string());
+    ocumo.Start();
   }
   // The keys typed one after the other, with no time between them.
   void Burst(std::initializer_list<int> keys) {
@@ -57,13 +42,10 @@ class OcumoKeysTest : public ::testing::Test {
   std::int32_t EyeWord() const { return test::ReadEyeChannel(p.pro.svc.sharedMemoryPrefix); }
 
   test::ProProgram p;
-  vx::test::TempDir ocumoBase;
-  platform::Paths ocumoPaths;
   vx::test::InProcessStandin standin{p.ui.clock};
-  platform::ScriptedInstanceLock lock;
-  platform::RecordingForeignWindows windows;
-  state::OcumoContext ocumo;
-  viewpoint::FrmOcumo form{p.ui.env, ocumo};
+  vx::test::OcumoInProcess first{p.ui, standin, p.pro.svc.sharedMemoryPrefix};
+  state::OcumoContext& ocumo = first.ctx;
+  viewpoint::FrmOcumo& form = first.form;
 };
 
 // Tab, 8, 8, 6, 9 in one burst: preset 1, two steps forward, one to the right, zoom in.
@@ -114,6 +96,30 @@ TEST_F(OcumoKeysTest, AStoppedViewpointProgramHoldsNoMoreThanTheBoundForALimited
   Burst({KP(2), KP(2), KP(2)});
   p.ui.pump.RunFor(500ms);
   EXPECT_EQ(form.tbx距離(0).Text(), "42");
+}
+
+// Esc ends the viewpoint program, and the key typed right after it is written into the
+// channel once Esc has been taken, where no viewpoint program takes it. The next viewpoint
+// program, started ten seconds later, does not act on it.
+TEST_F(OcumoKeysTest, AKeyLeftInTheChannelByAViewpointProgramThatEndedMovesNoOtherEye) {
+  ASSERT_TRUE(form.Loaded());
+  Burst({kEsc, KP(8)});
+  ASSERT_TRUE(p.ui.pump.RunUntil([&] { return !form.Loaded(); }, 1s));
+  p.processes.started.back().running = false;
+  p.ui.pump.RunFor(1s);
+  ASSERT_EQ(EyeWord(), KP(8)) << "the key is left in the channel";
+
+  p.ui.pump.RunFor(10s);
+  vx::test::OcumoInProcess next{p.ui, standin, p.pro.svc.sharedMemoryPrefix};
+  StartOcumo(next);
+  ASSERT_TRUE(next.form.Loaded());
+  p.ui.pump.RunFor(1s);
+  EXPECT_EQ(next.form.tbx距離(0).Text(), "40");
+  EXPECT_EQ(EyeWord(), 88);
+  // Its own keys it takes.
+  Burst({KP(8)});
+  p.ui.pump.RunFor(200ms);
+  EXPECT_EQ(next.form.tbx距離(0).Text(), "39");
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 
 #include <vector>
 
+#include "simlink/eye_keys.h"
 #include "simlink/main_channels.h"
 #include "state/pro_context.h"
 #include "support/temp_dir.h"
@@ -181,7 +182,7 @@ TEST_F(MainChannelsTest, EyeKeyAndTakeoffTriggerAsLongs) {
   state::Channel viewpoint, callout;
   ASSERT_TRUE(OpenEyeChannel(prefix, viewpoint));
   ASSERT_TRUE(OpenStabChannel(prefix, callout));
-  EXPECT_TRUE(SendEyeKey(pro, 105));
+  EXPECT_TRUE(ForwardEyeKey(pro, 105));
   std::int32_t value = 0;
   EXPECT_EQ(ReadLongFromChannel(value, viewpoint), 4);
   EXPECT_EQ(value, 105);
@@ -200,9 +201,9 @@ TEST_F(MainChannelsTest, EyeKeyAndTakeoffTriggerAsLongs) {
 TEST_F(MainChannelsTest, AcknowledgementOnlyReplacesTheKeyThatWasRead) {
   state::Channel viewpoint;
   ASSERT_TRUE(OpenEyeChannel(prefix, viewpoint));
-  EXPECT_TRUE(SendEyeKey(pro, 9));
+  EXPECT_TRUE(ForwardEyeKey(pro, 9));
   std::int32_t value = 0;
-  EXPECT_TRUE(SendEyeKey(pro, 104));  // written between the read of 9 and its answer
+  EXPECT_TRUE(WriteLongToChannel(104, pro.sim.ChannelHandles.eye));  // written between the read of 9 and its answer
   EXPECT_FALSE(CompareAndSwapLong(9, kChannelTaken, viewpoint));
   EXPECT_EQ(ReadLongFromChannel(value, pro.sim.ChannelHandles.eye), 4);
   EXPECT_EQ(value, 104);

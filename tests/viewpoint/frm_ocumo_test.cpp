@@ -18,11 +18,13 @@
 #include "platform/paths.h"
 #include "runtime/cp932.h"
 #include "simlink/channels.h"
+#include "simlink/eye_keys.h"
 #include "support/same_text.h"
 #include "support/standin_in_process.h"
 #include "support/temp_dir.h"
 #include "ui/ui_test_env.h"
 #include "viewpoint/frm_door_set.h"
+#include "viewpoint/ocumo_in_process.h"
 #include "viewpoint/ocumo_program.h"
 
 namespace vx::viewpoint {
@@ -31,7 +33,7 @@ namespace {
 namespace fs = std::filesystem;
 using namespace std::chrono_literals;
 
-constexpr int kTab = 9, kEsc = 27;
+constexpr int kTab = simlink::kVkTab, kEsc = simlink::kVkEsc;
 
 // A golden file typed by hand from the file listings (UTF-8, LF), as the programs write
 // it (CP932, CR LF).
@@ -45,7 +47,7 @@ std::string Golden(const std::string& name) {
   }
   return runtime::Utf8ToCp932(text);
 }
-constexpr int Pad(int digit) { return 96 + digit; }
+constexpr int Pad(int digit) { return simlink::kVkKeypad0 + digit; }
 
 class FrmOcumoTest : public ::testing::Test {
  protected:
@@ -53,20 +55,7 @@ class FrmOcumoTest : public ::testing::Test {
   explicit FrmOcumoTest(const standin::SimulatorSettings& settings) : standin(ui.clock, settings) {
     ui.env.programName = "Ocumo";
     ui.boxes.programName = "Ocumo";
-    ctx.svc.clock = &ui.clock;
-    ctx.svc.pump = &ui.pump;
-    ctx.svc.timers = &ui.timers;
-    ctx.svc.paths = &paths;
-    ctx.svc.sim = &standin.client;
-    ctx.svc.simWindows = &standin.windows;
-    ctx.svc.keys = &standin.keys;
-    ctx.svc.simFocus = &standin.focus;
-    ctx.svc.foreignWindows = &windows;
-    ctx.svc.sharedMemoryPrefix = test::UniqueName("ocumo") + "_";
-    ctx.boxes = &ui.boxes;
-    ctx.ui = &ui.env;
     ui.env.screenSize = ui::TwipsSize{28800, 16200};
-    fs::create_directories(base.Path() / "ExePro");
     simlink::OpenEyeChannel(ctx.svc.sharedMemoryPrefix, pro);
   }
   ~FrmOcumoTest() override {
@@ -77,8 +66,7 @@ class FrmOcumoTest : public ::testing::Test {
   void Start() {
     datafiles::OcumoCfg cfg = datafiles::DefaultOcumoCfg();
     cfg.ProWindowHandle = 77;
-    datafiles::WriteOcumoCfgFile(base.Path() / "Ocumo.cfg", cfg);
-    OcumoStartup(ctx, form, lock, (base.Path() / "ExePro").string());
+    ocumo.Start(cfg);
   }
   // The key as the main program sends it, served by the next poll; the word it leaves.
   std::int32_t Key(int code) {
@@ -105,13 +93,13 @@ class FrmOcumoTest : public ::testing::Test {
   std::uint64_t UVar(std::int32_t offset, std::int32_t size) { return standin.simulator.Area().GetUnsigned(offset, size); }
 
   ui::test::UiTestEnv ui;
-  test::TempDir base;
-  platform::Paths paths;
   test::InProcessStandin standin;
-  platform::ScriptedInstanceLock lock;
-  platform::RecordingForeignWindows windows;
-  state::OcumoContext ctx;
-  FrmOcumo form{ui.env, ctx};
+  test::OcumoInProcess ocumo{ui, standin, test::UniqueName("ocumo") + "_"};
+  test::TempDir& base = ocumo.base;
+  platform::ScriptedInstanceLock& lock = ocumo.lock;
+  platform::RecordingForeignWindows& windows = ocumo.windows;
+  state::OcumoContext& ctx = ocumo.ctx;
+  FrmOcumo& form = ocumo.form;
   state::Channel pro;  // the main program's side of VEXLORPRO_EYE
 };
 
