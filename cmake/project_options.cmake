@@ -1,9 +1,15 @@
 # Compiler settings shared by every target of the project.
 add_library(vx_options INTERFACE)
 target_compile_options(vx_options INTERFACE -Wall -Wextra)
-# A warning in the project's own files fails the build; headers of the libraries it uses come in
-# as system headers and are not checked.
-option(VX_WERROR "Treat warnings in the project's own files as errors" ON)
+# GCC 12 at -O2/-O3 reports -Wrestrict inside <string> for "literal" + std::string&& and for
+# short assigns (GCC bugs 105329 and 105651, mended in GCC 13): a false positive, so off there.
+if(CMAKE_CXX_COMPILER_ID STREQUAL "GNU" AND CMAKE_CXX_COMPILER_VERSION VERSION_LESS 13)
+  target_compile_options(vx_options INTERFACE -Wno-restrict)
+endif()
+# With VX_WERROR a warning in the project's own files fails the build (scripts/test.sh turns it
+# on); headers of the libraries it uses come in as system headers and are not checked. Off by
+# default, so that a newer compiler's new warning never keeps anyone from building.
+option(VX_WERROR "Treat warnings in the project's own files as errors" OFF)
 if(VX_WERROR)
   target_compile_options(vx_options INTERFACE -Werror)
 endif()
