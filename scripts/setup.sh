@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs every Debian package that the build, the tests and the demo need.
 # Safe to run any number of times: packages already present are left alone.
+#   setup.sh --check   installs nothing; fails when a package is missing.
 set -euo pipefail
 
 PACKAGES=(
@@ -32,6 +33,10 @@ done
 if [ ${#missing[@]} -eq 0 ]; then
   echo "setup: all packages present"
   exit 0
+fi
+if [ "${1:-}" = "--check" ]; then
+  echo "setup: missing ${missing[*]}"
+  exit 1
 fi
 
 SUDO=""
