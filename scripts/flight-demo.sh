@@ -182,6 +182,18 @@ window() {
   echo "flight-demo: no window '$1'" >&2
   return 1
 }
+# Clicks at ($2, $3) in the visible window whose title matches $1, found afresh each time (a
+# program may replace its window between two steps); again if the window went meanwhile.
+click_at() {
+  local title=$1 x=$2 y=$3 id
+  for _ in 1 2 3 4 5; do
+    id=$(window "$title" "${4:-10}") || return 1
+    xdotool windowraise "$id" 2>/dev/null || true
+    xdotool mousemove --window "$id" "$x" "$y" click 1 2>/dev/null && return 0
+    sleep 0.2
+  done
+  return 1
+}
 # Loads the next stage of the flight into the stand-in at a time scale.
 stage() {
   "$STANDIN" ctl script "$BASE/flight/$1.txt" >/dev/null || fail "the stand-in did not take $1.txt"
@@ -227,10 +239,10 @@ prompt_group() {
   sleep 1
   xdotool windowfocus --sync "$SIM" 2>/dev/null || true
   xdotool type --delay 150 "$keys"
-  win=$(window "^$title\$" 10) || fail "the prompt ${title} did not come (keys ${keys})"
+  window "^$title\$" 10 >/dev/null || fail "the prompt ${title} did not come (keys ${keys})"
   sleep 1
   shot "prompt-$keys"
-  xdotool mousemove --window "$win" "$x" "$y" click 1
+  click_at "^$title\$" "$x" "$y" || fail "the prompt ${title} went before its OK"
   await "\"text\":\"$caption\"" 10 || fail "the group ${caption} did not start after the prompt ${title}"
   note "answered the prompt $title"
   awaitGroupEnd "$caption" 120 || fail "the group ${caption} did not end"
@@ -319,8 +331,8 @@ SIM=$(window '^Simulator$')
 # the eye, Esc ends it and it hands its values back in EyeRet.cfg.
 sleep 0.5
 shot 02-main-window
-xdotool mousemove --window "$MAIN" 76 300 click 1
-OCUMO=$(window '^Ocumo' 20) || fail "Ocumo did not open"
+click_at '^VEXLOR-PRO' 76 300 || fail "the main window went"
+window '^Ocumo' 20 >/dev/null || fail "Ocumo did not open"
 note "Ocumo"
 OCUMO_PID=$(pid_of "$BASE/ExePro/Ocumo") || OCUMO_PID=0
 cpu_mark "Ocumo=$OCUMO_PID"
@@ -336,12 +348,12 @@ note "Ocumo log lines $log_first-$(wc -l <"$LOG")"
 shot 03-ocumo
 cpu_note "while Ocumo is up" "Ocumo=$OCUMO_PID"
 # Ocumo's door window from its button: the two rows' keys with their signs; OK closes it.
-xdotool mousemove --window "$OCUMO" 200 164 click 1
-DOOR=$(window '^扉の開閉キー設定$' 10) || fail "Ocumo's door window did not open"
+click_at '^Ocumo' 200 164 || fail "Ocumo's window went"
+window '^扉の開閉キー設定$' 10 >/dev/null || fail "Ocumo's door window did not open"
 sleep 0.5
 shot 03-door-window
 note "Ocumo's door window"
-xdotool mousemove --window "$DOOR" 448 462 click 1
+click_at '^扉の開閉キー設定$' 448 462 || fail "Ocumo's door window went"
 sleep 0.5
 xdotool windowfocus --sync "$SIM" 2>/dev/null || true
 xdotool key Escape
@@ -354,7 +366,7 @@ note "Ocumo ended, EyeRet.cfg written"
 # frmMain: Start.
 sleep 0.5
 xdotool windowmap "$MAIN" 2>/dev/null || true
-xdotool mousemove --window "$MAIN" 212 300 click 1
+click_at '^VEXLOR-PRO' 212 300 || fail "the main window did not show again"
 
 # The flight window has loaded its sounds: its keys are live once the take-off briefing
 # sheet, which takes typed input, is signed.
@@ -362,14 +374,13 @@ await '"kind":"load".*-ss1\.wav' 30 || fail "the flight window did not open"
 # With no window manager every window opens at the top left: the call-out program's window
 # is moved aside, so that the flight window shows.
 EXP=$(window '^VexlorEXP$') && xdotool windowmove "$EXP" 640 560
-TOB=$(window '^Takeoff Briefing$')
+window '^Takeoff Briefing$' >/dev/null || fail "the take-off briefing sheet did not open"
 sleep 0.5
 # The sheet filled: the take-off runway 34R (its first and second digit; the side stays
 # "ライト(R)").
 for pick in "108 146 3" "152 146 4"; do
   set -- $pick
-  xdotool windowraise "$TOB"
-  xdotool mousemove --window "$TOB" "$1" "$2" click 1
+  click_at '^Takeoff Briefing$' "$1" "$2" || fail "the take-off briefing sheet went"
   sleep 0.4
   xdotool key "$3"
   sleep 0.2
@@ -379,8 +390,7 @@ done
 shot 04-flight-window
 # The captain signs the sheet: Captain Signature, Yes to "ＴＯＢ確定", OK to "時刻設定".
 for _ in 1 2 3; do
-  xdotool windowraise "$TOB"
-  xdotool mousemove --window "$TOB" 746 574 click 1
+  click_at '^Takeoff Briefing$' 746 574 || fail "the take-off briefing sheet went"
   for title in 'ＴＯＢ確定' '時刻設定'; do
     BOX=$(window "^$title\$" 5 2>/dev/null) || break
     xdotool windowfocus "$BOX"
@@ -390,7 +400,6 @@ for _ in 1 2 3; do
   done
   sleep 0.5
   xdotool search --onlyvisible --name '^Takeoff Briefing$' >/dev/null 2>&1 || break
-  TOB=$(window '^Takeoff Briefing$' 2)
 done
 sleep 0.5
 note "briefing sheet signed"
@@ -463,7 +472,7 @@ xdotool windowfocus "$GATE"
 sleep 0.3
 xdotool key ctrl+a
 xdotool type --delay 80 "8"
-xdotool mousemove --window "$GATE" 320 95 click 1
+click_at '^到着ゲート設定$' 320 95 || fail "the arrival gate prompt went"
 sleep 1
 xdotool search --onlyvisible --name '^到着ゲート設定$' >/dev/null 2>&1 && fail "the arrival gate prompt stayed open"
 note "arrival gate 8"
@@ -477,8 +486,7 @@ cp -p "$BASE"/FlightReport/* "$OUT/FlightReport/" 2>/dev/null || true
 # VexlorPro deletes vexlorEXP.cfg.
 xdotool windowmap "$MAIN" 2>/dev/null || true
 sleep 0.5
-xdotool windowraise "$MAIN" 2>/dev/null || true
-xdotool mousemove --window "$MAIN" 340 300 click 1
+click_at '^VEXLOR-PRO' 340 300 || fail "the main window did not show again"
 BOX=$(window '^設定値の保存$' 10) || fail "the main window did not close"
 xdotool windowfocus "$BOX"
 sleep 0.2
