@@ -173,15 +173,19 @@ TEST(CompanionPrograms, CallOutProgramTakesUpAStandinStartedAgainOnTheSameSocket
   test::EnvironmentOverride audio{"SDL_AUDIODRIVER", "dummy"};
   OwnChannels channels;
   const fs::path folder = runtime.Path() / "vexlor-sim";
-  test::StandinProcess first{folder, "", {"--start", "2024-05-01 09:30:00", "--time-scale", "0"}};
+  test::StandinProcess first{folder, "", {"--start", "2024-05-01 09:30:00", "--time-scale", "1"}};
   const fs::path program = Install(base, "VexlorEXP");
   platform::PosixProcessLauncher launcher;
   const auto pid = launcher.Start(program, {}, false);
   ASSERT_TRUE(pid);
   state::Channel data;
-  const auto clockOfRecord = [&data] {
+  const auto record = [&data] {
     state::FlightDataRecord r;
     simlink::ReadDataChannel(r, data);
+    return r;
+  };
+  const auto clockOfRecord = [&record] {
+    const auto r = record();
     return r.localHour * 100 + r.localMinute;
   };
   const auto waitForRecord = [&](int hhmm, std::chrono::milliseconds limit) {
@@ -195,10 +199,18 @@ TEST(CompanionPrograms, CallOutProgramTakesUpAStandinStartedAgainOnTheSameSocket
     return false;
   };
   ASSERT_TRUE(waitForRecord(930, 10s)) << "the record of the first stand-in";
+  // The first stand-in's clock runs: the record follows it second by second.
+  const auto running = record();
+  const auto moveEnd = std::chrono::steady_clock::now() + 5s;
+  while (record() == running && std::chrono::steady_clock::now() < moveEnd) std::this_thread::sleep_for(50ms);
+  ASSERT_NE(record(), running) << "the record follows the running clock";
 
   first.Kill();
+  std::this_thread::sleep_for(500ms);  // a read under way when the stand-in went
+  const auto lastRead = record();
   std::this_thread::sleep_for(1500ms);
-  EXPECT_EQ(clockOfRecord(), 930) << "stands still";
+  EXPECT_EQ(record(), lastRead) << "stands still";
+  EXPECT_EQ(lastRead.localHour * 100 + lastRead.localMinute, 930) << "the last time the first stand-in gave";
   EXPECT_TRUE(launcher.IsRunning(*pid)) << "the program runs on";
 
   test::StandinProcess second{folder, "", {"--start", "2024-05-01 11:15:00", "--time-scale", "0"}};
