@@ -151,6 +151,9 @@ class ProSignalsTest : public testing::Test {
     }
     if (ocumoPid > 0) kill(ocumoPid, SIGKILL);
     ocumoPid = -1;
+    if (work) {
+      EXPECT_EQ(test::SanitizerReports(work->Path() / "vexlorpro.out"), "");
+    }
     for (const char* name : kChannels) platform::SharedMemory::Remove(channelPrefix, name);
     standin.reset();
     run.reset();

@@ -128,6 +128,9 @@ class FirstFlightTest : public testing::Test {
 
   void TearDown() override {
     EndPrograms();
+    if (!work.empty()) {
+      EXPECT_EQ(test::SanitizerReports(work / "vexlorpro.out"), "");
+    }
     for (const char* name : {"VEXLORPRO_EYE", "VEXLORPRO_VOL", "VEXLORPRO_STAB", "VEXLORPRO_DATA"}) {
       platform::SharedMemory::Remove(channelPrefix, name);  // what a program ended by force left
     }

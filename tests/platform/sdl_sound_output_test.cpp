@@ -89,6 +89,18 @@ class SdlOutputTest : public testing::Test {
     const auto limit = std::chrono::steady_clock::now() + 10s;
     while (condition() && std::chrono::steady_clock::now() < limit) std::this_thread::sleep_for(5ms);
   }
+  // The frames the disk driver has written so far.
+  std::size_t FramesWritten() const {
+    std::error_code ec;
+    const auto bytes = std::filesystem::file_size(output_, ec);
+    return ec ? 0 : static_cast<std::size_t>(bytes / 4);
+  }
+  // Waits until `seconds` more of output are written. The driver paces itself by sleeping a
+  // block's length between blocks, so a slow build's mixing falls behind the clock.
+  void WaitForOutput(double seconds) {
+    const std::size_t target = FramesWritten() + static_cast<std::size_t>(seconds * kRate);
+    WaitWhile([&] { return FramesWritten() < target; });
+  }
 
   test::TempDir dir_;
   std::filesystem::path output_ = dir_.Path() / "out.raw";
@@ -142,21 +154,27 @@ TEST_F(SdlOutputTest, FullPanSilencesTheOtherSide) {
 }
 
 TEST_F(SdlOutputTest, ALoopSoundsUntilStoppedAndReplayRestarts) {
+  // How long each sound should last, in the output's own frames.
+  double looped = 0, beforeRestart = 0;
   {
     SdlSoundDevice device(audio_);
     ASSERT_TRUE(device.Init()) << audio_.LastError();
     const auto loop = Tone(device, 0.1);
+    std::size_t start = FramesWritten();
     device.PlayLooping(loop, -600, 0);
-    std::this_thread::sleep_for(1s);
+    WaitForOutput(1.0);
     EXPECT_TRUE(device.IsPlaying(loop));
     device.Stop(loop);
+    looped = static_cast<double>(FramesWritten() - start) / kRate;
     EXPECT_FALSE(device.IsPlaying(loop));
-    std::this_thread::sleep_for(200ms);
+    WaitForOutput(0.2);
 
     const auto once = Tone(device, 0.5);
+    start = FramesWritten();
     device.Play(once, 0, 0);
-    std::this_thread::sleep_for(250ms);
-    device.Play(once, 0, 0);  // restarts: 0.25 s + 0.5 s of sound
+    WaitForOutput(0.25);
+    device.Play(once, 0, 0);  // restarts: about 0.25 s + 0.5 s of sound
+    beforeRestart = static_cast<double>(FramesWritten() - start) / kRate;
     WaitWhile([&] { return device.IsPlaying(once); });
     std::this_thread::sleep_for(150ms);
 
@@ -170,11 +188,10 @@ TEST_F(SdlOutputTest, ALoopSoundsUntilStoppedAndReplayRestarts) {
   const DiskOutput out(output_);
   const auto sounds = out.Sounds();
   ASSERT_EQ(sounds.size(), 2u);
-  EXPECT_NEAR(sounds[0].Seconds(), 1.0, 0.15);
-  // Restarted a quarter second in: longer than the half second of one play, shorter than
-  // two plays end to end (the device's clock runs behind the wall clock on a busy machine).
-  EXPECT_GT(sounds[1].Seconds(), 0.55);
-  EXPECT_LT(sounds[1].Seconds(), 0.95);
+  EXPECT_NEAR(looped, 1.0, 0.15);
+  EXPECT_NEAR(sounds[0].Seconds(), looped, 0.06);
+  EXPECT_GE(beforeRestart, 0.24);
+  EXPECT_NEAR(sounds[1].Seconds(), beforeRestart + 0.5, 0.06);
 }
 
 TEST_F(SdlOutputTest, AMidiFileSoundsThroughTheSoundfont) {

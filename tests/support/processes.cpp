@@ -3,7 +3,11 @@
 #include <fcntl.h>
 #include <spawn.h>
 
+#include <algorithm>
+#include <array>
 #include <fstream>
+#include <iterator>
+#include <string_view>
 #include <thread>
 
 extern char** environ;
@@ -64,6 +68,18 @@ pid_t StartProgram(const fs::path& program, const std::map<std::string, std::str
   const int rc = posix_spawn(&pid, name.c_str(), &actions, nullptr, argv, envp.data());
   posix_spawn_file_actions_destroy(&actions);
   return rc == 0 ? pid : -1;
+}
+
+std::string SanitizerReports(const fs::path& output) {
+  std::ifstream in(output, std::ios::binary);
+  const std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  constexpr std::array<std::string_view, 3> kStarts = {"ERROR: AddressSanitizer", "ERROR: LeakSanitizer",
+                                                       ": runtime error: "};
+  std::size_t first = std::string::npos;
+  for (const std::string_view start : kStarts) first = std::min(first, text.find(start));
+  if (first == std::string::npos) return {};
+  const std::size_t line = text.rfind('\n', first);
+  return text.substr(line == std::string::npos ? 0 : line + 1);
 }
 
 }  // namespace vx::test

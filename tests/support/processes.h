@@ -29,4 +29,9 @@ std::vector<pid_t> ProcessesUnder(const std::filesystem::path& path);
 pid_t StartProgram(const std::filesystem::path& program, const std::map<std::string, std::string>& overrides,
                    const std::filesystem::path& output);
 
+// What the address, leak and undefined-behaviour sanitizers reported in a program's
+// output file, from their first report on; empty when they reported nothing (always so in
+// a build without them). The programs that the program started write there too.
+std::string SanitizerReports(const std::filesystem::path& output);
+
 }  // namespace vx::test
