@@ -45,7 +45,8 @@ string(MD5 vx_build_hash "${PROJECT_BINARY_DIR}")
 string(SUBSTRING "${vx_build_hash}" 0 8 vx_build_hash)
 set(VX_TEST_TAG "vt${vx_build_hash}" CACHE INTERNAL "")
 
-# What a sanitizer writes when it reports (scripts/report-skips.py looks for the same).
+# What a sanitizer writes when it reports (scripts/report-skips.py and
+# tests/support/processes.cpp look for the same).
 set(VX_SANITIZER_REPORT "ERROR: [A-Za-z]+Sanitizer;SUMMARY: [A-Za-z]+Sanitizer;: runtime error: ")
 
 # vx_test(name LABEL unit|gui|integration SOURCES ... DEPS ...)

@@ -63,8 +63,8 @@ size_t SkipOneCharacter(const char* in, size_t left) {
   return n <= left ? n : left;
 }
 
-// The length of the well-formed UTF-8 sequence at the start of `s` (no overlong form, no
-// surrogate, nothing beyond U+10FFFF); 0 when it is not one.
+}  // namespace
+
 size_t WellFormedUtf8Length(std::string_view s) {
   const auto byte = [&](size_t i) { return static_cast<unsigned char>(s[i]); };
   const unsigned char c = byte(0);
@@ -90,8 +90,6 @@ size_t WellFormedUtf8Length(std::string_view s) {
   }
   return n;
 }
-
-}  // namespace
 
 std::string Utf8ToCp932(std::string_view utf8) {
   thread_local Converter conv("CP932", "UTF-8");

@@ -26,6 +26,9 @@ std::size_t FirstNonCp932Byte(std::string_view bytes);
 // first such character; else npos. Japanese saved in UTF-8 mostly reads as CP932 pairs
 // too (other characters), while CP932 Japanese is almost never valid UTF-8.
 std::size_t FirstNonAsciiOfUtf8Text(std::string_view bytes);
+// The length of the well-formed UTF-8 sequence at the start of `s` (no overlong form, no
+// surrogate, nothing beyond U+10FFFF); 0 when it is not one.
+std::size_t WellFormedUtf8Length(std::string_view s);
 // The characters of a UTF-8 text that CP932 cannot keep: those it lacks and those that
 // come back from it as another character. Each once, in the order of the text.
 std::vector<std::string> Cp932LostCharacters(std::string_view utf8);

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "platform/event_pump.h"
+#include "runtime/cp932.h"
 #include "ui/scope_guard.h"
 
 namespace vx::ui {
@@ -12,28 +13,8 @@ namespace {
 // The bytes of the character at `at`: a whole UTF-8 sequence, or one byte where the text
 // is no UTF-8 (the box shows such a byte as one replacement character).
 std::size_t CharacterBytes(std::string_view s, std::size_t at) {
-  const auto byte = [&s](std::size_t i) { return static_cast<unsigned char>(s[i]); };
-  const unsigned char lead = byte(at);
-  std::size_t length = 0;
-  unsigned char low = 0x80, high = 0xBF;  // the range of the second byte
-  if (lead < 0x80) return 1;
-  if (lead >= 0xC2 && lead <= 0xDF) length = 2;
-  else if (lead >= 0xE0 && lead <= 0xEF) {
-    length = 3;
-    if (lead == 0xE0) low = 0xA0;
-    if (lead == 0xED) high = 0x9F;
-  } else if (lead >= 0xF0 && lead <= 0xF4) {
-    length = 4;
-    if (lead == 0xF0) low = 0x90;
-    if (lead == 0xF4) high = 0x8F;
-  } else {
-    return 1;
-  }
-  if (at + length > s.size() || byte(at + 1) < low || byte(at + 1) > high) return 1;
-  for (std::size_t i = 2; i < length; ++i) {
-    if ((byte(at + i) & 0xC0) != 0x80) return 1;
-  }
-  return length;
+  const std::size_t length = runtime::WellFormedUtf8Length(s.substr(at));
+  return length > 0 ? length : 1;
 }
 
 std::size_t CharacterCount(std::string_view s) {

@@ -123,6 +123,13 @@ class ProSignalsTest : public testing::Test {
     return true;
   }
 
+  // VexlorPro ended within 5 s of `after`, by its own ending path (exit code 0), not killed.
+  void ExpectEndedCleanlyWithin5s(const char* after) {
+    int status = 0;
+    ASSERT_TRUE(ProExited(status, 5s)) << "VexlorPro did not end within 5 s of " << after;
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "ended by the signal itself: " << status;
+  }
+
   // Answers the question of the closing (No: the settings file stays as it is).
   void AnswerClosingQuestion() {
     const auto box = desktop->WaitForWindow("設定値の保存", 10s);
@@ -221,9 +228,8 @@ TEST_F(ProSignalsTest, ASecondSignalWhileTheSaveQuestionIsUpEndsTheProgramAtOnce
   ASSERT_NE(desktop->WaitForWindow("設定値の保存", 10s), 0u) << "no question whether to save";
   std::this_thread::sleep_for(300ms);
   ASSERT_EQ(kill(proPid, SIGTERM), 0);
-  int status = 0;
-  ASSERT_TRUE(ProExited(status, 5s)) << "VexlorPro did not end within 5 s of the second signal";
-  EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "ended by the signal itself: " << status;
+  ExpectEndedCleanlyWithin5s("the second signal");
+  if (HasFatalFailure()) return;
   EXPECT_EQ(Written(base / "VexlorPro.cfg"), settings) << "the settings file was written";
   EXPECT_EQ(ChannelObjectsLeft(), std::vector<std::string>{});
 }
@@ -237,9 +243,8 @@ TEST_F(ProSignalsTest, ASignalWhileOnlyTheStartUpBoxIsUpEndsTheProgram) {
   ASSERT_NE(desktop->WaitForWindow("VexlorPro", 30s), 0u) << "no box about the lock";
   std::this_thread::sleep_for(500ms);
   ASSERT_EQ(kill(proPid, SIGTERM), 0);
-  int status = 0;
-  ASSERT_TRUE(ProExited(status, 5s)) << "VexlorPro did not end within 5 s of the signal";
-  EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "ended by the signal itself: " << status;
+  ExpectEndedCleanlyWithin5s("the signal");
+  if (HasFatalFailure()) return;
   EXPECT_EQ(ChannelObjectsLeft(), std::vector<std::string>{});
 }
 

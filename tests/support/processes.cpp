@@ -3,11 +3,9 @@
 #include <fcntl.h>
 #include <spawn.h>
 
-#include <algorithm>
-#include <array>
 #include <fstream>
 #include <iterator>
-#include <string_view>
+#include <regex>
 #include <thread>
 
 extern char** environ;
@@ -73,12 +71,11 @@ pid_t StartProgram(const fs::path& program, const std::map<std::string, std::str
 std::string SanitizerReports(const fs::path& output) {
   std::ifstream in(output, std::ios::binary);
   const std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-  constexpr std::array<std::string_view, 3> kStarts = {"ERROR: AddressSanitizer", "ERROR: LeakSanitizer",
-                                                       ": runtime error: "};
-  std::size_t first = std::string::npos;
-  for (const std::string_view start : kStarts) first = std::min(first, text.find(start));
-  if (first == std::string::npos) return {};
-  const std::size_t line = text.rfind('\n', first);
+  // The same as VX_SANITIZER_REPORT in cmake/project_options.cmake.
+  static const std::regex kReport("ERROR: [A-Za-z]+Sanitizer|SUMMARY: [A-Za-z]+Sanitizer|: runtime error: ");
+  std::smatch found;
+  if (!std::regex_search(text, found, kReport)) return {};
+  const std::size_t line = text.rfind('\n', static_cast<std::size_t>(found.position(0)));
   return text.substr(line == std::string::npos ? 0 : line + 1);
 }
 

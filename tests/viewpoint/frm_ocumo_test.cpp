@@ -89,6 +89,15 @@ class FrmOcumoTest : public ::testing::Test {
     for (const auto& line : standin.simulator.LogLines()) n += line.find("\"kind\":\"key\"") != std::string::npos;
     return n;
   }
+  // The start-up refuses: the program ends with exit code 1 before its window.
+  void ExpectStartUpEndsWithOne() {
+    try {
+      OcumoStartup(ctx, form, lock, (base.Path() / "ExePro").string());
+      ADD_FAILURE() << "the program goes on";
+    } catch (const platform::ProgramEnding& end) {
+      EXPECT_EQ(end.exitCode, 1);
+    }
+  }
   std::int64_t Var(std::int32_t offset, std::int32_t size) { return standin.simulator.Area().GetSigned(offset, size); }
   std::uint64_t UVar(std::int32_t offset, std::int32_t size) { return standin.simulator.Area().GetUnsigned(offset, size); }
 
@@ -302,12 +311,7 @@ TEST_F(FrmOcumoTest, WithoutAControlFileTheDefaultIsWritten) {
 TEST_F(FrmOcumoTest, AControlFileThatCannotBeWrittenIsToldAndEndsBeforeTheWindow) {
   fs::create_directories(base.Path() / "Ocumo.cfg");
   ui.boxes.Expect("Ocumo", ui::Answer::Ok, "設定ファイル「 " + (base.Path() / "Ocumo.cfg").string() + " 」を作成できません。");
-  try {
-    OcumoStartup(ctx, form, lock, (base.Path() / "ExePro").string());
-    ADD_FAILURE() << "the program goes on";
-  } catch (const platform::ProgramEnding& end) {
-    EXPECT_EQ(end.exitCode, 1);
-  }
+  ExpectStartUpEndsWithOne();
   EXPECT_EQ(ui.boxes.PendingExpectations(), 0u);
   EXPECT_EQ(ui.boxes.shown.size(), 1u);
   EXPECT_FALSE(form.Loaded());
@@ -320,12 +324,7 @@ TEST_F(FrmOcumoTest, AControlFileThatIsNotCp932IsRefusedNamingItsLine) {
   ui.boxes.Expect("Ocumo", ui::Answer::Ok,
                   "設定ファイル「 " + (base.Path() / "Ocumo.cfg").string() +
                       " 」を読み込めません。\n3 行目が Shift-JIS (CP932) として読めません。");
-  try {
-    OcumoStartup(ctx, form, lock, (base.Path() / "ExePro").string());
-    ADD_FAILURE() << "the program goes on";
-  } catch (const platform::ProgramEnding& end) {
-    EXPECT_EQ(end.exitCode, 1);
-  }
+  ExpectStartUpEndsWithOne();
   EXPECT_EQ(ui.boxes.PendingExpectations(), 0u);
   EXPECT_EQ(base.ReadBytes("Ocumo.cfg"), bytes);
 }
